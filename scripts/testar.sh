@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with warnings as errors and runs every test with
+# ctest, headless. Then builds the core tests with AddressSanitizer and UndefinedBehaviorSanitizer
+# and runs them too.
+set -euo pipefail
+raiz="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$raiz/scripts/instalar-dependencias.sh"
+export QT_QPA_PLATFORM=offscreen
+mkdir -p "$raiz/build" "$raiz/build-sanitizadores"
+bash "$raiz/scripts/compilar.sh" "$raiz/build" -DORACULANDIA_WERROR=ON
+(cd "$raiz/build" && ctest --output-on-failure -j2)
+bash "$raiz/scripts/compilar.sh" "$raiz/build-sanitizadores" -DORACULANDIA_WERROR=ON \
+  -DORACULANDIA_SOMENTE_NUCLEO=ON -DORACULANDIA_SANITIZERS=ON -DCMAKE_BUILD_TYPE=Debug
+(cd "$raiz/build-sanitizadores" && ctest --output-on-failure -j2)

@@ -1,0 +1,34 @@
+#pragma once
+// The rules that turn what the user typed into an accepted name and birth date.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/datas.h"
+
+namespace oraculandia {
+
+// Messages of the entry (UTF-8), shared by the entry dialog and the command line.
+inline constexpr const char* kMensagemDataInvalida =
+    "A data informada não é uma data válida. Se você informou o ano com apenas dois dígitos, tente "
+    "informá-lo com quatro. (ex. 20/08/78 = 20/08/1978)";
+inline constexpr const char* kMensagemNomeCurto =
+    "Para gerar uma análise numerológica você precisa informar um nome completo. Tente novamente.";
+
+// Upper case, then the accent table; every character kept in place (Windows-1252 in and out).
+std::string NormalizarNome(std::string_view nomeCp1252);
+
+// A name is accepted when it has at least 5 characters, spaces included.
+bool NomeAceitavel(std::string_view nome);
+
+// Reads a typed date: d/m/yy, d/m/yyyy (one or two digits for day and month) and "d/m" alone
+// (today's year); a two-digit year 00-29 is 20xx, 30-99 is 19xx. Blanks around the text are
+// ignored. Nothing for text that is not a date or for an impossible date (31/02/2000, 29/02/1900).
+std::optional<Data> InterpretarData(std::string_view texto, const Data& hoje);
+
+// The text as it should stand in the field after it is left: dd/mm/yyyy for a date, the text
+// unchanged otherwise.
+std::string NormalizarData(std::string_view texto, const Data& hoje);
+
+} // namespace oraculandia

@@ -1,0 +1,43 @@
+#pragma once
+// Letter values, the digit-sum reduction and the numbers computed from the letters of a name.
+// Names are Windows-1252 texts; every character is upper-cased (and, for the lookup, folded)
+// before it is looked up.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace oraculandia {
+
+// Repeated digit sum down to one digit; 0 only for 0. A negative argument (never produced by
+// the engine) has its minus sign worth 0.
+int16_t ReduzirNumero(int16_t n);
+
+// Upper-casing of one Windows-1252 character (Latin-1 letters included).
+unsigned char MaiusculaCp1252(unsigned char c);
+// Accent folding of an upper-case Windows-1252 character (Á À Â Ã -> A, É Ê -> E, Í Î Ï -> I,
+// Ó Ô Õ -> O, Ú Û Ü -> U, Ç -> C); every other character is returned unchanged.
+unsigned char DobrarAcento(unsigned char c);
+
+int16_t ValorLetra(char c);      // full-name table; digits count their value
+int16_t ValorConsoante(char c);  // consonant table
+int16_t ValorVogal(char c);      // vowel table (A E I O U Y)
+
+int16_t ValorNome(std::string_view nome);        // Expression
+int16_t ValorConsoantes(std::string_view nome);  // Silent Self
+int16_t ValorVogais(std::string_view nome);      // Soul Urge
+
+struct PrimeiraVogal {
+    char letra;      // 'A', 'E', 'I', 'O', 'U' or 'Y'
+    int16_t indice;  // A 1, E 2, I 3, O 4, U 5, Y 6
+};
+// The first of A E I O U Y in the upper-cased name; nothing for a name without any of them.
+std::optional<PrimeiraVogal> AcharPrimeiraVogal(std::string_view nome);
+
+// ReduzirNumero(length of the name minus its spaces).
+int16_t CaracteristicaNome(std::string_view nome);
+
+// ReduzirNumero(Expression + Life Path).
+int16_t NumeroRealidade(int16_t expressao, int16_t caminhoVida);
+
+} // namespace oraculandia

@@ -1,0 +1,35 @@
+#pragma once
+// The three report fonts and fontes.dat (record 1 of 168 bytes).
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace oraculandia {
+
+struct FonteTexto {
+    std::string Nome;   // Windows-1252, without the padding blanks
+    int16_t Negrito = 0;
+    int16_t Italico = 0;
+    int16_t Tamanho = 0;
+};
+
+struct FontesAnalise {
+    FonteTexto FonteTitulo{"Courier New", -1, 0, 14};
+    FonteTexto FonteDescricao{"Arial", 0, -1, 10};
+    FonteTexto FonteCorpo{"Times New Roman", 0, 0, 12};
+};
+
+inline constexpr std::size_t kTamanhoFontes = 168;
+inline constexpr const char* kArquivoFontes = "fontes.dat";
+
+std::array<uint8_t, kTamanhoFontes> SerializarFontes(const FontesAnalise& f);  // names cut to 50
+FontesAnalise DesserializarFontes(const uint8_t* bytes, std::size_t tamanho);  // short: zeros/blanks
+
+// Reads fontes.dat; a missing or empty file is created with the defaults. `ok` false when the
+// file could not be read or created (the defaults are returned then).
+FontesAnalise CarregaFontes(const std::filesystem::path& pastaPrograma, bool* ok = nullptr);
+bool SalvarFontes(const std::filesystem::path& pastaPrograma, const FontesAnalise& f);
+
+} // namespace oraculandia

@@ -1,0 +1,22 @@
+#pragma once
+// Print margins in millimetres and margens.dat (16 bytes of little-endian floats at offset 0).
+
+#include <filesystem>
+
+namespace oraculandia {
+
+struct Margens {
+    float Esquerda = 0;
+    float Superior = 0;
+    float Direita = 0;
+    float Inferior = 0;
+};
+
+inline constexpr const char* kArquivoMargens = "margens.dat";
+
+// Reads margens.dat; missing or empty: created with 10, 10, 10, 10. Fields that a short file
+// lacks take 10. `ok` false when the file could not be read or created.
+Margens CarregaMargens(const std::filesystem::path& pastaPrograma, bool* ok = nullptr);
+bool SalvarMargens(const std::filesystem::path& pastaPrograma, const Margens& m);
+
+} // namespace oraculandia
