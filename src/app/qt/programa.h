@@ -1,0 +1,54 @@
+#pragma once
+// The program-wide state: one object created by main (or by a test over a temporary folder)
+// and handed by reference to the windows that need it.
+
+#include <filesystem>
+#include <string>
+
+#include "analysis/composicao.h"
+#include "app/configuracao.h"
+#include "app/qt/servicos.h"
+#include "layout/fontes.h"
+#include "layout/rodape.h"
+#include "print/margens.h"
+
+namespace oraculandia {
+
+struct Programa {
+    Programa(std::filesystem::path pasta, Mensagens& m, Sons& s, Relogio& r, Navegador& n)
+        : PastaPrograma(std::move(pasta)), mensagens(m), sons(s), relogio(r), navegador(n) {}
+
+    std::filesystem::path PastaPrograma;
+
+    // The subject of the analysis (AnalysisSubject), Windows-1252: the accepted name, upper case
+    // and folded, or "Descartar" after a cancelled entry; the birth date as dd/mm/yyyy.
+    std::string NomeCompleto;
+    std::string DataNascimento;
+
+    SecoesAnalise Secoes;                // SecoesAnalise
+    ConfiguracaoPrograma Configuracao;   // ConfiguracaoPrograma with CalculosSelecionados
+    FontesAnalise Fontes;                // FontesAnalise
+    LinhasRodape Rodape;                 // CabecalhoLinhaUm, RodapeLinhaUm, RodapeLinhaDois
+    Margens MargensImpressao;            // all zero until something sets them
+
+    Mensagens& mensagens;
+    Sons& sons;
+    Relogio& relogio;
+    Navegador& navegador;
+
+    // Today's date from the clock service, as the engine takes it.
+    Data Hoje() const {
+        const QDate d = relogio.Hoje();
+        return Data{d.day(), d.month(), d.year()};
+    }
+    // Composes SecoesAnalise for the current subject with today's date.
+    void ComporAnalise() {
+        Secoes = oraculandia::ComporAnalise(PastaPrograma, NomeCompleto, DataNascimento, Hoje());
+    }
+    // Path of a file of the program directory, for Qt.
+    QString Caminho(const char* arquivo) const {
+        return QString::fromStdString((PastaPrograma / arquivo).string());
+    }
+};
+
+} // namespace oraculandia
