@@ -19,9 +19,11 @@ file(GLOB IMAGENS CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/data ${CMAKE_SO
 qt_add_resources(oraculandia_gui "imagens" PREFIX "/" BASE ${CMAKE_SOURCE_DIR}/data
   FILES ${IMAGENS})
 
-add_executable(oraculandia ${CMAKE_SOURCE_DIR}/src/app/qt/main.cpp)
-target_link_libraries(oraculandia PRIVATE oraculandia_gui)
-add_dependencies(oraculandia textos_interpretacao)
-if(TARGET sons_programa)
-  add_dependencies(oraculandia sons_programa)
+if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/qt/main.cpp)
+  add_executable(oraculandia ${CMAKE_SOURCE_DIR}/src/app/qt/main.cpp)
+  target_link_libraries(oraculandia PRIVATE oraculandia_gui)
+  add_dependencies(oraculandia textos_interpretacao)
+  if(TARGET sons_programa)
+    add_dependencies(oraculandia sons_programa)
+  endif()
 endif()
