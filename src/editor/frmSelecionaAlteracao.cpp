@@ -1,0 +1,207 @@
+#include "editor/frmSelecionaAlteracao.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "analysis/composicao.h"
+#include "analysis/interpretacao.h"
+#include "app/qt/programa.h"
+#include "editor/cp1252_qt.h"
+#include "editor/frmAlteraForm.h"
+
+namespace oraculandia {
+
+namespace {
+
+// File of each list position (CalculationId), without ".DAT".
+constexpr std::array<const char*, 29> kArquivos = {
+    "",         "CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",    "DESNASC",
+    "PRESNASC", "APICES",   "APICES",   "APICES",   "APICES",   "DESVIDA",  "DESVIDA",
+    "DESVIDA",  "DESVIDA",  "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN", "INTANOPS",
+    "INTMESPS", "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",
+    "INTREALI"};
+
+// Introductions of CDATA.DAT by group: the first calculation of each group and its record.
+constexpr std::array<std::pair<int, int>, 13> kCabecalhos = {{{1, 1},
+                                                              {2, 2},
+                                                              {5, 3},
+                                                              {8, 4},
+                                                              {12, 5},
+                                                              {17, 6},
+                                                              {20, 7},
+                                                              {23, 8},
+                                                              {24, 9},
+                                                              {25, 10},
+                                                              {26, 11},
+                                                              {27, 12},
+                                                              {28, 13}}};
+
+constexpr int kMinimoCabecalho = 10;  // an introduction shorter than this counts as absent
+
+} // namespace
+
+int frmSelecionaAlteracao::RegistroDoNumero(int posicao, int numero) {
+    if (posicao == 6 || posicao == 7) {
+        return numero + 1;
+    }
+    if (posicao >= 12 && posicao <= 15) {
+        return numero == 9 ? 1 : numero + 1;
+    }
+    return numero;
+}
+
+int frmSelecionaAlteracao::RegistroDoCabecalho(int posicao) {
+    for (const auto& [primeiro, registro] : kCabecalhos) {
+        if (primeiro == posicao) {
+            return registro;
+        }
+    }
+    return 0;
+}
+
+frmSelecionaAlteracao::frmSelecionaAlteracao(Programa& programa, QWidget* pai)
+    : QDialog(pai), programa_(programa) {
+    setWindowTitle(QStringLiteral("Informe o texto a ser alterado..."));
+    setObjectName(QStringLiteral("frmSelecionaAlteracao"));
+
+    auto* rotulo = new QLabel(
+        QStringLiteral("Selecione abaixo o item onde está localizado o texto que você desja alterar:"),
+        this);
+    rotulo->setWordWrap(true);
+
+    cmbItem = new QComboBox(this);
+    cmbItem->setObjectName(QStringLiteral("cmbItem"));
+    cmbItem->setFont(QFont(QStringLiteral("Times New Roman"), 11));
+    cmbItem->setMaxVisibleItems(28);
+
+    frmInfo = new QGroupBox(
+        QStringLiteral("Selecione o número que corresponde ao texto que você deseja alterar:"), this);
+    frmInfo->setObjectName(QStringLiteral("frmInfo"));
+    static const std::array<const char*, 9> kRotulos = {
+        "Número 1 (ou \"a\")", "Número 2 (ou \"e\")", "Número 3 (ou \"i\")",
+        "Número 4 (ou \"o\")", "Número 5 (ou \"u\")", "Número 6 (ou \"y\")",
+        "Número 7",            "Número 8",            "Número 9"};
+    auto* grade = new QGridLayout(frmInfo);
+    for (int i = 0; i < 9; ++i) {
+        optNumeros[i] = new QRadioButton(QString::fromUtf8(kRotulos[i]), frmInfo);
+        optNumeros[i]->setObjectName(QStringLiteral("optNumeros%1").arg(i));
+        // Three columns of three: 1-3, 4-6, 7-9.
+        grade->addWidget(optNumeros[i], i % 3, i / 3);
+    }
+
+    cmdAlterarTexto = new QPushButton(QStringLiteral("A&lterar Texto"), this);
+    cmdAlterarTexto->setObjectName(QStringLiteral("cmdAlterarTexto"));
+    cmdAlterarHeader = new QPushButton(QStringLiteral("Alterar o &Cabeçalho"), this);
+    cmdAlterarHeader->setObjectName(QStringLiteral("cmdAlterarHeader"));
+    cmdRetornar = new QPushButton(QStringLiteral("Retorna&r ao Programa"), this);
+    cmdRetornar->setObjectName(QStringLiteral("cmdRetornar"));
+    for (QPushButton* b : {cmdAlterarTexto, cmdAlterarHeader, cmdRetornar}) {
+        b->setAutoDefault(false);
+    }
+
+    auto* botoes = new QHBoxLayout;
+    botoes->addWidget(cmdAlterarTexto);
+    botoes->addWidget(cmdAlterarHeader);
+    botoes->addStretch(1);
+    botoes->addWidget(cmdRetornar);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(rotulo);
+    layout->addWidget(cmbItem);
+    layout->addWidget(frmInfo);
+    layout->addLayout(botoes);
+
+    connect(cmdAlterarTexto, &QPushButton::clicked, this, &frmSelecionaAlteracao::cmdAlterarTexto_Click);
+    connect(cmdAlterarHeader, &QPushButton::clicked, this, &frmSelecionaAlteracao::cmdAlterarHeader_Click);
+    connect(cmdRetornar, &QPushButton::clicked, this, &frmSelecionaAlteracao::cmdRetornar_Click);
+
+    PreencheCombo();
+    optNumeros[0]->setChecked(true);
+}
+
+void frmSelecionaAlteracao::PreencheCombo() {
+    cmbItem->clear();
+    for (int p = 1; p <= kNumeroCalculos; ++p) {
+        cmbItem->addItem(QString::fromUtf8(NomeCalculoEditor(p)));
+        ArquivosInterpretacao[p] = QString::fromLatin1(kArquivos[p]);
+    }
+    cmbItem->setCurrentIndex(0);
+}
+
+int frmSelecionaAlteracao::NumeroSelecionado() const {
+    for (int i = 0; i < 9; ++i) {
+        if (optNumeros[i]->isChecked()) {
+            return i + 1;
+        }
+    }
+    return 1;
+}
+
+QString frmSelecionaAlteracao::CaminhoArquivo(const QString& nomeSemExtensao) const {
+    const QString pasta = QFile::decodeName(programa_.PastaPrograma.string().c_str());
+    return QDir::toNativeSeparators(QDir(pasta).filePath(nomeSemExtensao + QStringLiteral(".DAT")));
+}
+
+std::unique_ptr<frmAlteraForm> frmSelecionaAlteracao::PreparaAlteracaoTexto() {
+    const int k = NumeroSelecionado();
+    const int p = cmbItem->currentIndex() + 1;
+    const int r = RegistroDoNumero(p, k);
+
+    auto form = std::make_unique<frmAlteraForm>(programa_, this);
+    form->lblInfo->setText(QStringLiteral("Texto referente ao cálculo ") + cmbItem->currentText() +
+                           QStringLiteral("\nVocê está alterando a interpretação do número ") +
+                           QString::number(k));
+    form->lblArquivo->setText(CaminhoArquivo(ArquivosInterpretacao[p]));
+    form->lblPosicao->setText(QString::number(r));
+    form->DefinirTexto(LerInterpretacao(programa_.PastaPrograma, static_cast<int16_t>(r),
+                                        ArquivosInterpretacao[p].toStdString() + ".DAT"));
+    return form;
+}
+
+std::unique_ptr<frmAlteraForm> frmSelecionaAlteracao::PreparaAlteracaoCabecalho() {
+    const int p = cmbItem->currentIndex() + 1;
+    const int r = RegistroDoCabecalho(p);
+    std::string texto;
+    if (r > 0) {
+        texto = LerInterpretacao(programa_.PastaPrograma, static_cast<int16_t>(r), "CDATA.DAT");
+    }
+    if (texto.size() < static_cast<std::size_t>(kMinimoCabecalho)) {
+        programa_.mensagens.Mostrar(
+            this, QStringLiteral("Erro:"),
+            QStringLiteral("Desculpe mas não há cabeçalho referente ao item selecionado. "
+                           "Impossível continuar."),
+            IconeMensagem::Critico, BotoesMensagem::Ok);
+        return nullptr;
+    }
+    auto form = std::make_unique<frmAlteraForm>(programa_, this);
+    form->lblInfo->setText(QStringLiteral("Texto referente ao cabeçalho do cálculo ") +
+                           cmbItem->currentText());
+    form->lblArquivo->setText(CaminhoArquivo(QStringLiteral("CDATA")));
+    form->lblPosicao->setText(QString::number(r));
+    form->DefinirTexto(texto);
+    return form;
+}
+
+void frmSelecionaAlteracao::cmdAlterarTexto_Click() {
+    if (auto form = PreparaAlteracaoTexto()) {
+        form->exec();
+    }
+}
+
+void frmSelecionaAlteracao::cmdAlterarHeader_Click() {
+    if (auto form = PreparaAlteracaoCabecalho()) {
+        form->exec();
+    }
+}
+
+void frmSelecionaAlteracao::cmdRetornar_Click() { accept(); }
+
+} // namespace oraculandia
