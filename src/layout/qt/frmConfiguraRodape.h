@@ -1,0 +1,37 @@
+#pragma once
+// The dialog for the header line and the two footer lines of every page. It writes rodape.dat;
+// the main window reloads the lines after it closes, so the dialog never changes them in memory.
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace oraculandia {
+
+struct Programa;
+
+class frmConfiguraRodape : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmConfiguraRodape(Programa& programa, QWidget* pai = nullptr);
+
+    QLineEdit* txtCabecalhoLinhaUm;
+    QLineEdit* txtRodapeLinhaUm;
+    QLineEdit* txtRodapeLinhaDois;
+    QPushButton* cmdOk;
+    QPushButton* cmdCancelar;
+
+public slots:
+    // Writes the three lines to rodape.dat and closes; characters the file cannot hold, or a file
+    // that cannot be written, keep the dialog open with the texts as typed.
+    void cmdOk_Click();
+    // Asks before leaving; No keeps the dialog and every edit.
+    void cmdCancelar_Click();
+    void reject() override;
+
+private:
+    Programa& programa_;
+};
+
+} // namespace oraculandia
