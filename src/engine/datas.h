@@ -51,7 +51,8 @@ NumerosNascimento CalcularNumerosNascimento(std::string_view dataNascimento, con
 // Start year of the Productive (K = 27) or Harvest (K = 57) cycle.
 int AnoInicioCiclo(int anoNascimento, int16_t rM, int16_t rD, int K);
 
-// Sign 1 to 12 for a day and month written "dd/mm" (1 Scorpio ... 12 Capricorn).
+// Sign 1 to 12 for a day and month written "dd/mm" (1 Scorpio ... 12 Capricorn); 0 when the
+// text does not start with two digits, a slash and two digits.
 int16_t SignoDoZodiaco(std::string_view diaMes);
 int16_t SignoDoZodiaco(int dia, int mes);
 

@@ -22,8 +22,9 @@ std::string NormalizarNome(std::string_view nomeCp1252);
 // A name is accepted when it has at least 5 characters, spaces included.
 bool NomeAceitavel(std::string_view nome);
 
-// Reads a typed date: d/m/yy, d/m/yyyy (one or two digits for day and month) and "d/m" alone
-// (today's year); a two-digit year 00-29 is 20xx, 30-99 is 19xx. Blanks around the text are
+// Reads a typed date: d/m/yy, d/m/yyyy (one or two digits for day and month; "/", "-" or "." as
+// separator) and "d/m" alone (today's year); a one- or two-digit year 00-29 is 20xx, 30-99 is
+// 19xx; a three- or four-digit year is taken as written (100 to 9999). Blanks around the text are
 // ignored. Nothing for text that is not a date or for an impossible date (31/02/2000, 29/02/1900).
 std::optional<Data> InterpretarData(std::string_view texto, const Data& hoje);
 

@@ -1,7 +1,8 @@
 #pragma once
 // Letter values, the digit-sum reduction and the numbers computed from the letters of a name.
-// Names are Windows-1252 texts; every character is upper-cased (and, for the lookup, folded)
-// before it is looked up.
+// Names are Windows-1252 texts; every character is upper-cased before it is looked up. The
+// lookup does not fold accents: the entry folds every accepted name (NormalizarNome in
+// entrada.h), and an accented letter that reaches the tables unfolded is worth 0.
 
 #include <cstdint>
 #include <optional>
@@ -12,6 +13,9 @@ namespace oraculandia {
 // Repeated digit sum down to one digit; 0 only for 0. A negative argument (never produced by
 // the engine) has its minus sign worth 0.
 int16_t ReduzirNumero(int16_t n);
+// The same reduction for a wide sum (letter sums are accumulated wide so that a long name can
+// never overflow them).
+int16_t ReduzirSoma(int64_t n);
 
 // Upper-casing of one Windows-1252 character (Latin-1 letters included).
 unsigned char MaiusculaCp1252(unsigned char c);

@@ -15,7 +15,7 @@ struct Margens {
 inline constexpr const char* kArquivoMargens = "margens.dat";
 
 // Reads margens.dat; missing or empty: created with 10, 10, 10, 10. Fields that a short file
-// lacks take 10. `ok` false when the file could not be read or created.
+// lacks, or that hold no number, take 10. `ok` false when the file could not be read or created.
 Margens CarregaMargens(const std::filesystem::path& pastaPrograma, bool* ok = nullptr);
 bool SalvarMargens(const std::filesystem::path& pastaPrograma, const Margens& m);
 

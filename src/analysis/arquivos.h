@@ -1,0 +1,33 @@
+#pragma once
+// Small positioned reads and writes of the program's fixed-layout data files. Every call opens
+// the file, handles one stretch of bytes and closes it again; nothing throws.
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace oraculandia::arquivos {
+
+struct Trecho {
+    std::string bytes;      // what the file holds at the asked offset (possibly fewer bytes)
+    uint64_t tamanho = 0;   // length of the whole file
+};
+
+// Reads up to `n` bytes at `deslocamento`. With `criar` a missing file is created empty first
+// (when the folder allows it). A file that cannot be written is still read. Nothing when the
+// file cannot be opened at all.
+std::optional<Trecho> Ler(const std::filesystem::path& caminho, uint64_t deslocamento,
+                          std::size_t n, bool criar);
+
+// Writes `bytes` at `deslocamento` in one positioned write, creating the file when missing and
+// never truncating it. When the file is shorter than `deslocamento`, the gap is filled with
+// `preenchimento` in the same write. False on any failure.
+bool Gravar(const std::filesystem::path& caminho, uint64_t deslocamento, std::string_view bytes,
+            char preenchimento = '\0');
+
+// Length of the file, or nothing when it does not exist or cannot be examined.
+std::optional<uint64_t> Tamanho(const std::filesystem::path& caminho);
+
+} // namespace oraculandia::arquivos

@@ -1,0 +1,55 @@
+#include "analysis/interpretacao.h"
+
+#include <algorithm>
+
+#include "analysis/arquivos.h"
+
+namespace oraculandia {
+
+namespace {
+
+std::string_view SemBrancosNasPontas(std::string_view s) {
+    // Spaces are the padding of the record; NUL bytes are what a gap left by another program
+    // would hold. Line breaks and other white space are part of the text.
+    auto branco = [](char c) { return c == ' ' || c == '\0'; };
+    while (!s.empty() && branco(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && branco(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+} // namespace
+
+std::string LerInterpretacao(const std::filesystem::path& pastaPrograma, int16_t numero,
+                             std::string_view arquivo) {
+    if (numero < 1) {
+        return {};
+    }
+    const uint64_t deslocamento = static_cast<uint64_t>(numero - 1) * kTamanhoRegistro;
+    const auto trecho =
+        arquivos::Ler(pastaPrograma / std::string(arquivo), deslocamento, kTamanhoRegistro, true);
+    if (!trecho) {
+        return {};
+    }
+    return std::string(SemBrancosNasPontas(trecho->bytes));
+}
+
+ResultadoGravacao GravarInterpretacao(const std::filesystem::path& pastaPrograma, int16_t numero,
+                                      std::string_view arquivo, std::string_view texto) {
+    if (numero < 1) {
+        return ResultadoGravacao::NumeroInvalido;
+    }
+    std::string registro(texto.substr(0, std::min(texto.size(), kTamanhoRegistro)));
+    registro.resize(kTamanhoRegistro, ' ');
+    const uint64_t deslocamento = static_cast<uint64_t>(numero - 1) * kTamanhoRegistro;
+    // Records before this one that do not exist yet are written as blank records.
+    if (!arquivos::Gravar(pastaPrograma / std::string(arquivo), deslocamento, registro, ' ')) {
+        return ResultadoGravacao::FalhaEscrita;
+    }
+    return ResultadoGravacao::Ok;
+}
+
+} // namespace oraculandia

@@ -1,0 +1,108 @@
+#include "layout/fontes.h"
+
+#include <string_view>
+
+#include "analysis/arquivos.h"
+
+namespace oraculandia {
+
+namespace {
+
+constexpr std::size_t kTamanhoNome = 50;
+constexpr std::size_t kTamanhoEntrada = 56;  // name, bold, italic, size
+
+void Escrever16(uint8_t* p, int16_t v) {
+    const auto u = static_cast<uint16_t>(v);
+    p[0] = static_cast<uint8_t>(u & 0xFF);
+    p[1] = static_cast<uint8_t>(u >> 8);
+}
+
+int16_t Ler16(const uint8_t* p) {
+    return static_cast<int16_t>(static_cast<uint16_t>(p[0] | (p[1] << 8)));
+}
+
+void EscreverEntrada(uint8_t* p, const FonteTexto& f) {
+    for (std::size_t i = 0; i < kTamanhoNome; ++i) {
+        p[i] = i < f.Nome.size() ? static_cast<uint8_t>(f.Nome[i]) : static_cast<uint8_t>(' ');
+    }
+    Escrever16(p + 50, f.Negrito);
+    Escrever16(p + 52, f.Italico);
+    Escrever16(p + 54, f.Tamanho);
+}
+
+FonteTexto LerEntrada(const uint8_t* p) {
+    FonteTexto f;
+    std::string_view nome(reinterpret_cast<const char*>(p), kTamanhoNome);
+    // Blanks (and the NUL bytes of a record another program left unfinished) around the name
+    // are padding.
+    auto branco = [](char c) { return c == ' ' || c == '\0' || c == '\t'; };
+    while (!nome.empty() && branco(nome.front())) {
+        nome.remove_prefix(1);
+    }
+    while (!nome.empty() && branco(nome.back())) {
+        nome.remove_suffix(1);
+    }
+    f.Nome = std::string(nome);
+    f.Negrito = Ler16(p + 50);
+    f.Italico = Ler16(p + 52);
+    f.Tamanho = Ler16(p + 54);
+    return f;
+}
+
+} // namespace
+
+std::array<uint8_t, kTamanhoFontes> SerializarFontes(const FontesAnalise& f) {
+    std::array<uint8_t, kTamanhoFontes> b{};
+    EscreverEntrada(&b[0], f.FonteTitulo);
+    EscreverEntrada(&b[kTamanhoEntrada], f.FonteDescricao);
+    EscreverEntrada(&b[2 * kTamanhoEntrada], f.FonteCorpo);
+    return b;
+}
+
+FontesAnalise DesserializarFontes(const uint8_t* bytes, std::size_t tamanho) {
+    // Missing name bytes are blanks, missing numbers zero.
+    std::array<uint8_t, kTamanhoFontes> b{};
+    for (std::size_t e = 0; e < 3; ++e) {
+        for (std::size_t i = 0; i < kTamanhoNome; ++i) {
+            b[e * kTamanhoEntrada + i] = ' ';
+        }
+    }
+    for (std::size_t i = 0; i < tamanho && i < b.size() && bytes != nullptr; ++i) {
+        b[i] = bytes[i];
+    }
+    FontesAnalise f;
+    f.FonteTitulo = LerEntrada(&b[0]);
+    f.FonteDescricao = LerEntrada(&b[kTamanhoEntrada]);
+    f.FonteCorpo = LerEntrada(&b[2 * kTamanhoEntrada]);
+    return f;
+}
+
+FontesAnalise CarregaFontes(const std::filesystem::path& pastaPrograma, bool* ok) {
+    const auto caminho = pastaPrograma / kArquivoFontes;
+    auto informar = [ok](bool v) {
+        if (ok != nullptr) {
+            *ok = v;
+        }
+    };
+    const auto trecho = arquivos::Ler(caminho, 0, kTamanhoFontes, true);
+    if (!trecho) {
+        informar(false);
+        return FontesAnalise{};
+    }
+    if (trecho->tamanho == 0) {
+        const FontesAnalise padrao;
+        informar(SalvarFontes(pastaPrograma, padrao));
+        return padrao;
+    }
+    informar(true);
+    return DesserializarFontes(reinterpret_cast<const uint8_t*>(trecho->bytes.data()),
+                               trecho->bytes.size());
+}
+
+bool SalvarFontes(const std::filesystem::path& pastaPrograma, const FontesAnalise& f) {
+    const auto b = SerializarFontes(f);
+    return arquivos::Gravar(pastaPrograma / kArquivoFontes, 0,
+                            std::string_view(reinterpret_cast<const char*>(b.data()), b.size()));
+}
+
+} // namespace oraculandia
