@@ -1,0 +1,390 @@
+// Checks of the real interpretation texts in data/textos: the generated .DAT files match their
+// sources, spelling, no sentence shared between two texts, lengths, completeness, and the
+// endings that the composition of an analysis relies on. Each failure lists what is wrong with
+// file and record, so that the text writers can mend it quickly.
+#include "ferramentas/textos_fonte.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace oraculandia::textos;
+
+namespace {
+
+std::string LerArquivo(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+// Windows-1252 to UTF-8, for messages (the core's converter is not linked here on purpose:
+// this test program needs only the text library).
+std::string Utf8(std::string_view cp1252) {
+    static const char32_t faixa80[32] = {
+        0x20AC, 0x81,   0x201A, 0x192,  0x201E, 0x2026, 0x2020, 0x2021, 0x2C6,  0x2030, 0x160,
+        0x2039, 0x152,  0x8D,   0x17D,  0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x2DC,  0x2122, 0x161,  0x203A, 0x153,  0x9D,   0x17E,  0x178};
+    std::string s;
+    for (char ch : cp1252) {
+        const auto b = static_cast<unsigned char>(ch);
+        const char32_t c = (b >= 0x80 && b <= 0x9F) ? faixa80[b - 0x80] : b;
+        if (c < 0x80) {
+            s += static_cast<char>(c);
+        } else if (c < 0x800) {
+            s += static_cast<char>(0xC0 | (c >> 6));
+            s += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            s += static_cast<char>(0xE0 | (c >> 12));
+            s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            s += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return s;
+}
+
+bool EhLetra(unsigned char b) {
+    return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= 0xC0 && b != 0xD7 && b != 0xF7);
+}
+bool EhMinuscula(unsigned char b) { return (b >= 'a' && b <= 'z') || (b >= 0xDF && b != 0xF7); }
+char Minuscula(char ch) {
+    const auto b = static_cast<unsigned char>(ch);
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) {
+        return static_cast<char>(b + 0x20);
+    }
+    return ch;
+}
+std::string Minusculas(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), Minuscula);
+    return s;
+}
+
+struct Texto {
+    std::string arquivo;
+    int registro = 0;
+    std::string conteudo; // Windows-1252, CR LF
+    std::string Rotulo() const { return arquivo + " " + std::to_string(registro); }
+};
+
+// Every record of every source in data/textos, parsed once for all the checks.
+struct Acervo {
+    std::vector<Texto> textos;
+    std::map<std::string, Registros> porArquivo;
+    std::vector<std::string> erros;
+};
+
+const Acervo& Fontes() {
+    static const Acervo acervo = [] {
+        Acervo a;
+        const fs::path pasta = fs::path(PASTA_FONTES) / "data" / "textos";
+        for (const auto& nome : NomesArquivos()) {
+            const fs::path fonte = pasta / (nome + ".txt");
+            if (!fs::exists(fonte)) {
+                continue;
+            }
+            ResultadoFonte r = LerFonte(nome, LerArquivo(fonte));
+            a.erros.insert(a.erros.end(), r.erros.begin(), r.erros.end());
+            for (const auto& [n, t] : r.registros) {
+                a.textos.push_back({nome, n, t});
+            }
+            a.porArquivo[nome] = std::move(r.registros);
+        }
+        return a;
+    }();
+    return acervo;
+}
+
+// Words of a text: runs of letters, joined by an inner hyphen or apostrophe ("dá-lo").
+std::vector<std::string> Palavras(const std::string& t) {
+    std::vector<std::string> p;
+    std::string atual;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const auto b = static_cast<unsigned char>(t[i]);
+        const bool juntor = (b == '-' || b == '\'' || b == 0x92) && !atual.empty() &&
+                            i + 1 < t.size() && EhLetra(static_cast<unsigned char>(t[i + 1]));
+        if (EhLetra(b) || juntor) {
+            atual += t[i];
+        } else if (!atual.empty()) {
+            p.push_back(std::move(atual));
+            atual.clear();
+        }
+    }
+    if (!atual.empty()) {
+        p.push_back(std::move(atual));
+    }
+    return p;
+}
+
+std::set<std::string> PalavrasAceitas() {
+    std::set<std::string> aceitas;
+    for (const auto& e : fs::directory_iterator(fs::path(PASTA_FONTES) / "data")) {
+        const std::string nome = e.path().filename().string();
+        if (!nome.starts_with("palavras-aceitas") || e.path().extension() != ".txt") {
+            continue;
+        }
+        std::istringstream linhas(LerArquivo(e.path()));
+        std::string linha;
+        while (std::getline(linhas, linha)) {
+            while (!linha.empty() && (linha.back() == '\r' || linha.back() == ' ')) {
+                linha.pop_back();
+            }
+            if (!linha.empty() && linha.front() != '#') {
+                aceitas.insert(linha); // UTF-8, compared below in lower case
+            }
+        }
+    }
+    return aceitas;
+}
+
+std::string MinusculasUtf8(const std::string& utf8) {
+    // Enough for Portuguese: ASCII and the two-byte Latin-1 letters.
+    std::string s = utf8;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if (b >= 'A' && b <= 'Z') {
+            s[i] = static_cast<char>(b + 0x20);
+        } else if (b == 0xC3 && i + 1 < s.size()) {
+            const auto c = static_cast<unsigned char>(s[i + 1]);
+            if (c >= 0x80 && c <= 0x9E && c != 0x97) {
+                s[i + 1] = static_cast<char>(c + 0x20);
+            }
+            ++i;
+        }
+    }
+    return s;
+}
+
+std::string Lista(const std::vector<std::string>& itens) {
+    std::string s;
+    for (const auto& i : itens) {
+        s += "  " + i + "\n";
+    }
+    return s;
+}
+
+bool Intro(const std::string& arquivo) { return arquivo == "CDATA"; }
+
+} // namespace
+
+TEST(TextosDeInterpretacao, FontesSemErros) {
+    EXPECT_TRUE(Fontes().erros.empty()) << Lista(Fontes().erros);
+}
+
+TEST(TextosDeInterpretacao, ArquivosDatGeradosCorrespondemAsFontes) {
+    const fs::path programa(PASTA_PROGRAMA_TESTE);
+    for (const auto& nome : NomesArquivos()) {
+        SCOPED_TRACE(nome);
+        const fs::path dat = programa / (nome + ".DAT");
+        ASSERT_TRUE(fs::exists(dat)) << dat;
+        const std::string bytes = LerArquivo(dat);
+        EXPECT_EQ(bytes.size() % kBytesRegistro, 0u);
+        const auto it = Fontes().porArquivo.find(nome);
+        const Registros esperados = it == Fontes().porArquivo.end() ? Registros{} : it->second;
+        const Registros lidos = DesmontarDat(bytes);
+        std::vector<std::string> diferentes;
+        for (int r = 1; r <= RegistroMaximo(nome); ++r) {
+            const auto a = lidos.find(r);
+            const auto b = esperados.find(r);
+            const bool igual = (a == lidos.end() && b == esperados.end()) ||
+                               (a != lidos.end() && b != esperados.end() && a->second == b->second);
+            if (!igual) {
+                diferentes.push_back(nome + " " + std::to_string(r));
+            }
+        }
+        EXPECT_TRUE(diferentes.empty())
+            << "Registros do .DAT diferentes da fonte (compile de novo para regerar):\n"
+            << Lista(diferentes);
+        EXPECT_TRUE(bytes == MontarDat(esperados)) << "bytes do arquivo diferentes do esperado";
+    }
+}
+
+TEST(TextosDeInterpretacao, Ortografia) {
+    std::map<std::string, std::set<std::string>> ondeAparece; // UTF-8 word -> records
+    for (const auto& t : Fontes().textos) {
+        for (const auto& p : Palavras(t.conteudo)) {
+            ondeAparece[Utf8(p)].insert(t.Rotulo());
+        }
+    }
+    ASSERT_FALSE(ondeAparece.empty());
+    const fs::path lista = fs::temp_directory_path() /
+                           ("palavras-" + std::to_string(::getpid()) + ".txt");
+    {
+        std::ofstream f(lista, std::ios::binary);
+        for (const auto& [palavra, onde] : ondeAparece) {
+            f << palavra << '\n';
+        }
+    }
+    const std::string comando =
+        "hunspell -d pt_BR -i utf-8 -l < '" + lista.string() + "' 2>&1; echo \"fim:$?\"";
+    FILE* saida = ::popen(comando.c_str(), "r");
+    ASSERT_NE(saida, nullptr);
+    std::string resposta;
+    char buf[4096];
+    while (std::size_t n = std::fread(buf, 1, sizeof buf, saida)) {
+        resposta.append(buf, n);
+    }
+    ::pclose(saida);
+    fs::remove(lista);
+    ASSERT_NE(resposta.find("fim:0"), std::string::npos)
+        << "hunspell com o dicionário pt_BR não rodou (instale com "
+           "scripts/instalar-dependencias.sh):\n"
+        << resposta;
+
+    std::set<std::string> aceitas;
+    for (const auto& a : PalavrasAceitas()) {
+        aceitas.insert(MinusculasUtf8(a));
+    }
+    std::vector<std::string> desconhecidas;
+    std::istringstream linhas(resposta);
+    std::string palavra;
+    while (std::getline(linhas, palavra)) {
+        if (palavra.empty() || palavra.starts_with("fim:") ||
+            aceitas.count(MinusculasUtf8(palavra))) {
+            continue;
+        }
+        std::string onde;
+        // hunspell may report one part of a hyphenated word; find the records by whole word
+        // first, then by part.
+        auto it = ondeAparece.find(palavra);
+        if (it != ondeAparece.end()) {
+            for (const auto& r : it->second) onde += " " + r + ";";
+        } else {
+            for (const auto& [p, rs] : ondeAparece) {
+                if (p.find(palavra) != std::string::npos) {
+                    for (const auto& r : rs) onde += " " + r + ";";
+                }
+            }
+        }
+        desconhecidas.push_back(palavra + " ->" + onde);
+    }
+    EXPECT_TRUE(desconhecidas.empty())
+        << "Palavras que o hunspell pt_BR não conhece (corrija, ou, se for termo correto, "
+           "acrescente-a ao seu data/palavras-aceitas-?.txt):\n"
+        << Lista(desconhecidas);
+}
+
+TEST(TextosDeInterpretacao, NenhumaFraseDeMaisDeOitoPalavrasRepetida) {
+    // Sentences split at . ! ? … and line breaks, lower case, punctuation stripped; two texts
+    // share a sentence of nine or more words exactly when they share a run of nine words
+    // inside a sentence.
+    constexpr std::size_t kJanela = 9;
+    std::map<std::string, std::size_t> primeiroTexto; // shingle -> index of the text
+    std::map<std::pair<std::size_t, std::size_t>, std::string> pares;
+    const auto& textos = Fontes().textos;
+    for (std::size_t i = 0; i < textos.size(); ++i) {
+        std::vector<std::vector<std::string>> frases(1);
+        const std::string& t = textos[i].conteudo;
+        std::string palavra;
+        auto fecharPalavra = [&] {
+            if (!palavra.empty()) {
+                frases.back().push_back(Minusculas(palavra));
+                palavra.clear();
+            }
+        };
+        for (char ch : t) {
+            const auto b = static_cast<unsigned char>(ch);
+            if (EhLetra(b) || (b >= '0' && b <= '9')) {
+                palavra += ch;
+            } else {
+                fecharPalavra();
+                if (b == '.' || b == '!' || b == '?' || b == 0x85 || b == '\r' || b == '\n') {
+                    frases.emplace_back();
+                }
+            }
+        }
+        fecharPalavra();
+        std::set<std::string> proprias;
+        for (const auto& f : frases) {
+            for (std::size_t k = 0; k + kJanela <= f.size(); ++k) {
+                std::string s;
+                for (std::size_t j = 0; j < kJanela; ++j) s += (j ? " " : "") + f[k + j];
+                if (!proprias.insert(s).second) continue;
+                auto [it, novo] = primeiroTexto.emplace(s, i);
+                if (!novo && it->second != i) {
+                    pares.emplace(std::make_pair(it->second, i), s);
+                }
+            }
+        }
+    }
+    std::vector<std::string> achados;
+    for (const auto& [par, trecho] : pares) {
+        achados.push_back(textos[par.first].Rotulo() + " e " + textos[par.second].Rotulo() +
+                          ": \"" + Utf8(trecho) + "\"");
+    }
+    EXPECT_TRUE(achados.empty()) << "Textos que repetem um trecho de nove palavras ou mais:\n"
+                                 << Lista(achados);
+}
+
+TEST(TextosDeInterpretacao, Tamanhos) {
+    std::vector<std::string> fora;
+    for (const auto& t : Fontes().textos) {
+        const std::size_t minimo = Intro(t.arquivo) ? 400 : 800;
+        const std::size_t maximo = Intro(t.arquivo) ? 1800 : 3000;
+        if (t.conteudo.size() < minimo || t.conteudo.size() > maximo) {
+            fora.push_back(t.Rotulo() + ": " + std::to_string(t.conteudo.size()) +
+                           " caracteres (faixa " + std::to_string(minimo) + " a " +
+                           std::to_string(maximo) + ")");
+        }
+    }
+    EXPECT_TRUE(fora.empty()) << "Textos fora da faixa de tamanho:\n" << Lista(fora);
+}
+
+TEST(TextosDeInterpretacao, TodosOsRegistrosLidosPelaAnaliseExistem) {
+    const std::map<std::string, std::pair<int, int>> exigidos = {
+        {"CDATA", {1, 13}},   {"CVIDA", {1, 9}},    {"CFORM", {1, 9}},    {"CPROD", {1, 9}},
+        {"CCOLH", {1, 9}},    {"CDNAS", {1, 9}},    {"DESNASC", {2, 10}}, {"PRESNASC", {1, 10}},
+        {"APICES", {1, 9}},   {"DESVIDA", {1, 9}},  {"INDSAUDE", {1, 10}}, {"INTANOUN", {1, 9}},
+        {"INTMESUN", {1, 9}}, {"INTDIAUN", {1, 9}}, {"INTANOPS", {1, 9}}, {"INTMESPS", {1, 9}},
+        {"INTDIAPS", {1, 9}}, {"INTEXEXP", {1, 9}}, {"IMPXALMA", {1, 9}}, {"EUXSILEN", {1, 9}},
+        {"INTVOG", {1, 6}},   {"INTNOME", {1, 9}},  {"INTREALI", {1, 9}}};
+    ASSERT_EQ(exigidos.size(), NomesArquivos().size());
+    std::vector<std::string> faltam;
+    for (const auto& [arquivo, faixa] : exigidos) {
+        const auto it = Fontes().porArquivo.find(arquivo);
+        for (int r = faixa.first; r <= faixa.second; ++r) {
+            if (it == Fontes().porArquivo.end() || !it->second.count(r)) {
+                faltam.push_back(arquivo + " " + std::to_string(r));
+            }
+        }
+    }
+    EXPECT_TRUE(faltam.empty()) << faltam.size() << " registros faltando:\n" << Lista(faltam);
+}
+
+TEST(TextosDeInterpretacao, FinaisEInicioQueAComposicaoExige) {
+    std::vector<std::string> erros;
+    for (const auto& t : Fontes().textos) {
+        const auto ultimo = static_cast<unsigned char>(t.conteudo.back());
+        // The analysis appends "." to these, or wraps PRESNASC in a sentence ending with ".".
+        if (t.arquivo == "APICES" || t.arquivo == "DESVIDA" || t.arquivo == "PRESNASC") {
+            if (std::string(".!?;:, \r\n\x85").find(static_cast<char>(ultimo)) !=
+                std::string::npos) {
+                erros.push_back(t.Rotulo() +
+                                ": não pode terminar com pontuação; a análise acrescenta o ponto");
+            }
+        }
+        if (t.arquivo == "PRESNASC" && !EhMinuscula(static_cast<unsigned char>(t.conteudo[0]))) {
+            erros.push_back(t.Rotulo() +
+                            ": deve começar com letra minúscula; continua a frase \"O seu dom "
+                            "para o Presente de Nascimento é \"");
+        }
+        // The analysis adds a line break after these.
+        if ((t.arquivo == "EUXSILEN" || t.arquivo == "INTVOG") && (ultimo == '\n' || ultimo == '\r')) {
+            erros.push_back(t.Rotulo() + ": não pode terminar com quebra de linha");
+        }
+        if (t.arquivo == "INDSAUDE" && t.conteudo.find("m\xE9" "dic") == std::string::npos) {
+            erros.push_back(t.Rotulo() +
+                            ": deve dizer que a análise não substitui o médico");
+        }
+    }
+    EXPECT_TRUE(erros.empty()) << Lista(erros);
+}
