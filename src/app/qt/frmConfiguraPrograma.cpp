@@ -1,0 +1,162 @@
+#include "app/qt/frmConfiguraPrograma.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/qt/programa.h"
+
+namespace oraculandia {
+
+namespace {
+
+constexpr int kCaixasColunaEsquerda = 15;  // elements 0 to 14; 15 to 27 on the right
+
+const char* const kLegendas[28] = {
+    "Caminho da Vida",
+    "Ciclo Formativo",
+    "Ciclo Produtivo",
+    "Ciclo da Colheita",
+    "Vibrações do Dia do Nascimento",
+    "Desafios do Dia do Nascimento",
+    "Presente do Dia do Nascimento",
+    "Primeira Realização",
+    "Segunda Realização",
+    "Terceira Realização",
+    "Quarta Realização",
+    "Desafio Maior",
+    "Primeiro Desafio Menor",
+    "Segundo Desafio Menor",
+    "Desafio Menor Adicional",
+    "Indicações para a Saúde",
+    "Interpretação do Ano Universal",
+    "Interpretação do Mês Universal",
+    "Interpretação do Dia Universal",
+    "Interpretação do Ano Pessoal",
+    "Interpretação do Mês Pessoal",
+    "Interpretação do Dia Pessoal",
+    "Número da Expressão",
+    "Impulso da Alma",
+    "O Eu Silencioso",
+    "Interpretação da Primeira Vogal",
+    "Características do Nome",
+    "Número da Realidade",
+};
+
+int16_t Chave(const QCheckBox* caixa) {
+    // Only the fully checked state counts as on.
+    return caixa->checkState() == Qt::Checked ? kLigado : kDesligado;
+}
+
+} // namespace
+
+QString frmConfiguraPrograma::Legenda(int elemento) {
+    if (elemento < 0 || elemento >= 28)
+        return {};
+    return QString::fromUtf8(kLegendas[elemento]);
+}
+
+frmConfiguraPrograma::frmConfiguraPrograma(Programa& programa, QWidget* pai)
+    : QDialog(pai), programa_(programa) {
+    setObjectName(QStringLiteral("frmConfiguraPrograma"));
+    setWindowTitle(QStringLiteral("Configuração..."));
+    setModal(true);
+
+    fraFundo = new QGroupBox(
+        QStringLiteral("Marque abaixo os números que deverão ser calculados em cada análise:"), this);
+    fraFundo->setObjectName(QStringLiteral("fraFundo"));
+    auto* grade = new QGridLayout(fraFundo);
+    grade->setHorizontalSpacing(24);
+    grade->setVerticalSpacing(2);
+    for (int i = 0; i < 28; ++i) {
+        auto* caixa = new QCheckBox(Legenda(i), fraFundo);
+        caixa->setObjectName(QStringLiteral("chkInterpretacoes_%1").arg(i));
+        const bool esquerda = i < kCaixasColunaEsquerda;
+        grade->addWidget(caixa, esquerda ? i : i - kCaixasColunaEsquerda, esquerda ? 0 : 1);
+        chkInterpretacoes[static_cast<std::size_t>(i)] = caixa;
+    }
+
+    chkImprimirDescricao = new QCheckBox(
+        QStringLiteral("Imprimir comentário sobre o significado de cada cálculo antes da sua "
+                       "interpretação"),
+        this);
+    chkImprimirDescricao->setObjectName(QStringLiteral("chkImprimirDescricao"));
+    chkImprimirNumero = new QCheckBox(
+        QStringLiteral("Imprimir o resultado do cálculo de cada análise ao lado do título"), this);
+    chkImprimirNumero->setObjectName(QStringLiteral("chkImprimirNumero"));
+    chkImprimirCabecalho =
+        new QCheckBox(QStringLiteral("Imprimir o cabeçalho em todas as folhas da análise"), this);
+    chkImprimirCabecalho->setObjectName(QStringLiteral("chkImprimirCabecalho"));
+    chkEscutarSons =
+        new QCheckBox(QStringLiteral("Tocar sons durante a execução do programa"), this);
+    chkEscutarSons->setObjectName(QStringLiteral("chkEscutarSons"));
+
+    cmdOk = new QPushButton(QStringLiteral("O&k"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setDefault(true);
+    cmdCancelar = new QPushButton(QStringLiteral("Cancela&r"), this);
+    cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
+    connect(cmdOk, &QPushButton::clicked, this, &frmConfiguraPrograma::cmdOk_Click);
+    connect(cmdCancelar, &QPushButton::clicked, this, &frmConfiguraPrograma::cmdCancelar_Click);
+
+    auto* botoes = new QHBoxLayout;
+    botoes->addStretch(1);
+    botoes->addWidget(cmdOk);
+    botoes->addWidget(cmdCancelar);
+
+    auto* coluna = new QVBoxLayout(this);
+    coluna->addWidget(fraFundo);
+    coluna->addSpacing(6);
+    coluna->addWidget(chkImprimirDescricao);
+    coluna->addWidget(chkImprimirNumero);
+    coluna->addWidget(chkImprimirCabecalho);
+    coluna->addWidget(chkEscutarSons);
+    coluna->addSpacing(6);
+    coluna->addLayout(botoes);
+
+    // Opening: every box unchecked, then checked where the setting is on.
+    const ConfiguracaoPrograma& c = programa_.Configuracao;
+    for (int i = 0; i < 28; ++i) {
+        QCheckBox* caixa = chkInterpretacoes[static_cast<std::size_t>(i)];
+        caixa->setChecked(false);
+        caixa->setChecked(c.Selecionado(i + 1));
+    }
+    chkImprimirDescricao->setChecked(Ligado(c.ImprimirDescricao));
+    chkImprimirNumero->setChecked(Ligado(c.ImprimirNumero));
+    chkImprimirCabecalho->setChecked(Ligado(c.ImprimirCabecalho));
+    chkEscutarSons->setChecked(Ligado(c.EscutarSons));
+}
+
+void frmConfiguraPrograma::cmdOk_Click() {
+    bool algum = false;
+    for (const QCheckBox* caixa : chkInterpretacoes) {
+        if (caixa->checkState() == Qt::Checked) {
+            algum = true;
+            break;
+        }
+    }
+    if (!algum) {
+        programa_.mensagens.Mostrar(
+            this, QStringLiteral("Erro:"),
+            QStringLiteral("Impossível prosseguir sem que haja ao menos um cálculo a ser executado "
+                           "pelo programa. Marque pelo menos um cálculo e então repita a operação."),
+            IconeMensagem::Critico, BotoesMensagem::Ok);
+        return;
+    }
+    ConfiguracaoPrograma& c = programa_.Configuracao;
+    for (int i = 0; i < 28; ++i)
+        c.CalculosSelecionados[static_cast<std::size_t>(i + 1)] =
+            Chave(chkInterpretacoes[static_cast<std::size_t>(i)]);
+    c.ImprimirCabecalho = Chave(chkImprimirCabecalho);
+    c.ImprimirDescricao = Chave(chkImprimirDescricao);
+    c.ImprimirNumero = Chave(chkImprimirNumero);
+    c.EscutarSons = Chave(chkEscutarSons);
+    accept();
+}
+
+void frmConfiguraPrograma::cmdCancelar_Click() { reject(); }
+
+} // namespace oraculandia

@@ -1,0 +1,35 @@
+#pragma once
+// The start-up window: the cover picture grows from the centre to its full size in about 3.5 s,
+// stays for 1 s, and the window closes itself.
+
+#include <QDialog>
+
+class QSvgRenderer;
+
+namespace oraculandia {
+
+struct Programa;
+
+class frmEntrada : public QDialog {
+    Q_OBJECT
+
+public:
+    frmEntrada(Programa& programa, QWidget* pai = nullptr);
+    ~frmEntrada() override;
+
+    // Picture box where the animation draws; public for tests.
+    QWidget* imgEntrada = nullptr;
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+    void reject() override;  // Escape does not cut the opening short
+
+private:
+    void Animar();
+    void Aguardar(double segundos);
+
+    Programa& programa_;
+    bool animando_ = false;
+};
+
+} // namespace oraculandia

@@ -1,0 +1,440 @@
+#include "app/qt/frmPrincipal.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/qt/frmDicas.h"
+#include "app/qt/frmEntrada.h"
+#include "app/qt/janela_ativa.h"
+#include "app/qt/programa.h"
+
+namespace oraculandia {
+
+namespace {
+
+// Windows are measured in twips, 15 to a pixel.
+constexpr double kTwipsPorPixel = 15.0;
+int Pixels(double twips) { return static_cast<int>(std::nearbyint(twips / kTwipsPorPixel)); }
+
+constexpr int kAlturaBarraTwips = 735;
+constexpr int kAlturaRodapeTwips = 465;
+constexpr int kLarguraBotaoTwips = 645;
+constexpr int kAlturaBotaoTwips = 600;
+constexpr int kTopoBotaoTwips = 45;
+constexpr int kPassoBotaoTwips = 720;
+
+// Offsets of a tip from the main window's corner plus the button's corner.
+constexpr int kDicaDeslocamentoXTwips = 120;
+constexpr int kDicaDeslocamentoYTwips = 1380;
+constexpr int kDicaMargemDireitaTwips = 200;
+
+const char* const kPropriedadeChave = "chaveDaDica";
+
+} // namespace
+
+frmPrincipal::frmPrincipal(Programa& programa, QWidget* pai)
+    : QMainWindow(pai), programa_(programa) {
+    setObjectName(QStringLiteral("frmPrincipal"));
+    setWindowIcon(QIcon(QStringLiteral(":/imagens/logotipo.svg")));
+    FimDoPrograma = [] { QCoreApplication::exit(0); };
+
+    auto* central = new QWidget(this);
+    auto* coluna = new QVBoxLayout(central);
+    coluna->setContentsMargins(0, 0, 0, 0);
+    coluna->setSpacing(0);
+
+    MontarBarraDeFerramentas();
+    areaMdi_ = new QMdiArea(central);
+    areaMdi_->setObjectName(QStringLiteral("areaMdi"));
+    areaMdi_->setBackground(QColor(0x6f, 0x6a, 0x86));
+    areaMdi_->viewport()->setMouseTracking(true);
+    areaMdi_->viewport()->installEventFilter(this);
+    MontarRodape();
+
+    picMenu->setParent(central);
+    picRodape->setParent(central);
+    coluna->addWidget(picMenu);
+    coluna->addWidget(areaMdi_, 1);
+    coluna->addWidget(picRodape);
+    setCentralWidget(central);
+
+    MontarMenus();
+    StatusInicial();
+    resize(800, 600);
+}
+
+frmPrincipal::~frmPrincipal() {
+    if (dica_)
+        delete dica_.data();
+}
+
+void frmPrincipal::MontarBarraDeFerramentas() {
+    picMenu = new QWidget(this);
+    picMenu->setObjectName(QStringLiteral("picMenu"));
+    picMenu->setFixedHeight(Pixels(kAlturaBarraTwips));
+    picMenu->setAutoFillBackground(true);
+    picMenu->setMouseTracking(true);
+    picMenu->installEventFilter(this);
+
+    struct Botao {
+        QToolButton** membro;
+        const char* nome;
+        const char* chave;
+        const char* imagem;
+        const char* descricao;
+        void (frmPrincipal::*acao)();
+    };
+    const Botao botoes[] = {
+        {&cmdCriaAnalise, "cmdCriaAnalise", "Criar", "botao_criar", "Criar análise",
+         &frmPrincipal::cmdCriaAnalise_Click},
+        {&cmdImprimir, "cmdImprimir", "Imprimir", "botao_imprimir", "Imprimir",
+         &frmPrincipal::cmdImprimir_Click},
+        {&cmdConfigurarFontes, "cmdConfigurarFontes", "Fontes", "botao_fontes", "Fontes",
+         &frmPrincipal::cmdConfigurarFontes_Click},
+        {&cmdConfiguraPrograma, "cmdConfiguraPrograma", "ConfigPrograma", "botao_configurar",
+         "Configurar o programa", &frmPrincipal::cmdConfiguraPrograma_Click},
+        {&cmdAjuda, "cmdAjuda", "Ajuda", "botao_ajuda", "Ajuda", &frmPrincipal::cmdAjuda_Click},
+        {&cmdExportar, "cmdExportar", "Exportar", "botao_exportar", "Exportar",
+         &frmPrincipal::cmdExportar_Click},
+        {&cmdSair, "cmdSair", "Sair", "botao_sair", "Sair", &frmPrincipal::cmdSair_Click},
+    };
+    int k = 0;
+    for (const Botao& b : botoes) {
+        auto* botao = new QToolButton(picMenu);
+        botao->setObjectName(QString::fromLatin1(b.nome));
+        botao->setProperty(kPropriedadeChave, QString::fromLatin1(b.chave));
+        botao->setAccessibleName(QString::fromUtf8(b.descricao));
+        botao->setIcon(QIcon(QStringLiteral(":/imagens/%1.svg").arg(QString::fromLatin1(b.imagem))));
+        botao->setIconSize(QSize(32, 32));
+        botao->setFocusPolicy(Qt::NoFocus);
+        botao->setGeometry(Pixels(kTopoBotaoTwips + kPassoBotaoTwips * k), Pixels(kTopoBotaoTwips),
+                           Pixels(kLarguraBotaoTwips), Pixels(kAlturaBotaoTwips));
+        botao->setMouseTracking(true);
+        botao->installEventFilter(this);
+        connect(botao, &QToolButton::clicked, this, b.acao);
+        *b.membro = botao;
+        ++k;
+    }
+}
+
+void frmPrincipal::MontarRodape() {
+    picRodape = new QWidget(this);
+    picRodape->setObjectName(QStringLiteral("picRodape"));
+    picRodape->setFixedHeight(Pixels(kAlturaRodapeTwips));
+    picRodape->setAutoFillBackground(true);
+
+    picVolta = new QToolButton(picRodape);
+    picVolta->setObjectName(QStringLiteral("picVolta"));
+    picVolta->setAccessibleName(QStringLiteral("Página anterior"));
+    picVolta->setIcon(QIcon(QStringLiteral(":/imagens/seta_volta.svg")));
+    picVolta->setFocusPolicy(Qt::NoFocus);
+    connect(picVolta, &QToolButton::clicked, this, &frmPrincipal::picVolta_Click);
+
+    lblInfoNavega = new QLabel(picRodape);
+    lblInfoNavega->setObjectName(QStringLiteral("lblInfoNavega"));
+    lblInfoNavega->setAlignment(Qt::AlignCenter);
+    lblInfoNavega->setTextFormat(Qt::PlainText);
+    lblInfoNavega->setFrameShape(QFrame::StyledPanel);
+    lblInfoNavega->setFrameShadow(QFrame::Sunken);
+    QFont fonte = lblInfoNavega->font();
+    fonte.setBold(true);
+    lblInfoNavega->setFont(fonte);
+
+    picAvanca = new QToolButton(picRodape);
+    picAvanca->setObjectName(QStringLiteral("picAvanca"));
+    picAvanca->setAccessibleName(QStringLiteral("Próxima página"));
+    picAvanca->setIcon(QIcon(QStringLiteral(":/imagens/seta_avanca.svg")));
+    picAvanca->setFocusPolicy(Qt::NoFocus);
+    connect(picAvanca, &QToolButton::clicked, this, &frmPrincipal::picAvanca_Click);
+}
+
+void frmPrincipal::MontarMenus() {
+    QMenuBar* barra = menuBar();
+    mnuArquivo = barra->addMenu(QStringLiteral("Arquivo"));
+    mnuArquivo->setObjectName(QStringLiteral("mnuArquivo"));
+    mnuConfigurarRodape = mnuArquivo->addAction(QStringLiteral("&Configurar Cabeçalho e Rodapé"));
+    mnuConfigurarRodape->setObjectName(QStringLiteral("mnuConfigurarRodape"));
+    QAction* mnuNulo = mnuArquivo->addSeparator();
+    mnuNulo->setObjectName(QStringLiteral("mnuNulo"));
+    mnuEncerrar = mnuArquivo->addAction(QStringLiteral("Encerrar Programa"));
+    mnuEncerrar->setObjectName(QStringLiteral("mnuEncerrar"));
+
+    mnuJanela = barra->addMenu(QStringLiteral("Janela"));
+    mnuJanela->setObjectName(QStringLiteral("mnuJanela"));
+    mnuJanelaLadoLado = mnuJanela->addAction(QStringLiteral("Organizar Lado a Lado"));
+    mnuJanelaLadoLado->setObjectName(QStringLiteral("mnuJanelaLadoLado"));
+    mnuJanelaEmCascata = mnuJanela->addAction(QStringLiteral("Organizar em Cascata"));
+    mnuJanelaEmCascata->setObjectName(QStringLiteral("mnuJanelaEmCascata"));
+
+    mnuAlterarNada = barra->addMenu(QStringLiteral("Alterar"));
+    mnuAlterarNada->setObjectName(QStringLiteral("mnuAlterarNada"));
+    mnuAlterarConteudoDasAnalises = mnuAlterarNada->addAction(QStringLiteral("&Conteúdo das Análises"));
+    mnuAlterarConteudoDasAnalises->setObjectName(QStringLiteral("mnuAlterarConteudoDasAnalises"));
+
+    mnuSobre = barra->addMenu(QStringLiteral("Sobre"));
+    mnuSobre->setObjectName(QStringLiteral("mnuSobre"));
+    mnuSobreEstePrograma = mnuSobre->addAction(QStringLiteral("Sobre este Programa"));
+    mnuSobreEstePrograma->setObjectName(QStringLiteral("mnuSobreEstePrograma"));
+
+    connect(mnuConfigurarRodape, &QAction::triggered, this, &frmPrincipal::mnuConfigurarRodape_Click);
+    connect(mnuEncerrar, &QAction::triggered, this, &frmPrincipal::mnuEncerrar_Click);
+    connect(mnuJanelaLadoLado, &QAction::triggered, this, &frmPrincipal::mnuJanelaLadoLado_Click);
+    connect(mnuJanelaEmCascata, &QAction::triggered, this, &frmPrincipal::mnuJanelaEmCascata_Click);
+    connect(mnuAlterarConteudoDasAnalises, &QAction::triggered, this,
+            &frmPrincipal::mnuAlterarConteudoDasAnalises_Click);
+    connect(mnuSobreEstePrograma, &QAction::triggered, this, &frmPrincipal::mnuSobreEstePrograma_Click);
+}
+
+// ---- Start-up ---------------------------------------------------------------------------------
+
+void frmPrincipal::Iniciar(bool comAbertura) {
+    DefinirOcupado(true);
+    programa_.Fontes = CarregaFontes(programa_.PastaPrograma);
+    // A settings file that cannot be created (read-only folder) leaves the defaults for this
+    // run; the failure is reported when the settings are saved at the end.
+    programa_.Configuracao = CarregarConfiguracao(programa_.PastaPrograma);
+    CarregaLinhasRodape();
+    setWindowTitle(QStringLiteral("Oraculandia Comercial"));
+    programa_.sons.Tocar(programa_.Caminho("welcomeb.wav"), false);
+    show();
+    if (comAbertura) {
+        frmEntrada entrada(programa_, this);
+        entrada.exec();
+    }
+    DefinirOrientacaoDaImpressora();
+    DefinirOcupado(false);
+}
+
+void frmPrincipal::DefinirOrientacaoDaImpressora() {
+    // Portrait for the default printer. No printer installed is normal: nothing to do then.
+    const QPrinterInfo padrao = QPrinterInfo::defaultPrinter();
+    if (padrao.isNull())
+        return;
+    QPrinter impressora(padrao, QPrinter::ScreenResolution);
+    if (impressora.isValid())
+        impressora.setPageOrientation(QPageLayout::Portrait);
+}
+
+void frmPrincipal::CarregaLinhasRodape() {
+    programa_.Rodape = oraculandia::CarregaLinhasRodape(programa_.PastaPrograma);
+}
+
+// ---- Status line, busy pointer ------------------------------------------------------------------
+
+QString frmPrincipal::TextoStatusInicial() {
+    return QStringLiteral("Para obter a sua análise clique no primeiro botão !");
+}
+
+void frmPrincipal::DefinirStatus(const QString& texto) { lblInfoNavega->setText(texto); }
+void frmPrincipal::StatusInicial() { DefinirStatus(TextoStatusInicial()); }
+QString frmPrincipal::Status() const { return lblInfoNavega->text(); }
+
+void frmPrincipal::DefinirOcupado(bool ocupado) {
+    if (ocupado)
+        setCursor(Qt::WaitCursor);
+    else
+        unsetCursor();
+}
+
+bool frmPrincipal::Ocupado() const {
+    return testAttribute(Qt::WA_SetCursor) && cursor().shape() == Qt::WaitCursor;
+}
+
+// ---- Layout -------------------------------------------------------------------------------------
+
+void frmPrincipal::resizeEvent(QResizeEvent* evento) {
+    QMainWindow::resizeEvent(evento);
+    PosicionarRodape();
+}
+
+void frmPrincipal::PosicionarRodape() {
+    // Proportions of the window's width: the status line in the middle 80%, the arrows at the
+    // ends, 7% each.
+    const double W = picRodape->width();
+    const int altura = picRodape->height();
+    const int margem = 2;
+    auto px = [](double v) { return static_cast<int>(std::nearbyint(v)); };
+    lblInfoNavega->setGeometry(px(0.10 * W), margem, px(0.80 * W), altura - 2 * margem);
+    picVolta->setGeometry(px(0.01 * W), margem, px(0.07 * W), altura - 2 * margem);
+    picAvanca->setGeometry(px(0.91 * W), margem, px(0.07 * W), altura - 2 * margem);
+    const int lado = qMax(8, qMin(altura - 2 * margem - 4, px(0.07 * W) - 4));
+    picVolta->setIconSize(QSize(lado, lado));
+    picAvanca->setIconSize(QSize(lado, lado));
+}
+
+// ---- Tips ---------------------------------------------------------------------------------------
+
+QString frmPrincipal::TextoDaDica(const QString& chave) {
+    if (chave == QLatin1String("Criar"))
+        return QStringLiteral("Este botão gera a análise numerológica de uma pessoa.");
+    if (chave == QLatin1String("Imprimir"))
+        return QStringLiteral("Utilize este botão para imprimir a análise atual na impressora.");
+    if (chave == QLatin1String("Fontes"))
+        return QStringLiteral("Configurar a fonte dos textos exibidos na análise.");
+    if (chave == QLatin1String("ConfigPrograma"))
+        return QStringLiteral("Selecionar os números a serem calculados pelo programa.");
+    if (chave == QLatin1String("Ajuda"))
+        return QStringLiteral("Abrir uma janela da internet com a ajuda deste programa.");
+    if (chave == QLatin1String("Exportar"))
+        return QStringLiteral("Cria uma cópia da análise atual na área de transferência.");
+    if (chave == QLatin1String("Sair"))
+        return QStringLiteral("Este botão finaliza o programa de Oraculandia.");
+    return {};
+}
+
+frmDicas* frmPrincipal::Dica() const { return dica_.data(); }
+
+void frmPrincipal::ApagaAjudaDoBotao() { botaoComAjuda_ = QStringLiteral("Nenhum"); }
+
+void frmPrincipal::FecharDica() {
+    if (dica_)
+        dica_->close();  // deletes itself
+}
+
+void frmPrincipal::InicioComumDasAcoes() {
+    ApagaAjudaDoBotao();
+    FecharDica();
+}
+
+void frmPrincipal::MouseSobreBotao(const QString& chave, QWidget* botao) {
+    if (Ocupado())
+        return;
+    if (chave != botaoComAjuda_) {
+        const QString texto = TextoDaDica(chave);
+        if (!texto.isEmpty())
+            MostrarDicaDoBotao(botao, texto);
+    }
+    botaoComAjuda_ = chave;
+}
+
+void frmPrincipal::MouseSobreFundo() {
+    botaoComAjuda_ = QStringLiteral("Nenhum");
+    FecharDica();
+}
+
+void frmPrincipal::MouseSobreJanelaDeAnalise() {
+    ApagaAjudaDoBotao();
+    FecharDica();
+}
+
+void frmPrincipal::MostrarDicaDoBotao(QWidget* botao, const QString& texto) {
+    if (!dica_)
+        dica_ = new frmDicas();
+    dica_->DefinirTexto(texto);
+
+    // Positions in twips, as the window system of the original layout counts them.
+    const QPoint canto = frameGeometry().topLeft();
+    const QPoint botaoNaBarra = botao->mapTo(picMenu, QPoint(0, 0));
+    double esquerda = (canto.x() + botaoNaBarra.x()) * kTwipsPorPixel + kDicaDeslocamentoXTwips;
+    const double topo = (canto.y() + botaoNaBarra.y()) * kTwipsPorPixel + kDicaDeslocamentoYTwips;
+    const double largura = dica_->width() * kTwipsPorPixel;
+    QScreen* tela = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect area = tela ? tela->geometry() : QRect(0, 0, 1024, 768);
+    const double larguraTela = (area.x() + area.width()) * kTwipsPorPixel;
+    if (esquerda + largura > larguraTela)
+        esquerda = larguraTela - largura - kDicaMargemDireitaTwips;
+    dica_->move(Pixels(esquerda), Pixels(topo));
+    dica_->show();
+    dica_->raise();
+}
+
+bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
+    const QEvent::Type tipo = evento->type();
+    if (tipo == QEvent::MouseMove || tipo == QEvent::Enter) {
+        const QVariant chave = objeto->property(kPropriedadeChave);
+        if (chave.isValid() && objeto->isWidgetType()) {
+            MouseSobreBotao(chave.toString(), static_cast<QWidget*>(objeto));
+        } else if (tipo == QEvent::MouseMove &&
+                   (objeto == picMenu || objeto == areaMdi_->viewport())) {
+            MouseSobreFundo();
+        }
+    }
+    return QMainWindow::eventFilter(objeto, evento);
+}
+
+// ---- Page buttons -------------------------------------------------------------------------------
+
+frmExibeRelatorio* frmPrincipal::JanelaAtiva() const { return JanelaDeAnaliseAtiva(areaMdi_); }
+
+void frmPrincipal::MostrarRecusaNavegacao() {
+    programa_.mensagens.Mostrar(
+        this, QStringLiteral("Importante:"),
+        QStringLiteral("Para você poder navegar é fundamental que exista uma análise sendo exibida "
+                       "na tela de seu computador. Crie uma análise clicando no primeiro botão do "
+                       "menu e então este botão de navegação funcionará."),
+        IconeMensagem::Informacao, BotoesMensagem::Ok);
+}
+
+void frmPrincipal::picAvanca_Click() {
+    if (!MudarPaginaDaJanelaAtiva(*this, +1))
+        MostrarRecusaNavegacao();
+}
+
+void frmPrincipal::picVolta_Click() {
+    if (!MudarPaginaDaJanelaAtiva(*this, -1))
+        MostrarRecusaNavegacao();
+}
+
+// ---- Ending the program -------------------------------------------------------------------------
+
+bool frmPrincipal::SalvarConfiguracaoUmaVez() {
+    if (configuracaoSalva_)
+        return true;
+    configuracaoSalva_ = true;
+    if (SalvarConfiguracao(programa_.PastaPrograma, programa_.Configuracao))
+        return true;
+    programa_.mensagens.Mostrar(
+        this, QStringLiteral("Erro:"),
+        QStringLiteral("Não foi possível salvar as configurações do programa no arquivo "
+                       "oraculandia.dat da pasta do programa (a pasta pode estar protegida contra "
+                       "gravação). As alterações de configuração feitas agora serão perdidas."),
+        IconeMensagem::Critico, BotoesMensagem::Ok);
+    return false;
+}
+
+void frmPrincipal::SalvarEEncerrar() {
+    SalvarConfiguracaoUmaVez();
+    encerrando_ = true;
+    FecharDica();
+    if (FimDoPrograma)
+        FimDoPrograma();
+}
+
+void frmPrincipal::cmdSair_Click() {
+    InicioComumDasAcoes();
+    const RespostaMensagem r = programa_.mensagens.Mostrar(
+        this, QStringLiteral("Oraculandia:"),
+        QStringLiteral("Está certo de que deseja encerrar este programa agora?"),
+        IconeMensagem::Pergunta, BotoesMensagem::SimNao);
+    if (r == RespostaMensagem::Sim)
+        SalvarEEncerrar();
+}
+
+void frmPrincipal::mnuEncerrar_Click() { SalvarEEncerrar(); }
+
+void frmPrincipal::closeEvent(QCloseEvent* evento) {
+    // The close is never refused; the viewers go with the main window.
+    if (!encerrando_) {
+        FecharDica();
+        SalvarConfiguracaoUmaVez();
+        encerrando_ = true;
+    }
+    evento->accept();
+}
+
+} // namespace oraculandia

@@ -1,0 +1,162 @@
+#pragma once
+// The main window: an MDI frame whose children are the analysis viewers. It owns the start-up
+// sequence, the toolbar with its tips, the menus, the page buttons and status line at the
+// bottom, the refusals shown when an action needs an analysis and none is open, and the three
+// ways of ending the program (each of which saves the program settings exactly once).
+//
+// The handlers are split by concern over several files:
+//   frmPrincipal.cpp            construction, layout, start-up, tips, page buttons, exit paths
+//   frmPrincipal_menus.cpp      settings dialog, help question, about window, window arrangement
+//   frmPrincipal_analise.cpp    creating an analysis, rendering it, the font dialog
+//   frmPrincipal_impressao.cpp  printing, export, footer dialog, interpretation editor
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+#include "layout/fontes.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolButton;
+class QWidget;
+
+namespace oraculandia {
+
+struct Programa;
+class frmDicas;
+class frmExibeRelatorio;  // src/viewer/frmExibeRelatorio.h
+
+class frmPrincipal : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmPrincipal(Programa& programa, QWidget* pai = nullptr);
+    ~frmPrincipal() override;
+
+    // Start-up: busy pointer, fonts, settings, footer lines, caption, welcome sound, show, the
+    // opening animation (skipped when `comAbertura` is false), printer orientation, pointer back.
+    void Iniciar(bool comAbertura);
+
+    Programa& programa() { return programa_; }
+    QMdiArea* areaMdi() const { return areaMdi_; }
+
+    // The active viewer window, or nullptr when no analysis is shown.
+    frmExibeRelatorio* JanelaAtiva() const;
+
+    // Toolbar tip state. ApagaAjudaDoBotao only forgets the button; FecharDica closes the window.
+    void ApagaAjudaDoBotao();
+    void FecharDica();
+    const QString& BotaoComAjuda() const { return botaoComAjuda_; }
+    frmDicas* Dica() const;
+    // The common start of every toolbar action: forget the tip's button and close the tip.
+    void InicioComumDasAcoes();
+
+    // The window's own busy pointer (not the application-wide one): while set, no tips appear.
+    void DefinirOcupado(bool ocupado);
+    bool Ocupado() const;
+
+    // Reloads the header and footer lines from rodape.dat into the program state.
+    void CarregaLinhasRodape();
+
+    // Status line.
+    void DefinirStatus(const QString& texto);
+    void StatusInicial();
+    QString Status() const;
+    static QString TextoStatusInicial();
+
+    // Mouse over a toolbar button (key as in the tip table), over the background / toolbar strip,
+    // or over a viewer window or its page. Public so the viewer windows can report their part.
+    void MouseSobreBotao(const QString& chave, QWidget* botao);
+    void MouseSobreFundo();
+    void MouseSobreJanelaDeAnalise();
+
+    // Tip text of a toolbar key; empty for an unknown key.
+    static QString TextoDaDica(const QString& chave);
+
+    // Called when the program must end (after the settings were saved). By default it leaves
+    // the application's event loop at once; tests replace it to observe the exit.
+    std::function<void()> FimDoPrograma;
+
+    // Page state of the layout, kept here for the monitor rendering.
+    int NumeroPagina = 0;
+    FonteTexto FonteSalva;
+
+    // Toolbar, bottom strip and menus (public so tests and the other windows can reach them).
+    QWidget* picMenu = nullptr;
+    QToolButton* cmdCriaAnalise = nullptr;
+    QToolButton* cmdImprimir = nullptr;
+    QToolButton* cmdConfigurarFontes = nullptr;
+    QToolButton* cmdConfiguraPrograma = nullptr;
+    QToolButton* cmdAjuda = nullptr;
+    QToolButton* cmdExportar = nullptr;
+    QToolButton* cmdSair = nullptr;
+    QWidget* picRodape = nullptr;
+    QToolButton* picVolta = nullptr;
+    QLabel* lblInfoNavega = nullptr;
+    QToolButton* picAvanca = nullptr;
+
+    QMenu* mnuArquivo = nullptr;
+    QAction* mnuConfigurarRodape = nullptr;
+    QAction* mnuEncerrar = nullptr;
+    QMenu* mnuJanela = nullptr;
+    QAction* mnuJanelaLadoLado = nullptr;
+    QAction* mnuJanelaEmCascata = nullptr;
+    QMenu* mnuAlterarNada = nullptr;
+    QAction* mnuAlterarConteudoDasAnalises = nullptr;
+    QMenu* mnuSobre = nullptr;
+    QAction* mnuSobreEstePrograma = nullptr;
+
+public slots:
+    // Creating an analysis and showing it (frmPrincipal_analise.cpp).
+    void cmdCriaAnalise_Click();
+    void ImprimirAnaliseNoMonitor();
+    void cmdConfigurarFontes_Click();
+
+    // Printing, export, footer lines, interpretation editor (frmPrincipal_impressao.cpp).
+    void cmdImprimir_Click();
+    void cmdExportar_Click();
+    void EnviarAnaliseParaAreaTransf();
+    void mnuConfigurarRodape_Click();
+    void mnuAlterarConteudoDasAnalises_Click();
+
+    // The shell's own handlers (frmPrincipal.cpp, frmPrincipal_menus.cpp).
+    void cmdConfiguraPrograma_Click();
+    void cmdAjuda_Click();
+    void cmdSair_Click();
+    void mnuEncerrar_Click();
+    void mnuSobreEstePrograma_Click();
+    void mnuJanelaLadoLado_Click();
+    void mnuJanelaEmCascata_Click();
+    void picAvanca_Click();
+    void picVolta_Click();
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void MontarBarraDeFerramentas();
+    void MontarRodape();
+    void MontarMenus();
+    void PosicionarRodape();
+    void MostrarDicaDoBotao(QWidget* botao, const QString& texto);
+    void MostrarRecusaNavegacao();
+    void DefinirOrientacaoDaImpressora();
+    // Saves the program settings once; reports a failure to save. Then ends the program.
+    void SalvarEEncerrar();
+    bool SalvarConfiguracaoUmaVez();
+
+    Programa& programa_;
+    QMdiArea* areaMdi_ = nullptr;
+    QPointer<frmDicas> dica_;
+    QString botaoComAjuda_;
+    bool configuracaoSalva_ = false;
+    bool encerrando_ = false;
+};
+
+} // namespace oraculandia

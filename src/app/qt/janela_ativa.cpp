@@ -1,0 +1,57 @@
+#include "app/qt/janela_ativa.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "app/qt/frmPrincipal.h"
+#include "app/qt/programa.h"
+
+#if __has_include("viewer/frmExibeRelatorio.h")
+#include "viewer/frmExibeRelatorio.h"
+#define ORACULANDIA_COM_VISUALIZADOR 1
+#else
+#define ORACULANDIA_COM_VISUALIZADOR 0
+#endif
+
+namespace oraculandia {
+
+frmExibeRelatorio* JanelaDeAnaliseAtiva(const QMdiArea* area) {
+#if ORACULANDIA_COM_VISUALIZADOR
+    // currentSubWindow rather than activeSubWindow: the latter is empty while the application
+    // is not the active one (a message box of another program, a test without a window manager).
+    if (!area)
+        return nullptr;
+    QMdiSubWindow* sub = area->currentSubWindow();
+    if (!sub)
+        return nullptr;
+    return qobject_cast<frmExibeRelatorio*>(sub->widget());
+#else
+    (void)area;
+    return nullptr;
+#endif
+}
+
+bool MudarPaginaDaJanelaAtiva(frmPrincipal& principal, int sentido) {
+#if ORACULANDIA_COM_VISUALIZADOR
+    frmExibeRelatorio* janela = principal.JanelaAtiva();
+    if (!janela)
+        return false;
+    const int pagina = janela->PaginaExibida();
+    const bool noLimite = sentido > 0 ? pagina == janela->TotalDePaginas() : pagina == 1;
+    if (noLimite) {
+        principal.programa().mensagens.Bipe();
+        return true;
+    }
+    principal.DefinirOcupado(true);
+    janela->ExibePagina(pagina + sentido);
+    janela->setFocus();
+    principal.DefinirOcupado(false);
+    return true;
+#else
+    (void)principal;
+    (void)sentido;
+    return false;
+#endif
+}
+
+} // namespace oraculandia

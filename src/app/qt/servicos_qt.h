@@ -1,0 +1,47 @@
+#pragma once
+// The Qt implementations of the platform services used by the program itself.
+
+#include <QObject>
+#include <QPointer>
+
+#include "app/qt/servicos.h"
+
+class QSoundEffect;
+
+namespace oraculandia {
+
+// QMessageBox with the icon and buttons asked for; Qt's own button texts come from its pt_BR
+// translation, which main loads.
+class MensagensQt : public Mensagens {
+public:
+    RespostaMensagem Mostrar(QWidget* pai, const QString& titulo, const QString& texto,
+                             IconeMensagem icone, BotoesMensagem botoes) override;
+    void Bipe() override;
+};
+
+// QSoundEffect: plays in the background and returns at once. A new sound cuts the previous one.
+// A missing file or a machine without an audio output plays nothing.
+class SonsQt : public QObject, public Sons {
+    Q_OBJECT
+
+public:
+    explicit SonsQt(QObject* pai = nullptr);
+    ~SonsQt() override;
+    void Tocar(const QString& caminhoWav, bool repetir) override;
+    void Parar() override;
+
+private:
+    QPointer<QSoundEffect> efeito_;
+};
+
+class RelogioQt : public Relogio {
+public:
+    QDate Hoje() const override;
+};
+
+class NavegadorQt : public Navegador {
+public:
+    void Abrir(const QUrl& endereco) override;
+};
+
+} // namespace oraculandia
