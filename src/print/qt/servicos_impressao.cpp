@@ -1,0 +1,62 @@
+#include "print/qt/servicos_impressao.h"
+
+#include <QFileDialog>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace oraculandia {
+
+namespace {
+
+class ServicosImpressaoQt final : public ServicosImpressao {
+public:
+    bool HaImpressora() override { return !QPrinterInfo::defaultPrinter().isNull(); }
+
+    QPageLayout Pagina() override {
+        if (auto impressora = Impressora()) {
+            return impressora->pageLayout();
+        }
+        QPdfWriter pdf(QString{});
+        QPageLayout pagina = pdf.pageLayout();
+        pagina.setPageSize(QPageSize(QPageSize::A4));
+        pagina.setOrientation(QPageLayout::Portrait);
+        return pagina;
+    }
+
+    std::unique_ptr<QPrinter> Impressora() override {
+        const QPrinterInfo padrao = QPrinterInfo::defaultPrinter();
+        if (padrao.isNull()) {
+            return nullptr;
+        }
+        return std::make_unique<QPrinter>(padrao, QPrinter::HighResolution);
+    }
+
+    QString EscolherArquivoPdf(QWidget* pai, const QString& sugestao) override {
+        return QFileDialog::getSaveFileName(pai, QStringLiteral("Salvar a análise em PDF"), sugestao,
+                                            QStringLiteral("Documentos PDF (*.pdf)"));
+    }
+};
+
+ServicosImpressaoQt& ServicosQt() {
+    static ServicosImpressaoQt servicos;
+    return servicos;
+}
+
+ServicosImpressao* g_servicos = nullptr;
+
+} // namespace
+
+ServicosImpressao& ServicosImpressaoAtuais() { return g_servicos ? *g_servicos : ServicosQt(); }
+
+void DefinirServicosImpressao(ServicosImpressao* servicos) { g_servicos = servicos; }
+
+double LarguraImprimivel(const QPageLayout& pagina) {
+    return pagina.paintRect(QPageLayout::Millimeter).width();
+}
+
+double AlturaImprimivel(const QPageLayout& pagina) {
+    return pagina.paintRect(QPageLayout::Millimeter).height();
+}
+
+} // namespace oraculandia

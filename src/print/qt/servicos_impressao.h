@@ -1,0 +1,38 @@
+#pragma once
+// The printer and the PDF file dialog behind a small interface, so that the print dialog can be
+// driven headless: tests put in a double whose "printer" writes a PDF and whose file dialog
+// answers at once.
+
+#include <QPageLayout>
+#include <QString>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace oraculandia {
+
+class ServicosImpressao {
+public:
+    virtual ~ServicosImpressao() = default;
+
+    // True when the system has a default printer.
+    virtual bool HaImpressora() = 0;
+    // The page the analysis is laid out on: the default printer's paper and printable area, or,
+    // without a printer, A4 with the printable area of the PDF writer.
+    virtual QPageLayout Pagina() = 0;
+    // The default printer, ready for a job; nullptr when there is none.
+    virtual std::unique_ptr<QPrinter> Impressora() = 0;
+    // Asks where to save the PDF, proposing `sugestao` (a full path); empty when cancelled.
+    virtual QString EscolherArquivoPdf(QWidget* pai, const QString& sugestao) = 0;
+};
+
+// The services in use: Qt's own unless a test has set others (nullptr puts Qt's back).
+ServicosImpressao& ServicosImpressaoAtuais();
+void DefinirServicosImpressao(ServicosImpressao* servicos);
+
+// Printable width and height of a page, millimetres.
+double LarguraImprimivel(const QPageLayout& pagina);
+double AlturaImprimivel(const QPageLayout& pagina);
+
+} // namespace oraculandia
