@@ -1,0 +1,64 @@
+// Normalisation and checks of the typed name and birth date.
+#include <gtest/gtest.h>
+
+#include "engine/entrada.h"
+#include "engine/numerologia.h"
+
+using namespace oraculandia;
+
+namespace {
+const Data kHoje{7, 12, 2026};
+}
+
+TEST(EntradaNome, MaiusculasEAcentos) {
+    // maria da conceição, joão (Windows-1252).
+    EXPECT_EQ(NormalizarNome("maria da concei\xE7\xE3o"), "MARIA DA CONCEICAO");
+    EXPECT_EQ(NormalizarNome("jo\xE3o"), "JOAO");
+    EXPECT_EQ(NormalizarNome("JOS\xC9"), "JOSE");
+    EXPECT_EQ(NormalizarNome("jos\xE9"), "JOSE");
+    EXPECT_EQ(NormalizarNome("descartar"), "DESCARTAR");
+    // Every character is kept in place; letters outside the table stay (upper-cased).
+    EXPECT_EQ(NormalizarNome("d'arc-2 \xE8\xF1"), "D'ARC-2 \xC8\xD1");
+    EXPECT_EQ(NormalizarNome("\xE0\xE1\xE2\xE3\xE9\xEA\xED\xEE\xEF\xF3\xF4\xF5\xFA\xFB\xFC\xE7"),
+              "AAAAEEIIIOOOUUUC");
+    EXPECT_EQ(ValorNome(NormalizarNome("jos\xE9")), ValorNome("JOSE"));
+}
+
+TEST(EntradaNome, CincoCaracteresBastam) {
+    EXPECT_FALSE(NomeAceitavel("ANA "));
+    EXPECT_TRUE(NomeAceitavel("ANA S"));
+    EXPECT_TRUE(NomeAceitavel("MARIA"));
+    EXPECT_FALSE(NomeAceitavel(""));
+    EXPECT_TRUE(NomeAceitavel("     "));  // spaces count; no second word needed
+}
+
+TEST(EntradaData, FormasAceitas) {
+    EXPECT_EQ(NormalizarData("20/8/78", kHoje), "20/08/1978");
+    EXPECT_EQ(NormalizarData("20/08/1978", kHoje), "20/08/1978");
+    EXPECT_EQ(NormalizarData("1/2/3", kHoje), "01/02/2003");
+    EXPECT_EQ(NormalizarData("5/3/1970", kHoje), "05/03/1970");
+    EXPECT_EQ(NormalizarData(" 15/03/1970 ", kHoje), "15/03/1970");
+    EXPECT_EQ(NormalizarData("20/08", kHoje), "20/08/2026");
+    EXPECT_EQ(NormalizarData("15-03-1970", kHoje), "15/03/1970");
+    EXPECT_EQ(NormalizarData("15.03.70", kHoje), "15/03/1970");
+}
+
+TEST(EntradaData, JanelaDoSeculo) {
+    EXPECT_EQ(NormalizarData("01/01/00", kHoje), "01/01/2000");
+    EXPECT_EQ(NormalizarData("01/01/29", kHoje), "01/01/2029");
+    EXPECT_EQ(NormalizarData("01/01/30", kHoje), "01/01/1930");
+    EXPECT_EQ(NormalizarData("01/01/99", kHoje), "01/01/1999");
+}
+
+TEST(EntradaData, DatasImpossiveisRecusadas) {
+    for (const char* t : {"31/02/2000", "29/02/1900", "29/02/2023", "00/01/2000", "01/00/2000",
+                          "32/01/2000", "01/13/2000", "", "abc", "15/03/19700", "1/1/1/1",
+                          "15//1970", "/03/1970", "15/03/", "115/03/1970", "15/3a/1970",
+                          "15 03 1970", "29/02", "01/01/0050", "+1/01/2000", "-1/01/2000"}) {
+        EXPECT_FALSE(InterpretarData(t, kHoje).has_value()) << t;
+        EXPECT_EQ(NormalizarData(t, kHoje), t) << "left unchanged";
+    }
+    EXPECT_TRUE(InterpretarData("29/02/2000", kHoje).has_value());
+    EXPECT_TRUE(InterpretarData("29/02", Data{1, 1, 2024}).has_value());  // a leap year today
+    EXPECT_TRUE(InterpretarData("29/2/00", kHoje).has_value());
+}
