@@ -19,7 +19,7 @@ case "$pasta" in /*) ;; *) pasta="$raiz/$pasta" ;; esac
 
 mkdir -p "$pasta"
 cmake -S "$raiz" -B "$pasta" -DCMAKE_BUILD_TYPE=Release -DORACULANDIA_WERROR=ON \
-  -DORACULANDIA_SOMENTE_NUCLEO=ON > "$pasta.configure.log" 2>&1 \
-  || { cat "$pasta.configure.log"; exit 1; }
+  -DORACULANDIA_SOMENTE_NUCLEO=ON > "$pasta/configure.log" 2>&1 \
+  || { cat "$pasta/configure.log"; exit 1; }
 cmake --build "$pasta" -j2 --target testes_textos
 "$pasta/tests/nucleo/testes_textos" "$@"
