@@ -1,0 +1,268 @@
+#include "layout/paginacao.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "engine/datas.h"
+
+namespace oraculandia {
+
+std::string NomeFiguraSigno(int signo) {
+    char nome[16];
+    std::snprintf(nome, sizeof nome, "signo%02d", signo);
+    return nome;
+}
+
+namespace {
+
+constexpr unsigned char kCR = 13;
+constexpr unsigned char kLF = 10;
+
+// Width of a line as the sum of its pieces "word " plus the last word: the same pieces that the
+// justified output places one after the other, so the last word ends exactly at the right edge.
+double LarguraLinha(SuperficieDesenho& s, std::string_view linha) {
+    double largura = 0;
+    std::size_t inicio = 0;
+    for (std::size_t i = 0; i < linha.size(); ++i) {
+        if (linha[i] == ' ') {
+            largura += s.LarguraTexto(linha.substr(inicio, i + 1 - inicio));
+            inicio = i + 1;
+        }
+    }
+    if (inicio < linha.size()) largura += s.LarguraTexto(linha.substr(inicio));
+    return largura;
+}
+
+} // namespace
+
+bool ImprimeTexto(SuperficieDesenho& s, double Y, double XEsquerda, double XDireita, double YLimite,
+                  std::string& texto) {
+    const double W = XDireita - XEsquerda;
+    s.DefinirY(Y - s.AlturaTexto("ABZgzhj"));
+    const std::size_t n = texto.size();
+    if (n == 0) {
+        // Nothing to print, but the block still takes one (empty) line.
+        s.DefinirY(s.Y() + s.AlturaTexto(""));
+        return true;
+    }
+    const double alturaLimite = s.AlturaTexto("textoatual");
+
+    std::size_t p = 0;  // characters consumed
+    bool cheia = false;
+    do {
+        const std::size_t inicio = p;
+        std::string linha;
+        std::size_t ultimoEspaco = 0;   // position (1-based) in texto of the line's last space
+        double larguraPecas = 0;        // width of the finished "word " pieces of the line
+        std::size_t inicioPalavra = 0;  // where the word being read starts in `linha`
+        double largura = 0;
+        bool fimParagrafo = false;
+        for (;;) {
+            ++p;
+            const auto c = static_cast<unsigned char>(texto[p - 1]);
+            if (c == kCR || c == kLF) {
+                // CR LF is one paragraph break; a lone CR or LF counts as one too.
+                fimParagrafo = true;
+                if (c == kCR && p < n && static_cast<unsigned char>(texto[p]) == kLF) ++p;
+                break;
+            }
+            linha.push_back(static_cast<char>(c));
+            if (c == ' ') {
+                ultimoEspaco = p;
+                larguraPecas += s.LarguraTexto(std::string_view(linha).substr(inicioPalavra));
+                inicioPalavra = linha.size();
+                largura = larguraPecas;
+            } else {
+                largura = larguraPecas + s.LarguraTexto(std::string_view(linha).substr(inicioPalavra));
+            }
+            if (p >= n || largura > W) break;
+        }
+
+        bool justificar = false;
+        if (!fimParagrafo && largura > W) {
+            // Broken for width. Which characters stay on this line?
+            const std::size_t ultimoNaLinha = ultimoEspaco ? ultimoEspaco - 1 - inicio : 0;
+            if (linha.back() == ' ') {
+                linha.pop_back();  // the space is consumed; the scan goes on after it
+                justificar = true;
+            } else if (ultimoEspaco != 0 && linha.find_first_not_of(' ') < ultimoNaLinha) {
+                linha.resize(ultimoNaLinha);  // the word after the last space goes to the next line
+                p = ultimoEspaco;
+                justificar = true;
+            } else {
+                // One word wider than the column: cut it at the column's edge (at least one
+                // character per line, so that the text always advances).
+                std::size_t k = linha.size() - 1;
+                while (k > 1 && s.LarguraTexto(std::string_view(linha).substr(0, k)) > W) --k;
+                if (k == 0) k = 1;
+                linha.resize(k);
+                p = inicio + k;
+            }
+        }
+        while (!linha.empty() && linha.back() == ' ') linha.pop_back();
+
+        const double yLinha = s.Y() + s.AlturaTexto(linha);
+        s.DefinirY(yLinha);
+        if (yLinha + alturaLimite > YLimite) cheia = true;
+
+        const std::size_t lacunas =
+            justificar ? static_cast<std::size_t>(std::count(linha.begin(), linha.end(), ' ')) : 0;
+        if (lacunas == 0) {
+            if (!linha.empty()) {
+                s.DefinirX(XEsquerda);
+                s.Imprimir(linha);
+            }
+        } else {
+            const double extra = (W - LarguraLinha(s, linha)) / static_cast<double>(lacunas);
+            double x = XEsquerda;
+            std::size_t ini = 0;
+            for (std::size_t i = 0; i < linha.size(); ++i) {
+                if (linha[i] != ' ') continue;
+                const std::string_view palavra = std::string_view(linha).substr(ini, i - ini);
+                if (!palavra.empty()) {
+                    s.DefinirX(x);
+                    s.Imprimir(palavra);
+                }
+                x += s.LarguraTexto(std::string_view(linha).substr(ini, i + 1 - ini)) + extra;
+                ini = i + 1;
+            }
+            s.DefinirX(x);
+            s.Imprimir(std::string_view(linha).substr(ini));
+        }
+
+        if (cheia) {
+            std::size_t resto = p;
+            while (resto < n && static_cast<unsigned char>(texto[resto]) < 32) ++resto;
+            texto.erase(0, resto);
+            if (texto.empty()) cheia = false;
+        }
+    } while (!cheia && p < n);
+    return !cheia;
+}
+
+std::string DataPorExtenso(std::string_view dataNascimento) {
+    static const char* const kMeses[12] = {"janeiro", "fevereiro", "mar\xE7o",   "abril",
+                                           "maio",    "junho",     "julho",      "agosto",
+                                           "setembro", "outubro",  "novembro",   "dezembro"};
+    const auto d = LerDataNormalizada(dataNascimento);
+    if (!d) return std::string(dataNascimento);
+    char texto[64];
+    std::snprintf(texto, sizeof texto, "%02d de %s de %04d", d->dia, kMeses[d->mes - 1], d->ano);
+    return texto;
+}
+
+namespace {
+
+// X that centres a text in the band right of the header picture.
+double XCentradoCabecalho(SuperficieDesenho& s, float LarguraPagina, const Margens& m,
+                          std::string_view texto) {
+    return ((LarguraPagina - (m.Esquerda + m.Direita + 22 + 2)) - s.LarguraTexto(texto)) / 2 +
+           m.Esquerda + 22 + 2;
+}
+
+} // namespace
+
+void DesenhaCabecalho(SuperficieDesenho& s, float LarguraPagina, const ContextoPagina& ctx) {
+    const Margens& m = ctx.MargensImpressao;
+    const double yGuardado = s.Y();
+    s.EscalaMilimetros();
+    s.Retangulo(m.Esquerda, m.Superior + 24, LarguraPagina - m.Direita, m.Superior + 25, kCorPreta);
+
+    if (const auto d = LerDataNormalizada(ctx.DataNascimento)) {
+        const int signo = SignoDoZodiaco(d->dia, d->mes);
+        if (signo >= 1 && signo <= 12)
+            s.Figura(NomeFiguraSigno(signo), m.Esquerda + 2, m.Superior, 22, 22);
+    }
+
+    s.DefinirNomeFonte("Times New Roman");
+    s.DefinirTamanhoFonte(20);
+    s.DefinirItalico(false);
+    s.DefinirNegrito(true);
+    s.DefinirCor(kCorPreta);
+    s.DefinirY(m.Superior + 2);
+    s.DefinirX(XCentradoCabecalho(s, LarguraPagina, m, ctx.CabecalhoLinhaUm));
+    s.Imprimir(ctx.CabecalhoLinhaUm);
+    s.DefinirY(s.Y() + s.AlturaTexto(ctx.CabecalhoLinhaUm) + 1);
+
+    s.DefinirNegrito(false);
+    s.DefinirTamanhoFonte(14);
+    s.DefinirX(XCentradoCabecalho(s, LarguraPagina, m, ctx.NomeCompleto));
+    s.Imprimir(ctx.NomeCompleto);
+    s.DefinirY(s.Y() + s.AlturaTexto(ctx.NomeCompleto));
+
+    s.DefinirTamanhoFonte(12);
+    const std::string data = DataPorExtenso(ctx.DataNascimento);
+    s.DefinirX(XCentradoCabecalho(s, LarguraPagina, m, data));
+    s.Imprimir(data);
+
+    s.DefinirY(yGuardado);
+}
+
+void DesenhaRodape(SuperficieDesenho& s, float LarguraPagina, float AlturaPagina,
+                   const std::string& NumeroTexto, const ContextoPagina& ctx) {
+    const Margens& m = ctx.MargensImpressao;
+    const double H = AlturaPagina;
+    const double yGuardado = s.Y();
+    s.EscalaMilimetros();
+    s.Retangulo(m.Esquerda, H - m.Inferior - 12, LarguraPagina - m.Direita, H - m.Inferior - 11,
+                kCorPreta);
+
+    s.DefinirNegrito(true);
+    s.DefinirItalico(false);
+    s.DefinirNomeFonte("Times New Roman");
+    s.DefinirTamanhoFonte(12);
+    s.DefinirCor(kCorPreta);
+    s.DefinirY(H - m.Inferior - 10);
+    s.DefinirX(m.Esquerda + 2);
+    s.Imprimir(ctx.RodapeLinhaUm);
+    s.DefinirY(s.Y() + s.AlturaTexto(ctx.RodapeLinhaUm));
+
+    s.DefinirNegrito(false);
+    s.DefinirTamanhoFonte(10);
+    s.DefinirX(m.Esquerda + 2);
+    s.Imprimir(ctx.RodapeLinhaDois);
+
+    if (NumeroTexto != "0") {
+        s.DefinirNegrito(true);
+        s.DefinirNomeFonte("Times New Roman");
+        s.DefinirTamanhoFonte(16);
+        s.DefinirY((H - m.Inferior) - s.AlturaTexto(NumeroTexto));
+        s.DefinirX((LarguraPagina - m.Direita) - s.LarguraTexto(NumeroTexto));
+        s.Imprimir(NumeroTexto);
+    }
+    s.DefinirY(yGuardado);
+}
+
+float Paginacao::NovaPagina(SuperficieDesenho& s, float LarguraPagina, float AlturaPagina,
+                            int16_t Tipo) {
+    const auto yGuardado = static_cast<float>(s.Y());
+    if (Tipo == 1)
+        NumeroPagina = 1;
+    else if (Tipo == 2)
+        ++NumeroPagina;
+    float resultado = 0;
+    if (Contexto.ImprimirCabecalho || NumeroPagina == 1) {
+        DesenhaCabecalho(s, LarguraPagina, Contexto);
+        resultado = 27;
+    }
+    DesenhaRodape(s, LarguraPagina, AlturaPagina, std::to_string(NumeroPagina), Contexto);
+    s.DefinirY(yGuardado);
+    return resultado;
+}
+
+void Paginacao::SalvarFontesTela(SuperficieDesenho& s) {
+    FonteSalva.Nome = s.NomeFonte();
+    FonteSalva.Tamanho = static_cast<int16_t>(std::nearbyint(s.TamanhoFonte()));
+    FonteSalva.Negrito = s.Negrito();
+    FonteSalva.Italico = s.Italico();
+}
+
+void Paginacao::RestaurarFontesTela(SuperficieDesenho& s) {
+    s.DefinirNomeFonte(FonteSalva.Nome);
+    s.DefinirTamanhoFonte(FonteSalva.Tamanho);
+    s.DefinirNegrito(FonteSalva.Negrito);
+    s.DefinirItalico(FonteSalva.Italico);
+}
+
+} // namespace oraculandia
