@@ -1,0 +1,298 @@
+#include "viewer/frmExibeRelatorio.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <cmath>
+
+#include "analysis/cp1252.h"
+#include "app/qt/frmPrincipal.h"
+#include "app/qt/programa.h"
+
+namespace oraculandia {
+
+namespace {
+// Steps of the horizontal bar, millimetres.
+constexpr int kPassoHorizontalPequeno = 5;
+constexpr int kPassoHorizontalGrande = 20;
+constexpr double kTwipsPorMm = 56.7;
+constexpr double kTwipsPorPixel = 15;
+
+int ArredondarPar(double v) { return static_cast<int>(std::nearbyint(v)); }
+} // namespace
+
+// The visible page surface: paints the current page image at (0, 0), unscaled.
+class SuperficieExibe : public QWidget {
+public:
+    explicit SuperficieExibe(frmExibeRelatorio* janela) : QWidget(janela), janela_(janela) {
+        setFocusPolicy(Qt::StrongFocus);
+        setMouseTracking(true);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QImage& img = janela_->imagemExibida_;
+        if (img.isNull())
+            p.fillRect(rect(), Qt::white);
+        else
+            p.drawImage(0, 0, img);
+    }
+
+private:
+    frmExibeRelatorio* janela_;
+};
+
+double frmExibeRelatorio::PixelsPorMm() { return kTwipsPorMm / kTwipsPorPixel; }
+
+double frmExibeRelatorio::LarguraTelaMm() {
+    const QScreen* tela = QGuiApplication::primaryScreen();
+    return (tela ? tela->geometry().width() : 1024) / PixelsPorMm();
+}
+
+double frmExibeRelatorio::AlturaTelaMm() {
+    const QScreen* tela = QGuiApplication::primaryScreen();
+    return (tela ? tela->geometry().height() : 768) / PixelsPorMm();
+}
+
+int frmExibeRelatorio::Px(double mm) { return static_cast<int>(std::lround(mm * PixelsPorMm())); }
+
+QString frmExibeRelatorio::Titulo() { return QStringLiteral("Relatório de Análise Numerológica"); }
+
+frmExibeRelatorio::frmExibeRelatorio(Programa& programa, QWidget* pai)
+    : QWidget(pai), programa_(programa) {
+    setWindowTitle(Titulo());
+    setAutoFillBackground(true);
+    QPalette paleta = palette();
+    paleta.setColor(QPalette::Window, QColor(224, 224, 224));
+    setPalette(paleta);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+
+    picExibe = new SuperficieExibe(this);
+    picExibe->installEventFilter(this);
+    setFocusProxy(picExibe);
+
+    vScroll = new QScrollBar(Qt::Vertical, this);
+    hScroll = new QScrollBar(Qt::Horizontal, this);
+    for (QScrollBar* barra : {vScroll, hScroll}) {
+        barra->setFocusPolicy(Qt::NoFocus);
+        barra->setRange(0, 0);
+        barra->installEventFilter(this);
+    }
+    hScroll->setSingleStep(kPassoHorizontalPequeno);
+    hScroll->setPageStep(kPassoHorizontalGrande);
+    connect(vScroll, &QScrollBar::valueChanged, this, &frmExibeRelatorio::AoRolarVertical);
+    connect(hScroll, &QScrollBar::valueChanged, this, &frmExibeRelatorio::AoRolarHorizontal);
+
+    // Opening: the page surface below and beside the window's top-left corner.
+    MargemPagina = static_cast<float>(AlturaTelaMm() * 0.04);
+    picExibe->resize(Px(GetLarguraEmMm()), Px(297));
+    PosicionarExibe(LarguraTelaMm() * 0.04, MargemPagina);
+
+    // A sensible first size inside the main window: most of the page width, two thirds of it high.
+    resize(Px(GetLarguraEmMm() * 0.75), Px(297 * 0.6));
+}
+
+frmExibeRelatorio::~frmExibeRelatorio() = default;
+
+float frmExibeRelatorio::GetLarguraEmMm() const { return static_cast<float>(LarguraTelaMm() * 0.9); }
+
+void frmExibeRelatorio::PreparaPictureBox(int indice) {
+    if (indice < 0) return;
+    const auto n = static_cast<std::size_t>(indice);
+    if (paginas_.size() <= n) {
+        paginas_.resize(n + 1);
+        PosicaoHorizontal.resize(n + 1, 0.0f);
+        PosicaoVertical.resize(n + 1, 0.0f);
+    }
+    MargemPagina = static_cast<float>(AlturaTelaMm() * 0.04);
+    QImage pagina(Px(GetLarguraEmMm()), Px(297), QImage::Format_RGB32);
+    const int pontosPorMetro = ArredondarPar(PixelsPorMm() * 1000);
+    pagina.setDotsPerMeterX(pontosPorMetro);
+    pagina.setDotsPerMeterY(pontosPorMetro);
+    pagina.fill(Qt::white);
+    paginas_[n] = std::move(pagina);
+}
+
+QImage& frmExibeRelatorio::picFolha(int indice) { return paginas_.at(static_cast<std::size_t>(indice)); }
+
+void frmExibeRelatorio::GravaDados(int Paginas, int Atual, const std::string& dtAnalisada,
+                                   const std::string& nmAnalisado) {
+    TotalPaginas = Paginas;
+    PaginaAtual = Atual;
+    GuardarPosicao(Atual);
+    dataAnalisada_ = dtAnalisada;
+    nomeAnalisado_ = nmAnalisado;
+    ExibePagina(PaginaAtual);
+}
+
+void frmExibeRelatorio::GuardarPosicao(int pagina) {
+    if (pagina < 1) return;
+    const auto n = static_cast<std::size_t>(pagina);
+    if (PosicaoHorizontal.size() < n) {
+        PosicaoHorizontal.resize(n, 0.0f);
+        PosicaoVertical.resize(n, 0.0f);
+    }
+    PosicaoHorizontal[n - 1] = static_cast<float>(hScroll->value());
+    PosicaoVertical[n - 1] = static_cast<float>(vScroll->value());
+}
+
+std::pair<float, float> frmExibeRelatorio::PosicaoGuardada(int pagina) const {
+    if (pagina < 1 || static_cast<std::size_t>(pagina) > PosicaoHorizontal.size()) return {0.0f, 0.0f};
+    const auto i = static_cast<std::size_t>(pagina - 1);
+    return {PosicaoHorizontal[i], PosicaoVertical[i]};
+}
+
+void frmExibeRelatorio::ExibePagina(int Pagina) {
+    setCursor(Qt::WaitCursor);
+    if (Ligado(programa_.Configuracao.EscutarSons))
+        programa_.sons.Tocar(programa_.Caminho("virafolh.wav"), false);
+    GuardarPosicao(PaginaAtual);
+    PaginaAtual = Pagina;
+    if (Pagina >= 1 && static_cast<std::size_t>(Pagina) <= paginas_.size()) {
+        imagemExibida_ = paginas_[static_cast<std::size_t>(Pagina - 1)];
+        picExibe->update();
+    }
+    const auto [horizontal, vertical] = PosicaoGuardada(Pagina);
+    vScroll->setValue(ArredondarPar(vertical));
+    hScroll->setValue(ArredondarPar(horizontal));
+    emit StatusNavegacao(TextoStatus());
+    unsetCursor();
+}
+
+QString frmExibeRelatorio::TextoStatus() const {
+    return QStringLiteral("Navegando: Página %1 de %2").arg(PaginaAtual).arg(TotalPaginas);
+}
+
+void frmExibeRelatorio::AjustaDadosNaMemoria() {
+    programa_.NomeCompleto = nomeAnalisado_;
+    programa_.DataNascimento = dataAnalisada_;
+}
+
+void frmExibeRelatorio::PosicionarExibe(double esquerdaMm, double topoMm) {
+    picExibe->move(Px(esquerdaMm), Px(topoMm));
+}
+
+void frmExibeRelatorio::AoRolarVertical(int valor) {
+    picExibe->move(picExibe->x(), Px(MargemPagina - valor));
+    picExibe->setFocus();
+}
+
+void frmExibeRelatorio::AoRolarHorizontal(int valor) {
+    picExibe->move(Px(MargemPagina - valor), picExibe->y());
+    picExibe->setFocus();
+}
+
+void frmExibeRelatorio::resizeEvent(QResizeEvent* evento) {
+    QWidget::resizeEvent(evento);
+    Reposicionar();
+}
+
+void frmExibeRelatorio::Reposicionar() {
+    const double W = width() / PixelsPorMm();
+    const double H = height() / PixelsPorMm();
+    const double M = MargemPagina;
+
+    // A window taller than the page and its margins has nothing to scroll vertically.
+    vScroll->setMaximum(std::max(0, ArredondarPar(2 * M + 297 - H)));
+    vScroll->setGeometry(width() - vScroll->sizeHint().width(), 0, vScroll->sizeHint().width(), height());
+    vScroll->show();
+
+    const int alturaBarraH = hScroll->sizeHint().height();
+    hScroll->setGeometry(0, height() - alturaBarraH, width() - vScroll->width(), alturaBarraH);
+    const auto necessario = static_cast<float>(LarguraTelaMm() * 0.95);
+    if (necessario < W) {
+        hScroll->setValue(0);
+        hScroll->hide();
+        hScroll->setMaximum(0);
+    } else {
+        hScroll->show();
+        hScroll->setMaximum(ArredondarPar(necessario - W));
+    }
+    // The page follows both bars (the horizontal value stays applied across a resize).
+    PosicionarExibe(M - hScroll->value(), M - vScroll->value());
+
+    vScroll->setSingleStep(std::max(1, ArredondarPar(H * 0.05)));
+    vScroll->setPageStep(std::max(1, ArredondarPar(H * 0.15)));
+    vScroll->raise();
+    hScroll->raise();
+}
+
+void frmExibeRelatorio::keyPressEvent(QKeyEvent* evento) {
+    const bool ctrl = evento->modifiers() & Qt::ControlModifier;
+    auto limitar = [](QScrollBar* b, int v) { b->setValue(std::clamp(v, 0, b->maximum())); };
+    switch (evento->key()) {
+    case Qt::Key_PageUp: limitar(vScroll, vScroll->value() - vScroll->pageStep()); break;
+    case Qt::Key_PageDown: limitar(vScroll, vScroll->value() + vScroll->pageStep()); break;
+    case Qt::Key_Up: limitar(vScroll, vScroll->value() - vScroll->singleStep()); break;
+    case Qt::Key_Down: limitar(vScroll, vScroll->value() + vScroll->singleStep()); break;
+    case Qt::Key_Left:
+        if (!ctrl)
+            limitar(hScroll, hScroll->value() - hScroll->pageStep());
+        else if (PaginaAtual != 1)
+            ExibePagina(PaginaAtual - 1);
+        break;
+    case Qt::Key_Right:
+        if (!ctrl)
+            limitar(hScroll, hScroll->value() + hScroll->pageStep());
+        else if (PaginaAtual != TotalPaginas)
+            ExibePagina(PaginaAtual + 1);
+        break;
+    case Qt::Key_Home:
+        vScroll->setValue(0);
+        hScroll->setValue(0);
+        break;
+    case Qt::Key_End:
+        vScroll->setValue(vScroll->maximum());
+        hScroll->setValue(hScroll->maximum());
+        break;
+    default: QWidget::keyPressEvent(evento); return;
+    }
+    evento->accept();
+}
+
+bool frmExibeRelatorio::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() == QEvent::MouseMove) emit MouseSobreJanela();
+    return QWidget::eventFilter(objeto, evento);
+}
+
+void frmExibeRelatorio::mouseMoveEvent(QMouseEvent* evento) {
+    emit MouseSobreJanela();
+    QWidget::mouseMoveEvent(evento);
+}
+
+void frmExibeRelatorio::closeEvent(QCloseEvent* evento) {
+    emit StatusNavegacao(frmPrincipal::TextoStatusInicial());
+    evento->accept();  // closing is never refused
+}
+
+void frmExibeRelatorio::changeEvent(QEvent* evento) {
+    if (evento->type() == QEvent::ParentChange) LigarAtivacao();
+    QWidget::changeEvent(evento);
+}
+
+void frmExibeRelatorio::showEvent(QShowEvent* evento) {
+    LigarAtivacao();
+    QWidget::showEvent(evento);
+}
+
+void frmExibeRelatorio::LigarAtivacao() {
+    // Inside the MDI area the child window, not this widget, is what becomes active.
+    if (ativacaoLigada_) return;
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!sub) return;
+    ativacaoLigada_ = true;
+    connect(sub, &QMdiSubWindow::windowStateChanged, this,
+            [this](Qt::WindowStates antes, Qt::WindowStates agora) {
+                if ((agora & Qt::WindowActive) && !(antes & Qt::WindowActive))
+                    emit StatusNavegacao(TextoStatus());
+            });
+}
+
+} // namespace oraculandia
