@@ -1,0 +1,458 @@
+#include "print/qt/frmImprimir.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+
+#include "app/qt/programa.h"
+#include "editor/cp1252_qt.h"
+#include "print/qt/servicos_impressao.h"
+#include "print/qt/trabalho_impressao.h"
+#include "print/qt/valor_margem.h"
+
+namespace oraculandia {
+
+// ---------------------------------------------------------------------------------------------
+// QuadroExemplo
+
+QuadroExemplo::QuadroExemplo(double larguraMm, double alturaMm, QWidget* pai)
+    : QWidget(pai), larguraMm_(larguraMm), alturaMm_(alturaMm) {
+    setFixedSize(sizeHint());
+}
+
+QSize QuadroExemplo::sizeHint() const {
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    return QSize(static_cast<int>(std::lround(larguraMm_ * dpiX / 25.4)) + 2,
+                 static_cast<int>(std::lround(alturaMm_ * dpiY / 25.4)) + 2);
+}
+
+QImage QuadroExemplo::NovaImagem() const {
+    // Drawn in the screen's device pixels, with the dots per metre that make a millimetre of
+    // the drawing a millimetre on the screen; the surface works from those dots per metre.
+    const qreal razao = devicePixelRatioF();
+    const QSize interno = sizeHint() - QSize(2, 2);
+    QImage imagem((QSizeF(interno) * razao).toSize(), QImage::Format_RGB32);
+    imagem.setDotsPerMeterX(static_cast<int>(std::lround(logicalDpiX() * razao / 0.0254)));
+    imagem.setDotsPerMeterY(static_cast<int>(std::lround(logicalDpiY() * razao / 0.0254)));
+    imagem.fill(Qt::white);
+    return imagem;
+}
+
+void QuadroExemplo::DefinirImagem(QImage imagem) {
+    imagem_ = std::move(imagem);
+    update();
+}
+
+void QuadroExemplo::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    if (!imagem_.isNull()) {
+        p.drawImage(QRectF(1, 1, width() - 2, height() - 2), imagem_);
+    }
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+// ---------------------------------------------------------------------------------------------
+// frmImprimir
+
+namespace {
+
+QString MensagemLimite(int lado) {
+    static const char* const kTextos[] = {
+        "A margem esquerda não pode ser maior que ", "A margem superior não pode ser maior que ",
+        "A margem direita não pode ser maior que ", "A margem inferior não pode ser maior que "};
+    return QString::fromUtf8(kTextos[lado]);
+}
+
+QString MensagemMinimo(int lado) {
+    static const char* const kTextos[] = {
+        "A margem esquerda não pode ser menor que ", "A margem superior não pode ser menor que ",
+        "A margem direita não pode ser menor que ", "A margem inferior não pode ser menor que "};
+    return QString::fromUtf8(kTextos[lado]);
+}
+
+QFrame* Linha(QWidget* pai) {
+    auto* linha = new QFrame(pai);
+    linha->setFrameShape(QFrame::HLine);
+    linha->setFrameShadow(QFrame::Sunken);
+    return linha;
+}
+
+} // namespace
+
+frmImprimir::frmImprimir(Programa& programa, ServicosImpressao& servicos, QWidget* pai)
+    : QDialog(pai), programa_(programa), servicos_(servicos) {
+    setWindowTitle(QStringLiteral("Imprimir:"));
+    setObjectName(QStringLiteral("frmImprimir"));
+
+    pagina_ = servicos_.Pagina();
+    largura_ = oraculandia::LarguraImprimivel(pagina_);
+    altura_ = oraculandia::AlturaImprimivel(pagina_);
+
+    auto* rotulo = new QLabel(QStringLiteral("Defina abaixo as margens para impressão (em milímetros):"), this);
+
+    auto novaCaixa = [this](const char* nome) {
+        auto* caixa = new QLineEdit(this);
+        caixa->setObjectName(QString::fromLatin1(nome));
+        caixa->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
+        caixa->setAlignment(Qt::AlignRight);
+        caixa->installEventFilter(this);
+        return caixa;
+    };
+    txtDireita = novaCaixa("txtDireita");
+    txtInferior = novaCaixa("txtInferior");
+    txtEsquerda = novaCaixa("txtEsquerda");
+    txtSuperior = novaCaixa("txtSuperior");
+
+    picExemplo = new QuadroExemplo(36.0, 45.5, this);
+    picExemplo->setObjectName(QStringLiteral("picExemplo"));
+
+    chkPretoEmBranco = new QCheckBox(QStringLiteral("Imprimir em Preto e Branco"), this);
+    chkPretoEmBranco->setObjectName(QStringLiteral("chkPretoEmBranco"));
+    chkImprimirFolhaRosto = new QCheckBox(QStringLiteral("Imprimir Folha de Rosto"), this);
+    chkImprimirFolhaRosto->setObjectName(QStringLiteral("chkImprimirFolhaRosto"));
+
+    cmdCancelar = new QPushButton(QStringLiteral("Cancela&r"), this);
+    cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
+    cmdImprimir = new QPushButton(QStringLiteral("I&mprimir"), this);
+    cmdImprimir->setObjectName(QStringLiteral("cmdImprimir"));
+    cmdSalvarPdf = new QPushButton(QStringLiteral("Salvar em &PDF..."), this);
+    cmdSalvarPdf->setObjectName(QStringLiteral("cmdSalvarPdf"));
+    for (QPushButton* b : {cmdCancelar, cmdImprimir, cmdSalvarPdf}) {
+        b->setAutoDefault(false);
+    }
+
+    // The four boxes around the miniature page, each beside the edge it sets.
+    auto* cruz = new QGridLayout;
+    auto par = [this](const QString& texto, QLineEdit* caixa) {
+        auto* l = new QHBoxLayout;
+        auto* r = new QLabel(texto, this);
+        r->setBuddy(caixa);
+        l->addWidget(r);
+        l->addWidget(caixa);
+        return l;
+    };
+    cruz->addLayout(par(QStringLiteral("Superior:"), txtSuperior), 0, 1, Qt::AlignHCenter);
+    cruz->addLayout(par(QStringLiteral("Esquerda:"), txtEsquerda), 1, 0, Qt::AlignVCenter);
+    cruz->addWidget(picExemplo, 1, 1, Qt::AlignCenter);
+    cruz->addLayout(par(QStringLiteral("Direita:"), txtDireita), 1, 2, Qt::AlignVCenter);
+    cruz->addLayout(par(QStringLiteral("Inferior:"), txtInferior), 2, 1, Qt::AlignHCenter);
+
+    auto* botoes = new QHBoxLayout;
+    botoes->addWidget(cmdSalvarPdf);
+    botoes->addStretch(1);
+    botoes->addWidget(cmdImprimir);
+    botoes->addWidget(cmdCancelar);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(rotulo);
+    layout->addWidget(Linha(this));
+    layout->addLayout(cruz);
+    layout->addWidget(Linha(this));
+    layout->addWidget(chkPretoEmBranco);
+    layout->addWidget(chkImprimirFolhaRosto);
+    layout->addSpacing(6);
+    layout->addLayout(botoes);
+
+    setTabOrder(txtSuperior, txtEsquerda);
+    setTabOrder(txtEsquerda, txtDireita);
+    setTabOrder(txtDireita, txtInferior);
+    setTabOrder(txtInferior, chkPretoEmBranco);
+    setTabOrder(chkPretoEmBranco, chkImprimirFolhaRosto);
+    setTabOrder(chkImprimirFolhaRosto, cmdImprimir);
+    setTabOrder(cmdImprimir, cmdSalvarPdf);
+    setTabOrder(cmdSalvarPdf, cmdCancelar);
+
+    // Loading: Desenhando stays true until the first preview is drawn.
+    Desenhando = true;
+    chkPretoEmBranco->setChecked(Ligado(programa_.Configuracao.PretoEmBranco));
+    chkImprimirFolhaRosto->setChecked(Ligado(programa_.Configuracao.ImprimirFolhaRosto));
+    programa_.MargensImpressao = CarregaMargens(programa_.PastaPrograma);
+
+    connect(txtEsquerda, &QLineEdit::textChanged, this, [this] { RegraDaMargem(Lado::Esquerda); });
+    connect(txtSuperior, &QLineEdit::textChanged, this, [this] { RegraDaMargem(Lado::Superior); });
+    connect(txtDireita, &QLineEdit::textChanged, this, [this] { RegraDaMargem(Lado::Direita); });
+    connect(txtInferior, &QLineEdit::textChanged, this, [this] { RegraDaMargem(Lado::Inferior); });
+
+    const Margens m = programa_.MargensImpressao;
+    txtDireita->setText(TextoMargem(m.Direita));
+    txtEsquerda->setText(TextoMargem(m.Esquerda));
+    txtSuperior->setText(TextoMargem(m.Superior));
+    txtInferior->setText(TextoMargem(m.Inferior));
+    DesenhaExemplo();
+
+    connect(cmdCancelar, &QPushButton::clicked, this, &frmImprimir::cmdCancelar_Click);
+    connect(cmdImprimir, &QPushButton::clicked, this, &frmImprimir::cmdImprimir_Click);
+    connect(cmdSalvarPdf, &QPushButton::clicked, this, &frmImprimir::cmdSalvarPdf_Click);
+}
+
+QLineEdit* frmImprimir::Caixa(Lado lado) const {
+    switch (lado) {
+    case Lado::Esquerda: return txtEsquerda;
+    case Lado::Superior: return txtSuperior;
+    case Lado::Direita: return txtDireita;
+    case Lado::Inferior: return txtInferior;
+    }
+    return txtEsquerda;
+}
+
+void frmImprimir::RegraDaMargem(Lado lado) {
+    QLineEdit* caixa = Caixa(lado);
+    const double valor = ValorNumerico(caixa->text());
+    const bool horizontal = lado == Lado::Esquerda || lado == Lado::Direita;
+    const double base = horizontal ? largura_ : altura_;
+    const double limite = 0.2 * base;
+    const int indice = static_cast<int>(lado);
+
+    // No upper rule from the page would stop a margin so negative that the column becomes
+    // absurd (or infinite, which would hang the layout); a margin may reach out by at most the
+    // page's own size.
+    QString mensagem;
+    if (valor > limite) {
+        mensagem = MensagemLimite(indice) + QString::number(std::floor(limite)) + QStringLiteral("mm");
+    } else if (!(valor >= -base)) {
+        mensagem = MensagemMinimo(indice) + QString::number(-std::floor(base)) + QStringLiteral("mm");
+    }
+    if (!mensagem.isEmpty()) {
+        programa_.mensagens.Mostrar(this, QStringLiteral("Informação:"), mensagem,
+                                    IconeMensagem::Exclamacao, BotoesMensagem::Ok);
+        const Margens& m = programa_.MargensImpressao;
+        const float campo = lado == Lado::Esquerda   ? m.Esquerda
+                            : lado == Lado::Superior ? m.Superior
+                            : lado == Lado::Direita  ? m.Direita
+                                                     : m.Inferior;
+        const QString restaurado = TextoMargem(campo);
+        if (caixa->text() != restaurado) {
+            caixa->setText(restaurado);  // runs this rule again on the restored value
+        }
+        return;
+    }
+    if (!Desenhando) {
+        DesenhaExemplo();
+    }
+}
+
+void frmImprimir::RedefinirMargens() {
+    Margens& m = programa_.MargensImpressao;
+    m.Direita = static_cast<float>(ValorNumerico(txtDireita->text()));
+    m.Esquerda = static_cast<float>(ValorNumerico(txtEsquerda->text()));
+    m.Superior = static_cast<float>(ValorNumerico(txtSuperior->text()));
+    m.Inferior = static_cast<float>(ValorNumerico(txtInferior->text()));
+}
+
+bool frmImprimir::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() == QEvent::FocusIn) {
+        if (auto* caixa = qobject_cast<QLineEdit*>(objeto)) {
+            // Selected after the click that gave the focus has been handled, or it would undo it.
+            QTimer::singleShot(0, caixa, &QLineEdit::selectAll);
+        }
+    }
+    return QDialog::eventFilter(objeto, evento);
+}
+
+void frmImprimir::cmdCancelar_Click() {
+    programa_.Configuracao.PretoEmBranco = chkPretoEmBranco->isChecked() ? kLigado : kDesligado;
+    programa_.Configuracao.ImprimirFolhaRosto = chkImprimirFolhaRosto->isChecked() ? kLigado : kDesligado;
+    reject();
+}
+
+void frmImprimir::MostrarAguarde() {
+    QImage imagem = picExemplo->NovaImagem();
+    {
+        QPainter p(&imagem);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        QFont fonte(QStringLiteral("Times New Roman"));
+        fonte.setPointSizeF(14);  // converted with the image's own dots per inch
+        p.setFont(fonte);
+        p.setPen(Qt::black);
+        const double pxPorMm = imagem.dotsPerMeterY() / 1000.0;
+        const QFontMetricsF fm(fonte, &imagem);
+        double y = 5 * pxPorMm;
+        for (const QString& linha : {QStringLiteral("Imprimindo,"), QStringLiteral("Aguarde...")}) {
+            p.drawText(QPointF(5 * pxPorMm, y + fm.ascent()), linha);
+            y += fm.height();
+        }
+    }
+    picExemplo->DefinirImagem(std::move(imagem));
+    picExemplo->repaint();
+}
+
+bool frmImprimir::ExecutarTrabalho(QPrinter& impressora, const QString& destino) {
+    setCursor(Qt::WaitCursor);
+    MostrarAguarde();
+
+    // The margins are saved before anything is printed, and stay saved whatever happens next.
+    RedefinirMargens();
+    const bool margensSalvas = SalvarMargens(programa_.PastaPrograma, programa_.MargensImpressao);
+
+    const bool pretoEmBranco = chkPretoEmBranco->isChecked();
+    const bool folhaRosto = chkImprimirFolhaRosto->isChecked();
+    programa_.Configuracao.PretoEmBranco = pretoEmBranco ? kLigado : kDesligado;
+    programa_.Configuracao.ImprimirFolhaRosto = folhaRosto ? kLigado : kDesligado;
+
+    const ResultadoImpressao resultado = ImprimirAnalise(programa_, impressora, folhaRosto);
+    unsetCursor();
+
+    if (!margensSalvas) {
+        programa_.mensagens.Mostrar(
+            this, QStringLiteral("Aviso:"),
+            QStringLiteral("As margens não puderam ser guardadas no arquivo %1 (verifique se a pasta "
+                           "do programa permite gravação). Elas valem para esta impressão, mas não "
+                           "ficarão guardadas para a próxima.")
+                .arg(QDir::toNativeSeparators(programa_.Caminho(kArquivoMargens))),
+            IconeMensagem::Informacao, BotoesMensagem::Ok);
+    }
+    if (!resultado.ok) {
+        programa_.mensagens.Mostrar(
+            this, QStringLiteral("Erro:"),
+            QStringLiteral("Não foi possível %1: %2. As margens informadas foram guardadas; "
+                           "verifique o problema e tente novamente.")
+                .arg(destino, resultado.erro),
+            IconeMensagem::Critico, BotoesMensagem::Ok);
+        DesenhaExemplo();  // the miniature again instead of the busy message
+        return false;
+    }
+    return true;
+}
+
+void frmImprimir::OferecePdfSemImpressora() {
+    const RespostaMensagem r = programa_.mensagens.Mostrar(
+        this, QStringLiteral("Aviso:"),
+        QStringLiteral("Não há nenhuma impressora instalada neste computador. Deseja salvar a "
+                       "análise em um arquivo PDF, que pode ser impresso depois ou enviado por "
+                       "e-mail?"),
+        IconeMensagem::Pergunta, BotoesMensagem::SimNao);
+    if (r == RespostaMensagem::Sim) {
+        cmdSalvarPdf_Click();
+    }
+}
+
+void frmImprimir::cmdImprimir_Click() {
+    std::unique_ptr<QPrinter> impressora =
+        servicos_.HaImpressora() ? servicos_.Impressora() : std::unique_ptr<QPrinter>{};
+    if (!impressora) {
+        OferecePdfSemImpressora();
+        return;
+    }
+    if (ExecutarTrabalho(*impressora, QStringLiteral("imprimir a análise"))) {
+        accept();
+    }
+}
+
+QString frmImprimir::SugestaoArquivoPdf() const {
+    QString pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (pasta.isEmpty() || !QFileInfo(pasta).isDir()) {
+        pasta = QDir::homePath();
+    }
+    QString nome = Cp1252ParaQString(programa_.NomeCompleto).simplified();
+    // Characters no file system takes in a name.
+    for (QChar& c : nome) {
+        if (c == u'/' || c == u'\\' || c == u':' || c == u'*' || c == u'?' || c == u'"' ||
+            c == u'<' || c == u'>' || c == u'|' || c.unicode() < 32) {
+            c = u'_';
+        }
+    }
+    if (nome.isEmpty() || nome == u'.' || nome == QStringLiteral("..")) {
+        nome = QStringLiteral("Análise");
+    }
+    return QDir(pasta).filePath(nome + QStringLiteral(".pdf"));
+}
+
+void frmImprimir::cmdSalvarPdf_Click() {
+    QString arquivo = servicos_.EscolherArquivoPdf(this, SugestaoArquivoPdf());
+    if (arquivo.isEmpty()) {
+        return;  // the user gave up choosing: the dialog stays as it was
+    }
+    QFileInfo info(arquivo);
+    if (!info.isDir() && info.suffix().isEmpty()) {
+        arquivo += QStringLiteral(".pdf");
+        info = QFileInfo(arquivo);
+    }
+    if (info.isDir()) {
+        programa_.mensagens.Mostrar(
+            this, QStringLiteral("Erro:"),
+            QStringLiteral("\"%1\" é uma pasta, não um arquivo. Para salvar a análise em PDF, "
+                           "escolha dentro dela um nome de arquivo.")
+                .arg(QDir::toNativeSeparators(arquivo)),
+            IconeMensagem::Critico, BotoesMensagem::Ok);
+        return;
+    }
+
+    // The PDF is written under a temporary name in the same folder and takes its name only when
+    // complete: a failed job never leaves a half-written file, nor destroys the one it replaces.
+    QTemporaryFile temporario(info.absolutePath() + QStringLiteral("/.oraculandia-XXXXXX.pdf"));
+    if (!info.absoluteDir().exists() || !temporario.open()) {
+        programa_.mensagens.Mostrar(
+            this, QStringLiteral("Erro:"),
+            QStringLiteral("Não foi possível criar o arquivo PDF na pasta %1. Verifique se a pasta "
+                           "existe e permite gravação, ou escolha outra pasta.")
+                .arg(QDir::toNativeSeparators(info.absolutePath())),
+            IconeMensagem::Critico, BotoesMensagem::Ok);
+        return;
+    }
+    temporario.close();
+
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setPageLayout(pagina_);
+    pdf.setCreator(QStringLiteral("Oraculandia"));
+    pdf.setDocName(Cp1252ParaQString(programa_.NomeCompleto));
+    pdf.setOutputFileName(temporario.fileName());
+
+    const QString destino = QStringLiteral("salvar a análise no arquivo PDF %1")
+                                .arg(QDir::toNativeSeparators(info.absoluteFilePath()));
+    if (!ExecutarTrabalho(pdf, destino)) {
+        return;
+    }
+    std::error_code erro;
+    std::filesystem::rename(QFile::encodeName(temporario.fileName()).toStdString(),
+                            QFile::encodeName(info.absoluteFilePath()).toStdString(), erro);
+    if (erro) {
+        programa_.mensagens.Mostrar(
+            this, QStringLiteral("Erro:"),
+            QStringLiteral("Não foi possível gravar o arquivo PDF %1. Verifique se ele não está "
+                           "aberto em outro programa e se a pasta permite gravação.")
+                .arg(QDir::toNativeSeparators(info.absoluteFilePath())),
+            IconeMensagem::Critico, BotoesMensagem::Ok);
+        DesenhaExemplo();
+        return;
+    }
+    programa_.mensagens.Mostrar(this, QStringLiteral("Informação:"),
+                                QStringLiteral("A análise foi salva no arquivo %1.")
+                                    .arg(QDir::toNativeSeparators(info.absoluteFilePath())),
+                                IconeMensagem::Informacao, BotoesMensagem::Ok);
+    accept();
+}
+
+} // namespace oraculandia
+
+namespace oraculandia {
+
+void frmImprimir::DesenhaExemplo() {
+    Desenhando = true;
+    RedefinirMargens();
+    picExemplo->DefinirImagem(picExemplo->NovaImagem());
+    Desenhando = false;
+}
+
+} // namespace oraculandia

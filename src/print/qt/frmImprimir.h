@@ -1,0 +1,102 @@
+#pragma once
+// The print dialog: the four print margins (millimetres) with their limits, black-and-white and
+// cover-sheet options, a miniature page drawn with the margins, and the print job, on the default
+// printer or into a PDF file.
+
+#include <QDialog>
+#include <QImage>
+#include <QPageLayout>
+#include <QString>
+
+class QCheckBox;
+class QLineEdit;
+class QPrinter;
+class QPushButton;
+
+namespace oraculandia {
+
+struct Programa;
+class ServicosImpressao;
+
+// The miniature page (picExemplo): shows the image drawn by DesenhaExemplo or the busy message.
+class QuadroExemplo : public QWidget {
+    Q_OBJECT
+public:
+    QuadroExemplo(double larguraMm, double alturaMm, QWidget* pai = nullptr);
+    double LarguraMm() const { return larguraMm_; }
+    double AlturaMm() const { return alturaMm_; }
+    // A white image of the box's size, at the screen's resolution, to draw on.
+    QImage NovaImagem() const;
+    void DefinirImagem(QImage imagem);
+    const QImage& Imagem() const { return imagem_; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+
+private:
+    double larguraMm_;
+    double alturaMm_;
+    QImage imagem_;
+};
+
+class frmImprimir : public QDialog {
+    Q_OBJECT
+public:
+    frmImprimir(Programa& programa, ServicosImpressao& servicos, QWidget* pai = nullptr);
+
+    // Draws the miniature page with the margins of the four boxes.
+    void DesenhaExemplo();
+    // Copies the four boxes into MargensImpressao.
+    void RedefinirMargens();
+
+    // Printable width and height of the page in use, millimetres (the limits and the preview).
+    double LarguraImprimivel() const { return largura_; }
+    double AlturaImprimivel() const { return altura_; }
+    const QPageLayout& Pagina() const { return pagina_; }
+
+    // Where the PDF is proposed: the user's documents folder, the subject's name and ".pdf".
+    QString SugestaoArquivoPdf() const;
+
+    QCheckBox* chkPretoEmBranco;
+    QCheckBox* chkImprimirFolhaRosto;
+    QLineEdit* txtDireita;
+    QLineEdit* txtInferior;
+    QLineEdit* txtEsquerda;
+    QLineEdit* txtSuperior;
+    QuadroExemplo* picExemplo;
+    QPushButton* cmdCancelar;
+    QPushButton* cmdImprimir;
+    QPushButton* cmdSalvarPdf;
+
+    // True while the dialog loads and while the preview is drawn: edits are checked, not drawn.
+    bool Desenhando = true;
+
+public slots:
+    void cmdCancelar_Click();
+    // Prints on the default printer; without one, says so and offers the PDF instead.
+    void cmdImprimir_Click();
+    // Asks for a file and runs the same job into a PDF.
+    void cmdSalvarPdf_Click();
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    enum class Lado { Esquerda, Superior, Direita, Inferior };
+    void RegraDaMargem(Lado lado);
+    QLineEdit* Caixa(Lado lado) const;
+    void MostrarAguarde();
+    // The common part of printing and PDF: stores the options, saves the margins, runs the job.
+    // True when the job succeeded; a failure has been reported to the user.
+    bool ExecutarTrabalho(QPrinter& impressora, const QString& destino);
+    void OferecePdfSemImpressora();
+
+    Programa& programa_;
+    ServicosImpressao& servicos_;
+    QPageLayout pagina_;
+    double largura_ = 0;
+    double altura_ = 0;
+};
+
+} // namespace oraculandia

@@ -1,0 +1,26 @@
+#pragma once
+// The print job proper: the analysis of the current subject, composed again, laid out on a
+// printer (a real one or a PDF file) by the same section walker as the screen, with the print
+// margins, the colour mode and the optional cover sheet.
+
+#include <QString>
+
+class QPrinter;
+
+namespace oraculandia {
+
+struct Programa;
+
+struct ResultadoImpressao {
+    bool ok = false;
+    int paginas = 0;   // sheets of the analysis, the cover not counted
+    QString erro;      // what failed, in Portuguese, when !ok
+};
+
+// Uses programa.MargensImpressao, the settings (PretoEmBranco for the colour mode, the selection
+// and the print options), the report fonts and the header and footer lines. Recomposes
+// programa.Secoes for programa's subject with today's date. The printer's page layout is used
+// as it is set.
+ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, bool folhaRosto);
+
+} // namespace oraculandia

@@ -1,0 +1,429 @@
+// The interpretation editor: which file and record each choice addresses, the write-back of one
+// record, the Cancel question, and the refusals that keep the typed text in the window.
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "analysis/interpretacao.h"
+#include "apoio/duplos.h"
+#include "editor/frmAlteraForm.h"
+#include "editor/frmSelecionaAlteracao.h"
+
+using namespace oraculandia;
+using namespace oraculandia::teste;
+
+namespace {
+
+// Record n of a file of the folder, as raw bytes (empty when the file is shorter).
+QByteArray Registro(const AmbienteTeste& amb, const char* arquivo, int n) {
+    const QByteArray tudo = amb.Ler(arquivo);
+    const qsizetype inicio = static_cast<qsizetype>(n - 1) * 5120;
+    if (tudo.size() < inicio + 5120)
+        return {};
+    return tudo.mid(inicio, 5120);
+}
+
+QByteArray Preenchido(const QByteArray& texto) {
+    QByteArray r = texto.left(5120);
+    r.append(QByteArray(5120 - r.size(), ' '));
+    return r;
+}
+
+void Escolher(frmSelecionaAlteracao& f, int posicao, int numero) {
+    f.cmbItem->setCurrentIndex(posicao - 1);
+    f.optNumeros[static_cast<std::size_t>(numero - 1)]->setChecked(true);
+}
+
+} // namespace
+
+class TesteEditor : public QObject {
+    Q_OBJECT
+private slots:
+    void listaEOpcoes();
+    void mapaDosRegistros_data();
+    void mapaDosRegistros();
+    void mapaDosCabecalhos();
+    void desafioMaiorNoveGravaRegistroUm();
+    void presenteGravaKMaisUm();
+    void vogaisGravamSeusRegistros();
+    void realizacoesCompartilhamArquivo();
+    void textoLidoSemEspacosDasPontas();
+    void textoLongoCortadoAposAviso();
+    void textoLongoRecusadoMantemJanela();
+    void caracteresForaDoCp1252();
+    void arquivoQueNaoPodeSerGravado();
+    void cancelarPerguntaENaoMantemTexto();
+    void cancelarSimNaoGrava();
+    void fecharPelaMolduraPergunta();
+    void cabecalhoPorGrupo();
+    void cabecalhoAusenteOuCurto();
+    void fluxoCompletoPelosBotoes();
+};
+
+void TesteEditor::listaEOpcoes() {
+    AmbienteTeste amb;
+    frmSelecionaAlteracao f(*amb.programa);
+    QCOMPARE(f.windowTitle(), QStringLiteral("Informe o texto a ser alterado..."));
+    QCOMPARE(f.cmbItem->count(), 28);
+    QCOMPARE(f.cmbItem->currentIndex(), 0);
+    QCOMPARE(f.cmbItem->itemText(0), QStringLiteral("Caminho da Vida"));
+    QCOMPARE(f.cmbItem->itemText(8), QStringLiteral("Segunda Realização (=primeira)"));
+    QCOMPARE(f.cmbItem->itemText(11), QStringLiteral("Desafio Maior"));
+    QCOMPARE(f.cmbItem->itemText(14), QStringLiteral("Desafio Menor Adicional (=menor)"));
+    QCOMPARE(f.cmbItem->itemText(25), QStringLiteral("Interpretação da Primeira Vogal"));
+    QCOMPARE(f.cmbItem->itemText(27), QStringLiteral("Número da Realidade"));
+    QVERIFY(f.optNumeros[0]->isChecked());
+    QCOMPARE(f.optNumeros[0]->text(), QStringLiteral("Número 1 (ou \"a\")"));
+    QCOMPARE(f.optNumeros[5]->text(), QStringLiteral("Número 6 (ou \"y\")"));
+    QCOMPARE(f.optNumeros[8]->text(), QStringLiteral("Número 9"));
+    QCOMPARE(f.cmdAlterarTexto->text(), QStringLiteral("A&lterar Texto"));
+    QCOMPARE(f.cmdAlterarHeader->text(), QStringLiteral("Alterar o &Cabeçalho"));
+    QCOMPARE(f.cmdRetornar->text(), QStringLiteral("Retorna&r ao Programa"));
+    QCOMPARE(f.ArquivosInterpretacao[1], QStringLiteral("CVIDA"));
+    QCOMPARE(f.ArquivosInterpretacao[11], QStringLiteral("APICES"));
+    QCOMPARE(f.ArquivosInterpretacao[15], QStringLiteral("DESVIDA"));
+    QCOMPARE(f.ArquivosInterpretacao[16], QStringLiteral("INDSAUDE"));
+    QCOMPARE(f.ArquivosInterpretacao[28], QStringLiteral("INTREALI"));
+}
+
+void TesteEditor::mapaDosRegistros_data() {
+    QTest::addColumn<int>("posicao");
+    QTest::addColumn<int>("numero");
+    QTest::addColumn<int>("registro");
+    QTest::newRow("vida 1") << 1 << 1 << 1;
+    QTest::newRow("vida 9") << 1 << 9 << 9;
+    QTest::newRow("desafio nasc 1") << 6 << 1 << 2;
+    QTest::newRow("desafio nasc 9") << 6 << 9 << 10;
+    QTest::newRow("presente 4") << 7 << 4 << 5;
+    QTest::newRow("realizacao 3") << 8 << 3 << 3;
+    QTest::newRow("quarta realizacao 9") << 11 << 9 << 9;
+    QTest::newRow("desafio maior 1") << 12 << 1 << 2;
+    QTest::newRow("desafio maior 8") << 12 << 8 << 9;
+    QTest::newRow("desafio maior 9") << 12 << 9 << 1;
+    QTest::newRow("adicional 9") << 15 << 9 << 1;
+    QTest::newRow("adicional 5") << 15 << 5 << 6;
+    QTest::newRow("saude 9") << 16 << 9 << 9;
+    QTest::newRow("vogal y") << 26 << 6 << 6;
+    QTest::newRow("realidade 9") << 28 << 9 << 9;
+}
+
+void TesteEditor::mapaDosRegistros() {
+    QFETCH(int, posicao);
+    QFETCH(int, numero);
+    QFETCH(int, registro);
+    QCOMPARE(frmSelecionaAlteracao::RegistroDoNumero(posicao, numero), registro);
+}
+
+void TesteEditor::mapaDosCabecalhos() {
+    // The group numbering the composition reads: 13 introductions, by first calculation.
+    const int esperado[29] = {0, 1, 2, 0, 0, 3, 0, 0, 4, 0, 0, 0, 5, 0, 0,
+                              0, 0, 6, 0, 0, 7, 0, 0, 8, 9, 10, 11, 12, 13};
+    for (int p = 1; p <= 28; ++p)
+        QCOMPARE(frmSelecionaAlteracao::RegistroDoCabecalho(p), esperado[p]);
+}
+
+void TesteEditor::desafioMaiorNoveGravaRegistroUm() {
+    AmbienteTeste amb;
+    frmSelecionaAlteracao f(*amb.programa);
+    Escolher(f, 12, 9);
+    auto form = f.PreparaAlteracaoTexto();
+    QVERIFY(form);
+    QCOMPARE(form->windowTitle(), QStringLiteral("Alterando interpretação da análise..."));
+    // The description names the number chosen; the record label holds the record written.
+    QCOMPARE(form->lblInfo->text(),
+             QStringLiteral("Texto referente ao cálculo Desafio Maior\nVocê está alterando a "
+                            "interpretação do número 9"));
+    QCOMPARE(form->lblPosicao->text(), QStringLiteral("1"));
+    QCOMPARE(QFileInfo(form->lblArquivo->text()).fileName(), QStringLiteral("DESVIDA.DAT"));
+    QCOMPARE(QFileInfo(form->lblArquivo->text()).absolutePath(), QDir(amb.Pasta()).absolutePath());
+    QCOMPARE(form->txtTexto->toPlainText(), QString());
+    QCOMPARE(form->cmdSalvar->text(), QStringLiteral("Atualizar Interpretação (&Salvar)"));
+    QCOMPARE(form->cmdRetornar->text(), QStringLiteral("Retornar sem Salva&r (Cancelar)"));
+
+    form->txtTexto->setPlainText(QStringLiteral("Desafio zero: não há obstáculo único.\nSegunda linha."));
+    form->cmdSalvar->click();
+    QCOMPARE(form->result(), int(QDialog::Accepted));
+    QVERIFY(amb.mensagens.mostradas.isEmpty());  // no message confirms the save
+    // Windows-1252, CR LF, padded with spaces to 5120 bytes; only record 1 exists.
+    QCOMPARE(amb.Ler("DESVIDA.DAT"),
+             Preenchido("Desafio zero: n\xE3o h\xE1 obst\xE1"
+                        "culo \xFAnico.\r\nSegunda linha."));
+
+    // Number 1 of the same entry is record 2.
+    Escolher(f, 12, 1);
+    auto form2 = f.PreparaAlteracaoTexto();
+    QCOMPARE(form2->lblPosicao->text(), QStringLiteral("2"));
+}
+
+void TesteEditor::presenteGravaKMaisUm() {
+    AmbienteTeste amb;
+    frmSelecionaAlteracao f(*amb.programa);
+    Escolher(f, 7, 4);
+    auto form = f.PreparaAlteracaoTexto();
+    QCOMPARE(form->lblPosicao->text(), QStringLiteral("5"));
+    form->txtTexto->setPlainText(QStringLiteral("Presente quatro"));
+    form->cmdSalvar->click();
+    QCOMPARE(amb.Ler("PRESNASC.DAT").size(), 5 * 5120);
+    QCOMPARE(Registro(amb, "PRESNASC.DAT", 5), Preenchido("Presente quatro"));
+    QCOMPARE(Registro(amb, "PRESNASC.DAT", 4), Preenchido(""));
+
+    Escolher(f, 6, 9);
+    auto form2 = f.PreparaAlteracaoTexto();
+    QCOMPARE(form2->lblPosicao->text(), QStringLiteral("10"));
+    QCOMPARE(QFileInfo(form2->lblArquivo->text()).fileName(), QStringLiteral("DESNASC.DAT"));
+}
+
+void TesteEditor::vogaisGravamSeusRegistros() {
+    AmbienteTeste amb;
+    frmSelecionaAlteracao f(*amb.programa);
+    const char* vogais = "aeiouy";
+    for (int k = 1; k <= 6; ++k) {
+        Escolher(f, 26, k);
+        auto form = f.PreparaAlteracaoTexto();
+        QCOMPARE(form->lblPosicao->text(), QString::number(k));
+        form->txtTexto->setPlainText(QStringLiteral("Vogal ") + QChar::fromLatin1(vogais[k - 1]));
+        form->cmdSalvar->click();
+    }
+    for (int k = 1; k <= 6; ++k) {
+        QCOMPARE(LerInterpretacao(amb.programa->PastaPrograma, static_cast<int16_t>(k), "INTVOG.DAT"),
+                 std::string("Vogal ") + vogais[k - 1]);
+    }
+}
+
+void TesteEditor::realizacoesCompartilhamArquivo() {
+    AmbienteTeste amb;
+    frmSelecionaAlteracao f(*amb.programa);
+    Escolher(f, 9, 3);  // Segunda Realização (=primeira)
+    auto form = f.PreparaAlteracaoTexto();
+    form->txtTexto->setPlainText(QStringLiteral("Terceiro ápice"));
+    form->cmdSalvar->click();
+    Escolher(f, 8, 3);  // Primeira Realização shows the same record
+    auto form2 = f.PreparaAlteracaoTexto();
+    QCOMPARE(form2->txtTexto->toPlainText(), QStringLiteral("Terceiro ápice"));
+    QCOMPARE(form2->lblArquivo->text(), form->lblArquivo->text());
+}
+
+void TesteEditor::textoLidoSemEspacosDasPontas() {
+    AmbienteTeste amb;
+    QCOMPARE(GravarInterpretacao(amb.programa->PastaPrograma, 2, "CVIDA.DAT",
+                                 "   Dois\r\nlinhas\r\n"),
+             ResultadoGravacao::Ok);
+    frmSelecionaAlteracao f(*amb.programa);
+    Escolher(f, 1, 2);
+    auto form = f.PreparaAlteracaoTexto();
+    QCOMPARE(form->txtTexto->toPlainText(), QStringLiteral("Dois\nlinhas\n"));
+}
+
+void TesteEditor::textoLongoCortadoAposAviso() {
+    AmbienteTeste amb;
+    frmSelecionaAlteracao f(*amb.programa);
+    Escolher(f, 23, 5);
+    auto form = f.PreparaAlteracaoTexto();
+    const QString texto = QString(5120, u'x') + u'Z';  // 5121 characters
+    form->txtTexto->setPlainText(texto);
+    amb.mensagens.respostas = {RespostaMensagem::Sim};
+    form->cmdSalvar->click();
+    QCOMPARE(amb.mensagens.mostradas.size(), 1);
+    const MensagemMostrada& m = amb.mensagens.mostradas[0];
+    QCOMPARE(m.titulo, QStringLiteral("Atenção:"));
+    QCOMPARE(m.icone, IconeMensagem::Pergunta);
+    QCOMPARE(m.botoes, BotoesMensagem::SimNaoPadraoNao);
+    QVERIFY(m.texto.contains(QStringLiteral("5121")));
+    QVERIFY(m.texto.contains(QStringLiteral("5120")));
+    QCOMPARE(form->result(), int(QDialog::Accepted));
+    QCOMPARE(Registro(amb, "INTEXEXP.DAT", 5), QByteArray(5120, 'x'));
+    QCOMPARE(amb.Ler("INTEXEXP.DAT").size(), 5 * 5120);
+}
+
+void TesteEditor::textoLongoRecusadoMantemJanela() {
+    AmbienteTeste amb;
+    frmSelecionaAlteracao f(*amb.programa);
+    auto form = f.PreparaAlteracaoTexto();
+    form->show();
+    // 2561 lines of one character: 5121 + 2560 * 2 bytes... counted with CR LF as two.
+    QString texto;
+    for (int i = 0; i < 1707; ++i)
+        texto += QStringLiteral("ab\n");
+    texto.chop(1);  // 1707 * 3 - 1 characters typed = 1707 * 4 - 2 = 6826 bytes with CR LF
+    form->txtTexto->setPlainText(texto);
+    amb.mensagens.respostas = {RespostaMensagem::Nao};
+    form->cmdSalvar->click();
+    QCOMPARE(amb.mensagens.mostradas.size(), 1);
+    QVERIFY(amb.mensagens.mostradas[0].texto.contains(QStringLiteral("6826")));
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->txtTexto->toPlainText(), texto);
+    QVERIFY(amb.Ler("CVIDA.DAT").isEmpty());  // created empty by the read, nothing written
+}
+
+void TesteEditor::caracteresForaDoCp1252() {
+    AmbienteTeste amb;
+    frmSelecionaAlteracao f(*amb.programa);
+    auto form = f.PreparaAlteracaoTexto();
+    form->show();
+    const QString texto = QStringLiteral("Estrela \u2605 e outra \u2605, \u0100 e \u20AC ok");
+    form->txtTexto->setPlainText(texto);
+    form->cmdSalvar->click();
+    QCOMPARE(amb.mensagens.mostradas.size(), 1);
+    const MensagemMostrada& m = amb.mensagens.mostradas[0];
+    QCOMPARE(m.titulo, QStringLiteral("Aviso:"));
+    // Each refused character named once; the euro sign is in the code page and is not named.
+    QVERIFY(m.texto.contains(QStringLiteral("\u201C\u2605\u201D (U+2605), \u201C\u0100\u201D (U+0100)")));
+    QVERIFY(!m.texto.contains(QStringLiteral("\u20AC")));
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->txtTexto->toPlainText(), texto);
+    QVERIFY(amb.Ler("CVIDA.DAT").isEmpty());
+
+    // The euro sign and a non-breaking space are stored as their Windows-1252 bytes.
+    form->txtTexto->setPlainText(QStringLiteral("\u20AC\u00A0x"));
+    form->cmdSalvar->click();
+    QCOMPARE(Registro(amb, "CVIDA.DAT", 1), Preenchido("\x80\xA0x"));
+}
+
+void TesteEditor::arquivoQueNaoPodeSerGravado() {
+    AmbienteTeste amb;
+    frmSelecionaAlteracao f(*amb.programa);
+    Escolher(f, 2, 3);
+    auto form = f.PreparaAlteracaoTexto();
+    form->show();
+    // A folder where the file should be: no write can succeed, whoever runs the test.
+    QFile::remove(amb.Arquivo("CFORM.DAT"));
+    QVERIFY(QDir(amb.Pasta()).mkdir(QStringLiteral("CFORM.DAT")));
+    form->txtTexto->setPlainText(QStringLiteral("Texto que não pode se perder"));
+    form->cmdSalvar->click();
+    QCOMPARE(amb.mensagens.mostradas.size(), 1);
+    const MensagemMostrada& m = amb.mensagens.mostradas[0];
+    QCOMPARE(m.titulo, QStringLiteral("Erro:"));
+    QCOMPARE(m.icone, IconeMensagem::Critico);
+    QVERIFY(m.texto.contains(QStringLiteral("CFORM.DAT")));
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->txtTexto->toPlainText(), QStringLiteral("Texto que não pode se perder"));
+}
+
+void TesteEditor::cancelarPerguntaENaoMantemTexto() {
+    AmbienteTeste amb;
+    frmSelecionaAlteracao f(*amb.programa);
+    auto form = f.PreparaAlteracaoTexto();
+    form->show();
+    form->txtTexto->setPlainText(QStringLiteral("editado"));
+    amb.mensagens.respostas = {RespostaMensagem::Nao};
+    form->cmdRetornar->click();
+    QCOMPARE(amb.mensagens.mostradas.size(), 1);
+    const MensagemMostrada& m = amb.mensagens.mostradas[0];
+    QCOMPARE(m.titulo, QStringLiteral("Importante:"));
+    QCOMPARE(m.texto,
+             QStringLiteral("Cancelando esta edição as modificações que você acabou de fazer não "
+                            "serão atualizados no arquivo de interpretações. Cancelar assim mesmo?"));
+    QCOMPARE(m.icone, IconeMensagem::Pergunta);
+    QCOMPARE(m.botoes, BotoesMensagem::SimNaoPadraoNao);
+    QVERIFY(form->isVisible());
+    QCOMPARE(form->txtTexto->toPlainText(), QStringLiteral("editado"));
+}
+
+void TesteEditor::cancelarSimNaoGrava() {
+    AmbienteTeste amb;
+    QCOMPARE(GravarInterpretacao(amb.programa->PastaPrograma, 1, "CVIDA.DAT", "original"),
+             ResultadoGravacao::Ok);
+    const QByteArray antes = amb.Ler("CVIDA.DAT");
+    frmSelecionaAlteracao f(*amb.programa);
+    auto form = f.PreparaAlteracaoTexto();
+    form->show();
+    QCOMPARE(form->txtTexto->toPlainText(), QStringLiteral("original"));
+    form->txtTexto->setPlainText(QStringLiteral("editado"));
+    amb.mensagens.respostas = {RespostaMensagem::Sim};
+    form->cmdRetornar->click();
+    QVERIFY(!form->isVisible());
+    QCOMPARE(form->result(), int(QDialog::Rejected));
+    QCOMPARE(amb.Ler("CVIDA.DAT"), antes);
+}
+
+void TesteEditor::fecharPelaMolduraPergunta() {
+    AmbienteTeste amb;
+    frmSelecionaAlteracao f(*amb.programa);
+    auto form = f.PreparaAlteracaoTexto();
+    form->show();
+    amb.mensagens.respostas = {RespostaMensagem::Nao};
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    QCOMPARE(amb.mensagens.mostradas.size(), 1);
+    QVERIFY(form->isVisible());
+    amb.mensagens.respostas = {RespostaMensagem::Sim};
+    form->close();
+    QVERIFY(!form->isVisible());
+}
+
+void TesteEditor::cabecalhoPorGrupo() {
+    AmbienteTeste amb;
+    // Record 3 introduces the birth-day group (calculation 5).
+    QCOMPARE(GravarInterpretacao(amb.programa->PastaPrograma, 3, "CDATA.DAT",
+                                 "Introdu\xE7\xE3o do dia do nascimento."),
+             ResultadoGravacao::Ok);
+    frmSelecionaAlteracao f(*amb.programa);
+    Escolher(f, 5, 7);  // the number plays no part for an introduction
+    auto form = f.PreparaAlteracaoCabecalho();
+    QVERIFY(form);
+    QVERIFY(amb.mensagens.mostradas.isEmpty());
+    QCOMPARE(form->lblInfo->text(),
+             QStringLiteral("Texto referente ao cabeçalho do cálculo Vibrações do Dia do Nascimento"));
+    QCOMPARE(QFileInfo(form->lblArquivo->text()).fileName(), QStringLiteral("CDATA.DAT"));
+    QCOMPARE(form->lblPosicao->text(), QStringLiteral("3"));
+    QCOMPARE(form->txtTexto->toPlainText(), QStringLiteral("Introdução do dia do nascimento."));
+    form->txtTexto->setPlainText(QStringLiteral("Nova introdução do grupo."));
+    form->cmdSalvar->click();
+    QCOMPARE(Registro(amb, "CDATA.DAT", 3), Preenchido("Nova introdu\xE7\xE3o do grupo."));
+}
+
+void TesteEditor::cabecalhoAusenteOuCurto() {
+    AmbienteTeste amb;
+    for (int r = 1; r <= 13; ++r) {
+        QCOMPARE(GravarInterpretacao(amb.programa->PastaPrograma, static_cast<int16_t>(r),
+                                     "CDATA.DAT", r == 8 ? "Curta." : "Uma introdução longa o bastante."),
+                 ResultadoGravacao::Ok);
+    }
+    frmSelecionaAlteracao f(*amb.programa);
+    // Ciclo Produtivo (3) belongs to the cycles group, whose introduction is calculation 2's.
+    Escolher(f, 3, 1);
+    QVERIFY(!f.PreparaAlteracaoCabecalho());
+    // Número da Expressão (23) has record 8, which holds fewer than 10 characters.
+    Escolher(f, 23, 1);
+    QVERIFY(!f.PreparaAlteracaoCabecalho());
+    QCOMPARE(amb.mensagens.mostradas.size(), 2);
+    for (const MensagemMostrada& m : amb.mensagens.mostradas) {
+        QCOMPARE(m.titulo, QStringLiteral("Erro:"));
+        QCOMPARE(m.texto, QStringLiteral("Desculpe mas não há cabeçalho referente ao item "
+                                         "selecionado. Impossível continuar."));
+        QCOMPARE(m.icone, IconeMensagem::Critico);
+    }
+    // Reality number (28) has record 13.
+    Escolher(f, 28, 1);
+    auto form = f.PreparaAlteracaoCabecalho();
+    QVERIFY(form);
+    QCOMPARE(form->lblPosicao->text(), QStringLiteral("13"));
+}
+
+void TesteEditor::fluxoCompletoPelosBotoes() {
+    AmbienteTeste amb;
+    frmSelecionaAlteracao f(*amb.programa);
+    f.show();
+    Escolher(f, 14, 9);
+    bool visto = false;
+    QTimer::singleShot(0, [&] {
+        auto* form = qobject_cast<frmAlteraForm*>(QApplication::activeModalWidget());
+        QVERIFY(form);
+        visto = true;
+        QCOMPARE(form->lblPosicao->text(), QStringLiteral("1"));
+        form->txtTexto->setPlainText(QStringLiteral("pelo botão"));
+        form->cmdSalvar->click();
+    });
+    f.cmdAlterarTexto->click();
+    QVERIFY(visto);
+    QCOMPARE(Registro(amb, "DESVIDA.DAT", 1), Preenchido("pelo bot\xE3o"));
+    QVERIFY(f.isVisible());  // the choice window stays open behind
+    f.cmdRetornar->click();
+    QVERIFY(!f.isVisible());
+}
+
+QTEST_MAIN(TesteEditor)
+#include "teste_editor.moc"
