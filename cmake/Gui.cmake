@@ -15,7 +15,7 @@ target_link_libraries(oraculandia_gui PUBLIC oraculandia_nucleo
   Qt6::Widgets Qt6::PrintSupport Qt6::Multimedia Qt6::Svg Qt6::SvgWidgets)
 
 # Pictures: every SVG of data/imagens, under the resource prefix /imagens.
-file(GLOB IMAGENS CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/data ${CMAKE_SOURCE_DIR}/data/imagens/*.svg)
+file(GLOB IMAGENS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/imagens/*.svg)
 qt_add_resources(oraculandia_gui "imagens" PREFIX "/" BASE ${CMAKE_SOURCE_DIR}/data
   FILES ${IMAGENS})
 
