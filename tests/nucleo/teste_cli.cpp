@@ -1,0 +1,365 @@
+// The command line program, run as a separate process.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "analysis/composicao.h"
+#include "analysis/cp1252.h"
+#include "analysis/exportacao.h"
+#include "analysis/interpretacao.h"
+#include "app/configuracao.h"
+#include "arquivos_exemplo.h"
+#include "pasta_temporaria.h"
+
+using namespace oraculandia;
+using oraculandia::teste::LerArquivo;
+using oraculandia::teste::PastaTemporaria;
+
+namespace {
+
+const std::filesystem::path kCli = std::filesystem::path(PASTA_PROGRAMA_TESTE) / "oraculandia-cli";
+
+struct Execucao {
+    int status = -1;
+    std::string saida;
+    std::string erros;
+};
+
+// Runs the program with the arguments, standard output and error captured in files.
+Execucao Executar(const std::vector<std::string>& argumentos,
+                  const std::filesystem::path& programa = kCli) {
+    PastaTemporaria temp;
+    const auto arqSaida = temp / "saida";
+    const auto arqErros = temp / "erros";
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int out = ::open(arqSaida.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = ::open(arqErros.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(out, 1);
+        ::dup2(err, 2);
+        std::vector<char*> argv;
+        std::string nome = programa.string();
+        argv.push_back(nome.data());
+        std::vector<std::string> copia = argumentos;
+        for (auto& a : copia) {
+            argv.push_back(a.data());
+        }
+        argv.push_back(nullptr);
+        ::execv(nome.c_str(), argv.data());
+        ::_exit(127);
+    }
+    Execucao e;
+    int estado = 0;
+    ::waitpid(pid, &estado, 0);
+    e.status = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+    e.saida = LerArquivo(arqSaida);
+    e.erros = LerArquivo(arqErros);
+    return e;
+}
+
+// A small JSON reader, enough to check the program's output.
+struct Json;
+using Objeto = std::map<std::string, Json>;
+using Lista = std::vector<Json>;
+struct Json {
+    std::variant<std::nullptr_t, bool, double, std::string, Lista, Objeto> v;
+    const Json& operator[](const std::string& k) const { return std::get<Objeto>(v).at(k); }
+    const Json& operator[](std::size_t i) const { return std::get<Lista>(v).at(i); }
+    const std::string& str() const { return std::get<std::string>(v); }
+};
+
+class LeitorJson {
+public:
+    explicit LeitorJson(std::string_view t) : t_(t) {}
+    Json Documento() {
+        Json j = Valor();
+        Brancos();
+        if (p_ != t_.size()) {
+            throw std::runtime_error("sobra depois do documento");
+        }
+        return j;
+    }
+
+private:
+    void Brancos() {
+        while (p_ < t_.size() && (t_[p_] == ' ' || t_[p_] == '\n' || t_[p_] == '\r' || t_[p_] == '\t')) {
+            ++p_;
+        }
+    }
+    char Proximo() {
+        Brancos();
+        if (p_ >= t_.size()) {
+            throw std::runtime_error("fim inesperado");
+        }
+        return t_[p_];
+    }
+    void Esperar(char c) {
+        if (Proximo() != c) {
+            throw std::runtime_error(std::string("esperado ") + c);
+        }
+        ++p_;
+    }
+    Json Valor() {
+        const char c = Proximo();
+        if (c == '{') {
+            ++p_;
+            Objeto o;
+            if (Proximo() == '}') {
+                ++p_;
+                return Json{o};
+            }
+            for (;;) {
+                std::string k = Texto();
+                Esperar(':');
+                o[k] = Valor();
+                if (Proximo() == ',') {
+                    ++p_;
+                    continue;
+                }
+                Esperar('}');
+                return Json{o};
+            }
+        }
+        if (c == '[') {
+            ++p_;
+            Lista l;
+            if (Proximo() == ']') {
+                ++p_;
+                return Json{l};
+            }
+            for (;;) {
+                l.push_back(Valor());
+                if (Proximo() == ',') {
+                    ++p_;
+                    continue;
+                }
+                Esperar(']');
+                return Json{l};
+            }
+        }
+        if (c == '"') {
+            return Json{Texto()};
+        }
+        std::size_t fim = p_;
+        while (fim < t_.size() && (std::isdigit(static_cast<unsigned char>(t_[fim])) || t_[fim] == '-' ||
+                                   t_[fim] == '.' || t_[fim] == 'e' || t_[fim] == 'E' || t_[fim] == '+')) {
+            ++fim;
+        }
+        if (fim == p_) {
+            throw std::runtime_error("valor desconhecido");
+        }
+        const double d = std::stod(std::string(t_.substr(p_, fim - p_)));
+        p_ = fim;
+        return Json{d};
+    }
+    std::string Texto() {
+        Esperar('"');
+        std::string s;
+        while (p_ < t_.size() && t_[p_] != '"') {
+            const auto c = static_cast<unsigned char>(t_[p_]);
+            if (c < 0x20) {
+                throw std::runtime_error("controle sem escape");
+            }
+            if (c != '\\') {
+                s += static_cast<char>(c);
+                ++p_;
+                continue;
+            }
+            const char e = t_.at(p_ + 1);
+            p_ += 2;
+            switch (e) {
+            case '"': s += '"'; break;
+            case '\\': s += '\\'; break;
+            case '/': s += '/'; break;
+            case 'b': s += '\b'; break;
+            case 'f': s += '\f'; break;
+            case 'n': s += '\n'; break;
+            case 'r': s += '\r'; break;
+            case 't': s += '\t'; break;
+            case 'u': {
+                const auto cp = static_cast<char32_t>(std::stoul(std::string(t_.substr(p_, 4)), nullptr, 16));
+                p_ += 4;
+                s += CodigoParaUtf8(cp);
+                break;
+            }
+            default: throw std::runtime_error("escape desconhecido");
+            }
+        }
+        Esperar('"');
+        return s;
+    }
+    std::string_view t_;
+    std::size_t p_ = 0;
+};
+
+const char* kMensagemData =
+    "A data informada não é uma data válida. Se você informou o ano com apenas dois dígitos, tente "
+    "informá-lo com quatro. (ex. 20/08/78 = 20/08/1978)";
+const char* kMensagemNome =
+    "Para gerar uma análise numerológica você precisa informar um nome completo. Tente novamente.";
+
+} // namespace
+
+TEST(Cli, TextoIgualAoDaExportacao) {
+    PastaTemporaria pasta;
+    teste::CriarArquivosExemplo(pasta.caminho());
+    GravarInterpretacao(pasta.caminho(), 8, "CVIDA.DAT", "Texto com \xE1, \x80 e \x93\x61spas\x94\r\nem duas linhas");
+    ConfiguracaoPrograma c;
+    c.ImprimirNumero = kLigado;
+    c.CalculosSelecionados[3] = kDesligado;
+    c.CalculosSelecionados[17] = kDesligado;
+    ASSERT_TRUE(SalvarConfiguracao(pasta.caminho(), c));
+    const Execucao e = Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--hoje",
+                                 "06/12/2026", "--diretorio", pasta.caminho().string()});
+    ASSERT_EQ(e.status, 0) << e.erros;
+    EXPECT_EQ(e.erros, "");
+    const SecoesAnalise s = ComporAnalise(pasta.caminho(), "ANA SILVA", "15/03/1970", Data{6, 12, 2026});
+    EXPECT_EQ(e.saida, Cp1252ParaUtf8(TextoExportacao(s, c)));
+    EXPECT_NE(e.saida.find("Texto com á, € e “aspas”\r\nem duas linhas"), std::string::npos);
+    EXPECT_NE(e.saida.find("Interpretações do Caminho da Vida: Número 8\r\n"), std::string::npos);
+    EXPECT_EQ(e.saida.find("CPROD"), std::string::npos);
+}
+
+TEST(Cli, JsonComAs28Secoes) {
+    PastaTemporaria pasta;
+    teste::CriarArquivosExemplo(pasta.caminho());
+    GravarInterpretacao(pasta.caminho(), 7, "INTEXEXP.DAT", "Aspas \"x\", barra \\, tab\t, \x01 e \x81 \x80");
+    // All sections go to JSON whatever the settings say.
+    ConfiguracaoPrograma c;
+    c.CalculosSelecionados.fill(kDesligado);
+    ASSERT_TRUE(SalvarConfiguracao(pasta.caminho(), c));
+    const Execucao e = Executar({"--nome", "ana silva", "--data", "15/3/70", "--hoje", "06/12/2026",
+                                 "--diretorio", pasta.caminho().string(), "--formato", "json"});
+    ASSERT_EQ(e.status, 0) << e.erros;
+    Json j;
+    ASSERT_NO_THROW(j = LeitorJson(e.saida).Documento()) << e.saida;
+    EXPECT_EQ(j["nome"].str(), "ANA SILVA");
+    EXPECT_EQ(j["data"].str(), "15/03/1970");
+    EXPECT_EQ(j["hoje"].str(), "06/12/2026");
+    const Lista& secoes = std::get<Lista>(j["secoes"].v);
+    ASSERT_EQ(secoes.size(), 28u);
+    const SecoesAnalise s = ComporAnalise(pasta.caminho(), "ANA SILVA", "15/03/1970", Data{6, 12, 2026});
+    for (std::size_t i = 0; i < 28; ++i) {
+        const Json& x = secoes[i];
+        EXPECT_EQ(std::get<double>(x["id"].v), static_cast<double>(i + 1));
+        EXPECT_EQ(x["titulo"].str(), Cp1252ParaUtf8(s[i + 1].Titulo));
+        EXPECT_EQ(x["introducao"].str(), Cp1252ParaUtf8(s[i + 1].Introducao));
+        EXPECT_EQ(x["texto"].str(), Cp1252ParaUtf8(s[i + 1].Texto));
+        EXPECT_EQ(x["numero"].str(), s[i + 1].Numero);
+    }
+    // The worked examples: Life Path 8, health 6, Expression 7, Soul Urge 3, Silent Self 4,
+    // first vowel A, Name Characteristic 8, universal 1, 4, 1.
+    const char* numeros[] = {"8", "3", "6", "8", "6", "4", "5", "9", "5", "5", "2", "1", "3", "2",
+                             "5", "6", "1", "4", "1", "1", "4", "1", "7", "3", "4", "A", "8", "6"};
+    for (std::size_t i = 0; i < 28; ++i) {
+        EXPECT_EQ(secoes[i]["numero"].str(), numeros[i]) << i + 1;
+    }
+    EXPECT_EQ(secoes[22]["texto"].str(), "Aspas \"x\", barra \\, tab\t, \x01 e \xC2\x81 €");
+    // CR LF stands as \r\n inside the strings, and raw control characters never appear.
+    EXPECT_NE(e.saida.find("\\r\\n"), std::string::npos);
+    EXPECT_NE(e.saida.find("\\u0001"), std::string::npos);
+    EXPECT_EQ(e.saida.find('\r'), std::string::npos);
+    EXPECT_EQ(e.saida.find('\t'), std::string::npos);
+}
+
+TEST(Cli, RecusasSaemComStatus2) {
+    PastaTemporaria pasta;
+    const std::string dir = pasta.caminho().string();
+    struct Caso {
+        std::vector<std::string> args;
+        const char* mensagem;
+    };
+    const Caso casos[] = {
+        {{"--nome", "Ana Silva", "--data", "31/02/2000", "--diretorio", dir}, kMensagemData},
+        {{"--nome", "Ana", "--data", "31/02/2000", "--diretorio", dir}, kMensagemData},  // date first
+        {{"--nome", "Ana", "--data", "29/02/1900", "--diretorio", dir}, kMensagemData},
+        {{"--nome", "Ana ", "--data", "15/03/1970", "--diretorio", dir}, kMensagemNome},
+        {{"--nome", "", "--data", "15/03/1970", "--diretorio", dir}, kMensagemNome},
+        {{"--nome", "Ана Silva", "--data", "15/03/1970", "--diretorio", dir}, "“А”"},
+        {{"--nome", "Ana\nSilva", "--data", "15/03/1970", "--diretorio", dir}, "controle"},
+        {{"--nome", "Ana \xFF Silva", "--data", "15/03/1970", "--diretorio", dir}, "UTF-8"},
+        {{"--nome", "Ana Silva", "--data", "15/03/1970", "--hoje", "32/12/2026", "--diretorio", dir}, "Uso:"},
+        {{"--nome", "Ana Silva", "--data", "15/03/1970", "--formato", "xml", "--diretorio", dir}, "Uso:"},
+        {{"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio", dir + "/nao-existe"}, "nao-existe"},
+        {{"--nome", "Ana Silva", "--diretorio", dir}, "--data"},
+        {{"--data", "15/03/1970", "--diretorio", dir}, "--nome"},
+        {{"--nome", "Ana Silva", "--data"}, "--data"},
+        {{"--desconhecida"}, "--desconhecida"},
+    };
+    for (const Caso& c : casos) {
+        const Execucao e = Executar(c.args);
+        std::string linha;
+        for (const auto& a : c.args) {
+            linha += a + " ";
+        }
+        SCOPED_TRACE(linha);
+        EXPECT_EQ(e.status, 2);
+        EXPECT_EQ(e.saida, "");
+        EXPECT_NE(e.erros.find(c.mensagem), std::string::npos) << e.erros;
+    }
+}
+
+TEST(Cli, AjudaEOpcoesComIgual) {
+    const Execucao ajuda = Executar({"--ajuda"});
+    EXPECT_EQ(ajuda.status, 0);
+    EXPECT_EQ(ajuda.saida.rfind("Uso: oraculandia-cli --nome NOME --data DATA", 0), 0u);
+    EXPECT_EQ(ajuda.erros, "");
+
+    PastaTemporaria pasta;
+    teste::CriarArquivosExemplo(pasta.caminho());
+    const Execucao e = Executar({"--nome=MARIA DA CONCEIÇÃO", "--data=20/08", "--hoje=07/12/2026",
+                                 "--diretorio=" + pasta.caminho().string(), "--formato=json"});
+    ASSERT_EQ(e.status, 0) << e.erros;
+    const Json j = LeitorJson(e.saida).Documento();
+    EXPECT_EQ(j["nome"].str(), "MARIA DA CONCEICAO");
+    EXPECT_EQ(j["data"].str(), "20/08/2026");  // "dd/mm" alone takes the year of the day used
+}
+
+TEST(Cli, CriaAConfiguracaoPadrao) {
+    PastaTemporaria pasta;
+    const Execucao e = Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio",
+                                 pasta.caminho().string()});
+    ASSERT_EQ(e.status, 0) << e.erros;
+    EXPECT_EQ(std::filesystem::file_size(pasta / "oraculandia.dat"), 76u);
+    // With no texts at all, the export still has its 28 headings and separators.
+    std::size_t separadores = 0;
+    for (std::size_t p = 0; (p = e.saida.find("-=-=-=-=-=-=-=-=-=-=-\r\n\r\n", p)) != std::string::npos; ++p) {
+        ++separadores;
+    }
+    EXPECT_EQ(separadores, 28u);
+}
+
+TEST(Cli, PastaPadraoEADoExecutavel) {
+    PastaTemporaria pasta;
+    teste::CriarArquivosExemplo(pasta.caminho());
+    const auto copia = pasta / "oraculandia-cli";
+    std::filesystem::copy_file(kCli, copia);
+    PastaTemporaria outra;
+    const Execucao e = Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--hoje", "06/12/2026"}, copia);
+    ASSERT_EQ(e.status, 0) << e.erros;
+    EXPECT_NE(e.saida.find("CVIDA 8"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(pasta / "oraculandia.dat"));
+}
+
+TEST(Cli, ArquivoIlegivelEAvisado) {
+    PastaTemporaria pasta;
+    teste::CriarArquivosExemplo(pasta.caminho());
+    std::filesystem::remove(pasta / "CVIDA.DAT");
+    std::filesystem::create_directory(pasta / "CVIDA.DAT");
+    const Execucao e = Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio",
+                                 pasta.caminho().string()});
+    EXPECT_EQ(e.status, 0);
+    EXPECT_NE(e.erros.find("CVIDA.DAT"), std::string::npos) << e.erros;
+    EXPECT_EQ(e.erros.find("CFORM.DAT"), std::string::npos) << e.erros;
+    EXPECT_NE(e.saida.find("CFORM 3"), std::string::npos);
+}
