@@ -1,0 +1,187 @@
+#include "layout/qt/superficie_qt.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <array>
+#include <map>
+
+#include "analysis/cp1252.h"
+
+namespace oraculandia {
+
+namespace {
+
+// Hundredths of a millimetre per millimetre: the painter's unit.
+constexpr double kUnidade = 100.0;
+
+const std::array<QChar, 256>& TabelaCp1252() {
+    static const std::array<QChar, 256> tabela = [] {
+        std::array<QChar, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[static_cast<std::size_t>(b)] =
+                QChar(static_cast<char16_t>(Cp1252ParaUnicode(static_cast<unsigned char>(b))));
+        return t;
+    }();
+    return tabela;
+}
+
+QSvgRenderer* Desenho(std::string_view nome) {
+    static std::map<std::string, std::unique_ptr<QSvgRenderer>, std::less<>> cache;
+    auto it = cache.find(nome);
+    if (it == cache.end()) {
+        const QString caminho = QStringLiteral(":/imagens/%1.svg").arg(QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size())));
+        auto desenho = std::make_unique<QSvgRenderer>(caminho);
+        if (!desenho->isValid()) desenho.reset();
+        it = cache.emplace(std::string(nome), std::move(desenho)).first;
+    }
+    return it->second.get();
+}
+
+} // namespace
+
+QString SuperficieQt::Texto(std::string_view cp1252) {
+    const auto& tabela = TabelaCp1252();
+    QString r(static_cast<qsizetype>(cp1252.size()), Qt::Uninitialized);
+    QChar* d = r.data();
+    for (unsigned char c : cp1252) *d++ = tabela[c];
+    return r;
+}
+
+QString SuperficieQt::FamiliaReal(const QString& nome) {
+    const QString n = nome.trimmed();
+    if (n.compare(QLatin1String("Times New Roman"), Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Serif");
+    if (n.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Sans");
+    if (n.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Mono");
+    if (n.isEmpty()) return QStringLiteral("Liberation Serif");
+    return n;
+}
+
+SuperficieQt::SuperficieQt(QPaintDevice* dispositivo)
+    : dispositivo_(dispositivo), proprio_(std::make_unique<QPainter>(dispositivo)), pintor_(proprio_.get()) {
+    Iniciar();
+}
+
+SuperficieQt::SuperficieQt(QPainter& pintor, QPaintDevice* dispositivo)
+    : dispositivo_(dispositivo), pintor_(&pintor) {
+    pintor_->save();
+    Iniciar();
+}
+
+void SuperficieQt::Iniciar() {
+    dpiX_ = dispositivo_->logicalDpiX();
+    dpiY_ = dispositivo_->logicalDpiY();
+    pintor_->resetTransform();
+    pintor_->scale(dpiX_ / 2540.0, dpiY_ / 2540.0);
+    pintor_->setRenderHint(QPainter::Antialiasing, true);
+    pintor_->setRenderHint(QPainter::TextAntialiasing, true);
+    pintor_->setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
+SuperficieQt::~SuperficieQt() {
+    if (proprio_) {
+        proprio_->end();
+    } else {
+        pintor_->restore();
+    }
+}
+
+void SuperficieQt::DefinirNomeFonte(const std::string& nome) {
+    if (nome != nomeFonte_) {
+        nomeFonte_ = nome;
+        FonteMudou();
+    }
+}
+void SuperficieQt::DefinirTamanhoFonte(double pontos) {
+    if (pontos != tamanho_) {
+        tamanho_ = pontos;
+        FonteMudou();
+    }
+}
+void SuperficieQt::DefinirNegrito(bool negrito) {
+    if (negrito != negrito_) {
+        negrito_ = negrito;
+        FonteMudou();
+    }
+}
+void SuperficieQt::DefinirItalico(bool italico) {
+    if (italico != italico_) {
+        italico_ = italico;
+        FonteMudou();
+    }
+}
+void SuperficieQt::DefinirCor(uint32_t rgb) { cor_ = QColor::fromRgb(static_cast<QRgb>(rgb | 0xFF000000u)); }
+
+const QFont& SuperficieQt::FonteQt() {
+    if (!fonte_) {
+        QFont f(FamiliaReal(Texto(nomeFonte_)));
+        // A size of 0 or less (a bad settings file) would make Qt fall back to its default.
+        const double pontos = tamanho_ > 0 ? tamanho_ : 1;
+        f.setPointSizeF(pontos * 2540.0 / dpiY_);
+        f.setBold(negrito_);
+        f.setItalic(italico_);
+        f.setHintingPreference(QFont::PreferNoHinting);
+        fonte_ = f;
+    }
+    return *fonte_;
+}
+
+const QFontMetricsF& SuperficieQt::Metricas() {
+    if (!metricas_) {
+        metricas_.emplace(FonteQt(), dispositivo_);
+        static std::unordered_map<std::string, std::unordered_map<std::string, double>> porFonte;
+        std::string chave = nomeFonte_;
+        chave += '|' + std::to_string(tamanho_) + '|' + std::to_string(negrito_) +
+                 std::to_string(italico_) + '|' + std::to_string(dpiY_);
+        larguras_ = &porFonte[chave];
+    }
+    return *metricas_;
+}
+
+double SuperficieQt::LarguraTexto(std::string_view texto) {
+    const QFontMetricsF& fm = Metricas();
+    const std::string chave(texto);
+    auto it = larguras_->find(chave);
+    if (it != larguras_->end()) return it->second;
+    const double largura = fm.horizontalAdvance(Texto(texto)) / kUnidade;
+    larguras_->emplace(chave, largura);
+    return largura;
+}
+
+double SuperficieQt::AlturaTexto(std::string_view) { return Metricas().lineSpacing() / kUnidade; }
+
+void SuperficieQt::Imprimir(std::string_view texto) {
+    if (texto.empty()) return;
+    const QFontMetricsF& fm = Metricas();
+    pintor_->setFont(FonteQt());
+    pintor_->setPen(cor_);
+    pintor_->drawText(QPointF(x_ * kUnidade, y_ * kUnidade + fm.ascent()), Texto(texto));
+}
+
+void SuperficieQt::ImprimirLinha(std::string_view texto) {
+    Imprimir(texto);
+    x_ = 0;
+    y_ += AlturaTexto(texto);
+}
+
+void SuperficieQt::Retangulo(double x1, double y1, double x2, double y2, uint32_t rgb) {
+    const QRectF r = QRectF(QPointF(x1 * kUnidade, y1 * kUnidade), QPointF(x2 * kUnidade, y2 * kUnidade)).normalized();
+    pintor_->fillRect(r, QColor::fromRgb(static_cast<QRgb>(rgb | 0xFF000000u)));
+}
+
+void SuperficieQt::Figura(std::string_view nome, double x, double y, double largura, double altura) {
+    if (largura <= 0 || altura <= 0) return;
+    if (QSvgRenderer* desenho = Desenho(nome)) {
+        desenho->setAspectRatioMode(Qt::IgnoreAspectRatio);
+        desenho->render(pintor_, QRectF(x * kUnidade, y * kUnidade, largura * kUnidade, altura * kUnidade));
+    }
+}
+
+double SuperficieQt::LarguraEscala() const { return dispositivo_->width() * 25.4 / dpiX_; }
+double SuperficieQt::AlturaEscala() const { return dispositivo_->height() * 25.4 / dpiY_; }
+
+void SuperficieQt::Limpar(const QColor& cor) {
+    pintor_->fillRect(QRectF(0, 0, LarguraEscala() * kUnidade, AlturaEscala() * kUnidade), cor);
+}
+
+} // namespace oraculandia
