@@ -1,15 +1,41 @@
-// Printing, export to the clipboard, the header and footer dialog, the interpretation editor.
-// Provisional bodies: only the refusals shown while no analysis is open.
-#include <QMdiArea>
+// The main window's printing, export to the clipboard, header and footer dialog and
+// interpretation editor entries.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <exception>
 
+#include "analysis/exportacao.h"
 #include "app/qt/frmPrincipal.h"
 #include "app/qt/programa.h"
+#include "editor/cp1252_qt.h"
+#include "editor/frmSelecionaAlteracao.h"
+#include "layout/qt/frmConfiguraRodape.h"
+#include "print/qt/frmImprimir.h"
+#include "print/qt/servicos_impressao.h"
+#include "viewer/frmExibeRelatorio.h"
 
 namespace oraculandia {
 
+namespace {
+
+// Keeps the main window's busy pointer for the life of a job, however the job ends.
+class PonteiroOcupado {
+public:
+    explicit PonteiroOcupado(frmPrincipal& janela) : janela_(janela) { janela_.DefinirOcupado(true); }
+    ~PonteiroOcupado() { janela_.DefinirOcupado(false); }
+    PonteiroOcupado(const PonteiroOcupado&) = delete;
+    PonteiroOcupado& operator=(const PonteiroOcupado&) = delete;
+
+private:
+    frmPrincipal& janela_;
+};
+
+} // namespace
+
 void frmPrincipal::cmdImprimir_Click() {
     InicioComumDasAcoes();
-    if (areaMdi()->currentSubWindow() == nullptr) {
+    frmExibeRelatorio* janela = JanelaAtiva();
+    if (janela == nullptr) {
         programa().mensagens.Mostrar(
             this, QStringLiteral("Informação:"),
             QStringLiteral("Para você poder imprimir uma análise é fundamental que exista uma "
@@ -17,25 +43,77 @@ void frmPrincipal::cmdImprimir_Click() {
                            "botão e crie uma análise. Depois clique novamente neste botão para "
                            "imprimir."),
             IconeMensagem::Informacao, BotoesMensagem::Ok);
+        return;
     }
+    janela->AjustaDadosNaMemoria();
+    PonteiroOcupado ocupado(*this);
+    frmImprimir dialogo(programa(), ServicosImpressaoAtuais(), this);
+    dialogo.exec();
 }
 
 void frmPrincipal::cmdExportar_Click() {
     InicioComumDasAcoes();
-    if (areaMdi()->currentSubWindow() == nullptr) {
+    const auto recusa = [this] {
         programa().mensagens.Mostrar(
             this, QStringLiteral("Erro:"),
             QStringLiteral("Para que você possa exportar uma análise é necessário que você a tenha "
                            "gerada antes. Para isso, clique sobre o primeiro botão, crie uma "
                            "análise e então repita a operação."),
             IconeMensagem::Critico, BotoesMensagem::Ok);
+    };
+    frmExibeRelatorio* janela = JanelaAtiva();
+    if (janela == nullptr) {
+        recusa();
+        return;
     }
+    bool ok = false;
+    {
+        // The pointer comes back whatever happens below.
+        PonteiroOcupado ocupado(*this);
+        try {
+            janela->AjustaDadosNaMemoria();
+            programa().ComporAnalise();
+            EnviarAnaliseParaAreaTransf();
+            const std::string esperado = TextoExportacao(programa().Secoes, programa().Configuracao);
+            ok = QGuiApplication::clipboard()->text() == Cp1252ParaQString(esperado);
+        } catch (const std::exception&) {
+            ok = false;
+        }
+    }
+    if (!ok) {
+        recusa();
+        return;
+    }
+    programa().mensagens.Mostrar(
+        this, QStringLiteral("Importante:"),
+        QStringLiteral("O texto da análise atualmente exibida em seu monitor foi copiado para a "
+                       "área de transferência do seu computador. Para transportá-la para qualquer "
+                       "editor de textos (ex. Word), primeiro inicie o programa, crie um novo "
+                       "documento em branco e então pressione CTRL + V ou se preferir utilize a "
+                       "opção Editar -> Colar no menu do programa."),
+        IconeMensagem::Informacao, BotoesMensagem::Ok);
 }
 
-void frmPrincipal::EnviarAnaliseParaAreaTransf() {}
+void frmPrincipal::EnviarAnaliseParaAreaTransf() {
+    const std::string texto = TextoExportacao(programa().Secoes, programa().Configuracao);
+    QClipboard* area = QGuiApplication::clipboard();
+    area->clear();
+    area->setText(Cp1252ParaQString(texto), QClipboard::Clipboard);
+}
 
-void frmPrincipal::mnuConfigurarRodape_Click() { InicioComumDasAcoes(); }
+void frmPrincipal::mnuConfigurarRodape_Click() {
+    InicioComumDasAcoes();
+    {
+        frmConfiguraRodape dialogo(programa(), this);
+        dialogo.exec();
+    }
+    CarregaLinhasRodape();
+}
 
-void frmPrincipal::mnuAlterarConteudoDasAnalises_Click() { InicioComumDasAcoes(); }
+void frmPrincipal::mnuAlterarConteudoDasAnalises_Click() {
+    InicioComumDasAcoes();
+    frmSelecionaAlteracao dialogo(programa(), this);
+    dialogo.exec();
+}
 
 } // namespace oraculandia
