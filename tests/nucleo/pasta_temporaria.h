@@ -3,6 +3,7 @@
 // helpers to read and write whole files as bytes.
 
 #include <cstdlib>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <filesystem>
 #include <fstream>
@@ -48,5 +49,61 @@ inline void EscreverArquivo(const std::filesystem::path& p, std::string_view byt
 
 // True when the process runs as root, for which file permissions do not apply.
 inline bool SouRoot() { return ::geteuid() == 0; }
+
+// Runs `verificacao` (which returns "" when all went well, or what went wrong) where file
+// permissions apply: directly for an ordinary user; for root, in a child process that gives the
+// folder to the unprivileged user "nobody" (65534) and becomes that user first.
+template <typename Verificacao>
+std::string ComoUsuarioComum(const std::filesystem::path& pasta, Verificacao verificacao) {
+    if (!SouRoot()) {
+        return verificacao();
+    }
+    constexpr uid_t kNinguem = 65534;
+    if (::chown(pasta.c_str(), kNinguem, kNinguem) != 0) {
+        return "chown failed";
+    }
+    for (const auto& e : std::filesystem::recursive_directory_iterator(pasta)) {
+        if (::chown(e.path().c_str(), kNinguem, kNinguem) != 0) {
+            return "chown failed";
+        }
+    }
+    int canal[2];
+    if (::pipe(canal) != 0) {
+        return "pipe failed";
+    }
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(canal[0]);
+        std::string r;
+        if (::setgid(kNinguem) != 0 || ::setuid(kNinguem) != 0) {
+            r = "setuid failed";
+        } else {
+            r = verificacao();
+        }
+        std::size_t escritos = 0;
+        while (escritos < r.size()) {
+            const ssize_t n = ::write(canal[1], r.data() + escritos, r.size() - escritos);
+            if (n <= 0) {
+                break;
+            }
+            escritos += static_cast<std::size_t>(n);
+        }
+        ::_exit(0);
+    }
+    ::close(canal[1]);
+    std::string r;
+    char buf[512];
+    ssize_t n;
+    while ((n = ::read(canal[0], buf, sizeof buf)) > 0) {
+        r.append(buf, static_cast<std::size_t>(n));
+    }
+    ::close(canal[0]);
+    int estado = 0;
+    ::waitpid(pid, &estado, 0);
+    if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0) {
+        r += " (child process failed)";
+    }
+    return r;
+}
 
 } // namespace oraculandia::teste

@@ -363,3 +363,29 @@ TEST(Cli, ArquivoIlegivelEAvisado) {
     EXPECT_EQ(e.erros.find("CFORM.DAT"), std::string::npos) << e.erros;
     EXPECT_NE(e.saida.find("CFORM 3"), std::string::npos);
 }
+
+TEST(Cli, PastaSomenteLeitura) {
+    PastaTemporaria pasta;
+    teste::CriarArquivosExemplo(pasta.caminho());
+    std::filesystem::remove(pasta / "INTVOG.DAT");
+    const std::string r = teste::ComoUsuarioComum(pasta.caminho(), [&pasta]() -> std::string {
+        namespace fs = std::filesystem;
+        fs::permissions(pasta.caminho(), fs::perms::owner_read | fs::perms::owner_exec);
+        const Execucao e = Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio",
+                                     pasta.caminho().string()});
+        fs::permissions(pasta.caminho(), fs::perms::owner_all);
+        std::string falhas;
+        if (e.status != 0) {
+            falhas += "status " + std::to_string(e.status) + "; ";
+        }
+        if (e.erros.find("INTVOG.DAT") == std::string::npos ||
+            e.erros.find("oraculandia.dat") == std::string::npos) {
+            falhas += "no warning: " + e.erros;
+        }
+        if (e.saida.find("CVIDA 8") == std::string::npos) {
+            falhas += "texts missing; ";
+        }
+        return falhas;
+    });
+    EXPECT_EQ(r, "");
+}

@@ -65,20 +65,32 @@ TEST(LerInterpretacao, ArquivoQueNaoPodeSerAberto) {
 }
 
 TEST(LerInterpretacao, ArquivoSomenteLeituraAindaELido) {
-    if (teste::SouRoot()) {
-        GTEST_SKIP() << "file permissions do not apply to root";
-    }
     PastaTemporaria pasta;
     EscreverArquivo(pasta / "CVIDA.DAT", Registro("Lido"));
-    std::filesystem::permissions(pasta / "CVIDA.DAT", std::filesystem::perms::owner_read);
-    std::filesystem::permissions(pasta.caminho(),
-                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_EQ(LerInterpretacao(pasta.caminho(), 1, "CVIDA.DAT"), "Lido");
-    EXPECT_EQ(LerInterpretacao(pasta.caminho(), 1, "OUTRO.DAT"), "");
-    EXPECT_EQ(GravarInterpretacao(pasta.caminho(), 1, "CVIDA.DAT", "x"),
-              ResultadoGravacao::FalhaEscrita);
-    EXPECT_EQ(GravarInterpretacao(pasta.caminho(), 1, "NOVO.DAT", "x"),
-              ResultadoGravacao::FalhaEscrita);
+    const std::string r = teste::ComoUsuarioComum(pasta.caminho(), [&pasta]() -> std::string {
+        namespace fs = std::filesystem;
+        fs::permissions(pasta / "CVIDA.DAT", fs::perms::owner_read);
+        fs::permissions(pasta.caminho(), fs::perms::owner_read | fs::perms::owner_exec);
+        std::string falhas;
+        if (LerInterpretacao(pasta.caminho(), 1, "CVIDA.DAT") != "Lido") {
+            falhas += "read-only file not read; ";
+        }
+        if (!LerInterpretacao(pasta.caminho(), 1, "OUTRO.DAT").empty() || fs::exists(pasta / "OUTRO.DAT")) {
+            falhas += "missing file in read-only folder; ";
+        }
+        if (GravarInterpretacao(pasta.caminho(), 1, "CVIDA.DAT", "x") != ResultadoGravacao::FalhaEscrita) {
+            falhas += "write to read-only file reported success; ";
+        }
+        if (GravarInterpretacao(pasta.caminho(), 1, "NOVO.DAT", "x") != ResultadoGravacao::FalhaEscrita) {
+            falhas += "write in read-only folder reported success; ";
+        }
+        if (LerInterpretacao(pasta.caminho(), 1, "CVIDA.DAT") != "Lido") {
+            falhas += "file changed; ";
+        }
+        fs::permissions(pasta.caminho(), fs::perms::owner_all);
+        return falhas;
+    });
+    EXPECT_EQ(r, "");
 }
 
 TEST(GravarInterpretacao, TamanhosExatos) {

@@ -146,17 +146,42 @@ TEST(Configuracao, ArquivoQueNaoPodeSerUsado) {
     EXPECT_FALSE(SalvarConfiguracao(pasta / "nao-existe", c));
 }
 
-TEST(Configuracao, PastaSomenteLeitura) {
-    if (teste::SouRoot()) {
-        GTEST_SKIP() << "file permissions do not apply to root";
-    }
+TEST(Configuracao, PastaEArquivoSomenteLeitura) {
     PastaTemporaria pasta;
-    std::filesystem::permissions(pasta.caminho(), std::filesystem::perms::owner_read |
-                                                      std::filesystem::perms::owner_exec);
-    bool ok = true;
-    const ConfiguracaoPrograma c = CarregarConfiguracao(pasta.caminho(), &ok);
-    EXPECT_FALSE(ok);
-    EXPECT_FALSE(SalvarConfiguracao(pasta.caminho(), c));
+    EscreverArquivo(pasta / "oraculandia.dat", std::string(76, '\0'));
+    EscreverArquivo(pasta / "fontes.dat", "");
+    const std::string r = teste::ComoUsuarioComum(pasta.caminho(), [&pasta]() -> std::string {
+        namespace fs = std::filesystem;
+        std::string falhas;
+        fs::permissions(pasta / "oraculandia.dat", fs::perms::owner_read);
+        fs::permissions(pasta / "fontes.dat", fs::perms::owner_read);
+        fs::permissions(pasta.caminho(), fs::perms::owner_read | fs::perms::owner_exec);
+        bool ok = false;
+        // A read-only file is still read.
+        ConfiguracaoPrograma c = CarregarConfiguracao(pasta.caminho(), &ok);
+        if (!ok || c.Selecionado(1)) {
+            falhas += "read-only settings not read; ";
+        }
+        if (SalvarConfiguracao(pasta.caminho(), c)) {
+            falhas += "saving to a read-only file reported success; ";
+        }
+        // An empty read-only file cannot take the defaults: they hold for the run.
+        FontesAnalise f = CarregaFontes(pasta.caminho(), &ok);
+        if (ok || f.FonteCorpo.Nome != "Times New Roman") {
+            falhas += "empty read-only fonts; ";
+        }
+        // Missing files in a read-only folder.
+        Margens m = CarregaMargens(pasta.caminho(), &ok);
+        if (ok || m.Esquerda != 10.0F || fs::exists(pasta / "margens.dat")) {
+            falhas += "margins in read-only folder; ";
+        }
+        if (SalvarLinhasRodape(pasta.caminho(), LinhasRodapeIniciais())) {
+            falhas += "footer saved in read-only folder; ";
+        }
+        fs::permissions(pasta.caminho(), fs::perms::owner_all);
+        return falhas;
+    });
+    EXPECT_EQ(r, "");
 }
 
 TEST(Configuracao, ArquivosAleatoriosETruncados) {
