@@ -1,14 +1,136 @@
 // Creating an analysis, showing it in a new viewer window, the font dialog.
-// Provisional bodies: the real ones come with the entry dialog and the viewer.
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <memory>
+
+#include "app/qt/frmEntraNome.h"
 #include "app/qt/frmPrincipal.h"
 #include "app/qt/programa.h"
+#include "layout/percurso.h"
+#include "layout/qt/frmConfiguraFonte.h"
+#include "layout/qt/superficie_qt.h"
+#include "viewer/frmExibeRelatorio.h"
 
 namespace oraculandia {
 
-void frmPrincipal::cmdCriaAnalise_Click() { InicioComumDasAcoes(); }
+namespace {
 
-void frmPrincipal::ImprimirAnaliseNoMonitor() {}
+// The viewer's page store as a page target: each new page is a fresh page image.
+class AlvoVisualizador : public AlvoPaginas {
+public:
+    explicit AlvoVisualizador(frmExibeRelatorio& janela) : janela_(janela) { Abrir(0); }
+    SuperficieDesenho& Superficie() override { return *superficie_; }
+    void NovaFolha() override { Abrir(indice_ + 1); }
+    void Terminar() { superficie_.reset(); }
 
-void frmPrincipal::cmdConfigurarFontes_Click() { InicioComumDasAcoes(); }
+private:
+    void Abrir(int indice) {
+        superficie_.reset();  // ends the painter of the page before
+        indice_ = indice;
+        janela_.PreparaPictureBox(indice);
+        superficie_ = std::make_unique<SuperficieQt>(&janela_.picFolha(indice));
+    }
+    frmExibeRelatorio& janela_;
+    int indice_ = 0;
+    std::unique_ptr<SuperficieQt> superficie_;
+};
+
+ContextoPagina ContextoDoPrograma(const Programa& p) {
+    ContextoPagina c;
+    c.MargensImpressao = p.MargensImpressao;
+    c.CabecalhoLinhaUm = p.Rodape.CabecalhoLinhaUm;
+    c.RodapeLinhaUm = p.Rodape.RodapeLinhaUm;
+    c.RodapeLinhaDois = p.Rodape.RodapeLinhaDois;
+    c.NomeCompleto = p.NomeCompleto;
+    c.DataNascimento = p.DataNascimento;
+    c.ImprimirCabecalho = Ligado(p.Configuracao.ImprimirCabecalho);
+    return c;
+}
+
+} // namespace
+
+void frmPrincipal::cmdCriaAnalise_Click() {
+    InicioComumDasAcoes();
+    Programa& p = programa_;
+
+    if (frmExibeRelatorio* janela = JanelaAtiva()) {
+        const RespostaMensagem r = p.mensagens.Mostrar(
+            this, QStringLiteral("Advertência:"),
+            QStringLiteral("Há uma análise sendo exibida atualmente. É aconselhável fechar esta análise antes de "
+                           "prosseguir com a criação de uma nova análise. Gostaria que o programa fechasse esta "
+                           "análise automaticamente antes de prosseguir com a criação desta nova análise?"),
+            IconeMensagem::Pergunta, BotoesMensagem::SimNao);
+        if (r == RespostaMensagem::Sim) {
+            if (auto* sub = qobject_cast<QMdiSubWindow*>(janela->parentWidget()))
+                sub->close();
+            else
+                janela->close();
+        }
+    }
+
+    {
+        frmEntraNome dialogo(p, this);
+        dialogo.exec();
+    }
+    if (p.NomeCompleto == "Descartar") return;
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    p.ComporAnalise();
+    if (Ligado(p.Configuracao.EscutarSons)) p.sons.Tocar(p.Caminho("aguarda.wav"), true);
+    ImprimirAnaliseNoMonitor();
+    QApplication::restoreOverrideCursor();
+}
+
+void frmPrincipal::ImprimirAnaliseNoMonitor() {
+    Programa& p = programa_;
+    p.MargensImpressao = Margens{10, 5, 10, 5};
+    constexpr float kLimiteTexto = 272;
+
+    auto* janela = new frmExibeRelatorio(p);
+    const float larguraPagina = janela->GetLarguraEmMm();
+    connect(janela, &frmExibeRelatorio::StatusNavegacao, this, &frmPrincipal::DefinirStatus);
+    connect(janela, &frmExibeRelatorio::MouseSobreJanela, this, &frmPrincipal::MouseSobreJanelaDeAnalise);
+
+    Paginacao paginacao(ContextoDoPrograma(p));
+    int paginas = 0;
+    {
+        AlvoVisualizador alvo(*janela);
+        paginas = ImprimirSecoes(alvo, paginacao, GeometriaPagina{larguraPagina, 297, kLimiteTexto}, p.Secoes,
+                                 p.Configuracao, p.Fontes);
+        alvo.Terminar();
+    }
+    NumeroPagina = paginacao.NumeroPagina;
+    FonteSalva.Nome = paginacao.FonteSalva.Nome;
+    FonteSalva.Tamanho = paginacao.FonteSalva.Tamanho;
+    FonteSalva.Negrito = paginacao.FonteSalva.Negrito ? kLigado : kDesligado;
+    FonteSalva.Italico = paginacao.FonteSalva.Italico ? kLigado : kDesligado;
+
+    janela->GravaDados(paginas, 1, p.DataNascimento, p.NomeCompleto);
+
+    QMdiSubWindow* sub = areaMdi_->addSubWindow(janela);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(frmExibeRelatorio::Titulo());
+    // Each new analysis a little below and right of the one before, as large as the area allows.
+    const int jaAbertas = static_cast<int>(areaMdi_->subWindowList().size()) - 1;
+    const int deslocamento = 24 * (jaAbertas % 6);
+    const QSize area = areaMdi_->viewport()->size();
+    sub->setGeometry(deslocamento, deslocamento, std::max(320, area.width() - deslocamento),
+                     std::max(240, area.height() - deslocamento));
+    sub->show();
+    areaMdi_->setActiveSubWindow(sub);
+    janela->setFocus();
+    DefinirStatus(janela->TextoStatus());
+}
+
+void frmPrincipal::cmdConfigurarFontes_Click() {
+    InicioComumDasAcoes();
+    DefinirOcupado(true);
+    {
+        frmConfiguraFonte dialogo(programa_, this);
+        dialogo.exec();
+    }
+    DefinirOcupado(false);
+}
 
 } // namespace oraculandia

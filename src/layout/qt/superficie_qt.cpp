@@ -26,7 +26,9 @@ const std::array<QChar, 256>& TabelaCp1252() {
     return tabela;
 }
 
-QSvgRenderer* Desenho(std::string_view nome) {
+} // namespace
+
+QSvgRenderer* FiguraSvg(std::string_view nome) {
     static std::map<std::string, std::unique_ptr<QSvgRenderer>, std::less<>> cache;
     auto it = cache.find(nome);
     if (it == cache.end()) {
@@ -37,8 +39,6 @@ QSvgRenderer* Desenho(std::string_view nome) {
     }
     return it->second.get();
 }
-
-} // namespace
 
 QString SuperficieQt::Texto(std::string_view cp1252) {
     const auto& tabela = TabelaCp1252();
@@ -171,7 +171,7 @@ void SuperficieQt::Retangulo(double x1, double y1, double x2, double y2, uint32_
 
 void SuperficieQt::Figura(std::string_view nome, double x, double y, double largura, double altura) {
     if (largura <= 0 || altura <= 0) return;
-    if (QSvgRenderer* desenho = Desenho(nome)) {
+    if (QSvgRenderer* desenho = FiguraSvg(nome)) {
         desenho->setAspectRatioMode(Qt::IgnoreAspectRatio);
         desenho->render(pintor_, QRectF(x * kUnidade, y * kUnidade, largura * kUnidade, altura * kUnidade));
     }

@@ -25,8 +25,12 @@
 
 class QPainter;
 class QPaintDevice;
+class QSvgRenderer;
 
 namespace oraculandia {
+
+// The picture ":/imagens/NAME.svg", loaded once; nullptr when there is no such picture.
+QSvgRenderer* FiguraSvg(std::string_view nome);
 
 class SuperficieQt : public SuperficieDesenho {
 public:

@@ -1,0 +1,171 @@
+#include "app/qt/frmEntraNome.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <cmath>
+
+#include "analysis/cp1252.h"
+#include "app/qt/programa.h"
+#include "engine/entrada.h"
+#include "layout/qt/superficie_qt.h"
+
+namespace oraculandia {
+
+namespace {
+
+// Window measures are given in twips, 15 to a pixel.
+int Tw(int twips) { return static_cast<int>(std::nearbyint(twips / 15.0)); }
+
+QRect RetanguloTw(int esquerda, int topo, int largura, int altura) {
+    return QRect(Tw(esquerda), Tw(topo), Tw(largura), Tw(altura));
+}
+
+} // namespace
+
+QuadroFigura::QuadroFigura(const QColor& fundo, QWidget* pai) : QWidget(pai), fundo_(fundo) {}
+
+void QuadroFigura::DefinirFigura(const std::string& nome) {
+    figura_ = nome;
+    update();
+}
+
+void QuadroFigura::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), fundo_);
+    if (figura_.empty()) return;
+    if (QSvgRenderer* desenho = FiguraSvg(figura_)) {
+        p.setRenderHint(QPainter::Antialiasing);
+        desenho->setAspectRatioMode(Qt::IgnoreAspectRatio);
+        desenho->render(&p, QRectF(rect()));
+    }
+}
+
+frmEntraNome::frmEntraNome(Programa& programa, QWidget* pai) : QDialog(pai), programa_(programa) {
+    setWindowTitle(QStringLiteral("Dados para análise..."));
+    setFixedSize(Tw(4980), Tw(1995));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    lblInfo[0] = new QLabel(QStringLiteral("Digite a data do nascimento (dd/mm/aaaa):"), this);
+    lblInfo[0]->move(Tw(45), Tw(90));
+    lblInfo[0]->adjustSize();
+
+    txtDataNasc = new QLineEdit(this);
+    txtDataNasc->setGeometry(RetanguloTw(45, 360, 1230, 315));
+    txtDataNasc->installEventFilter(this);
+
+    lblInfo[1] = new QLabel(QStringLiteral("Digite abaixo o NOME COMPLETO:"), this);
+    lblInfo[1]->move(Tw(45), Tw(810));
+    lblInfo[1]->adjustSize();
+
+    txtNome = new QLineEdit(this);
+    txtNome->setGeometry(RetanguloTw(45, 1035, 4830, 315));
+    txtNome->setMaxLength(32767);  // no limit of our own beyond the widget's
+
+    cmdOk = new QPushButton(QStringLiteral("&Analisar"), this);
+    cmdOk->setGeometry(RetanguloTw(3690, 45, 1275, 420));
+    cmdOk->setDefault(true);
+    cmdOk->setAutoDefault(true);
+    cmdCancelar = new QPushButton(QStringLiteral("Cancela&r"), this);
+    cmdCancelar->setGeometry(RetanguloTw(3690, 540, 1275, 420));
+    cmdCancelar->setAutoDefault(false);
+
+    for (int i = 0; i < 16; ++i) {
+        const bool primeiraFila = i < 8;
+        picSigno[static_cast<std::size_t>(i)] =
+            new QuadroFigura(primeiraFila ? QColor(Qt::white) : QColor(0xE0, 0xE0, 0xE0), this);
+        picSigno[static_cast<std::size_t>(i)]->setGeometry(
+            RetanguloTw(630 * (i % 8), primeiraFila ? 1395 : 2025, 555, 510));
+    }
+
+    setTabOrder(txtDataNasc, txtNome);
+    setTabOrder(txtNome, cmdOk);
+    setTabOrder(cmdOk, cmdCancelar);
+    txtDataNasc->setFocus();
+
+    connect(cmdOk, &QPushButton::clicked, this, &frmEntraNome::cmdOk_Click);
+    connect(cmdCancelar, &QPushButton::clicked, this, &frmEntraNome::cmdCancelar_Click);
+}
+
+bool frmEntraNome::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == txtDataNasc && evento->type() == QEvent::FocusOut && !aceito_) SairDaData(true);
+    return QDialog::eventFilter(objeto, evento);
+}
+
+bool frmEntraNome::SairDaData(bool selecionarSeInvalida) {
+    const ConversaoCp1252 conv = Utf8ParaCp1252(txtDataNasc->text().toStdString());
+    std::string data = conv.ok() ? NormalizarData(conv.texto, programa_.Hoje()) : conv.texto;
+    if (conv.ok()) {
+        programa_.DataNascimento = data;
+        const QString novo = QString::fromStdString(Cp1252ParaUtf8(data));
+        if (novo != txtDataNasc->text()) txtDataNasc->setText(novo);
+    }
+    const auto valida = conv.ok() ? LerDataNormalizada(data) : std::nullopt;
+    if (valida) {
+        setCursor(Qt::WaitCursor);
+        signo_ = SignoDoZodiaco(valida->dia, valida->mes);
+        for (std::size_t i = 0; i < 8; ++i) picSigno[i]->DefinirFigura(NomeFiguraSigno(signo_));
+        unsetCursor();
+        return true;
+    }
+    if (selecionarSeInvalida) txtDataNasc->setSelection(0, static_cast<int>(txtDataNasc->text().size()));
+    return false;
+}
+
+void frmEntraNome::cmdOk_Click() {
+    // The date is brought to dd/mm/yyyy here too: Enter in the date field does not leave it.
+    const bool dataValida = SairDaData(false);
+    const ConversaoCp1252 data = Utf8ParaCp1252(txtDataNasc->text().toStdString());
+    programa_.DataNascimento = data.texto;
+    if (!dataValida) {
+        programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"), QString::fromUtf8(kMensagemDataInvalida),
+                                    IconeMensagem::Critico, BotoesMensagem::Ok);
+        txtDataNasc->setFocus();
+        return;
+    }
+    if (txtNome->text().isEmpty()) {
+        txtNome->setFocus();
+        return;
+    }
+    const ConversaoCp1252 nome = Utf8ParaCp1252(txtNome->text().toStdString());
+    if (!nome.ok()) {
+        QStringList caracteres;
+        for (char32_t c : nome.invalidos)
+            caracteres << QStringLiteral("\"%1\"").arg(QString::fromStdString(CodigoParaUtf8(c)));
+        programa_.mensagens.Mostrar(
+            this, QStringLiteral("Erro:"),
+            QStringLiteral("O nome informado contém caracteres que o programa não consegue usar numa "
+                           "análise: %1. Digite o nome novamente sem esses caracteres.")
+                .arg(caracteres.join(QStringLiteral(", "))),
+            IconeMensagem::Critico, BotoesMensagem::Ok);
+        txtNome->setFocus();
+        return;
+    }
+    // A name of blanks only is no name at all, however long.
+    if (!NomeAceitavel(nome.texto) || nome.texto.find_first_not_of(' ') == std::string::npos) {
+        programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"), QString::fromUtf8(kMensagemNomeCurto),
+                                    IconeMensagem::Critico, BotoesMensagem::Ok);
+        txtNome->setFocus();
+        return;
+    }
+    aceito_ = true;
+    setWindowTitle(QStringLiteral("Gerando análise, aguarde..."));
+    cmdOk->setEnabled(false);
+    cmdCancelar->setEnabled(false);
+    programa_.NomeCompleto = NormalizarNome(nome.texto);
+    accept();
+}
+
+void frmEntraNome::cmdCancelar_Click() { reject(); }
+
+void frmEntraNome::reject() {
+    if (aceito_) return;
+    programa_.NomeCompleto = "Descartar";
+    QDialog::reject();
+}
+
+} // namespace oraculandia
