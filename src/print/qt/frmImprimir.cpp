@@ -24,6 +24,8 @@
 
 #include "app/qt/programa.h"
 #include "editor/cp1252_qt.h"
+#include "layout/paginacao.h"
+#include "layout/qt/superficie_qt.h"
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/trabalho_impressao.h"
 #include "print/qt/valor_margem.h"
@@ -449,10 +451,50 @@ void frmImprimir::cmdSalvarPdf_Click() {
 namespace oraculandia {
 
 void frmImprimir::DesenhaExemplo() {
+    setCursor(Qt::WaitCursor);
     Desenhando = true;
-    RedefinirMargens();
-    picExemplo->DefinirImagem(picExemplo->NovaImagem());
+    QImage imagem = picExemplo->NovaImagem();
+    {
+        SuperficieQt s(&imagem);
+        s.EscalaMilimetros();
+        // The preview box and the printer page, both in millimetres: printer millimetres times
+        // (sx, sy) give preview millimetres.
+        const double w = s.LarguraEscala();
+        const double h = s.AlturaEscala();
+        const double sy = h / altura_;
+        const double sx = w / largura_;
+        RedefinirMargens();
+        const Margens m = programa_.MargensImpressao;
+        const double L = m.Esquerda, T = m.Superior, R = m.Direita, B = m.Inferior;
+        s.Limpar();
+
+        // The header band: rule, picture, title (the same places as on the printed page).
+        s.Retangulo(L * sx, (T + 24) * sy, w - R * sx, (T + 25) * sy, kCorPreta);
+        s.Figura(NomeFiguraSigno(1), (L + 2) * sx, T * sy, 22 * sx, 22 * sy);
+        s.DefinirNomeFonte("Times New Roman");
+        s.DefinirTamanhoFonte(5);
+        s.DefinirNegrito(true);
+        s.DefinirY((T + 2) * sy);
+        const double a = (L + 22) * sx;
+        const double t = s.LarguraTexto("Oraculandia");
+        s.DefinirX(a + (w - a - R * sx - t) / 2);
+        s.ImprimirLinha("Oraculandia");
+
+        // The footer band.
+        s.DefinirNegrito(false);
+        s.DefinirTamanhoFonte(4);
+        s.Retangulo(L * sx, h - (B + 12) * sy, w - R * sx, h - (B + 11) * sy, kCorPreta);
+        s.DefinirX((L + 2) * sx);
+        s.DefinirY(h - (B + 10) * sy);
+        s.Imprimir("An\xE1lise do programa Oraculandia");
+
+        // The Expression text as sample body.
+        std::string amostra = programa_.Secoes[23].Texto;
+        ImprimeTexto(s, (T + 27) * sy, (L + 2) * sx, w - (R + 2) * sx, h - (B + 20) * sy, amostra);
+    }
+    picExemplo->DefinirImagem(std::move(imagem));
     Desenhando = false;
+    unsetCursor();
 }
 
 } // namespace oraculandia
