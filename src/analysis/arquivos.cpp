@@ -42,12 +42,16 @@ int Abrir(const std::filesystem::path& caminho, int flags) {
     return fd;
 }
 
-// Opens for reading and writing (creating the file when asked); falls back to reading only
-// when the file or its folder cannot be written.
+// Opens for reading; a missing file is created empty first when asked (and when the folder
+// allows it). Reading needs no write access, so a read-only file is read as any other.
 int AbrirParaLeitura(const std::filesystem::path& caminho, bool criar) {
-    const int fd = Abrir(caminho, O_RDWR | (criar ? O_CREAT : 0));
-    if (fd >= 0) {
+    const int fd = Abrir(caminho, O_RDONLY);
+    if (fd >= 0 || errno != ENOENT || !criar) {
         return fd;
+    }
+    const int criado = Abrir(caminho, O_RDWR | O_CREAT);
+    if (criado >= 0) {
+        return criado;
     }
     return Abrir(caminho, O_RDONLY);
 }
@@ -58,6 +62,33 @@ std::optional<uint64_t> TamanhoDe(int fd) {
         return std::nullopt;
     }
     return static_cast<uint64_t>(st.st_size);
+}
+
+} // namespace
+
+namespace {
+
+// Reads up to n bytes at the offset; fewer at the end of the file. Nothing on a read error (a
+// folder under the file's name, for example).
+std::optional<std::string> LerDe(int fd, uint64_t deslocamento, std::size_t n) {
+    std::string bytes(n, '\0');
+    std::size_t lidos = 0;
+    while (lidos < n) {
+        const ssize_t r = ::pread(fd, bytes.data() + lidos, n - lidos,
+                                  static_cast<off_t>(deslocamento + lidos));
+        if (r < 0 && errno == EINTR) {
+            continue;
+        }
+        if (r < 0) {
+            return std::nullopt;
+        }
+        if (r == 0) {
+            break;
+        }
+        lidos += static_cast<std::size_t>(r);
+    }
+    bytes.resize(lidos);
+    return bytes;
 }
 
 } // namespace
@@ -78,24 +109,21 @@ std::optional<Trecho> Ler(const std::filesystem::path& caminho, uint64_t desloca
         return t;
     }
     const uint64_t disponivel = t.tamanho - deslocamento;
-    t.bytes.resize(disponivel < n ? static_cast<std::size_t>(disponivel) : n);
-    std::size_t lidos = 0;
-    while (lidos < t.bytes.size()) {
-        const ssize_t r = ::pread(d.fd(), t.bytes.data() + lidos, t.bytes.size() - lidos,
-                                  static_cast<off_t>(deslocamento + lidos));
-        if (r < 0 && errno == EINTR) {
-            continue;
-        }
-        if (r <= 0) {
-            if (r < 0) {
-                return std::nullopt;
-            }
-            break;
-        }
-        lidos += static_cast<std::size_t>(r);
+    auto bytes = LerDe(d.fd(), deslocamento, disponivel < n ? static_cast<std::size_t>(disponivel) : n);
+    if (!bytes) {
+        return std::nullopt;
     }
-    t.bytes.resize(lidos);
+    t.bytes = std::move(*bytes);
     return t;
+}
+
+std::optional<std::string> LerBytes(const std::filesystem::path& caminho, uint64_t deslocamento,
+                                    std::size_t n, bool criar) {
+    Descritor d(AbrirParaLeitura(caminho, criar));
+    if (!d.aberto()) {
+        return std::nullopt;
+    }
+    return LerDe(d.fd(), deslocamento, n);
 }
 
 bool Gravar(const std::filesystem::path& caminho, uint64_t deslocamento, std::string_view bytes,

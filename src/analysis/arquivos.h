@@ -16,10 +16,15 @@ struct Trecho {
 };
 
 // Reads up to `n` bytes at `deslocamento`. With `criar` a missing file is created empty first
-// (when the folder allows it). A file that cannot be written is still read. Nothing when the
+// (when the folder allows it). A read-only file is read as any other. Nothing when the
 // file cannot be opened at all.
 std::optional<Trecho> Ler(const std::filesystem::path& caminho, uint64_t deslocamento,
                           std::size_t n, bool criar);
+
+// The same without the file's length: just the bytes (fewer at the end of the file). Used for
+// the interpretation records, read dozens of times per analysis.
+std::optional<std::string> LerBytes(const std::filesystem::path& caminho, uint64_t deslocamento,
+                                    std::size_t n, bool criar);
 
 // Writes `bytes` at `deslocamento` in one positioned write, creating the file when missing and
 // never truncating it. When the file is shorter than `deslocamento`, the gap is filled with

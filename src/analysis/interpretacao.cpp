@@ -1,6 +1,7 @@
 #include "analysis/interpretacao.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "analysis/arquivos.h"
 
@@ -29,12 +30,17 @@ std::string LerInterpretacao(const std::filesystem::path& pastaPrograma, int16_t
         return {};
     }
     const uint64_t deslocamento = static_cast<uint64_t>(numero - 1) * kTamanhoRegistro;
-    const auto trecho =
-        arquivos::Ler(pastaPrograma / std::string(arquivo), deslocamento, kTamanhoRegistro, true);
-    if (!trecho) {
+    auto bytes =
+        arquivos::LerBytes(pastaPrograma / std::string(arquivo), deslocamento, kTamanhoRegistro, true);
+    if (!bytes) {
         return {};
     }
-    return std::string(SemBrancosNasPontas(trecho->bytes));
+    const std::string_view texto = SemBrancosNasPontas(*bytes);
+    // Trim in place: one buffer per text.
+    const auto inicio = static_cast<std::size_t>(texto.data() - bytes->data());
+    bytes->resize(inicio + texto.size());
+    bytes->erase(0, inicio);
+    return std::move(*bytes);
 }
 
 ResultadoGravacao GravarInterpretacao(const std::filesystem::path& pastaPrograma, int16_t numero,
