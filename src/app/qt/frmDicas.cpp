@@ -18,7 +18,6 @@ frmDicas::frmDicas(QWidget* pai)
                        Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint) {
     setObjectName(QStringLiteral("frmDicas"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::NoFocus);
 
     picHelp = new QWidget(this);

@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -297,13 +298,15 @@ QString frmPrincipal::TextoDaDica(const QString& chave) {
     return {};
 }
 
-frmDicas* frmPrincipal::Dica() const { return dica_.data(); }
+frmDicas* frmPrincipal::Dica() const {
+    return dica_ && dica_->isVisible() ? dica_.data() : nullptr;
+}
 
 void frmPrincipal::ApagaAjudaDoBotao() { botaoComAjuda_ = QStringLiteral("Nenhum"); }
 
 void frmPrincipal::FecharDica() {
     if (dica_)
-        dica_->close();  // deletes itself
+        dica_->close();
 }
 
 void frmPrincipal::InicioComumDasAcoes() {
@@ -334,7 +337,7 @@ void frmPrincipal::MouseSobreJanelaDeAnalise() {
 
 void frmPrincipal::MostrarDicaDoBotao(QWidget* botao, const QString& texto) {
     if (!dica_)
-        dica_ = new frmDicas();
+        dica_ = new frmDicas();  // one tip window, hidden when closed, owned by this window
     dica_->DefinirTexto(texto);
 
     // Positions in twips, as the window system of the original layout counts them.
@@ -350,7 +353,6 @@ void frmPrincipal::MostrarDicaDoBotao(QWidget* botao, const QString& texto) {
         esquerda = larguraTela - largura - kDicaMargemDireitaTwips;
     dica_->move(Pixels(esquerda), Pixels(topo));
     dica_->show();
-    dica_->raise();
 }
 
 bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
@@ -361,7 +363,12 @@ bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
             MouseSobreBotao(chave.toString(), static_cast<QWidget*>(objeto));
         } else if (tipo == QEvent::MouseMove &&
                    (objeto == picMenu || objeto == areaMdi_->viewport())) {
-            MouseSobreFundo();
+            // A move that a child (a button, a viewer) ignored reaches its parent too; only a
+            // move over the bare strip or background counts.
+            auto* fundo = static_cast<QWidget*>(objeto);
+            const auto* movimento = static_cast<QMouseEvent*>(evento);
+            if (fundo->childAt(movimento->position().toPoint()) == nullptr)
+                MouseSobreFundo();
         }
     }
     return QMainWindow::eventFilter(objeto, evento);

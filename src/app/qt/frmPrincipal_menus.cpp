@@ -1,5 +1,6 @@
 // The shell's own dialogs and menu entries: program settings, help, About, window arrangement.
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QUrl>
 
 #include "app/qt/enderecos.h"
@@ -40,7 +41,27 @@ void frmPrincipal::mnuSobreEstePrograma_Click() {
     sobre.exec();
 }
 
-void frmPrincipal::mnuJanelaLadoLado_Click() { areaMdi()->tileSubWindows(); }
+void frmPrincipal::mnuJanelaLadoLado_Click() {
+    // Tiled horizontally: each window a full-width strip, one above the other, in the order
+    // the windows were created.
+    QList<QMdiSubWindow*> janelas;
+    for (QMdiSubWindow* sub : areaMdi()->subWindowList(QMdiArea::CreationOrder))
+        if (sub->isVisible() && !sub->isMinimized())
+            janelas.append(sub);
+    if (janelas.isEmpty())
+        return;
+    const QRect area = areaMdi()->viewport()->rect();
+    const int n = static_cast<int>(janelas.size());
+    const int altura = qMax(1, area.height() / n);
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* sub = janelas[i];
+        if (sub->isMaximized())
+            sub->showNormal();
+        const int topo = i * altura;
+        const int h = i == n - 1 ? area.height() - topo : altura;
+        sub->setGeometry(0, topo, area.width(), h);
+    }
+}
 
 void frmPrincipal::mnuJanelaEmCascata_Click() { areaMdi()->cascadeSubWindows(); }
 

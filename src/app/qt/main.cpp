@@ -74,8 +74,9 @@ int main(int argc, char* argv[]) {
 
     frmPrincipal principal(programa);
     principal.resize(1024, 720);
+    principal.Iniciar(!opcoes.isSet(semAbertura));
+    // Counted from the end of the start-up, so that the close goes through the normal path.
     if (msFechar >= 0)
         QTimer::singleShot(msFechar, &principal, [&principal] { principal.close(); });
-    principal.Iniciar(!opcoes.isSet(semAbertura));
     return app.exec();
 }

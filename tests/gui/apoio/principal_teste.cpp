@@ -1,0 +1,43 @@
+#include "apoio/principal_teste.h"
+
+#include <QElapsedTimer>
+
+namespace oraculandia::teste {
+
+PrincipalTeste::PrincipalTeste(bool iniciar, bool comTextos) : ambiente(comTextos) {
+    janela = std::make_unique<frmPrincipal>(*ambiente.programa);
+    janela->FimDoPrograma = [this] { ++fins; };
+    janela->resize(900, 640);
+    janela->move(40, 30);
+    if (iniciar)
+        janela->Iniciar(false);
+}
+
+void MoverMouse(QWidget* alvo, QPoint local) {
+    if (local.x() < 0)
+        local = alvo->rect().center();
+    QMouseEvent evento(QEvent::MouseMove, QPointF(local), QPointF(alvo->mapToGlobal(local)),
+                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(alvo, &evento);
+}
+
+namespace {
+void Procurar(std::function<void(QWidget*)> acao, int tentativas) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal) {
+        acao(modal);
+        return;
+    }
+    if (tentativas <= 0)
+        return;
+    QTimer::singleShot(20, [acao = std::move(acao), tentativas]() mutable {
+        Procurar(std::move(acao), tentativas - 1);
+    });
+}
+} // namespace
+
+void AoAbrirModal(std::function<void(QWidget*)> acao) {
+    QTimer::singleShot(0, [acao = std::move(acao)]() mutable { Procurar(std::move(acao), 250); });
+}
+
+} // namespace oraculandia::teste

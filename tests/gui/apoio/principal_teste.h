@@ -1,0 +1,32 @@
+#pragma once
+// Helpers for the main-window tests: a started main window over a temporary program folder,
+// synthetic mouse moves, and the window that a modal dialog opened.
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "apoio/duplos.h"
+#include "app/qt/frmPrincipal.h"
+
+namespace oraculandia::teste {
+
+// A main window over its own AmbienteTeste. `fins` counts the calls of FimDoPrograma (the
+// program would leave its event loop there).
+struct PrincipalTeste {
+    explicit PrincipalTeste(bool iniciar = true, bool comTextos = false);
+    AmbienteTeste ambiente;
+    std::unique_ptr<frmPrincipal> janela;
+    int fins = 0;
+};
+
+// Sends a mouse move to `alvo` at its local point (the centre when not given).
+void MoverMouse(QWidget* alvo, QPoint local = QPoint(-1, -1));
+
+// Runs `acao` on the next modal dialog shown (polling briefly), for code that calls exec().
+void AoAbrirModal(std::function<void(QWidget*)> acao);
+
+} // namespace oraculandia::teste

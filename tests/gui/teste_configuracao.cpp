@@ -1,0 +1,241 @@
+// The calculation selection dialog: captions and columns, the boxes reflecting the settings,
+// Ok's refusal when nothing is checked, Ok's changes, Cancel, and the settings surviving a
+// restart only through an exit path.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "apoio/principal_teste.h"
+#include "app/qt/frmConfiguraPrograma.h"
+
+using namespace oraculandia;
+using namespace oraculandia::teste;
+
+namespace {
+
+const char* const kLegendasEsperadas[28] = {
+    "Caminho da Vida", "Ciclo Formativo", "Ciclo Produtivo", "Ciclo da Colheita",
+    "Vibrações do Dia do Nascimento", "Desafios do Dia do Nascimento",
+    "Presente do Dia do Nascimento", "Primeira Realização", "Segunda Realização",
+    "Terceira Realização", "Quarta Realização", "Desafio Maior", "Primeiro Desafio Menor",
+    "Segundo Desafio Menor", "Desafio Menor Adicional", "Indicações para a Saúde",
+    "Interpretação do Ano Universal", "Interpretação do Mês Universal",
+    "Interpretação do Dia Universal", "Interpretação do Ano Pessoal",
+    "Interpretação do Mês Pessoal", "Interpretação do Dia Pessoal", "Número da Expressão",
+    "Impulso da Alma", "O Eu Silencioso", "Interpretação da Primeira Vogal",
+    "Características do Nome", "Número da Realidade"};
+
+bool MesmaConfiguracao(const ConfiguracaoPrograma& a, const ConfiguracaoPrograma& b) {
+    return SerializarConfiguracao(a) == SerializarConfiguracao(b);
+}
+
+} // namespace
+
+class TesteConfiguracao : public QObject {
+    Q_OBJECT
+
+private slots:
+    void legendasEColunas();
+    void caixasRefletemAsConfiguracoes();
+    void okSemNenhumCalculoRecusa();
+    void okAplicaAsEscolhas();
+    void caixaParcialContaComoDesmarcada();
+    void cancelarNaoMudaNada();
+    void escolhaSobreviveSoAposEncerrar();
+};
+
+void TesteConfiguracao::legendasEColunas() {
+    AmbienteTeste a;
+    frmConfiguraPrograma d(*a.programa);
+    d.show();
+    QCOMPARE(d.windowTitle(), QStringLiteral("Configuração..."));
+    QCOMPARE(d.fraFundo->title(),
+             QStringLiteral("Marque abaixo os números que deverão ser calculados em cada análise:"));
+    for (int i = 0; i < 28; ++i)
+        QCOMPARE(d.chkInterpretacoes[static_cast<std::size_t>(i)]->text(),
+                 QString::fromUtf8(kLegendasEsperadas[i]));
+    QCOMPARE(d.chkImprimirDescricao->text(),
+             QStringLiteral("Imprimir comentário sobre o significado de cada cálculo antes da sua "
+                            "interpretação"));
+    QCOMPARE(d.chkImprimirNumero->text(),
+             QStringLiteral("Imprimir o resultado do cálculo de cada análise ao lado do título"));
+    QCOMPARE(d.chkImprimirCabecalho->text(),
+             QStringLiteral("Imprimir o cabeçalho em todas as folhas da análise"));
+    QCOMPARE(d.chkEscutarSons->text(), QStringLiteral("Tocar sons durante a execução do programa"));
+    QCOMPARE(d.cmdOk->text(), QStringLiteral("O&k"));
+    QCOMPARE(d.cmdCancelar->text(), QStringLiteral("Cancela&r"));
+
+    // Two columns: 0 to 14 on the left, 15 to 27 on the right, each top to bottom.
+    auto pos = [&d](int i) {
+        QWidget* c = d.chkInterpretacoes[static_cast<std::size_t>(i)];
+        return c->mapTo(&d, QPoint(0, 0));
+    };
+    for (int i = 1; i < 15; ++i) {
+        QCOMPARE(pos(i).x(), pos(0).x());
+        QVERIFY(pos(i).y() > pos(i - 1).y());
+    }
+    for (int i = 16; i < 28; ++i) {
+        QCOMPARE(pos(i).x(), pos(15).x());
+        QVERIFY(pos(i).y() > pos(i - 1).y());
+    }
+    QVERIFY(pos(15).x() > pos(0).x() + d.chkInterpretacoes[0]->width() / 2);
+    QCOMPARE(pos(15).y(), pos(0).y());
+    // Every caption is fully visible.
+    for (QCheckBox* c : d.chkInterpretacoes)
+        QVERIFY(c->width() >= c->sizeHint().width());
+}
+
+void TesteConfiguracao::caixasRefletemAsConfiguracoes() {
+    AmbienteTeste a;
+    ConfiguracaoPrograma& c = a.programa->Configuracao;
+    for (int id = 1; id <= 28; ++id)
+        c.CalculosSelecionados[static_cast<std::size_t>(id)] = (id % 3 == 0) ? kDesligado : 7;  // any non-zero is on
+    c.ImprimirDescricao = kDesligado;
+    c.ImprimirNumero = kLigado;
+    c.ImprimirCabecalho = 1;
+    c.EscutarSons = kDesligado;
+    frmConfiguraPrograma d(*a.programa);
+    for (int i = 0; i < 28; ++i)
+        QCOMPARE(d.chkInterpretacoes[static_cast<std::size_t>(i)]->isChecked(), (i + 1) % 3 != 0);
+    QVERIFY(!d.chkImprimirDescricao->isChecked());
+    QVERIFY(d.chkImprimirNumero->isChecked());
+    QVERIFY(d.chkImprimirCabecalho->isChecked());
+    QVERIFY(!d.chkEscutarSons->isChecked());
+}
+
+void TesteConfiguracao::okSemNenhumCalculoRecusa() {
+    AmbienteTeste a;
+    const ConfiguracaoPrograma antes = a.programa->Configuracao;
+    frmConfiguraPrograma d(*a.programa);
+    d.show();
+    for (QCheckBox* c : d.chkInterpretacoes)
+        c->setChecked(false);
+    d.chkImprimirNumero->setChecked(true);
+    d.chkEscutarSons->setChecked(false);
+    QTest::mouseClick(d.cmdOk, Qt::LeftButton);
+
+    QCOMPARE(a.mensagens.mostradas.size(), 1);
+    const MensagemMostrada& m = a.mensagens.mostradas[0];
+    QCOMPARE(m.titulo, QStringLiteral("Erro:"));
+    QCOMPARE(m.texto,
+             QStringLiteral("Impossível prosseguir sem que haja ao menos um cálculo a ser executado "
+                            "pelo programa. Marque pelo menos um cálculo e então repita a operação."));
+    QCOMPARE(m.icone, IconeMensagem::Critico);
+    QCOMPARE(m.botoes, BotoesMensagem::Ok);
+    QVERIFY(d.isVisible());  // still open
+    QCOMPARE(d.result(), 0);
+    QVERIFY(MesmaConfiguracao(a.programa->Configuracao, antes));  // options untouched too
+
+    // Cancel afterwards leaves everything as it was.
+    QTest::mouseClick(d.cmdCancelar, Qt::LeftButton);
+    QVERIFY(!d.isVisible());
+    QCOMPARE(d.result(), static_cast<int>(QDialog::Rejected));
+    QVERIFY(MesmaConfiguracao(a.programa->Configuracao, antes));
+    QCOMPARE(a.mensagens.mostradas.size(), 1);
+}
+
+void TesteConfiguracao::okAplicaAsEscolhas() {
+    AmbienteTeste a;
+    ConfiguracaoPrograma& c = a.programa->Configuracao;
+    c.Reservado = {1, 2, 3, 4, 5, 6};
+    c.CalculosSelecionados[0] = 9;
+    c.PretoEmBranco = kLigado;
+    c.ImprimirFolhaRosto = kLigado;
+    frmConfiguraPrograma d(*a.programa);
+    d.show();
+    for (int i = 0; i < 28; ++i)
+        d.chkInterpretacoes[static_cast<std::size_t>(i)]->setChecked(i == 27 || i < 2);
+    d.chkImprimirDescricao->setChecked(false);
+    d.chkImprimirNumero->setChecked(true);
+    d.chkImprimirCabecalho->setChecked(true);
+    d.chkEscutarSons->setChecked(false);
+    QTest::mouseClick(d.cmdOk, Qt::LeftButton);
+
+    QVERIFY(a.mensagens.mostradas.isEmpty());
+    QVERIFY(!d.isVisible());
+    QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
+    for (int id = 1; id <= 28; ++id)
+        QCOMPARE(c.CalculosSelecionados[static_cast<std::size_t>(id)],
+                 (id == 28 || id <= 2) ? kLigado : kDesligado);
+    QCOMPARE(c.ImprimirDescricao, kDesligado);
+    QCOMPARE(c.ImprimirNumero, kLigado);
+    QCOMPARE(c.ImprimirCabecalho, kLigado);
+    QCOMPARE(c.EscutarSons, kDesligado);
+    // What the dialog does not edit stays as it was.
+    QCOMPARE(c.CalculosSelecionados[0], int16_t{9});
+    QCOMPARE(c.PretoEmBranco, kLigado);
+    QCOMPARE(c.ImprimirFolhaRosto, kLigado);
+    QVERIFY((c.Reservado == std::array<uint8_t, 6>{1, 2, 3, 4, 5, 6}));
+    // Nothing is written before the program ends.
+    QVERIFY(!QFile::exists(a.Arquivo("oraculandia.dat")));
+}
+
+void TesteConfiguracao::caixaParcialContaComoDesmarcada() {
+    AmbienteTeste a;
+    frmConfiguraPrograma d(*a.programa);
+    d.show();
+    for (QCheckBox* c : d.chkInterpretacoes) {
+        c->setTristate(true);
+        c->setCheckState(Qt::PartiallyChecked);
+    }
+    QTest::mouseClick(d.cmdOk, Qt::LeftButton);
+    QCOMPARE(a.mensagens.mostradas.size(), 1);  // none is fully checked: refused
+    d.chkInterpretacoes[4]->setCheckState(Qt::Checked);
+    QTest::mouseClick(d.cmdOk, Qt::LeftButton);
+    QCOMPARE(a.mensagens.mostradas.size(), 1);
+    for (int id = 1; id <= 28; ++id)
+        QCOMPARE(a.programa->Configuracao.Selecionado(id), id == 5);
+}
+
+void TesteConfiguracao::cancelarNaoMudaNada() {
+    AmbienteTeste a;
+    const ConfiguracaoPrograma antes = a.programa->Configuracao;
+    frmConfiguraPrograma d(*a.programa);
+    d.show();
+    d.chkInterpretacoes[0]->setChecked(false);
+    d.chkImprimirCabecalho->setChecked(true);
+    d.chkEscutarSons->setChecked(false);
+    QTest::mouseClick(d.cmdCancelar, Qt::LeftButton);
+    QVERIFY(!d.isVisible());
+    QVERIFY(MesmaConfiguracao(a.programa->Configuracao, antes));
+    QVERIFY(a.mensagens.mostradas.isEmpty());
+}
+
+void TesteConfiguracao::escolhaSobreviveSoAposEncerrar() {
+    PrincipalTeste t;
+    frmPrincipal& p = *t.janela;
+    // Through the toolbar button, with the dialog modal.
+    AoAbrirModal([](QWidget* modal) {
+        auto* d = qobject_cast<frmConfiguraPrograma*>(modal);
+        QVERIFY(d);
+        d->chkInterpretacoes[10]->setChecked(false);
+        d->chkEscutarSons->setChecked(false);
+        QTest::mouseClick(d->cmdOk, Qt::LeftButton);
+    });
+    p.cmdConfiguraPrograma_Click();
+    QVERIFY(!t.ambiente.programa->Configuracao.Selecionado(11));
+
+    // A restart without an exit path: the file still has the old choice.
+    {
+        MensagensDuplo m;
+        SonsDuplo s;
+        RelogioDuplo r;
+        NavegadorDuplo n;
+        Programa outro(t.ambiente.programa->PastaPrograma, m, s, r, n);
+        frmPrincipal segunda(outro);
+        segunda.Iniciar(false);
+        QVERIFY(outro.Configuracao.Selecionado(11));
+        QVERIFY(Ligado(outro.Configuracao.EscutarSons));
+        // Not ended through an exit path (a crash, a kill): destroyed without a close.
+    }
+    QVERIFY(CarregarConfiguracao(t.ambiente.programa->PastaPrograma).Selecionado(11));
+
+    p.mnuEncerrar->trigger();
+    const ConfiguracaoPrograma gravada = CarregarConfiguracao(t.ambiente.programa->PastaPrograma);
+    QVERIFY(!gravada.Selecionado(11));
+    QVERIFY(!Ligado(gravada.EscutarSons));
+}
+
+QTEST_MAIN(TesteConfiguracao)
+#include "teste_configuracao.moc"

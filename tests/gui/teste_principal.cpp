@@ -1,0 +1,458 @@
+// The main window: first start, the files it creates, its geometry and menus, the three exit
+// paths (each saving the settings once), the refusals shown while no analysis is open, and a
+// program folder where the settings cannot be saved.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include "apoio/principal_teste.h"
+#include "app/qt/frmDicas.h"
+
+using namespace oraculandia;
+using namespace oraculandia::teste;
+
+namespace {
+
+QByteArray ConfiguracaoPadraoEsperada() {
+    QByteArray b;
+    auto i16 = [&b](int v) {
+        b.append(static_cast<char>(v & 0xFF));
+        b.append(static_cast<char>((v >> 8) & 0xFF));
+    };
+    i16(-1);  // ImprimirDescricao
+    i16(0);   // ImprimirNumero
+    i16(-1);  // PretoEmBranco
+    i16(0);   // ImprimirFolhaRosto
+    i16(0);   // ImprimirCabecalho
+    b.append(6, '\0');
+    i16(0);   // entry 0 of the calculation switches
+    for (int c = 1; c <= 28; ++c)
+        i16(-1);
+    i16(-1);  // EscutarSons
+    return b;
+}
+
+QByteArray FontesPadraoEsperadas() {
+    QByteArray b;
+    auto fonte = [&b](const char* nome, int negrito, int italico, int tamanho) {
+        QByteArray n(nome);
+        n.append(50 - n.size(), ' ');
+        b.append(n);
+        for (int v : {negrito, italico, tamanho}) {
+            b.append(static_cast<char>(v & 0xFF));
+            b.append(static_cast<char>((v >> 8) & 0xFF));
+        }
+    };
+    fonte("Courier New", -1, 0, 14);
+    fonte("Arial", 0, -1, 10);
+    fonte("Times New Roman", 0, 0, 12);
+    return b;
+}
+
+void GravarArquivo(const QString& caminho, const QByteArray& bytes) {
+    QFile f(caminho);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+// A settings file different from the defaults in every kind of field, reserved bytes included.
+QByteArray ConfiguracaoIncomum() {
+    QByteArray b = ConfiguracaoPadraoEsperada();
+    b[2] = 1;      // ImprimirNumero: any non-zero value is on
+    b[10] = 'x';   // reserved bytes are written back as read
+    b[15] = '\x7F';
+    b[16] = 5;     // entry 0 of the switches carries no setting but is kept
+    b[16 + 2 * 3] = 0;   // CalculationId 3 off
+    b[16 + 2 * 3 + 1] = 0;
+    b[74] = 0;     // EscutarSons off
+    b[75] = 0;
+    return b;
+}
+
+} // namespace
+
+class TestePrincipal : public QObject {
+    Q_OBJECT
+
+private slots:
+    void primeiraExecucaoCriaOsArquivosComOsValoresIniciais();
+    void arquivosExistentesSaoLidosEGravadosDeVoltaIntactos();
+    void geometriaDaBarraEDoRodape();
+    void menusComLegendasEAtalhos();
+    void sairPerguntaESalvaUmaVez();
+    void sairComNaoNaoMudaNada();
+    void encerrarProgramaSalvaSemPerguntar();
+    void fecharAJanelaSalvaUmaVezEFechaADica();
+    void fecharComJanelasDeAnaliseAbertas();
+    void recusasSemAnaliseAberta_data();
+    void recusasSemAnaliseAberta();
+    void configuracaoQueNaoPodeSerGravada();
+    void pastaSomenteLeitura();
+    void organizarJanelas();
+};
+
+void TestePrincipal::primeiraExecucaoCriaOsArquivosComOsValoresIniciais() {
+    PrincipalTeste t;
+    frmPrincipal& p = *t.janela;
+    QCOMPARE(p.windowTitle(), QStringLiteral("Oraculandia Comercial"));
+    QVERIFY(p.isVisible());
+    QVERIFY(!p.Ocupado());
+
+    QCOMPARE(t.ambiente.Ler("oraculandia.dat"), ConfiguracaoPadraoEsperada());
+    QCOMPARE(t.ambiente.Ler("fontes.dat"), FontesPadraoEsperadas());
+    // The footer lines are only read at start; without the file the initial texts are used.
+    QVERIFY(!QFile::exists(t.ambiente.Arquivo("rodape.dat")));
+    QCOMPARE(t.ambiente.programa->Rodape.CabecalhoLinhaUm,
+             std::string("Sua vida atrav\xE9s da Oraculandia"));
+    QVERIFY(!t.ambiente.programa->Rodape.RodapeLinhaUm.empty());
+
+    const ConfiguracaoPrograma& c = t.ambiente.programa->Configuracao;
+    for (int id = 1; id <= 28; ++id)
+        QVERIFY(c.Selecionado(id));
+    QVERIFY(Ligado(c.EscutarSons));
+    QVERIFY(Ligado(c.ImprimirDescricao));
+    QVERIFY(!Ligado(c.ImprimirNumero));
+
+    // The welcome sound, once, not looped, whatever the sound setting.
+    QCOMPARE(t.ambiente.sons.tocados.size(), 1);
+    QCOMPARE(t.ambiente.sons.tocados[0].caminho, t.ambiente.Arquivo("welcomeb.wav"));
+    QVERIFY(!t.ambiente.sons.tocados[0].repetir);
+
+    QCOMPARE(p.Status(), QStringLiteral("Para obter a sua análise clique no primeiro botão !"));
+    QCOMPARE(p.BotaoComAjuda(), QString());
+    QVERIFY(t.ambiente.mensagens.mostradas.isEmpty());
+    QCOMPARE(t.fins, 0);
+}
+
+void TestePrincipal::arquivosExistentesSaoLidosEGravadosDeVoltaIntactos() {
+    PrincipalTeste t(false);
+    GravarArquivo(t.ambiente.Arquivo("oraculandia.dat"), ConfiguracaoIncomum());
+    t.janela->Iniciar(false);
+    const ConfiguracaoPrograma& c = t.ambiente.programa->Configuracao;
+    QVERIFY(Ligado(c.ImprimirNumero));
+    QVERIFY(!c.Selecionado(3));
+    QVERIFY(c.Selecionado(4));
+    QVERIFY(!Ligado(c.EscutarSons));
+    // The welcome sound plays even with sounds switched off.
+    QCOMPARE(t.ambiente.sons.tocados.size(), 1);
+
+    t.janela->mnuEncerrar->trigger();
+    QCOMPARE(t.fins, 1);
+    QCOMPARE(t.ambiente.Ler("oraculandia.dat"), ConfiguracaoIncomum());
+}
+
+void TestePrincipal::geometriaDaBarraEDoRodape() {
+    PrincipalTeste t;
+    frmPrincipal& p = *t.janela;
+    QCOMPARE(p.picMenu->height(), 49);   // 735 twips
+    QCOMPARE(p.picRodape->height(), 31); // 465 twips
+    QToolButton* botoes[] = {p.cmdCriaAnalise, p.cmdImprimir, p.cmdConfigurarFontes,
+                             p.cmdConfiguraPrograma, p.cmdAjuda, p.cmdExportar, p.cmdSair};
+    for (int k = 0; k < 7; ++k) {
+        QToolButton* b = botoes[k];
+        QCOMPARE(b->parentWidget(), p.picMenu);
+        QCOMPARE(b->geometry(), QRect(3 + 48 * k, 3, 43, 40));
+        QVERIFY(b->isVisible());
+        QVERIFY(b->isEnabled());
+        QVERIFY(!b->icon().isNull());
+    }
+    // The toolbar spans the window; the bottom strip sits under the MDI area.
+    QCOMPARE(p.picMenu->width(), p.centralWidget()->width());
+    QVERIFY(p.picRodape->geometry().top() >= p.areaMdi()->geometry().bottom());
+
+    for (int largura : {900, 1200, 640}) {
+        p.resize(largura, 600);
+        QTest::qWait(0);
+        const double W = p.picRodape->width();
+        QCOMPARE(p.lblInfoNavega->x(), qRound(0.10 * W));
+        QCOMPARE(p.lblInfoNavega->width(), qRound(0.80 * W));
+        QCOMPARE(p.picVolta->x(), qRound(0.01 * W));
+        QCOMPARE(p.picVolta->width(), qRound(0.07 * W));
+        QCOMPARE(p.picAvanca->x(), qRound(0.91 * W));
+        QCOMPARE(p.picAvanca->width(), qRound(0.07 * W));
+    }
+}
+
+void TestePrincipal::menusComLegendasEAtalhos() {
+    PrincipalTeste t;
+    frmPrincipal& p = *t.janela;
+    const QList<QAction*> topo = p.menuBar()->actions();
+    QCOMPARE(topo.size(), 4);
+    QCOMPARE(topo[0]->text(), QStringLiteral("Arquivo"));
+    QCOMPARE(topo[1]->text(), QStringLiteral("Janela"));
+    QCOMPARE(topo[2]->text(), QStringLiteral("Alterar"));
+    QCOMPARE(topo[3]->text(), QStringLiteral("Sobre"));
+
+    const QList<QAction*> arquivo = p.mnuArquivo->actions();
+    QCOMPARE(arquivo.size(), 3);
+    QCOMPARE(arquivo[0], p.mnuConfigurarRodape);
+    QCOMPARE(arquivo[0]->text(), QStringLiteral("&Configurar Cabeçalho e Rodapé"));
+    QVERIFY(arquivo[1]->isSeparator());
+    QCOMPARE(arquivo[2]->text(), QStringLiteral("Encerrar Programa"));
+
+    const QList<QAction*> janela = p.mnuJanela->actions();
+    QCOMPARE(janela.size(), 2);
+    QCOMPARE(janela[0]->text(), QStringLiteral("Organizar Lado a Lado"));
+    QCOMPARE(janela[1]->text(), QStringLiteral("Organizar em Cascata"));
+
+    QCOMPARE(p.mnuAlterarNada->actions().size(), 1);
+    QCOMPARE(p.mnuAlterarConteudoDasAnalises->text(), QStringLiteral("&Conteúdo das Análises"));
+    QCOMPARE(p.mnuSobre->actions().size(), 1);
+    QCOMPARE(p.mnuSobreEstePrograma->text(), QStringLiteral("Sobre este Programa"));
+
+    for (QAction* a : arquivo + janela + p.mnuAlterarNada->actions() + p.mnuSobre->actions() + topo) {
+        QVERIFY(a->isEnabled());
+        QVERIFY(a->isVisible());
+    }
+}
+
+void TestePrincipal::sairPerguntaESalvaUmaVez() {
+    PrincipalTeste t;
+    frmPrincipal& p = *t.janela;
+    Programa& prog = *t.ambiente.programa;
+    prog.Configuracao.CalculosSelecionados[5] = kDesligado;
+    t.ambiente.mensagens.respostas = {RespostaMensagem::Sim};
+    // A later close (the windows being destroyed) must not write the settings again: change
+    // them after the exit and check that the file keeps the exit's values.
+    p.FimDoPrograma = [&] {
+        ++t.fins;
+        prog.Configuracao.CalculosSelecionados[6] = kDesligado;
+        p.close();
+    };
+    QTest::mouseClick(p.cmdSair, Qt::LeftButton);
+
+    QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
+    const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
+    QCOMPARE(m.titulo, QStringLiteral("Oraculandia:"));
+    QCOMPARE(m.texto, QStringLiteral("Está certo de que deseja encerrar este programa agora?"));
+    QCOMPARE(m.icone, IconeMensagem::Pergunta);
+    QCOMPARE(m.botoes, BotoesMensagem::SimNao);
+    QCOMPARE(t.fins, 1);
+
+    const ConfiguracaoPrograma gravada = CarregarConfiguracao(prog.PastaPrograma);
+    QVERIFY(!gravada.Selecionado(5));
+    QVERIFY(gravada.Selecionado(6));
+    QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);  // no error
+}
+
+void TestePrincipal::sairComNaoNaoMudaNada() {
+    PrincipalTeste t;
+    frmPrincipal& p = *t.janela;
+    Programa& prog = *t.ambiente.programa;
+    const QByteArray antes = t.ambiente.Ler("oraculandia.dat");
+    prog.Configuracao.ImprimirNumero = kLigado;
+
+    // The tip is closed by the common start, before the question.
+    MoverMouse(p.cmdSair);
+    QVERIFY(p.Dica());
+    t.ambiente.mensagens.aoMostrar = [&](const MensagemMostrada&) {
+        QVERIFY(!p.Dica());
+        QCOMPARE(p.BotaoComAjuda(), QStringLiteral("Nenhum"));
+    };
+    t.ambiente.mensagens.respostas = {RespostaMensagem::Nao};
+    QTest::mouseClick(p.cmdSair, Qt::LeftButton);
+
+    QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
+    QCOMPARE(t.fins, 0);
+    QVERIFY(p.isVisible());
+    QCOMPARE(t.ambiente.Ler("oraculandia.dat"), antes);
+    QVERIFY(Ligado(prog.Configuracao.ImprimirNumero));  // memory untouched too
+
+    // The settings are still saved by a later exit.
+    t.ambiente.mensagens.respostas = {RespostaMensagem::Sim};
+    p.cmdSair_Click();
+    QCOMPARE(t.fins, 1);
+    QVERIFY(Ligado(CarregarConfiguracao(prog.PastaPrograma).ImprimirNumero));
+}
+
+void TestePrincipal::encerrarProgramaSalvaSemPerguntar() {
+    PrincipalTeste t;
+    frmPrincipal& p = *t.janela;
+    Programa& prog = *t.ambiente.programa;
+    prog.Configuracao.ImprimirCabecalho = kLigado;
+    p.FimDoPrograma = [&] {
+        ++t.fins;
+        prog.Configuracao.ImprimirCabecalho = kDesligado;
+        p.close();
+    };
+    p.mnuEncerrar->trigger();
+    QVERIFY(t.ambiente.mensagens.mostradas.isEmpty());
+    QCOMPARE(t.fins, 1);
+    QVERIFY(Ligado(CarregarConfiguracao(prog.PastaPrograma).ImprimirCabecalho));
+}
+
+void TestePrincipal::fecharAJanelaSalvaUmaVezEFechaADica() {
+    PrincipalTeste t;
+    frmPrincipal& p = *t.janela;
+    Programa& prog = *t.ambiente.programa;
+    MoverMouse(p.cmdCriaAnalise);
+    QVERIFY(p.Dica());
+    QVERIFY(p.Dica()->isVisible());
+
+    prog.Configuracao.CalculosSelecionados[28] = kDesligado;
+    QVERIFY(p.close());  // never refused
+    QTest::qWait(0);
+    QVERIFY(!p.isVisible());
+    QVERIFY(!p.Dica());
+    QVERIFY(!CarregarConfiguracao(prog.PastaPrograma).Selecionado(28));
+
+    // Closing again (e.g. a second close request while shutting down) writes nothing.
+    prog.Configuracao.CalculosSelecionados[28] = kLigado;
+    p.show();
+    QVERIFY(p.close());
+    QVERIFY(!CarregarConfiguracao(prog.PastaPrograma).Selecionado(28));
+    QVERIFY(t.ambiente.mensagens.mostradas.isEmpty());
+}
+
+void TestePrincipal::fecharComJanelasDeAnaliseAbertas() {
+    PrincipalTeste t;
+    frmPrincipal& p = *t.janela;
+    Programa& prog = *t.ambiente.programa;
+    for (int i = 0; i < 2; ++i) {
+        QMdiSubWindow* sub = p.areaMdi()->addSubWindow(new QWidget);
+        sub->show();
+    }
+    QCOMPARE(p.areaMdi()->subWindowList().size(), 2);
+    prog.Configuracao.ImprimirDescricao = kDesligado;
+    QVERIFY(p.close());
+    QVERIFY(!Ligado(CarregarConfiguracao(prog.PastaPrograma).ImprimirDescricao));
+    QVERIFY(t.ambiente.mensagens.mostradas.isEmpty());
+    QCOMPARE(t.fins, 0);
+}
+
+void TestePrincipal::recusasSemAnaliseAberta_data() {
+    QTest::addColumn<QString>("botao");
+    QTest::addColumn<QString>("titulo");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<int>("icone");
+    QTest::newRow("imprimir")
+        << "cmdImprimir" << "Informação:"
+        << "Para você poder imprimir uma análise é fundamental que exista uma análise sendo "
+           "exibida em seu monitor. Para isso, clique no primeiro botão e crie uma análise. "
+           "Depois clique novamente neste botão para imprimir."
+        << static_cast<int>(IconeMensagem::Informacao);
+    QTest::newRow("exportar")
+        << "cmdExportar" << "Erro:"
+        << "Para que você possa exportar uma análise é necessário que você a tenha gerada "
+           "antes. Para isso, clique sobre o primeiro botão, crie uma análise e então repita a "
+           "operação."
+        << static_cast<int>(IconeMensagem::Critico);
+    const char* navegar =
+        "Para você poder navegar é fundamental que exista uma análise sendo exibida na tela de "
+        "seu computador. Crie uma análise clicando no primeiro botão do menu e então este botão "
+        "de navegação funcionará.";
+    QTest::newRow("avancar") << "picAvanca" << "Importante:" << navegar
+                             << static_cast<int>(IconeMensagem::Informacao);
+    QTest::newRow("voltar") << "picVolta" << "Importante:" << navegar
+                            << static_cast<int>(IconeMensagem::Informacao);
+}
+
+void TestePrincipal::recusasSemAnaliseAberta() {
+    QFETCH(QString, botao);
+    QFETCH(QString, titulo);
+    QFETCH(QString, texto);
+    QFETCH(int, icone);
+    PrincipalTeste t;
+    frmPrincipal& p = *t.janela;
+    auto* b = p.findChild<QToolButton*>(botao);
+    QVERIFY(b);
+    QTest::mouseClick(b, Qt::LeftButton);
+    QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
+    const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
+    QCOMPARE(m.titulo, titulo);
+    QCOMPARE(m.texto, texto);
+    QCOMPARE(static_cast<int>(m.icone), icone);
+    QCOMPARE(m.botoes, BotoesMensagem::Ok);
+    QCOMPARE(t.ambiente.mensagens.bipes, 0);
+    // Idle as before: nothing busy, nothing opened, the status line untouched.
+    QVERIFY(!p.Ocupado());
+    QVERIFY(p.areaMdi()->subWindowList().isEmpty());
+    QCOMPARE(p.Status(), frmPrincipal::TextoStatusInicial());
+    QCOMPARE(t.fins, 0);
+}
+
+void TestePrincipal::configuracaoQueNaoPodeSerGravada() {
+    // The settings file turned into a folder behind the program's back: it cannot be written.
+    PrincipalTeste t;
+    frmPrincipal& p = *t.janela;
+    QVERIFY(QFile::remove(t.ambiente.Arquivo("oraculandia.dat")));
+    QVERIFY(QDir(t.ambiente.Pasta()).mkdir(QStringLiteral("oraculandia.dat")));
+    t.ambiente.mensagens.respostas = {RespostaMensagem::Sim};
+    p.cmdSair_Click();
+    QCOMPARE(t.ambiente.mensagens.mostradas.size(), 2);
+    const MensagemMostrada& erro = t.ambiente.mensagens.mostradas[1];
+    QCOMPARE(erro.titulo, QStringLiteral("Erro:"));
+    QCOMPARE(erro.icone, IconeMensagem::Critico);
+    QCOMPARE(erro.botoes, BotoesMensagem::Ok);
+    QVERIFY(erro.texto.contains(QStringLiteral("Não foi possível salvar as configurações")));
+    QCOMPARE(t.fins, 1);  // the program still ends as asked
+
+    // Closing afterwards neither tries again nor reports again.
+    p.close();
+    QCOMPARE(t.ambiente.mensagens.mostradas.size(), 2);
+}
+
+void TestePrincipal::pastaSomenteLeitura() {
+    // A program folder that cannot be written from the very first start: the defaults are used
+    // for the run and the failure to save is reported once when the window closes.
+    PrincipalTeste t(false);
+    QFile::Permissions somenteLeitura = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                        QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    QVERIFY(QFile::setPermissions(t.ambiente.Pasta(), somenteLeitura));
+    QFile sonda(t.ambiente.Arquivo("sonda"));
+    if (sonda.open(QIODevice::WriteOnly)) {
+        sonda.close();
+        sonda.remove();
+        QFile::setPermissions(t.ambiente.Pasta(), somenteLeitura | QFile::WriteOwner);
+        QSKIP("the folder stays writable for this user (root); covered by the test above");
+    }
+    t.janela->Iniciar(false);
+    QVERIFY(t.ambiente.programa->Configuracao.Selecionado(1));
+    QVERIFY(t.janela->close());
+    QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
+    QCOMPARE(t.ambiente.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
+    QFile::setPermissions(t.ambiente.Pasta(), somenteLeitura | QFile::WriteOwner);
+}
+
+void TestePrincipal::organizarJanelas() {
+    PrincipalTeste t;
+    frmPrincipal& p = *t.janela;
+    p.resize(900, 700);
+    QList<QMdiSubWindow*> subs;
+    for (int i = 0; i < 3; ++i) {
+        QMdiSubWindow* sub = p.areaMdi()->addSubWindow(new QWidget);
+        sub->resize(200, 150);
+        sub->show();
+        subs.append(sub);
+    }
+    QTest::qWait(0);
+    p.mnuJanelaLadoLado->trigger();
+    const QRect area = p.areaMdi()->viewport()->rect();
+    // Tiled horizontally: full-width strips one above the other.
+    for (QMdiSubWindow* s : subs)
+        QCOMPARE(s->width(), area.width());
+    QList<int> topos;
+    for (QMdiSubWindow* s : subs)
+        topos.append(s->y());
+    std::sort(topos.begin(), topos.end());
+    QCOMPARE(topos[0], 0);
+    QVERIFY(topos[1] > topos[0] && topos[2] > topos[1]);
+
+    p.mnuJanelaEmCascata->trigger();
+    QList<QPoint> cantos;
+    for (QMdiSubWindow* s : p.areaMdi()->subWindowList())
+        cantos.append(s->pos());
+    QVERIFY(cantos[0] != cantos[1] && cantos[1] != cantos[2]);
+    QVERIFY(cantos[0].x() < cantos[1].x() && cantos[0].y() < cantos[1].y());
+}
+
+QTEST_MAIN(TestePrincipal)
+#include "teste_principal.moc"
