@@ -50,9 +50,13 @@ inline void EscreverArquivo(const std::filesystem::path& p, std::string_view byt
 // True when the process runs as root, for which file permissions do not apply.
 inline bool SouRoot() { return ::geteuid() == 0; }
 
+// Marks a check that could not be run because the process cannot become an ordinary user.
+inline constexpr const char* kSemUsuarioComum = "<no unprivileged user available>";
+
 // Runs `verificacao` (which returns "" when all went well, or what went wrong) where file
 // permissions apply: directly for an ordinary user; for root, in a child process that gives the
-// folder to the unprivileged user "nobody" (65534) and becomes that user first.
+// folder to the unprivileged user "nobody" (65534) and becomes that user first. Returns
+// kSemUsuarioComum when that is impossible (a root without the capabilities to do it).
 template <typename Verificacao>
 std::string ComoUsuarioComum(const std::filesystem::path& pasta, Verificacao verificacao) {
     if (!SouRoot()) {
@@ -60,11 +64,11 @@ std::string ComoUsuarioComum(const std::filesystem::path& pasta, Verificacao ver
     }
     constexpr uid_t kNinguem = 65534;
     if (::chown(pasta.c_str(), kNinguem, kNinguem) != 0) {
-        return "chown failed";
+        return kSemUsuarioComum;
     }
     for (const auto& e : std::filesystem::recursive_directory_iterator(pasta)) {
         if (::chown(e.path().c_str(), kNinguem, kNinguem) != 0) {
-            return "chown failed";
+            return kSemUsuarioComum;
         }
     }
     int canal[2];
@@ -76,7 +80,7 @@ std::string ComoUsuarioComum(const std::filesystem::path& pasta, Verificacao ver
         ::close(canal[0]);
         std::string r;
         if (::setgid(kNinguem) != 0 || ::setuid(kNinguem) != 0) {
-            r = "setuid failed";
+            r = kSemUsuarioComum;
         } else {
             r = verificacao();
         }

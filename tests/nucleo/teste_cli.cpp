@@ -368,11 +368,18 @@ TEST(Cli, PastaSomenteLeitura) {
     PastaTemporaria pasta;
     teste::CriarArquivosExemplo(pasta.caminho());
     std::filesystem::remove(pasta / "INTVOG.DAT");
-    const std::string r = teste::ComoUsuarioComum(pasta.caminho(), [&pasta]() -> std::string {
+    // The program itself is run from a folder the unprivileged user can reach.
+    PastaTemporaria programa;
+    const auto cli = programa / "oraculandia-cli";
+    std::filesystem::copy_file(kCli, cli);
+    std::filesystem::permissions(programa.caminho(), std::filesystem::perms::all,
+                                 std::filesystem::perm_options::add);
+    const std::string r = teste::ComoUsuarioComum(pasta.caminho(), [&pasta, &cli]() -> std::string {
         namespace fs = std::filesystem;
         fs::permissions(pasta.caminho(), fs::perms::owner_read | fs::perms::owner_exec);
         const Execucao e = Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio",
-                                     pasta.caminho().string()});
+                                     pasta.caminho().string()},
+                                    cli);
         fs::permissions(pasta.caminho(), fs::perms::owner_all);
         std::string falhas;
         if (e.status != 0) {
@@ -387,5 +394,8 @@ TEST(Cli, PastaSomenteLeitura) {
         }
         return falhas;
     });
+    if (r == teste::kSemUsuarioComum) {
+        GTEST_SKIP() << "cannot run as an unprivileged user";
+    }
     EXPECT_EQ(r, "");
 }
