@@ -74,8 +74,8 @@ std::optional<std::string> LerDe(int fd, uint64_t deslocamento, std::size_t n) {
     std::string bytes(n, '\0');
     std::size_t lidos = 0;
     while (lidos < n) {
-        const ssize_t r = ::pread(fd, bytes.data() + lidos, n - lidos,
-                                  static_cast<off_t>(deslocamento + lidos));
+        const ssize_t r =
+            ::pread(fd, bytes.data() + lidos, n - lidos, static_cast<off_t>(deslocamento + lidos));
         if (r < 0 && errno == EINTR) {
             continue;
         }
@@ -93,15 +93,15 @@ std::optional<std::string> LerDe(int fd, uint64_t deslocamento, std::size_t n) {
 
 } // namespace
 
-std::optional<Trecho> Ler(const std::filesystem::path& caminho, uint64_t deslocamento,
-                          std::size_t n, bool criar) {
+std::optional<Trecho> Ler(const std::filesystem::path& caminho, uint64_t deslocamento, std::size_t n,
+                          bool criar) {
     Descritor d(AbrirParaLeitura(caminho, criar));
     if (!d.aberto()) {
         return std::nullopt;
     }
     const auto tamanho = TamanhoDe(d.fd());
     if (!tamanho) {
-        return std::nullopt;  // a folder or a device under the file's name
+        return std::nullopt; // a folder or a device under the file's name
     }
     Trecho t;
     t.tamanho = *tamanho;

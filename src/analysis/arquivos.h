@@ -11,15 +11,15 @@
 namespace oraculandia::arquivos {
 
 struct Trecho {
-    std::string bytes;      // what the file holds at the asked offset (possibly fewer bytes)
-    uint64_t tamanho = 0;   // length of the whole file
+    std::string bytes;    // what the file holds at the asked offset (possibly fewer bytes)
+    uint64_t tamanho = 0; // length of the whole file
 };
 
 // Reads up to `n` bytes at `deslocamento`. With `criar` a missing file is created empty first
 // (when the folder allows it). A read-only file is read as any other. Nothing when the
 // file cannot be opened at all.
-std::optional<Trecho> Ler(const std::filesystem::path& caminho, uint64_t deslocamento,
-                          std::size_t n, bool criar);
+std::optional<Trecho> Ler(const std::filesystem::path& caminho, uint64_t deslocamento, std::size_t n,
+                          bool criar);
 
 // The same without the file's length: just the bytes (fewer at the end of the file). Used for
 // the interpretation records, read dozens of times per analysis.

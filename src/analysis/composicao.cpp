@@ -86,7 +86,9 @@ struct TextosFixos {
     std::string titulo11Inicio, titulo11Fim;
 };
 
-std::string Cp(const char* utf8) { return Utf8ParaCp1252(utf8).texto; }
+std::string Cp(const char* utf8) {
+    return Utf8ParaCp1252(utf8).texto;
+}
 
 const TextosFixos& Textos() {
     static const TextosFixos t = [] {
@@ -100,7 +102,7 @@ const TextosFixos& Textos() {
             "Vibrações do Dia do Nascimento:",
             "Desafios do Dia do Nascimento: ",
             "Presente do Dia de Nascimento: ",
-            "",  // 8 to 11 carry the pinnacle ages
+            "", // 8 to 11 carry the pinnacle ages
             "",
             "",
             "",
@@ -197,21 +199,17 @@ SecoesAnalise ComporAnalise(const std::filesystem::path& pastaPrograma, std::str
     auto num = [](int v) { return std::to_string(v); };
     // The records hold the numbers 1 to 9; a number 0 (a name without vowels, consonants or
     // letters) has no record: the section shows "0" and no text.
-    auto porNumero = [&ler](int v, const char* arquivo) {
-        return v >= 1 ? ler(v, arquivo) : std::string();
-    };
+    auto porNumero = [&ler](int v, const char* arquivo) { return v >= 1 ? ler(v, arquivo) : std::string(); };
     auto titulo = [&fixos](int id) { return fixos.titulos[id]; };
     const std::string diaMes(dataNascimento.substr(0, std::min<std::size_t>(6, dataNascimento.size())));
     const std::string anoNascimento = AnoSemZeros(dataNascimento);
 
     // 1 to 4: Life Path and the three cycles.
     s[1] = {titulo(1), introducao(1), ler(n.caminhoVida, "CVIDA.DAT"), num(n.caminhoVida)};
-    s[2] = {titulo(2) + diaMes + anoNascimento, introducao(2) + kCrLf,
-            ler(n.cicloFormativo, "CFORM.DAT"), num(n.cicloFormativo)};
-    s[3] = {titulo(3) + n.inicioProdutivo, "", ler(n.cicloProdutivo, "CPROD.DAT"),
-            num(n.cicloProdutivo)};
-    s[4] = {titulo(4) + n.inicioColheita, "", ler(n.cicloColheita, "CCOLH.DAT"),
-            num(n.cicloColheita)};
+    s[2] = {titulo(2) + diaMes + anoNascimento, introducao(2) + kCrLf, ler(n.cicloFormativo, "CFORM.DAT"),
+            num(n.cicloFormativo)};
+    s[3] = {titulo(3) + n.inicioProdutivo, "", ler(n.cicloProdutivo, "CPROD.DAT"), num(n.cicloProdutivo)};
+    s[4] = {titulo(4) + n.inicioColheita, "", ler(n.cicloColheita, "CCOLH.DAT"), num(n.cicloColheita)};
 
     // 5 to 7: the birth day.
     s[5] = {titulo(5), introducao(3), ler(n.vibracaoDia, "CDNAS.DAT"), num(n.vibracaoDia)};
@@ -227,20 +225,18 @@ SecoesAnalise ComporAnalise(const std::filesystem::path& pastaPrograma, std::str
     }
     s[6] = {titulo(6), fixos.introducaoDesafioDia, desafios, num(n.desafioDia)};
     s[7] = {titulo(7), fixos.introducaoPresenteDia,
-            fixos.prefixoPresente + ler(n.presenteDia + 1, "PRESNASC.DAT") + ".",
-            num(n.presenteDia)};
+            fixos.prefixoPresente + ler(n.presenteDia + 1, "PRESNASC.DAT") + ".", num(n.presenteDia)};
 
     // 8 to 11: the pinnacles and the ages that bound them.
     const std::string a1 = num(n.idadesRealizacao[0]);
     const std::string a2 = num(n.idadesRealizacao[1]);
     const std::string a3 = num(n.idadesRealizacao[2]);
     auto apice = [&](int i) { return ler(n.realizacoes[i], "APICES.DAT") + "."; };
-    s[8] = {fixos.titulo8Inicio + a1 + fixos.titulo8Fim, introducao(4), apice(0),
-            num(n.realizacoes[0])};
+    s[8] = {fixos.titulo8Inicio + a1 + fixos.titulo8Fim, introducao(4), apice(0), num(n.realizacoes[0])};
     s[9] = {fixos.titulo9Inicio + a1 + fixos.titulo9Meio + a2 + fixos.titulo9Fim, "", apice(1),
             num(n.realizacoes[1])};
-    s[10] = {fixos.titulo10Inicio + a2 + fixos.titulo10Meio + a3 + fixos.titulo10Fim, "",
-             apice(2), num(n.realizacoes[2])};
+    s[10] = {fixos.titulo10Inicio + a2 + fixos.titulo10Meio + a3 + fixos.titulo10Fim, "", apice(2),
+             num(n.realizacoes[2])};
     s[11] = {fixos.titulo11Inicio + a3 + fixos.titulo11Fim, "", apice(3), num(n.realizacoes[3])};
 
     // 12 to 15: the life challenges (records challenge + 1).
@@ -252,8 +248,7 @@ SecoesAnalise ComporAnalise(const std::filesystem::path& pastaPrograma, std::str
 
     // 16: health. Among the slots tied for the highest count the last one stands, so only its
     // record is read.
-    s[16] = {titulo(16), fixos.introducaoSaude, ler(n.slotSaude, "INDSAUDE.DAT"),
-             num(n.numeroSaude)};
+    s[16] = {titulo(16), fixos.introducaoSaude, ler(n.slotSaude, "INDSAUDE.DAT"), num(n.numeroSaude)};
 
     // 17 to 22: universal and personal numbers of the given day.
     s[17] = {titulo(17), introducao(6), ler(n.anoUniversal, "INTANOUN.DAT"), num(n.anoUniversal)};
@@ -270,8 +265,7 @@ SecoesAnalise ComporAnalise(const std::filesystem::path& pastaPrograma, std::str
     s[23] = {titulo(23), introducao(8), porNumero(expressao, "INTEXEXP.DAT"), num(expressao)};
     s[24] = {titulo(24), introducao(9), porNumero(alma, "IMPXALMA.DAT"), num(alma)};
     s[25] = {titulo(25), introducao(10),
-             silencioso >= 1 ? ler(silencioso, "EUXSILEN.DAT") + kCrLf : std::string(),
-             num(silencioso)};
+             silencioso >= 1 ? ler(silencioso, "EUXSILEN.DAT") + kCrLf : std::string(), num(silencioso)};
     // A name without any of A E I O U Y has no first vowel: empty number and text.
     s[26] = {titulo(26), introducao(11), "", ""};
     if (const auto vogal = AcharPrimeiraVogal(nome)) {
@@ -279,8 +273,7 @@ SecoesAnalise ComporAnalise(const std::filesystem::path& pastaPrograma, std::str
         s[26].Numero = std::string(1, vogal->letra);
     }
     const int16_t caracteristica = CaracteristicaNome(nome);
-    s[27] = {titulo(27), introducao(12), porNumero(caracteristica, "INTNOME.DAT"),
-             num(caracteristica)};
+    s[27] = {titulo(27), introducao(12), porNumero(caracteristica, "INTNOME.DAT"), num(caracteristica)};
     const int16_t realidade = NumeroRealidade(expressao, n.caminhoVida);
     s[28] = {titulo(28), introducao(13), porNumero(realidade, "INTREALI.DAT"), num(realidade)};
     return s;

@@ -21,7 +21,7 @@ std::string TituloComNumero(const SecoesAnalise& secoes, int calculationId,
     if (calculationId == 26) {
         return s.Titulo + " Letra " + s.Numero;
     }
-    return s.Titulo + " N\xFAmero " + s.Numero;  // "Número" in Windows-1252
+    return s.Titulo + " N\xFAmero " + s.Numero; // "Número" in Windows-1252
 }
 
 std::string TextoExportacao(const SecoesAnalise& secoes, const ConfiguracaoPrograma& config) {

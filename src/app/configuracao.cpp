@@ -79,8 +79,8 @@ ConfiguracaoPrograma CarregarConfiguracao(const std::filesystem::path& pastaProg
         // A new installation: the defaults, written at once.
         const ConfiguracaoPrograma padrao;
         const auto b = SerializarConfiguracao(padrao);
-        informar(arquivos::Gravar(
-            caminho, 0, std::string_view(reinterpret_cast<const char*>(b.data()), b.size())));
+        informar(arquivos::Gravar(caminho, 0,
+                                  std::string_view(reinterpret_cast<const char*>(b.data()), b.size())));
         return padrao;
     }
     informar(true);

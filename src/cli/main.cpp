@@ -166,20 +166,33 @@ std::string Json(std::string_view cp1252) {
     while (i < utf8.size()) {
         const auto c = static_cast<unsigned char>(utf8[i]);
         switch (c) {
-        case '"': s += "\\\""; break;
-        case '\\': s += "\\\\"; break;
-        case '\b': s += "\\b"; break;
-        case '\f': s += "\\f"; break;
-        case '\n': s += "\\n"; break;
-        case '\r': s += "\\r"; break;
-        case '\t': s += "\\t"; break;
+        case '"':
+            s += "\\\"";
+            break;
+        case '\\':
+            s += "\\\\";
+            break;
+        case '\b':
+            s += "\\b";
+            break;
+        case '\f':
+            s += "\\f";
+            break;
+        case '\n':
+            s += "\\n";
+            break;
+        case '\r':
+            s += "\\r";
+            break;
+        case '\t':
+            s += "\\t";
+            break;
         default:
             if (c < 0x20 || c == 0x7F) {
                 char buf[8];
                 std::snprintf(buf, sizeof buf, "\\u%04x", c);
                 s += buf;
-            } else if (c == 0xC2 && i + 1 < utf8.size() &&
-                       static_cast<unsigned char>(utf8[i + 1]) < 0xA0) {
+            } else if (c == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) < 0xA0) {
                 // The C1 controls U+0080 to U+009F (bytes Windows-1252 leaves undefined).
                 char buf[8];
                 std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned char>(utf8[i + 1]));
@@ -214,11 +227,10 @@ std::string DocumentoJson(std::string_view nome, const std::string& data, const 
 }
 
 constexpr const char* kArquivosInterpretacao[] = {
-    "CDATA.DAT",    "CVIDA.DAT",    "CFORM.DAT",    "CPROD.DAT",    "CCOLH.DAT",
-    "CDNAS.DAT",    "DESNASC.DAT",  "PRESNASC.DAT", "APICES.DAT",   "DESVIDA.DAT",
-    "INDSAUDE.DAT", "INTANOUN.DAT", "INTMESUN.DAT", "INTDIAUN.DAT", "INTANOPS.DAT",
-    "INTMESPS.DAT", "INTDIAPS.DAT", "INTEXEXP.DAT", "IMPXALMA.DAT", "EUXSILEN.DAT",
-    "INTVOG.DAT",   "INTNOME.DAT",  "INTREALI.DAT"};
+    "CDATA.DAT",    "CVIDA.DAT",    "CFORM.DAT",    "CPROD.DAT",    "CCOLH.DAT",    "CDNAS.DAT",
+    "DESNASC.DAT",  "PRESNASC.DAT", "APICES.DAT",   "DESVIDA.DAT",  "INDSAUDE.DAT", "INTANOUN.DAT",
+    "INTMESUN.DAT", "INTDIAUN.DAT", "INTANOPS.DAT", "INTMESPS.DAT", "INTDIAPS.DAT", "INTEXEXP.DAT",
+    "IMPXALMA.DAT", "EUXSILEN.DAT", "INTVOG.DAT",   "INTNOME.DAT",  "INTREALI.DAT"};
 
 // Tells on standard error which interpretation files could not be read (their texts are empty).
 void AvisarArquivosIlegiveis(const std::filesystem::path& pasta) {
@@ -260,8 +272,8 @@ int main(int argc, char** argv) {
         hoje = *d;
     }
 
-    std::filesystem::path pasta = a.diretorio ? std::filesystem::path(*a.diretorio)
-                                              : PastaDoExecutavel(argc > 0 ? argv[0] : nullptr);
+    std::filesystem::path pasta =
+        a.diretorio ? std::filesystem::path(*a.diretorio) : PastaDoExecutavel(argc > 0 ? argv[0] : nullptr);
     {
         std::error_code erro;
         if (!std::filesystem::is_directory(pasta, erro)) {
@@ -302,11 +314,9 @@ int main(int argc, char** argv) {
     const SecoesAnalise secoes = ComporAnalise(pasta, nome, data, hoje);
     AvisarArquivosIlegiveis(pasta);
 
-    const std::string saida = a.formato == "json"
-                                  ? DocumentoJson(nome, data, FormatarData(hoje), secoes)
-                                  : Cp1252ParaUtf8(TextoExportacao(secoes, config));
-    if (std::fwrite(saida.data(), 1, saida.size(), stdout) != saida.size() ||
-        std::fflush(stdout) != 0) {
+    const std::string saida = a.formato == "json" ? DocumentoJson(nome, data, FormatarData(hoje), secoes)
+                                                  : Cp1252ParaUtf8(TextoExportacao(secoes, config));
+    if (std::fwrite(saida.data(), 1, saida.size(), stdout) != saida.size() || std::fflush(stdout) != 0) {
         Erro("não foi possível escrever a análise na saída padrão.");
         return kFalhaSaida;
     }

@@ -7,7 +7,9 @@
 
 namespace oraculandia {
 
-bool AnoBissexto(int ano) { return (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0; }
+bool AnoBissexto(int ano) {
+    return (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0;
+}
 
 int DiasNoMes(int mes, int ano) {
     static constexpr int kDias[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -28,7 +30,9 @@ bool DataValida(const Data& d) {
 
 namespace {
 
-bool Digito(char c) { return c >= '0' && c <= '9'; }
+bool Digito(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Number of the digits texto[inicio, inicio + n); -1 when any is not a digit or the text is
 // too short.
@@ -74,13 +78,13 @@ std::string FormatarData(const Data& d) {
 
 int AnoInicioCiclo(int anoNascimento, int16_t rM, int16_t rD, int K) {
     const int t = anoNascimento + K;
-    const int16_t p = ReduzirSoma(static_cast<int64_t>(ReduzirSoma(t)) +
-                                  ReduzirSoma(static_cast<int64_t>(rM) + rD));
+    const int16_t p =
+        ReduzirSoma(static_cast<int64_t>(ReduzirSoma(t)) + ReduzirSoma(static_cast<int64_t>(rM) + rD));
     int deslocamento = 0;
     if (p >= 5) {
-        deslocamento = 10 - p;  // forward 1 to 5 years
+        deslocamento = 10 - p; // forward 1 to 5 years
     } else if (p >= 2) {
-        deslocamento = 1 - p;  // back 1 to 3 years
+        deslocamento = 1 - p; // back 1 to 3 years
     }
     return t + deslocamento;
 }
@@ -115,8 +119,7 @@ NumerosNascimento CalcularNumerosNascimento(std::string_view dataNascimento, con
     n.realizacoes[1] = r(rD + rY);
     n.realizacoes[2] = r(n.realizacoes[0] + n.realizacoes[1]);
     n.realizacoes[3] = r(rM + rY);
-    n.idadesRealizacao = {static_cast<int16_t>(36 - n.caminhoVida),
-                          static_cast<int16_t>(45 - n.caminhoVida),
+    n.idadesRealizacao = {static_cast<int16_t>(36 - n.caminhoVida), static_cast<int16_t>(45 - n.caminhoVida),
                           static_cast<int16_t>(54 - n.caminhoVida)};
 
     n.primeiroDesafioMenor = static_cast<int16_t>(std::abs(rM - rD));
@@ -125,10 +128,10 @@ NumerosNascimento CalcularNumerosNascimento(std::string_view dataNascimento, con
     n.desafioMenorAdicional = static_cast<int16_t>(std::abs(rM - rY));
 
     // Health: the fifteen digits in their fixed order, counted per value.
-    const int16_t sequencia[] = {n.caminhoVida,      n.cicloProdutivo,    n.cicloFormativo,
-                                 n.cicloColheita,    n.vibracaoDia,       n.desafioDia,
-                                 n.presenteDia,      n.realizacoes[0],    n.realizacoes[1],
-                                 n.realizacoes[2],   n.realizacoes[3],    n.primeiroDesafioMenor,
+    const int16_t sequencia[] = {n.caminhoVida,         n.cicloProdutivo, n.cicloFormativo,
+                                 n.cicloColheita,       n.vibracaoDia,    n.desafioDia,
+                                 n.presenteDia,         n.realizacoes[0], n.realizacoes[1],
+                                 n.realizacoes[2],      n.realizacoes[3], n.primeiroDesafioMenor,
                                  n.segundoDesafioMenor, n.desafioMaior,   n.desafioMenorAdicional};
     for (int16_t v : sequencia) {
         n.sequenciaNumeros += std::to_string(v);
@@ -146,7 +149,7 @@ NumerosNascimento CalcularNumerosNascimento(std::string_view dataNascimento, con
     }
     for (std::size_t s = 1; s <= 10; ++s) {
         if (n.contagens[s] == maior) {
-            n.slotSaude = static_cast<int16_t>(s);  // the highest tied slot wins
+            n.slotSaude = static_cast<int16_t>(s); // the highest tied slot wins
         }
     }
     n.numeroSaude = ReduzirNumero(n.slotSaude);

@@ -30,17 +30,16 @@ std::string FormatarData(const Data& d);
 struct NumerosNascimento {
     int16_t caminhoVida = 0;
     int16_t cicloFormativo = 0, cicloProdutivo = 0, cicloColheita = 0;
-    std::string inicioProdutivo;  // "dd/mm/" + year without leading zeros
+    std::string inicioProdutivo; // "dd/mm/" + year without leading zeros
     std::string inicioColheita;
     int16_t vibracaoDia = 0, desafioDia = 0, presenteDia = 0;
-    std::array<int16_t, 4> realizacoes{};  // pinnacles 1 to 4
-    std::array<int16_t, 3> idadesRealizacao{};  // 36, 45 and 54 minus the Life Path
-    int16_t primeiroDesafioMenor = 0, segundoDesafioMenor = 0, desafioMaior = 0,
-            desafioMenorAdicional = 0;
-    std::string sequenciaNumeros;       // the fifteen digits of the health indication
-    std::array<int16_t, 11> contagens{};  // slot v + 1 holds the count of digit v; slot 0 unused
-    int16_t slotSaude = 0;              // highest slot among those with the highest count
-    int16_t numeroSaude = 0;            // ReduzirNumero(slotSaude)
+    std::array<int16_t, 4> realizacoes{};      // pinnacles 1 to 4
+    std::array<int16_t, 3> idadesRealizacao{}; // 36, 45 and 54 minus the Life Path
+    int16_t primeiroDesafioMenor = 0, segundoDesafioMenor = 0, desafioMaior = 0, desafioMenorAdicional = 0;
+    std::string sequenciaNumeros;        // the fifteen digits of the health indication
+    std::array<int16_t, 11> contagens{}; // slot v + 1 holds the count of digit v; slot 0 unused
+    int16_t slotSaude = 0;               // highest slot among those with the highest count
+    int16_t numeroSaude = 0;             // ReduzirNumero(slotSaude)
     int16_t anoUniversal = 0, mesUniversal = 0, diaUniversal = 0;
     int16_t anoPessoal = 0, mesPessoal = 0, diaPessoal = 0;
 };

@@ -15,12 +15,18 @@ std::string NormalizarNome(std::string_view nomeCp1252) {
     return s;
 }
 
-bool NomeAceitavel(std::string_view nome) { return nome.size() >= 5; }
+bool NomeAceitavel(std::string_view nome) {
+    return nome.size() >= 5;
+}
 
 namespace {
 
-bool Branco(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool Separador(char c) { return c == '/' || c == '-' || c == '.'; }
+bool Branco(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+bool Separador(char c) {
+    return c == '/' || c == '-' || c == '.';
+}
 
 // Splits "d/m/y" or "d/m" into runs of digits; nothing when anything else is present.
 std::optional<std::vector<std::string_view>> Partes(std::string_view t) {

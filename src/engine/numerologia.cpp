@@ -19,7 +19,9 @@ int16_t ReduzirSoma(int64_t n) {
     return static_cast<int16_t>(valor);
 }
 
-int16_t ReduzirNumero(int16_t n) { return ReduzirSoma(n); }
+int16_t ReduzirNumero(int16_t n) {
+    return ReduzirSoma(n);
+}
 
 unsigned char MaiusculaCp1252(unsigned char c) {
     if (c >= 'a' && c <= 'z') {
@@ -30,23 +32,45 @@ unsigned char MaiusculaCp1252(unsigned char c) {
         return static_cast<unsigned char>(c - 0x20);
     }
     switch (c) {
-    case 0x9A: return 0x8A;  // š -> Š
-    case 0x9C: return 0x8C;  // œ -> Œ
-    case 0x9E: return 0x8E;  // ž -> Ž
-    case 0xFF: return 0x9F;  // ÿ -> Ÿ
-    default: return c;       // ß and µ have no single-character capital
+    case 0x9A:
+        return 0x8A; // š -> Š
+    case 0x9C:
+        return 0x8C; // œ -> Œ
+    case 0x9E:
+        return 0x8E; // ž -> Ž
+    case 0xFF:
+        return 0x9F; // ÿ -> Ÿ
+    default:
+        return c; // ß and µ have no single-character capital
     }
 }
 
 unsigned char DobrarAcento(unsigned char c) {
     switch (c) {
-    case 0xC1: case 0xC0: case 0xC2: case 0xC3: return 'A';  // Á À Â Ã
-    case 0xC9: case 0xCA: return 'E';                        // É Ê
-    case 0xCD: case 0xCE: case 0xCF: return 'I';             // Í Î Ï
-    case 0xD3: case 0xD4: case 0xD5: return 'O';             // Ó Ô Õ
-    case 0xDA: case 0xDB: case 0xDC: return 'U';             // Ú Û Ü
-    case 0xC7: return 'C';                                   // Ç
-    default: return c;
+    case 0xC1:
+    case 0xC0:
+    case 0xC2:
+    case 0xC3:
+        return 'A'; // Á À Â Ã
+    case 0xC9:
+    case 0xCA:
+        return 'E'; // É Ê
+    case 0xCD:
+    case 0xCE:
+    case 0xCF:
+        return 'I'; // Í Î Ï
+    case 0xD3:
+    case 0xD4:
+    case 0xD5:
+        return 'O'; // Ó Ô Õ
+    case 0xDA:
+    case 0xDB:
+    case 0xDC:
+        return 'U'; // Ú Û Ü
+    case 0xC7:
+        return 'C'; // Ç
+    default:
+        return c;
     }
 }
 
@@ -54,20 +78,49 @@ namespace {
 
 // The letter tables work on the upper-cased character only: an accented letter that was not
 // folded beforehand (the entry folds every name) is worth 0, as any other unknown character.
-unsigned char Maiuscula(char c) { return MaiusculaCp1252(static_cast<unsigned char>(c)); }
+unsigned char Maiuscula(char c) {
+    return MaiusculaCp1252(static_cast<unsigned char>(c));
+}
 
 int16_t ValorNaTabela(unsigned char c) {
     switch (c) {
-    case 'A': case 'J': case 'S': return 1;
-    case 'B': case 'K': case 'T': return 2;
-    case 'C': case 'L': case 'U': return 3;
-    case 'D': case 'M': case 'V': return 4;
-    case 'E': case 'N': case 'W': return 5;
-    case 'F': case 'O': case 'X': return 6;
-    case 'G': case 'P': case 'Y': return 7;
-    case 'H': case 'Q': case 'Z': return 8;
-    case 'I': case 'R': return 9;
-    default: return 0;
+    case 'A':
+    case 'J':
+    case 'S':
+        return 1;
+    case 'B':
+    case 'K':
+    case 'T':
+        return 2;
+    case 'C':
+    case 'L':
+    case 'U':
+        return 3;
+    case 'D':
+    case 'M':
+    case 'V':
+        return 4;
+    case 'E':
+    case 'N':
+    case 'W':
+        return 5;
+    case 'F':
+    case 'O':
+    case 'X':
+        return 6;
+    case 'G':
+    case 'P':
+    case 'Y':
+        return 7;
+    case 'H':
+    case 'Q':
+    case 'Z':
+        return 8;
+    case 'I':
+    case 'R':
+        return 9;
+    default:
+        return 0;
     }
 }
 
@@ -75,8 +128,7 @@ bool EhVogal(unsigned char c) {
     return c == 'A' || c == 'E' || c == 'I' || c == 'O' || c == 'U' || c == 'Y';
 }
 
-template <typename Valor>
-int16_t SomarReduzir(std::string_view nome, Valor valor) {
+template <typename Valor> int16_t SomarReduzir(std::string_view nome, Valor valor) {
     // The sum is kept wide so that no name, however long, can overflow it; the result equals
     // the 16-bit rule wherever that one does not overflow.
     int64_t soma = 0;
@@ -106,19 +158,32 @@ int16_t ValorConsoante(char c) {
 
 int16_t ValorVogal(char c) {
     switch (Maiuscula(c)) {
-    case 'A': return 1;
-    case 'E': return 5;
-    case 'I': return 9;
-    case 'O': return 6;
-    case 'U': return 3;
-    case 'Y': return 7;
-    default: return 0;
+    case 'A':
+        return 1;
+    case 'E':
+        return 5;
+    case 'I':
+        return 9;
+    case 'O':
+        return 6;
+    case 'U':
+        return 3;
+    case 'Y':
+        return 7;
+    default:
+        return 0;
     }
 }
 
-int16_t ValorNome(std::string_view nome) { return SomarReduzir(nome, ValorLetra); }
-int16_t ValorConsoantes(std::string_view nome) { return SomarReduzir(nome, ValorConsoante); }
-int16_t ValorVogais(std::string_view nome) { return SomarReduzir(nome, ValorVogal); }
+int16_t ValorNome(std::string_view nome) {
+    return SomarReduzir(nome, ValorLetra);
+}
+int16_t ValorConsoantes(std::string_view nome) {
+    return SomarReduzir(nome, ValorConsoante);
+}
+int16_t ValorVogais(std::string_view nome) {
+    return SomarReduzir(nome, ValorVogal);
+}
 
 std::optional<PrimeiraVogal> AcharPrimeiraVogal(std::string_view nome) {
     static constexpr char kVogais[] = {'A', 'E', 'I', 'O', 'U', 'Y'};

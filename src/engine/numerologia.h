@@ -23,17 +23,17 @@ unsigned char MaiusculaCp1252(unsigned char c);
 // Ó Ô Õ -> O, Ú Û Ü -> U, Ç -> C); every other character is returned unchanged.
 unsigned char DobrarAcento(unsigned char c);
 
-int16_t ValorLetra(char c);      // full-name table; digits count their value
-int16_t ValorConsoante(char c);  // consonant table
-int16_t ValorVogal(char c);      // vowel table (A E I O U Y)
+int16_t ValorLetra(char c);     // full-name table; digits count their value
+int16_t ValorConsoante(char c); // consonant table
+int16_t ValorVogal(char c);     // vowel table (A E I O U Y)
 
-int16_t ValorNome(std::string_view nome);        // Expression
-int16_t ValorConsoantes(std::string_view nome);  // Silent Self
-int16_t ValorVogais(std::string_view nome);      // Soul Urge
+int16_t ValorNome(std::string_view nome);       // Expression
+int16_t ValorConsoantes(std::string_view nome); // Silent Self
+int16_t ValorVogais(std::string_view nome);     // Soul Urge
 
 struct PrimeiraVogal {
-    char letra;      // 'A', 'E', 'I', 'O', 'U' or 'Y'
-    int16_t indice;  // A 1, E 2, I 3, O 4, U 5, Y 6
+    char letra;     // 'A', 'E', 'I', 'O', 'U' or 'Y'
+    int16_t indice; // A 1, E 2, I 3, O 4, U 5, Y 6
 };
 // The first of A E I O U Y in the upper-cased name; nothing for a name without any of them.
 std::optional<PrimeiraVogal> AcharPrimeiraVogal(std::string_view nome);

@@ -9,7 +9,7 @@ namespace oraculandia {
 namespace {
 
 constexpr std::size_t kTamanhoNome = 50;
-constexpr std::size_t kTamanhoEntrada = 56;  // name, bold, italic, size
+constexpr std::size_t kTamanhoEntrada = 56; // name, bold, italic, size
 
 void Escrever16(uint8_t* p, int16_t v) {
     const auto u = static_cast<uint16_t>(v);
@@ -95,8 +95,7 @@ FontesAnalise CarregaFontes(const std::filesystem::path& pastaPrograma, bool* ok
         return padrao;
     }
     informar(true);
-    return DesserializarFontes(reinterpret_cast<const uint8_t*>(trecho->bytes.data()),
-                               trecho->bytes.size());
+    return DesserializarFontes(reinterpret_cast<const uint8_t*>(trecho->bytes.data()), trecho->bytes.size());
 }
 
 bool SalvarFontes(const std::filesystem::path& pastaPrograma, const FontesAnalise& f) {

@@ -39,8 +39,7 @@ std::string LerRegistro(std::string_view arquivo, std::size_t registro) {
 } // namespace
 
 LinhasRodape CarregaLinhasRodape(const std::filesystem::path& pastaPrograma) {
-    const auto trecho =
-        arquivos::Ler(pastaPrograma / kArquivoRodape, 0, 3 * kTamanhoRegistroRodape, false);
+    const auto trecho = arquivos::Ler(pastaPrograma / kArquivoRodape, 0, 3 * kTamanhoRegistroRodape, false);
     if (!trecho || trecho->tamanho == 0) {
         return LinhasRodapeIniciais();
     }
@@ -55,7 +54,7 @@ bool SalvarLinhasRodape(const std::filesystem::path& pastaPrograma, const Linhas
     const std::string* linhas[] = {&l.RodapeLinhaUm, &l.RodapeLinhaDois, &l.CabecalhoLinhaUm};
     for (const std::string* s : linhas) {
         if (s->size() > kMaximoRodape) {
-            return false;  // refused whole: nothing is cut silently
+            return false; // refused whole: nothing is cut silently
         }
     }
     std::string dados(3 * kTamanhoRegistroRodape, '\0');

@@ -54,8 +54,8 @@ Margens CarregaMargens(const std::filesystem::path& pastaPrograma, bool* ok) {
         return padrao;
     }
     informar(true);
-    return Margens{LerFloat(trecho->bytes, 0), LerFloat(trecho->bytes, 4),
-                   LerFloat(trecho->bytes, 8), LerFloat(trecho->bytes, 12)};
+    return Margens{LerFloat(trecho->bytes, 0), LerFloat(trecho->bytes, 4), LerFloat(trecho->bytes, 8),
+                   LerFloat(trecho->bytes, 12)};
 }
 
 bool SalvarMargens(const std::filesystem::path& pastaPrograma, const Margens& m) {

@@ -3,13 +3,13 @@
 // helpers to read and write whole files as bytes.
 
 #include <cstdlib>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace oraculandia::teste {
 
@@ -48,7 +48,9 @@ inline void EscreverArquivo(const std::filesystem::path& p, std::string_view byt
 }
 
 // True when the process runs as root, for which file permissions do not apply.
-inline bool SouRoot() { return ::geteuid() == 0; }
+inline bool SouRoot() {
+    return ::geteuid() == 0;
+}
 
 // Marks a check that could not be run because the process cannot become an ordinary user.
 inline constexpr const char* kSemUsuarioComum = "<no unprivileged user available>";

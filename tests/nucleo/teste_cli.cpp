@@ -36,8 +36,7 @@ struct Execucao {
 };
 
 // Runs the program with the arguments, standard output and error captured in files.
-Execucao Executar(const std::vector<std::string>& argumentos,
-                  const std::filesystem::path& programa = kCli) {
+Execucao Executar(const std::vector<std::string>& argumentos, const std::filesystem::path& programa = kCli) {
     PastaTemporaria temp;
     const auto arqSaida = temp / "saida";
     const auto arqErros = temp / "erros";
@@ -178,21 +177,38 @@ private:
             const char e = t_.at(p_ + 1);
             p_ += 2;
             switch (e) {
-            case '"': s += '"'; break;
-            case '\\': s += '\\'; break;
-            case '/': s += '/'; break;
-            case 'b': s += '\b'; break;
-            case 'f': s += '\f'; break;
-            case 'n': s += '\n'; break;
-            case 'r': s += '\r'; break;
-            case 't': s += '\t'; break;
+            case '"':
+                s += '"';
+                break;
+            case '\\':
+                s += '\\';
+                break;
+            case '/':
+                s += '/';
+                break;
+            case 'b':
+                s += '\b';
+                break;
+            case 'f':
+                s += '\f';
+                break;
+            case 'n':
+                s += '\n';
+                break;
+            case 'r':
+                s += '\r';
+                break;
+            case 't':
+                s += '\t';
+                break;
             case 'u': {
                 const auto cp = static_cast<char32_t>(std::stoul(std::string(t_.substr(p_, 4)), nullptr, 16));
                 p_ += 4;
                 s += CodigoParaUtf8(cp);
                 break;
             }
-            default: throw std::runtime_error("escape desconhecido");
+            default:
+                throw std::runtime_error("escape desconhecido");
             }
         }
         Esperar('"');
@@ -213,14 +229,15 @@ const char* kMensagemNome =
 TEST(Cli, TextoIgualAoDaExportacao) {
     PastaTemporaria pasta;
     teste::CriarArquivosExemplo(pasta.caminho());
-    GravarInterpretacao(pasta.caminho(), 8, "CVIDA.DAT", "Texto com \xE1, \x80 e \x93\x61spas\x94\r\nem duas linhas");
+    GravarInterpretacao(pasta.caminho(), 8, "CVIDA.DAT",
+                        "Texto com \xE1, \x80 e \x93\x61spas\x94\r\nem duas linhas");
     ConfiguracaoPrograma c;
     c.ImprimirNumero = kLigado;
     c.CalculosSelecionados[3] = kDesligado;
     c.CalculosSelecionados[17] = kDesligado;
     ASSERT_TRUE(SalvarConfiguracao(pasta.caminho(), c));
-    const Execucao e = Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--hoje",
-                                 "06/12/2026", "--diretorio", pasta.caminho().string()});
+    const Execucao e = Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--hoje", "06/12/2026",
+                                 "--diretorio", pasta.caminho().string()});
     ASSERT_EQ(e.status, 0) << e.erros;
     EXPECT_EQ(e.erros, "");
     const SecoesAnalise s = ComporAnalise(pasta.caminho(), "ANA SILVA", "15/03/1970", Data{6, 12, 2026});
@@ -281,7 +298,7 @@ TEST(Cli, RecusasSaemComStatus2) {
     };
     const Caso casos[] = {
         {{"--nome", "Ana Silva", "--data", "31/02/2000", "--diretorio", dir}, kMensagemData},
-        {{"--nome", "Ana", "--data", "31/02/2000", "--diretorio", dir}, kMensagemData},  // date first
+        {{"--nome", "Ana", "--data", "31/02/2000", "--diretorio", dir}, kMensagemData}, // date first
         {{"--nome", "Ana", "--data", "29/02/1900", "--diretorio", dir}, kMensagemData},
         {{"--nome", "Ana ", "--data", "15/03/1970", "--diretorio", dir}, kMensagemNome},
         {{"--nome", "", "--data", "15/03/1970", "--diretorio", dir}, kMensagemNome},
@@ -322,18 +339,19 @@ TEST(Cli, AjudaEOpcoesComIgual) {
     ASSERT_EQ(e.status, 0) << e.erros;
     const Json j = LeitorJson(e.saida).Documento();
     EXPECT_EQ(j["nome"].str(), "MARIA DA CONCEICAO");
-    EXPECT_EQ(j["data"].str(), "20/08/2026");  // "dd/mm" alone takes the year of the day used
+    EXPECT_EQ(j["data"].str(), "20/08/2026"); // "dd/mm" alone takes the year of the day used
 }
 
 TEST(Cli, CriaAConfiguracaoPadrao) {
     PastaTemporaria pasta;
-    const Execucao e = Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio",
-                                 pasta.caminho().string()});
+    const Execucao e =
+        Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio", pasta.caminho().string()});
     ASSERT_EQ(e.status, 0) << e.erros;
     EXPECT_EQ(std::filesystem::file_size(pasta / "oraculandia.dat"), 76u);
     // With no texts at all, the export still has its 28 headings and separators.
     std::size_t separadores = 0;
-    for (std::size_t p = 0; (p = e.saida.find("-=-=-=-=-=-=-=-=-=-=-\r\n\r\n", p)) != std::string::npos; ++p) {
+    for (std::size_t p = 0; (p = e.saida.find("-=-=-=-=-=-=-=-=-=-=-\r\n\r\n", p)) != std::string::npos;
+         ++p) {
         ++separadores;
     }
     EXPECT_EQ(separadores, 28u);
@@ -345,7 +363,8 @@ TEST(Cli, PastaPadraoEADoExecutavel) {
     const auto copia = pasta / "oraculandia-cli";
     std::filesystem::copy_file(kCli, copia);
     PastaTemporaria outra;
-    const Execucao e = Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--hoje", "06/12/2026"}, copia);
+    const Execucao e =
+        Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--hoje", "06/12/2026"}, copia);
     ASSERT_EQ(e.status, 0) << e.erros;
     EXPECT_NE(e.saida.find("CVIDA 8"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(pasta / "oraculandia.dat"));
@@ -356,8 +375,8 @@ TEST(Cli, ArquivoIlegivelEAvisado) {
     teste::CriarArquivosExemplo(pasta.caminho());
     std::filesystem::remove(pasta / "CVIDA.DAT");
     std::filesystem::create_directory(pasta / "CVIDA.DAT");
-    const Execucao e = Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio",
-                                 pasta.caminho().string()});
+    const Execucao e =
+        Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio", pasta.caminho().string()});
     EXPECT_EQ(e.status, 0);
     EXPECT_NE(e.erros.find("CVIDA.DAT"), std::string::npos) << e.erros;
     EXPECT_EQ(e.erros.find("CFORM.DAT"), std::string::npos) << e.erros;
@@ -377,9 +396,8 @@ TEST(Cli, PastaSomenteLeitura) {
     const std::string r = teste::ComoUsuarioComum(pasta.caminho(), [&pasta, &cli]() -> std::string {
         namespace fs = std::filesystem;
         fs::permissions(pasta.caminho(), fs::perms::owner_read | fs::perms::owner_exec);
-        const Execucao e = Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio",
-                                     pasta.caminho().string()},
-                                    cli);
+        const Execucao e = Executar(
+            {"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio", pasta.caminho().string()}, cli);
         fs::permissions(pasta.caminho(), fs::perms::owner_all);
         std::string falhas;
         if (e.status != 0) {

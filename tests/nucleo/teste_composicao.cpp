@@ -40,10 +40,9 @@ TEST(ComporAnalise, AnaSilvaNascidaEm15DeMarcoDe1970) {
     const Esperado esperado[] = {
         {1, "Interpretações do Caminho da Vida:", "CDATA 1", "CVIDA 8", "8"},
         {2, "Dia em que Começa o Ciclo Formativo: 15/03/1970", "CDATA 2\r\n", "CFORM 3", "3"},
-        {3, "Dia em que Termina o Ciclo Formativo e Começa o Ciclo Produtivo: 15/03/1999", "",
-         "CPROD 6", "6"},
-        {4, "Dia em que Termina o Ciclo Produtivo e Começa o Ciclo Colheita: 15/03/2026", "",
-         "CCOLH 8", "8"},
+        {3, "Dia em que Termina o Ciclo Formativo e Começa o Ciclo Produtivo: 15/03/1999", "", "CPROD 6",
+         "6"},
+        {4, "Dia em que Termina o Ciclo Produtivo e Começa o Ciclo Colheita: 15/03/2026", "", "CCOLH 8", "8"},
         {5, "Vibrações do Dia do Nascimento:", "CDATA 3", "CDNAS 6", "6"},
         {6, "Desafios do Dia do Nascimento: ",
          "Esta é uma lição a ser aprendida. Esta vibração pode causar ansiedade ou tensão na vida, "
@@ -56,20 +55,18 @@ TEST(ComporAnalise, AnaSilvaNascidaEm15DeMarcoDe1970) {
          "Interpretação das Realizações/Ápices\r\n\r\nA sua primeira realização tem início na data "
          "de seu nascimento e prolonga-se até os seus 28 anos.",
          "CDATA 4", "APICES 9.", "9"},
-        {9, "A sua segunda realização tem início aos seus 28 anos e prolonga-se até os seus 37 anos.",
-         "", "APICES 5.", "5"},
-        {10,
-         "A sua terceira realização tem início aos seus 37 anos e prolonga-se até os seus 46 anos.",
-         "", "APICES 5.", "5"},
-        {11, "A sua quarta realização tem início aos seus 46 anos e prolonga-se até o fim de sua vida.",
-         "", "APICES 2.", "2"},
-        {12,
-         "Interpretações dos Desafios da Vida\r\n\r\nDesafio Maior (Sentido durante a vida inteira):",
+        {9, "A sua segunda realização tem início aos seus 28 anos e prolonga-se até os seus 37 anos.", "",
+         "APICES 5.", "5"},
+        {10, "A sua terceira realização tem início aos seus 37 anos e prolonga-se até os seus 46 anos.", "",
+         "APICES 5.", "5"},
+        {11, "A sua quarta realização tem início aos seus 46 anos e prolonga-se até o fim de sua vida.", "",
+         "APICES 2.", "2"},
+        {12, "Interpretações dos Desafios da Vida\r\n\r\nDesafio Maior (Sentido durante a vida inteira):",
          "CDATA 5", "DESVIDA 2.", "1"},
-        {13, "1º Desafio Menor (Vibra principalmente durante a primeira metade da vida):", "",
-         "DESVIDA 4.", "3"},
-        {14, "2º Desafio Menor (Vibra principalmente durante a última metade da vida):", "",
-         "DESVIDA 3.", "2"},
+        {13, "1º Desafio Menor (Vibra principalmente durante a primeira metade da vida):", "", "DESVIDA 4.",
+         "3"},
+        {14, "2º Desafio Menor (Vibra principalmente durante a última metade da vida):", "", "DESVIDA 3.",
+         "2"},
         {15, "Desafio Menor Adicional:", "", "DESVIDA 6.", "5"},
         {16, "Indicações para a Saúde",
          "São esses os números que usamos para indicar precauções relativas à saúde ou para apontar "
@@ -104,9 +101,8 @@ TEST(ComporAnalise, DesafioZeroTrazOsNoveTextos) {
     for (const char* data : {"11/05/1980", "22/07/1965"}) {
         const SecoesAnalise s = ComporAnalise(pasta.caminho(), "ANA SILVA", data, kHoje);
         EXPECT_EQ(s[6].Numero, "0");
-        EXPECT_EQ(s[6].Texto,
-                  "DESNASC 2\r\nDESNASC 3\r\nDESNASC 4\r\nDESNASC 5\r\nDESNASC 6\r\nDESNASC 7\r\n"
-                  "DESNASC 8\r\nDESNASC 9\r\nDESNASC 10\r\n");
+        EXPECT_EQ(s[6].Texto, "DESNASC 2\r\nDESNASC 3\r\nDESNASC 4\r\nDESNASC 5\r\nDESNASC 6\r\nDESNASC 7\r\n"
+                              "DESNASC 8\r\nDESNASC 9\r\nDESNASC 10\r\n");
         EXPECT_EQ(s[7].Numero, "9");
         EXPECT_EQ(s[7].Texto, W("O seu dom para o Presente de Nascimento é PRESNASC 10."));
     }
@@ -180,8 +176,8 @@ TEST(ComporAnalise, NomeSemConsoantesNemLetras) {
     s = ComporAnalise(pasta.caminho(), "-- .. --", "15/03/1970", kHoje);
     EXPECT_EQ(s[23].Numero, "0");
     EXPECT_EQ(s[23].Texto, "");
-    EXPECT_EQ(s[27].Numero, "6");  // six characters that are not spaces
-    EXPECT_EQ(s[28].Numero, "8");  // Expression 0 + Life Path 8
+    EXPECT_EQ(s[27].Numero, "6"); // six characters that are not spaces
+    EXPECT_EQ(s[28].Numero, "8"); // Expression 0 + Life Path 8
     EXPECT_EQ(s[28].Texto, "INTREALI 8");
     s = ComporAnalise(pasta.caminho(), "         ", "15/03/1970", kHoje);
     EXPECT_EQ(s[27].Numero, "0");

@@ -30,7 +30,7 @@ TEST(NumerosNascimento, ExemploDe15DeMarcoDe1970) {
     EXPECT_EQ(n.desafioMaior, 1);
     EXPECT_EQ(n.desafioMenorAdicional, 5);
     EXPECT_EQ(n.sequenciaNumeros, "863864595523215");
-    EXPECT_EQ(n.contagens[6], 4);  // digit 5, four times
+    EXPECT_EQ(n.contagens[6], 4); // digit 5, four times
     EXPECT_EQ(n.slotSaude, 6);
     EXPECT_EQ(n.numeroSaude, 6);
 }
@@ -40,9 +40,9 @@ TEST(NumerosNascimento, NumerosUniversaisEPessoais) {
     EXPECT_EQ(n.anoUniversal, 1);
     EXPECT_EQ(n.mesUniversal, 4);
     EXPECT_EQ(n.diaUniversal, 1);
-    EXPECT_EQ(n.anoPessoal, 1);  // 1 + 6 + 3 = 10 -> 1
-    EXPECT_EQ(n.mesPessoal, 4);  // 1 + 3
-    EXPECT_EQ(n.diaPessoal, 1);  // 4 + 6 = 10 -> 1
+    EXPECT_EQ(n.anoPessoal, 1); // 1 + 6 + 3 = 10 -> 1
+    EXPECT_EQ(n.mesPessoal, 4); // 1 + 3
+    EXPECT_EQ(n.diaPessoal, 1); // 4 + 6 = 10 -> 1
     // The birth year does not enter the personal numbers.
     const NumerosNascimento outroAno = CalcularNumerosNascimento("15/03/1971", kHoje);
     EXPECT_EQ(outroAno.anoPessoal, n.anoPessoal);
@@ -56,8 +56,8 @@ TEST(NumerosNascimento, NumerosUniversaisEPessoais) {
     const NumerosNascimento ano2027 = CalcularNumerosNascimento("15/03/1970", Data{31, 1, 2027});
     EXPECT_EQ(ano2027.anoUniversal, 2);
     EXPECT_EQ(ano2027.mesUniversal, 3);
-    EXPECT_EQ(ano2027.diaUniversal, 7);  // 3 + 4
-    EXPECT_EQ(ano2027.anoPessoal, 2);    // 2 + 6 + 3 = 11 -> 2
+    EXPECT_EQ(ano2027.diaUniversal, 7); // 3 + 4
+    EXPECT_EQ(ano2027.anoPessoal, 2);   // 2 + 6 + 3 = 11 -> 2
 }
 
 TEST(NumerosNascimento, DesafioEPresenteDoDia) {
@@ -136,7 +136,7 @@ TEST(NumerosNascimento, SaudeEmpates) {
                 int maior = 0;
                 int escolhido = 0;
                 for (int v = 0; v <= 9; ++v) {
-                    if (contagem[v] >= maior) {  // ties: the highest digit wins
+                    if (contagem[v] >= maior) { // ties: the highest digit wins
                         maior = contagem[v];
                         escolhido = v;
                     }

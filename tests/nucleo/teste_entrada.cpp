@@ -29,7 +29,7 @@ TEST(EntradaNome, CincoCaracteresBastam) {
     EXPECT_TRUE(NomeAceitavel("ANA S"));
     EXPECT_TRUE(NomeAceitavel("MARIA"));
     EXPECT_FALSE(NomeAceitavel(""));
-    EXPECT_TRUE(NomeAceitavel("     "));  // spaces count; no second word needed
+    EXPECT_TRUE(NomeAceitavel("     ")); // spaces count; no second word needed
 }
 
 TEST(EntradaData, FormasAceitas) {
@@ -51,14 +51,15 @@ TEST(EntradaData, JanelaDoSeculo) {
 }
 
 TEST(EntradaData, DatasImpossiveisRecusadas) {
-    for (const char* t : {"31/02/2000", "29/02/1900", "29/02/2023", "00/01/2000", "01/00/2000",
-                          "32/01/2000", "01/13/2000", "", "abc", "15/03/19700", "1/1/1/1",
-                          "15//1970", "/03/1970", "15/03/", "115/03/1970", "15/3a/1970",
-                          "15 03 1970", "29/02", "01/01/0050", "+1/01/2000", "-1/01/2000"}) {
+    for (const char* t :
+         {"31/02/2000", "29/02/1900", "29/02/2023",  "00/01/2000",  "01/00/2000", "32/01/2000",
+          "01/13/2000", "",           "abc",         "15/03/19700", "1/1/1/1",    "15//1970",
+          "/03/1970",   "15/03/",     "115/03/1970", "15/3a/1970",  "15 03 1970", "29/02",
+          "01/01/0050", "+1/01/2000", "-1/01/2000"}) {
         EXPECT_FALSE(InterpretarData(t, kHoje).has_value()) << t;
         EXPECT_EQ(NormalizarData(t, kHoje), t) << "left unchanged";
     }
     EXPECT_TRUE(InterpretarData("29/02/2000", kHoje).has_value());
-    EXPECT_TRUE(InterpretarData("29/02", Data{1, 1, 2024}).has_value());  // a leap year today
+    EXPECT_TRUE(InterpretarData("29/02", Data{1, 1, 2024}).has_value()); // a leap year today
     EXPECT_TRUE(InterpretarData("29/2/00", kHoje).has_value());
 }

@@ -35,13 +35,12 @@ const std::string kSep = "-=-=-=-=-=-=-=-=-=-=-\r\n\r\n";
 
 TEST(TextoExportacao, BytesExatos) {
     SecoesAnalise s = SecoesSimples();
-    s[1].Introducao = "Intro1";  // six characters: exported
-    s[2].Introducao = "Intr2";   // five: not exported
+    s[1].Introducao = "Intro1"; // six characters: exported
+    s[2].Introducao = "Intr2";  // five: not exported
     s[2].Texto = "linha 1\r\nlinha 2\r\n";
     const ConfiguracaoPrograma c = SoAs({1, 2});
-    EXPECT_EQ(TextoExportacao(s, c),
-              "Intro1\r\n\r\nT1\r\n\r\nX1\r\n\r\n" + kSep +
-                  "T2\r\n\r\nlinha 1\r\nlinha 2\r\n\r\n\r\n" + kSep);
+    EXPECT_EQ(TextoExportacao(s, c), "Intro1\r\n\r\nT1\r\n\r\nX1\r\n\r\n" + kSep +
+                                         "T2\r\n\r\nlinha 1\r\nlinha 2\r\n\r\n\r\n" + kSep);
 }
 
 TEST(TextoExportacao, DescricaoDesligada) {
@@ -50,7 +49,7 @@ TEST(TextoExportacao, DescricaoDesligada) {
     ConfiguracaoPrograma c = SoAs({1});
     c.ImprimirDescricao = kDesligado;
     EXPECT_EQ(TextoExportacao(s, c), "T1\r\n\r\nX1\r\n\r\n" + kSep);
-    c.ImprimirDescricao = 1;  // any non-zero value is on
+    c.ImprimirDescricao = 1; // any non-zero value is on
     EXPECT_EQ(TextoExportacao(s, c), "Introducao longa\r\n\r\nT1\r\n\r\nX1\r\n\r\n" + kSep);
 }
 
@@ -58,8 +57,8 @@ TEST(TextoExportacao, NumeroELetra) {
     const SecoesAnalise s = SecoesSimples();
     ConfiguracaoPrograma c = SoAs({25, 26});
     c.ImprimirNumero = kLigado;
-    EXPECT_EQ(TextoExportacao(s, c), "T25 N\xFAmero 5\r\n\r\nX25\r\n\r\n" + kSep +
-                                         "T26 Letra E\r\n\r\nX26\r\n\r\n" + kSep);
+    EXPECT_EQ(TextoExportacao(s, c),
+              "T25 N\xFAmero 5\r\n\r\nX25\r\n\r\n" + kSep + "T26 Letra E\r\n\r\nX26\r\n\r\n" + kSep);
     EXPECT_EQ(TituloComNumero(s, 25, c), "T25 N\xFAmero 5");
     c.ImprimirNumero = kDesligado;
     EXPECT_EQ(TituloComNumero(s, 26, c), "T26");

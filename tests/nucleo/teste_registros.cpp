@@ -76,14 +76,14 @@ TEST(Configuracao, ArquivoNovoComOsPadroes) {
 TEST(Configuracao, ReservadosEEntradaZeroVoltamComoLidos) {
     PastaTemporaria pasta;
     std::string b(76, '\0');
-    b[0] = 1;  // any non-zero is on
+    b[0] = 1; // any non-zero is on
     b[10] = 'R';
     b[15] = static_cast<char>(0xEE);
     b[16] = 0x34;
-    b[17] = 0x12;  // entry 0
+    b[17] = 0x12; // entry 0
     b[16 + 2 * 5] = static_cast<char>(0xFF);
     b[16 + 2 * 5 + 1] = static_cast<char>(0xFF);
-    b += "resto do registro de 168";  // bytes after the record are left alone
+    b += "resto do registro de 168"; // bytes after the record are left alone
     EscreverArquivo(pasta / "oraculandia.dat", b);
     ConfiguracaoPrograma c = CarregarConfiguracao(pasta.caminho());
     EXPECT_EQ(c.ImprimirDescricao, 1);
@@ -138,7 +138,7 @@ TEST(Configuracao, ArquivoQueNaoPodeSerUsado) {
     bool ok = true;
     const ConfiguracaoPrograma c = CarregarConfiguracao(pasta.caminho(), &ok);
     EXPECT_FALSE(ok);
-    EXPECT_TRUE(c.Selecionado(1));  // the defaults for the run
+    EXPECT_TRUE(c.Selecionado(1)); // the defaults for the run
     EXPECT_FALSE(SalvarConfiguracao(pasta.caminho(), c));
     ok = true;
     CarregarConfiguracao(pasta / "nao-existe", &ok);
@@ -206,9 +206,9 @@ TEST(Fontes, ArquivoNovoCom168Bytes) {
     const FontesAnalise f = CarregaFontes(pasta.caminho(), &ok);
     EXPECT_TRUE(ok);
     auto nome = [](const std::string& n) { return n + std::string(50 - n.size(), ' '); };
-    const std::string esperado = nome("Courier New") + Bytes({0xFF, 0xFF, 0, 0, 14, 0}) +
-                                 nome("Arial") + Bytes({0, 0, 0xFF, 0xFF, 10, 0}) +
-                                 nome("Times New Roman") + Bytes({0, 0, 0, 0, 12, 0});
+    const std::string esperado = nome("Courier New") + Bytes({0xFF, 0xFF, 0, 0, 14, 0}) + nome("Arial") +
+                                 Bytes({0, 0, 0xFF, 0xFF, 10, 0}) + nome("Times New Roman") +
+                                 Bytes({0, 0, 0, 0, 12, 0});
     EXPECT_EQ(LerArquivo(pasta / "fontes.dat"), esperado);
     EXPECT_EQ(f.FonteTitulo.Nome, "Courier New");
     EXPECT_EQ(f.FonteDescricao.Italico, -1);
@@ -272,24 +272,28 @@ TEST(Rodape, LinhasIniciaisSemArquivo) {
     EXPECT_FALSE(l.RodapeLinhaDois.empty());
     EXPECT_LE(l.CabecalhoLinhaUm.size(), kMaximoCabecalho);
     EXPECT_LE(l.RodapeLinhaUm.size(), kMaximoRodape);
-    EXPECT_FALSE(std::filesystem::exists(pasta / "rodape.dat"));  // reading creates nothing
+    EXPECT_FALSE(std::filesystem::exists(pasta / "rodape.dat")); // reading creates nothing
     EscreverArquivo(pasta / "rodape.dat", "");
     EXPECT_EQ(CarregaLinhasRodape(pasta.caminho()).CabecalhoLinhaUm, l.CabecalhoLinhaUm);
 }
 
 TEST(Rodape, BytesGravados) {
     PastaTemporaria pasta;
-    const LinhasRodape l{"Primeira", "", "Cabe\xE7" "alho"};
+    const LinhasRodape l{"Primeira", "",
+                         "Cabe\xE7"
+                         "alho"};
     ASSERT_TRUE(SalvarLinhasRodape(pasta.caminho(), l));
     const std::string bytes = LerArquivo(pasta / "rodape.dat");
     ASSERT_EQ(bytes.size(), 600u);
     EXPECT_EQ(bytes.substr(0, 10), Bytes({8, 0}) + "Primeira");
     EXPECT_EQ(bytes.substr(200, 2), Bytes({0, 0}));
-    EXPECT_EQ(bytes.substr(400, 11), Bytes({9, 0}) + "Cabe\xE7" "alho");
+    EXPECT_EQ(bytes.substr(400, 11), Bytes({9, 0}) + "Cabe\xE7"
+                                                     "alho");
     const LinhasRodape lidas = CarregaLinhasRodape(pasta.caminho());
     EXPECT_EQ(lidas.RodapeLinhaUm, "Primeira");
     EXPECT_EQ(lidas.RodapeLinhaDois, "");
-    EXPECT_EQ(lidas.CabecalhoLinhaUm, "Cabe\xE7" "alho");
+    EXPECT_EQ(lidas.CabecalhoLinhaUm, "Cabe\xE7"
+                                      "alho");
 }
 
 TEST(Rodape, LimiteDe198Caracteres) {
@@ -332,8 +336,7 @@ TEST(Rodape, ArquivoQueNaoPodeSerGravado) {
     PastaTemporaria pasta;
     std::filesystem::create_directory(pasta / "rodape.dat");
     EXPECT_FALSE(SalvarLinhasRodape(pasta.caminho(), {"a", "b", "c"}));
-    EXPECT_EQ(CarregaLinhasRodape(pasta.caminho()).CabecalhoLinhaUm,
-              LinhasRodapeIniciais().CabecalhoLinhaUm);
+    EXPECT_EQ(CarregaLinhasRodape(pasta.caminho()).CabecalhoLinhaUm, LinhasRodapeIniciais().CabecalhoLinhaUm);
 }
 
 // ---- margens.dat
@@ -355,7 +358,7 @@ TEST(Margens, GravaELe) {
               Bytes({0, 0, 0xC0, 0x3F, 0, 0, 0, 0xC0, 0, 0, 0xCA, 0x41, 0, 0, 0, 0}));
     const Margens m = CarregaMargens(pasta.caminho());
     EXPECT_EQ(m.Esquerda, 1.5F);
-    EXPECT_EQ(m.Superior, -2.0F);  // negative values are kept
+    EXPECT_EQ(m.Superior, -2.0F); // negative values are kept
     EXPECT_EQ(m.Direita, 25.25F);
     EXPECT_EQ(m.Inferior, 0.0F);
     // Bytes after the 16 are left alone.
@@ -366,15 +369,15 @@ TEST(Margens, GravaELe) {
 
 TEST(Margens, ArquivoCurtoENumerosInvalidos) {
     PastaTemporaria pasta;
-    EscreverArquivo(pasta / "margens.dat", Bytes({0, 0, 0xA0, 0x40, 0, 0, 0}));  // 5.0 and 3 bytes
+    EscreverArquivo(pasta / "margens.dat", Bytes({0, 0, 0xA0, 0x40, 0, 0, 0})); // 5.0 and 3 bytes
     Margens m = CarregaMargens(pasta.caminho());
     EXPECT_EQ(m.Esquerda, 5.0F);
     EXPECT_EQ(m.Superior, 10.0F);
     EXPECT_EQ(m.Direita, 10.0F);
     EXPECT_EQ(m.Inferior, 10.0F);
     // NaN and infinity are no margins.
-    EscreverArquivo(pasta / "margens.dat", Bytes({0, 0, 0xC0, 0x7F, 0, 0, 0x80, 0x7F, 0, 0, 0x80, 0xFF,
-                                                  0, 0, 0x80, 0x3F}));
+    EscreverArquivo(pasta / "margens.dat",
+                    Bytes({0, 0, 0xC0, 0x7F, 0, 0, 0x80, 0x7F, 0, 0, 0x80, 0xFF, 0, 0, 0x80, 0x3F}));
     m = CarregaMargens(pasta.caminho());
     EXPECT_EQ(m.Esquerda, 10.0F);
     EXPECT_EQ(m.Superior, 10.0F);
@@ -384,8 +387,8 @@ TEST(Margens, ArquivoCurtoENumerosInvalidos) {
     for (std::size_t n = 1; n <= 40; ++n) {
         EscreverArquivo(pasta / "margens.dat", Aleatorio(g, n));
         m = CarregaMargens(pasta.caminho());
-        EXPECT_TRUE(std::isfinite(m.Esquerda) && std::isfinite(m.Superior) &&
-                    std::isfinite(m.Direita) && std::isfinite(m.Inferior));
+        EXPECT_TRUE(std::isfinite(m.Esquerda) && std::isfinite(m.Superior) && std::isfinite(m.Direita) &&
+                    std::isfinite(m.Inferior));
     }
     std::filesystem::remove(pasta / "margens.dat");
     std::filesystem::create_directory(pasta / "margens.dat");
