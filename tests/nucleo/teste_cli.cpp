@@ -417,3 +417,34 @@ TEST(Cli, PastaSomenteLeitura) {
     }
     EXPECT_EQ(r, "");
 }
+
+TEST(Cli, DadosReaisDoPrograma) {
+    // The interpretation files the build generated, copied so that the program folder is left
+    // untouched.
+    PastaTemporaria pasta;
+    int copiados = 0;
+    for (const char* nome : teste::kArquivosInterpretacao) {
+        const auto origem = std::filesystem::path(PASTA_PROGRAMA_TESTE) / (std::string(nome) + ".DAT");
+        if (std::filesystem::exists(origem)) {
+            std::filesystem::copy_file(origem, pasta / (std::string(nome) + ".DAT"));
+            ++copiados;
+        }
+    }
+    if (copiados == 0) {
+        GTEST_SKIP() << "no interpretation files in " << PASTA_PROGRAMA_TESTE;
+    }
+    const Execucao e = Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--hoje", "06/12/2026",
+                                 "--diretorio", pasta.caminho().string(), "--formato", "json"});
+    ASSERT_EQ(e.status, 0) << e.erros;
+    const Json j = LeitorJson(e.saida).Documento();
+    const Lista& secoes = std::get<Lista>(j["secoes"].v);
+    ASSERT_EQ(secoes.size(), 28u);
+    EXPECT_EQ(secoes[0]["numero"].str(), "8");
+    EXPECT_EQ(secoes[15]["numero"].str(), "6");
+    EXPECT_EQ(secoes[22]["numero"].str(), "7");
+    // Every text that the real files hold comes out whole, in UTF-8.
+    const SecoesAnalise s = ComporAnalise(pasta.caminho(), "ANA SILVA", "15/03/1970", Data{6, 12, 2026});
+    for (std::size_t i = 0; i < 28; ++i) {
+        EXPECT_EQ(secoes[i]["texto"].str(), Cp1252ParaUtf8(s[i + 1].Texto)) << i + 1;
+    }
+}
