@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 #include <cmath>
 
 #include "analysis/cp1252.h"
@@ -23,6 +24,10 @@ constexpr double kTwipsPorMm = 56.7;
 constexpr double kTwipsPorPixel = 15;
 
 int ArredondarPar(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+// While a viewer closes, the MDI area hands the activation to another viewer on its own; the
+// status line keeps the closing text until the user activates a viewer.
+bool fechandoVisualizador = false;
 } // namespace
 
 // The visible page surface: paints the current page image at (0, 0), unscaled.
@@ -269,6 +274,8 @@ void frmExibeRelatorio::mouseMoveEvent(QMouseEvent* evento) {
 
 void frmExibeRelatorio::closeEvent(QCloseEvent* evento) {
     emit StatusNavegacao(frmPrincipal::TextoStatusInicial());
+    fechandoVisualizador = true;
+    QTimer::singleShot(0, [] { fechandoVisualizador = false; });
     evento->accept();  // closing is never refused
 }
 
@@ -290,7 +297,7 @@ void frmExibeRelatorio::LigarAtivacao() {
     ativacaoLigada_ = true;
     connect(sub, &QMdiSubWindow::windowStateChanged, this,
             [this](Qt::WindowStates antes, Qt::WindowStates agora) {
-                if ((agora & Qt::WindowActive) && !(antes & Qt::WindowActive))
+                if ((agora & Qt::WindowActive) && !(antes & Qt::WindowActive) && !fechandoVisualizador)
                     emit StatusNavegacao(TextoStatus());
             });
 }

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -92,7 +94,12 @@ frmEntraNome::frmEntraNome(Programa& programa, QWidget* pai) : QDialog(pai), pro
 }
 
 bool frmEntraNome::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == txtDataNasc && evento->type() == QEvent::FocusOut && !aceito_) SairDaData(true);
+    // Leaving the field for another control of the dialog; not the dialog closing, nor the
+    // user switching to another program.
+    if (objeto == txtDataNasc && evento->type() == QEvent::FocusOut && !aceito_ && !fechando_ && isVisible()) {
+        const auto razao = static_cast<QFocusEvent*>(evento)->reason();
+        if (razao != Qt::ActiveWindowFocusReason && razao != Qt::PopupFocusReason) SairDaData(true);
+    }
     return QDialog::eventFilter(objeto, evento);
 }
 
@@ -112,7 +119,12 @@ bool frmEntraNome::SairDaData(bool selecionarSeInvalida) {
         unsetCursor();
         return true;
     }
-    if (selecionarSeInvalida) txtDataNasc->setSelection(0, static_cast<int>(txtDataNasc->text().size()));
+    // The line edit drops its selection when it loses the focus, after this handler has run:
+    // select once the focus change is over, so that the user can type over the whole text.
+    if (selecionarSeInvalida)
+        QTimer::singleShot(0, txtDataNasc, [campo = txtDataNasc] {
+            campo->setSelection(0, static_cast<int>(campo->text().size()));
+        });
     return false;
 }
 
@@ -164,6 +176,7 @@ void frmEntraNome::cmdCancelar_Click() { reject(); }
 
 void frmEntraNome::reject() {
     if (aceito_) return;
+    fechando_ = true;
     programa_.NomeCompleto = "Descartar";
     QDialog::reject();
 }

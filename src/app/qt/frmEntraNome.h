@@ -62,6 +62,7 @@ private:
     Programa& programa_;
     int signo_ = 0;
     bool aceito_ = false;
+    bool fechando_ = false;
 };
 
 } // namespace oraculandia

@@ -1,0 +1,199 @@
+// Creating an analysis from the main window: the entry dialog, the question about the analysis
+// already shown, the sounds, the new viewer with all its pages (more than 21 when the analysis
+// needs them), the page buttons with their beeps, and the status line across several viewers.
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "apoio/principal_teste.h"
+#include "app/qt/frmEntraNome.h"
+#include "layout/percurso.h"
+#include "viewer/frmExibeRelatorio.h"
+
+using namespace oraculandia;
+using namespace oraculandia::teste;
+
+namespace {
+
+// Answers the entry dialog of the next cmdCriaAnalise: fills it in and presses Analisar, or
+// cancels it when `nome` is empty.
+void ResponderEntrada(const QString& data, const QString& nome) {
+    AoAbrirModal([data, nome](QWidget* w) {
+        auto* d = qobject_cast<frmEntraNome*>(w);
+        QVERIFY(d);
+        if (nome.isEmpty()) {
+            d->cmdCancelar->click();
+            return;
+        }
+        d->txtDataNasc->setText(data);
+        d->txtNome->setText(nome);
+        d->cmdOk->click();
+    });
+}
+
+frmExibeRelatorio* Criar(PrincipalTeste& t, const QString& data, const QString& nome) {
+    ResponderEntrada(data, nome);
+    t.janela->cmdCriaAnalise->click();
+    return t.janela->JanelaAtiva();
+}
+
+int Janelas(PrincipalTeste& t) { return static_cast<int>(t.janela->areaMdi()->subWindowList().size()); }
+
+} // namespace
+
+class TesteAnalise : public QObject {
+    Q_OBJECT
+
+private slots:
+    void analiseCompletaNumaJanelaNova() {
+        PrincipalTeste t(true, true);
+        t.janela->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t.janela.get()));
+        t.ambiente.sons.tocados.clear();
+        frmExibeRelatorio* v = Criar(t, QStringLiteral("15/03/1970"), QStringLiteral("maria da conceição"));
+        QVERIFY(v);
+        Programa& p = *t.ambiente.programa;
+        QCOMPARE(QString::fromStdString(p.NomeCompleto), QStringLiteral("MARIA DA CONCEICAO"));
+        QCOMPARE(QString::fromStdString(p.DataNascimento), QStringLiteral("15/03/1970"));
+        QCOMPARE(v->NomeAnalisado(), p.NomeCompleto);
+        QVERIFY(v->TotalDePaginas() >= 10);
+        QCOMPARE(v->PaginasNaMemoria(), v->TotalDePaginas());
+        QCOMPARE(v->PaginaExibida(), 1);
+        QCOMPARE(t.janela->Status(), QStringLiteral("Navegando: Página 1 de %1").arg(v->TotalDePaginas()));
+        QCOMPARE(p.MargensImpressao.Esquerda, 10.0f);
+        QCOMPARE(p.MargensImpressao.Superior, 5.0f);
+        // The waiting sound loops until the first page's sound cuts it.
+        QCOMPARE(t.ambiente.sons.tocados.size(), 2);
+        QVERIFY(t.ambiente.sons.tocados[0].caminho.endsWith(QStringLiteral("aguarda.wav")));
+        QVERIFY(t.ambiente.sons.tocados[0].repetir);
+        QVERIFY(t.ambiente.sons.tocados[1].caminho.endsWith(QStringLiteral("virafolh.wav")));
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        // Every page carries ink: header on the first, text on all.
+        for (int n = 0; n < v->TotalDePaginas(); ++n) {
+            const QImage& img = v->picFolha(n);
+            int escuros = 0;
+            for (int y = 0; y < img.height(); y += 3)
+                for (int x = 0; x < img.width(); x += 3) escuros += qGray(img.pixel(x, y)) < 128;
+            QVERIFY2(escuros > 200, qPrintable(QStringLiteral("page %1").arg(n + 1)));
+        }
+    }
+
+    void nadaSelecionadoUmaPagina() {
+        PrincipalTeste t(true, true);
+        t.ambiente.programa->Configuracao.CalculosSelecionados.fill(kDesligado);
+        frmExibeRelatorio* v = Criar(t, QStringLiteral("20/08/1978"), QStringLiteral("ANA SILVA"));
+        QVERIFY(v);
+        QCOMPARE(v->TotalDePaginas(), 1);
+        QCOMPARE(t.janela->Status(), QStringLiteral("Navegando: Página 1 de 1"));
+        // One-page analysis: both page buttons only beep, and no sound is played.
+        t.ambiente.sons.tocados.clear();
+        t.janela->picAvanca->click();
+        t.janela->picVolta->click();
+        QCOMPARE(t.ambiente.mensagens.bipes, 2);
+        QVERIFY(t.ambiente.sons.tocados.isEmpty());
+        QCOMPARE(v->PaginaExibida(), 1);
+    }
+
+    void maisDeVinteEUmaPaginas() {
+        PrincipalTeste t(true, true);
+        // Large type makes the analysis far longer than the 21 pages of a fixed store.
+        t.ambiente.programa->Fontes.FonteCorpo.Tamanho = 22;
+        t.ambiente.programa->Fontes.FonteDescricao.Tamanho = 22;
+        frmExibeRelatorio* v = Criar(t, QStringLiteral("20/08/1978"), QStringLiteral("ANA SILVA"));
+        QVERIFY(v);
+        QVERIFY2(v->TotalDePaginas() > 21, qPrintable(QString::number(v->TotalDePaginas())));
+        QCOMPARE(v->PaginasNaMemoria(), v->TotalDePaginas());
+        v->ExibePagina(v->TotalDePaginas());
+        QCOMPARE(v->ImagemExibida().cacheKey(), v->picFolha(v->TotalDePaginas() - 1).cacheKey());
+    }
+
+    void botoesDePagina() {
+        PrincipalTeste t(true, true);
+        frmExibeRelatorio* v = Criar(t, QStringLiteral("20/08/1978"), QStringLiteral("ANA SILVA"));
+        QVERIFY(v);
+        const int total = v->TotalDePaginas();
+        t.ambiente.sons.tocados.clear();
+        t.janela->picVolta->click();
+        QCOMPARE(t.ambiente.mensagens.bipes, 1);
+        t.janela->picAvanca->click();
+        QCOMPARE(v->PaginaExibida(), 2);
+        QCOMPARE(t.janela->Status(), QStringLiteral("Navegando: Página 2 de %1").arg(total));
+        QCOMPARE(t.ambiente.sons.tocados.size(), 1);
+        v->ExibePagina(total);
+        t.ambiente.sons.tocados.clear();
+        t.janela->picAvanca->click();
+        QCOMPARE(t.ambiente.mensagens.bipes, 2);
+        QVERIFY(t.ambiente.sons.tocados.isEmpty());
+        QCOMPARE(v->PaginaExibida(), total);
+    }
+
+    void perguntaSobreAAnaliseExibida() {
+        PrincipalTeste t(true, true);
+        t.janela->show();
+        QVERIFY(QTest::qWaitForWindowExposed(t.janela.get()));
+        frmExibeRelatorio* primeira = Criar(t, QStringLiteral("20/08/1978"), QStringLiteral("ANA SILVA"));
+        QVERIFY(primeira);
+        QCOMPARE(Janelas(t), 1);
+
+        // No: the first analysis stays open and a second one is made.
+        t.ambiente.mensagens.respostas = {RespostaMensagem::Nao};
+        frmExibeRelatorio* segunda = Criar(t, QStringLiteral("01/01/1990"), QStringLiteral("JOSE SOUZA"));
+        QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
+        const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
+        QCOMPARE(m.titulo, QStringLiteral("Advertência:"));
+        QVERIFY(m.texto.startsWith(QStringLiteral("Há uma análise sendo exibida atualmente.")));
+        QCOMPARE(m.icone, IconeMensagem::Pergunta);
+        QCOMPARE(m.botoes, BotoesMensagem::SimNao);
+        QCOMPARE(Janelas(t), 2);
+        QVERIFY(segunda != primeira);
+
+        // Closing one viewer sets the initial status; activating the other restores its own.
+        segunda->ExibePagina(2);
+        QMdiSubWindow* subPrimeira = qobject_cast<QMdiSubWindow*>(primeira->parentWidget());
+        QMdiSubWindow* subSegunda = qobject_cast<QMdiSubWindow*>(segunda->parentWidget());
+        subSegunda->close();
+        QCoreApplication::processEvents();
+        QCOMPARE(t.janela->Status(), frmPrincipal::TextoStatusInicial());
+        t.janela->areaMdi()->setActiveSubWindow(nullptr);
+        t.janela->areaMdi()->setActiveSubWindow(subPrimeira);
+        QCOMPARE(t.janela->Status(), QStringLiteral("Navegando: Página 1 de %1").arg(primeira->TotalDePaginas()));
+
+        // Yes: the shown analysis is closed before the new one is made.
+        t.ambiente.mensagens.respostas = {RespostaMensagem::Sim};
+        QVERIFY(Criar(t, QStringLiteral("01/01/1990"), QStringLiteral("JOSE SOUZA")));
+        QCoreApplication::processEvents();
+        QCOMPARE(Janelas(t), 1);
+    }
+
+    void cancelarMantemAAnaliseExibida() {
+        PrincipalTeste t(true, true);
+        frmExibeRelatorio* v = Criar(t, QStringLiteral("20/08/1978"), QStringLiteral("ANA SILVA"));
+        QVERIFY(v);
+        v->ExibePagina(3);
+        const QString status = t.janela->Status();
+        t.ambiente.sons.tocados.clear();
+        t.ambiente.mensagens.respostas = {RespostaMensagem::Nao};
+        ResponderEntrada({}, {});
+        t.janela->cmdCriaAnalise->click();
+        QCOMPARE(Janelas(t), 1);
+        QCOMPARE(t.janela->JanelaAtiva(), v);
+        QCOMPARE(v->PaginaExibida(), 3);
+        QCOMPARE(t.janela->Status(), status);
+        QVERIFY(t.ambiente.sons.tocados.isEmpty());
+        QCOMPARE(QString::fromStdString(t.ambiente.programa->NomeCompleto), QStringLiteral("Descartar"));
+    }
+
+    void semSonsNenhumSomNaCriacao() {
+        PrincipalTeste t(true, true);
+        t.ambiente.programa->Configuracao.EscutarSons = kDesligado;
+        t.ambiente.sons.tocados.clear();
+        QVERIFY(Criar(t, QStringLiteral("20/08/1978"), QStringLiteral("ANA SILVA")));
+        QVERIFY(t.ambiente.sons.tocados.isEmpty());
+    }
+};
+
+QTEST_MAIN(TesteAnalise)
+#include "teste_analise.moc"

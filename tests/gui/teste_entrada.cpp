@@ -1,0 +1,218 @@
+// The name and birth-date entry dialog: its controls, the date rewritten when the field is left
+// and before acceptance, the checks and their messages, the normalised subject, and the three
+// ways of cancelling.
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "analysis/cp1252.h"
+#include "apoio/duplos.h"
+#include "app/qt/frmEntraNome.h"
+#include "engine/entrada.h"
+
+using namespace oraculandia;
+using namespace oraculandia::teste;
+
+namespace {
+
+// The dialog must be visible: a focus change while it is hidden or closing is not the user
+// leaving the field.
+void SairDoCampo(QLineEdit* campo) {
+    if (!campo->window()->isVisible()) {
+        campo->window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(campo->window()));
+    }
+    QFocusEvent evento(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(campo, &evento);
+    QCoreApplication::processEvents();
+}
+
+// The next widget that Tab reaches after `w`.
+QWidget* ProximoNoTab(QWidget* w) {
+    QWidget* n = w->nextInFocusChain();
+    while (n != w && !(n->focusPolicy() & Qt::TabFocus)) n = n->nextInFocusChain();
+    return n;
+}
+
+} // namespace
+
+class TesteEntrada : public QObject {
+    Q_OBJECT
+
+private slots:
+    void controlesPosicoesEOrdem() {
+        AmbienteTeste a;
+        frmEntraNome d(*a.programa);
+        QCOMPARE(d.windowTitle(), QStringLiteral("Dados para análise..."));
+        QCOMPARE(d.size(), QSize(332, 133));
+        QCOMPARE(d.lblInfo[0]->text(), QStringLiteral("Digite a data do nascimento (dd/mm/aaaa):"));
+        QCOMPARE(d.lblInfo[1]->text(), QStringLiteral("Digite abaixo o NOME COMPLETO:"));
+        QCOMPARE(d.txtDataNasc->geometry(), QRect(3, 24, 82, 21));
+        QCOMPARE(d.txtNome->geometry(), QRect(3, 69, 322, 21));
+        QCOMPARE(d.cmdOk->geometry(), QRect(246, 3, 85, 28));
+        QCOMPARE(d.cmdCancelar->geometry(), QRect(246, 36, 85, 28));
+        QCOMPARE(d.cmdOk->text(), QStringLiteral("&Analisar"));
+        QCOMPARE(d.cmdCancelar->text(), QStringLiteral("Cancela&r"));
+        QVERIFY(d.cmdOk->isDefault());
+        QVERIFY(!d.cmdCancelar->isDefault());
+        for (int i = 0; i < 8; ++i) {
+            QCOMPARE(d.picSigno[static_cast<std::size_t>(i)]->geometry(), QRect(42 * i, 93, 37, 34));
+            QCOMPARE(d.picSigno[static_cast<std::size_t>(i + 8)]->y(), 135);  // below the visible area
+        }
+        QCOMPARE(ProximoNoTab(d.txtDataNasc), static_cast<QWidget*>(d.txtNome));
+        QCOMPARE(ProximoNoTab(d.txtNome), static_cast<QWidget*>(d.cmdOk));
+        QCOMPARE(ProximoNoTab(d.cmdOk), static_cast<QWidget*>(d.cmdCancelar));
+        QVERIFY(d.txtDataNasc->text().isEmpty());
+        QVERIFY(d.txtNome->text().isEmpty());
+    }
+
+    void dataReescritaAoSairDoCampo_data() {
+        QTest::addColumn<QString>("digitado");
+        QTest::addColumn<QString>("esperado");
+        QTest::addColumn<int>("signo");
+        QTest::newRow("ano com dois dígitos") << "20/8/78" << "20/08/1978" << 4;
+        QTest::newRow("sem ano: o ano corrente") << "20/08" << "20/08/2026" << 4;
+        QTest::newRow("já completa") << "15/03/1970" << "15/03/1970" << 10;
+        QTest::newRow("escorpião") << "1/11/2001" << "01/11/2001" << 1;
+    }
+    void dataReescritaAoSairDoCampo() {
+        QFETCH(QString, digitado);
+        QFETCH(QString, esperado);
+        QFETCH(int, signo);
+        AmbienteTeste a;
+        frmEntraNome d(*a.programa);
+        d.txtDataNasc->setText(digitado);
+        SairDoCampo(d.txtDataNasc);
+        QCOMPARE(d.txtDataNasc->text(), esperado);
+        QCOMPARE(QString::fromStdString(a.programa->DataNascimento), esperado);
+        QCOMPARE(d.SignoExibido(), signo);
+        const std::string figura = signo < 10 ? "signo0" + std::to_string(signo) : "signo" + std::to_string(signo);
+        for (std::size_t i = 0; i < 8; ++i) QCOMPARE(d.picSigno[i]->Figura(), figura);
+        for (std::size_t i = 8; i < 16; ++i) QVERIFY(d.picSigno[i]->Figura().empty());
+        QVERIFY(a.mensagens.mostradas.isEmpty());
+    }
+
+    void dataInvalidaSelecionadaSemMensagem() {
+        AmbienteTeste a;
+        frmEntraNome d(*a.programa);
+        d.txtDataNasc->setText(QStringLiteral("31/02/1990"));
+        SairDoCampo(d.txtDataNasc);
+        QCOMPARE(d.txtDataNasc->text(), QStringLiteral("31/02/1990"));
+        QCOMPARE(d.txtDataNasc->selectedText(), QStringLiteral("31/02/1990"));
+        QVERIFY(a.mensagens.mostradas.isEmpty());
+        QCOMPARE(d.SignoExibido(), 0);
+
+        // Analisar then reports the date, even though the name is wrong too.
+        d.txtNome->setText(QStringLiteral("ANA"));
+        d.cmdOk->click();
+        QCOMPARE(a.mensagens.mostradas.size(), 1);
+        QCOMPARE(a.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
+        QCOMPARE(a.mensagens.mostradas[0].texto, QString::fromUtf8(kMensagemDataInvalida));
+        QCOMPARE(a.mensagens.mostradas[0].icone, IconeMensagem::Critico);
+        QCOMPARE(a.mensagens.mostradas[0].botoes, BotoesMensagem::Ok);
+        QCOMPARE(d.result(), 0);
+        QCOMPARE(QString::fromStdString(a.programa->DataNascimento), QStringLiteral("31/02/1990"));
+    }
+
+    void regrasDoNome_data() {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<bool>("aceito");
+        QTest::addColumn<QString>("guardado");
+        QTest::newRow("quatro caracteres") << "ANA " << false << "";
+        QTest::newRow("cinco caracteres") << "ANA S" << true << "ANA S";
+        QTest::newRow("acentos") << "maria da conceição" << true << "MARIA DA CONCEICAO";
+        QTest::newRow("joão") << "joão silva" << true << "JOAO SILVA";
+        QTest::newRow("descartar é um nome") << "descartar" << true << "DESCARTAR";
+        QTest::newRow("só espaços") << "        " << false << "";
+    }
+    void regrasDoNome() {
+        QFETCH(QString, nome);
+        QFETCH(bool, aceito);
+        QFETCH(QString, guardado);
+        AmbienteTeste a;
+        frmEntraNome d(*a.programa);
+        d.txtDataNasc->setText(QStringLiteral("20/08/1978"));
+        d.txtNome->setText(nome);
+        d.cmdOk->click();
+        if (aceito) {
+            QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
+            QCOMPARE(QString::fromStdString(Cp1252ParaUtf8(a.programa->NomeCompleto)), guardado);
+            QCOMPARE(d.windowTitle(), QStringLiteral("Gerando análise, aguarde..."));
+            QVERIFY(!d.cmdOk->isEnabled());
+            QVERIFY(!d.cmdCancelar->isEnabled());
+            QVERIFY(a.mensagens.mostradas.isEmpty());
+        } else {
+            QCOMPARE(d.result(), 0);
+            QCOMPARE(a.mensagens.mostradas.size(), 1);
+            QCOMPARE(a.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
+            QCOMPARE(a.mensagens.mostradas[0].texto, QString::fromUtf8(kMensagemNomeCurto));
+            QVERIFY(a.programa->NomeCompleto.empty());
+        }
+    }
+
+    void nomeVazioSemMensagem() {
+        AmbienteTeste a;
+        frmEntraNome d(*a.programa);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        d.txtDataNasc->setText(QStringLiteral("20/08/1978"));
+        d.cmdOk->click();
+        QVERIFY(a.mensagens.mostradas.isEmpty());
+        QCOMPARE(d.result(), 0);
+        QVERIFY(d.isVisible());
+    }
+
+    void caracteresForaDoWindows1252() {
+        AmbienteTeste a;
+        frmEntraNome d(*a.programa);
+        d.txtDataNasc->setText(QStringLiteral("20/08/1978"));
+        d.txtNome->setText(QStringLiteral("Łukasz Żółw"));
+        d.cmdOk->click();
+        QCOMPARE(d.result(), 0);
+        QCOMPARE(a.mensagens.mostradas.size(), 1);
+        QCOMPARE(a.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
+        QVERIFY(a.mensagens.mostradas[0].texto.contains(QStringLiteral("\"Ł\", \"Ż\"")));
+        QVERIFY(!a.mensagens.mostradas[0].texto.contains(QStringLiteral("\"ó\"")));  // ó is fine
+        QVERIFY(a.programa->NomeCompleto.empty());
+    }
+
+    void enterNoCampoDaDataNormalizaAntesDeGuardar() {
+        AmbienteTeste a;
+        frmEntraNome d(*a.programa);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        d.txtNome->setText(QStringLiteral("ANA SILVA"));
+        d.txtDataNasc->setText(QStringLiteral("20/8/78"));
+        QTest::keyClick(d.txtDataNasc, Qt::Key_Return);
+        QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
+        QCOMPARE(QString::fromStdString(a.programa->DataNascimento), QStringLiteral("20/08/1978"));
+        QCOMPARE(QString::fromStdString(a.programa->NomeCompleto), QStringLiteral("ANA SILVA"));
+    }
+
+    void cancelarPorBotaoEscOuMoldura_data() {
+        QTest::addColumn<int>("modo");
+        QTest::newRow("botão") << 0;
+        QTest::newRow("Esc") << 1;
+        QTest::newRow("moldura") << 2;
+    }
+    void cancelarPorBotaoEscOuMoldura() {
+        QFETCH(int, modo);
+        AmbienteTeste a;
+        a.programa->DataNascimento = "01/01/2000";
+        frmEntraNome d(*a.programa);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        d.txtNome->setText(QStringLiteral("ANA SILVA"));
+        if (modo == 0) d.cmdCancelar->click();
+        if (modo == 1) QTest::keyClick(d.txtNome, Qt::Key_Escape);
+        if (modo == 2) d.close();
+        QCOMPARE(d.result(), static_cast<int>(QDialog::Rejected));
+        QCOMPARE(QString::fromStdString(a.programa->NomeCompleto), QStringLiteral("Descartar"));
+        QCOMPARE(QString::fromStdString(a.programa->DataNascimento), QStringLiteral("01/01/2000"));
+    }
+};
+
+QTEST_MAIN(TesteEntrada)
+#include "teste_entrada.moc"
