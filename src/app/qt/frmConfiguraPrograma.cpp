@@ -64,6 +64,8 @@ frmConfiguraPrograma::frmConfiguraPrograma(Programa& programa, QWidget* pai)
     setObjectName(QStringLiteral("frmConfiguraPrograma"));
     setWindowTitle(QStringLiteral("Configuração..."));
     setModal(true);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
 
     fraFundo = new QGroupBox(
         QStringLiteral("Marque abaixo os números que deverão ser calculados em cada análise:"), this);

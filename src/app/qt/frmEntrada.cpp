@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QThread>
 #include <QTimer>
@@ -31,6 +32,8 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), QColor(0x1d, 0x17, 0x3a));
+        p.setPen(QPen(QColor(0xe8, 0xa8, 0x20), 2));
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
         if (area_.isEmpty())
             return;
         p.setRenderHint(QPainter::Antialiasing);
@@ -69,15 +72,14 @@ frmEntrada::frmEntrada(Programa& programa, QWidget* pai)
     imgEntrada->setFixedSize(kLado, kLado);
     coluna->addWidget(imgEntrada);
     setFixedSize(kLado, kLado);
-    if (pai) {
-        const QRect r = pai->frameGeometry();
-        move(r.center() - QPoint(kLado / 2, kLado / 2));
-    }
 }
 
 frmEntrada::~frmEntrada() = default;
 
 void frmEntrada::showEvent(QShowEvent* evento) {
+    // Centred on the screen, whatever the main window's size is by then.
+    if (QScreen* tela = parentWidget() ? parentWidget()->screen() : screen())
+        move(tela->availableGeometry().center() - QPoint(kLado / 2, kLado / 2));
     QDialog::showEvent(evento);
     if (!animando_) {
         animando_ = true;

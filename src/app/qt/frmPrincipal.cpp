@@ -51,7 +51,7 @@ const char* const kPropriedadeChave = "chaveDaDica";
 frmPrincipal::frmPrincipal(Programa& programa, QWidget* pai)
     : QMainWindow(pai), programa_(programa) {
     setObjectName(QStringLiteral("frmPrincipal"));
-    setWindowIcon(QIcon(QStringLiteral(":/imagens/logotipo.svg")));
+    setWindowIcon(QIcon(QStringLiteral(":/imagens/icone.svg")));
     FimDoPrograma = [] { QCoreApplication::exit(0); };
 
     auto* central = new QWidget(this);
@@ -138,6 +138,7 @@ void frmPrincipal::MontarRodape() {
     picRodape->setObjectName(QStringLiteral("picRodape"));
     picRodape->setFixedHeight(Pixels(kAlturaRodapeTwips));
     picRodape->setAutoFillBackground(true);
+    picRodape->installEventFilter(this);  // its resize places the arrows and the status line
 
     picVolta = new QToolButton(picRodape);
     picVolta->setObjectName(QStringLiteral("picVolta"));
@@ -357,6 +358,8 @@ void frmPrincipal::MostrarDicaDoBotao(QWidget* botao, const QString& texto) {
 
 bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
     const QEvent::Type tipo = evento->type();
+    if (objeto == picRodape && tipo == QEvent::Resize)
+        PosicionarRodape();
     if (tipo == QEvent::MouseMove || tipo == QEvent::Enter) {
         const QVariant chave = objeto->property(kPropriedadeChave);
         if (chave.isValid() && objeto->isWidgetType()) {

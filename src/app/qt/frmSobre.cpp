@@ -17,6 +17,8 @@ frmSobre::frmSobre(Programa& programa, QWidget* pai) : QDialog(pai), programa_(p
     setObjectName(QStringLiteral("frmSobre"));
     setWindowTitle(QStringLiteral("Sobre o Programa de Oraculandia"));
     setModal(true);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
 
     lblInfo0 = new QLabel(QStringLiteral("Este programa de oraculandia foi desenvolvido por:"), this);
     lblInfo0->setObjectName(QStringLiteral("lblInfo_0"));

@@ -74,6 +74,7 @@ int main(int argc, char* argv[]) {
 
     frmPrincipal principal(programa);
     principal.resize(1024, 720);
+    principal.setWindowState(Qt::WindowMaximized);
     principal.Iniciar(!opcoes.isSet(semAbertura));
     // Counted from the end of the start-up, so that the close goes through the normal path.
     if (msFechar >= 0)
