@@ -18,7 +18,9 @@ public:
 
     int Executar(const SecoesAnalise& secoes, const ConfiguracaoPrograma& cfg,
                  const FontesAnalise& fontes) {
+        fontes_ = &fontes;
         posicaoY_ = pag_.NovaPagina(alvo_.Superficie(), g_.LarguraPagina, g_.AlturaPagina, 1);
+        inicioPagina_ = posicaoY_;
         paginas_ = 1;
         for (int c = 1; c <= kNumeroCalculos; ++c) {
             if (!cfg.Selecionado(c)) continue;
@@ -42,14 +44,31 @@ private:
         SuperficieDesenho& s = alvo_.Superficie();
         const float r = pag_.NovaPagina(s, g_.LarguraPagina, g_.AlturaPagina, 2);
         pag_.RestaurarFontesTela(s);
+        inicioPagina_ = r;
         return r;
+    }
+
+    // Height of one line in a font entry, measured on the current page (its font is restored).
+    double AlturaLinha(const FonteTexto& fonte, const FonteTexto& atual) {
+        SuperficieDesenho& s = alvo_.Superficie();
+        AplicarFonte(s, fonte);
+        const double h = s.AlturaTexto("Ag\xEA");
+        AplicarFonte(s, atual);
+        return h;
     }
 
     void Bloco(std::string texto, const FonteTexto& fonte, Tipo tipo) {
         AplicarFonte(alvo_.Superficie(), fonte);
         if (tipo == Tipo::Corpo) alvo_.Superficie().DefinirCor(kCorPreta);
-        if (tipo != Tipo::Descricao &&
-            posicaoY_ + m_.Superior + alvo_.Superficie().AlturaTexto("Ag\xEA") > g_.LimiteTexto)
+        // Room check: a block starts on a new page when its first line does not fit above the
+        // limit. A heading also keeps its first text line with it, and an introduction its
+        // heading and that line, so that neither is left alone at the foot of a page.
+        double necessario = alvo_.Superficie().AlturaTexto("Ag\xEA");
+        if (tipo == Tipo::Titulo)
+            necessario += 5 + AlturaLinha(fontes_->FonteCorpo, fonte);
+        else if (tipo == Tipo::Descricao)
+            necessario += 5 + AlturaLinha(fontes_->FonteTitulo, fonte) + 5 + AlturaLinha(fontes_->FonteCorpo, fonte);
+        if (posicaoY_ + m_.Superior + necessario > g_.LimiteTexto && !PaginaVazia())
             posicaoY_ = QuebraDePagina();
         const double xEsquerda = m_.Esquerda + 2;
         const double xDireita = g_.LarguraPagina - m_.Direita - 2;
@@ -73,12 +92,17 @@ private:
         posicaoY_ = posicaoY_ + 8 - m_.Superior;
     }
 
+    // Nothing drawn yet on this page's text area: a new page would not give more room.
+    bool PaginaVazia() const { return posicaoY_ <= inicioPagina_; }
+
     AlvoPaginas& alvo_;
     Paginacao& pag_;
     GeometriaPagina g_;
     Margens m_;
     float posicaoY_ = 0;
+    float inicioPagina_ = 0;  // where the text of the current page starts, below the margin
     int paginas_ = 0;
+    const FontesAnalise* fontes_ = nullptr;
 };
 
 } // namespace

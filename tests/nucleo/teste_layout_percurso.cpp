@@ -153,6 +153,57 @@ TEST(ImprimirSecoes, AHeadingWithoutRoomForOneLineMovesToTheNextPage) {
     EXPECT_NE(alvo.paginas[1]->Procurar("2"), nullptr);
 }
 
+TEST(ImprimirSecoes, AHeadingIsNotLeftAloneAtTheFootOfAPage) {
+    Cenario c;
+    c.cfg.CalculosSelecionados[1] = kLigado;
+    c.cfg.CalculosSelecionados[2] = kLigado;
+    // Last body line at 242: divider at 252, section 2 from 255 below the margin. Its heading
+    // alone would fit (255 + 5 + 5 <= 272), but not with the first line of its text below it.
+    std::string corpo;
+    for (int i = 0; i < 40; ++i) corpo += "linha\r\n";
+    corpo += "ultima";
+    c.secoes[1].Texto = corpo;
+    AlvoTeste alvo;
+    EXPECT_EQ(c.Executar(alvo), 2);
+    EXPECT_DOUBLE_EQ(alvo.paginas[0]->Procurar("ultima")->y, 242);
+    EXPECT_EQ(alvo.paginas[0]->Procurar("Titulo 2"), nullptr);
+    EXPECT_DOUBLE_EQ(alvo.paginas[1]->Procurar("Titulo 2")->y, 5);
+    EXPECT_DOUBLE_EQ(alvo.paginas[1]->Procurar("Texto 2")->y, 15);
+}
+
+TEST(ImprimirSecoes, AnIntroductionGoesWithItsHeading) {
+    Cenario c;
+    c.cfg.CalculosSelecionados[1] = kLigado;
+    c.cfg.CalculosSelecionados[2] = kLigado;
+    c.secoes[2].Introducao = "Uma introducao";
+    // Section 2 from 245 below the margin: the introduction's line would fit, but not with the
+    // heading and a text line (245 + 5 + 5 + 5 + 5 + 5 + 5 > 272).
+    std::string corpo;
+    for (int i = 0; i < 38; ++i) corpo += "linha\r\n";
+    corpo += "ultima";
+    c.secoes[1].Texto = corpo;
+    AlvoTeste alvo;
+    EXPECT_EQ(c.Executar(alvo), 2);
+    EXPECT_EQ(alvo.paginas[0]->Procurar("Uma introducao"), nullptr);
+    EXPECT_DOUBLE_EQ(alvo.paginas[1]->Procurar("Uma introducao")->y, 5);
+    EXPECT_DOUBLE_EQ(alvo.paginas[1]->Procurar("Titulo 2")->y, 15);
+}
+
+TEST(ImprimirSecoes, ABlockOnAnEmptyPageStartsThereEvenWithoutRoom) {
+    Cenario c;
+    c.g.LimiteTexto = 20;  // less than the header: not even one line fits anywhere
+    c.cfg.CalculosSelecionados[1] = kLigado;
+    c.cfg.CalculosSelecionados[2] = kLigado;
+    AlvoTeste alvo;
+    const int paginas = c.Executar(alvo);
+    EXPECT_LE(paginas, 6);  // at most one page per block and divider, never a run of empty pages
+    EXPECT_NE(alvo.paginas[0]->Procurar("Titulo 1"), nullptr);
+    int blocos = 0;
+    for (const auto& p : alvo.paginas)
+        for (const char* nome : {"Titulo 1", "Texto 1", "Titulo 2", "Texto 2"}) blocos += p->Procurar(nome) != nullptr;
+    EXPECT_EQ(blocos, 4);
+}
+
 TEST(ImprimirSecoes, ADividerWithoutRoomGoesToTheTopOfTheNextPage) {
     Cenario c;
     c.ctx.ImprimirCabecalho = true;

@@ -50,6 +50,11 @@ void QuadroFigura::paintEvent(QPaintEvent*) {
 frmEntraNome::frmEntraNome(Programa& programa, QWidget* pai) : QDialog(pai), programa_(programa) {
     setWindowTitle(QStringLiteral("Dados para análise..."));
     setFixedSize(Tw(4980), Tw(1995));
+    // The positions are those of a small dialog font (8 points, 11 pixels): with the larger
+    // desktop default the first label would run under the buttons.
+    QFont fonte(QStringLiteral("Liberation Sans"));
+    fonte.setPixelSize(11);
+    setFont(fonte);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     lblInfo[0] = new QLabel(QStringLiteral("Digite a data do nascimento (dd/mm/aaaa):"), this);
