@@ -1,0 +1,71 @@
+#pragma once
+// A stand-in for the printer services: the "printer" writes a PDF file (so what was printed can
+// be read back), and the PDF file dialog answers with a path chosen by the test.
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QProcess>
+#include <QStringList>
+
+#include "print/qt/servicos_impressao.h"
+
+namespace oraculandia::teste {
+
+class ServicosImpressaoDuplo : public ServicosImpressao {
+public:
+    ServicosImpressaoDuplo() {
+        QPdfWriter pdf(QString{});
+        pagina = pdf.pageLayout();  // A4 with the PDF writer's printable area
+    }
+    bool HaImpressora() override { return haImpressora; }
+    QPageLayout Pagina() override { return pagina; }
+    std::unique_ptr<QPrinter> Impressora() override {
+        if (!haImpressora)
+            return nullptr;
+        auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        p->setOutputFormat(QPrinter::PdfFormat);
+        p->setPageLayout(pagina);
+        p->setOutputFileName(arquivoImpressora);
+        ++trabalhos;
+        return p;
+    }
+    QString EscolherArquivoPdf(QWidget*, const QString& s) override {
+        sugestoes << s;
+        return arquivoEscolhido;
+    }
+
+    bool haImpressora = false;
+    QString arquivoImpressora;  // where the "printer" puts its pages
+    QPageLayout pagina;
+    QString arquivoEscolhido;   // the file dialog's answer ("" = cancelled)
+    QStringList sugestoes;      // what the file dialog proposed
+    int trabalhos = 0;
+};
+
+// Text of a PDF (all pages, or page `pagina`), as pdftotext reads it in drawing order (the
+// wide gaps of a justified monospaced heading would otherwise split it into columns).
+inline QString TextoPdf(const QString& arquivo, int pagina = 0) {
+    QStringList args{QStringLiteral("-raw")};
+    if (pagina > 0)
+        args << QStringLiteral("-f") << QString::number(pagina) << QStringLiteral("-l")
+             << QString::number(pagina);
+    args << arquivo << QStringLiteral("-");
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), args);
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+inline int PaginasPdf(const QString& arquivo) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {arquivo});
+    p.waitForFinished(60000);
+    for (const QString& linha : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n'))
+        if (linha.startsWith(QStringLiteral("Pages:")))
+            return linha.mid(6).trimmed().toInt();
+    return -1;
+}
+
+} // namespace oraculandia::teste
