@@ -1,0 +1,471 @@
+// The print dialog: margens.dat, the margin boxes and their rule, the preview, Cancel, printing
+// on a printer or into a PDF, and the refusals when there is no printer or no proper file.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+#include <cmath>
+
+#include "apoio/duplos.h"
+#include "print/margens.h"
+#include "print/qt/frmImprimir.h"
+#include "print/qt/valor_margem.h"
+#include "teste_impressao_duplo.h"
+
+using namespace oraculandia;
+using namespace oraculandia::teste;
+
+namespace {
+
+QByteArray BytesMargens(float e, float s, float d, float i) {
+    QByteArray b;
+    for (float v : {e, s, d, i})
+        b.append(reinterpret_cast<const char*>(&v), 4);  // the machine is little-endian
+    return b;
+}
+
+void Preparar(AmbienteTeste& amb) {
+    amb.programa->NomeCompleto = "MARIA DA CONCEICAO";
+    amb.programa->DataNascimento = "15/03/1970";
+    amb.programa->Rodape = LinhasRodapeIniciais();
+    amb.programa->ComporAnalise();
+}
+
+// First row of the preview with a long dark run: the header rule.
+int LinhaDaRegua(const QImage& imagem) {
+    for (int y = 0; y < imagem.height(); ++y) {
+        int escuros = 0;
+        for (int x = 0; x < imagem.width(); ++x)
+            if (qGray(imagem.pixel(x, y)) < 200)
+                ++escuros;
+        if (escuros > imagem.width() / 2)
+            return y;
+    }
+    return -1;
+}
+
+void Digitar(QLineEdit* caixa, const QString& texto) {
+    caixa->selectAll();
+    QTest::keyClick(caixa, Qt::Key_Delete);
+    QTest::keyClicks(caixa, texto);
+}
+
+} // namespace
+
+class TesteImpressao : public QObject {
+    Q_OBJECT
+private slots:
+    void valorNumerico_data();
+    void valorNumerico();
+    void textoMargem();
+    void primeiraAbertura();
+    void arquivoCurto();
+    void limiteExatoEAcima();
+    void exemploDaLarguraDe203();
+    void virgulaTerminaONumero();
+    void negativoAbsurdoRecusado();
+    void previaSegueAsMargens();
+    void focoSelecionaTudo();
+    void cancelarNaoGravaMargens();
+    void fecharPorOutroMeioNaoGuardaNada();
+    void semImpressoraOferecePdf();
+    void pdfPeloDialogo();
+    void pdfSubstituiArquivoExistente();
+    void pastaNaoEArquivo();
+    void pastaInexistente();
+    void impressoraComFalhaMantemMargens();
+    void impressoraImprime();
+};
+
+void TesteImpressao::valorNumerico_data() {
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<double>("valor");
+    QTest::newRow("inteiro") << "10" << 10.0;
+    QTest::newRow("ponto") << "12.5" << 12.5;
+    QTest::newRow("virgula") << "12,5" << 12.0;
+    QTest::newRow("brancos") << " 1 2 . 5 " << 12.5;
+    QTest::newRow("letras") << "abc" << 0.0;
+    QTest::newRow("vazio") << "" << 0.0;
+    QTest::newRow("negativo") << "-3" << -3.0;
+    QTest::newRow("mais") << "+7mm" << 7.0;
+    QTest::newRow("so ponto") << ".5" << 0.5;
+    QTest::newRow("expoente") << "1e1" << 10.0;
+    QTest::newRow("expoente D") << "1.5D1" << 15.0;
+    QTest::newRow("expoente sem digitos") << "12e" << 12.0;
+    QTest::newRow("dois pontos") << "1.2.3" << 1.2;
+    QTest::newRow("sinal no meio") << "4-2" << 4.0;
+    QTest::newRow("minusculo") << "1e-400" << 0.0;
+}
+
+void TesteImpressao::valorNumerico() {
+    QFETCH(QString, texto);
+    QFETCH(double, valor);
+    QCOMPARE(ValorNumerico(texto), valor);
+}
+
+void TesteImpressao::textoMargem() {
+    QCOMPARE(TextoMargem(10.0f), QStringLiteral("10"));
+    QCOMPARE(TextoMargem(12.5f), QStringLiteral("12.5"));
+    QCOMPARE(TextoMargem(0.1f), QStringLiteral("0.1"));
+    QCOMPARE(TextoMargem(-3.0f), QStringLiteral("-3"));
+    QCOMPARE(TextoMargem(40.58889f), QStringLiteral("40.58889"));
+    // What a box shows reads back as the same single-precision value.
+    for (float v : {12.5f, 0.1f, 40.58889f, 57.988f, 1e-5f, 123456.7f})
+        QCOMPARE(static_cast<float>(ValorNumerico(TextoMargem(v))), v);
+}
+
+void TesteImpressao::primeiraAbertura() {
+    AmbienteTeste amb;
+    ServicosImpressaoDuplo servicos;
+    frmImprimir f(*amb.programa, servicos);
+    QCOMPARE(f.windowTitle(), QStringLiteral("Imprimir:"));
+    for (QLineEdit* c : {f.txtEsquerda, f.txtSuperior, f.txtDireita, f.txtInferior})
+        QCOMPARE(c->text(), QStringLiteral("10"));
+    const QByteArray bytes = amb.Ler("margens.dat");
+    QVERIFY(bytes.size() >= 16);
+    QCOMPARE(bytes.left(16), QByteArray::fromHex("000020410000204100002041" "00002041"));
+    QCOMPARE(amb.programa->MargensImpressao.Superior, 10.0f);
+    QVERIFY(f.chkPretoEmBranco->isChecked());        // default on
+    QVERIFY(!f.chkImprimirFolhaRosto->isChecked());  // default off
+    QVERIFY(!f.Desenhando);
+    QVERIFY(amb.mensagens.mostradas.isEmpty());
+    QCOMPARE(f.chkPretoEmBranco->text(), QStringLiteral("Imprimir em Preto e Branco"));
+    QCOMPARE(f.chkImprimirFolhaRosto->text(), QStringLiteral("Imprimir Folha de Rosto"));
+    QCOMPARE(f.cmdCancelar->text(), QStringLiteral("Cancela&r"));
+    QCOMPARE(f.cmdImprimir->text(), QStringLiteral("I&mprimir"));
+    QCOMPARE(f.cmdSalvarPdf->text(), QStringLiteral("Salvar em &PDF..."));
+    // Without a printer the page is A4 with the PDF writer's printable area.
+    QVERIFY(std::abs(f.LarguraImprimivel() - (210.0 - 2 * 25.4 * 10 / 72)) < 0.02);
+    QVERIFY(std::abs(f.AlturaImprimivel() - (297.0 - 2 * 25.4 * 10 / 72)) < 0.02);
+}
+
+void TesteImpressao::arquivoCurto() {
+    AmbienteTeste amb;
+    QFile arquivo(amb.Arquivo("margens.dat"));
+    QVERIFY(arquivo.open(QIODevice::WriteOnly));
+    arquivo.write(BytesMargens(5, 6, 7, 8).left(6));  // left 5, the rest missing
+    arquivo.close();
+    ServicosImpressaoDuplo servicos;
+    frmImprimir f(*amb.programa, servicos);
+    QCOMPARE(f.txtEsquerda->text(), QStringLiteral("5"));
+    QCOMPARE(f.txtSuperior->text(), QStringLiteral("10"));
+    QCOMPARE(f.txtDireita->text(), QStringLiteral("10"));
+    QCOMPARE(f.txtInferior->text(), QStringLiteral("10"));
+}
+
+void TesteImpressao::limiteExatoEAcima() {
+    AmbienteTeste amb;
+    ServicosImpressaoDuplo servicos;
+    frmImprimir f(*amb.programa, servicos);
+    f.show();
+
+    const double limite = 0.2 * f.LarguraImprimivel();
+    f.txtEsquerda->setText(QString::number(limite, 'g', 17));
+    QVERIFY(amb.mensagens.mostradas.isEmpty());  // the limit itself is accepted
+    QCOMPARE(amb.programa->MargensImpressao.Esquerda, static_cast<float>(limite));
+    const QString aceito = f.txtEsquerda->text();
+
+    const double acima = std::nextafter(limite, 1e9);
+    f.txtEsquerda->setText(QString::number(acima, 'g', 17));
+    QCOMPARE(amb.mensagens.mostradas.size(), 1);
+    const MensagemMostrada& m = amb.mensagens.mostradas[0];
+    QCOMPARE(m.titulo, QStringLiteral("Informação:"));
+    QCOMPARE(m.texto, QStringLiteral("A margem esquerda não pode ser maior que %1mm")
+                          .arg(static_cast<int>(std::floor(limite))));
+    QCOMPARE(m.icone, IconeMensagem::Exclamacao);
+    QCOMPARE(m.botoes, BotoesMensagem::Ok);
+    // The box shows the last value drawn again, and the preview was drawn with it.
+    QCOMPARE(f.txtEsquerda->text(), TextoMargem(static_cast<float>(limite)));
+    QCOMPARE(static_cast<float>(ValorNumerico(aceito)), static_cast<float>(limite));
+    QCOMPARE(amb.programa->MargensImpressao.Esquerda, static_cast<float>(limite));
+
+    // The height gives the limit of the top and bottom margins.
+    const double limiteAltura = 0.2 * f.AlturaImprimivel();
+    f.txtInferior->setText(QString::number(limiteAltura, 'g', 17));
+    QCOMPARE(amb.mensagens.mostradas.size(), 1);
+    f.txtSuperior->setText(QString::number(limiteAltura + 0.01, 'g', 17));
+    QCOMPARE(amb.mensagens.mostradas.size(), 2);
+    QCOMPARE(amb.mensagens.mostradas[1].texto,
+             QStringLiteral("A margem superior não pode ser maior que %1mm")
+                 .arg(static_cast<int>(std::floor(limiteAltura))));
+    QCOMPARE(f.txtSuperior->text(), QStringLiteral("10"));
+    f.txtDireita->setText(QStringLiteral("99"));
+    QVERIFY(amb.mensagens.mostradas.last().texto.startsWith(
+        QStringLiteral("A margem direita não pode ser maior que ")));
+    f.txtInferior->setText(QStringLiteral("99"));
+    QVERIFY(amb.mensagens.mostradas.last().texto.startsWith(
+        QStringLiteral("A margem inferior não pode ser maior que ")));
+    QCOMPARE(f.txtInferior->text(), TextoMargem(static_cast<float>(limiteAltura)));
+}
+
+void TesteImpressao::exemploDaLarguraDe203() {
+    AmbienteTeste amb;
+    ServicosImpressaoDuplo servicos;
+    servicos.pagina = QPageLayout(QPageSize(QSizeF(215.9, 279.4), QPageSize::Millimeter),
+                                  QPageLayout::Portrait, QMarginsF(6.35, 6.35, 6.35, 6.35),
+                                  QPageLayout::Millimeter);
+    frmImprimir f(*amb.programa, servicos);
+    QVERIFY(std::abs(f.LarguraImprimivel() - 203.2) < 1e-6);
+    Digitar(f.txtDireita, QStringLiteral("40.6"));
+    QVERIFY(amb.mensagens.mostradas.isEmpty());
+    Digitar(f.txtDireita, QStringLiteral("40.65"));
+    QCOMPARE(amb.mensagens.mostradas.size(), 1);
+    QCOMPARE(amb.mensagens.mostradas[0].texto, QStringLiteral("A margem direita não pode ser maior que 40mm"));
+    QCOMPARE(f.txtDireita->text(), QStringLiteral("40.6"));
+}
+
+void TesteImpressao::virgulaTerminaONumero() {
+    AmbienteTeste amb;
+    Preparar(amb);
+    ServicosImpressaoDuplo servicos;
+    servicos.haImpressora = true;
+    servicos.arquivoImpressora = amb.Arquivo("impressora.pdf");
+    frmImprimir f(*amb.programa, servicos);
+    f.show();
+    Digitar(f.txtEsquerda, QStringLiteral("12,5"));
+    QCOMPARE(amb.programa->MargensImpressao.Esquerda, 12.0f);
+    Digitar(f.txtSuperior, QStringLiteral("margem"));
+    QCOMPARE(amb.programa->MargensImpressao.Superior, 0.0f);
+    QVERIFY(amb.mensagens.mostradas.isEmpty());
+    f.cmdImprimir->click();
+    QCOMPARE(amb.Ler("margens.dat").left(16), BytesMargens(12, 0, 10, 10));
+}
+
+void TesteImpressao::negativoAbsurdoRecusado() {
+    AmbienteTeste amb;
+    ServicosImpressaoDuplo servicos;
+    frmImprimir f(*amb.programa, servicos);
+    f.show();
+    Digitar(f.txtEsquerda, QStringLiteral("-5"));  // negative margins are allowed
+    QVERIFY(amb.mensagens.mostradas.isEmpty());
+    QCOMPARE(amb.programa->MargensImpressao.Esquerda, -5.0f);
+    f.txtEsquerda->setText(QStringLiteral("-1e300"));  // but not one that makes no page at all
+    QCOMPARE(amb.mensagens.mostradas.size(), 1);
+    QVERIFY(amb.mensagens.mostradas[0].texto.startsWith(QStringLiteral("A margem esquerda não pode ser menor que -")));
+    QCOMPARE(f.txtEsquerda->text(), QStringLiteral("-5"));
+}
+
+void TesteImpressao::previaSegueAsMargens() {
+    AmbienteTeste amb;
+    Preparar(amb);
+    ServicosImpressaoDuplo servicos;
+    frmImprimir f(*amb.programa, servicos);
+    f.show();
+    const QImage antes = f.picExemplo->Imagem();
+    QVERIFY(!antes.isNull());
+    const int regua = LinhaDaRegua(antes);
+    QVERIFY(regua > 0);
+    Digitar(f.txtSuperior, QStringLiteral("40"));
+    const int reguaDepois = LinhaDaRegua(f.picExemplo->Imagem());
+    // 30 mm more of top margin, on a preview about a sixth of the page's size.
+    const double pxPorMm = antes.dotsPerMeterY() / 1000.0 * 45.5 / f.AlturaImprimivel();
+    QVERIFY2(std::abs((reguaDepois - regua) - 30 * pxPorMm) <= 2.0,
+             qPrintable(QStringLiteral("%1 -> %2").arg(regua).arg(reguaDepois)));
+}
+
+void TesteImpressao::focoSelecionaTudo() {
+    AmbienteTeste amb;
+    ServicosImpressaoDuplo servicos;
+    frmImprimir f(*amb.programa, servicos);
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    f.activateWindow();
+    f.txtInferior->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(f.txtInferior->selectedText(), QStringLiteral("10"));
+}
+
+void TesteImpressao::cancelarNaoGravaMargens() {
+    AmbienteTeste amb;
+    QFile arquivo(amb.Arquivo("margens.dat"));
+    QVERIFY(arquivo.open(QIODevice::WriteOnly));
+    arquivo.write(BytesMargens(5, 6, 7, 8) + QByteArray(152, 'z'));
+    arquivo.close();
+    const QByteArray antes = amb.Ler("margens.dat");
+    ServicosImpressaoDuplo servicos;
+    {
+        frmImprimir f(*amb.programa, servicos);
+        QCOMPARE(f.txtEsquerda->text(), QStringLiteral("5"));
+        QCOMPARE(f.txtInferior->text(), QStringLiteral("8"));
+        Digitar(f.txtEsquerda, QStringLiteral("20"));
+        f.chkPretoEmBranco->setChecked(false);
+        f.chkImprimirFolhaRosto->setChecked(true);
+        f.cmdCancelar->click();
+        QCOMPARE(f.result(), int(QDialog::Rejected));
+    }
+    QCOMPARE(amb.Ler("margens.dat"), antes);
+    // The two options are taken; the margins in memory keep the values last drawn.
+    QCOMPARE(amb.programa->Configuracao.PretoEmBranco, kDesligado);
+    QCOMPARE(amb.programa->Configuracao.ImprimirFolhaRosto, kLigado);
+    QCOMPARE(amb.programa->MargensImpressao.Esquerda, 20.0f);
+    frmImprimir g(*amb.programa, servicos);
+    QCOMPARE(g.txtEsquerda->text(), QStringLiteral("5"));
+    QVERIFY(!g.chkPretoEmBranco->isChecked());
+    QVERIFY(g.chkImprimirFolhaRosto->isChecked());
+}
+
+void TesteImpressao::fecharPorOutroMeioNaoGuardaNada() {
+    AmbienteTeste amb;
+    ServicosImpressaoDuplo servicos;
+    frmImprimir f(*amb.programa, servicos);
+    f.show();
+    f.chkPretoEmBranco->setChecked(false);
+    QTest::keyClick(&f, Qt::Key_Escape);
+    QVERIFY(!f.isVisible());
+    QCOMPARE(amb.programa->Configuracao.PretoEmBranco, kLigado);
+}
+
+void TesteImpressao::semImpressoraOferecePdf() {
+    AmbienteTeste amb;
+    Preparar(amb);
+    ServicosImpressaoDuplo servicos;
+    frmImprimir f(*amb.programa, servicos);
+    f.show();
+    amb.mensagens.respostas = {RespostaMensagem::Nao};
+    f.cmdImprimir->click();
+    QCOMPARE(amb.mensagens.mostradas.size(), 1);
+    const MensagemMostrada& m = amb.mensagens.mostradas[0];
+    QCOMPARE(m.titulo, QStringLiteral("Aviso:"));
+    QCOMPARE(m.icone, IconeMensagem::Pergunta);
+    QCOMPARE(m.botoes, BotoesMensagem::SimNao);
+    QVERIFY(m.texto.contains(QStringLiteral("impressora")));
+    QVERIFY(m.texto.contains(QStringLiteral("PDF")));
+    QVERIFY(servicos.sugestoes.isEmpty());
+    QVERIFY(f.isVisible());
+
+    // Yes: the PDF file dialog, proposing the subject's name in the documents folder.
+    amb.mensagens.respostas = {RespostaMensagem::Sim};
+    f.cmdImprimir->click();
+    QCOMPARE(servicos.sugestoes.size(), 1);
+    QCOMPARE(QFileInfo(servicos.sugestoes[0]).fileName(), QStringLiteral("MARIA DA CONCEICAO.pdf"));
+    QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(documentos).isDir())
+        documentos = QDir::homePath();
+    QCOMPARE(QFileInfo(servicos.sugestoes[0]).absolutePath(), QDir(documentos).absolutePath());
+    QVERIFY(f.isVisible());  // the file dialog was cancelled: nothing happened
+    QVERIFY(QDir(amb.Pasta()).entryList({QStringLiteral("*.pdf")}).isEmpty());
+}
+
+void TesteImpressao::pdfPeloDialogo() {
+    AmbienteTeste amb(true);
+    Preparar(amb);
+    ServicosImpressaoDuplo servicos;
+    servicos.arquivoEscolhido = amb.Arquivo("relatorio");  // the extension is added
+    frmImprimir f(*amb.programa, servicos);
+    f.show();
+    Digitar(f.txtEsquerda, QStringLiteral("15"));
+    f.chkImprimirFolhaRosto->setChecked(true);
+    f.chkPretoEmBranco->setChecked(false);
+    f.cmdSalvarPdf->click();
+    QCOMPARE(f.result(), int(QDialog::Accepted));
+    const QString pdf = amb.Arquivo("relatorio.pdf");
+    QVERIFY(QFile::exists(pdf));
+    QVERIFY(PaginasPdf(pdf) >= 3);
+    QVERIFY(TextoPdf(pdf, 1).contains(QStringLiteral("Numerológica")));
+    QCOMPARE(amb.mensagens.mostradas.size(), 1);
+    QCOMPARE(amb.mensagens.mostradas[0].titulo, QStringLiteral("Informação:"));
+    QVERIFY(amb.mensagens.mostradas[0].texto.contains(QStringLiteral("relatorio.pdf")));
+    QCOMPARE(amb.Ler("margens.dat").left(16), BytesMargens(15, 10, 10, 10));
+    QCOMPARE(amb.programa->Configuracao.ImprimirFolhaRosto, kLigado);
+    QCOMPARE(amb.programa->Configuracao.PretoEmBranco, kDesligado);
+    // No temporary file is left behind.
+    const QStringList restos = QDir(amb.Pasta()).entryList({QStringLiteral(".oraculandia-*")},
+                                                           QDir::Files | QDir::Hidden);
+    QVERIFY2(restos.isEmpty(), qPrintable(restos.join(u' ')));
+}
+
+void TesteImpressao::pdfSubstituiArquivoExistente() {
+    AmbienteTeste amb(true);
+    Preparar(amb);
+    QFile antigo(amb.Arquivo("antigo.pdf"));
+    QVERIFY(antigo.open(QIODevice::WriteOnly));
+    antigo.write("texto antigo");
+    antigo.close();
+    ServicosImpressaoDuplo servicos;
+    servicos.arquivoEscolhido = amb.Arquivo("antigo.pdf");
+    frmImprimir f(*amb.programa, servicos);
+    f.cmdSalvarPdf->click();
+    QVERIFY(amb.Ler("antigo.pdf").startsWith("%PDF"));
+}
+
+void TesteImpressao::pastaNaoEArquivo() {
+    AmbienteTeste amb(true);
+    Preparar(amb);
+    QVERIFY(QDir(amb.Pasta()).mkdir(QStringLiteral("documentos")));
+    QVERIFY(QDir(amb.Pasta()).mkdir(QStringLiteral("saida.pdf")));
+    ServicosImpressaoDuplo servicos;
+    frmImprimir f(*amb.programa, servicos);
+    f.show();
+    for (const char* nome : {"documentos", "saida.pdf"}) {
+        servicos.arquivoEscolhido = amb.Arquivo(nome);
+        amb.mensagens.mostradas.clear();
+        f.cmdSalvarPdf->click();
+        QCOMPARE(amb.mensagens.mostradas.size(), 1);
+        QCOMPARE(amb.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
+        QCOMPARE(amb.mensagens.mostradas[0].icone, IconeMensagem::Critico);
+        QVERIFY(amb.mensagens.mostradas[0].texto.contains(QStringLiteral("pasta")));
+        QVERIFY(f.isVisible());
+        QVERIFY(QFileInfo(amb.Arquivo(nome)).isDir());
+        QVERIFY(QDir(amb.Arquivo(nome)).isEmpty());
+    }
+    QVERIFY(!QFile::exists(amb.Arquivo("documentos.pdf")));
+    QVERIFY(!QFile::exists(amb.Arquivo("margens.dat")) ||
+            amb.Ler("margens.dat").left(16) == BytesMargens(10, 10, 10, 10));
+}
+
+void TesteImpressao::pastaInexistente() {
+    AmbienteTeste amb(true);
+    Preparar(amb);
+    ServicosImpressaoDuplo servicos;
+    servicos.arquivoEscolhido = amb.Arquivo("nao-existe/analise.pdf");
+    frmImprimir f(*amb.programa, servicos);
+    f.show();
+    f.cmdSalvarPdf->click();
+    QCOMPARE(amb.mensagens.mostradas.size(), 1);
+    QCOMPARE(amb.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
+    QVERIFY(f.isVisible());
+    QVERIFY(!QDir(amb.Arquivo("nao-existe")).exists());
+}
+
+void TesteImpressao::impressoraComFalhaMantemMargens() {
+    AmbienteTeste amb(true);
+    Preparar(amb);
+    QVERIFY(QDir(amb.Pasta()).mkdir(QStringLiteral("fila")));
+    ServicosImpressaoDuplo servicos;
+    servicos.haImpressora = true;
+    servicos.arquivoImpressora = amb.Arquivo("fila");  // a printer that cannot take the job
+    frmImprimir f(*amb.programa, servicos);
+    f.show();
+    Digitar(f.txtInferior, QStringLiteral("22.5"));
+    f.chkImprimirFolhaRosto->setChecked(true);
+    f.cmdImprimir->click();
+    QCOMPARE(servicos.trabalhos, 1);
+    QCOMPARE(amb.mensagens.mostradas.size(), 1);
+    const MensagemMostrada& m = amb.mensagens.mostradas[0];
+    QCOMPARE(m.titulo, QStringLiteral("Erro:"));
+    QCOMPARE(m.icone, IconeMensagem::Critico);
+    QVERIFY(m.texto.contains(QStringLiteral("imprimir")));
+    QCOMPARE(amb.Ler("margens.dat").left(16), BytesMargens(10, 10, 10, 22.5f));
+    QCOMPARE(amb.programa->Configuracao.ImprimirFolhaRosto, kLigado);
+    QVERIFY(f.isVisible());  // the user may try again or save a PDF
+    QVERIFY(f.picExemplo->Imagem().width() > 0);
+    QCOMPARE(LinhaDaRegua(f.picExemplo->Imagem()) > 0, true);  // the preview is back
+}
+
+void TesteImpressao::impressoraImprime() {
+    AmbienteTeste amb(true);
+    Preparar(amb);
+    ServicosImpressaoDuplo servicos;
+    servicos.haImpressora = true;
+    servicos.arquivoImpressora = amb.Arquivo("impressora.pdf");
+    frmImprimir f(*amb.programa, servicos);
+    f.show();
+    f.cmdImprimir->click();
+    QCOMPARE(f.result(), int(QDialog::Accepted));
+    QVERIFY(!f.isVisible());
+    QVERIFY(amb.mensagens.mostradas.isEmpty());  // printing needs no message
+    QVERIFY(PaginasPdf(servicos.arquivoImpressora) >= 3);
+    QVERIFY(servicos.sugestoes.isEmpty());
+}
+
+QTEST_MAIN(TesteImpressao)
+#include "teste_impressao.moc"
