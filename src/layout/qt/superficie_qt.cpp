@@ -5,6 +5,8 @@
 #include <QSvgRenderer>
 #include <array>
 #include <map>
+#include <optional>
+#include <unordered_map>
 
 #include "analysis/cp1252.h"
 
@@ -112,39 +114,58 @@ void SuperficieQt::DefinirItalico(bool italico) {
 }
 void SuperficieQt::DefinirCor(uint32_t rgb) { cor_ = QColor::fromRgb(static_cast<QRgb>(rgb | 0xFF000000u)); }
 
-const QFont& SuperficieQt::FonteQt() {
-    if (!fonte_) {
-        QFont f(FamiliaReal(Texto(nomeFonte_)));
-        // A size of 0 or less (a bad settings file) would make Qt fall back to its default.
-        const double pontos = tamanho_ > 0 ? tamanho_ : 1;
-        f.setPointSizeF(pontos * 2540.0 / dpiY_);
-        f.setBold(negrito_);
-        f.setItalic(italico_);
-        f.setHintingPreference(QFont::PreferNoHinting);
-        fonte_ = f;
+namespace {
+
+struct HashTexto {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view t) const noexcept { return std::hash<std::string_view>{}(t); }
+};
+
+} // namespace
+
+struct SuperficieQt::Medidas {
+    QFont fonte;
+    std::optional<QFontMetricsF> metricas;
+    std::unordered_map<std::string, double, HashTexto, std::equal_to<>> larguras;
+    std::unordered_map<std::string, QStaticText, HashTexto, std::equal_to<>> palavras;
+};
+
+SuperficieQt::Medidas& SuperficieQt::MedidasDaFonte() {
+    if (!medidas_) {
+        static std::unordered_map<std::string, std::unique_ptr<Medidas>> porFonte;
+        std::string chave = nomeFonte_;
+        chave += '|' + std::to_string(tamanho_) + '|' + std::to_string(negrito_) + std::to_string(italico_) + '|' +
+                 std::to_string(dpiX_) + 'x' + std::to_string(dpiY_);
+        std::unique_ptr<Medidas>& m = porFonte[chave];
+        if (!m) {
+            m = std::make_unique<Medidas>();
+            QFont f(FamiliaReal(Texto(nomeFonte_)));
+            // A size of 0 or less (a bad settings file) would make Qt fall back to its default.
+            const double pontos = tamanho_ > 0 ? tamanho_ : 1;
+            f.setPointSizeF(pontos * 2540.0 / dpiY_);
+            f.setBold(negrito_);
+            f.setItalic(italico_);
+            f.setHintingPreference(QFont::PreferNoHinting);
+            m->fonte = f;
+            m->metricas.emplace(f, dispositivo_);
+        }
+        medidas_ = m.get();
+        fonte_ = &medidas_->fonte;
+        metricas_ = &*medidas_->metricas;
     }
-    return *fonte_;
+    return *medidas_;
 }
 
-const QFontMetricsF& SuperficieQt::Metricas() {
-    if (!metricas_) {
-        metricas_.emplace(FonteQt(), dispositivo_);
-        static std::unordered_map<std::string, std::unordered_map<std::string, double>> porFonte;
-        std::string chave = nomeFonte_;
-        chave += '|' + std::to_string(tamanho_) + '|' + std::to_string(negrito_) +
-                 std::to_string(italico_) + '|' + std::to_string(dpiY_);
-        larguras_ = &porFonte[chave];
-    }
-    return *metricas_;
-}
+const QFont& SuperficieQt::FonteQt() { return MedidasDaFonte().fonte; }
+
+const QFontMetricsF& SuperficieQt::Metricas() { return *MedidasDaFonte().metricas; }
 
 double SuperficieQt::LarguraTexto(std::string_view texto) {
-    const QFontMetricsF& fm = Metricas();
-    const std::string chave(texto);
-    auto it = larguras_->find(chave);
-    if (it != larguras_->end()) return it->second;
-    const double largura = fm.horizontalAdvance(Texto(texto)) / kUnidade;
-    larguras_->emplace(chave, largura);
+    Medidas& m = MedidasDaFonte();
+    auto it = m.larguras.find(texto);
+    if (it != m.larguras.end()) return it->second;
+    const double largura = m.metricas->horizontalAdvance(Texto(texto)) / kUnidade;
+    m.larguras.emplace(std::string(texto), largura);
     return largura;
 }
 
@@ -152,10 +173,19 @@ double SuperficieQt::AlturaTexto(std::string_view) { return Metricas().lineSpaci
 
 void SuperficieQt::Imprimir(std::string_view texto) {
     if (texto.empty()) return;
-    const QFontMetricsF& fm = Metricas();
-    pintor_->setFont(FonteQt());
+    Medidas& m = MedidasDaFonte();
+    if (pintor_->font() != m.fonte) pintor_->setFont(m.fonte);
     pintor_->setPen(cor_);
-    pintor_->drawText(QPointF(x_ * kUnidade, y_ * kUnidade + fm.ascent()), Texto(texto));
+    // Words are drawn from their shaped form, kept per font: shaping is most of the cost of
+    // drawing text, and an analysis repeats its words many times.
+    auto it = m.palavras.find(texto);
+    if (it == m.palavras.end()) {
+        QStaticText estatico(Texto(texto));
+        estatico.setTextFormat(Qt::PlainText);
+        estatico.setPerformanceHint(QStaticText::ModerateCaching);
+        it = m.palavras.emplace(std::string(texto), std::move(estatico)).first;
+    }
+    pintor_->drawStaticText(QPointF(x_ * kUnidade, y_ * kUnidade), it->second);
 }
 
 void SuperficieQt::ImprimirLinha(std::string_view texto) {

@@ -14,6 +14,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QStaticText>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -81,8 +82,10 @@ public:
 
 private:
     void Iniciar();
-    void FonteMudou() { fonte_.reset(); metricas_.reset(); larguras_ = nullptr; }
+    void FonteMudou() { fonte_ = nullptr; metricas_ = nullptr; medidas_ = nullptr; }
     const QFontMetricsF& Metricas();
+    struct Medidas;
+    Medidas& MedidasDaFonte();
 
     QPaintDevice* dispositivo_;
     std::unique_ptr<QPainter> proprio_;
@@ -93,11 +96,12 @@ private:
     double tamanho_ = 10;
     bool negrito_ = false, italico_ = false;
     QColor cor_ = Qt::black;
-    std::optional<QFont> fonte_;
-    std::optional<QFontMetricsF> metricas_;
-    // Widths already measured in the current font (shared by every surface with that font and
-    // resolution): the layout measures the same words again and again.
-    std::unordered_map<std::string, double>* larguras_ = nullptr;
+    // The font, its metrics, the widths already measured and the words already shaped, shared by
+    // every surface with the same font and resolution: the layout measures and draws the same
+    // words again and again, page after page.
+    Medidas* medidas_ = nullptr;
+    const QFont* fonte_ = nullptr;
+    const QFontMetricsF* metricas_ = nullptr;
 };
 
 } // namespace oraculandia
