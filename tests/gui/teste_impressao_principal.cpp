@@ -1,0 +1,162 @@
+// The main window's entries into printing, the footer dialog and the editor: which dialog opens,
+// with which subject, and what the main window does afterwards.
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+#include "apoio/principal_teste.h"
+#include "editor/frmSelecionaAlteracao.h"
+#include "layout/qt/frmConfiguraRodape.h"
+#include "print/qt/frmImprimir.h"
+#include "teste_impressao_duplo.h"
+#include "viewer/frmExibeRelatorio.h"
+
+using namespace oraculandia;
+using namespace oraculandia::teste;
+
+namespace {
+
+frmExibeRelatorio* CriarAnalise(PrincipalTeste& t, const char* nome, const char* data) {
+    Programa& p = *t.ambiente.programa;
+    p.NomeCompleto = nome;
+    p.DataNascimento = data;
+    p.ComporAnalise();
+    t.janela->ImprimirAnaliseNoMonitor();
+    return t.janela->JanelaAtiva();
+}
+
+// Puts the test's printer services in place for one test.
+struct ComServicos {
+    explicit ComServicos(ServicosImpressao& s) { DefinirServicosImpressao(&s); }
+    ~ComServicos() { DefinirServicosImpressao(nullptr); }
+};
+
+} // namespace
+
+class TesteImpressaoPrincipal : public QObject {
+    Q_OBJECT
+private slots:
+    void imprimirSemAnaliseRecusa();
+    void imprimirUsaOSujeitoDaJanelaAtiva();
+    void imprimirEmPdfPelaJanelaPrincipal();
+    void rodapeRecarregadoDepoisDoDialogo();
+    void editorAbrePelaJanelaPrincipal();
+};
+
+void TesteImpressaoPrincipal::imprimirSemAnaliseRecusa() {
+    PrincipalTeste t;
+    ServicosImpressaoDuplo servicos;
+    ComServicos com(servicos);
+    bool abriu = false;
+    AoAbrirModal([&](QWidget* w) {
+        abriu = true;
+        w->close();
+    });
+    t.janela->cmdImprimir->click();
+    QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
+    const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
+    QCOMPARE(m.titulo, QStringLiteral("Informação:"));
+    QCOMPARE(m.texto,
+             QStringLiteral("Para você poder imprimir uma análise é fundamental que exista uma "
+                            "análise sendo exibida em seu monitor. Para isso, clique no primeiro "
+                            "botão e crie uma análise. Depois clique novamente neste botão para "
+                            "imprimir."));
+    QCOMPARE(m.icone, IconeMensagem::Informacao);
+    QTest::qWait(50);
+    QVERIFY(!abriu);
+}
+
+void TesteImpressaoPrincipal::imprimirUsaOSujeitoDaJanelaAtiva() {
+    PrincipalTeste t(true, true);
+    ServicosImpressaoDuplo servicos;
+    ComServicos com(servicos);
+    frmExibeRelatorio* maria = CriarAnalise(t, "MARIA DA CONCEICAO", "15/03/1970");
+    QVERIFY(CriarAnalise(t, "JOSE DA SILVA", "01/01/1980"));
+    for (QMdiSubWindow* sub : t.janela->areaMdi()->subWindowList())
+        if (sub->widget() == maria)
+            t.janela->areaMdi()->setActiveSubWindow(sub);
+    bool visto = false;
+    AoAbrirModal([&](QWidget* w) {
+        auto* dialogo = qobject_cast<frmImprimir*>(w);
+        QVERIFY(dialogo);
+        visto = true;
+        QCOMPARE(t.ambiente.programa->NomeCompleto, std::string("MARIA DA CONCEICAO"));
+        QVERIFY(t.janela->Ocupado());  // the main window's hourglass while the dialog is up
+        dialogo->cmdCancelar->click();
+    });
+    t.janela->cmdImprimir->click();
+    QVERIFY(visto);
+    QVERIFY(!t.janela->Ocupado());
+    QVERIFY(t.ambiente.mensagens.mostradas.isEmpty());
+}
+
+void TesteImpressaoPrincipal::imprimirEmPdfPelaJanelaPrincipal() {
+    PrincipalTeste t(true, true);
+    ServicosImpressaoDuplo servicos;
+    servicos.arquivoEscolhido = t.ambiente.Arquivo("maria.pdf");
+    ComServicos com(servicos);
+    QVERIFY(CriarAnalise(t, "MARIA DA CONCEICAO", "15/03/1970"));
+    const int paginasNaTela = t.janela->JanelaAtiva()->TotalDePaginas();
+    AoAbrirModal([&](QWidget* w) {
+        auto* dialogo = qobject_cast<frmImprimir*>(w);
+        QVERIFY(dialogo);
+        dialogo->cmdSalvarPdf->click();
+    });
+    t.janela->cmdImprimir->click();
+    const QString pdf = t.ambiente.Arquivo("maria.pdf");
+    QVERIFY(QFile::exists(pdf));
+    // The printed page is taller than the screen's 272 mm of text, and the margins differ,
+    // so the sheet count is close to, not necessarily equal to, the screen's page count.
+    QVERIFY(PaginasPdf(pdf) >= paginasNaTela - 2);
+    QVERIFY(TextoPdf(pdf, 1).contains(QStringLiteral("MARIA DA CONCEICAO")));
+    // After the job MargensImpressao holds the print margins (the file's 10 mm).
+    QCOMPARE(t.ambiente.programa->MargensImpressao.Superior, 10.0f);
+}
+
+void TesteImpressaoPrincipal::rodapeRecarregadoDepoisDoDialogo() {
+    PrincipalTeste t;
+    bool visto = false;
+    AoAbrirModal([&](QWidget* w) {
+        auto* dialogo = qobject_cast<frmConfiguraRodape*>(w);
+        QVERIFY(dialogo);
+        visto = true;
+        dialogo->txtCabecalhoLinhaUm->setText(QStringLiteral("Nova análise"));
+        dialogo->cmdOk->click();
+    });
+    t.janela->mnuConfigurarRodape->trigger();
+    QVERIFY(visto);
+    QCOMPARE(t.ambiente.programa->Rodape.CabecalhoLinhaUm, std::string("Nova an\xE1lise"));
+    // Reopened, the dialog shows what was just saved.
+    AoAbrirModal([&](QWidget* w) {
+        auto* dialogo = qobject_cast<frmConfiguraRodape*>(w);
+        QVERIFY(dialogo);
+        QCOMPARE(dialogo->txtCabecalhoLinhaUm->text(), QStringLiteral("Nova análise"));
+        t.ambiente.mensagens.respostas = {RespostaMensagem::Sim};
+        dialogo->cmdCancelar->click();
+    });
+    t.janela->mnuConfigurarRodape->trigger();
+    QCOMPARE(t.ambiente.mensagens.mostradas.last().titulo, QStringLiteral("Atenção:"));
+}
+
+void TesteImpressaoPrincipal::editorAbrePelaJanelaPrincipal() {
+    PrincipalTeste t;
+    bool visto = false;
+    AoAbrirModal([&](QWidget* w) {
+        auto* escolha = qobject_cast<frmSelecionaAlteracao*>(w);
+        QVERIFY(escolha);
+        visto = true;
+        QCOMPARE(escolha->cmbItem->count(), 28);
+        escolha->cmdRetornar->click();
+    });
+    t.janela->mnuAlterarConteudoDasAnalises->trigger();
+    QVERIFY(visto);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+QTEST_MAIN(TesteImpressaoPrincipal)
+#include "teste_impressao_principal.moc"
