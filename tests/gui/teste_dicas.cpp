@@ -31,6 +31,7 @@ private slots:
     void ampulhetaDaAplicacaoNaoConta();
     void acoesFechamADica();
     void botoesDePaginaNaoMexemNaDica();
+    void ponteiroParadoNaoMostraDica();
 };
 
 void TesteDicas::textosDasDicas() {
@@ -279,6 +280,19 @@ void TesteDicas::botoesDePaginaNaoMexemNaDica() {
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     QVERIFY(p.Dica());
     QCOMPARE(p.BotaoComAjuda(), QStringLiteral("Exportar"));
+}
+
+void TesteDicas::ponteiroParadoNaoMostraDica() {
+    // A dialog closing over a button puts it under a pointer that did not move: no tip then.
+    PrincipalTeste t;
+    frmPrincipal& p = *t.janela;
+    p.MouseSobreFundo();
+    QEvent entrada(QEvent::Enter);
+    QApplication::sendEvent(p.cmdCriaAnalise, &entrada);
+    QVERIFY(!p.Dica());
+    QCOMPARE(p.BotaoComAjuda(), QStringLiteral("Nenhum"));
+    MoverMouse(p.cmdCriaAnalise);
+    QVERIFY(p.Dica());
 }
 
 QTEST_MAIN(TesteDicas)

@@ -360,12 +360,13 @@ bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
     const QEvent::Type tipo = evento->type();
     if (objeto == picRodape && tipo == QEvent::Resize)
         PosicionarRodape();
-    if (tipo == QEvent::MouseMove || tipo == QEvent::Enter) {
+    // Only real mouse moves count: a button that finds itself under a still pointer (a dialog
+    // closing over it) shows no tip.
+    if (tipo == QEvent::MouseMove) {
         const QVariant chave = objeto->property(kPropriedadeChave);
         if (chave.isValid() && objeto->isWidgetType()) {
             MouseSobreBotao(chave.toString(), static_cast<QWidget*>(objeto));
-        } else if (tipo == QEvent::MouseMove &&
-                   (objeto == picMenu || objeto == areaMdi_->viewport())) {
+        } else if (objeto == picMenu || objeto == areaMdi_->viewport()) {
             // A move that a child (a button, a viewer) ignored reaches its parent too; only a
             // move over the bare strip or background counts.
             auto* fundo = static_cast<QWidget*>(objeto);
