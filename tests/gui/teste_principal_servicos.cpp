@@ -53,6 +53,7 @@ private slots:
     void caixaDeInformacao();
     void perguntaSimNao();
     void perguntaComNaoComoPadrao();
+    void botoesEmPortugues();
     void somInexistenteNaoFazNada();
     void somNuncaBloqueia();
 };
@@ -93,6 +94,23 @@ void TesteServicos::perguntaComNaoComoPadrao() {
     QCOMPARE(v.icone, QMessageBox::Warning);
     QCOMPARE(v.padrao, QMessageBox::No);
     QCOMPARE(r, RespostaMensagem::Nao);
+}
+
+void TesteServicos::botoesEmPortugues() {
+    QVERIFY2(InstalarTraducaoQt(this), "Qt's pt_BR translation (qt6-translations-l10n) is missing");
+    MensagensQt m;
+    QStringList textos;
+    AoAbrirModal([&textos](QWidget* modal) {
+        auto* caixa = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(caixa);
+        textos << caixa->button(QMessageBox::Yes)->text() << caixa->button(QMessageBox::No)->text();
+        QTest::keyClick(caixa, Qt::Key_Escape);
+    });
+    m.Mostrar(nullptr, QStringLiteral("Oraculandia:"), QStringLiteral("?"), IconeMensagem::Pergunta,
+              BotoesMensagem::SimNao);
+    QCOMPARE(textos.size(), 2);
+    QCOMPARE(textos[0].remove(QLatin1Char('&')), QStringLiteral("Sim"));
+    QCOMPARE(textos[1].remove(QLatin1Char('&')), QStringLiteral("Não"));
 }
 
 void TesteServicos::somInexistenteNaoFazNada() {

@@ -5,10 +5,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdio>
 
 #include "app/qt/frmPrincipal.h"
@@ -24,10 +22,7 @@ int main(int argc, char* argv[]) {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
 
     // Qt's own buttons and dialogs in Portuguese.
-    QTranslator traducaoQt;
-    if (traducaoQt.load(QStringLiteral("qtbase_pt_BR"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traducaoQt);
+    InstalarTraducaoQt(&app);
 
     QCommandLineParser opcoes;
     opcoes.setApplicationDescription(QStringLiteral("Oraculandia: análises de numerologia."));

@@ -4,6 +4,8 @@
 #include <QAudioDevice>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QSoundEffect>
@@ -76,6 +78,17 @@ QDate RelogioQt::Hoje() const { return QDate::currentDate(); }
 void NavegadorQt::Abrir(const QUrl& endereco) {
     // A failure (no browser) is silent: the program carries on.
     QDesktopServices::openUrl(endereco);
+}
+
+bool InstalarTraducaoQt(QObject* dono) {
+    auto* traducao = new QTranslator(dono);
+    if (!traducao->load(QStringLiteral("qtbase_pt_BR"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete traducao;
+        return false;
+    }
+    QCoreApplication::installTranslator(traducao);
+    return true;
 }
 
 } // namespace oraculandia

@@ -44,4 +44,9 @@ public:
     void Abrir(const QUrl& endereco) override;
 };
 
+// Installs Qt's own Brazilian Portuguese translation (buttons of message boxes and standard
+// dialogs) in the application; the translator belongs to `dono`. False when Qt's translation
+// files are not installed (the texts stay in English then).
+bool InstalarTraducaoQt(QObject* dono);
+
 } // namespace oraculandia
