@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/qt/programa.h"
 
 namespace oraculandia {
 
@@ -60,9 +59,8 @@ constexpr int kLado = 420;                   // pixels of the picture box
 
 } // namespace
 
-frmEntrada::frmEntrada(Programa& programa, QWidget* pai)
-    : QDialog(pai, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      programa_(programa) {
+frmEntrada::frmEntrada(QWidget* pai)
+    : QDialog(pai, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("frmEntrada"));
     setWindowTitle(QStringLiteral("Programa de Oraculandia"));
     setModal(true);

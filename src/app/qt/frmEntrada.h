@@ -4,17 +4,14 @@
 
 #include <QDialog>
 
-class QSvgRenderer;
 
 namespace oraculandia {
-
-struct Programa;
 
 class frmEntrada : public QDialog {
     Q_OBJECT
 
 public:
-    frmEntrada(Programa& programa, QWidget* pai = nullptr);
+    explicit frmEntrada(QWidget* pai = nullptr);
     ~frmEntrada() override;
 
     // Picture box where the animation draws; public for tests.
@@ -28,7 +25,6 @@ private:
     void Animar();
     void Aguardar(double segundos);
 
-    Programa& programa_;
     bool animando_ = false;
 };
 

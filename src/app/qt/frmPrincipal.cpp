@@ -215,7 +215,7 @@ void frmPrincipal::Iniciar(bool comAbertura) {
     programa_.sons.Tocar(programa_.Caminho("welcomeb.wav"), false);
     show();
     if (comAbertura) {
-        frmEntrada entrada(programa_, this);
+        frmEntrada entrada(this);
         entrada.exec();
     }
     DefinirOrientacaoDaImpressora();
