@@ -85,6 +85,7 @@ class TestePrincipal : public QObject {
 private slots:
     void primeiraExecucaoCriaOsArquivosComOsValoresIniciais();
     void arquivosExistentesSaoLidosEGravadosDeVoltaIntactos();
+    void arquivosCurtosOuSemSentido();
     void geometriaDaBarraEDoRodape();
     void menusComLegendasEAtalhos();
     void sairPerguntaESalvaUmaVez();
@@ -147,6 +148,30 @@ void TestePrincipal::arquivosExistentesSaoLidosEGravadosDeVoltaIntactos() {
     t.janela->mnuEncerrar->trigger();
     QCOMPARE(t.fins, 1);
     QCOMPARE(t.ambiente.Ler("oraculandia.dat"), ConfiguracaoIncomum());
+}
+
+void TestePrincipal::arquivosCurtosOuSemSentido() {
+    // A cut fontes.dat and a rodape.dat whose counts claim more than a record holds: the start
+    // goes on, nothing is read past what is there, nothing is reported.
+    PrincipalTeste t(false);
+    GravarArquivo(t.ambiente.Arquivo("fontes.dat"), QByteArray("Arial", 5));
+    QByteArray rodape;
+    rodape.append('\xFF').append('\xFF').append(QByteArray(198, 'a'));  // 65535 characters?
+    rodape.append('\x05').append('\x00').append("abc");                 // file ends early
+    GravarArquivo(t.ambiente.Arquivo("rodape.dat"), rodape);
+    GravarArquivo(t.ambiente.Arquivo("oraculandia.dat"), QByteArray(10, '\x01'));
+    t.janela->Iniciar(false);
+    const LinhasRodape& l = t.ambiente.programa->Rodape;
+    QCOMPARE(l.RodapeLinhaUm, std::string(198, 'a'));
+    QCOMPARE(l.RodapeLinhaDois, std::string("abc"));
+    QCOMPARE(l.CabecalhoLinhaUm, std::string());
+    QCOMPARE(t.ambiente.programa->Fontes.FonteTitulo.Nome, std::string("Arial"));
+    // The short settings file: what is there is read, the rest counts as zero (off).
+    const ConfiguracaoPrograma& c = t.ambiente.programa->Configuracao;
+    QCOMPARE(c.ImprimirDescricao, int16_t{0x0101});
+    QVERIFY(!c.Selecionado(1));
+    QVERIFY(t.ambiente.mensagens.mostradas.isEmpty());
+    QVERIFY(t.janela->isVisible());
 }
 
 void TestePrincipal::geometriaDaBarraEDoRodape() {
