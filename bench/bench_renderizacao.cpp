@@ -31,7 +31,7 @@ using namespace oraculandia;
 namespace {
 
 constexpr double kPixelsPorMm = 56.7 / 15;
-constexpr float kLarguraPagina = 304.8f;  // a 1280-pixel screen
+constexpr float kLarguraPagina = 304.8f; // a 1280-pixel screen
 constexpr int kTamanhoTexto = 5120;
 
 // Real interpretation prose from the sources, cut into 5120-character texts.
@@ -41,24 +41,30 @@ std::string TextoDe5120(int c) {
         const auto pasta = std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "textos";
         for (const char* nome : {"CVIDA.txt", "INTEXEXP.txt", "IMPXALMA.txt", "CPROD.txt"}) {
             QFile f(QString::fromStdString((pasta / nome).string()));
-            if (!f.open(QIODevice::ReadOnly)) continue;
+            if (!f.open(QIODevice::ReadOnly))
+                continue;
             for (const QByteArray& linha : f.readAll().split('\n')) {
-                if (linha.startsWith("@@")) continue;
+                if (linha.startsWith("@@"))
+                    continue;
                 if (linha.trimmed().isEmpty()) {
-                    if (!t.empty() && t.back() != '\n') t += "\r\n\r\n";
+                    if (!t.empty() && t.back() != '\n')
+                        t += "\r\n\r\n";
                     continue;
                 }
-                if (!t.empty() && t.back() != '\n') t += ' ';
+                if (!t.empty() && t.back() != '\n')
+                    t += ' ';
                 t += Utf8ParaCp1252(linha.trimmed().toStdString()).texto;
             }
         }
         if (t.size() < 1000)
-            for (int i = 0; i < 400; ++i) t += "Texto de interpreta\xE7\xE3o com palavras de tamanhos variados. ";
+            for (int i = 0; i < 400; ++i)
+                t += "Texto de interpreta\xE7\xE3o com palavras de tamanhos variados. ";
         return t;
     }();
     std::string r;
     std::size_t inicio = static_cast<std::size_t>(c) * 997 % fonte.size();
-    while (r.size() < kTamanhoTexto) r += fonte.substr(inicio), inicio = 0;
+    while (r.size() < kTamanhoTexto)
+        r += fonte.substr(inicio), inicio = 0;
     r.resize(kTamanhoTexto);
     return r;
 }
@@ -74,8 +80,8 @@ SecoesAnalise Analise() {
 }
 
 QImage PaginaVazia() {
-    QImage p(static_cast<int>(std::lround(kLarguraPagina * kPixelsPorMm)), static_cast<int>(std::lround(297 * kPixelsPorMm)),
-             QImage::Format_RGB32);
+    QImage p(static_cast<int>(std::lround(kLarguraPagina * kPixelsPorMm)),
+             static_cast<int>(std::lround(297 * kPixelsPorMm)), QImage::Format_RGB32);
     p.setDotsPerMeterX(3780);
     p.setDotsPerMeterY(3780);
     p.fill(Qt::white);
@@ -87,7 +93,7 @@ public:
     explicit AlvoImagens(bool guardar) : guardar_(guardar) { Abrir(); }
     SuperficieDesenho& Superficie() override { return *sup_; }
     void NovaFolha() override { Abrir(); }
-    std::deque<QImage> paginas;  // a page being painted never moves
+    std::deque<QImage> paginas; // a page being painted never moves
 
 private:
     void Abrir() {
@@ -145,7 +151,8 @@ void BM_Renderizacao_QTextDocument(benchmark::State& estado) {
         ft.setFont(titulo);
         bool primeiro = true;
         for (int c = 1; c <= kNumeroCalculos; ++c) {
-            if (!primeiro) cursor.insertBlock(justificado);
+            if (!primeiro)
+                cursor.insertBlock(justificado);
             primeiro = false;
             cursor.setBlockFormat(justificado);
             cursor.insertText(SuperficieQt::Texto(secoes[c].Titulo), ft);
@@ -174,7 +181,8 @@ void BM_Renderizacao_QTextDocument(benchmark::State& estado) {
 }
 
 struct Servicos : Mensagens, Sons, Relogio, Navegador {
-    RespostaMensagem Mostrar(QWidget*, const QString&, const QString&, IconeMensagem, BotoesMensagem) override {
+    RespostaMensagem Mostrar(QWidget*, const QString&, const QString&, IconeMensagem,
+                             BotoesMensagem) override {
         return RespostaMensagem::Ok;
     }
     void Bipe() override {}

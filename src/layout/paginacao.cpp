@@ -30,7 +30,8 @@ double LarguraLinha(SuperficieDesenho& s, std::string_view linha) {
             inicio = i + 1;
         }
     }
-    if (inicio < linha.size()) largura += s.LarguraTexto(linha.substr(inicio));
+    if (inicio < linha.size())
+        largura += s.LarguraTexto(linha.substr(inicio));
     return largura;
 }
 
@@ -48,14 +49,14 @@ bool ImprimeTexto(SuperficieDesenho& s, double Y, double XEsquerda, double XDire
     }
     const double alturaLimite = s.AlturaTexto("textoatual");
 
-    std::size_t p = 0;  // characters consumed
+    std::size_t p = 0; // characters consumed
     bool cheia = false;
     do {
         const std::size_t inicio = p;
         std::string linha;
-        std::size_t ultimoEspaco = 0;   // position (1-based) in texto of the line's last space
-        double larguraPecas = 0;        // width of the finished "word " pieces of the line
-        std::size_t inicioPalavra = 0;  // where the word being read starts in `linha`
+        std::size_t ultimoEspaco = 0;  // position (1-based) in texto of the line's last space
+        double larguraPecas = 0;       // width of the finished "word " pieces of the line
+        std::size_t inicioPalavra = 0; // where the word being read starts in `linha`
         double largura = 0;
         bool fimParagrafo = false;
         for (;;) {
@@ -64,7 +65,8 @@ bool ImprimeTexto(SuperficieDesenho& s, double Y, double XEsquerda, double XDire
             if (c == kCR || c == kLF) {
                 // CR LF is one paragraph break; a lone CR or LF counts as one too.
                 fimParagrafo = true;
-                if (c == kCR && p < n && static_cast<unsigned char>(texto[p]) == kLF) ++p;
+                if (c == kCR && p < n && static_cast<unsigned char>(texto[p]) == kLF)
+                    ++p;
                 break;
             }
             linha.push_back(static_cast<char>(c));
@@ -76,7 +78,8 @@ bool ImprimeTexto(SuperficieDesenho& s, double Y, double XEsquerda, double XDire
             } else {
                 largura = larguraPecas + s.LarguraTexto(std::string_view(linha).substr(inicioPalavra));
             }
-            if (p >= n || largura > W) break;
+            if (p >= n || largura > W)
+                break;
         }
 
         bool justificar = false;
@@ -84,27 +87,31 @@ bool ImprimeTexto(SuperficieDesenho& s, double Y, double XEsquerda, double XDire
             // Broken for width. Which characters stay on this line?
             const std::size_t ultimoNaLinha = ultimoEspaco ? ultimoEspaco - 1 - inicio : 0;
             if (linha.back() == ' ') {
-                linha.pop_back();  // the space is consumed; the scan goes on after it
+                linha.pop_back(); // the space is consumed; the scan goes on after it
                 justificar = true;
             } else if (ultimoEspaco != 0 && linha.find_first_not_of(' ') < ultimoNaLinha) {
-                linha.resize(ultimoNaLinha);  // the word after the last space goes to the next line
+                linha.resize(ultimoNaLinha); // the word after the last space goes to the next line
                 p = ultimoEspaco;
                 justificar = true;
             } else {
                 // One word wider than the column: cut it at the column's edge (at least one
                 // character per line, so that the text always advances).
                 std::size_t k = linha.size() - 1;
-                while (k > 1 && s.LarguraTexto(std::string_view(linha).substr(0, k)) > W) --k;
-                if (k == 0) k = 1;
+                while (k > 1 && s.LarguraTexto(std::string_view(linha).substr(0, k)) > W)
+                    --k;
+                if (k == 0)
+                    k = 1;
                 linha.resize(k);
                 p = inicio + k;
             }
         }
-        while (!linha.empty() && linha.back() == ' ') linha.pop_back();
+        while (!linha.empty() && linha.back() == ' ')
+            linha.pop_back();
 
         const double yLinha = s.Y() + s.AlturaTexto(linha);
         s.DefinirY(yLinha);
-        if (yLinha + alturaLimite > YLimite) cheia = true;
+        if (yLinha + alturaLimite > YLimite)
+            cheia = true;
 
         const std::size_t lacunas =
             justificar ? static_cast<std::size_t>(std::count(linha.begin(), linha.end(), ' ')) : 0;
@@ -118,7 +125,8 @@ bool ImprimeTexto(SuperficieDesenho& s, double Y, double XEsquerda, double XDire
             double x = XEsquerda;
             std::size_t ini = 0;
             for (std::size_t i = 0; i < linha.size(); ++i) {
-                if (linha[i] != ' ') continue;
+                if (linha[i] != ' ')
+                    continue;
                 const std::string_view palavra = std::string_view(linha).substr(ini, i - ini);
                 if (!palavra.empty()) {
                     s.DefinirX(x);
@@ -133,20 +141,23 @@ bool ImprimeTexto(SuperficieDesenho& s, double Y, double XEsquerda, double XDire
 
         if (cheia) {
             std::size_t resto = p;
-            while (resto < n && static_cast<unsigned char>(texto[resto]) < 32) ++resto;
+            while (resto < n && static_cast<unsigned char>(texto[resto]) < 32)
+                ++resto;
             texto.erase(0, resto);
-            if (texto.empty()) cheia = false;
+            if (texto.empty())
+                cheia = false;
         }
     } while (!cheia && p < n);
     return !cheia;
 }
 
 std::string DataPorExtenso(std::string_view dataNascimento) {
-    static const char* const kMeses[12] = {"janeiro", "fevereiro", "mar\xE7o",   "abril",
-                                           "maio",    "junho",     "julho",      "agosto",
-                                           "setembro", "outubro",  "novembro",   "dezembro"};
+    static const char* const kMeses[12] = {"janeiro",  "fevereiro", "mar\xE7o", "abril",
+                                           "maio",     "junho",     "julho",    "agosto",
+                                           "setembro", "outubro",   "novembro", "dezembro"};
     const auto d = LerDataNormalizada(dataNascimento);
-    if (!d) return std::string(dataNascimento);
+    if (!d)
+        return std::string(dataNascimento);
     char texto[64];
     std::snprintf(texto, sizeof texto, "%02d de %s de %04d", d->dia, kMeses[d->mes - 1], d->ano);
     return texto;
@@ -157,8 +168,8 @@ namespace {
 // X that centres a text in the band right of the header picture.
 double XCentradoCabecalho(SuperficieDesenho& s, float LarguraPagina, const Margens& m,
                           std::string_view texto) {
-    return ((LarguraPagina - (m.Esquerda + m.Direita + 22 + 2)) - s.LarguraTexto(texto)) / 2 +
-           m.Esquerda + 22 + 2;
+    return ((LarguraPagina - (m.Esquerda + m.Direita + 22 + 2)) - s.LarguraTexto(texto)) / 2 + m.Esquerda +
+           22 + 2;
 }
 
 } // namespace
@@ -205,8 +216,7 @@ void DesenhaRodape(SuperficieDesenho& s, float LarguraPagina, float AlturaPagina
     const double H = AlturaPagina;
     const double yGuardado = s.Y();
     s.EscalaMilimetros();
-    s.Retangulo(m.Esquerda, H - m.Inferior - 12, LarguraPagina - m.Direita, H - m.Inferior - 11,
-                kCorPreta);
+    s.Retangulo(m.Esquerda, H - m.Inferior - 12, LarguraPagina - m.Direita, H - m.Inferior - 11, kCorPreta);
 
     s.DefinirNegrito(true);
     s.DefinirItalico(false);
@@ -234,8 +244,7 @@ void DesenhaRodape(SuperficieDesenho& s, float LarguraPagina, float AlturaPagina
     s.DefinirY(yGuardado);
 }
 
-float Paginacao::NovaPagina(SuperficieDesenho& s, float LarguraPagina, float AlturaPagina,
-                            int16_t Tipo) {
+float Paginacao::NovaPagina(SuperficieDesenho& s, float LarguraPagina, float AlturaPagina, int16_t Tipo) {
     const auto yGuardado = static_cast<float>(s.Y());
     if (Tipo == 1)
         NumeroPagina = 1;

@@ -29,8 +29,8 @@ namespace oraculandia {
 // a line of a single word. A word wider than the column is cut at the column's edge and goes on
 // on the next line. Every call prints at least one line and consumes at least one character, so
 // a caller that loops over pages always comes to the end of the text.
-bool ImprimeTexto(SuperficieDesenho& superficie, double Y, double XEsquerda, double XDireita,
-                  double YLimite, std::string& texto);
+bool ImprimeTexto(SuperficieDesenho& superficie, double Y, double XEsquerda, double XDireita, double YLimite,
+                  std::string& texto);
 
 // "15 de março de 1970" (Windows-1252) for "15/03/1970"; a text that is not a date in the form
 // dd/mm/yyyy is returned unchanged.
@@ -42,9 +42,9 @@ struct ContextoPagina {
     std::string CabecalhoLinhaUm;
     std::string RodapeLinhaUm;
     std::string RodapeLinhaDois;
-    std::string NomeCompleto;     // the subject, Windows-1252
-    std::string DataNascimento;   // dd/mm/yyyy
-    bool ImprimirCabecalho = false;  // header on every page, not only on the first
+    std::string NomeCompleto;       // the subject, Windows-1252
+    std::string DataNascimento;     // dd/mm/yyyy
+    bool ImprimirCabecalho = false; // header on every page, not only on the first
 };
 
 // Header band; restores the surface's Y. Leaves the font as its last line set it.
@@ -56,7 +56,7 @@ void DesenhaRodape(SuperficieDesenho& superficie, float LarguraPagina, float Alt
 // The font kept across a page break.
 struct FonteGuardada {
     std::string Nome;
-    int16_t Tamanho = 0;  // rounded to a whole number, half to even
+    int16_t Tamanho = 0; // rounded to a whole number, half to even
     bool Negrito = false;
     bool Italico = false;
 };
@@ -74,8 +74,7 @@ public:
     // the first page, and on later pages when Contexto.ImprimirCabecalho is on, and the footer
     // with the page number. Returns 27 when the header was drawn, else 0: where text may start,
     // below the top margin. The surface's Y is the same on return as on entry.
-    float NovaPagina(SuperficieDesenho& superficie, float LarguraPagina, float AlturaPagina,
-                     int16_t Tipo);
+    float NovaPagina(SuperficieDesenho& superficie, float LarguraPagina, float AlturaPagina, int16_t Tipo);
 
     void SalvarFontesTela(SuperficieDesenho& superficie);
     void RestaurarFontesTela(SuperficieDesenho& superficie);

@@ -6,7 +6,8 @@ namespace {
 
 std::string SemBrancos(const std::string& texto) {
     const auto inicio = texto.find_first_not_of(' ');
-    if (inicio == std::string::npos) return {};
+    if (inicio == std::string::npos)
+        return {};
     const auto fim = texto.find_last_not_of(' ');
     return texto.substr(inicio, fim - inicio + 1);
 }
@@ -16,14 +17,14 @@ public:
     Percurso(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagina& g)
         : alvo_(alvo), pag_(paginacao), g_(g), m_(paginacao.Contexto.MargensImpressao) {}
 
-    int Executar(const SecoesAnalise& secoes, const ConfiguracaoPrograma& cfg,
-                 const FontesAnalise& fontes) {
+    int Executar(const SecoesAnalise& secoes, const ConfiguracaoPrograma& cfg, const FontesAnalise& fontes) {
         fontes_ = &fontes;
         posicaoY_ = pag_.NovaPagina(alvo_.Superficie(), g_.LarguraPagina, g_.AlturaPagina, 1);
         inicioPagina_ = posicaoY_;
         paginas_ = 1;
         for (int c = 1; c <= kNumeroCalculos; ++c) {
-            if (!cfg.Selecionado(c)) continue;
+            if (!cfg.Selecionado(c))
+                continue;
             const SecaoAnalise& secao = secoes[c];
             if (Ligado(cfg.ImprimirDescricao) && secao.Introducao.size() > 5)
                 Bloco(secao.Introducao, fontes.FonteDescricao, Tipo::Descricao);
@@ -59,7 +60,8 @@ private:
 
     void Bloco(std::string texto, const FonteTexto& fonte, Tipo tipo) {
         AplicarFonte(alvo_.Superficie(), fonte);
-        if (tipo == Tipo::Corpo) alvo_.Superficie().DefinirCor(kCorPreta);
+        if (tipo == Tipo::Corpo)
+            alvo_.Superficie().DefinirCor(kCorPreta);
         // Room check: a block starts on a new page when its first line does not fit above the
         // limit. A heading also keeps its first text line with it, and an introduction its
         // heading and that line, so that neither is left alone at the foot of a page.
@@ -67,14 +69,15 @@ private:
         if (tipo == Tipo::Titulo)
             necessario += 5 + AlturaLinha(fontes_->FonteCorpo, fonte);
         else if (tipo == Tipo::Descricao)
-            necessario += 5 + AlturaLinha(fontes_->FonteTitulo, fonte) + 5 + AlturaLinha(fontes_->FonteCorpo, fonte);
+            necessario +=
+                5 + AlturaLinha(fontes_->FonteTitulo, fonte) + 5 + AlturaLinha(fontes_->FonteCorpo, fonte);
         if (posicaoY_ + m_.Superior + necessario > g_.LimiteTexto && !PaginaVazia())
             posicaoY_ = QuebraDePagina();
         const double xEsquerda = m_.Esquerda + 2;
         const double xDireita = g_.LarguraPagina - m_.Direita - 2;
         // Each call prints at least one line and consumes at least one character, so this ends.
-        while (!ImprimeTexto(alvo_.Superficie(), posicaoY_ + m_.Superior, xEsquerda, xDireita,
-                             g_.LimiteTexto, texto))
+        while (!ImprimeTexto(alvo_.Superficie(), posicaoY_ + m_.Superior, xEsquerda, xDireita, g_.LimiteTexto,
+                             texto))
             posicaoY_ = QuebraDePagina();
         SuperficieDesenho& s = alvo_.Superficie();
         if (tipo == Tipo::Corpo)
@@ -85,7 +88,8 @@ private:
 
     void Divisoria() {
         // Here posicaoY_ is measured from the top of the page.
-        if (posicaoY_ + 5 > g_.LimiteTexto) posicaoY_ = QuebraDePagina() + m_.Superior;
+        if (posicaoY_ + 5 > g_.LimiteTexto)
+            posicaoY_ = QuebraDePagina() + m_.Superior;
         const double largura = g_.LarguraPagina - 80 - m_.Direita - m_.Esquerda;
         if (largura > 0)
             alvo_.Superficie().Figura(kFiguraDivisoria, m_.Esquerda + 40, posicaoY_, largura, 3);
@@ -100,7 +104,7 @@ private:
     GeometriaPagina g_;
     Margens m_;
     float posicaoY_ = 0;
-    float inicioPagina_ = 0;  // where the text of the current page starts, below the margin
+    float inicioPagina_ = 0; // where the text of the current page starts, below the margin
     int paginas_ = 0;
     const FontesAnalise* fontes_ = nullptr;
 };
@@ -143,8 +147,7 @@ void DesenhaFolhaRosto(SuperficieDesenho& s, const Margens& m) {
     const char* const kNumerologica = "Numerol\xF3gica";
     s.DefinirX((s.LarguraEscala() - m.Esquerda - m.Direita - s.LarguraTexto(kAnalise)) / 2 + m.Esquerda);
     s.ImprimirLinha(kAnalise);
-    s.DefinirX((s.LarguraEscala() - m.Esquerda - m.Direita - s.LarguraTexto(kNumerologica)) / 2 +
-               m.Esquerda);
+    s.DefinirX((s.LarguraEscala() - m.Esquerda - m.Direita - s.LarguraTexto(kNumerologica)) / 2 + m.Esquerda);
     s.Imprimir(kNumerologica);
     s.DefinirY(s.AlturaEscala());
 }

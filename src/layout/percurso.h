@@ -38,9 +38,9 @@ public:
 };
 
 struct GeometriaPagina {
-    float LarguraPagina = 0;  // screen: the viewer's page width; printer: its printable width
-    float AlturaPagina = 0;   // screen: 297; printer: its printable height
-    float LimiteTexto = 0;    // screen: 272; printer: AlturaPagina - bottom margin - 20
+    float LarguraPagina = 0; // screen: the viewer's page width; printer: its printable width
+    float AlturaPagina = 0;  // screen: 297; printer: its printable height
+    float LimiteTexto = 0;   // screen: 272; printer: AlturaPagina - bottom margin - 20
 };
 
 // Heading of section `c` as the analysis shows it (Windows-1252).

@@ -62,8 +62,7 @@ public:
     // A filled rectangle between two corner points.
     virtual void Retangulo(double x1, double y1, double x2, double y2, uint32_t rgb) = 0;
     // Paints the named picture stretched into the rectangle (left, top, width, height).
-    virtual void Figura(std::string_view nome, double x, double y, double largura,
-                        double altura) = 0;
+    virtual void Figura(std::string_view nome, double x, double y, double largura, double altura) = 0;
 
     // Size of the drawable area in millimetres.
     virtual double LarguraEscala() const = 0;

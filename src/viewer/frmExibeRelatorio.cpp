@@ -23,7 +23,9 @@ constexpr int kPassoHorizontalGrande = 20;
 constexpr double kTwipsPorMm = 56.7;
 constexpr double kTwipsPorPixel = 15;
 
-int ArredondarPar(double v) { return static_cast<int>(std::nearbyint(v)); }
+int ArredondarPar(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
 
 // While a viewer closes, the MDI area hands the activation to another viewer on its own; the
 // status line keeps the closing text until the user activates a viewer.
@@ -53,7 +55,9 @@ private:
     frmExibeRelatorio* janela_;
 };
 
-double frmExibeRelatorio::PixelsPorMm() { return kTwipsPorMm / kTwipsPorPixel; }
+double frmExibeRelatorio::PixelsPorMm() {
+    return kTwipsPorMm / kTwipsPorPixel;
+}
 
 double frmExibeRelatorio::LarguraTelaMm() {
     const QScreen* tela = QGuiApplication::primaryScreen();
@@ -65,12 +69,15 @@ double frmExibeRelatorio::AlturaTelaMm() {
     return (tela ? tela->geometry().height() : 768) / PixelsPorMm();
 }
 
-int frmExibeRelatorio::Px(double mm) { return static_cast<int>(std::lround(mm * PixelsPorMm())); }
+int frmExibeRelatorio::Px(double mm) {
+    return static_cast<int>(std::lround(mm * PixelsPorMm()));
+}
 
-QString frmExibeRelatorio::Titulo() { return QStringLiteral("Relatório de Análise Numerológica"); }
+QString frmExibeRelatorio::Titulo() {
+    return QStringLiteral("Relatório de Análise Numerológica");
+}
 
-frmExibeRelatorio::frmExibeRelatorio(Programa& programa, QWidget* pai)
-    : QWidget(pai), programa_(programa) {
+frmExibeRelatorio::frmExibeRelatorio(Programa& programa, QWidget* pai) : QWidget(pai), programa_(programa) {
     setWindowTitle(Titulo());
     setAutoFillBackground(true);
     QPalette paleta = palette();
@@ -106,10 +113,13 @@ frmExibeRelatorio::frmExibeRelatorio(Programa& programa, QWidget* pai)
 
 frmExibeRelatorio::~frmExibeRelatorio() = default;
 
-float frmExibeRelatorio::GetLarguraEmMm() const { return static_cast<float>(LarguraTelaMm() * 0.9); }
+float frmExibeRelatorio::GetLarguraEmMm() const {
+    return static_cast<float>(LarguraTelaMm() * 0.9);
+}
 
 void frmExibeRelatorio::PreparaPictureBox(int indice) {
-    if (indice < 0) return;
+    if (indice < 0)
+        return;
     const auto n = static_cast<std::size_t>(indice);
     if (paginas_.size() <= n) {
         paginas_.resize(n + 1);
@@ -125,7 +135,9 @@ void frmExibeRelatorio::PreparaPictureBox(int indice) {
     paginas_[n] = std::move(pagina);
 }
 
-QImage& frmExibeRelatorio::picFolha(int indice) { return paginas_.at(static_cast<std::size_t>(indice)); }
+QImage& frmExibeRelatorio::picFolha(int indice) {
+    return paginas_.at(static_cast<std::size_t>(indice));
+}
 
 void frmExibeRelatorio::GravaDados(int Paginas, int Atual, const std::string& dtAnalisada,
                                    const std::string& nmAnalisado) {
@@ -138,7 +150,8 @@ void frmExibeRelatorio::GravaDados(int Paginas, int Atual, const std::string& dt
 }
 
 void frmExibeRelatorio::GuardarPosicao(int pagina) {
-    if (pagina < 1) return;
+    if (pagina < 1)
+        return;
     const auto n = static_cast<std::size_t>(pagina);
     if (PosicaoHorizontal.size() < n) {
         PosicaoHorizontal.resize(n, 0.0f);
@@ -149,7 +162,8 @@ void frmExibeRelatorio::GuardarPosicao(int pagina) {
 }
 
 std::pair<float, float> frmExibeRelatorio::PosicaoGuardada(int pagina) const {
-    if (pagina < 1 || static_cast<std::size_t>(pagina) > PosicaoHorizontal.size()) return {0.0f, 0.0f};
+    if (pagina < 1 || static_cast<std::size_t>(pagina) > PosicaoHorizontal.size())
+        return {0.0f, 0.0f};
     const auto i = static_cast<std::size_t>(pagina - 1);
     return {PosicaoHorizontal[i], PosicaoVertical[i]};
 }
@@ -233,10 +247,18 @@ void frmExibeRelatorio::keyPressEvent(QKeyEvent* evento) {
     const bool ctrl = evento->modifiers() & Qt::ControlModifier;
     auto limitar = [](QScrollBar* b, int v) { b->setValue(std::clamp(v, 0, b->maximum())); };
     switch (evento->key()) {
-    case Qt::Key_PageUp: limitar(vScroll, vScroll->value() - vScroll->pageStep()); break;
-    case Qt::Key_PageDown: limitar(vScroll, vScroll->value() + vScroll->pageStep()); break;
-    case Qt::Key_Up: limitar(vScroll, vScroll->value() - vScroll->singleStep()); break;
-    case Qt::Key_Down: limitar(vScroll, vScroll->value() + vScroll->singleStep()); break;
+    case Qt::Key_PageUp:
+        limitar(vScroll, vScroll->value() - vScroll->pageStep());
+        break;
+    case Qt::Key_PageDown:
+        limitar(vScroll, vScroll->value() + vScroll->pageStep());
+        break;
+    case Qt::Key_Up:
+        limitar(vScroll, vScroll->value() - vScroll->singleStep());
+        break;
+    case Qt::Key_Down:
+        limitar(vScroll, vScroll->value() + vScroll->singleStep());
+        break;
     case Qt::Key_Left:
         if (!ctrl)
             limitar(hScroll, hScroll->value() - hScroll->pageStep());
@@ -257,13 +279,16 @@ void frmExibeRelatorio::keyPressEvent(QKeyEvent* evento) {
         vScroll->setValue(vScroll->maximum());
         hScroll->setValue(hScroll->maximum());
         break;
-    default: QWidget::keyPressEvent(evento); return;
+    default:
+        QWidget::keyPressEvent(evento);
+        return;
     }
     evento->accept();
 }
 
 bool frmExibeRelatorio::eventFilter(QObject* objeto, QEvent* evento) {
-    if (evento->type() == QEvent::MouseMove) emit MouseSobreJanela();
+    if (evento->type() == QEvent::MouseMove)
+        emit MouseSobreJanela();
     return QWidget::eventFilter(objeto, evento);
 }
 
@@ -276,11 +301,12 @@ void frmExibeRelatorio::closeEvent(QCloseEvent* evento) {
     emit StatusNavegacao(frmPrincipal::TextoStatusInicial());
     fechandoVisualizador = true;
     QTimer::singleShot(0, [] { fechandoVisualizador = false; });
-    evento->accept();  // closing is never refused
+    evento->accept(); // closing is never refused
 }
 
 void frmExibeRelatorio::changeEvent(QEvent* evento) {
-    if (evento->type() == QEvent::ParentChange) LigarAtivacao();
+    if (evento->type() == QEvent::ParentChange)
+        LigarAtivacao();
     QWidget::changeEvent(evento);
 }
 
@@ -291,9 +317,11 @@ void frmExibeRelatorio::showEvent(QShowEvent* evento) {
 
 void frmExibeRelatorio::LigarAtivacao() {
     // Inside the MDI area the child window, not this widget, is what becomes active.
-    if (ativacaoLigada_) return;
+    if (ativacaoLigada_)
+        return;
     auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (!sub) return;
+    if (!sub)
+        return;
     ativacaoLigada_ = true;
     connect(sub, &QMdiSubWindow::windowStateChanged, this,
             [this](Qt::WindowStates antes, Qt::WindowStates agora) {

@@ -31,7 +31,7 @@ public:
     explicit frmExibeRelatorio(Programa& programa, QWidget* pai = nullptr);
     ~frmExibeRelatorio() override;
 
-    static QString Titulo();  // "Relatório de Análise Numerológica"
+    static QString Titulo(); // "Relatório de Análise Numerológica"
 
     // Page width in millimetres: 90% of the screen width.
     float GetLarguraEmMm() const;
@@ -43,8 +43,7 @@ public:
     int PaginasNaMemoria() const { return static_cast<int>(paginas_.size()); }
 
     // Hands the finished analysis over and shows page `Atual` (1-based). Texts are Windows-1252.
-    void GravaDados(int Paginas, int Atual, const std::string& dtAnalisada,
-                    const std::string& nmAnalisado);
+    void GravaDados(int Paginas, int Atual, const std::string& dtAnalisada, const std::string& nmAnalisado);
     // Shows page `Pagina` (1-based) where the user left it (top left the first time), plays the
     // page sound when sounds are on and writes the status line. A page outside the store keeps
     // the previous image.
@@ -63,8 +62,8 @@ public:
     // Scroll values are millimetres of page movement.
     QScrollBar* vScroll = nullptr;
     QScrollBar* hScroll = nullptr;
-    QWidget* picExibe = nullptr;  // the visible page surface
-    float MargemPagina = 0;       // gap above and beside the page: 4% of the screen height, mm
+    QWidget* picExibe = nullptr; // the visible page surface
+    float MargemPagina = 0;      // gap above and beside the page: 4% of the screen height, mm
 
     // Scroll positions remembered for page `pagina` (1-based): horizontal, vertical.
     std::pair<float, float> PosicaoGuardada(int pagina) const;
@@ -105,13 +104,13 @@ private:
 
     Programa& programa_;
     std::vector<QImage> paginas_;
-    std::vector<float> PosicaoHorizontal;  // index page - 1; grows with the store
+    std::vector<float> PosicaoHorizontal; // index page - 1; grows with the store
     std::vector<float> PosicaoVertical;
     int TotalPaginas = 0;
     int PaginaAtual = 0;
     std::string nomeAnalisado_;
     std::string dataAnalisada_;
-    QImage imagemExibida_;  // shares the page's pixels
+    QImage imagemExibida_; // shares the page's pixels
     bool ativacaoLigada_ = false;
 };
 

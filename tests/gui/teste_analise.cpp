@@ -40,7 +40,9 @@ frmExibeRelatorio* Criar(PrincipalTeste& t, const QString& data, const QString& 
     return t.janela->JanelaAtiva();
 }
 
-int Janelas(PrincipalTeste& t) { return static_cast<int>(t.janela->areaMdi()->subWindowList().size()); }
+int Janelas(PrincipalTeste& t) {
+    return static_cast<int>(t.janela->areaMdi()->subWindowList().size());
+}
 
 } // namespace
 
@@ -76,7 +78,8 @@ private slots:
             const QImage& img = v->picFolha(n);
             int escuros = 0;
             for (int y = 0; y < img.height(); y += 3)
-                for (int x = 0; x < img.width(); x += 3) escuros += qGray(img.pixel(x, y)) < 128;
+                for (int x = 0; x < img.width(); x += 3)
+                    escuros += qGray(img.pixel(x, y)) < 128;
             QVERIFY2(escuros > 200, qPrintable(QStringLiteral("page %1").arg(n + 1)));
         }
     }
@@ -159,7 +162,8 @@ private slots:
         QCOMPARE(t.janela->Status(), frmPrincipal::TextoStatusInicial());
         t.janela->areaMdi()->setActiveSubWindow(nullptr);
         t.janela->areaMdi()->setActiveSubWindow(subPrimeira);
-        QCOMPARE(t.janela->Status(), QStringLiteral("Navegando: Página 1 de %1").arg(primeira->TotalDePaginas()));
+        QCOMPARE(t.janela->Status(),
+                 QStringLiteral("Navegando: Página 1 de %1").arg(primeira->TotalDePaginas()));
 
         // Yes: the shown analysis is closed before the new one is made.
         t.ambiente.mensagens.respostas = {RespostaMensagem::Sim};

@@ -43,7 +43,8 @@ private slots:
         const double lt = tela.LarguraTexto(frase), lp = papel.LarguraTexto(frase);
         QVERIFY2(std::abs(lt - lp) / lp < 0.005, qPrintable(QStringLiteral("%1 %2").arg(lt).arg(lp)));
         // Liberation Serif 12 pt: line spacing about 1.15 em = 4.87 mm; no rounding to whole pixels.
-        QVERIFY2(std::abs(tela.AlturaTexto("Ag") - 4.87) < 0.1, qPrintable(QString::number(tela.AlturaTexto("Ag"))));
+        QVERIFY2(std::abs(tela.AlturaTexto("Ag") - 4.87) < 0.1,
+                 qPrintable(QString::number(tela.AlturaTexto("Ag"))));
         QVERIFY(std::abs(tela.AlturaTexto("Ag") - papel.AlturaTexto("x")) < 0.02);
         // Times New Roman is metric-compatible with Liberation Serif: "Análise" in 40 pt bold is
         // 6451 font units of 2048 to the em, 44.5 mm.
@@ -53,7 +54,8 @@ private slots:
         QVERIFY2(analise > 43.5 && analise < 45.5, qPrintable(QString::number(analise)));
         QCOMPARE(SuperficieQt::FamiliaReal(QStringLiteral("Arial")), QStringLiteral("Liberation Sans"));
         QCOMPARE(SuperficieQt::FamiliaReal(QStringLiteral("Courier New")), QStringLiteral("Liberation Mono"));
-        QCOMPARE(SuperficieQt::FamiliaReal(QStringLiteral("Times New Roman")), QStringLiteral("Liberation Serif"));
+        QCOMPARE(SuperficieQt::FamiliaReal(QStringLiteral("Times New Roman")),
+                 QStringLiteral("Liberation Serif"));
         QCOMPARE(std::lround(tela.LarguraEscala()), 212L);
         QCOMPARE(std::lround(tela.AlturaEscala()), 297L);
     }
@@ -76,7 +78,8 @@ private slots:
     }
 
     void textoNoPdfContinuaTexto() {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) QSKIP("pdftotext not installed");
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext not installed");
         QTemporaryDir pasta;
         const QString arquivo = pasta.filePath(QStringLiteral("t.pdf"));
         {
@@ -85,7 +88,8 @@ private slots:
             SuperficieQt s(&pdf);
             s.DefinirNomeFonte("Times New Roman");
             s.DefinirTamanhoFonte(12);
-            std::string texto = "Administra\xE7\xE3o, finan\xE7\x61s e dire\xE7\xE3o de empresas s\xE3o campos onde o 8 mostra o seu valor.";
+            std::string texto = "Administra\xE7\xE3o, finan\xE7\x61s e dire\xE7\xE3o de empresas s\xE3o "
+                                "campos onde o 8 mostra o seu valor.";
             ImprimeTexto(s, 20, 12, 100, 272, texto);
         }
         QProcess p;
@@ -97,18 +101,20 @@ private slots:
     }
 
     void figurasDosRecursos() {
-        for (int signo = 1; signo <= 12; ++signo) QVERIFY(FiguraSvg(NomeFiguraSigno(signo)) != nullptr);
-        for (const char* nome : {kFiguraCapa, kFiguraDivisoria, kFiguraBorda}) QVERIFY(FiguraSvg(nome) != nullptr);
+        for (int signo = 1; signo <= 12; ++signo)
+            QVERIFY(FiguraSvg(NomeFiguraSigno(signo)) != nullptr);
+        for (const char* nome : {kFiguraCapa, kFiguraDivisoria, kFiguraBorda})
+            QVERIFY(FiguraSvg(nome) != nullptr);
         QVERIFY(FiguraSvg("nao_existe") == nullptr);
 
         QImage img = PaginaTela();
         {
             SuperficieQt s(&img);
             s.Figura("signo04", 10, 10, 22, 22);
-            s.Figura("nao_existe", 50, 50, 22, 22);  // nothing, no failure
+            s.Figura("nao_existe", 50, 50, 22, 22); // nothing, no failure
         }
         const int px = qRound(21 * 56.7 / 15);
-        QVERIFY(qGray(img.pixel(px, px)) < 200);          // inside the picture
+        QVERIFY(qGray(img.pixel(px, px)) < 200); // inside the picture
         QCOMPARE(img.pixel(qRound(60 * 3.78), qRound(60 * 3.78)), qRgb(255, 255, 255));
     }
 };

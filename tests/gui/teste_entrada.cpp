@@ -32,7 +32,8 @@ void SairDoCampo(QLineEdit* campo) {
 // The next widget that Tab reaches after `w`.
 QWidget* ProximoNoTab(QWidget* w) {
     QWidget* n = w->nextInFocusChain();
-    while (n != w && !(n->focusPolicy() & Qt::TabFocus)) n = n->nextInFocusChain();
+    while (n != w && !(n->focusPolicy() & Qt::TabFocus))
+        n = n->nextInFocusChain();
     return n;
 }
 
@@ -59,7 +60,7 @@ private slots:
         QVERIFY(!d.cmdCancelar->isDefault());
         for (int i = 0; i < 8; ++i) {
             QCOMPARE(d.picSigno[static_cast<std::size_t>(i)]->geometry(), QRect(42 * i, 93, 37, 34));
-            QCOMPARE(d.picSigno[static_cast<std::size_t>(i + 8)]->y(), 135);  // below the visible area
+            QCOMPARE(d.picSigno[static_cast<std::size_t>(i + 8)]->y(), 135); // below the visible area
         }
         QCOMPARE(ProximoNoTab(d.txtDataNasc), static_cast<QWidget*>(d.txtNome));
         QCOMPARE(ProximoNoTab(d.txtNome), static_cast<QWidget*>(d.cmdOk));
@@ -72,10 +73,14 @@ private slots:
         QTest::addColumn<QString>("digitado");
         QTest::addColumn<QString>("esperado");
         QTest::addColumn<int>("signo");
-        QTest::newRow("ano com dois dígitos") << "20/8/78" << "20/08/1978" << 4;
-        QTest::newRow("sem ano: o ano corrente") << "20/08" << "20/08/2026" << 4;
-        QTest::newRow("já completa") << "15/03/1970" << "15/03/1970" << 10;
-        QTest::newRow("escorpião") << "1/11/2001" << "01/11/2001" << 1;
+        QTest::newRow("ano com dois dígitos") << "20/8/78"
+                                              << "20/08/1978" << 4;
+        QTest::newRow("sem ano: o ano corrente") << "20/08"
+                                                 << "20/08/2026" << 4;
+        QTest::newRow("já completa") << "15/03/1970"
+                                     << "15/03/1970" << 10;
+        QTest::newRow("escorpião") << "1/11/2001"
+                                   << "01/11/2001" << 1;
     }
     void dataReescritaAoSairDoCampo() {
         QFETCH(QString, digitado);
@@ -88,9 +93,12 @@ private slots:
         QCOMPARE(d.txtDataNasc->text(), esperado);
         QCOMPARE(QString::fromStdString(a.programa->DataNascimento), esperado);
         QCOMPARE(d.SignoExibido(), signo);
-        const std::string figura = signo < 10 ? "signo0" + std::to_string(signo) : "signo" + std::to_string(signo);
-        for (std::size_t i = 0; i < 8; ++i) QCOMPARE(d.picSigno[i]->Figura(), figura);
-        for (std::size_t i = 8; i < 16; ++i) QVERIFY(d.picSigno[i]->Figura().empty());
+        const std::string figura =
+            signo < 10 ? "signo0" + std::to_string(signo) : "signo" + std::to_string(signo);
+        for (std::size_t i = 0; i < 8; ++i)
+            QCOMPARE(d.picSigno[i]->Figura(), figura);
+        for (std::size_t i = 8; i < 16; ++i)
+            QVERIFY(d.picSigno[i]->Figura().empty());
         QVERIFY(a.mensagens.mostradas.isEmpty());
     }
 
@@ -174,7 +182,7 @@ private slots:
         QCOMPARE(a.mensagens.mostradas.size(), 1);
         QCOMPARE(a.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
         QVERIFY(a.mensagens.mostradas[0].texto.contains(QStringLiteral("\"Ł\", \"Ż\"")));
-        QVERIFY(!a.mensagens.mostradas[0].texto.contains(QStringLiteral("\"ó\"")));  // ó is fine
+        QVERIFY(!a.mensagens.mostradas[0].texto.contains(QStringLiteral("\"ó\""))); // ó is fine
         QVERIFY(a.programa->NomeCompleto.empty());
     }
 
@@ -205,9 +213,12 @@ private slots:
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         d.txtNome->setText(QStringLiteral("ANA SILVA"));
-        if (modo == 0) d.cmdCancelar->click();
-        if (modo == 1) QTest::keyClick(d.txtNome, Qt::Key_Escape);
-        if (modo == 2) d.close();
+        if (modo == 0)
+            d.cmdCancelar->click();
+        if (modo == 1)
+            QTest::keyClick(d.txtNome, Qt::Key_Escape);
+        if (modo == 2)
+            d.close();
         QCOMPARE(d.result(), static_cast<int>(QDialog::Rejected));
         QCOMPARE(QString::fromStdString(a.programa->NomeCompleto), QStringLiteral("Descartar"));
         QCOMPARE(QString::fromStdString(a.programa->DataNascimento), QStringLiteral("01/01/2000"));

@@ -21,7 +21,8 @@ namespace {
 int Tinta(const QImage& img) {
     int n = 0;
     for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) n += qGray(img.pixel(x, y)) < 128;
+        for (int x = 0; x < img.width(); ++x)
+            n += qGray(img.pixel(x, y)) < 128;
     return n;
 }
 
@@ -36,8 +37,9 @@ private slots:
         a.programa->Fontes = CarregaFontes(a.programa->PastaPrograma);
         frmConfiguraFonte d(*a.programa);
         QCOMPARE(d.windowTitle(), QStringLiteral("Fontes..."));
-        QCOMPARE(d.lblInfo[0]->text(),
-                 QStringLiteral("Informe abaixo a fonte a ser utilizada na impressão da descrição da análise:"));
+        QCOMPARE(
+            d.lblInfo[0]->text(),
+            QStringLiteral("Informe abaixo a fonte a ser utilizada na impressão da descrição da análise:"));
         QCOMPARE(d.lblInfo[1]->text(),
                  QStringLiteral("Informe abaixo a fonte a ser utilizada na impressão do título da análise:"));
         QCOMPARE(d.lblInfo[2]->text(),
@@ -49,7 +51,8 @@ private slots:
         QCOMPARE(d.cmbTamanho[1]->currentText(), QStringLiteral("14"));
         QCOMPARE(d.cmbTamanho[2]->currentText(), QStringLiteral("12"));
         QStringList tamanhos;
-        for (int i = 0; i < d.cmbTamanho[2]->count(); ++i) tamanhos << d.cmbTamanho[2]->itemText(i);
+        for (int i = 0; i < d.cmbTamanho[2]->count(); ++i)
+            tamanhos << d.cmbTamanho[2]->itemText(i);
         QCOMPARE(tamanhos.join(QLatin1Char(',')), QStringLiteral("6,8,10,12,14,16,18,20,22"));
         QVERIFY(!d.chkNegrito[0]->isChecked());
         QVERIFY(d.chkItalico[0]->isChecked());
@@ -103,7 +106,7 @@ private slots:
         frmConfiguraFonte d(*a.programa);
         QCOMPARE(d.cmbFonte[2]->currentText(), QStringLiteral("Fonte Que Nao Existe"));
         QCOMPARE(d.cmbTamanho[2]->currentText(), QStringLiteral("11"));
-        d.chkNegrito[0]->setChecked(true);  // any change copies every row
+        d.chkNegrito[0]->setChecked(true); // any change copies every row
         QCOMPARE(a.programa->Fontes.FonteCorpo.Nome, std::string("Fonte Que Nao Existe"));
         QCOMPARE(a.programa->Fontes.FonteCorpo.Tamanho, int16_t{11});
         // A size box emptied by the user keeps the size.
@@ -115,14 +118,14 @@ private slots:
 
     void falhaAoGravarEhInformada() {
         AmbienteTeste a;
-        QVERIFY(QDir(a.Pasta()).mkdir(QStringLiteral("fontes.dat")));  // a folder where the file should be
+        QVERIFY(QDir(a.Pasta()).mkdir(QStringLiteral("fontes.dat"))); // a folder where the file should be
         frmConfiguraFonte d(*a.programa);
         d.show();
         d.cmdOk->click();
         QCOMPARE(a.mensagens.mostradas.size(), 1);
         QCOMPARE(a.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
         QCOMPARE(a.mensagens.mostradas[0].icone, IconeMensagem::Critico);
-        QVERIFY(d.isVisible());  // the dialog stays, nothing is lost
+        QVERIFY(d.isVisible()); // the dialog stays, nothing is lost
         d.cmdCancelar->click();
         QVERIFY(!d.isVisible());
     }

@@ -14,10 +14,13 @@ using namespace oraculandia::teste;
 
 namespace {
 
-QRgb CorDaPagina(int n) { return QColor::fromHsv((n * 37) % 360, 200, 200).rgb(); }
+QRgb CorDaPagina(int n) {
+    return QColor::fromHsv((n * 37) % 360, 200, 200).rgb();
+}
 
 // A viewer with `paginas` pages, each filled with its own colour, shown at `tamanho`.
-std::unique_ptr<frmExibeRelatorio> Visualizador(AmbienteTeste& a, int paginas, QSize tamanho = QSize(500, 400)) {
+std::unique_ptr<frmExibeRelatorio> Visualizador(AmbienteTeste& a, int paginas,
+                                                QSize tamanho = QSize(500, 400)) {
     auto v = std::make_unique<frmExibeRelatorio>(*a.programa);
     for (int n = 0; n < paginas; ++n) {
         v->PreparaPictureBox(n);
@@ -29,7 +32,9 @@ std::unique_ptr<frmExibeRelatorio> Visualizador(AmbienteTeste& a, int paginas, Q
     return v;
 }
 
-QRgb CorExibida(const frmExibeRelatorio& v) { return v.ImagemExibida().pixel(5, 5); }
+QRgb CorExibida(const frmExibeRelatorio& v) {
+    return v.ImagemExibida().pixel(5, 5);
+}
 
 void Tecla(frmExibeRelatorio& v, Qt::Key tecla, Qt::KeyboardModifiers mod = Qt::NoModifier) {
     QTest::keyClick(v.picExibe, tecla, mod);
@@ -80,7 +85,7 @@ private slots:
         v->ExibePagina(3);
         v->vScroll->setValue(100);
         v->ExibePagina(4);
-        QCOMPARE(v->vScroll->value(), 0);  // first display: top left
+        QCOMPARE(v->vScroll->value(), 0); // first display: top left
         v->vScroll->setValue(7);
         v->ExibePagina(3);
         QCOMPARE(v->vScroll->value(), 100);
@@ -113,9 +118,11 @@ private slots:
         QCOMPARE(vs->value(), grande + pequeno);
         Tecla(*v, Qt::Key_Up);
         QCOMPARE(vs->value(), grande);
-        for (int i = 0; i < 100; ++i) Tecla(*v, Qt::Key_PageDown);
+        for (int i = 0; i < 100; ++i)
+            Tecla(*v, Qt::Key_PageDown);
         QCOMPARE(vs->value(), vs->maximum());
-        for (int i = 0; i < 100; ++i) Tecla(*v, Qt::Key_PageUp, Qt::ShiftModifier);
+        for (int i = 0; i < 100; ++i)
+            Tecla(*v, Qt::Key_PageUp, Qt::ShiftModifier);
         QCOMPARE(vs->value(), 0);
 
         QVERIFY(v->hScroll->isVisible());
@@ -128,7 +135,8 @@ private slots:
         QCOMPARE(vs->value(), vs->maximum());
         QCOMPARE(v->hScroll->value(), v->hScroll->maximum());
         // The page follows the bars.
-        QCOMPARE(v->picExibe->y(), qRound((v->MargemPagina - vs->value()) * frmExibeRelatorio::PixelsPorMm()));
+        QCOMPARE(v->picExibe->y(),
+                 qRound((v->MargemPagina - vs->value()) * frmExibeRelatorio::PixelsPorMm()));
         Tecla(*v, Qt::Key_Home, Qt::ControlModifier);
         QCOMPARE(vs->value(), 0);
         QCOMPARE(v->hScroll->value(), 0);
@@ -190,13 +198,15 @@ private slots:
         QSignalSpy status(v.get(), &frmExibeRelatorio::StatusNavegacao);
         QSignalSpy mouse(v.get(), &frmExibeRelatorio::MouseSobreJanela);
         QTest::mouseMove(v->picExibe, QPoint(10, 10));
-        QMouseEvent movimento(QEvent::MouseMove, QPointF(3, 3), QPointF(v->picExibe->mapToGlobal(QPoint(3, 3))),
-                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent movimento(QEvent::MouseMove, QPointF(3, 3),
+                              QPointF(v->picExibe->mapToGlobal(QPoint(3, 3))), Qt::NoButton, Qt::NoButton,
+                              Qt::NoModifier);
         QApplication::sendEvent(v->picExibe, &movimento);
         QVERIFY(mouse.count() >= 1);
-        QVERIFY(v->close());  // never refused
+        QVERIFY(v->close()); // never refused
         QCOMPARE(status.last().at(0).toString(), frmPrincipal::TextoStatusInicial());
-        QCOMPARE(frmPrincipal::TextoStatusInicial(), QStringLiteral("Para obter a sua análise clique no primeiro botão !"));
+        QCOMPARE(frmPrincipal::TextoStatusInicial(),
+                 QStringLiteral("Para obter a sua análise clique no primeiro botão !"));
     }
 };
 

@@ -24,7 +24,8 @@ ContextoPagina Contexto(bool cabecalhoSempre = false) {
 
 int Contar(const SuperficieTeste& s, Saida::Tipo tipo) {
     int n = 0;
-    for (const auto& x : s.saidas) n += x.tipo == tipo;
+    for (const auto& x : s.saidas)
+        n += x.tipo == tipo;
     return n;
 }
 
@@ -43,15 +44,15 @@ TEST(NovaPagina, FirstPageAlwaysHasTheHeaderLaterPagesOnlyWhenAsked) {
     s.DefinirY(123);
     EXPECT_EQ(p.NovaPagina(s, 210, 297, 1), 27);
     EXPECT_EQ(p.NumeroPagina, 1);
-    EXPECT_DOUBLE_EQ(s.Y(), 123);  // Y as on entry
+    EXPECT_DOUBLE_EQ(s.Y(), 123); // Y as on entry
     EXPECT_EQ(Contar(s, Saida::Tipo::Figura), 1);
-    EXPECT_EQ(Contar(s, Saida::Tipo::Retangulo), 2);  // header rule and footer rule
+    EXPECT_EQ(Contar(s, Saida::Tipo::Retangulo), 2); // header rule and footer rule
 
     SuperficieTeste s2;
     EXPECT_EQ(p.NovaPagina(s2, 210, 297, 2), 0);
     EXPECT_EQ(p.NumeroPagina, 2);
     EXPECT_EQ(Contar(s2, Saida::Tipo::Figura), 0);
-    EXPECT_EQ(Contar(s2, Saida::Tipo::Retangulo), 1);  // footer only
+    EXPECT_EQ(Contar(s2, Saida::Tipo::Retangulo), 1); // footer only
     ASSERT_NE(s2.Procurar("2"), nullptr);
 
     // Any other kind leaves the number as it is.
@@ -86,11 +87,11 @@ TEST(DesenhaCabecalho, RulePictureAndThreeCentredLines) {
     EXPECT_EQ(regra.tipo, Saida::Tipo::Retangulo);
     EXPECT_DOUBLE_EQ(regra.x, 10);
     EXPECT_DOUBLE_EQ(regra.y, 29);
-    EXPECT_DOUBLE_EQ(regra.largura, 190);  // second corner x
-    EXPECT_DOUBLE_EQ(regra.altura, 30);    // second corner y
+    EXPECT_DOUBLE_EQ(regra.largura, 190); // second corner x
+    EXPECT_DOUBLE_EQ(regra.altura, 30);   // second corner y
 
     const Saida& figura = s.saidas[1];
-    EXPECT_EQ(figura.texto, "signo10");  // 15 March: Pisces
+    EXPECT_EQ(figura.texto, "signo10"); // 15 March: Pisces
     EXPECT_DOUBLE_EQ(figura.x, 12);
     EXPECT_DOUBLE_EQ(figura.y, 5);
     EXPECT_DOUBLE_EQ(figura.largura, 22);
@@ -163,7 +164,7 @@ TEST(FonteSalva, SavedFromOnePageRestoredOnAnother) {
     velha.DefinirNegrito(true);
     velha.DefinirItalico(true);
     p.SalvarFontesTela(velha);
-    EXPECT_EQ(p.FonteSalva.Tamanho, 12);  // half to even
+    EXPECT_EQ(p.FonteSalva.Tamanho, 12); // half to even
     p.RestaurarFontesTela(nova);
     EXPECT_EQ(nova.NomeFonte(), "Courier New");
     EXPECT_EQ(nova.TamanhoFonte(), 12);

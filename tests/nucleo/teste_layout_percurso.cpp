@@ -53,7 +53,8 @@ struct Cenario {
 std::vector<const Saida*> Textos(const SuperficieTeste& s, std::string_view prefixo) {
     std::vector<const Saida*> r;
     for (const auto& x : s.saidas)
-        if (x.tipo == Saida::Tipo::Texto && x.texto.rfind(prefixo, 0) == 0) r.push_back(&x);
+        if (x.tipo == Saida::Tipo::Texto && x.texto.rfind(prefixo, 0) == 0)
+            r.push_back(&x);
     return r;
 }
 
@@ -71,7 +72,7 @@ TEST(ImprimirSecoes, BlocksFollowEachOtherFiveMillimetresApartAndTheDividerIsCen
     c.cfg.CalculosSelecionados[1] = kLigado;
     c.cfg.CalculosSelecionados[2] = kLigado;
     c.secoes[1].Introducao = "Intro text";
-    c.secoes[2].Introducao = "Curta";  // 5 characters: never printed
+    c.secoes[2].Introducao = "Curta"; // 5 characters: never printed
     AlvoTeste alvo;
     c.Executar(alvo);
     const SuperficieTeste& p = *alvo.paginas[0];
@@ -97,7 +98,8 @@ TEST(ImprimirSecoes, BlocksFollowEachOtherFiveMillimetresApartAndTheDividerIsCen
 
     std::vector<const Saida*> divisorias;
     for (const auto& x : p.saidas)
-        if (x.texto == "divisoria") divisorias.push_back(&x);
+        if (x.texto == "divisoria")
+            divisorias.push_back(&x);
     ASSERT_EQ(divisorias.size(), 2u);
     EXPECT_DOUBLE_EQ(divisorias[0]->x, 50);
     EXPECT_DOUBLE_EQ(divisorias[0]->y, 52 + 5 + 5);
@@ -137,7 +139,8 @@ TEST(ImprimirSecoes, AHeadingWithoutRoomForOneLineMovesToTheNextPage) {
     // position is 252 + 10 = 262, the divider fits (262 + 5 <= 272), section 2's heading would
     // start at 262 + 8 - 5 = 265 below the margin: 265 + 5 + 5 > 272.
     std::string corpo;
-    for (int i = 0; i < 42; ++i) corpo += "linha\r\n";
+    for (int i = 0; i < 42; ++i)
+        corpo += "linha\r\n";
     corpo += "ultima";
     c.secoes[1].Texto = corpo;
     AlvoTeste alvo;
@@ -149,7 +152,7 @@ TEST(ImprimirSecoes, AHeadingWithoutRoomForOneLineMovesToTheNextPage) {
     EXPECT_EQ(alvo.paginas[0]->Procurar("Titulo 2"), nullptr);
     const Saida* titulo2 = alvo.paginas[1]->Procurar("Titulo 2");
     ASSERT_NE(titulo2, nullptr);
-    EXPECT_DOUBLE_EQ(titulo2->y, 5);  // later pages without header: text at the top margin
+    EXPECT_DOUBLE_EQ(titulo2->y, 5); // later pages without header: text at the top margin
     EXPECT_NE(alvo.paginas[1]->Procurar("2"), nullptr);
 }
 
@@ -160,7 +163,8 @@ TEST(ImprimirSecoes, AHeadingIsNotLeftAloneAtTheFootOfAPage) {
     // Last body line at 242: divider at 252, section 2 from 255 below the margin. Its heading
     // alone would fit (255 + 5 + 5 <= 272), but not with the first line of its text below it.
     std::string corpo;
-    for (int i = 0; i < 40; ++i) corpo += "linha\r\n";
+    for (int i = 0; i < 40; ++i)
+        corpo += "linha\r\n";
     corpo += "ultima";
     c.secoes[1].Texto = corpo;
     AlvoTeste alvo;
@@ -179,7 +183,8 @@ TEST(ImprimirSecoes, AnIntroductionGoesWithItsHeading) {
     // Section 2 from 245 below the margin: the introduction's line would fit, but not with the
     // heading and a text line (245 + 5 + 5 + 5 + 5 + 5 + 5 > 272).
     std::string corpo;
-    for (int i = 0; i < 38; ++i) corpo += "linha\r\n";
+    for (int i = 0; i < 38; ++i)
+        corpo += "linha\r\n";
     corpo += "ultima";
     c.secoes[1].Texto = corpo;
     AlvoTeste alvo;
@@ -191,16 +196,17 @@ TEST(ImprimirSecoes, AnIntroductionGoesWithItsHeading) {
 
 TEST(ImprimirSecoes, ABlockOnAnEmptyPageStartsThereEvenWithoutRoom) {
     Cenario c;
-    c.g.LimiteTexto = 20;  // less than the header: not even one line fits anywhere
+    c.g.LimiteTexto = 20; // less than the header: not even one line fits anywhere
     c.cfg.CalculosSelecionados[1] = kLigado;
     c.cfg.CalculosSelecionados[2] = kLigado;
     AlvoTeste alvo;
     const int paginas = c.Executar(alvo);
-    EXPECT_LE(paginas, 6);  // at most one page per block and divider, never a run of empty pages
+    EXPECT_LE(paginas, 6); // at most one page per block and divider, never a run of empty pages
     EXPECT_NE(alvo.paginas[0]->Procurar("Titulo 1"), nullptr);
     int blocos = 0;
     for (const auto& p : alvo.paginas)
-        for (const char* nome : {"Titulo 1", "Texto 1", "Titulo 2", "Texto 2"}) blocos += p->Procurar(nome) != nullptr;
+        for (const char* nome : {"Titulo 1", "Texto 1", "Titulo 2", "Texto 2"})
+            blocos += p->Procurar(nome) != nullptr;
     EXPECT_EQ(blocos, 4);
 }
 
@@ -210,7 +216,8 @@ TEST(ImprimirSecoes, ADividerWithoutRoomGoesToTheTopOfTheNextPage) {
     c.cfg.CalculosSelecionados[1] = kLigado;
     // Last body line at 262: the next position is 272, 272 + 5 > 272.
     std::string corpo;
-    for (int i = 0; i < 44; ++i) corpo += "linha\r\n";
+    for (int i = 0; i < 44; ++i)
+        corpo += "linha\r\n";
     corpo += "ultima";
     c.secoes[1].Texto = corpo;
     AlvoTeste alvo;
@@ -218,7 +225,7 @@ TEST(ImprimirSecoes, ADividerWithoutRoomGoesToTheTopOfTheNextPage) {
     EXPECT_DOUBLE_EQ(alvo.paginas[0]->Procurar("ultima")->y, 262);
     const Saida* divisoria = alvo.paginas[1]->Procurar("divisoria");
     ASSERT_NE(divisoria, nullptr);
-    EXPECT_DOUBLE_EQ(divisoria->y, 5 + 27);  // where the text area of that page begins
+    EXPECT_DOUBLE_EQ(divisoria->y, 5 + 27); // where the text area of that page begins
     EXPECT_EQ(alvo.paginas[0]->Procurar("divisoria"), nullptr);
 }
 
@@ -227,8 +234,9 @@ TEST(ImprimirSecoes, ALongBlockContinuesOverAsManyPagesAsItNeedsInItsOwnFont) {
     c.cfg.CalculosSelecionados[3] = kLigado;
     c.fontes.FonteCorpo = {"Times New Roman", -1, -1, 11};
     std::string corpo;
-    const int linhas = 300;  // 46 lines on the first page, 53 on the next ones
-    for (int i = 0; i < linhas; ++i) corpo += Junta("L", std::to_string(i), "\r\n");
+    const int linhas = 300; // 46 lines on the first page, 53 on the next ones
+    for (int i = 0; i < linhas; ++i)
+        corpo += Junta("L", std::to_string(i), "\r\n");
     c.secoes[3].Texto = corpo;
     AlvoTeste alvo;
     const int paginas = c.Executar(alvo);
@@ -240,7 +248,8 @@ TEST(ImprimirSecoes, ALongBlockContinuesOverAsManyPagesAsItNeedsInItsOwnFont) {
         // Every page carries its number in the footer.
         EXPECT_NE(p.Procurar(std::to_string(n + 1)), nullptr) << "page " << n + 1;
         for (const Saida* t : Textos(p, "L")) {
-            if (t->texto == "Linha um") continue;
+            if (t->texto == "Linha um")
+                continue;
             EXPECT_EQ(t->texto, Junta("L", std::to_string(encontradas)));
             // The block keeps its own font on every page, after the footer's.
             EXPECT_EQ(t->fonte, "Times New Roman");
@@ -251,7 +260,7 @@ TEST(ImprimirSecoes, ALongBlockContinuesOverAsManyPagesAsItNeedsInItsOwnFont) {
             ++encontradas;
         }
     }
-    EXPECT_EQ(encontradas, linhas);  // nothing dropped
+    EXPECT_EQ(encontradas, linhas); // nothing dropped
 }
 
 TEST(DesenhaFolhaRosto, BorderCoverPictureAndTwoCentredWords) {
@@ -266,7 +275,7 @@ TEST(DesenhaFolhaRosto, BorderCoverPictureAndTwoCentredWords) {
     EXPECT_DOUBLE_EQ(capa->x, 10 + 38);
     EXPECT_DOUBLE_EQ(capa->y, 10 + 27.7);
     EXPECT_DOUBLE_EQ(capa->largura, 114);
-    EXPECT_DOUBLE_EQ(capa->altura, 114);  // portrait: square
+    EXPECT_DOUBLE_EQ(capa->altura, 114); // portrait: square
     const Saida* analise = s.Procurar("An\xE1lise");
     ASSERT_NE(analise, nullptr);
     EXPECT_DOUBLE_EQ(analise->x, (190 - 14) / 2.0 + 10);

@@ -12,8 +12,9 @@ namespace oraculandia::teste {
 
 struct Saida {
     enum class Tipo { Texto, TextoComLinha, Retangulo, Figura } tipo;
-    std::string texto;  // text, or the picture's name
-    double x = 0, y = 0, largura = 0, altura = 0;  // rectangle: x, y = first corner; largura, altura = second corner
+    std::string texto; // text, or the picture's name
+    double x = 0, y = 0, largura = 0,
+           altura = 0; // rectangle: x, y = first corner; largura, altura = second corner
     std::string fonte;
     double tamanho = 0;
     bool negrito = false, italico = false;
@@ -56,8 +57,8 @@ public:
         saidas.push_back({Saida::Tipo::Retangulo, {}, x1, y1, x2, y2, fonte_, tamanho_, negrito_, italico_});
     }
     void Figura(std::string_view nome, double x, double y, double l, double a) override {
-        saidas.push_back({Saida::Tipo::Figura, std::string(nome), x, y, l, a, fonte_, tamanho_, negrito_,
-                          italico_});
+        saidas.push_back(
+            {Saida::Tipo::Figura, std::string(nome), x, y, l, a, fonte_, tamanho_, negrito_, italico_});
     }
     double LarguraEscala() const override { return largura_; }
     double AlturaEscala() const override { return altura_; }
@@ -66,12 +67,14 @@ public:
     std::vector<Saida> Textos() const {
         std::vector<Saida> r;
         for (const auto& s : saidas)
-            if (s.tipo == Saida::Tipo::Texto || s.tipo == Saida::Tipo::TextoComLinha) r.push_back(s);
+            if (s.tipo == Saida::Tipo::Texto || s.tipo == Saida::Tipo::TextoComLinha)
+                r.push_back(s);
         return r;
     }
     const Saida* Procurar(std::string_view texto) const {
         for (const auto& s : saidas)
-            if (s.texto == texto) return &s;
+            if (s.texto == texto)
+                return &s;
         return nullptr;
     }
 

@@ -18,7 +18,8 @@ struct Pos {
 
 std::vector<Pos> Posicoes(const SuperficieTeste& s) {
     std::vector<Pos> r;
-    for (const auto& t : s.Textos()) r.push_back({t.texto, t.x, t.y});
+    for (const auto& t : s.Textos())
+        r.push_back({t.texto, t.x, t.y});
     return r;
 }
 
@@ -46,7 +47,7 @@ TEST(ImprimeTexto, JustifiesBrokenLinesToTheRightEdgeAndLeavesTheLastLineLeftAli
                         {"fff ggg", 10, 105}});
     // The last word of a justified line ends exactly at XDireita.
     EXPECT_DOUBLE_EQ(44 + 3 * 2, 50);
-    EXPECT_DOUBLE_EQ(s.Y(), 105);  // top of the last line printed
+    EXPECT_DOUBLE_EQ(s.Y(), 105); // top of the last line printed
 }
 
 TEST(ImprimeTexto, ParagraphBreaksEmptyLinesAndLoneBreaks) {
@@ -72,12 +73,9 @@ TEST(ImprimeTexto, DoubleSpacesAreEmptyWordsWidenedLikeAnyOther) {
     // Column 10..50 (40 mm). The line "aaa  bbb ccc ddd ee" (38 mm) has 5 gaps
     // (two between aaa and bbb): 0.4 mm extra each.
     EXPECT_TRUE(ImprimeTexto(s, 0, 10, 50, 272, texto));
-    EsperarPosicoes(s, {{"aaa", 10, 0},
-                        {"bbb", 20.8, 0},
-                        {"ccc", 29.2, 0},
-                        {"ddd", 37.6, 0},
-                        {"ee", 46, 0},
-                        {"ff", 10, 5}});
+    EsperarPosicoes(
+        s,
+        {{"aaa", 10, 0}, {"bbb", 20.8, 0}, {"ccc", 29.2, 0}, {"ddd", 37.6, 0}, {"ee", 46, 0}, {"ff", 10, 5}});
     // The gap between aaa and bbb is two stretched gaps: 2 x (2 + 0.4).
     EXPECT_NEAR(20.8 - (10 + 6), 2 * 2.4, 1e-9);
 }
@@ -95,7 +93,7 @@ TEST(ImprimeTexto, LeadingSpacesOfABrokenLinePrintAsWidenedEmptyWords) {
     EXPECT_EQ(p[1].texto, "bbbb");
     EXPECT_DOUBLE_EQ(p[1].x, 12);
     EXPECT_EQ(p[2].texto, "cc");
-    const double extra = (20.0 - 12.0) / 2;  // " cc dd": 2 gaps
+    const double extra = (20.0 - 12.0) / 2; // " cc dd": 2 gaps
     EXPECT_NEAR(p[2].x, 2 + extra, 1e-9);
     EXPECT_EQ(p[3].texto, "dd");
     EXPECT_NEAR(p[3].x + 4, 20, 1e-9);
@@ -103,7 +101,7 @@ TEST(ImprimeTexto, LeadingSpacesOfABrokenLinePrintAsWidenedEmptyWords) {
 
 TEST(ImprimeTexto, OverflowOnTheLastCharacterBreaksLikeAnyOtherLine) {
     SuperficieTeste s;
-    std::string texto = "aa bb cccccc";  // 12 characters in a column of 11
+    std::string texto = "aa bb cccccc"; // 12 characters in a column of 11
     EXPECT_TRUE(ImprimeTexto(s, 0, 10, 32, 272, texto));
     EsperarPosicoes(s, {{"aa", 10, 0}, {"bb", 28, 0}, {"cccccc", 10, 5}});
 }
@@ -120,7 +118,7 @@ TEST(ImprimeTexto, AWordWiderThanTheColumnIsCutAtTheEdgeAndNothingIsLost) {
 TEST(ImprimeTexto, AColumnNarrowerThanOneCharacterStillAdvancesAndEnds) {
     SuperficieTeste s;
     std::string texto = "ab c";
-    EXPECT_TRUE(ImprimeTexto(s, 0, 10, 9, 272, texto));  // XDireita left of XEsquerda
+    EXPECT_TRUE(ImprimeTexto(s, 0, 10, 9, 272, texto)); // XDireita left of XEsquerda
     std::string impresso;
     for (const auto& t : s.Textos()) {
         EXPECT_DOUBLE_EQ(t.x, 10);
@@ -135,14 +133,14 @@ TEST(ImprimeTexto, PageFullRulePrintsTheCrossingLineAndReturnsTheRestWithoutLead
     // Tops 100, 105, 110: 110 + 5 > 112, so the line at 110 is printed and is the last one.
     EXPECT_FALSE(ImprimeTexto(s, 100, 10, 100, 112, texto));
     EsperarPosicoes(s, {{"aaa", 10, 100}, {"bbb", 10, 105}, {"ccc", 10, 110}});
-    EXPECT_EQ(texto, "ddd\r\neee");  // CR LF CR LF and the tab removed from the start
+    EXPECT_EQ(texto, "ddd\r\neee"); // CR LF CR LF and the tab removed from the start
     EXPECT_DOUBLE_EQ(s.Y(), 110);
 }
 
 TEST(ImprimeTexto, PageFullInsideAJustifiedParagraphContinuesWithTheNextWord) {
     SuperficieTeste s;
     std::string texto = "aaa bbb ccc ddd";
-    EXPECT_FALSE(ImprimeTexto(s, 0, 0, 14, 4, texto));  // 7 characters a line; first line fills the page
+    EXPECT_FALSE(ImprimeTexto(s, 0, 0, 14, 4, texto)); // 7 characters a line; first line fills the page
     EsperarPosicoes(s, {{"aaa", 0, 0}, {"bbb", 8, 0}});
     EXPECT_EQ(texto, "ccc ddd");
 }
@@ -183,13 +181,16 @@ TEST(ImprimeTexto, PageAfterPageNothingIsLost) {
         const int n = tamanho(gerador);
         for (int i = 0; i < n; ++i) {
             char c = alfabeto[static_cast<std::size_t>(letra(gerador))];
-            if (c == '\r') texto += "\r\n";
-            else if (c != '\n') texto += c;
+            if (c == '\r')
+                texto += "\r\n";
+            else if (c != '\n')
+                texto += c;
         }
         const double largura = coluna(gerador);
         std::string esperado;
         for (char c : texto)
-            if (c != ' ' && c != '\r' && c != '\n') esperado += c;
+            if (c != ' ' && c != '\r' && c != '\n')
+                esperado += c;
 
         std::string resto = texto, impresso;
         int paginas = 0;
@@ -198,14 +199,16 @@ TEST(ImprimeTexto, PageAfterPageNothingIsLost) {
             const bool ok = ImprimeTexto(s, 10, 10, 10 + largura, 40, resto);
             for (const auto& t : s.Textos()) {
                 for (char c : t.texto)
-                    if (c != ' ') impresso += c;
+                    if (c != ' ')
+                        impresso += c;
                 EXPECT_GE(t.x, 10 - 1e-9);
                 // A word never passes the right edge (a one-character column may hold one char).
                 EXPECT_LE(t.x + 2 * static_cast<double>(t.texto.size()), 10 + std::max(largura, 2.0) + 1e-9)
                     << "'" << t.texto << "' column " << largura;
             }
             ++paginas;
-            if (ok) break;
+            if (ok)
+                break;
             ASSERT_LT(paginas, 1000);
         }
         EXPECT_EQ(impresso, esperado) << "column " << largura;

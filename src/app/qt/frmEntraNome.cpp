@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgRenderer>
+#include <QTimer>
 #include <cmath>
 
 #include "analysis/cp1252.h"
@@ -21,7 +21,9 @@ namespace oraculandia {
 namespace {
 
 // Window measures are given in twips, 15 to a pixel.
-int Tw(int twips) { return static_cast<int>(std::nearbyint(twips / 15.0)); }
+int Tw(int twips) {
+    return static_cast<int>(std::nearbyint(twips / 15.0));
+}
 
 QRect RetanguloTw(int esquerda, int topo, int largura, int altura) {
     return QRect(Tw(esquerda), Tw(topo), Tw(largura), Tw(altura));
@@ -39,7 +41,8 @@ void QuadroFigura::DefinirFigura(const std::string& nome) {
 void QuadroFigura::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), fundo_);
-    if (figura_.empty()) return;
+    if (figura_.empty())
+        return;
     if (QSvgRenderer* desenho = FiguraSvg(figura_)) {
         p.setRenderHint(QPainter::Antialiasing);
         desenho->setAspectRatioMode(Qt::IgnoreAspectRatio);
@@ -71,7 +74,7 @@ frmEntraNome::frmEntraNome(Programa& programa, QWidget* pai) : QDialog(pai), pro
 
     txtNome = new QLineEdit(this);
     txtNome->setGeometry(RetanguloTw(45, 1035, 4830, 315));
-    txtNome->setMaxLength(32767);  // no limit of our own beyond the widget's
+    txtNome->setMaxLength(32767); // no limit of our own beyond the widget's
 
     cmdOk = new QPushButton(QStringLiteral("&Analisar"), this);
     cmdOk->setGeometry(RetanguloTw(3690, 45, 1275, 420));
@@ -101,9 +104,11 @@ frmEntraNome::frmEntraNome(Programa& programa, QWidget* pai) : QDialog(pai), pro
 bool frmEntraNome::eventFilter(QObject* objeto, QEvent* evento) {
     // Leaving the field for another control of the dialog; not the dialog closing, nor the
     // user switching to another program.
-    if (objeto == txtDataNasc && evento->type() == QEvent::FocusOut && !aceito_ && !fechando_ && isVisible()) {
+    if (objeto == txtDataNasc && evento->type() == QEvent::FocusOut && !aceito_ && !fechando_ &&
+        isVisible()) {
         const auto razao = static_cast<QFocusEvent*>(evento)->reason();
-        if (razao != Qt::ActiveWindowFocusReason && razao != Qt::PopupFocusReason) SairDaData(true);
+        if (razao != Qt::ActiveWindowFocusReason && razao != Qt::PopupFocusReason)
+            SairDaData(true);
     }
     return QDialog::eventFilter(objeto, evento);
 }
@@ -114,13 +119,15 @@ bool frmEntraNome::SairDaData(bool selecionarSeInvalida) {
     if (conv.ok()) {
         programa_.DataNascimento = data;
         const QString novo = QString::fromStdString(Cp1252ParaUtf8(data));
-        if (novo != txtDataNasc->text()) txtDataNasc->setText(novo);
+        if (novo != txtDataNasc->text())
+            txtDataNasc->setText(novo);
     }
     const auto valida = conv.ok() ? LerDataNormalizada(data) : std::nullopt;
     if (valida) {
         setCursor(Qt::WaitCursor);
         signo_ = SignoDoZodiaco(valida->dia, valida->mes);
-        for (std::size_t i = 0; i < 8; ++i) picSigno[i]->DefinirFigura(NomeFiguraSigno(signo_));
+        for (std::size_t i = 0; i < 8; ++i)
+            picSigno[i]->DefinirFigura(NomeFiguraSigno(signo_));
         unsetCursor();
         return true;
     }
@@ -177,10 +184,13 @@ void frmEntraNome::cmdOk_Click() {
     accept();
 }
 
-void frmEntraNome::cmdCancelar_Click() { reject(); }
+void frmEntraNome::cmdCancelar_Click() {
+    reject();
+}
 
 void frmEntraNome::reject() {
-    if (aceito_) return;
+    if (aceito_)
+        return;
     fechando_ = true;
     programa_.NomeCompleto = "Descartar";
     QDialog::reject();

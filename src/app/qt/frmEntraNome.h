@@ -19,7 +19,7 @@ struct Programa;
 class QuadroFigura : public QWidget {
 public:
     QuadroFigura(const QColor& fundo, QWidget* pai);
-    void DefinirFigura(const std::string& nome);  // empty: only the background
+    void DefinirFigura(const std::string& nome); // empty: only the background
     const std::string& Figura() const { return figura_; }
 
 protected:
@@ -49,7 +49,7 @@ public:
 public slots:
     void cmdOk_Click();
     void cmdCancelar_Click();
-    void reject() override;  // Esc and the window frame count as Cancel
+    void reject() override; // Esc and the window frame count as Cancel
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;

@@ -26,7 +26,7 @@ public:
 
 private:
     void Abrir(int indice) {
-        superficie_.reset();  // ends the painter of the page before
+        superficie_.reset(); // ends the painter of the page before
         indice_ = indice;
         janela_.PreparaPictureBox(indice);
         superficie_ = std::make_unique<SuperficieQt>(&janela_.picFolha(indice));
@@ -57,9 +57,10 @@ void frmPrincipal::cmdCriaAnalise_Click() {
     if (frmExibeRelatorio* janela = JanelaAtiva()) {
         const RespostaMensagem r = p.mensagens.Mostrar(
             this, QStringLiteral("Advertência:"),
-            QStringLiteral("Há uma análise sendo exibida atualmente. É aconselhável fechar esta análise antes de "
-                           "prosseguir com a criação de uma nova análise. Gostaria que o programa fechasse esta "
-                           "análise automaticamente antes de prosseguir com a criação desta nova análise?"),
+            QStringLiteral(
+                "Há uma análise sendo exibida atualmente. É aconselhável fechar esta análise antes de "
+                "prosseguir com a criação de uma nova análise. Gostaria que o programa fechasse esta "
+                "análise automaticamente antes de prosseguir com a criação desta nova análise?"),
             IconeMensagem::Pergunta, BotoesMensagem::SimNao);
         if (r == RespostaMensagem::Sim) {
             if (auto* sub = qobject_cast<QMdiSubWindow*>(janela->parentWidget()))
@@ -73,11 +74,13 @@ void frmPrincipal::cmdCriaAnalise_Click() {
         frmEntraNome dialogo(p, this);
         dialogo.exec();
     }
-    if (p.NomeCompleto == "Descartar") return;
+    if (p.NomeCompleto == "Descartar")
+        return;
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     p.ComporAnalise();
-    if (Ligado(p.Configuracao.EscutarSons)) p.sons.Tocar(p.Caminho("aguarda.wav"), true);
+    if (Ligado(p.Configuracao.EscutarSons))
+        p.sons.Tocar(p.Caminho("aguarda.wav"), true);
     ImprimirAnaliseNoMonitor();
     QApplication::restoreOverrideCursor();
 }

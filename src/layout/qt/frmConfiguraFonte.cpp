@@ -26,11 +26,14 @@ constexpr double kPixelsPorMm = 56.7 / 15;
 constexpr double kLarguraAmostra = 120;
 constexpr double kAlturaAmostra = 32;
 
-QString Qt1252(const std::string& texto) { return QString::fromStdString(Cp1252ParaUtf8(texto)); }
+QString Qt1252(const std::string& texto) {
+    return QString::fromStdString(Cp1252ParaUtf8(texto));
+}
 
 std::string SemBrancos(const std::string& t) {
     const auto i = t.find_first_not_of(' ');
-    if (i == std::string::npos) return {};
+    if (i == std::string::npos)
+        return {};
     return t.substr(i, t.find_last_not_of(' ') - i + 1);
 }
 
@@ -40,7 +43,8 @@ QStringList frmConfiguraFonte::FontesDisponiveis() {
     QStringList nomes = QFontDatabase::families();
     for (const char* windows : {"Arial", "Courier New", "Times New Roman"}) {
         const QString nome = QString::fromLatin1(windows);
-        if (!nomes.contains(nome, Qt::CaseInsensitive)) nomes << nome;
+        if (!nomes.contains(nome, Qt::CaseInsensitive))
+            nomes << nome;
     }
     nomes.sort(Qt::CaseInsensitive);
     return nomes;
@@ -137,15 +141,18 @@ void frmConfiguraFonte::PreencheFontes() {
         cmbFonte[k]->setCurrentIndex(i);
 
         cmbTamanho[k]->clear();
-        for (int j = 3; j <= 11; ++j) cmbTamanho[k]->addItem(QString::number(2 * j));
+        for (int j = 3; j <= 11; ++j)
+            cmbTamanho[k]->addItem(QString::number(2 * j));
         int t = cmbTamanho[k]->findText(QString::number(e.Tamanho));
         if (t < 0 && e.Tamanho > 0) {
             cmbTamanho[k]->addItem(QString::number(e.Tamanho));
             t = cmbTamanho[k]->count() - 1;
         }
         cmbTamanho[k]->setCurrentIndex(t);
-        if (Ligado(e.Negrito)) chkNegrito[k]->setChecked(true);
-        if (Ligado(e.Italico)) chkItalico[k]->setChecked(true);
+        if (Ligado(e.Negrito))
+            chkNegrito[k]->setChecked(true);
+        if (Ligado(e.Italico))
+            chkItalico[k]->setChecked(true);
     }
     unsetCursor();
 }
@@ -154,13 +161,15 @@ void frmConfiguraFonte::PreencherFonte() {
     for (std::size_t k = 0; k < 3; ++k) {
         FonteTexto& e = Entrada(static_cast<int>(k));
         const ConversaoCp1252 nome = Utf8ParaCp1252(cmbFonte[k]->currentText().toStdString());
-        if (nome.ok() && !nome.texto.empty()) e.Nome = nome.texto.substr(0, 50);
+        if (nome.ok() && !nome.texto.empty())
+            e.Nome = nome.texto.substr(0, 50);
         e.Negrito = chkNegrito[k]->isChecked() ? kLigado : kDesligado;
         e.Italico = chkItalico[k]->isChecked() ? kLigado : kDesligado;
         // A size box left empty keeps the size the entry has.
         bool ok = false;
         const double tamanho = cmbTamanho[k]->currentText().toDouble(&ok);
-        if (ok && tamanho >= 1) e.Tamanho = static_cast<int16_t>(std::nearbyint(std::min(tamanho, 200.0)));
+        if (ok && tamanho >= 1)
+            e.Tamanho = static_cast<int16_t>(std::nearbyint(std::min(tamanho, 200.0)));
     }
 }
 
@@ -193,7 +202,8 @@ void frmConfiguraFonte::Visualizar() {
 }
 
 void frmConfiguraFonte::AoMudar() {
-    if (CarregandoFontes) return;
+    if (CarregandoFontes)
+        return;
     PreencherFonte();
     Visualizar();
 }
@@ -202,8 +212,9 @@ void frmConfiguraFonte::cmdOk_Click() {
     if (!SalvarFontes(programa_.PastaPrograma, programa_.Fontes)) {
         programa_.mensagens.Mostrar(
             this, QStringLiteral("Erro:"),
-            QStringLiteral("Não foi possível gravar o arquivo fontes.dat na pasta do programa. Verifique se a "
-                           "pasta permite gravação e tente novamente."),
+            QStringLiteral(
+                "Não foi possível gravar o arquivo fontes.dat na pasta do programa. Verifique se a "
+                "pasta permite gravação e tente novamente."),
             IconeMensagem::Critico, BotoesMensagem::Ok);
         return;
     }
@@ -211,10 +222,13 @@ void frmConfiguraFonte::cmdOk_Click() {
     accept();
 }
 
-void frmConfiguraFonte::cmdCancelar_Click() { reject(); }
+void frmConfiguraFonte::cmdCancelar_Click() {
+    reject();
+}
 
 void frmConfiguraFonte::reject() {
-    if (fechando_) return;
+    if (fechando_)
+        return;
     fechando_ = true;
     programa_.Fontes = CarregaFontes(programa_.PastaPrograma);
     QDialog::reject();

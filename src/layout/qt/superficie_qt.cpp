@@ -34,9 +34,12 @@ QSvgRenderer* FiguraSvg(std::string_view nome) {
     static std::map<std::string, std::unique_ptr<QSvgRenderer>, std::less<>> cache;
     auto it = cache.find(nome);
     if (it == cache.end()) {
-        const QString caminho = QStringLiteral(":/imagens/%1.svg").arg(QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size())));
+        const QString caminho =
+            QStringLiteral(":/imagens/%1.svg")
+                .arg(QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size())));
         auto desenho = std::make_unique<QSvgRenderer>(caminho);
-        if (!desenho->isValid()) desenho.reset();
+        if (!desenho->isValid())
+            desenho.reset();
         it = cache.emplace(std::string(nome), std::move(desenho)).first;
     }
     return it->second.get();
@@ -46,16 +49,21 @@ QString SuperficieQt::Texto(std::string_view cp1252) {
     const auto& tabela = TabelaCp1252();
     QString r(static_cast<qsizetype>(cp1252.size()), Qt::Uninitialized);
     QChar* d = r.data();
-    for (unsigned char c : cp1252) *d++ = tabela[c];
+    for (unsigned char c : cp1252)
+        *d++ = tabela[c];
     return r;
 }
 
 QString SuperficieQt::FamiliaReal(const QString& nome) {
     const QString n = nome.trimmed();
-    if (n.compare(QLatin1String("Times New Roman"), Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Serif");
-    if (n.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Sans");
-    if (n.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0) return QStringLiteral("Liberation Mono");
-    if (n.isEmpty()) return QStringLiteral("Liberation Serif");
+    if (n.compare(QLatin1String("Times New Roman"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Serif");
+    if (n.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Sans");
+    if (n.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Mono");
+    if (n.isEmpty())
+        return QStringLiteral("Liberation Serif");
     return n;
 }
 
@@ -112,7 +120,9 @@ void SuperficieQt::DefinirItalico(bool italico) {
         FonteMudou();
     }
 }
-void SuperficieQt::DefinirCor(uint32_t rgb) { cor_ = QColor::fromRgb(static_cast<QRgb>(rgb | 0xFF000000u)); }
+void SuperficieQt::DefinirCor(uint32_t rgb) {
+    cor_ = QColor::fromRgb(static_cast<QRgb>(rgb | 0xFF000000u));
+}
 
 namespace {
 
@@ -134,8 +144,8 @@ SuperficieQt::Medidas& SuperficieQt::MedidasDaFonte() {
     if (!medidas_) {
         static std::unordered_map<std::string, std::unique_ptr<Medidas>> porFonte;
         std::string chave = nomeFonte_;
-        chave += '|' + std::to_string(tamanho_) + '|' + std::to_string(negrito_) + std::to_string(italico_) + '|' +
-                 std::to_string(dpiX_) + 'x' + std::to_string(dpiY_);
+        chave += '|' + std::to_string(tamanho_) + '|' + std::to_string(negrito_) + std::to_string(italico_) +
+                 '|' + std::to_string(dpiX_) + 'x' + std::to_string(dpiY_);
         std::unique_ptr<Medidas>& m = porFonte[chave];
         if (!m) {
             m = std::make_unique<Medidas>();
@@ -156,25 +166,34 @@ SuperficieQt::Medidas& SuperficieQt::MedidasDaFonte() {
     return *medidas_;
 }
 
-const QFont& SuperficieQt::FonteQt() { return MedidasDaFonte().fonte; }
+const QFont& SuperficieQt::FonteQt() {
+    return MedidasDaFonte().fonte;
+}
 
-const QFontMetricsF& SuperficieQt::Metricas() { return *MedidasDaFonte().metricas; }
+const QFontMetricsF& SuperficieQt::Metricas() {
+    return *MedidasDaFonte().metricas;
+}
 
 double SuperficieQt::LarguraTexto(std::string_view texto) {
     Medidas& m = MedidasDaFonte();
     auto it = m.larguras.find(texto);
-    if (it != m.larguras.end()) return it->second;
+    if (it != m.larguras.end())
+        return it->second;
     const double largura = m.metricas->horizontalAdvance(Texto(texto)) / kUnidade;
     m.larguras.emplace(std::string(texto), largura);
     return largura;
 }
 
-double SuperficieQt::AlturaTexto(std::string_view) { return Metricas().lineSpacing() / kUnidade; }
+double SuperficieQt::AlturaTexto(std::string_view) {
+    return Metricas().lineSpacing() / kUnidade;
+}
 
 void SuperficieQt::Imprimir(std::string_view texto) {
-    if (texto.empty()) return;
+    if (texto.empty())
+        return;
     Medidas& m = MedidasDaFonte();
-    if (pintor_->font() != m.fonte) pintor_->setFont(m.fonte);
+    if (pintor_->font() != m.fonte)
+        pintor_->setFont(m.fonte);
     pintor_->setPen(cor_);
     // Words are drawn from their shaped form, kept per font: shaping is most of the cost of
     // drawing text, and an analysis repeats its words many times.
@@ -195,20 +214,26 @@ void SuperficieQt::ImprimirLinha(std::string_view texto) {
 }
 
 void SuperficieQt::Retangulo(double x1, double y1, double x2, double y2, uint32_t rgb) {
-    const QRectF r = QRectF(QPointF(x1 * kUnidade, y1 * kUnidade), QPointF(x2 * kUnidade, y2 * kUnidade)).normalized();
+    const QRectF r =
+        QRectF(QPointF(x1 * kUnidade, y1 * kUnidade), QPointF(x2 * kUnidade, y2 * kUnidade)).normalized();
     pintor_->fillRect(r, QColor::fromRgb(static_cast<QRgb>(rgb | 0xFF000000u)));
 }
 
 void SuperficieQt::Figura(std::string_view nome, double x, double y, double largura, double altura) {
-    if (largura <= 0 || altura <= 0) return;
+    if (largura <= 0 || altura <= 0)
+        return;
     if (QSvgRenderer* desenho = FiguraSvg(nome)) {
         desenho->setAspectRatioMode(Qt::IgnoreAspectRatio);
         desenho->render(pintor_, QRectF(x * kUnidade, y * kUnidade, largura * kUnidade, altura * kUnidade));
     }
 }
 
-double SuperficieQt::LarguraEscala() const { return dispositivo_->width() * 25.4 / dpiX_; }
-double SuperficieQt::AlturaEscala() const { return dispositivo_->height() * 25.4 / dpiY_; }
+double SuperficieQt::LarguraEscala() const {
+    return dispositivo_->width() * 25.4 / dpiX_;
+}
+double SuperficieQt::AlturaEscala() const {
+    return dispositivo_->height() * 25.4 / dpiY_;
+}
 
 void SuperficieQt::Limpar(const QColor& cor) {
     pintor_->fillRect(QRectF(0, 0, LarguraEscala() * kUnidade, AlturaEscala() * kUnidade), cor);

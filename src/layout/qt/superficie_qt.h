@@ -82,7 +82,11 @@ public:
 
 private:
     void Iniciar();
-    void FonteMudou() { fonte_ = nullptr; metricas_ = nullptr; medidas_ = nullptr; }
+    void FonteMudou() {
+        fonte_ = nullptr;
+        metricas_ = nullptr;
+        medidas_ = nullptr;
+    }
     const QFontMetricsF& Metricas();
     struct Medidas;
     Medidas& MedidasDaFonte();
