@@ -2,7 +2,11 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QSvgRenderer>
+#include <QTextLayout>
+#include <unordered_map>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -18,12 +22,18 @@ namespace oraculandia {
 
 namespace {
 
-// Black-and-white printing: the PDF writer turns plain colours to grey but leaves gradients
-// in colour, and a printer driver may do the same. Pictures are therefore drawn as grey images
-// (at 300 dpi, sharp on paper); everything else goes to the real surface unchanged.
-class SuperficieCinza final : public SuperficieDesenho {
+// The printer's surface: SuperficieQt with two changes for paper.
+//   * Words are drawn from glyph runs shaped once per font and word. On a printer or PDF
+//     device Qt shapes every drawn text again (its cached static text only helps on screen),
+//     and an analysis draws its words one by one for justification, so shaping would be most
+//     of the cost of a print job.
+//   * In black and white, pictures are drawn as grey images (at 300 dpi, sharp on paper): the
+//     PDF writer turns plain colours to grey but leaves gradients in colour, and a printer
+//     driver may do the same.
+// Everything else goes to the real surface unchanged.
+class SuperficieImpressora final : public SuperficieDesenho {
 public:
-    explicit SuperficieCinza(SuperficieQt& base) : b_(base) {}
+    SuperficieImpressora(SuperficieQt& base, bool cinza) : b_(base), cinza_(cinza) {}
     void EscalaMilimetros() override { b_.EscalaMilimetros(); }
     double X() const override { return b_.X(); }
     double Y() const override { return b_.Y(); }
@@ -37,29 +47,109 @@ public:
     void DefinirTamanhoFonte(double pontos) override { b_.DefinirTamanhoFonte(pontos); }
     void DefinirNegrito(bool negrito) override { b_.DefinirNegrito(negrito); }
     void DefinirItalico(bool italico) override { b_.DefinirItalico(italico); }
-    void DefinirCor(uint32_t rgb) override { b_.DefinirCor(rgb); }
+    void DefinirCor(uint32_t rgb) override {
+        b_.DefinirCor(rgb);
+        cor_ = QColor::fromRgb(static_cast<QRgb>(rgb | 0xFF000000u));
+    }
     double LarguraTexto(std::string_view texto) override { return b_.LarguraTexto(texto); }
     double AlturaTexto(std::string_view texto) override { return b_.AlturaTexto(texto); }
-    void Imprimir(std::string_view texto) override { b_.Imprimir(texto); }
-    void ImprimirLinha(std::string_view texto) override { b_.ImprimirLinha(texto); }
     void Retangulo(double x1, double y1, double x2, double y2, uint32_t rgb) override {
+        Descarregar();
         b_.Retangulo(x1, y1, x2, y2, rgb);
     }
     double LarguraEscala() const override { return b_.LarguraEscala(); }
     double AlturaEscala() const override { return b_.AlturaEscala(); }
 
+    void Imprimir(std::string_view texto) override {
+        if (texto.empty()) {
+            return;
+        }
+        const QFont& fonte = b_.FonteQt();
+        auto& palavras = glifos_[&fonte];
+        auto it = palavras.find(texto);
+        if (it == palavras.end()) {
+            QTextLayout layout(SuperficieQt::Texto(texto), fonte, b_.Pintor().device());
+            QTextOption opcao;
+            opcao.setWrapMode(QTextOption::NoWrap);
+            layout.setTextOption(opcao);
+            layout.beginLayout();
+            QTextLine linha = layout.createLine();
+            if (linha.isValid()) {
+                linha.setPosition(QPointF(0, 0));
+            }
+            layout.endLayout();
+            it = palavras.emplace(std::string(texto), layout.glyphRuns()).first;
+        }
+        // The words of one line are gathered and drawn as one run per face: the printer gets one
+        // text object per line instead of one per word.
+        if (!pendentes_.empty() && (b_.Y() != yPendente_ || cor_ != corPendente_)) {
+            Descarregar();
+        }
+        yPendente_ = b_.Y();
+        corPendente_ = cor_;
+        const QPointF origem(b_.X() * 100.0, b_.Y() * 100.0);
+        for (const QGlyphRun& run : it->second) {
+            const QRawFont face = run.rawFont();
+            auto pendente = std::find_if(pendentes_.begin(), pendentes_.end(),
+                                         [&face](const Pendente& p) { return p.face == face; });
+            if (pendente == pendentes_.end()) {
+                pendentes_.push_back(Pendente{face, {}, {}});
+                pendente = std::prev(pendentes_.end());
+            }
+            pendente->glifos += run.glyphIndexes();
+            for (const QPointF& posicao : run.positions()) {
+                pendente->posicoes.append(posicao + origem);
+            }
+        }
+    }
+
+    // Draws the words gathered for the current line.
+    void Descarregar() {
+        if (pendentes_.empty()) {
+            return;
+        }
+        QPainter& p = b_.Pintor();
+        p.setPen(corPendente_);
+        for (const Pendente& pendente : pendentes_) {
+            QGlyphRun run;
+            run.setRawFont(pendente.face);
+            run.setGlyphIndexes(pendente.glifos);
+            run.setPositions(pendente.posicoes);
+            p.drawGlyphRun(QPointF(0, 0), run);
+        }
+        pendentes_.clear();
+    }
+
+    void ImprimirLinha(std::string_view texto) override {
+        Imprimir(texto);
+        b_.DefinirX(0);
+        b_.DefinirY(b_.Y() + b_.AlturaTexto(texto));
+    }
+
     void Figura(std::string_view nome, double x, double y, double largura, double altura) override {
+        Descarregar();
+        if (!cinza_) {
+            b_.Figura(nome, x, y, largura, altura);
+            return;
+        }
         if (!(largura > 0 && altura > 0) || largura > 10000 || altura > 10000) {
             return;
         }
-        constexpr double kPixelsPorMm = 300.0 / 25.4;
-        const QSize tamanho(std::max(1, static_cast<int>(std::lround(largura * kPixelsPorMm))),
-                            std::max(1, static_cast<int>(std::lround(altura * kPixelsPorMm))));
+        // 300 dpi, but a picture as large as the page (the cover's border) is limited to about
+        // two million pixels, which still gives 150 dpi on A4.
+        double pixelsPorMm = 300.0 / 25.4;
+        constexpr double kMaximoPixels = 2.0e6;
+        const double pixels = largura * altura * pixelsPorMm * pixelsPorMm;
+        if (pixels > kMaximoPixels) {
+            pixelsPorMm *= std::sqrt(kMaximoPixels / pixels);
+        }
+        const QSize tamanho(std::max(1, static_cast<int>(std::lround(largura * pixelsPorMm))),
+                            std::max(1, static_cast<int>(std::lround(altura * pixelsPorMm))));
         const QString chave = QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size())) +
                               u'@' + QString::number(tamanho.width()) + u'x' +
                               QString::number(tamanho.height());
-        auto it = cache_.find(chave);
-        if (it == cache_.end()) {
+        auto it = figuras_.find(chave);
+        if (it == figuras_.end()) {
             QSvgRenderer desenho(QStringLiteral(":/imagens/%1.svg").arg(
                 QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size()))));
             if (!desenho.isValid()) {
@@ -84,23 +174,41 @@ public:
                     destino[xx] = qRgba(g, g, g, qAlpha(c));
                 }
             }
-            it = cache_.emplace(chave, std::move(cinza)).first;
+            it = figuras_.emplace(chave, std::move(cinza)).first;
         }
         b_.Pintor().drawImage(QRectF(x * 100.0, y * 100.0, largura * 100.0, altura * 100.0), it->second);
     }
 
 private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view t) const noexcept { return std::hash<std::string_view>{}(t); }
+    };
+    struct Pendente {
+        QRawFont face;
+        QList<quint32> glifos;
+        QList<QPointF> posicoes;
+    };
     SuperficieQt& b_;
-    std::map<QString, QImage> cache_;
+    bool cinza_;
+    std::vector<Pendente> pendentes_;
+    double yPendente_ = 0;
+    QColor corPendente_;
+    QColor cor_ = Qt::black;
+    std::map<QString, QImage> figuras_;
+    std::unordered_map<const QFont*,
+                       std::unordered_map<std::string, QList<QGlyphRun>, Hash, std::equal_to<>>>
+        glifos_;
 };
 
 // The printer as a page target: one painter for the whole document, a new sheet per page.
 class AlvoImpressora final : public AlvoPaginas {
 public:
-    AlvoImpressora(QPrinter& impressora, SuperficieDesenho& superficie)
+    AlvoImpressora(QPrinter& impressora, SuperficieImpressora& superficie)
         : impressora_(impressora), superficie_(superficie) {}
     SuperficieDesenho& Superficie() override { return superficie_; }
     void NovaFolha() override {
+        superficie_.Descarregar();
         if (!impressora_.newPage()) {
             falhou = true;
         }
@@ -109,7 +217,7 @@ public:
 
 private:
     QPrinter& impressora_;
-    SuperficieDesenho& superficie_;
+    SuperficieImpressora& superficie_;
 };
 
 } // namespace
@@ -131,13 +239,11 @@ ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, boo
     try {
         // The surface lives inside this block: it gives the painter back before the document ends.
         SuperficieQt superficieQt(pintor, &impressora);
-        SuperficieCinza superficieCinza(superficieQt);
-        SuperficieDesenho& superficie = Ligado(programa.Configuracao.PretoEmBranco)
-                                            ? static_cast<SuperficieDesenho&>(superficieCinza)
-                                            : superficieQt;
+        SuperficieImpressora superficie(superficieQt, Ligado(programa.Configuracao.PretoEmBranco));
         const Margens margens = programa.MargensImpressao;
         if (folhaRosto) {
             DesenhaFolhaRosto(superficie, margens);
+            superficie.Descarregar();
             if (!impressora.newPage()) {
                 falhou = true;
             }
@@ -163,6 +269,7 @@ ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, boo
         AlvoImpressora alvo(impressora, superficie);
         resultado.paginas = ImprimirSecoes(alvo, paginacao, geometria, programa.Secoes,
                                            programa.Configuracao, programa.Fontes);
+        superficie.Descarregar();
         falhou = falhou || alvo.falhou;
     } catch (const std::exception&) {
         falhou = true;
