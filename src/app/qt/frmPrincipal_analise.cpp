@@ -77,12 +77,15 @@ void frmPrincipal::cmdCriaAnalise_Click() {
     if (p.NomeCompleto == "Descartar")
         return;
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The hourglass for the whole screen, cleared however the rendering ends.
+    struct Ampulheta {
+        Ampulheta() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+        ~Ampulheta() { QApplication::restoreOverrideCursor(); }
+    } ampulheta;
     p.ComporAnalise();
     if (Ligado(p.Configuracao.EscutarSons))
         p.sons.Tocar(p.Caminho("aguarda.wav"), true);
     ImprimirAnaliseNoMonitor();
-    QApplication::restoreOverrideCursor();
 }
 
 void frmPrincipal::ImprimirAnaliseNoMonitor() {
