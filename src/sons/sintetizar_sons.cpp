@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr int kTaxa = 22050;  // samples per second
+constexpr int kTaxa = 22050; // samples per second
 constexpr double kDoisPi = 2.0 * std::numbers::pi;
 
 void Escrever16(std::ofstream& f, uint16_t v) {
@@ -39,13 +39,13 @@ bool GravarWav(const std::filesystem::path& caminho, const std::vector<double>& 
         f.write("RIFF", 4);
         Escrever32(f, 36 + bytesDados);
         f.write("WAVEfmt ", 8);
-        Escrever32(f, 16);          // size of the fmt chunk
-        Escrever16(f, 1);           // PCM
-        Escrever16(f, 1);           // mono
+        Escrever32(f, 16); // size of the fmt chunk
+        Escrever16(f, 1);  // PCM
+        Escrever16(f, 1);  // mono
         Escrever32(f, kTaxa);
-        Escrever32(f, kTaxa * 2);   // bytes per second
-        Escrever16(f, 2);           // bytes per frame
-        Escrever16(f, 16);          // bits per sample
+        Escrever32(f, kTaxa * 2); // bytes per second
+        Escrever16(f, 2);         // bytes per frame
+        Escrever16(f, 16);        // bits per sample
         f.write("data", 4);
         Escrever32(f, bytesDados);
         for (double a : amostras) {
@@ -72,13 +72,12 @@ void Normalizar(std::vector<double>& s, double pico) {
 }
 
 // A bell-like tone: a few inharmonic partials with their own decays and a soft attack.
-void SomarSino(std::vector<double>& s, double inicio, double frequencia, double amplitude,
-               double duracao) {
+void SomarSino(std::vector<double>& s, double inicio, double frequencia, double amplitude, double duracao) {
     struct Parcial {
         double razao, peso, decaimento;
     };
-    const Parcial parciais[] = {{1.0, 1.0, 2.2}, {2.0, 0.45, 3.5}, {2.76, 0.22, 5.0},
-                                {5.40, 0.10, 8.0}, {0.5, 0.12, 1.6}};
+    const Parcial parciais[] = {
+        {1.0, 1.0, 2.2}, {2.0, 0.45, 3.5}, {2.76, 0.22, 5.0}, {5.40, 0.10, 8.0}, {0.5, 0.12, 1.6}};
     const int n0 = static_cast<int>(inicio * kTaxa);
     const int n = static_cast<int>(duracao * kTaxa);
     for (int i = 0; i < n && n0 + i < static_cast<int>(s.size()); ++i) {
@@ -116,8 +115,7 @@ std::vector<double> Aguarda() {
         const double t = static_cast<double>(i) / kTaxa;
         const double ondulacao = 0.65 + 0.35 * std::sin(kDoisPi * 0.5 * t);
         const double v = 0.55 * std::sin(kDoisPi * 220.0 * t) + 0.30 * std::sin(kDoisPi * 330.0 * t) +
-                         0.12 * std::sin(kDoisPi * 440.0 * t) +
-                         0.06 * std::sin(kDoisPi * 660.0 * t + 0.7);
+                         0.12 * std::sin(kDoisPi * 440.0 * t) + 0.06 * std::sin(kDoisPi * 660.0 * t + 0.7);
         s[static_cast<std::size_t>(i)] = ondulacao * v;
     }
     Normalizar(s, 0.28);

@@ -14,17 +14,34 @@ using namespace oraculandia::teste;
 
 namespace {
 
-const char* const kLegendasEsperadas[28] = {
-    "Caminho da Vida", "Ciclo Formativo", "Ciclo Produtivo", "Ciclo da Colheita",
-    "Vibrações do Dia do Nascimento", "Desafios do Dia do Nascimento",
-    "Presente do Dia do Nascimento", "Primeira Realização", "Segunda Realização",
-    "Terceira Realização", "Quarta Realização", "Desafio Maior", "Primeiro Desafio Menor",
-    "Segundo Desafio Menor", "Desafio Menor Adicional", "Indicações para a Saúde",
-    "Interpretação do Ano Universal", "Interpretação do Mês Universal",
-    "Interpretação do Dia Universal", "Interpretação do Ano Pessoal",
-    "Interpretação do Mês Pessoal", "Interpretação do Dia Pessoal", "Número da Expressão",
-    "Impulso da Alma", "O Eu Silencioso", "Interpretação da Primeira Vogal",
-    "Características do Nome", "Número da Realidade"};
+const char* const kLegendasEsperadas[28] = {"Caminho da Vida",
+                                            "Ciclo Formativo",
+                                            "Ciclo Produtivo",
+                                            "Ciclo da Colheita",
+                                            "Vibrações do Dia do Nascimento",
+                                            "Desafios do Dia do Nascimento",
+                                            "Presente do Dia do Nascimento",
+                                            "Primeira Realização",
+                                            "Segunda Realização",
+                                            "Terceira Realização",
+                                            "Quarta Realização",
+                                            "Desafio Maior",
+                                            "Primeiro Desafio Menor",
+                                            "Segundo Desafio Menor",
+                                            "Desafio Menor Adicional",
+                                            "Indicações para a Saúde",
+                                            "Interpretação do Ano Universal",
+                                            "Interpretação do Mês Universal",
+                                            "Interpretação do Dia Universal",
+                                            "Interpretação do Ano Pessoal",
+                                            "Interpretação do Mês Pessoal",
+                                            "Interpretação do Dia Pessoal",
+                                            "Número da Expressão",
+                                            "Impulso da Alma",
+                                            "O Eu Silencioso",
+                                            "Interpretação da Primeira Vogal",
+                                            "Características do Nome",
+                                            "Número da Realidade"};
 
 bool MesmaConfiguracao(const ConfiguracaoPrograma& a, const ConfiguracaoPrograma& b) {
     return SerializarConfiguracao(a) == SerializarConfiguracao(b);
@@ -90,7 +107,8 @@ void TesteConfiguracao::caixasRefletemAsConfiguracoes() {
     AmbienteTeste a;
     ConfiguracaoPrograma& c = a.programa->Configuracao;
     for (int id = 1; id <= 28; ++id)
-        c.CalculosSelecionados[static_cast<std::size_t>(id)] = (id % 3 == 0) ? kDesligado : 7;  // any non-zero is on
+        c.CalculosSelecionados[static_cast<std::size_t>(id)] =
+            (id % 3 == 0) ? kDesligado : 7; // any non-zero is on
     c.ImprimirDescricao = kDesligado;
     c.ImprimirNumero = kLigado;
     c.ImprimirCabecalho = 1;
@@ -123,9 +141,9 @@ void TesteConfiguracao::okSemNenhumCalculoRecusa() {
                             "pelo programa. Marque pelo menos um cálculo e então repita a operação."));
     QCOMPARE(m.icone, IconeMensagem::Critico);
     QCOMPARE(m.botoes, BotoesMensagem::Ok);
-    QVERIFY(d.isVisible());  // still open
+    QVERIFY(d.isVisible()); // still open
     QCOMPARE(d.result(), 0);
-    QVERIFY(MesmaConfiguracao(a.programa->Configuracao, antes));  // options untouched too
+    QVERIFY(MesmaConfiguracao(a.programa->Configuracao, antes)); // options untouched too
 
     // Cancel afterwards leaves everything as it was.
     QTest::mouseClick(d.cmdCancelar, Qt::LeftButton);
@@ -180,7 +198,7 @@ void TesteConfiguracao::caixaParcialContaComoDesmarcada() {
         c->setCheckState(Qt::PartiallyChecked);
     }
     QTest::mouseClick(d.cmdOk, Qt::LeftButton);
-    QCOMPARE(a.mensagens.mostradas.size(), 1);  // none is fully checked: refused
+    QCOMPARE(a.mensagens.mostradas.size(), 1); // none is fully checked: refused
     d.chkInterpretacoes[4]->setCheckState(Qt::Checked);
     QTest::mouseClick(d.cmdOk, Qt::LeftButton);
     QCOMPARE(a.mensagens.mostradas.size(), 1);

@@ -53,8 +53,9 @@ void TesteDicas::textosDasDicas() {
 void TesteDicas::mostraADicaDoBotaoSobOMouse() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
-    QToolButton* botoes[] = {p.cmdCriaAnalise, p.cmdImprimir, p.cmdConfigurarFontes,
-                             p.cmdConfiguraPrograma, p.cmdAjuda, p.cmdExportar, p.cmdSair};
+    QToolButton* botoes[] = {
+        p.cmdCriaAnalise, p.cmdImprimir, p.cmdConfigurarFontes, p.cmdConfiguraPrograma, p.cmdAjuda,
+        p.cmdExportar,    p.cmdSair};
     const char* chaves[] = {"Criar", "Imprimir", "Fontes", "ConfigPrograma", "Ajuda", "Exportar", "Sair"};
     for (int k = 0; k < 7; ++k) {
         MoverMouse(botoes[k]);
@@ -207,7 +208,7 @@ void TesteDicas::ponteiroOcupadoImpedeDicas() {
     QVERIFY(p.Ocupado());
     MoverMouse(p.cmdCriaAnalise);
     QVERIFY(!p.Dica());
-    QCOMPARE(p.BotaoComAjuda(), QString());  // not even remembered
+    QCOMPARE(p.BotaoComAjuda(), QString()); // not even remembered
     p.DefinirOcupado(false);
     QVERIFY(!p.Ocupado());
     MoverMouse(p.cmdCriaAnalise);

@@ -27,16 +27,16 @@ QByteArray ConfiguracaoPadraoEsperada() {
         b.append(static_cast<char>(v & 0xFF));
         b.append(static_cast<char>((v >> 8) & 0xFF));
     };
-    i16(-1);  // ImprimirDescricao
-    i16(0);   // ImprimirNumero
-    i16(-1);  // PretoEmBranco
-    i16(0);   // ImprimirFolhaRosto
-    i16(0);   // ImprimirCabecalho
+    i16(-1); // ImprimirDescricao
+    i16(0);  // ImprimirNumero
+    i16(-1); // PretoEmBranco
+    i16(0);  // ImprimirFolhaRosto
+    i16(0);  // ImprimirCabecalho
     b.append(6, '\0');
-    i16(0);   // entry 0 of the calculation switches
+    i16(0); // entry 0 of the calculation switches
     for (int c = 1; c <= 28; ++c)
         i16(-1);
-    i16(-1);  // EscutarSons
+    i16(-1); // EscutarSons
     return b;
 }
 
@@ -66,13 +66,13 @@ void GravarArquivo(const QString& caminho, const QByteArray& bytes) {
 // A settings file different from the defaults in every kind of field, reserved bytes included.
 QByteArray ConfiguracaoIncomum() {
     QByteArray b = ConfiguracaoPadraoEsperada();
-    b[2] = 1;      // ImprimirNumero: any non-zero value is on
-    b[10] = 'x';   // reserved bytes are written back as read
+    b[2] = 1;    // ImprimirNumero: any non-zero value is on
+    b[10] = 'x'; // reserved bytes are written back as read
     b[15] = '\x7F';
-    b[16] = 5;     // entry 0 of the switches carries no setting but is kept
-    b[16 + 2 * 3] = 0;   // CalculationId 3 off
+    b[16] = 5;         // entry 0 of the switches carries no setting but is kept
+    b[16 + 2 * 3] = 0; // CalculationId 3 off
     b[16 + 2 * 3 + 1] = 0;
-    b[74] = 0;     // EscutarSons off
+    b[74] = 0; // EscutarSons off
     b[75] = 0;
     return b;
 }
@@ -111,8 +111,7 @@ void TestePrincipal::primeiraExecucaoCriaOsArquivosComOsValoresIniciais() {
     QCOMPARE(t.ambiente.Ler("fontes.dat"), FontesPadraoEsperadas());
     // The footer lines are only read at start; without the file the initial texts are used.
     QVERIFY(!QFile::exists(t.ambiente.Arquivo("rodape.dat")));
-    QCOMPARE(t.ambiente.programa->Rodape.CabecalhoLinhaUm,
-             std::string("Sua vida atrav\xE9s da Oraculandia"));
+    QCOMPARE(t.ambiente.programa->Rodape.CabecalhoLinhaUm, std::string("Sua vida atrav\xE9s da Oraculandia"));
     QVERIFY(!t.ambiente.programa->Rodape.RodapeLinhaUm.empty());
 
     const ConfiguracaoPrograma& c = t.ambiente.programa->Configuracao;
@@ -156,8 +155,8 @@ void TestePrincipal::arquivosCurtosOuSemSentido() {
     PrincipalTeste t(false);
     GravarArquivo(t.ambiente.Arquivo("fontes.dat"), QByteArray("Arial", 5));
     QByteArray rodape;
-    rodape.append('\xFF').append('\xFF').append(QByteArray(198, 'a'));  // 65535 characters?
-    rodape.append('\x05').append('\x00').append("abc");                 // file ends early
+    rodape.append('\xFF').append('\xFF').append(QByteArray(198, 'a')); // 65535 characters?
+    rodape.append('\x05').append('\x00').append("abc");                // file ends early
     GravarArquivo(t.ambiente.Arquivo("rodape.dat"), rodape);
     GravarArquivo(t.ambiente.Arquivo("oraculandia.dat"), QByteArray(10, '\x01'));
     t.janela->Iniciar(false);
@@ -179,8 +178,9 @@ void TestePrincipal::geometriaDaBarraEDoRodape() {
     frmPrincipal& p = *t.janela;
     QCOMPARE(p.picMenu->height(), 49);   // 735 twips
     QCOMPARE(p.picRodape->height(), 31); // 465 twips
-    QToolButton* botoes[] = {p.cmdCriaAnalise, p.cmdImprimir, p.cmdConfigurarFontes,
-                             p.cmdConfiguraPrograma, p.cmdAjuda, p.cmdExportar, p.cmdSair};
+    QToolButton* botoes[] = {
+        p.cmdCriaAnalise, p.cmdImprimir, p.cmdConfigurarFontes, p.cmdConfiguraPrograma, p.cmdAjuda,
+        p.cmdExportar,    p.cmdSair};
     for (int k = 0; k < 7; ++k) {
         QToolButton* b = botoes[k];
         QCOMPARE(b->parentWidget(), p.picMenu);
@@ -265,7 +265,7 @@ void TestePrincipal::sairPerguntaESalvaUmaVez() {
     const ConfiguracaoPrograma gravada = CarregarConfiguracao(prog.PastaPrograma);
     QVERIFY(!gravada.Selecionado(5));
     QVERIFY(gravada.Selecionado(6));
-    QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);  // no error
+    QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1); // no error
 }
 
 void TestePrincipal::sairComNaoNaoMudaNada() {
@@ -289,7 +289,7 @@ void TestePrincipal::sairComNaoNaoMudaNada() {
     QCOMPARE(t.fins, 0);
     QVERIFY(p.isVisible());
     QCOMPARE(t.ambiente.Ler("oraculandia.dat"), antes);
-    QVERIFY(Ligado(prog.Configuracao.ImprimirNumero));  // memory untouched too
+    QVERIFY(Ligado(prog.Configuracao.ImprimirNumero)); // memory untouched too
 
     // The settings are still saved by a later exit.
     t.ambiente.mensagens.respostas = {RespostaMensagem::Sim};
@@ -323,7 +323,7 @@ void TestePrincipal::fecharAJanelaSalvaUmaVezEFechaADica() {
     QVERIFY(p.Dica()->isVisible());
 
     prog.Configuracao.CalculosSelecionados[28] = kDesligado;
-    QVERIFY(p.close());  // never refused
+    QVERIFY(p.close()); // never refused
     QTest::qWait(0);
     QVERIFY(!p.isVisible());
     QVERIFY(!p.Dica());
@@ -359,13 +359,15 @@ void TestePrincipal::recusasSemAnaliseAberta_data() {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<int>("icone");
     QTest::newRow("imprimir")
-        << "cmdImprimir" << "Informação:"
+        << "cmdImprimir"
+        << "Informação:"
         << "Para você poder imprimir uma análise é fundamental que exista uma análise sendo "
            "exibida em seu monitor. Para isso, clique no primeiro botão e crie uma análise. "
            "Depois clique novamente neste botão para imprimir."
         << static_cast<int>(IconeMensagem::Informacao);
     QTest::newRow("exportar")
-        << "cmdExportar" << "Erro:"
+        << "cmdExportar"
+        << "Erro:"
         << "Para que você possa exportar uma análise é necessário que você a tenha gerada "
            "antes. Para isso, clique sobre o primeiro botão, crie uma análise e então repita a "
            "operação."
@@ -374,10 +376,10 @@ void TestePrincipal::recusasSemAnaliseAberta_data() {
         "Para você poder navegar é fundamental que exista uma análise sendo exibida na tela de "
         "seu computador. Crie uma análise clicando no primeiro botão do menu e então este botão "
         "de navegação funcionará.";
-    QTest::newRow("avancar") << "picAvanca" << "Importante:" << navegar
-                             << static_cast<int>(IconeMensagem::Informacao);
-    QTest::newRow("voltar") << "picVolta" << "Importante:" << navegar
-                            << static_cast<int>(IconeMensagem::Informacao);
+    QTest::newRow("avancar") << "picAvanca"
+                             << "Importante:" << navegar << static_cast<int>(IconeMensagem::Informacao);
+    QTest::newRow("voltar") << "picVolta"
+                            << "Importante:" << navegar << static_cast<int>(IconeMensagem::Informacao);
 }
 
 void TestePrincipal::recusasSemAnaliseAberta() {
@@ -418,7 +420,7 @@ void TestePrincipal::configuracaoQueNaoPodeSerGravada() {
     QCOMPARE(erro.icone, IconeMensagem::Critico);
     QCOMPARE(erro.botoes, BotoesMensagem::Ok);
     QVERIFY(erro.texto.contains(QStringLiteral("Não foi possível salvar as configurações")));
-    QCOMPARE(t.fins, 1);  // the program still ends as asked
+    QCOMPARE(t.fins, 1); // the program still ends as asked
 
     // Closing afterwards neither tries again nor reports again.
     p.close();

@@ -9,7 +9,9 @@
 
 namespace {
 
-QString Programa() { return QStringLiteral(PASTA_PROGRAMA_TESTE "/oraculandia"); }
+QString Programa() {
+    return QStringLiteral(PASTA_PROGRAMA_TESTE "/oraculandia");
+}
 
 struct Resultado {
     bool terminou = false;
@@ -54,7 +56,8 @@ private slots:
         QTemporaryDir pasta;
         // The sounds of the build folder, so the welcome sound is really played (or skipped
         // quietly when there is no audio device).
-        QFile::copy(QStringLiteral(PASTA_PROGRAMA_TESTE "/welcomeb.wav"), pasta.filePath(QStringLiteral("welcomeb.wav")));
+        QFile::copy(QStringLiteral(PASTA_PROGRAMA_TESTE "/welcomeb.wav"),
+                    pasta.filePath(QStringLiteral("welcomeb.wav")));
         const Resultado r = Executar({QStringLiteral("--sem-abertura"), QStringLiteral("--diretorio"),
                                       pasta.path(), QStringLiteral("--fechar-apos"), QStringLiteral("700")});
         QVERIFY2(r.terminou, r.erros.constData());
@@ -79,7 +82,8 @@ private slots:
     void pastaInexistenteERecusada() {
         QTemporaryDir pasta;
         const QString inexistente = pasta.filePath(QStringLiteral("nao-existe"));
-        const Resultado r = Executar({QStringLiteral("--sem-abertura"), QStringLiteral("--diretorio"), inexistente});
+        const Resultado r =
+            Executar({QStringLiteral("--sem-abertura"), QStringLiteral("--diretorio"), inexistente});
         QVERIFY(r.terminou);
         QCOMPARE(r.codigo, 2);
         QVERIFY(r.erros.contains("nao-existe"));

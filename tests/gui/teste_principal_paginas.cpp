@@ -72,14 +72,14 @@ void TestePaginas::bipeNasPontas() {
     frmExibeRelatorio* v = CriarAnalise(t, "JOSE DA SILVA", "01/01/1980");
     QVERIFY(v);
     const int sonsAntes = SonsDePagina(t.ambiente.sons);
-    QTest::mouseClick(p.picVolta, Qt::LeftButton);  // on page 1
+    QTest::mouseClick(p.picVolta, Qt::LeftButton); // on page 1
     QCOMPARE(t.ambiente.mensagens.bipes, 1);
     QCOMPARE(v->PaginaExibida(), 1);
-    QCOMPARE(SonsDePagina(t.ambiente.sons), sonsAntes);  // only the beep
+    QCOMPARE(SonsDePagina(t.ambiente.sons), sonsAntes); // only the beep
 
     v->ExibePagina(v->TotalDePaginas());
     const int sonsNoFim = SonsDePagina(t.ambiente.sons);
-    QTest::mouseClick(p.picAvanca, Qt::LeftButton);  // on the last page
+    QTest::mouseClick(p.picAvanca, Qt::LeftButton); // on the last page
     QCOMPARE(t.ambiente.mensagens.bipes, 2);
     QCOMPARE(v->PaginaExibida(), v->TotalDePaginas());
     QCOMPARE(SonsDePagina(t.ambiente.sons), sonsNoFim);

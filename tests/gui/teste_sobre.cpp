@@ -39,7 +39,7 @@ void TesteSobre::janelaSobre() {
 
 void TesteSobre::somACadaAbertura() {
     AmbienteTeste a;
-    a.programa->Configuracao.EscutarSons = kDesligado;  // plays whatever the setting
+    a.programa->Configuracao.EscutarSons = kDesligado; // plays whatever the setting
     for (int vez = 1; vez <= 2; ++vez) {
         frmSobre s(*a.programa);
         AoAbrirModal([](QWidget* modal) {
@@ -82,7 +82,7 @@ void TesteSobre::abertaPeloMenu() {
     QCOMPARE(titulo, QStringLiteral("Sobre o Programa de Oraculandia"));
     QVERIFY(semDica);
     QCOMPARE(p.BotaoComAjuda(), QStringLiteral("Nenhum"));
-    QCOMPARE(t.ambiente.sons.tocados.size(), 2);  // start-up, then the About window
+    QCOMPARE(t.ambiente.sons.tocados.size(), 2); // start-up, then the About window
 }
 
 void TesteSobre::ajudaSimAbreASuporte() {
@@ -92,12 +92,11 @@ void TesteSobre::ajudaSimAbreASuporte() {
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Aviso:"));
-    QCOMPARE(m.texto,
-             QStringLiteral("ATENÇÃO: A ajuda deste programa está disponível somente através da "
-                            "internet. Se você não possui acesso à internet neste computador e "
-                            "realmente necessita de ajuda, ligue para o nosso atendimento de "
-                            "suporte no telefone (00) 0000-0000. Você gostaria de obter a ajuda "
-                            "deste programa através da internet agora?"));
+    QCOMPARE(m.texto, QStringLiteral("ATENÇÃO: A ajuda deste programa está disponível somente através da "
+                                     "internet. Se você não possui acesso à internet neste computador e "
+                                     "realmente necessita de ajuda, ligue para o nosso atendimento de "
+                                     "suporte no telefone (00) 0000-0000. Você gostaria de obter a ajuda "
+                                     "deste programa através da internet agora?"));
     QCOMPARE(m.icone, IconeMensagem::Pergunta);
     QCOMPARE(m.botoes, BotoesMensagem::SimNao);
     QCOMPARE(t.ambiente.navegador.abertos.size(), 1);

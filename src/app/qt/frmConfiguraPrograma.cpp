@@ -13,7 +13,7 @@ namespace oraculandia {
 
 namespace {
 
-constexpr int kCaixasColunaEsquerda = 15;  // elements 0 to 14; 15 to 27 on the right
+constexpr int kCaixasColunaEsquerda = 15; // elements 0 to 14; 15 to 27 on the right
 
 const char* const kLegendas[28] = {
     "Caminho da Vida",
@@ -81,10 +81,10 @@ frmConfiguraPrograma::frmConfiguraPrograma(Programa& programa, QWidget* pai)
         chkInterpretacoes[static_cast<std::size_t>(i)] = caixa;
     }
 
-    chkImprimirDescricao = new QCheckBox(
-        QStringLiteral("Imprimir comentário sobre o significado de cada cálculo antes da sua "
-                       "interpretação"),
-        this);
+    chkImprimirDescricao =
+        new QCheckBox(QStringLiteral("Imprimir comentário sobre o significado de cada cálculo antes da sua "
+                                     "interpretação"),
+                      this);
     chkImprimirDescricao->setObjectName(QStringLiteral("chkImprimirDescricao"));
     chkImprimirNumero = new QCheckBox(
         QStringLiteral("Imprimir o resultado do cálculo de cada análise ao lado do título"), this);
@@ -92,8 +92,7 @@ frmConfiguraPrograma::frmConfiguraPrograma(Programa& programa, QWidget* pai)
     chkImprimirCabecalho =
         new QCheckBox(QStringLiteral("Imprimir o cabeçalho em todas as folhas da análise"), this);
     chkImprimirCabecalho->setObjectName(QStringLiteral("chkImprimirCabecalho"));
-    chkEscutarSons =
-        new QCheckBox(QStringLiteral("Tocar sons durante a execução do programa"), this);
+    chkEscutarSons = new QCheckBox(QStringLiteral("Tocar sons durante a execução do programa"), this);
     chkEscutarSons->setObjectName(QStringLiteral("chkEscutarSons"));
 
     cmdOk = new QPushButton(QStringLiteral("O&k"), this);
@@ -159,6 +158,8 @@ void frmConfiguraPrograma::cmdOk_Click() {
     accept();
 }
 
-void frmConfiguraPrograma::cmdCancelar_Click() { reject(); }
+void frmConfiguraPrograma::cmdCancelar_Click() {
+    reject();
+}
 
 } // namespace oraculandia

@@ -9,7 +9,7 @@
 namespace oraculandia {
 
 namespace {
-constexpr int kLarguraDica = 300;  // pixels; the height follows the text
+constexpr int kLarguraDica = 300; // pixels; the height follows the text
 constexpr int kLadoLuz = 32;
 } // namespace
 
@@ -26,8 +26,7 @@ frmDicas::frmDicas(QWidget* pai)
     imgLuz->setObjectName(QStringLiteral("imgLuz"));
     imgLuz->setFixedSize(kLadoLuz, kLadoLuz);
     const qreal escala = devicePixelRatioF();
-    QPixmap luz = QIcon(QStringLiteral(":/imagens/luz.svg"))
-                      .pixmap(QSize(kLadoLuz, kLadoLuz), escala);
+    QPixmap luz = QIcon(QStringLiteral(":/imagens/luz.svg")).pixmap(QSize(kLadoLuz, kLadoLuz), escala);
     imgLuz->setPixmap(luz);
     imgLuz->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
@@ -60,11 +59,12 @@ void frmDicas::DefinirTexto(const QString& texto) {
     setFixedHeight(altura);
 }
 
-QString frmDicas::Texto() const { return lblDica->text(); }
+QString frmDicas::Texto() const {
+    return lblDica->text();
+}
 
 bool frmDicas::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == lblDica &&
-        (evento->type() == QEvent::MouseMove || evento->type() == QEvent::Enter)) {
+    if (objeto == lblDica && (evento->type() == QEvent::MouseMove || evento->type() == QEvent::Enter)) {
         close();
         return false;
     }

@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-
 namespace oraculandia {
 
 namespace {
@@ -51,11 +50,11 @@ private:
     QRectF area_;
 };
 
-constexpr double kDuracaoCrescimento = 3.5;  // seconds
-constexpr double kIntervaloQuadro = 0.15;    // seconds
-constexpr double kPermanencia = 1.0;         // seconds
+constexpr double kDuracaoCrescimento = 3.5; // seconds
+constexpr double kIntervaloQuadro = 0.15;   // seconds
+constexpr double kPermanencia = 1.0;        // seconds
 constexpr double kLadoMinimo = 40.0;
-constexpr int kLado = 420;                   // pixels of the picture box
+constexpr int kLado = 420; // pixels of the picture box
 
 } // namespace
 

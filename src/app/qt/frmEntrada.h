@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-
 namespace oraculandia {
 
 class frmEntrada : public QDialog {
@@ -19,7 +18,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* evento) override;
-    void reject() override;  // Escape does not cut the opening short
+    void reject() override; // Escape does not cut the opening short
 
 private:
     void Animar();

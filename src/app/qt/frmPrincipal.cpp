@@ -30,7 +30,9 @@ namespace {
 
 // Windows are measured in twips, 15 to a pixel.
 constexpr double kTwipsPorPixel = 15.0;
-int Pixels(double twips) { return static_cast<int>(std::nearbyint(twips / kTwipsPorPixel)); }
+int Pixels(double twips) {
+    return static_cast<int>(std::nearbyint(twips / kTwipsPorPixel));
+}
 
 constexpr int kAlturaBarraTwips = 735;
 constexpr int kAlturaRodapeTwips = 465;
@@ -48,8 +50,7 @@ const char* const kPropriedadeChave = "chaveDaDica";
 
 } // namespace
 
-frmPrincipal::frmPrincipal(Programa& programa, QWidget* pai)
-    : QMainWindow(pai), programa_(programa) {
+frmPrincipal::frmPrincipal(Programa& programa, QWidget* pai) : QMainWindow(pai), programa_(programa) {
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowIcon(QIcon(QStringLiteral(":/imagens/icone.svg")));
     FimDoPrograma = [] { QCoreApplication::exit(0); };
@@ -138,7 +139,7 @@ void frmPrincipal::MontarRodape() {
     picRodape->setObjectName(QStringLiteral("picRodape"));
     picRodape->setFixedHeight(Pixels(kAlturaRodapeTwips));
     picRodape->setAutoFillBackground(true);
-    picRodape->installEventFilter(this);  // its resize places the arrows and the status line
+    picRodape->installEventFilter(this); // its resize places the arrows and the status line
 
     picVolta = new QToolButton(picRodape);
     picVolta->setObjectName(QStringLiteral("picVolta"));
@@ -242,9 +243,15 @@ QString frmPrincipal::TextoStatusInicial() {
     return QStringLiteral("Para obter a sua análise clique no primeiro botão !");
 }
 
-void frmPrincipal::DefinirStatus(const QString& texto) { lblInfoNavega->setText(texto); }
-void frmPrincipal::StatusInicial() { DefinirStatus(TextoStatusInicial()); }
-QString frmPrincipal::Status() const { return lblInfoNavega->text(); }
+void frmPrincipal::DefinirStatus(const QString& texto) {
+    lblInfoNavega->setText(texto);
+}
+void frmPrincipal::StatusInicial() {
+    DefinirStatus(TextoStatusInicial());
+}
+QString frmPrincipal::Status() const {
+    return lblInfoNavega->text();
+}
 
 void frmPrincipal::DefinirOcupado(bool ocupado) {
     if (ocupado)
@@ -303,7 +310,9 @@ frmDicas* frmPrincipal::Dica() const {
     return dica_ && dica_->isVisible() ? dica_.data() : nullptr;
 }
 
-void frmPrincipal::ApagaAjudaDoBotao() { botaoComAjuda_ = QStringLiteral("Nenhum"); }
+void frmPrincipal::ApagaAjudaDoBotao() {
+    botaoComAjuda_ = QStringLiteral("Nenhum");
+}
 
 void frmPrincipal::FecharDica() {
     if (dica_)
@@ -338,7 +347,7 @@ void frmPrincipal::MouseSobreJanelaDeAnalise() {
 
 void frmPrincipal::MostrarDicaDoBotao(QWidget* botao, const QString& texto) {
     if (!dica_)
-        dica_ = new frmDicas();  // one tip window, hidden when closed, owned by this window
+        dica_ = new frmDicas(); // one tip window, hidden when closed, owned by this window
     dica_->DefinirTexto(texto);
 
     // Positions in twips, as the window system of the original layout counts them.
@@ -380,7 +389,9 @@ bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
 
 // ---- Page buttons -------------------------------------------------------------------------------
 
-frmExibeRelatorio* frmPrincipal::JanelaAtiva() const { return JanelaDeAnaliseAtiva(areaMdi_); }
+frmExibeRelatorio* frmPrincipal::JanelaAtiva() const {
+    return JanelaDeAnaliseAtiva(areaMdi_);
+}
 
 void frmPrincipal::MostrarRecusaNavegacao() {
     programa_.mensagens.Mostrar(
@@ -428,15 +439,17 @@ void frmPrincipal::SalvarEEncerrar() {
 
 void frmPrincipal::cmdSair_Click() {
     InicioComumDasAcoes();
-    const RespostaMensagem r = programa_.mensagens.Mostrar(
-        this, QStringLiteral("Oraculandia:"),
-        QStringLiteral("Está certo de que deseja encerrar este programa agora?"),
-        IconeMensagem::Pergunta, BotoesMensagem::SimNao);
+    const RespostaMensagem r =
+        programa_.mensagens.Mostrar(this, QStringLiteral("Oraculandia:"),
+                                    QStringLiteral("Está certo de que deseja encerrar este programa agora?"),
+                                    IconeMensagem::Pergunta, BotoesMensagem::SimNao);
     if (r == RespostaMensagem::Sim)
         SalvarEEncerrar();
 }
 
-void frmPrincipal::mnuEncerrar_Click() { SalvarEEncerrar(); }
+void frmPrincipal::mnuEncerrar_Click() {
+    SalvarEEncerrar();
+}
 
 void frmPrincipal::closeEvent(QCloseEvent* evento) {
     // The close is never refused; the viewers go with the main window.

@@ -28,7 +28,7 @@ namespace oraculandia {
 
 struct Programa;
 class frmDicas;
-class frmExibeRelatorio;  // src/viewer/frmExibeRelatorio.h
+class frmExibeRelatorio; // src/viewer/frmExibeRelatorio.h
 
 class frmPrincipal : public QMainWindow {
     Q_OBJECT

@@ -63,6 +63,8 @@ void frmPrincipal::mnuJanelaLadoLado_Click() {
     }
 }
 
-void frmPrincipal::mnuJanelaEmCascata_Click() { areaMdi()->cascadeSubWindows(); }
+void frmPrincipal::mnuJanelaEmCascata_Click() {
+    areaMdi()->cascadeSubWindows();
+}
 
 } // namespace oraculandia

@@ -1,9 +1,9 @@
 #include "app/qt/frmSobre.h"
 
 #include <QHBoxLayout>
-#include <QShowEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSvgWidget>
 #include <QUrl>
 #include <QVBoxLayout>

@@ -16,9 +16,9 @@ class frmSobre : public QDialog {
 public:
     explicit frmSobre(Programa& programa, QWidget* pai = nullptr);
 
-    QLabel* lblInfo0 = nullptr;     // lblInfo element 0
+    QLabel* lblInfo0 = nullptr; // lblInfo element 0
     QWidget* imgLogotipo = nullptr;
-    QLabel* lblInternet = nullptr;  // the link label; its caption is the maker's address
+    QLabel* lblInternet = nullptr; // the link label; its caption is the maker's address
     QPushButton* cmdSair = nullptr;
 
 public slots:

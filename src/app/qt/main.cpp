@@ -64,8 +64,7 @@ int main(int argc, char* argv[]) {
     SonsQt sons;
     RelogioQt relogio;
     NavegadorQt navegador;
-    Programa programa(std::filesystem::path(pasta.toStdString()), mensagens, sons, relogio,
-                      navegador);
+    Programa programa(std::filesystem::path(pasta.toStdString()), mensagens, sons, relogio, navegador);
 
     frmPrincipal principal(programa);
     principal.resize(1024, 720);

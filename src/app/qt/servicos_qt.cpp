@@ -5,10 +5,10 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLibraryInfo>
-#include <QTranslator>
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QSoundEffect>
+#include <QTranslator>
 #include <QUrl>
 
 namespace oraculandia {
@@ -20,10 +20,18 @@ RespostaMensagem MensagensQt::Mostrar(QWidget* pai, const QString& titulo, const
     caixa.setText(texto);
     caixa.setTextFormat(Qt::PlainText);
     switch (icone) {
-    case IconeMensagem::Informacao: caixa.setIcon(QMessageBox::Information); break;
-    case IconeMensagem::Critico: caixa.setIcon(QMessageBox::Critical); break;
-    case IconeMensagem::Pergunta: caixa.setIcon(QMessageBox::Question); break;
-    case IconeMensagem::Exclamacao: caixa.setIcon(QMessageBox::Warning); break;
+    case IconeMensagem::Informacao:
+        caixa.setIcon(QMessageBox::Information);
+        break;
+    case IconeMensagem::Critico:
+        caixa.setIcon(QMessageBox::Critical);
+        break;
+    case IconeMensagem::Pergunta:
+        caixa.setIcon(QMessageBox::Question);
+        break;
+    case IconeMensagem::Exclamacao:
+        caixa.setIcon(QMessageBox::Warning);
+        break;
     }
     if (botoes == BotoesMensagem::Ok) {
         caixa.setStandardButtons(QMessageBox::Ok);
@@ -32,27 +40,30 @@ RespostaMensagem MensagensQt::Mostrar(QWidget* pai, const QString& titulo, const
         return RespostaMensagem::Ok;
     }
     caixa.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    caixa.setDefaultButton(botoes == BotoesMensagem::SimNaoPadraoNao ? QMessageBox::No
-                                                                      : QMessageBox::Yes);
+    caixa.setDefaultButton(botoes == BotoesMensagem::SimNaoPadraoNao ? QMessageBox::No : QMessageBox::Yes);
     caixa.setEscapeButton(QMessageBox::No);
     caixa.exec();
     return caixa.clickedButton() == caixa.button(QMessageBox::Yes) ? RespostaMensagem::Sim
-                                                                    : RespostaMensagem::Nao;
+                                                                   : RespostaMensagem::Nao;
 }
 
-void MensagensQt::Bipe() { QApplication::beep(); }
+void MensagensQt::Bipe() {
+    QApplication::beep();
+}
 
 SonsQt::SonsQt(QObject* pai) : QObject(pai) {}
 
-SonsQt::~SonsQt() { Parar(); }
+SonsQt::~SonsQt() {
+    Parar();
+}
 
 void SonsQt::Tocar(const QString& caminhoWav, bool repetir) {
     Parar();
     if (!QFileInfo(caminhoWav).isFile())
-        return;  // no file, no sound, no message
+        return; // no file, no sound, no message
     const QAudioDevice saida = QMediaDevices::defaultAudioOutput();
     if (saida.isNull())
-        return;  // no audio device: silence
+        return; // no audio device: silence
     auto* efeito = new QSoundEffect(saida, this);
     efeito->setSource(QUrl::fromLocalFile(caminhoWav));
     efeito->setLoopCount(repetir ? QSoundEffect::Infinite : 1);
@@ -61,7 +72,7 @@ void SonsQt::Tocar(const QString& caminhoWav, bool repetir) {
         if (efeito->status() == QSoundEffect::Error)
             efeito->deleteLater();
     });
-    efeito->play();  // queued until the file is loaded; returns at once
+    efeito->play(); // queued until the file is loaded; returns at once
     efeito_ = efeito;
 }
 
@@ -73,7 +84,9 @@ void SonsQt::Parar() {
     }
 }
 
-QDate RelogioQt::Hoje() const { return QDate::currentDate(); }
+QDate RelogioQt::Hoje() const {
+    return QDate::currentDate();
+}
 
 void NavegadorQt::Abrir(const QUrl& endereco) {
     // A failure (no browser) is silent: the program carries on.
@@ -82,8 +95,7 @@ void NavegadorQt::Abrir(const QUrl& endereco) {
 
 bool InstalarTraducaoQt(QObject* dono) {
     auto* traducao = new QTranslator(dono);
-    if (!traducao->load(QStringLiteral("qtbase_pt_BR"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (!traducao->load(QStringLiteral("qtbase_pt_BR"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete traducao;
         return false;
     }

@@ -14,8 +14,8 @@ namespace oraculandia {
 // translation, which main loads.
 class MensagensQt : public Mensagens {
 public:
-    RespostaMensagem Mostrar(QWidget* pai, const QString& titulo, const QString& texto,
-                             IconeMensagem icone, BotoesMensagem botoes) override;
+    RespostaMensagem Mostrar(QWidget* pai, const QString& titulo, const QString& texto, IconeMensagem icone,
+                             BotoesMensagem botoes) override;
     void Bipe() override;
 };
 

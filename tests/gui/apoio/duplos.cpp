@@ -25,8 +25,8 @@ AmbienteTeste::AmbienteTeste(bool comTextos) {
         for (const QString& nome : dats)
             QFile::copy(origem.filePath(nome), pasta.filePath(nome));
     }
-    programa = std::make_unique<Programa>(std::filesystem::path(pasta.path().toStdString()),
-                                          mensagens, sons, relogio, navegador);
+    programa = std::make_unique<Programa>(std::filesystem::path(pasta.path().toStdString()), mensagens, sons,
+                                          relogio, navegador);
 }
 
 QByteArray AmbienteTeste::Ler(const char* nome) const {

@@ -24,8 +24,8 @@ struct MensagemMostrada {
 
 class MensagensDuplo : public Mensagens {
 public:
-    RespostaMensagem Mostrar(QWidget* pai, const QString& titulo, const QString& texto,
-                             IconeMensagem icone, BotoesMensagem botoes) override;
+    RespostaMensagem Mostrar(QWidget* pai, const QString& titulo, const QString& texto, IconeMensagem icone,
+                             BotoesMensagem botoes) override;
     void Bipe() override { ++bipes; }
 
     // Answers given in order to Yes/No questions; when exhausted, `respostaPadrao`.

@@ -16,8 +16,8 @@ PrincipalTeste::PrincipalTeste(bool iniciar, bool comTextos) : ambiente(comTexto
 void MoverMouse(QWidget* alvo, QPoint local) {
     if (local.x() < 0)
         local = alvo->rect().center();
-    QMouseEvent evento(QEvent::MouseMove, QPointF(local), QPointF(alvo->mapToGlobal(local)),
-                       Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent evento(QEvent::MouseMove, QPointF(local), QPointF(alvo->mapToGlobal(local)), Qt::NoButton,
+                       Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(alvo, &evento);
 }
 
@@ -30,9 +30,8 @@ void Procurar(std::function<void(QWidget*)> acao, int tentativas) {
     }
     if (tentativas <= 0)
         return;
-    QTimer::singleShot(20, [acao = std::move(acao), tentativas]() mutable {
-        Procurar(std::move(acao), tentativas - 1);
-    });
+    QTimer::singleShot(
+        20, [acao = std::move(acao), tentativas]() mutable { Procurar(std::move(acao), tentativas - 1); });
 }
 } // namespace
 
