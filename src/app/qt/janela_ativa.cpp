@@ -5,18 +5,11 @@
 
 #include "app/qt/frmPrincipal.h"
 #include "app/qt/programa.h"
-
-#if __has_include("viewer/frmExibeRelatorio.h")
 #include "viewer/frmExibeRelatorio.h"
-#define ORACULANDIA_COM_VISUALIZADOR 1
-#else
-#define ORACULANDIA_COM_VISUALIZADOR 0
-#endif
 
 namespace oraculandia {
 
 frmExibeRelatorio* JanelaDeAnaliseAtiva(const QMdiArea* area) {
-#if ORACULANDIA_COM_VISUALIZADOR
     // currentSubWindow rather than activeSubWindow: the latter is empty while the application
     // is not the active one (a message box of another program, a test without a window manager).
     if (!area)
@@ -25,14 +18,9 @@ frmExibeRelatorio* JanelaDeAnaliseAtiva(const QMdiArea* area) {
     if (!sub)
         return nullptr;
     return qobject_cast<frmExibeRelatorio*>(sub->widget());
-#else
-    (void)area;
-    return nullptr;
-#endif
 }
 
 bool MudarPaginaDaJanelaAtiva(frmPrincipal& principal, int sentido) {
-#if ORACULANDIA_COM_VISUALIZADOR
     frmExibeRelatorio* janela = principal.JanelaAtiva();
     if (!janela)
         return false;
@@ -47,11 +35,6 @@ bool MudarPaginaDaJanelaAtiva(frmPrincipal& principal, int sentido) {
     janela->setFocus();
     principal.DefinirOcupado(false);
     return true;
-#else
-    (void)principal;
-    (void)sentido;
-    return false;
-#endif
 }
 
 } // namespace oraculandia
