@@ -31,10 +31,11 @@ using namespace oraculandia;
 namespace {
 
 constexpr double kPixelsPorMm = 56.7 / 15;
-constexpr float kLarguraTela = 304.8f;  // the viewer's page on a 1280-pixel screen
+constexpr float kLarguraTela = 304.8f; // the viewer's page on a 1280-pixel screen
 
 struct Servicos : Mensagens, Sons, Relogio, Navegador {
-    RespostaMensagem Mostrar(QWidget*, const QString&, const QString&, IconeMensagem, BotoesMensagem) override {
+    RespostaMensagem Mostrar(QWidget*, const QString&, const QString&, IconeMensagem,
+                             BotoesMensagem) override {
         return RespostaMensagem::Ok;
     }
     void Bipe() override {}
@@ -46,10 +47,34 @@ struct Servicos : Mensagens, Sons, Relogio, Navegador {
 
 // A 5120-character text of ordinary Portuguese words, different for each file and record.
 std::string Texto(int semente) {
-    static const char* const kPalavras[] = {
-        "numerologia", "caminho", "vida", "de", "o", "a", "que", "n\xFAmero", "energia", "voc\xEA",
-        "com", "para", "express\xE3o", "alma", "ciclo", "realiza\xE7\xE3o", "desafio", "e", "um",
-        "sua", "harmonia", "trabalho", "fam\xEDlia", "coragem", "sabedoria", "em", "mais", "se"};
+    static const char* const kPalavras[] = {"numerologia",
+                                            "caminho",
+                                            "vida",
+                                            "de",
+                                            "o",
+                                            "a",
+                                            "que",
+                                            "n\xFAmero",
+                                            "energia",
+                                            "voc\xEA",
+                                            "com",
+                                            "para",
+                                            "express\xE3o",
+                                            "alma",
+                                            "ciclo",
+                                            "realiza\xE7\xE3o",
+                                            "desafio",
+                                            "e",
+                                            "um",
+                                            "sua",
+                                            "harmonia",
+                                            "trabalho",
+                                            "fam\xEDlia",
+                                            "coragem",
+                                            "sabedoria",
+                                            "em",
+                                            "mais",
+                                            "se"};
     std::string t;
     unsigned x = static_cast<unsigned>(semente) * 2654435761u + 1;
     int palavrasNaFrase = 0;
@@ -72,10 +97,10 @@ const std::filesystem::path& PastaCheia() {
     static QTemporaryDir pasta;
     static const std::filesystem::path caminho = [] {
         const std::filesystem::path p(pasta.path().toStdString());
-        const char* const arquivos[] = {"CDATA", "CVIDA", "CFORM", "CPROD", "CCOLH", "CDNAS", "DESNASC",
-                                        "PRESNASC", "APICES", "DESVIDA", "INDSAUDE", "INTANOUN", "INTMESUN",
-                                        "INTDIAUN", "INTANOPS", "INTMESPS", "INTDIAPS", "INTEXEXP",
-                                        "IMPXALMA", "EUXSILEN", "INTVOG", "INTNOME", "INTREALI"};
+        const char* const arquivos[] = {
+            "CDATA",    "CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",    "DESNASC",  "PRESNASC",
+            "APICES",   "DESVIDA",  "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN", "INTANOPS", "INTMESPS",
+            "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",  "INTREALI"};
         int semente = 0;
         for (const char* nome : arquivos)
             for (int16_t r = 1; r <= 13; ++r)

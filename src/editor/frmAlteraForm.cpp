@@ -17,8 +17,7 @@
 
 namespace oraculandia {
 
-frmAlteraForm::frmAlteraForm(Programa& programa, QWidget* pai)
-    : QDialog(pai), programa_(programa) {
+frmAlteraForm::frmAlteraForm(Programa& programa, QWidget* pai) : QDialog(pai), programa_(programa) {
     setWindowTitle(QStringLiteral("Alterando interpretação da análise..."));
     setObjectName(QStringLiteral("frmAlteraForm"));
 
@@ -139,6 +138,8 @@ void frmAlteraForm::cmdRetornar_Click() {
     }
 }
 
-void frmAlteraForm::reject() { cmdRetornar_Click(); }
+void frmAlteraForm::reject() {
+    cmdRetornar_Click();
+}
 
 } // namespace oraculandia

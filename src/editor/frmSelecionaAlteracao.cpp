@@ -23,11 +23,10 @@ namespace {
 
 // File of each list position (CalculationId), without ".DAT".
 constexpr std::array<const char*, 29> kArquivos = {
-    "",         "CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",    "DESNASC",
-    "PRESNASC", "APICES",   "APICES",   "APICES",   "APICES",   "DESVIDA",  "DESVIDA",
-    "DESVIDA",  "DESVIDA",  "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN", "INTANOPS",
-    "INTMESPS", "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",
-    "INTREALI"};
+    "",         "CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",    "DESNASC",  "PRESNASC",
+    "APICES",   "APICES",   "APICES",   "APICES",   "DESVIDA",  "DESVIDA",  "DESVIDA",  "DESVIDA",
+    "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN", "INTANOPS", "INTMESPS", "INTDIAPS", "INTEXEXP",
+    "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",  "INTREALI"};
 
 // Introductions of CDATA.DAT by group: the first calculation of each group and its record.
 constexpr std::array<std::pair<int, int>, 13> kCabecalhos = {{{1, 1},
@@ -44,7 +43,7 @@ constexpr std::array<std::pair<int, int>, 13> kCabecalhos = {{{1, 1},
                                                               {27, 12},
                                                               {28, 13}}};
 
-constexpr int kMinimoCabecalho = 10;  // an introduction shorter than this counts as absent
+constexpr int kMinimoCabecalho = 10; // an introduction shorter than this counts as absent
 
 } // namespace
 
@@ -73,8 +72,7 @@ frmSelecionaAlteracao::frmSelecionaAlteracao(Programa& programa, QWidget* pai)
     setObjectName(QStringLiteral("frmSelecionaAlteracao"));
 
     auto* rotulo = new QLabel(
-        QStringLiteral("Selecione abaixo o item onde está localizado o texto que você desja alterar:"),
-        this);
+        QStringLiteral("Selecione abaixo o item onde está localizado o texto que você desja alterar:"), this);
     rotulo->setWordWrap(true);
 
     cmbItem = new QComboBox(this);
@@ -85,10 +83,15 @@ frmSelecionaAlteracao::frmSelecionaAlteracao(Programa& programa, QWidget* pai)
     frmInfo = new QGroupBox(
         QStringLiteral("Selecione o número que corresponde ao texto que você deseja alterar:"), this);
     frmInfo->setObjectName(QStringLiteral("frmInfo"));
-    static const std::array<const char*, 9> kRotulos = {
-        "Número 1 (ou \"a\")", "Número 2 (ou \"e\")", "Número 3 (ou \"i\")",
-        "Número 4 (ou \"o\")", "Número 5 (ou \"u\")", "Número 6 (ou \"y\")",
-        "Número 7",            "Número 8",            "Número 9"};
+    static const std::array<const char*, 9> kRotulos = {"Número 1 (ou \"a\")",
+                                                        "Número 2 (ou \"e\")",
+                                                        "Número 3 (ou \"i\")",
+                                                        "Número 4 (ou \"o\")",
+                                                        "Número 5 (ou \"u\")",
+                                                        "Número 6 (ou \"y\")",
+                                                        "Número 7",
+                                                        "Número 8",
+                                                        "Número 9"};
     auto* grade = new QGridLayout(frmInfo);
     for (int i = 0; i < 9; ++i) {
         optNumeros[i] = new QRadioButton(QString::fromUtf8(kRotulos[i]), frmInfo);
@@ -202,6 +205,8 @@ void frmSelecionaAlteracao::cmdAlterarHeader_Click() {
     }
 }
 
-void frmSelecionaAlteracao::cmdRetornar_Click() { accept(); }
+void frmSelecionaAlteracao::cmdRetornar_Click() {
+    accept();
+}
 
 } // namespace oraculandia

@@ -39,7 +39,7 @@ public:
     std::unique_ptr<frmAlteraForm> PreparaAlteracaoTexto();
     std::unique_ptr<frmAlteraForm> PreparaAlteracaoCabecalho();
 
-    int NumeroSelecionado() const;  // 1..9
+    int NumeroSelecionado() const; // 1..9
 
     QComboBox* cmbItem;
     QGroupBox* frmInfo;

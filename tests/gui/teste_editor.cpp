@@ -120,7 +120,7 @@ void TesteEditor::mapaDosRegistros() {
 
 void TesteEditor::mapaDosCabecalhos() {
     // The group numbering the composition reads: 13 introductions, by first calculation.
-    const int esperado[29] = {0, 1, 2, 0, 0, 3, 0, 0, 4, 0, 0, 0, 5, 0, 0,
+    const int esperado[29] = {0, 1, 2, 0, 0, 3, 0, 0, 4, 0, 0,  0,  5,  0, 0,
                               0, 0, 6, 0, 0, 7, 0, 0, 8, 9, 10, 11, 12, 13};
     for (int p = 1; p <= 28; ++p)
         QCOMPARE(frmSelecionaAlteracao::RegistroDoCabecalho(p), esperado[p]);
@@ -147,11 +147,10 @@ void TesteEditor::desafioMaiorNoveGravaRegistroUm() {
     form->txtTexto->setPlainText(QStringLiteral("Desafio zero: não há obstáculo único.\nSegunda linha."));
     form->cmdSalvar->click();
     QCOMPARE(form->result(), int(QDialog::Accepted));
-    QVERIFY(amb.mensagens.mostradas.isEmpty());  // no message confirms the save
+    QVERIFY(amb.mensagens.mostradas.isEmpty()); // no message confirms the save
     // Windows-1252, CR LF, padded with spaces to 5120 bytes; only record 1 exists.
-    QCOMPARE(amb.Ler("DESVIDA.DAT"),
-             Preenchido("Desafio zero: n\xE3o h\xE1 obst\xE1"
-                        "culo \xFAnico.\r\nSegunda linha."));
+    QCOMPARE(amb.Ler("DESVIDA.DAT"), Preenchido("Desafio zero: n\xE3o h\xE1 obst\xE1"
+                                                "culo \xFAnico.\r\nSegunda linha."));
 
     // Number 1 of the same entry is record 2.
     Escolher(f, 12, 1);
@@ -197,11 +196,11 @@ void TesteEditor::vogaisGravamSeusRegistros() {
 void TesteEditor::realizacoesCompartilhamArquivo() {
     AmbienteTeste amb;
     frmSelecionaAlteracao f(*amb.programa);
-    Escolher(f, 9, 3);  // Segunda Realização (=primeira)
+    Escolher(f, 9, 3); // Segunda Realização (=primeira)
     auto form = f.PreparaAlteracaoTexto();
     form->txtTexto->setPlainText(QStringLiteral("Terceiro ápice"));
     form->cmdSalvar->click();
-    Escolher(f, 8, 3);  // Primeira Realização shows the same record
+    Escolher(f, 8, 3); // Primeira Realização shows the same record
     auto form2 = f.PreparaAlteracaoTexto();
     QCOMPARE(form2->txtTexto->toPlainText(), QStringLiteral("Terceiro ápice"));
     QCOMPARE(form2->lblArquivo->text(), form->lblArquivo->text());
@@ -209,8 +208,7 @@ void TesteEditor::realizacoesCompartilhamArquivo() {
 
 void TesteEditor::textoLidoSemEspacosDasPontas() {
     AmbienteTeste amb;
-    QCOMPARE(GravarInterpretacao(amb.programa->PastaPrograma, 2, "CVIDA.DAT",
-                                 "   Dois\r\nlinhas\r\n"),
+    QCOMPARE(GravarInterpretacao(amb.programa->PastaPrograma, 2, "CVIDA.DAT", "   Dois\r\nlinhas\r\n"),
              ResultadoGravacao::Ok);
     frmSelecionaAlteracao f(*amb.programa);
     Escolher(f, 1, 2);
@@ -223,7 +221,7 @@ void TesteEditor::textoLongoCortadoAposAviso() {
     frmSelecionaAlteracao f(*amb.programa);
     Escolher(f, 23, 5);
     auto form = f.PreparaAlteracaoTexto();
-    const QString texto = QString(5120, u'x') + u'Z';  // 5121 characters
+    const QString texto = QString(5120, u'x') + u'Z'; // 5121 characters
     form->txtTexto->setPlainText(texto);
     amb.mensagens.respostas = {RespostaMensagem::Sim};
     form->cmdSalvar->click();
@@ -248,7 +246,7 @@ void TesteEditor::textoLongoRecusadoMantemJanela() {
     QString texto;
     for (int i = 0; i < 1707; ++i)
         texto += QStringLiteral("ab\n");
-    texto.chop(1);  // 1707 * 3 - 1 characters typed = 1707 * 4 - 2 = 6826 bytes with CR LF
+    texto.chop(1); // 1707 * 3 - 1 characters typed = 1707 * 4 - 2 = 6826 bytes with CR LF
     form->txtTexto->setPlainText(texto);
     amb.mensagens.respostas = {RespostaMensagem::Nao};
     form->cmdSalvar->click();
@@ -256,7 +254,7 @@ void TesteEditor::textoLongoRecusadoMantemJanela() {
     QVERIFY(amb.mensagens.mostradas[0].texto.contains(QStringLiteral("6826")));
     QVERIFY(form->isVisible());
     QCOMPARE(form->txtTexto->toPlainText(), texto);
-    QVERIFY(amb.Ler("CVIDA.DAT").isEmpty());  // created empty by the read, nothing written
+    QVERIFY(amb.Ler("CVIDA.DAT").isEmpty()); // created empty by the read, nothing written
 }
 
 void TesteEditor::caracteresForaDoCp1252() {
@@ -361,7 +359,7 @@ void TesteEditor::cabecalhoPorGrupo() {
                                  "Introdu\xE7\xE3o do dia do nascimento."),
              ResultadoGravacao::Ok);
     frmSelecionaAlteracao f(*amb.programa);
-    Escolher(f, 5, 7);  // the number plays no part for an introduction
+    Escolher(f, 5, 7); // the number plays no part for an introduction
     auto form = f.PreparaAlteracaoCabecalho();
     QVERIFY(form);
     QVERIFY(amb.mensagens.mostradas.isEmpty());
@@ -378,8 +376,8 @@ void TesteEditor::cabecalhoPorGrupo() {
 void TesteEditor::cabecalhoAusenteOuCurto() {
     AmbienteTeste amb;
     for (int r = 1; r <= 13; ++r) {
-        QCOMPARE(GravarInterpretacao(amb.programa->PastaPrograma, static_cast<int16_t>(r),
-                                     "CDATA.DAT", r == 8 ? "Curta." : "Uma introdução longa o bastante."),
+        QCOMPARE(GravarInterpretacao(amb.programa->PastaPrograma, static_cast<int16_t>(r), "CDATA.DAT",
+                                     r == 8 ? "Curta." : "Uma introdução longa o bastante."),
                  ResultadoGravacao::Ok);
     }
     frmSelecionaAlteracao f(*amb.programa);
@@ -420,7 +418,7 @@ void TesteEditor::fluxoCompletoPelosBotoes() {
     f.cmdAlterarTexto->click();
     QVERIFY(visto);
     QCOMPARE(Registro(amb, "DESVIDA.DAT", 1), Preenchido("pelo bot\xE3o"));
-    QVERIFY(f.isVisible());  // the choice window stays open behind
+    QVERIFY(f.isVisible()); // the choice window stays open behind
     f.cmdRetornar->click();
     QVERIFY(!f.isVisible());
 }

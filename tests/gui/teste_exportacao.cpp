@@ -49,7 +49,9 @@ QByteArray SaidaCli(const AmbienteTeste& amb, const char* nome, const char* data
     return p.readAllStandardOutput();
 }
 
-QByteArray AreaDeTransferencia() { return QGuiApplication::clipboard()->text().toUtf8(); }
+QByteArray AreaDeTransferencia() {
+    return QGuiApplication::clipboard()->text().toUtf8();
+}
 
 } // namespace
 

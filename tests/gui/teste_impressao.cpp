@@ -20,7 +20,7 @@ namespace {
 QByteArray BytesMargens(float e, float s, float d, float i) {
     QByteArray b;
     for (float v : {e, s, d, i})
-        b.append(reinterpret_cast<const char*>(&v), 4);  // the machine is little-endian
+        b.append(reinterpret_cast<const char*>(&v), 4); // the machine is little-endian
     return b;
 }
 
@@ -123,10 +123,11 @@ void TesteImpressao::primeiraAbertura() {
         QCOMPARE(c->text(), QStringLiteral("10"));
     const QByteArray bytes = amb.Ler("margens.dat");
     QVERIFY(bytes.size() >= 16);
-    QCOMPARE(bytes.left(16), QByteArray::fromHex("000020410000204100002041" "00002041"));
+    QCOMPARE(bytes.left(16), QByteArray::fromHex("000020410000204100002041"
+                                                 "00002041"));
     QCOMPARE(amb.programa->MargensImpressao.Superior, 10.0f);
-    QVERIFY(f.chkPretoEmBranco->isChecked());        // default on
-    QVERIFY(!f.chkImprimirFolhaRosto->isChecked());  // default off
+    QVERIFY(f.chkPretoEmBranco->isChecked());       // default on
+    QVERIFY(!f.chkImprimirFolhaRosto->isChecked()); // default off
     QVERIFY(!f.Desenhando);
     QVERIFY(amb.mensagens.mostradas.isEmpty());
     QCOMPARE(f.chkPretoEmBranco->text(), QStringLiteral("Imprimir em Preto e Branco"));
@@ -143,7 +144,7 @@ void TesteImpressao::arquivoCurto() {
     AmbienteTeste amb;
     QFile arquivo(amb.Arquivo("margens.dat"));
     QVERIFY(arquivo.open(QIODevice::WriteOnly));
-    arquivo.write(BytesMargens(5, 6, 7, 8).left(6));  // left 5, the rest missing
+    arquivo.write(BytesMargens(5, 6, 7, 8).left(6)); // left 5, the rest missing
     arquivo.close();
     ServicosImpressaoDuplo servicos;
     frmImprimir f(*amb.programa, servicos);
@@ -161,7 +162,7 @@ void TesteImpressao::limiteExatoEAcima() {
 
     const double limite = 0.2 * f.LarguraImprimivel();
     f.txtEsquerda->setText(QString::number(limite, 'g', 17));
-    QVERIFY(amb.mensagens.mostradas.isEmpty());  // the limit itself is accepted
+    QVERIFY(amb.mensagens.mostradas.isEmpty()); // the limit itself is accepted
     QCOMPARE(amb.programa->MargensImpressao.Esquerda, static_cast<float>(limite));
     const QString aceito = f.txtEsquerda->text();
 
@@ -185,9 +186,8 @@ void TesteImpressao::limiteExatoEAcima() {
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     f.txtSuperior->setText(QString::number(limiteAltura + 0.01, 'g', 17));
     QCOMPARE(amb.mensagens.mostradas.size(), 2);
-    QCOMPARE(amb.mensagens.mostradas[1].texto,
-             QStringLiteral("A margem superior não pode ser maior que %1mm")
-                 .arg(static_cast<int>(std::floor(limiteAltura))));
+    QCOMPARE(amb.mensagens.mostradas[1].texto, QStringLiteral("A margem superior não pode ser maior que %1mm")
+                                                   .arg(static_cast<int>(std::floor(limiteAltura))));
     QCOMPARE(f.txtSuperior->text(), QStringLiteral("10"));
     f.txtDireita->setText(QStringLiteral("99"));
     QVERIFY(amb.mensagens.mostradas.last().texto.startsWith(
@@ -201,16 +201,17 @@ void TesteImpressao::limiteExatoEAcima() {
 void TesteImpressao::exemploDaLarguraDe203() {
     AmbienteTeste amb;
     ServicosImpressaoDuplo servicos;
-    servicos.pagina = QPageLayout(QPageSize(QSizeF(215.9, 279.4), QPageSize::Millimeter),
-                                  QPageLayout::Portrait, QMarginsF(6.35, 6.35, 6.35, 6.35),
-                                  QPageLayout::Millimeter);
+    servicos.pagina =
+        QPageLayout(QPageSize(QSizeF(215.9, 279.4), QPageSize::Millimeter), QPageLayout::Portrait,
+                    QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter);
     frmImprimir f(*amb.programa, servicos);
     QVERIFY(std::abs(f.LarguraImprimivel() - 203.2) < 1e-6);
     Digitar(f.txtDireita, QStringLiteral("40.6"));
     QVERIFY(amb.mensagens.mostradas.isEmpty());
     Digitar(f.txtDireita, QStringLiteral("40.65"));
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
-    QCOMPARE(amb.mensagens.mostradas[0].texto, QStringLiteral("A margem direita não pode ser maior que 40mm"));
+    QCOMPARE(amb.mensagens.mostradas[0].texto,
+             QStringLiteral("A margem direita não pode ser maior que 40mm"));
     QCOMPARE(f.txtDireita->text(), QStringLiteral("40.6"));
 }
 
@@ -236,12 +237,13 @@ void TesteImpressao::negativoAbsurdoRecusado() {
     ServicosImpressaoDuplo servicos;
     frmImprimir f(*amb.programa, servicos);
     f.show();
-    Digitar(f.txtEsquerda, QStringLiteral("-5"));  // negative margins are allowed
+    Digitar(f.txtEsquerda, QStringLiteral("-5")); // negative margins are allowed
     QVERIFY(amb.mensagens.mostradas.isEmpty());
     QCOMPARE(amb.programa->MargensImpressao.Esquerda, -5.0f);
-    f.txtEsquerda->setText(QStringLiteral("-1e300"));  // but not one that makes no page at all
+    f.txtEsquerda->setText(QStringLiteral("-1e300")); // but not one that makes no page at all
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
-    QVERIFY(amb.mensagens.mostradas[0].texto.startsWith(QStringLiteral("A margem esquerda não pode ser menor que -")));
+    QVERIFY(amb.mensagens.mostradas[0].texto.startsWith(
+        QStringLiteral("A margem esquerda não pode ser menor que -")));
     QCOMPARE(f.txtEsquerda->text(), QStringLiteral("-5"));
 }
 
@@ -341,7 +343,7 @@ void TesteImpressao::semImpressoraOferecePdf() {
     if (!QFileInfo(documentos).isDir())
         documentos = QDir::homePath();
     QCOMPARE(QFileInfo(servicos.sugestoes[0]).absolutePath(), QDir(documentos).absolutePath());
-    QVERIFY(f.isVisible());  // the file dialog was cancelled: nothing happened
+    QVERIFY(f.isVisible()); // the file dialog was cancelled: nothing happened
     QVERIFY(QDir(amb.Pasta()).entryList({QStringLiteral("*.pdf")}).isEmpty());
 }
 
@@ -349,7 +351,7 @@ void TesteImpressao::pdfPeloDialogo() {
     AmbienteTeste amb(true);
     Preparar(amb);
     ServicosImpressaoDuplo servicos;
-    servicos.arquivoEscolhido = amb.Arquivo("relatorio");  // the extension is added
+    servicos.arquivoEscolhido = amb.Arquivo("relatorio"); // the extension is added
     frmImprimir f(*amb.programa, servicos);
     f.show();
     Digitar(f.txtEsquerda, QStringLiteral("15"));
@@ -368,8 +370,8 @@ void TesteImpressao::pdfPeloDialogo() {
     QCOMPARE(amb.programa->Configuracao.ImprimirFolhaRosto, kLigado);
     QCOMPARE(amb.programa->Configuracao.PretoEmBranco, kDesligado);
     // No temporary file is left behind.
-    const QStringList restos = QDir(amb.Pasta()).entryList({QStringLiteral(".oraculandia-*")},
-                                                           QDir::Files | QDir::Hidden);
+    const QStringList restos =
+        QDir(amb.Pasta()).entryList({QStringLiteral(".oraculandia-*")}, QDir::Files | QDir::Hidden);
     QVERIFY2(restos.isEmpty(), qPrintable(restos.join(u' ')));
 }
 
@@ -432,7 +434,7 @@ void TesteImpressao::impressoraComFalhaMantemMargens() {
     QVERIFY(QDir(amb.Pasta()).mkdir(QStringLiteral("fila")));
     ServicosImpressaoDuplo servicos;
     servicos.haImpressora = true;
-    servicos.arquivoImpressora = amb.Arquivo("fila");  // a printer that cannot take the job
+    servicos.arquivoImpressora = amb.Arquivo("fila"); // a printer that cannot take the job
     frmImprimir f(*amb.programa, servicos);
     f.show();
     Digitar(f.txtInferior, QStringLiteral("22.5"));
@@ -446,9 +448,9 @@ void TesteImpressao::impressoraComFalhaMantemMargens() {
     QVERIFY(m.texto.contains(QStringLiteral("imprimir")));
     QCOMPARE(amb.Ler("margens.dat").left(16), BytesMargens(10, 10, 10, 22.5f));
     QCOMPARE(amb.programa->Configuracao.ImprimirFolhaRosto, kLigado);
-    QVERIFY(f.isVisible());  // the user may try again or save a PDF
+    QVERIFY(f.isVisible()); // the user may try again or save a PDF
     QVERIFY(f.picExemplo->Imagem().width() > 0);
-    QCOMPARE(LinhaDaRegua(f.picExemplo->Imagem()) > 0, true);  // the preview is back
+    QCOMPARE(LinhaDaRegua(f.picExemplo->Imagem()) > 0, true); // the preview is back
 }
 
 void TesteImpressao::impressoraImprime() {
@@ -462,7 +464,7 @@ void TesteImpressao::impressoraImprime() {
     f.cmdImprimir->click();
     QCOMPARE(f.result(), int(QDialog::Accepted));
     QVERIFY(!f.isVisible());
-    QVERIFY(amb.mensagens.mostradas.isEmpty());  // printing needs no message
+    QVERIFY(amb.mensagens.mostradas.isEmpty()); // printing needs no message
     QVERIFY(PaginasPdf(servicos.arquivoImpressora) >= 3);
     QVERIFY(servicos.sugestoes.isEmpty());
 }

@@ -17,7 +17,7 @@ class ServicosImpressaoDuplo : public ServicosImpressao {
 public:
     ServicosImpressaoDuplo() {
         QPdfWriter pdf(QString{});
-        pagina = pdf.pageLayout();  // A4 with the PDF writer's printable area
+        pagina = pdf.pageLayout(); // A4 with the PDF writer's printable area
     }
     bool HaImpressora() override { return haImpressora; }
     QPageLayout Pagina() override { return pagina; }
@@ -37,10 +37,10 @@ public:
     }
 
     bool haImpressora = false;
-    QString arquivoImpressora;  // where the "printer" puts its pages
+    QString arquivoImpressora; // where the "printer" puts its pages
     QPageLayout pagina;
-    QString arquivoEscolhido;   // the file dialog's answer ("" = cancelled)
-    QStringList sugestoes;      // what the file dialog proposed
+    QString arquivoEscolhido; // the file dialog's answer ("" = cancelled)
+    QStringList sugestoes;    // what the file dialog proposed
     int trabalhos = 0;
 };
 

@@ -80,9 +80,10 @@ QString Titulo(const AmbienteTeste& amb, int c) {
 QImage Imagem(const QString& arquivo, int pagina) {
     const QString prefixo = arquivo + QStringLiteral("-img");
     QProcess p;
-    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("40"),
-                                          QStringLiteral("-f"), QString::number(pagina), QStringLiteral("-l"),
-                                          QString::number(pagina), QStringLiteral("-singlefile"), arquivo, prefixo});
+    p.start(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-f"),
+             QString::number(pagina), QStringLiteral("-l"), QString::number(pagina),
+             QStringLiteral("-singlefile"), arquivo, prefixo});
     p.waitForFinished(60000);
     return QImage(prefixo + QStringLiteral(".png"));
 }
@@ -149,7 +150,8 @@ void TesteImpressaoPdf::folhasNumerosETitulosEmOrdem() {
     for (int c = 1; c <= 28; ++c) {
         const QString titulo = Normalizado(Titulo(amb, c));
         const qsizetype achado = tudo.indexOf(titulo, posicao);
-        QVERIFY2(achado >= 0, qPrintable(QStringLiteral("heading %1 \"%2\" missing or out of order").arg(c).arg(titulo)));
+        QVERIFY2(achado >= 0,
+                 qPrintable(QStringLiteral("heading %1 \"%2\" missing or out of order").arg(c).arg(titulo)));
         posicao = achado + titulo.size();
         const QString texto = Normalizado(Cp1252ParaQString(amb.programa->Secoes[c].Texto));
         if (texto.size() > 40) {
@@ -165,7 +167,7 @@ void TesteImpressaoPdf::folhaDeRostoPrimeiro() {
     const Impressao sem = Imprimir(amb, false, "sem.pdf");
     const Impressao com = Imprimir(amb, true, "com.pdf");
     QVERIFY(com.resultado.ok);
-    QCOMPARE(com.resultado.paginas, sem.resultado.paginas);  // the cover is not counted
+    QCOMPARE(com.resultado.paginas, sem.resultado.paginas); // the cover is not counted
     QCOMPARE(com.folhas, sem.folhas + 1);
     const QStringList capa = Linhas(TextoPdf(com.arquivo, 1));
     QVERIFY(capa.contains(QStringLiteral("Análise")));
@@ -184,8 +186,8 @@ void TesteImpressaoPdf::introducaoDeCincoCaracteresNuncaImpressa() {
     AmbienteTeste amb(true);
     Preparar(amb);
     const auto pasta = amb.programa->PastaPrograma;
-    QCOMPARE(GravarInterpretacao(pasta, 1, "CDATA.DAT", "Qzxwv"), ResultadoGravacao::Ok);    // 5
-    QCOMPARE(GravarInterpretacao(pasta, 8, "CDATA.DAT", "Kqzxwy"), ResultadoGravacao::Ok);  // 6
+    QCOMPARE(GravarInterpretacao(pasta, 1, "CDATA.DAT", "Qzxwv"), ResultadoGravacao::Ok);  // 5
+    QCOMPARE(GravarInterpretacao(pasta, 8, "CDATA.DAT", "Kqzxwy"), ResultadoGravacao::Ok); // 6
     amb.programa->Configuracao.ImprimirDescricao = kLigado;
     const Impressao r = Imprimir(amb, false);
     QVERIFY(r.resultado.ok);
@@ -208,11 +210,12 @@ void TesteImpressaoPdf::letraDaPrimeiraVogal() {
     amb.programa->Configuracao.ImprimirNumero = kLigado;
     const Impressao r = Imprimir(amb, false);
     QVERIFY(r.resultado.ok);
-    QCOMPARE(amb.programa->Secoes[26].Numero, std::string("A"));  // MARIA: the first vowel is A
+    QCOMPARE(amb.programa->Secoes[26].Numero, std::string("A")); // MARIA: the first vowel is A
     const QString n = Normalizado(TextoPdf(r.arquivo));
     const QString vogal = Cp1252ParaQString(amb.programa->Secoes[26].Titulo) + QStringLiteral(" Letra A");
     QVERIFY2(n.contains(Normalizado(vogal)), qPrintable(vogal));
-    QVERIFY(!n.contains(Normalizado(Cp1252ParaQString(amb.programa->Secoes[26].Titulo) + QStringLiteral(" Número"))));
+    QVERIFY(!n.contains(
+        Normalizado(Cp1252ParaQString(amb.programa->Secoes[26].Titulo) + QStringLiteral(" Número"))));
     const QString caminho = Cp1252ParaQString(amb.programa->Secoes[1].Titulo) + QStringLiteral(" Número ") +
                             Cp1252ParaQString(amb.programa->Secoes[1].Numero);
     QVERIFY2(n.contains(Normalizado(caminho)), qPrintable(caminho));
@@ -246,7 +249,7 @@ void TesteImpressaoPdf::cabecalhoEmTodasAsFolhas() {
         QVERIFY(!TextoPdf(sem.arquivo, p).contains(QStringLiteral("MARIA DA CONCEICAO")));
     amb.programa->Configuracao.ImprimirCabecalho = kLigado;
     const Impressao com = Imprimir(amb, false, "com.pdf");
-    QVERIFY(com.folhas > sem.folhas);  // each sheet gives 27 mm to its header
+    QVERIFY(com.folhas > sem.folhas); // each sheet gives 27 mm to its header
     for (int p = 1; p <= com.folhas; ++p)
         QVERIFY(TextoPdf(com.arquivo, p).contains(QStringLiteral("MARIA DA CONCEICAO")));
 }
@@ -264,7 +267,8 @@ void TesteImpressaoPdf::blocoLongoNuncaCortado() {
     for (int c = 2; c <= 28; ++c)
         amb.programa->Configuracao.CalculosSelecionados[c] = kDesligado;
     for (int16_t n = 1; n <= 9; ++n)
-        QCOMPARE(GravarInterpretacao(amb.programa->PastaPrograma, n, "CVIDA.DAT", longo), ResultadoGravacao::Ok);
+        QCOMPARE(GravarInterpretacao(amb.programa->PastaPrograma, n, "CVIDA.DAT", longo),
+                 ResultadoGravacao::Ok);
     const Impressao r = Imprimir(amb, false);
     QVERIFY(r.resultado.ok);
     QVERIFY2(r.folhas >= 4, qPrintable(QString::number(r.folhas)));
@@ -279,8 +283,8 @@ void TesteImpressaoPdf::pretoEBrancoOuCores() {
     Preparar(amb);
     amb.programa->Configuracao.PretoEmBranco = kDesligado;
     const Impressao cores = Imprimir(amb, true, "cores.pdf");
-    QVERIFY(TemCor(Imagem(cores.arquivo, 1)));  // the cover picture
-    QVERIFY(TemCor(Imagem(cores.arquivo, 2)));  // the zodiac picture of the header
+    QVERIFY(TemCor(Imagem(cores.arquivo, 1))); // the cover picture
+    QVERIFY(TemCor(Imagem(cores.arquivo, 2))); // the zodiac picture of the header
     amb.programa->Configuracao.PretoEmBranco = kLigado;
     const Impressao cinza = Imprimir(amb, true, "cinza.pdf");
     const QImage capa = Imagem(cinza.arquivo, 1);

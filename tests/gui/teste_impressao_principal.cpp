@@ -61,11 +61,10 @@ void TesteImpressaoPrincipal::imprimirSemAnaliseRecusa() {
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Informação:"));
-    QCOMPARE(m.texto,
-             QStringLiteral("Para você poder imprimir uma análise é fundamental que exista uma "
-                            "análise sendo exibida em seu monitor. Para isso, clique no primeiro "
-                            "botão e crie uma análise. Depois clique novamente neste botão para "
-                            "imprimir."));
+    QCOMPARE(m.texto, QStringLiteral("Para você poder imprimir uma análise é fundamental que exista uma "
+                                     "análise sendo exibida em seu monitor. Para isso, clique no primeiro "
+                                     "botão e crie uma análise. Depois clique novamente neste botão para "
+                                     "imprimir."));
     QCOMPARE(m.icone, IconeMensagem::Informacao);
     QTest::qWait(50);
     QVERIFY(!abriu);
@@ -86,7 +85,7 @@ void TesteImpressaoPrincipal::imprimirUsaOSujeitoDaJanelaAtiva() {
         QVERIFY(dialogo);
         visto = true;
         QCOMPARE(t.ambiente.programa->NomeCompleto, std::string("MARIA DA CONCEICAO"));
-        QVERIFY(t.janela->Ocupado());  // the main window's hourglass while the dialog is up
+        QVERIFY(t.janela->Ocupado()); // the main window's hourglass while the dialog is up
         dialogo->cmdCancelar->click();
     });
     t.janela->cmdImprimir->click();

@@ -15,7 +15,9 @@ using namespace oraculandia::teste;
 namespace {
 
 // One 200-byte record as the file keeps it: count, characters, the rest unread.
-QByteArray Registro(const QByteArray& arquivo, int n) { return arquivo.mid((n - 1) * 200, 200); }
+QByteArray Registro(const QByteArray& arquivo, int n) {
+    return arquivo.mid((n - 1) * 200, 200);
+}
 
 int Contagem(const QByteArray& registro) {
     return static_cast<unsigned char>(registro[0]) | (static_cast<unsigned char>(registro[1]) << 8);
@@ -38,7 +40,9 @@ private slots:
 
 void TesteRodape::mostraAsLinhasAtuais() {
     AmbienteTeste amb;
-    amb.programa->Rodape = {"Linha um \xE9", "Linha dois", "Cabe\xE7" "alho"};
+    amb.programa->Rodape = {"Linha um \xE9", "Linha dois",
+                            "Cabe\xE7"
+                            "alho"};
     frmConfiguraRodape f(*amb.programa);
     QCOMPARE(f.windowTitle(), QStringLiteral("Configuração do cabeçalho e do rodapé..."));
     QCOMPARE(f.txtRodapeLinhaUm->text(), QStringLiteral("Linha um é"));
@@ -49,13 +53,12 @@ void TesteRodape::mostraAsLinhasAtuais() {
     QStringList rotulos;
     for (QLabel* l : f.findChildren<QLabel*>(QStringLiteral("lblInfo")))
         rotulos << l->text();
-    QCOMPARE(rotulos,
-             QStringList({QStringLiteral("Informe abaixo o texto para o cabeçalho (o texto deverá "
-                                         "extremamente pequeno):"),
-                          QStringLiteral("Informe abaixo o texto para a primeira linha do rodapé "
-                                         "(aparecerá em negrito):"),
-                          QStringLiteral("Informe abaixo o texto para a segunda linha do rodapé "
-                                         "(procure informar o seu telefone e e-mail):")}));
+    QCOMPARE(rotulos, QStringList({QStringLiteral("Informe abaixo o texto para o cabeçalho (o texto deverá "
+                                                  "extremamente pequeno):"),
+                                   QStringLiteral("Informe abaixo o texto para a primeira linha do rodapé "
+                                                  "(aparecerá em negrito):"),
+                                   QStringLiteral("Informe abaixo o texto para a segunda linha do rodapé "
+                                                  "(procure informar o seu telefone e e-mail):")}));
 }
 
 void TesteRodape::okGravaOsTresRegistros() {
@@ -182,7 +185,7 @@ void TesteRodape::caracteresForaDoCp1252() {
 
 void TesteRodape::arquivoQueNaoPodeSerGravado() {
     AmbienteTeste amb;
-    QVERIFY(QDir(amb.Pasta()).mkdir(QStringLiteral("rodape.dat")));  // a folder in its place
+    QVERIFY(QDir(amb.Pasta()).mkdir(QStringLiteral("rodape.dat"))); // a folder in its place
     frmConfiguraRodape f(*amb.programa);
     f.show();
     f.txtRodapeLinhaUm->setText(QStringLiteral("não se perde"));

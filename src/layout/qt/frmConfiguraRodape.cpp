@@ -16,8 +16,7 @@
 
 namespace oraculandia {
 
-frmConfiguraRodape::frmConfiguraRodape(Programa& programa, QWidget* pai)
-    : QDialog(pai), programa_(programa) {
+frmConfiguraRodape::frmConfiguraRodape(Programa& programa, QWidget* pai) : QDialog(pai), programa_(programa) {
     setWindowTitle(QStringLiteral("Configuração do cabeçalho e do rodapé..."));
     setObjectName(QStringLiteral("frmConfiguraRodape"));
 
@@ -120,6 +119,8 @@ void frmConfiguraRodape::cmdCancelar_Click() {
     }
 }
 
-void frmConfiguraRodape::reject() { cmdCancelar_Click(); }
+void frmConfiguraRodape::reject() {
+    cmdCancelar_Click();
+}
 
 } // namespace oraculandia

@@ -111,7 +111,8 @@ frmImprimir::frmImprimir(Programa& programa, ServicosImpressao& servicos, QWidge
     largura_ = oraculandia::LarguraImprimivel(pagina_);
     altura_ = oraculandia::AlturaImprimivel(pagina_);
 
-    auto* rotulo = new QLabel(QStringLiteral("Defina abaixo as margens para impressão (em milímetros):"), this);
+    auto* rotulo =
+        new QLabel(QStringLiteral("Defina abaixo as margens para impressão (em milímetros):"), this);
 
     auto novaCaixa = [this](const char* nome) {
         auto* caixa = new QLineEdit(this);
@@ -210,10 +211,14 @@ frmImprimir::frmImprimir(Programa& programa, ServicosImpressao& servicos, QWidge
 
 QLineEdit* frmImprimir::Caixa(Lado lado) const {
     switch (lado) {
-    case Lado::Esquerda: return txtEsquerda;
-    case Lado::Superior: return txtSuperior;
-    case Lado::Direita: return txtDireita;
-    case Lado::Inferior: return txtInferior;
+    case Lado::Esquerda:
+        return txtEsquerda;
+    case Lado::Superior:
+        return txtSuperior;
+    case Lado::Direita:
+        return txtDireita;
+    case Lado::Inferior:
+        return txtInferior;
     }
     return txtEsquerda;
 }
@@ -236,8 +241,8 @@ void frmImprimir::RegraDaMargem(Lado lado) {
         mensagem = MensagemMinimo(indice) + QString::number(-std::floor(base)) + QStringLiteral("mm");
     }
     if (!mensagem.isEmpty()) {
-        programa_.mensagens.Mostrar(this, QStringLiteral("Informação:"), mensagem,
-                                    IconeMensagem::Exclamacao, BotoesMensagem::Ok);
+        programa_.mensagens.Mostrar(this, QStringLiteral("Informação:"), mensagem, IconeMensagem::Exclamacao,
+                                    BotoesMensagem::Ok);
         const Margens& m = programa_.MargensImpressao;
         const float campo = lado == Lado::Esquerda   ? m.Esquerda
                             : lado == Lado::Superior ? m.Superior
@@ -245,7 +250,7 @@ void frmImprimir::RegraDaMargem(Lado lado) {
                                                      : m.Inferior;
         const QString restaurado = TextoMargem(campo);
         if (caixa->text() != restaurado) {
-            caixa->setText(restaurado);  // runs this rule again on the restored value
+            caixa->setText(restaurado); // runs this rule again on the restored value
         }
         return;
     }
@@ -284,7 +289,7 @@ void frmImprimir::MostrarAguarde() {
         QPainter p(&imagem);
         p.setRenderHint(QPainter::TextAntialiasing);
         QFont fonte(QStringLiteral("Times New Roman"));
-        fonte.setPointSizeF(14);  // converted with the image's own dots per inch
+        fonte.setPointSizeF(14); // converted with the image's own dots per inch
         p.setFont(fonte);
         p.setPen(Qt::black);
         const double pxPorMm = imagem.dotsPerMeterY() / 1000.0;
@@ -331,7 +336,7 @@ bool frmImprimir::ExecutarTrabalho(QPrinter& impressora, const QString& destino)
                            "verifique o problema e tente novamente.")
                 .arg(destino, resultado.erro),
             IconeMensagem::Critico, BotoesMensagem::Ok);
-        DesenhaExemplo();  // the miniature again instead of the busy message
+        DesenhaExemplo(); // the miniature again instead of the busy message
         return false;
     }
     return true;
@@ -369,8 +374,8 @@ QString frmImprimir::SugestaoArquivoPdf() const {
     QString nome = Cp1252ParaQString(programa_.NomeCompleto).simplified();
     // Characters no file system takes in a name.
     for (QChar& c : nome) {
-        if (c == u'/' || c == u'\\' || c == u':' || c == u'*' || c == u'?' || c == u'"' ||
-            c == u'<' || c == u'>' || c == u'|' || c.unicode() < 32) {
+        if (c == u'/' || c == u'\\' || c == u':' || c == u'*' || c == u'?' || c == u'"' || c == u'<' ||
+            c == u'>' || c == u'|' || c.unicode() < 32) {
             c = u'_';
         }
     }
@@ -383,7 +388,7 @@ QString frmImprimir::SugestaoArquivoPdf() const {
 void frmImprimir::cmdSalvarPdf_Click() {
     QString arquivo = servicos_.EscolherArquivoPdf(this, SugestaoArquivoPdf());
     if (arquivo.isEmpty()) {
-        return;  // the user gave up choosing: the dialog stays as it was
+        return; // the user gave up choosing: the dialog stays as it was
     }
     QFileInfo info(arquivo);
     if (!info.isDir() && info.suffix().isEmpty()) {

@@ -47,9 +47,13 @@ ServicosImpressao* g_servicos = nullptr;
 
 } // namespace
 
-ServicosImpressao& ServicosImpressaoAtuais() { return g_servicos ? *g_servicos : ServicosQt(); }
+ServicosImpressao& ServicosImpressaoAtuais() {
+    return g_servicos ? *g_servicos : ServicosQt();
+}
 
-void DefinirServicosImpressao(ServicosImpressao* servicos) { g_servicos = servicos; }
+void DefinirServicosImpressao(ServicosImpressao* servicos) {
+    g_servicos = servicos;
+}
 
 double LarguraImprimivel(const QPageLayout& pagina) {
     return pagina.paintRect(QPageLayout::Millimeter).width();

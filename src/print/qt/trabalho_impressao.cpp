@@ -1,17 +1,17 @@
 #include "print/qt/trabalho_impressao.h"
 
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
-#include <QGlyphRun>
+#include <QPrinter>
 #include <QRawFont>
 #include <QSvgRenderer>
 #include <QTextLayout>
-#include <unordered_map>
 #include <algorithm>
 #include <cmath>
-#include <map>
-#include <QPrinter>
 #include <exception>
+#include <map>
+#include <unordered_map>
 
 #include "app/qt/programa.h"
 #include "layout/paginacao.h"
@@ -145,13 +145,13 @@ public:
         }
         const QSize tamanho(std::max(1, static_cast<int>(std::lround(largura * pixelsPorMm))),
                             std::max(1, static_cast<int>(std::lround(altura * pixelsPorMm))));
-        const QString chave = QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size())) +
-                              u'@' + QString::number(tamanho.width()) + u'x' +
-                              QString::number(tamanho.height());
+        const QString chave = QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size())) + u'@' +
+                              QString::number(tamanho.width()) + u'x' + QString::number(tamanho.height());
         auto it = figuras_.find(chave);
         if (it == figuras_.end()) {
-            QSvgRenderer desenho(QStringLiteral(":/imagens/%1.svg").arg(
-                QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size()))));
+            QSvgRenderer desenho(
+                QStringLiteral(":/imagens/%1.svg")
+                    .arg(QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size()))));
             if (!desenho.isValid()) {
                 return;
             }
@@ -170,7 +170,7 @@ public:
                 QRgb* destino = reinterpret_cast<QRgb*>(cinza.scanLine(yy));
                 for (int xx = 0; xx < tamanho.width(); ++xx) {
                     const QRgb c = origem[xx];
-                    const int g = qGray(qRed(c), qGreen(c), qBlue(c));  // premultiplied stays so
+                    const int g = qGray(qRed(c), qGreen(c), qBlue(c)); // premultiplied stays so
                     destino[xx] = qRgba(g, g, g, qAlpha(c));
                 }
             }
@@ -196,8 +196,7 @@ private:
     QColor corPendente_;
     QColor cor_ = Qt::black;
     std::map<QString, QImage> figuras_;
-    std::unordered_map<const QFont*,
-                       std::unordered_map<std::string, QList<QGlyphRun>, Hash, std::equal_to<>>>
+    std::unordered_map<const QFont*, std::unordered_map<std::string, QList<QGlyphRun>, Hash, std::equal_to<>>>
         glifos_;
 };
 
@@ -225,7 +224,7 @@ private:
 ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, bool folhaRosto) {
     ResultadoImpressao resultado;
     impressora.setColorMode(Ligado(programa.Configuracao.PretoEmBranco) ? QPrinter::GrayScale
-                                                                         : QPrinter::Color);
+                                                                        : QPrinter::Color);
     QPainter pintor;
     if (!pintor.begin(&impressora)) {
         resultado.erro = impressora.outputFormat() == QPrinter::PdfFormat
@@ -267,8 +266,8 @@ ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, boo
         Paginacao paginacao(std::move(contexto));
 
         AlvoImpressora alvo(impressora, superficie);
-        resultado.paginas = ImprimirSecoes(alvo, paginacao, geometria, programa.Secoes,
-                                           programa.Configuracao, programa.Fontes);
+        resultado.paginas = ImprimirSecoes(alvo, paginacao, geometria, programa.Secoes, programa.Configuracao,
+                                           programa.Fontes);
         superficie.Descarregar();
         falhou = falhou || alvo.falhou;
     } catch (const std::exception&) {

@@ -13,8 +13,8 @@ struct Programa;
 
 struct ResultadoImpressao {
     bool ok = false;
-    int paginas = 0;   // sheets of the analysis, the cover not counted
-    QString erro;      // what failed, in Portuguese, when !ok
+    int paginas = 0; // sheets of the analysis, the cover not counted
+    QString erro;    // what failed, in Portuguese, when !ok
 };
 
 // Uses programa.MargensImpressao, the settings (PretoEmBranco for the colour mode, the selection

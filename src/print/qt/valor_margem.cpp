@@ -7,8 +7,12 @@
 namespace oraculandia {
 
 namespace {
-bool Branco(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
-bool Digito(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool Branco(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+bool Digito(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 } // namespace
 
 double ValorNumerico(std::u16string_view texto) {
@@ -38,8 +42,7 @@ double ValorNumerico(std::u16string_view texto) {
                    (parte == Parte::Inteira || parte == Parte::Fracao)) {
             numero += 'e';
             parte = Parte::ExpoenteSinal;
-        } else if (parte == Parte::ExpoenteSinal && (c == u'+' || c == u'-') &&
-                   numero.back() == 'e') {
+        } else if (parte == Parte::ExpoenteSinal && (c == u'+' || c == u'-') && numero.back() == 'e') {
             numero += static_cast<char>(c);
         } else {
             break;
@@ -56,7 +59,7 @@ double ValorNumerico(std::u16string_view texto) {
     double valor = 0.0;
     const char* inicio = numero.data();
     if (*inicio == '+') {
-        ++inicio;  // from_chars does not take a plus sign
+        ++inicio; // from_chars does not take a plus sign
     }
     const auto [fim, erro] = std::from_chars(inicio, numero.data() + numero.size(), valor);
     (void)fim;
