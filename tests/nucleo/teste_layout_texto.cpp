@@ -181,9 +181,10 @@ TEST(ImprimeTexto, PageAfterPageNothingIsLost) {
         const int n = tamanho(gerador);
         for (int i = 0; i < n; ++i) {
             char c = alfabeto[static_cast<std::size_t>(letra(gerador))];
-            if (c == '\r')
+            // Mostly CR LF pairs, sometimes a lone CR or LF.
+            if (c == '\r' && i % 5 != 0)
                 texto += "\r\n";
-            else if (c != '\n')
+            else
                 texto += c;
         }
         const double largura = coluna(gerador);
