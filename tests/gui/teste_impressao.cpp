@@ -383,10 +383,31 @@ void TesteImpressao::pdfSubstituiArquivoExistente() {
     antigo.write("texto antigo");
     antigo.close();
     ServicosImpressaoDuplo servicos;
-    servicos.arquivoEscolhido = amb.Arquivo("antigo.pdf");
     frmImprimir f(*amb.programa, servicos);
+    f.show();
+    // Typed without the extension: the file dialog did not ask about "antigo.pdf", so we do.
+    servicos.arquivoEscolhido = amb.Arquivo("antigo");
+    amb.mensagens.respostas = {RespostaMensagem::Nao};
+    f.cmdSalvarPdf->click();
+    QCOMPARE(amb.mensagens.mostradas.size(), 1);
+    QCOMPARE(amb.mensagens.mostradas[0].titulo, QStringLiteral("Atenção:"));
+    QCOMPARE(amb.mensagens.mostradas[0].icone, IconeMensagem::Pergunta);
+    QCOMPARE(amb.Ler("antigo.pdf"), QByteArray("texto antigo"));
+    QVERIFY(f.isVisible());
+    amb.mensagens.respostas = {RespostaMensagem::Sim};
     f.cmdSalvarPdf->click();
     QVERIFY(amb.Ler("antigo.pdf").startsWith("%PDF"));
+    QVERIFY(!f.isVisible());
+    // Chosen with its extension, the file dialog has already asked: replaced at once.
+    QVERIFY(antigo.open(QIODevice::WriteOnly));
+    antigo.write("de novo");
+    antigo.close();
+    frmImprimir g(*amb.programa, servicos);
+    servicos.arquivoEscolhido = amb.Arquivo("antigo.pdf");
+    const qsizetype mensagens = amb.mensagens.mostradas.size();
+    g.cmdSalvarPdf->click();
+    QVERIFY(amb.Ler("antigo.pdf").startsWith("%PDF"));
+    QCOMPARE(amb.mensagens.mostradas.size(), mensagens + 1); // only the "saved" notice
 }
 
 void TesteImpressao::pastaNaoEArquivo() {

@@ -394,6 +394,17 @@ void frmImprimir::cmdSalvarPdf_Click() {
     if (!info.isDir() && info.suffix().isEmpty()) {
         arquivo += QStringLiteral(".pdf");
         info = QFileInfo(arquivo);
+        // The file dialog asked about the name as typed, not about this one.
+        if (info.exists() && !info.isDir()) {
+            const RespostaMensagem r = programa_.mensagens.Mostrar(
+                this, QStringLiteral("Atenção:"),
+                QStringLiteral("O arquivo %1 já existe. Deseja substituí-lo pela análise?")
+                    .arg(QDir::toNativeSeparators(info.absoluteFilePath())),
+                IconeMensagem::Pergunta, BotoesMensagem::SimNao);
+            if (r != RespostaMensagem::Sim) {
+                return;
+            }
+        }
     }
     if (info.isDir()) {
         programa_.mensagens.Mostrar(
