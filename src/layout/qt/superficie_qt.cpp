@@ -31,7 +31,9 @@ const std::array<QChar, 256>& TabelaCp1252() {
 } // namespace
 
 QSvgRenderer* FiguraSvg(std::string_view nome) {
-    static std::map<std::string, std::unique_ptr<QSvgRenderer>, std::less<>> cache;
+    // Kept to the end of the process and never destroyed: static destructors run after the
+    // application object is gone, too late for Qt objects.
+    static auto& cache = *new std::map<std::string, std::unique_ptr<QSvgRenderer>, std::less<>>;
     auto it = cache.find(nome);
     if (it == cache.end()) {
         const QString caminho =
@@ -142,7 +144,8 @@ struct SuperficieQt::Medidas {
 
 SuperficieQt::Medidas& SuperficieQt::MedidasDaFonte() {
     if (!medidas_) {
-        static std::unordered_map<std::string, std::unique_ptr<Medidas>> porFonte;
+        // Never destroyed, like the pictures: fonts must not outlive the application object.
+        static auto& porFonte = *new std::unordered_map<std::string, std::unique_ptr<Medidas>>;
         std::string chave = nomeFonte_;
         chave += '|' + std::to_string(tamanho_) + '|' + std::to_string(negrito_) + std::to_string(italico_) +
                  '|' + std::to_string(dpiX_) + 'x' + std::to_string(dpiY_);
