@@ -1,10 +1,11 @@
 #include "print/qt/trabalho_impressao.h"
 
+#include <QFile>
 #include <QGlyphRun>
-#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QRawFont>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTextLayout>
 #include <algorithm>
@@ -27,9 +28,9 @@ namespace {
 //     device Qt shapes every drawn text again (its cached static text only helps on screen),
 //     and an analysis draws its words one by one for justification, so shaping would be most
 //     of the cost of a print job.
-//   * In black and white, pictures are drawn as grey images (at 300 dpi, sharp on paper): the
-//     PDF writer turns plain colours to grey but leaves gradients in colour, and a printer
-//     driver may do the same.
+//   * In black and white, pictures are drawn from grey versions of their drawings (every colour
+//     of the SVG turned to its grey): the PDF writer turns plain colours to grey but leaves
+//     gradients in colour, and a printer driver may do the same.
 // Everything else goes to the real surface unchanged.
 class SuperficieImpressora final : public SuperficieDesenho {
 public:
@@ -65,7 +66,7 @@ public:
             return;
         }
         const QFont& fonte = b_.FonteQt();
-        auto& palavras = glifos_[&fonte];
+        auto& palavras = Glifos()[&fonte];
         auto it = palavras.find(texto);
         if (it == palavras.end()) {
             QTextLayout layout(SuperficieQt::Texto(texto), fonte, b_.Pintor().device());
@@ -132,51 +133,13 @@ public:
             b_.Figura(nome, x, y, largura, altura);
             return;
         }
-        if (!(largura > 0 && altura > 0) || largura > 10000 || altura > 10000) {
+        if (!(largura > 0 && altura > 0)) {
             return;
         }
-        // 300 dpi, but a picture as large as the page (the cover's border) is limited to about
-        // two million pixels, which still gives 150 dpi on A4.
-        double pixelsPorMm = 300.0 / 25.4;
-        constexpr double kMaximoPixels = 2.0e6;
-        const double pixels = largura * altura * pixelsPorMm * pixelsPorMm;
-        if (pixels > kMaximoPixels) {
-            pixelsPorMm *= std::sqrt(kMaximoPixels / pixels);
+        if (QSvgRenderer* desenho = FiguraCinza(nome)) {
+            desenho->setAspectRatioMode(Qt::IgnoreAspectRatio);
+            desenho->render(&b_.Pintor(), QRectF(x * 100.0, y * 100.0, largura * 100.0, altura * 100.0));
         }
-        const QSize tamanho(std::max(1, static_cast<int>(std::lround(largura * pixelsPorMm))),
-                            std::max(1, static_cast<int>(std::lround(altura * pixelsPorMm))));
-        const QString chave = QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size())) + u'@' +
-                              QString::number(tamanho.width()) + u'x' + QString::number(tamanho.height());
-        auto it = figuras_.find(chave);
-        if (it == figuras_.end()) {
-            QSvgRenderer desenho(
-                QStringLiteral(":/imagens/%1.svg")
-                    .arg(QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size()))));
-            if (!desenho.isValid()) {
-                return;
-            }
-            desenho.setAspectRatioMode(Qt::IgnoreAspectRatio);
-            QImage cor(tamanho, QImage::Format_ARGB32_Premultiplied);
-            cor.fill(Qt::transparent);
-            {
-                QPainter p(&cor);
-                p.setRenderHint(QPainter::Antialiasing);
-                desenho.render(&p, QRectF(QPointF(0, 0), QSizeF(tamanho)));
-            }
-            // Grey with the transparency kept, so the paper shows through around the picture.
-            QImage cinza(tamanho, QImage::Format_ARGB32_Premultiplied);
-            for (int yy = 0; yy < tamanho.height(); ++yy) {
-                const QRgb* origem = reinterpret_cast<const QRgb*>(cor.constScanLine(yy));
-                QRgb* destino = reinterpret_cast<QRgb*>(cinza.scanLine(yy));
-                for (int xx = 0; xx < tamanho.width(); ++xx) {
-                    const QRgb c = origem[xx];
-                    const int g = qGray(qRed(c), qGreen(c), qBlue(c)); // premultiplied stays so
-                    destino[xx] = qRgba(g, g, g, qAlpha(c));
-                }
-            }
-            it = figuras_.emplace(chave, std::move(cinza)).first;
-        }
-        b_.Pintor().drawImage(QRectF(x * 100.0, y * 100.0, largura * 100.0, altura * 100.0), it->second);
     }
 
 private:
@@ -195,9 +158,71 @@ private:
     double yPendente_ = 0;
     QColor corPendente_;
     QColor cor_ = Qt::black;
-    std::map<QString, QImage> figuras_;
-    std::unordered_map<const QFont*, std::unordered_map<std::string, QList<QGlyphRun>, Hash, std::equal_to<>>>
-        glifos_;
+
+    // The grey version of a picture: the SVG with each "#rrggbb", "#rgb" and "rgb(r, g, b)"
+    // colour replaced by its grey, kept for the whole run. nullptr for a picture that is missing.
+    static QSvgRenderer* FiguraCinza(std::string_view nome) {
+        static auto& cache = *new std::map<std::string, std::unique_ptr<QSvgRenderer>, std::less<>>;
+        auto it = cache.find(nome);
+        if (it == cache.end()) {
+            QFile arquivo(QStringLiteral(":/imagens/%1.svg")
+                              .arg(QString::fromLatin1(nome.data(), static_cast<qsizetype>(nome.size()))));
+            std::unique_ptr<QSvgRenderer> desenho;
+            if (arquivo.open(QIODevice::ReadOnly)) {
+                desenho = std::make_unique<QSvgRenderer>(SvgEmCinza(arquivo.readAll()));
+                if (!desenho->isValid()) {
+                    desenho.reset();
+                }
+            }
+            it = cache.emplace(std::string(nome), std::move(desenho)).first;
+        }
+        return it->second.get();
+    }
+
+    static QByteArray SvgEmCinza(const QByteArray& svg) {
+        static const QRegularExpression cor(
+            QStringLiteral("#([0-9a-fA-F]{6}|[0-9a-fA-F]{3})(?![0-9a-zA-Z_-])|"
+                           "rgb\\(\\s*(\\d+)\\s*,\\s*(\\d+)\\s*,\\s*(\\d+)\\s*\\)"));
+        const QString texto = QString::fromUtf8(svg);
+        QString resultado;
+        qsizetype ultimo = 0;
+        auto it = cor.globalMatch(texto);
+        while (it.hasNext()) {
+            const QRegularExpressionMatch m = it.next();
+            // "#e" in "url(#e)" is a reference, not a colour: three or six hex digits only, and
+            // only where a colour can stand (after '"', ':', ',', '(' or a blank).
+            const QChar antes = m.capturedStart() > 0 ? texto[m.capturedStart() - 1] : QChar(u' ');
+            if (m.captured(0).startsWith(u'#') && antes == u'(') {
+                continue;
+            }
+            QColor c;
+            if (m.captured(0).startsWith(u'#')) {
+                c = QColor::fromString(m.captured(0));
+            } else {
+                c = QColor(std::min(255, m.captured(2).toInt()), std::min(255, m.captured(3).toInt()),
+                           std::min(255, m.captured(4).toInt()));
+            }
+            if (!c.isValid()) {
+                continue;
+            }
+            const int g = qGray(c.rgb());
+            resultado += QStringView(texto).mid(ultimo, m.capturedStart() - ultimo);
+            resultado += QColor(g, g, g).name();
+            ultimo = m.capturedEnd();
+        }
+        resultado += QStringView(texto).mid(ultimo);
+        return resultado.toUtf8();
+    }
+
+    // Shaped words by font, kept for the whole run of the program as the screen surface keeps
+    // its own: the fonts (one per face, size and resolution) live as long as the program, and
+    // an analysis repeats the same few thousand words.
+    using Palavras = std::unordered_map<std::string, QList<QGlyphRun>, Hash, std::equal_to<>>;
+    static std::unordered_map<const QFont*, Palavras>& Glifos() {
+        // Never destroyed: glyph runs must not outlive the font database at exit.
+        static auto& glifos = *new std::unordered_map<const QFont*, Palavras>;
+        return glifos;
+    }
 };
 
 // The printer as a page target: one painter for the whole document, a new sheet per page.
