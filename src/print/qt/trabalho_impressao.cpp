@@ -66,7 +66,22 @@ public:
             return;
         }
         const QFont& fonte = b_.FonteQt();
-        auto& palavras = Glifos()[&fonte];
+        // The surface hands out long-lived fonts, so a font at the same address as the last one is
+        // the same font; only a different one is looked up (comparing fonts costs more than the
+        // rest of drawing a word).
+        if (&fonte != ultimaFonte_) {
+            if (palavras_ == nullptr || !(fonte == fontePalavras_)) {
+                // The words of a font, by the font's description and the device's resolution
+                // (the shaped positions depend on both).
+                const QPaintDevice* d = b_.Pintor().device();
+                const QString chave =
+                    fonte.key() + QStringLiteral("|%1x%2").arg(d->logicalDpiX()).arg(d->logicalDpiY());
+                palavras_ = &Glifos()[chave];
+                fontePalavras_ = fonte;
+            }
+            ultimaFonte_ = &fonte;
+        }
+        auto& palavras = *palavras_;
         auto it = palavras.find(texto);
         if (it == palavras.end()) {
             QTextLayout layout(SuperficieQt::Texto(texto), fonte, b_.Pintor().device());
@@ -147,6 +162,7 @@ private:
         using is_transparent = void;
         std::size_t operator()(std::string_view t) const noexcept { return std::hash<std::string_view>{}(t); }
     };
+    using Palavras = std::unordered_map<std::string, QList<QGlyphRun>, Hash, std::equal_to<>>;
     struct Pendente {
         QRawFont face;
         QList<quint32> glifos;
@@ -155,6 +171,9 @@ private:
     SuperficieQt& b_;
     bool cinza_;
     std::vector<Pendente> pendentes_;
+    QFont fontePalavras_;
+    const QFont* ultimaFonte_ = nullptr;
+    Palavras* palavras_ = nullptr;
     double yPendente_ = 0;
     QColor corPendente_;
     QColor cor_ = Qt::black;
@@ -217,10 +236,9 @@ private:
     // Shaped words by font, kept for the whole run of the program as the screen surface keeps
     // its own: the fonts (one per face, size and resolution) live as long as the program, and
     // an analysis repeats the same few thousand words.
-    using Palavras = std::unordered_map<std::string, QList<QGlyphRun>, Hash, std::equal_to<>>;
-    static std::unordered_map<const QFont*, Palavras>& Glifos() {
+    static std::map<QString, Palavras>& Glifos() {
         // Never destroyed: glyph runs must not outlive the font database at exit.
-        static auto& glifos = *new std::unordered_map<const QFont*, Palavras>;
+        static auto& glifos = *new std::map<QString, Palavras>;
         return glifos;
     }
 };
