@@ -18,7 +18,6 @@ public:
         : alvo_(alvo), pag_(paginacao), g_(g), m_(paginacao.Contexto.MargensImpressao) {}
 
     int Executar(const SecoesAnalise& secoes, const ConfiguracaoPrograma& cfg, const FontesAnalise& fontes) {
-        fontes_ = &fontes;
         posicaoY_ = pag_.NovaPagina(alvo_.Superficie(), g_.LarguraPagina, g_.AlturaPagina, 1);
         inicioPagina_ = posicaoY_;
         paginas_ = 1;
@@ -49,29 +48,16 @@ private:
         return r;
     }
 
-    // Height of one line in a font entry, measured on the current page (its font is restored).
-    double AlturaLinha(const FonteTexto& fonte, const FonteTexto& atual) {
-        SuperficieDesenho& s = alvo_.Superficie();
-        AplicarFonte(s, fonte);
-        const double h = s.AlturaTexto("Ag\xEA");
-        AplicarFonte(s, atual);
-        return h;
-    }
-
     void Bloco(std::string texto, const FonteTexto& fonte, Tipo tipo) {
         AplicarFonte(alvo_.Superficie(), fonte);
         if (tipo == Tipo::Corpo)
             alvo_.Superficie().DefinirCor(kCorPreta);
-        // Room check: a block starts on a new page when its first line does not fit above the
-        // limit. A heading also keeps its first text line with it, and an introduction its
-        // heading and that line, so that neither is left alone at the foot of a page.
-        double necessario = alvo_.Superficie().AlturaTexto("Ag\xEA");
-        if (tipo == Tipo::Titulo)
-            necessario += 5 + AlturaLinha(fontes_->FonteCorpo, fonte);
-        else if (tipo == Tipo::Descricao)
-            necessario +=
-                5 + AlturaLinha(fontes_->FonteTitulo, fonte) + 5 + AlturaLinha(fontes_->FonteCorpo, fonte);
-        if (posicaoY_ + m_.Superior + necessario > g_.LimiteTexto && !PaginaVazia())
+        // Room check (headings and texts): the block starts on a new page when its first line
+        // does not fit above the limit. An introduction has no such check and may begin below
+        // it, continuing on the next page. On a page with nothing on it yet the block simply
+        // starts, so a page too short for one line cannot produce a run of empty pages.
+        if (tipo != Tipo::Descricao && !PaginaVazia() &&
+            posicaoY_ + m_.Superior + alvo_.Superficie().AlturaTexto("Ag\xEA") > g_.LimiteTexto)
             posicaoY_ = QuebraDePagina();
         const double xEsquerda = m_.Esquerda + 2;
         const double xDireita = g_.LarguraPagina - m_.Direita - 2;
@@ -106,7 +92,6 @@ private:
     float posicaoY_ = 0;
     float inicioPagina_ = 0; // where the text of the current page starts, below the margin
     int paginas_ = 0;
-    const FontesAnalise* fontes_ = nullptr;
 };
 
 } // namespace

@@ -10,10 +10,9 @@
 //   * for every selected CalculationId 1..28: the introduction (when ImprimirDescricao is on and
 //     it has more than 5 characters), the heading (with " Número N", or " Letra X" for 26, when
 //     ImprimirNumero is on), the interpretation text, then the divider picture;
-//   * a block moves to a new page first when its first line does not fit above LimiteTexto; a
-//     heading also needs room for the first line of its text below it, and an introduction for
-//     its heading and that line, so that no heading or introduction is left alone at the foot of
-//     a page (on a page with nothing on it yet the block simply starts);
+//   * a heading or an interpretation text moves to a new page first when its first line does
+//     not fit above LimiteTexto (an introduction has no such check); on a page with nothing on
+//     it yet the block simply starts;
 //   * a block continues over as many pages as it needs: nothing is ever dropped;
 //   * each block starts 5 mm below the last line of the one before; the divider (3 mm high, 40 mm
 //     inside each margin) moves to the top of the next page's text area when it would start less

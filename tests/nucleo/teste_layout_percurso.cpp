@@ -156,12 +156,13 @@ TEST(ImprimirSecoes, AHeadingWithoutRoomForOneLineMovesToTheNextPage) {
     EXPECT_NE(alvo.paginas[1]->Procurar("2"), nullptr);
 }
 
-TEST(ImprimirSecoes, AHeadingIsNotLeftAloneAtTheFootOfAPage) {
+TEST(ImprimirSecoes, AHeadingWithRoomForItsOwnLineStaysAndItsTextMovesOn) {
     Cenario c;
     c.cfg.CalculosSelecionados[1] = kLigado;
     c.cfg.CalculosSelecionados[2] = kLigado;
     // Last body line at 242: divider at 252, section 2 from 255 below the margin. Its heading
-    // alone would fit (255 + 5 + 5 <= 272), but not with the first line of its text below it.
+    // fits (255 + 5 + 5 <= 272) and stays; its text, from 265 below the margin, does not
+    // (265 + 5 + 5 > 272) and starts the next page.
     std::string corpo;
     for (int i = 0; i < 40; ++i)
         corpo += "linha\r\n";
@@ -170,18 +171,19 @@ TEST(ImprimirSecoes, AHeadingIsNotLeftAloneAtTheFootOfAPage) {
     AlvoTeste alvo;
     EXPECT_EQ(c.Executar(alvo), 2);
     EXPECT_DOUBLE_EQ(alvo.paginas[0]->Procurar("ultima")->y, 242);
-    EXPECT_EQ(alvo.paginas[0]->Procurar("Titulo 2"), nullptr);
-    EXPECT_DOUBLE_EQ(alvo.paginas[1]->Procurar("Titulo 2")->y, 5);
-    EXPECT_DOUBLE_EQ(alvo.paginas[1]->Procurar("Texto 2")->y, 15);
+    ASSERT_NE(alvo.paginas[0]->Procurar("Titulo 2"), nullptr);
+    EXPECT_DOUBLE_EQ(alvo.paginas[0]->Procurar("Titulo 2")->y, 260);
+    EXPECT_EQ(alvo.paginas[0]->Procurar("Texto 2"), nullptr);
+    EXPECT_DOUBLE_EQ(alvo.paginas[1]->Procurar("Texto 2")->y, 5);
 }
 
-TEST(ImprimirSecoes, AnIntroductionGoesWithItsHeading) {
+TEST(ImprimirSecoes, AnIntroductionHasNoRoomCheck) {
     Cenario c;
     c.cfg.CalculosSelecionados[1] = kLigado;
     c.cfg.CalculosSelecionados[2] = kLigado;
     c.secoes[2].Introducao = "Uma introducao";
-    // Section 2 from 245 below the margin: the introduction's line would fit, but not with the
-    // heading and a text line (245 + 5 + 5 + 5 + 5 + 5 + 5 > 272).
+    // Section 2 from 245 below the margin: the introduction starts there (line at 250), the
+    // heading follows at 260 (255 + 5 + 5 <= 272) and the text moves to the next page.
     std::string corpo;
     for (int i = 0; i < 38; ++i)
         corpo += "linha\r\n";
@@ -189,9 +191,10 @@ TEST(ImprimirSecoes, AnIntroductionGoesWithItsHeading) {
     c.secoes[1].Texto = corpo;
     AlvoTeste alvo;
     EXPECT_EQ(c.Executar(alvo), 2);
-    EXPECT_EQ(alvo.paginas[0]->Procurar("Uma introducao"), nullptr);
-    EXPECT_DOUBLE_EQ(alvo.paginas[1]->Procurar("Uma introducao")->y, 5);
-    EXPECT_DOUBLE_EQ(alvo.paginas[1]->Procurar("Titulo 2")->y, 15);
+    ASSERT_NE(alvo.paginas[0]->Procurar("Uma introducao"), nullptr);
+    EXPECT_DOUBLE_EQ(alvo.paginas[0]->Procurar("Uma introducao")->y, 250);
+    EXPECT_DOUBLE_EQ(alvo.paginas[0]->Procurar("Titulo 2")->y, 260);
+    EXPECT_DOUBLE_EQ(alvo.paginas[1]->Procurar("Texto 2")->y, 5);
 }
 
 TEST(ImprimirSecoes, ABlockOnAnEmptyPageStartsThereEvenWithoutRoom) {
