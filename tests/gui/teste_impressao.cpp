@@ -361,6 +361,8 @@ void TesteImpressao::pdfPeloDialogo() {
     QCOMPARE(f.result(), int(QDialog::Accepted));
     const QString pdf = amb.Arquivo("relatorio.pdf");
     QVERIFY(QFile::exists(pdf));
+    // A new document is readable by others, not private like the temporary file it was.
+    QVERIFY(QFile::permissions(pdf) & QFile::ReadOther);
     QVERIFY(PaginasPdf(pdf) >= 3);
     QVERIFY(TextoPdf(pdf, 1).contains(QStringLiteral("Numerológica")));
     QCOMPARE(amb.mensagens.mostradas.size(), 1);

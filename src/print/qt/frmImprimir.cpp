@@ -442,6 +442,13 @@ void frmImprimir::cmdSalvarPdf_Click() {
     if (!ExecutarTrabalho(pdf, destino)) {
         return;
     }
+    // QTemporaryFile makes its file readable by its owner only; the finished PDF takes the
+    // permissions of the file it replaces, or those of an ordinary new document.
+    const QFile::Permissions permissoes =
+        info.exists() ? QFile::permissions(info.absoluteFilePath())
+                      : (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
+                         QFile::ReadGroup | QFile::ReadOther);
+    QFile::setPermissions(temporario.fileName(), permissoes);
     std::error_code erro;
     std::filesystem::rename(QFile::encodeName(temporario.fileName()).toStdString(),
                             QFile::encodeName(info.absoluteFilePath()).toStdString(), erro);
