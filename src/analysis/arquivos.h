@@ -35,4 +35,26 @@ bool Gravar(const std::filesystem::path& caminho, uint64_t deslocamento, std::st
 // Length of the file, or nothing when it does not exist or cannot be examined.
 std::optional<uint64_t> Tamanho(const std::filesystem::path& caminho);
 
+// Loads a settings record kept in the first `n` bytes of its file. A missing or empty file gets
+// the defaults, written at once through `salvar`; a file that cannot be opened gives the defaults
+// too. `ok` (when given) tells whether the file could be read or created.
+template <class T, class Salvar, class Desserializar>
+T CarregarRegistro(const std::filesystem::path& caminho, std::size_t n, const T& padrao, Salvar salvar,
+                   Desserializar desserializar, bool* ok) {
+    bool lido = false;
+    T registro = padrao;
+    if (const auto trecho = Ler(caminho, 0, n, true)) {
+        if (trecho->tamanho == 0) {
+            lido = salvar(padrao);
+        } else {
+            lido = true;
+            registro = desserializar(trecho->bytes);
+        }
+    }
+    if (ok != nullptr) {
+        *ok = lido;
+    }
+    return registro;
+}
+
 } // namespace oraculandia::arquivos

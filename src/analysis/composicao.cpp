@@ -1,6 +1,7 @@
 #include "analysis/composicao.h"
 
 #include <algorithm>
+#include <array>
 
 #include "analysis/cp1252.h"
 #include "analysis/interpretacao.h"
@@ -27,38 +28,6 @@ constexpr const char* kNomesEditor[kNumeroCalculos + 1] = {
     "Primeiro Desafio Menor (=menor)",
     "Segundo Desafio Menor (=menor)",
     "Desafio Menor Adicional (=menor)",
-    "Indicações para a Saúde",
-    "Interpretação do Ano Universal",
-    "Interpretação do Mês Universal",
-    "Interpretação do Dia Universal",
-    "Interpretação do Ano Pessoal",
-    "Interpretação do Mês Pessoal",
-    "Interpretação do Dia Pessoal",
-    "Número da Expressão",
-    "Impulso da Alma",
-    "O Eu Silencioso",
-    "Interpretação da Primeira Vogal",
-    "Características do Nome",
-    "Número da Realidade",
-};
-
-constexpr const char* kNomesConfiguracao[kNumeroCalculos + 1] = {
-    "",
-    "Caminho da Vida",
-    "Ciclo Formativo",
-    "Ciclo Produtivo",
-    "Ciclo da Colheita",
-    "Vibrações do Dia do Nascimento",
-    "Desafios do Dia do Nascimento",
-    "Presente do Dia do Nascimento",
-    "Primeira Realização",
-    "Segunda Realização",
-    "Terceira Realização",
-    "Quarta Realização",
-    "Desafio Maior",
-    "Primeiro Desafio Menor",
-    "Segundo Desafio Menor",
-    "Desafio Menor Adicional",
     "Indicações para a Saúde",
     "Interpretação do Ano Universal",
     "Interpretação do Mês Universal",
@@ -180,10 +149,23 @@ const char* NomeCalculoEditor(int calculationId) {
 }
 
 const char* NomeCalculoConfiguracao(int calculationId) {
+    // The settings dialog shows the editor's names without the marks "(=primeira)" and "(=menor)"
+    // that tell which entries share a file.
+    static const auto nomes = [] {
+        std::array<std::string, kNumeroCalculos + 1> r;
+        for (int c = 1; c <= kNumeroCalculos; ++c) {
+            std::string nome = kNomesEditor[c];
+            if (const auto marca = nome.find(" (="); marca != std::string::npos) {
+                nome.erase(marca);
+            }
+            r[c] = nome;
+        }
+        return r;
+    }();
     if (calculationId < 1 || calculationId > kNumeroCalculos) {
         return "";
     }
-    return kNomesConfiguracao[calculationId];
+    return nomes[calculationId].c_str();
 }
 
 SecoesAnalise ComporAnalise(const std::filesystem::path& pastaPrograma, std::string_view nome,

@@ -64,28 +64,13 @@ ConfiguracaoPrograma DesserializarConfiguracao(const uint8_t* bytes, std::size_t
 }
 
 ConfiguracaoPrograma CarregarConfiguracao(const std::filesystem::path& pastaPrograma, bool* ok) {
-    const auto caminho = pastaPrograma / kArquivoConfiguracao;
-    auto informar = [ok](bool v) {
-        if (ok != nullptr) {
-            *ok = v;
-        }
-    };
-    const auto trecho = arquivos::Ler(caminho, 0, kTamanhoConfiguracao, true);
-    if (!trecho) {
-        informar(false);
-        return ConfiguracaoPrograma{};
-    }
-    if (trecho->tamanho == 0) {
-        // A new installation: the defaults, written at once.
-        const ConfiguracaoPrograma padrao;
-        const auto b = SerializarConfiguracao(padrao);
-        informar(arquivos::Gravar(caminho, 0,
-                                  std::string_view(reinterpret_cast<const char*>(b.data()), b.size())));
-        return padrao;
-    }
-    informar(true);
-    return DesserializarConfiguracao(reinterpret_cast<const uint8_t*>(trecho->bytes.data()),
-                                     trecho->bytes.size());
+    return arquivos::CarregarRegistro(
+        pastaPrograma / kArquivoConfiguracao, kTamanhoConfiguracao, ConfiguracaoPrograma{},
+        [&](const ConfiguracaoPrograma& padrao) { return SalvarConfiguracao(pastaPrograma, padrao); },
+        [](const std::string& b) {
+            return DesserializarConfiguracao(reinterpret_cast<const uint8_t*>(b.data()), b.size());
+        },
+        ok);
 }
 
 bool SalvarConfiguracao(const std::filesystem::path& pastaPrograma, const ConfiguracaoPrograma& c) {

@@ -78,24 +78,13 @@ FontesAnalise DesserializarFontes(const uint8_t* bytes, std::size_t tamanho) {
 }
 
 FontesAnalise CarregaFontes(const std::filesystem::path& pastaPrograma, bool* ok) {
-    const auto caminho = pastaPrograma / kArquivoFontes;
-    auto informar = [ok](bool v) {
-        if (ok != nullptr) {
-            *ok = v;
-        }
-    };
-    const auto trecho = arquivos::Ler(caminho, 0, kTamanhoFontes, true);
-    if (!trecho) {
-        informar(false);
-        return FontesAnalise{};
-    }
-    if (trecho->tamanho == 0) {
-        const FontesAnalise padrao;
-        informar(SalvarFontes(pastaPrograma, padrao));
-        return padrao;
-    }
-    informar(true);
-    return DesserializarFontes(reinterpret_cast<const uint8_t*>(trecho->bytes.data()), trecho->bytes.size());
+    return arquivos::CarregarRegistro(
+        pastaPrograma / kArquivoFontes, kTamanhoFontes, FontesAnalise{},
+        [&](const FontesAnalise& padrao) { return SalvarFontes(pastaPrograma, padrao); },
+        [](const std::string& b) {
+            return DesserializarFontes(reinterpret_cast<const uint8_t*>(b.data()), b.size());
+        },
+        ok);
 }
 
 bool SalvarFontes(const std::filesystem::path& pastaPrograma, const FontesAnalise& f) {

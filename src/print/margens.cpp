@@ -38,24 +38,13 @@ float LerFloat(const std::string& b, std::size_t deslocamento) {
 } // namespace
 
 Margens CarregaMargens(const std::filesystem::path& pastaPrograma, bool* ok) {
-    auto informar = [ok](bool v) {
-        if (ok != nullptr) {
-            *ok = v;
-        }
-    };
-    const Margens padrao{kPadrao, kPadrao, kPadrao, kPadrao};
-    const auto trecho = arquivos::Ler(pastaPrograma / kArquivoMargens, 0, kTamanhoMargens, true);
-    if (!trecho) {
-        informar(false);
-        return padrao;
-    }
-    if (trecho->tamanho == 0) {
-        informar(SalvarMargens(pastaPrograma, padrao));
-        return padrao;
-    }
-    informar(true);
-    return Margens{LerFloat(trecho->bytes, 0), LerFloat(trecho->bytes, 4), LerFloat(trecho->bytes, 8),
-                   LerFloat(trecho->bytes, 12)};
+    return arquivos::CarregarRegistro(
+        pastaPrograma / kArquivoMargens, kTamanhoMargens, Margens{kPadrao, kPadrao, kPadrao, kPadrao},
+        [&](const Margens& padrao) { return SalvarMargens(pastaPrograma, padrao); },
+        [](const std::string& b) {
+            return Margens{LerFloat(b, 0), LerFloat(b, 4), LerFloat(b, 8), LerFloat(b, 12)};
+        },
+        ok);
 }
 
 bool SalvarMargens(const std::filesystem::path& pastaPrograma, const Margens& m) {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "analysis/composicao.h"
 #include "app/qt/programa.h"
 
 namespace oraculandia {
@@ -14,37 +15,6 @@ namespace oraculandia {
 namespace {
 
 constexpr int kCaixasColunaEsquerda = 15; // elements 0 to 14; 15 to 27 on the right
-
-const char* const kLegendas[28] = {
-    "Caminho da Vida",
-    "Ciclo Formativo",
-    "Ciclo Produtivo",
-    "Ciclo da Colheita",
-    "Vibrações do Dia do Nascimento",
-    "Desafios do Dia do Nascimento",
-    "Presente do Dia do Nascimento",
-    "Primeira Realização",
-    "Segunda Realização",
-    "Terceira Realização",
-    "Quarta Realização",
-    "Desafio Maior",
-    "Primeiro Desafio Menor",
-    "Segundo Desafio Menor",
-    "Desafio Menor Adicional",
-    "Indicações para a Saúde",
-    "Interpretação do Ano Universal",
-    "Interpretação do Mês Universal",
-    "Interpretação do Dia Universal",
-    "Interpretação do Ano Pessoal",
-    "Interpretação do Mês Pessoal",
-    "Interpretação do Dia Pessoal",
-    "Número da Expressão",
-    "Impulso da Alma",
-    "O Eu Silencioso",
-    "Interpretação da Primeira Vogal",
-    "Características do Nome",
-    "Número da Realidade",
-};
 
 int16_t Chave(const QCheckBox* caixa) {
     // Only the fully checked state counts as on.
@@ -56,7 +26,7 @@ int16_t Chave(const QCheckBox* caixa) {
 QString frmConfiguraPrograma::Legenda(int elemento) {
     if (elemento < 0 || elemento >= 28)
         return {};
-    return QString::fromUtf8(kLegendas[elemento]);
+    return QString::fromUtf8(NomeCalculoConfiguracao(elemento + 1));
 }
 
 frmConfiguraPrograma::frmConfiguraPrograma(Programa& programa, QWidget* pai)
