@@ -36,18 +36,6 @@ private:
     std::unique_ptr<SuperficieQt> superficie_;
 };
 
-ContextoPagina ContextoDoPrograma(const Programa& p) {
-    ContextoPagina c;
-    c.MargensImpressao = p.MargensImpressao;
-    c.CabecalhoLinhaUm = p.Rodape.CabecalhoLinhaUm;
-    c.RodapeLinhaUm = p.Rodape.RodapeLinhaUm;
-    c.RodapeLinhaDois = p.Rodape.RodapeLinhaDois;
-    c.NomeCompleto = p.NomeCompleto;
-    c.DataNascimento = p.DataNascimento;
-    c.ImprimirCabecalho = Ligado(p.Configuracao.ImprimirCabecalho);
-    return c;
-}
-
 } // namespace
 
 void frmPrincipal::cmdCriaAnalise_Click() {
@@ -98,7 +86,7 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
     connect(janela, &frmExibeRelatorio::StatusNavegacao, this, &frmPrincipal::DefinirStatus);
     connect(janela, &frmExibeRelatorio::MouseSobreJanela, this, &frmPrincipal::MouseSobreJanelaDeAnalise);
 
-    Paginacao paginacao(ContextoDoPrograma(p));
+    Paginacao paginacao(p.ContextoPaginas(p.MargensImpressao));
     int paginas = 0;
     {
         AlvoVisualizador alvo(*janela);

@@ -9,6 +9,7 @@
 #include "app/configuracao.h"
 #include "app/qt/servicos.h"
 #include "layout/fontes.h"
+#include "layout/paginacao.h"
 #include "layout/rodape.h"
 #include "print/margens.h"
 
@@ -44,6 +45,18 @@ struct Programa {
     // Composes SecoesAnalise for the current subject with today's date.
     void ComporAnalise() {
         Secoes = oraculandia::ComporAnalise(PastaPrograma, NomeCompleto, DataNascimento, Hoje());
+    }
+    // What the page header and footer draw from the program's state, with the given margins.
+    ContextoPagina ContextoPaginas(const Margens& margens) const {
+        ContextoPagina c;
+        c.MargensImpressao = margens;
+        c.CabecalhoLinhaUm = Rodape.CabecalhoLinhaUm;
+        c.RodapeLinhaUm = Rodape.RodapeLinhaUm;
+        c.RodapeLinhaDois = Rodape.RodapeLinhaDois;
+        c.NomeCompleto = NomeCompleto;
+        c.DataNascimento = DataNascimento;
+        c.ImprimirCabecalho = Ligado(Configuracao.ImprimirCabecalho);
+        return c;
     }
     // Path of a file of the program directory, for Qt.
     QString Caminho(const char* arquivo) const {

@@ -298,15 +298,7 @@ ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, boo
         // Composed again: the numbers of the day are those of the day of printing.
         programa.ComporAnalise();
 
-        ContextoPagina contexto;
-        contexto.MargensImpressao = margens;
-        contexto.CabecalhoLinhaUm = programa.Rodape.CabecalhoLinhaUm;
-        contexto.RodapeLinhaUm = programa.Rodape.RodapeLinhaUm;
-        contexto.RodapeLinhaDois = programa.Rodape.RodapeLinhaDois;
-        contexto.NomeCompleto = programa.NomeCompleto;
-        contexto.DataNascimento = programa.DataNascimento;
-        contexto.ImprimirCabecalho = Ligado(programa.Configuracao.ImprimirCabecalho);
-        Paginacao paginacao(std::move(contexto));
+        Paginacao paginacao(programa.ContextoPaginas(margens));
 
         AlvoImpressora alvo(impressora, superficie);
         resultado.paginas = ImprimirSecoes(alvo, paginacao, geometria, programa.Secoes, programa.Configuracao,
