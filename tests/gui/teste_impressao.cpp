@@ -10,6 +10,7 @@
 #include "print/margens.h"
 #include "print/qt/frmImprimir.h"
 #include "print/qt/valor_margem.h"
+#include "layout/qt/superficie_qt.h"
 #include "teste_impressao_duplo.h"
 
 using namespace oraculandia;
@@ -65,6 +66,7 @@ private slots:
     void virgulaTerminaONumero();
     void negativoAbsurdoRecusado();
     void previaSegueAsMargens();
+    void previaMostraOElementoUmDosSignos();
     void focoSelecionaTudo();
     void cancelarNaoGravaMargens();
     void fecharPorOutroMeioNaoGuardaNada();
@@ -263,6 +265,37 @@ void TesteImpressao::previaSegueAsMargens() {
     const double pxPorMm = antes.dotsPerMeterY() / 1000.0 * 45.5 / f.AlturaImprimivel();
     QVERIFY2(std::abs((reguaDepois - regua) - 30 * pxPorMm) <= 2.0,
              qPrintable(QStringLiteral("%1 -> %2").arg(regua).arg(reguaDepois)));
+}
+
+void TesteImpressao::previaMostraOElementoUmDosSignos() {
+    // The miniature's header picture is element 1 of the twelve header pictures, and element
+    // k - 1 is the picture of sign k: the picture of sign 2, not that of sign 1.
+    AmbienteTeste amb;
+    ServicosImpressaoDuplo servicos;
+    frmImprimir f(*amb.programa, servicos);
+    const QImage previa = f.picExemplo->Imagem();
+    auto desenhar = [&f](int signo) {
+        QImage imagem = f.picExemplo->NovaImagem();
+        SuperficieQt s(&imagem);
+        s.EscalaMilimetros();
+        const double sx = s.LarguraEscala() / f.LarguraImprimivel();
+        const double sy = s.AlturaEscala() / f.AlturaImprimivel();
+        s.Figura(NomeFiguraSigno(signo), 12 * sx, 10 * sy, 22 * sx, 22 * sy); // margins of 10 mm
+        return imagem;
+    };
+    const QImage signo1 = desenhar(1);
+    const QImage signo2 = desenhar(2);
+    QCOMPARE(previa.size(), signo2.size());
+    auto diferentes = [](const QImage& a, const QImage& b) {
+        int n = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width() / 3; ++x) // the picture's part of the header band
+                if (qGray(b.pixel(x, y)) < 250 && a.pixel(x, y) != b.pixel(x, y))
+                    ++n;
+        return n;
+    };
+    QVERIFY(diferentes(signo1, signo2) > 20); // the two pictures can be told apart
+    QCOMPARE(diferentes(previa, signo2), 0);
 }
 
 void TesteImpressao::focoSelecionaTudo() {

@@ -493,7 +493,8 @@ void frmImprimir::DesenhaExemplo() {
 
         // The header band: rule, picture, title (the same places as on the printed page).
         s.Retangulo(L * sx, (T + 24) * sy, w - R * sx, (T + 25) * sy, kCorPreta);
-        s.Figura(NomeFiguraSigno(1), (L + 2) * sx, T * sy, 22 * sx, 22 * sy);
+        // Element 1 of the header pictures (element k - 1 is sign k): the picture of sign 2.
+        s.Figura(NomeFiguraSigno(2), (L + 2) * sx, T * sy, 22 * sx, 22 * sy);
         s.DefinirNomeFonte("Times New Roman");
         s.DefinirTamanhoFonte(5);
         s.DefinirNegrito(true);
