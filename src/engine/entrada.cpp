@@ -16,7 +16,8 @@ std::string NormalizarNome(std::string_view nomeCp1252) {
 }
 
 bool NomeAceitavel(std::string_view nome) {
-    return nome.size() >= 5;
+    // A name of blanks only is no name at all, however long.
+    return nome.size() >= 5 && nome.find_first_not_of(' ') != std::string_view::npos;
 }
 
 namespace {

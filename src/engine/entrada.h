@@ -19,7 +19,8 @@ inline constexpr const char* kMensagemNomeCurto =
 // Upper case, then the accent table; every character kept in place (Windows-1252 in and out).
 std::string NormalizarNome(std::string_view nomeCp1252);
 
-// A name is accepted when it has at least 5 characters, spaces included.
+// A name is accepted when it has at least 5 characters, spaces included, and is not made of
+// blanks only.
 bool NomeAceitavel(std::string_view nome);
 
 // Reads a typed date: d/m/yy, d/m/yyyy (one or two digits for day and month; "/", "-" or "." as

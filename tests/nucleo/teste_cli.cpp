@@ -302,6 +302,7 @@ TEST(Cli, RecusasSaemComStatus2) {
         {{"--nome", "Ana", "--data", "29/02/1900", "--diretorio", dir}, kMensagemData},
         {{"--nome", "Ana ", "--data", "15/03/1970", "--diretorio", dir}, kMensagemNome},
         {{"--nome", "", "--data", "15/03/1970", "--diretorio", dir}, kMensagemNome},
+        {{"--nome", "          ", "--data", "15/03/1970", "--diretorio", dir}, kMensagemNome}, // as the dialog
         {{"--nome", "Ана Silva", "--data", "15/03/1970", "--diretorio", dir}, "“А”"},
         {{"--nome", "Ana\nSilva", "--data", "15/03/1970", "--diretorio", dir}, "controle"},
         {{"--nome", "Ana \xFF Silva", "--data", "15/03/1970", "--diretorio", dir}, "UTF-8"},

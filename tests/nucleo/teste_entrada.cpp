@@ -29,7 +29,10 @@ TEST(EntradaNome, CincoCaracteresBastam) {
     EXPECT_TRUE(NomeAceitavel("ANA S"));
     EXPECT_TRUE(NomeAceitavel("MARIA"));
     EXPECT_FALSE(NomeAceitavel(""));
-    EXPECT_TRUE(NomeAceitavel("     ")); // spaces count; no second word needed
+    EXPECT_TRUE(NomeAceitavel("A    ")); // spaces count; no second word needed
+    EXPECT_TRUE(NomeAceitavel("    A"));
+    EXPECT_FALSE(NomeAceitavel("     ")); // blanks only are no name, however many
+    EXPECT_FALSE(NomeAceitavel("          "));
 }
 
 TEST(EntradaData, FormasAceitas) {

@@ -169,8 +169,7 @@ void frmEntraNome::cmdOk_Click() {
         txtNome->setFocus();
         return;
     }
-    // A name of blanks only is no name at all, however long.
-    if (!NomeAceitavel(nome.texto) || nome.texto.find_first_not_of(' ') == std::string::npos) {
+    if (!NomeAceitavel(nome.texto)) {
         programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"), QString::fromUtf8(kMensagemNomeCurto),
                                     IconeMensagem::Critico, BotoesMensagem::Ok);
         txtNome->setFocus();
