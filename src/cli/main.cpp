@@ -147,16 +147,6 @@ std::string ListarInvalidos(const std::vector<char32_t>& invalidos) {
     return lista;
 }
 
-bool TemControle(std::string_view cp1252) {
-    for (char ch : cp1252) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // A JSON string from a Windows-1252 text: UTF-8, with quotes, backslashes and every control
 // character escaped (CR LF become \r\n).
 std::string Json(std::string_view cp1252) {
@@ -293,9 +283,8 @@ int main(int argc, char** argv) {
              ListarInvalidos(nomeCp.invalidos) + ". Tente novamente sem eles.");
         return kArgumentosInvalidos;
     }
-    if (TemControle(nomeCp.texto)) {
-        Erro("O nome contém caracteres de controle (quebras de linha, tabulações). Tente novamente "
-             "sem eles.");
+    if (TemCaractereDeControle(nomeCp.texto)) {
+        Erro(kMensagemNomeComControle);
         return kArgumentosInvalidos;
     }
     if (!NomeAceitavel(nomeCp.texto)) {

@@ -15,6 +15,16 @@ std::string NormalizarNome(std::string_view nomeCp1252) {
     return s;
 }
 
+bool TemCaractereDeControle(std::string_view cp1252) {
+    for (char ch : cp1252) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool NomeAceitavel(std::string_view nome) {
     // A name of blanks only is no name at all, however long.
     return nome.size() >= 5 && nome.find_first_not_of(' ') != std::string_view::npos;

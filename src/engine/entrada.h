@@ -15,9 +15,15 @@ inline constexpr const char* kMensagemDataInvalida =
     "informá-lo com quatro. (ex. 20/08/78 = 20/08/1978)";
 inline constexpr const char* kMensagemNomeCurto =
     "Para gerar uma análise numerológica você precisa informar um nome completo. Tente novamente.";
+inline constexpr const char* kMensagemNomeComControle =
+    "O nome contém caracteres de controle (quebras de linha, tabulações). Tente novamente sem eles.";
 
 // Upper case, then the accent table; every character kept in place (Windows-1252 in and out).
 std::string NormalizarNome(std::string_view nomeCp1252);
+
+// True when the text (Windows-1252) holds a control character: a line break or a tab pasted
+// into the name, or one of the codes that Windows-1252 leaves without a character.
+bool TemCaractereDeControle(std::string_view cp1252);
 
 // A name is accepted when it has at least 5 characters, spaces included, and is not made of
 // blanks only.

@@ -186,6 +186,34 @@ private slots:
         QVERIFY(a.programa->NomeCompleto.empty());
     }
 
+    void quebraDeLinhaOuTabulacaoColadaNoNome() {
+        // QLineEdit keeps a pasted tab or line break; the name must not carry them into the
+        // page header and the export.
+        AmbienteTeste a;
+        frmEntraNome d(*a.programa);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        d.txtDataNasc->setText(QStringLiteral("20/08/1978"));
+        for (const QString& nome : {QStringLiteral("Ana\tSilva"), QStringLiteral("Ana Silva\nSouza")}) {
+            a.mensagens.mostradas.clear();
+            d.txtNome->setText(nome);
+            d.cmdOk->click();
+            QCOMPARE(d.result(), 0);
+            QVERIFY(d.isVisible());
+            QCOMPARE(a.mensagens.mostradas.size(), 1);
+            QCOMPARE(a.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
+            QCOMPARE(a.mensagens.mostradas[0].icone, IconeMensagem::Critico);
+            QCOMPARE(a.mensagens.mostradas[0].texto,
+                     QStringLiteral("O nome contém caracteres de controle (quebras de linha, "
+                                    "tabulações). Tente novamente sem eles."));
+            QCOMPARE(d.focusWidget(), static_cast<QWidget*>(d.txtNome));
+            QVERIFY(a.programa->NomeCompleto.empty());
+        }
+        d.txtNome->setText(QStringLiteral("Ana Silva"));
+        d.cmdOk->click();
+        QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
+    }
+
     void enterNoCampoDaDataNormalizaAntesDeGuardar() {
         AmbienteTeste a;
         frmEntraNome d(*a.programa);

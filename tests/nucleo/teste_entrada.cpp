@@ -35,6 +35,18 @@ TEST(EntradaNome, CincoCaracteresBastam) {
     EXPECT_FALSE(NomeAceitavel("          "));
 }
 
+TEST(EntradaNome, CaracteresDeControle) {
+    EXPECT_FALSE(TemCaractereDeControle("MARIA DA CONCEI\xC7\xC3O"));
+    EXPECT_FALSE(TemCaractereDeControle("D'AVILA-SOUZA JR."));
+    EXPECT_TRUE(TemCaractereDeControle("ANA\tSILVA"));
+    EXPECT_TRUE(TemCaractereDeControle("ANA\nSILVA"));
+    EXPECT_TRUE(TemCaractereDeControle("ANA\rSILVA"));
+    EXPECT_TRUE(TemCaractereDeControle(std::string_view("ANA\0SILVA", 9)));
+    EXPECT_TRUE(TemCaractereDeControle("ANA\x7FSILVA"));
+    EXPECT_TRUE(TemCaractereDeControle("ANA\x81SILVA"));  // undefined in Windows-1252
+    EXPECT_FALSE(TemCaractereDeControle("ANA\x80SILVA")); // the euro sign is a character
+}
+
 TEST(EntradaData, FormasAceitas) {
     EXPECT_EQ(NormalizarData("20/8/78", kHoje), "20/08/1978");
     EXPECT_EQ(NormalizarData("20/08/1978", kHoje), "20/08/1978");

@@ -169,6 +169,14 @@ void frmEntraNome::cmdOk_Click() {
         txtNome->setFocus();
         return;
     }
+    // A line break or a tab pasted into the field would break the page header and the export.
+    if (TemCaractereDeControle(nome.texto)) {
+        programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"),
+                                    QString::fromUtf8(kMensagemNomeComControle), IconeMensagem::Critico,
+                                    BotoesMensagem::Ok);
+        txtNome->setFocus();
+        return;
+    }
     if (!NomeAceitavel(nome.texto)) {
         programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"), QString::fromUtf8(kMensagemNomeCurto),
                                     IconeMensagem::Critico, BotoesMensagem::Ok);
