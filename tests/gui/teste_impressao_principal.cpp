@@ -21,15 +21,6 @@ using namespace oraculandia::teste;
 
 namespace {
 
-frmExibeRelatorio* CriarAnalise(PrincipalTeste& t, const char* nome, const char* data) {
-    Programa& p = *t.ambiente.programa;
-    p.NomeCompleto = nome;
-    p.DataNascimento = data;
-    p.ComporAnalise();
-    t.janela->ImprimirAnaliseNoMonitor();
-    return t.janela->JanelaAtiva();
-}
-
 // Puts the test's printer services in place for one test.
 struct ComServicos {
     explicit ComServicos(ServicosImpressao& s) { DefinirServicosImpressao(&s); }

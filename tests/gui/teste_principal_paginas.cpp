@@ -15,15 +15,6 @@ using namespace oraculandia::teste;
 
 namespace {
 
-frmExibeRelatorio* CriarAnalise(PrincipalTeste& t, const char* nome, const char* data) {
-    Programa& p = *t.ambiente.programa;
-    p.NomeCompleto = nome;
-    p.DataNascimento = data;
-    p.ComporAnalise();
-    t.janela->ImprimirAnaliseNoMonitor();
-    return t.janela->JanelaAtiva();
-}
-
 int SonsDePagina(const SonsDuplo& s) {
     int n = 0;
     for (const SomTocado& som : s.tocados)

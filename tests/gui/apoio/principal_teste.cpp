@@ -2,6 +2,8 @@
 
 #include <QElapsedTimer>
 
+#include "viewer/frmExibeRelatorio.h"
+
 namespace oraculandia::teste {
 
 PrincipalTeste::PrincipalTeste(bool iniciar, bool comTextos) : ambiente(comTextos) {
@@ -37,6 +39,15 @@ void Procurar(std::function<void(QWidget*)> acao, int tentativas) {
 
 void AoAbrirModal(std::function<void(QWidget*)> acao) {
     QTimer::singleShot(0, [acao = std::move(acao)]() mutable { Procurar(std::move(acao), 250); });
+}
+
+frmExibeRelatorio* CriarAnalise(PrincipalTeste& t, const char* nome, const char* data) {
+    Programa& p = *t.ambiente.programa;
+    p.NomeCompleto = nome;
+    p.DataNascimento = data;
+    p.ComporAnalise();
+    t.janela->ImprimirAnaliseNoMonitor();
+    return t.janela->JanelaAtiva();
 }
 
 } // namespace oraculandia::teste

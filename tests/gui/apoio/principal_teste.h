@@ -26,6 +26,10 @@ struct PrincipalTeste {
 // Sends a mouse move to `alvo` at its local point (the centre when not given).
 void MoverMouse(QWidget* alvo, QPoint local = QPoint(-1, -1));
 
+// Composes an analysis for the subject and shows it in a new viewer, as the creation does after
+// its dialog; returns the active viewer.
+frmExibeRelatorio* CriarAnalise(PrincipalTeste& t, const char* nome, const char* data);
+
 // Runs `acao` on the next modal dialog shown (polling briefly), for code that calls exec().
 void AoAbrirModal(std::function<void(QWidget*)> acao);
 
