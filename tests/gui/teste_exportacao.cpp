@@ -27,15 +27,6 @@ const QString kRecusa = QStringLiteral(
     "Para que você possa exportar uma análise é necessário que você a tenha gerada antes. Para "
     "isso, clique sobre o primeiro botão, crie uma análise e então repita a operação.");
 
-frmExibeRelatorio* CriarAnalise(PrincipalTeste& t, const char* nome, const char* data) {
-    Programa& p = *t.ambiente.programa;
-    p.NomeCompleto = nome;
-    p.DataNascimento = data;
-    p.ComporAnalise();
-    t.janela->ImprimirAnaliseNoMonitor();
-    return t.janela->JanelaAtiva();
-}
-
 // The command line program's text output for the same folder (settings and texts) and day.
 QByteArray SaidaCli(const AmbienteTeste& amb, const char* nome, const char* data) {
     QProcess p;
