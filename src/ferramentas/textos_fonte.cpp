@@ -20,7 +20,9 @@ std::string Hex(char32_t c) {
     return buf;
 }
 
-bool EhBranco(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool EhBranco(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 std::string_view Aparar(std::string_view s) {
     while (!s.empty() && EhBranco(s.front())) {
@@ -66,10 +68,9 @@ long NumeroDoMarcador(std::string_view linha) {
 
 const std::vector<std::string>& NomesArquivos() {
     static const std::vector<std::string> nomes = {
-        "CDATA",    "CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",
-        "DESNASC",  "PRESNASC", "APICES",   "DESVIDA",  "INDSAUDE", "INTANOUN",
-        "INTMESUN", "INTDIAUN", "INTANOPS", "INTMESPS", "INTDIAPS", "INTEXEXP",
-        "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",  "INTREALI"};
+        "CDATA",    "CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",    "DESNASC",  "PRESNASC",
+        "APICES",   "DESVIDA",  "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN", "INTANOPS", "INTMESPS",
+        "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",  "INTREALI"};
     return nomes;
 }
 
@@ -86,6 +87,10 @@ int RegistroMaximo(std::string_view nome) {
     }
     // INTVOG: the composition reads 1 to 6, but the editor reaches 7 to 9 as well.
     return 9;
+}
+
+bool TerminaComQuebraDeLinha(std::string_view nomeArquivo) {
+    return nomeArquivo == "DESNASC";
 }
 
 ResultadoFonte LerFonte(std::string_view nomeArquivo, std::string_view conteudo) {
@@ -120,18 +125,16 @@ ResultadoFonte LerFonte(std::string_view nomeArquivo, std::string_view conteudo)
             novo.linha = numeroLinha;
             const long n = NumeroDoMarcador(linha);
             if (n < 0) {
-                erro("linha " + std::to_string(numeroLinha) + ": marcador inválido \"" +
-                     std::string(linha) + "\"; escreva \"@@ \" seguido do número do registro.");
+                erro("linha " + std::to_string(numeroLinha) + ": marcador inválido \"" + std::string(linha) +
+                     "\"; escreva \"@@ \" seguido do número do registro.");
                 novo.valido = false;
             } else if (n < 1 || n > maximo) {
                 erro("linha " + std::to_string(numeroLinha) + ": o registro " + std::to_string(n) +
                      " está fora da faixa deste arquivo (1 a " + std::to_string(maximo) + ").");
                 novo.valido = false;
-            } else if (auto ja = linhaDoRegistro.find(static_cast<int>(n));
-                       ja != linhaDoRegistro.end()) {
+            } else if (auto ja = linhaDoRegistro.find(static_cast<int>(n)); ja != linhaDoRegistro.end()) {
                 erro("linha " + std::to_string(numeroLinha) + ": o registro " + std::to_string(n) +
-                     " aparece duas vezes (a primeira na linha " + std::to_string(ja->second) +
-                     ").");
+                     " aparece duas vezes (a primeira na linha " + std::to_string(ja->second) + ").");
                 novo.valido = false;
             } else {
                 novo.numero = static_cast<int>(n);
@@ -164,8 +167,8 @@ ResultadoFonte LerFonte(std::string_view nomeArquivo, std::string_view conteudo)
             utf8 += reg.linhas[i];
         }
         const std::string_view texto = Aparar(utf8);
-        const std::string rotulo = "registro " + std::to_string(reg.numero) + " (linha " +
-                                   std::to_string(reg.linha) + "): ";
+        const std::string rotulo =
+            "registro " + std::to_string(reg.numero) + " (linha " + std::to_string(reg.linha) + "): ";
         ConversaoCp1252 conv = Utf8ParaCp1252(texto);
         if (!conv.ok()) {
             std::string lista;
@@ -176,8 +179,7 @@ ResultadoFonte LerFonte(std::string_view nomeArquivo, std::string_view conteudo)
                 lista += "\xE2\x80\x9C" + CodigoParaUtf8(c) + "\xE2\x80\x9D (" + Hex(c) + ")";
             }
             std::string msg = rotulo + "caracteres que o Windows-1252 não representa: " + lista;
-            if (std::find(conv.invalidos.begin(), conv.invalidos.end(), U'\uFFFD') !=
-                conv.invalidos.end()) {
+            if (std::find(conv.invalidos.begin(), conv.invalidos.end(), U'\uFFFD') != conv.invalidos.end()) {
                 msg += " (U+FFFD indica também UTF-8 malformado)";
             }
             erro(msg + ".");
@@ -195,10 +197,15 @@ ResultadoFonte LerFonte(std::string_view nomeArquivo, std::string_view conteudo)
             erro(rotulo + "caracteres de controle no texto: " + controles + ".");
             continue;
         }
+        // The birth-day challenge texts are printed one after another when the challenge is 0,
+        // each followed by a line break of the analysis: ending each with a line break of its own
+        // puts a blank line between them.
+        if (!conv.texto.empty() && TerminaComQuebraDeLinha(nomeArquivo)) {
+            conv.texto += "\r\n";
+        }
         if (conv.texto.size() > kBytesRegistro) {
             erro(rotulo + "o texto tem " + std::to_string(conv.texto.size()) +
-                 " caracteres em Windows-1252; o máximo é " + std::to_string(kBytesRegistro) +
-                 ".");
+                 " caracteres em Windows-1252; o máximo é " + std::to_string(kBytesRegistro) + ".");
             continue;
         }
         if (!conv.texto.empty()) {
@@ -302,9 +309,9 @@ int Empacotar(const std::filesystem::path& pastaFontes, const std::filesystem::p
         if (nome.starts_with(".")) {
             continue; // editor swap files and the like
         }
-        const bool conhecido = entrada.path().extension() == ".txt" &&
-                               std::find(nomes.begin(), nomes.end(),
-                                         entrada.path().stem().string()) != nomes.end();
+        const bool conhecido =
+            entrada.path().extension() == ".txt" &&
+            std::find(nomes.begin(), nomes.end(), entrada.path().stem().string()) != nomes.end();
         if (!conhecido) {
             desconhecidos.push_back(nome);
         }
@@ -315,10 +322,9 @@ int Empacotar(const std::filesystem::path& pastaFontes, const std::filesystem::p
     }
     std::sort(desconhecidos.begin(), desconhecidos.end());
     for (const auto& nome : desconhecidos) {
-        mensagens.push_back(nome +
-                            ": nome de arquivo desconhecido; cada arquivo da pasta deve ter o nome "
-                            "de um dos 23 arquivos de interpretação seguido de \".txt\" (por "
-                            "exemplo CVIDA.txt).");
+        mensagens.push_back(nome + ": nome de arquivo desconhecido; cada arquivo da pasta deve ter o nome "
+                                   "de um dos 23 arquivos de interpretação seguido de \".txt\" (por "
+                                   "exemplo CVIDA.txt).");
     }
 
     std::vector<std::string> dats;

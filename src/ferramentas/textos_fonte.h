@@ -4,7 +4,8 @@
 // A source is data/textos/ARQUIVO.txt in UTF-8. A line "@@ N" starts record N; the lines after
 // it, up to the next marker, are the text. Blank lines and blanks at the start and end of a
 // record are dropped (the program trims spaces when it reads a record, so they would not
-// survive anyway); every line break becomes CR LF. Packing turns each source into 5120-byte
+// survive anyway); every line break becomes CR LF. The records of some files (see
+// TerminaComQuebraDeLinha) then get one final CR LF. Packing turns each source into 5120-byte
 // Windows-1252 records, space-padded, the missing records blank up to the highest one.
 
 #include <filesystem>
@@ -32,6 +33,9 @@ struct ResultadoFonte {
     std::vector<std::string> erros; // Portuguese messages, UTF-8; empty when the source is good
     bool ok() const { return erros.empty(); }
 };
+
+// Files whose records the packer ends with a line break (CR LF) of their own, after trimming.
+bool TerminaComQuebraDeLinha(std::string_view nomeArquivo);
 
 // Parses and checks one source. `nomeArquivo` is the file name without extension ("CVIDA"); it
 // decides the valid record range and names the file in the messages.

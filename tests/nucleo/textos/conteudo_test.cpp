@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -31,10 +32,10 @@ std::string LerArquivo(const fs::path& p) {
 // Windows-1252 to UTF-8, for messages (the core's converter is not linked here on purpose:
 // this test program needs only the text library).
 std::string Utf8(std::string_view cp1252) {
-    static const char32_t faixa80[32] = {
-        0x20AC, 0x81,   0x201A, 0x192,  0x201E, 0x2026, 0x2020, 0x2021, 0x2C6,  0x2030, 0x160,
-        0x2039, 0x152,  0x8D,   0x17D,  0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x2DC,  0x2122, 0x161,  0x203A, 0x153,  0x9D,   0x17E,  0x178};
+    static const char32_t faixa80[32] = {0x20AC, 0x81,   0x201A, 0x192,  0x201E, 0x2026, 0x2020, 0x2021,
+                                         0x2C6,  0x2030, 0x160,  0x2039, 0x152,  0x8D,   0x17D,  0x8F,
+                                         0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                         0x2DC,  0x2122, 0x161,  0x203A, 0x153,  0x9D,   0x17E,  0x178};
     std::string s;
     for (char ch : cp1252) {
         const auto b = static_cast<unsigned char>(ch);
@@ -56,7 +57,9 @@ std::string Utf8(std::string_view cp1252) {
 bool EhLetra(unsigned char b) {
     return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= 0xC0 && b != 0xD7 && b != 0xF7);
 }
-bool EhMinuscula(unsigned char b) { return (b >= 'a' && b <= 'z') || (b >= 0xDF && b != 0xF7); }
+bool EhMinuscula(unsigned char b) {
+    return (b >= 'a' && b <= 'z') || (b >= 0xDF && b != 0xF7);
+}
 char Minuscula(char ch) {
     const auto b = static_cast<unsigned char>(ch);
     if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) {
@@ -110,8 +113,8 @@ std::vector<std::string> Palavras(const std::string& t) {
     std::string atual;
     for (std::size_t i = 0; i < t.size(); ++i) {
         const auto b = static_cast<unsigned char>(t[i]);
-        const bool juntor = (b == '-' || b == '\'' || b == 0x92) && !atual.empty() &&
-                            i + 1 < t.size() && EhLetra(static_cast<unsigned char>(t[i + 1]));
+        const bool juntor = (b == '-' || b == '\'' || b == 0x92) && !atual.empty() && i + 1 < t.size() &&
+                            EhLetra(static_cast<unsigned char>(t[i + 1]));
         if (EhLetra(b) || juntor) {
             atual += t[i];
         } else if (!atual.empty()) {
@@ -172,7 +175,74 @@ std::string Lista(const std::vector<std::string>& itens) {
     return s;
 }
 
-bool Intro(const std::string& arquivo) { return arquivo == "CDATA"; }
+// Lower case without accents or cedilla, for matching patterns written in plain ASCII; only
+// "é" becomes "eh", so that the verb stays apart from the conjunction "e". UTF-8 in and out.
+std::string Dobrar(const std::string& utf8) {
+    static const std::map<std::string, std::string> trocas = {
+        {"\xC3\xA9", "eh"}, {"\xC3\x89", "eh"}, {"\xC3\xA1", "a"}, {"\xC3\xA0", "a"}, {"\xC3\xA2", "a"},
+        {"\xC3\xA3", "a"},  {"\xC3\xA4", "a"},  {"\xC3\x81", "a"}, {"\xC3\x80", "a"}, {"\xC3\x82", "a"},
+        {"\xC3\x83", "a"},  {"\xC3\xAA", "e"},  {"\xC3\x8A", "e"}, {"\xC3\xA8", "e"}, {"\xC3\xAB", "e"},
+        {"\xC3\xAD", "i"},  {"\xC3\x8D", "i"},  {"\xC3\xAC", "i"}, {"\xC3\xAF", "i"}, {"\xC3\xB3", "o"},
+        {"\xC3\x93", "o"},  {"\xC3\xB4", "o"},  {"\xC3\x94", "o"}, {"\xC3\xB5", "o"}, {"\xC3\x95", "o"},
+        {"\xC3\xB2", "o"},  {"\xC3\xB6", "o"},  {"\xC3\xBA", "u"}, {"\xC3\x9A", "u"}, {"\xC3\xB9", "u"},
+        {"\xC3\xBC", "u"},  {"\xC3\x9C", "u"},  {"\xC3\xA7", "c"}, {"\xC3\x87", "c"}, {"\xC3\xB1", "n"},
+        {"\xC3\x91", "n"}};
+    std::string s;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if (i + 1 < utf8.size()) {
+            const auto it = trocas.find(utf8.substr(i, 2));
+            if (it != trocas.end()) {
+                s += it->second;
+                ++i;
+                continue;
+            }
+        }
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        s += (b >= 'A' && b <= 'Z') ? static_cast<char>(b + 0x20) : utf8[i];
+    }
+    return s;
+}
+
+// The lines of data/PREFIXO.txt and, with `variantes`, of every data/PREFIXO-*.txt too (UTF-8),
+// without comments and blank lines.
+std::vector<std::string> LinhasDeDados(const std::string& prefixo, bool variantes) {
+    std::vector<std::string> linhas;
+    std::vector<fs::path> arquivos;
+    for (const auto& e : fs::directory_iterator(fs::path(PASTA_FONTES) / "data")) {
+        const std::string nome = e.path().filename().string();
+        if (nome.starts_with(prefixo) && e.path().extension() == ".txt" &&
+            (nome.size() == prefixo.size() + 4 || (variantes && nome[prefixo.size()] == '-'))) {
+            arquivos.push_back(e.path());
+        }
+    }
+    std::sort(arquivos.begin(), arquivos.end());
+    for (const auto& a : arquivos) {
+        std::istringstream f(LerArquivo(a));
+        std::string linha;
+        while (std::getline(f, linha)) {
+            while (!linha.empty() && (linha.back() == '\r' || linha.back() == ' ')) {
+                linha.pop_back();
+            }
+            if (!linha.empty() && linha.front() != '#') {
+                linhas.push_back(linha);
+            }
+        }
+    }
+    return linhas;
+}
+
+// True when [inicio, fim) of `texto` lies inside one occurrence of an accepted passage.
+bool DentroDeTrechoAceito(const std::string& texto, std::size_t inicio, std::size_t fim,
+                          const std::vector<std::string>& aceitos) {
+    for (const auto& a : aceitos) {
+        for (std::size_t p = texto.find(a); p != std::string::npos; p = texto.find(a, p + 1)) {
+            if (p <= inicio && fim <= p + a.size()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
 
 } // namespace
 
@@ -216,8 +286,7 @@ TEST(TextosDeInterpretacao, Ortografia) {
         }
     }
     ASSERT_FALSE(ondeAparece.empty());
-    const fs::path lista = fs::temp_directory_path() /
-                           ("palavras-" + std::to_string(::getpid()) + ".txt");
+    const fs::path lista = fs::temp_directory_path() / ("palavras-" + std::to_string(::getpid()) + ".txt");
     {
         std::ofstream f(lista, std::ios::binary);
         for (const auto& [palavra, onde] : ondeAparece) {
@@ -248,8 +317,7 @@ TEST(TextosDeInterpretacao, Ortografia) {
     std::istringstream linhas(resposta);
     std::string palavra;
     while (std::getline(linhas, palavra)) {
-        if (palavra.empty() || palavra.starts_with("fim:") ||
-            aceitas.count(MinusculasUtf8(palavra))) {
+        if (palavra.empty() || palavra.starts_with("fim:") || aceitas.count(MinusculasUtf8(palavra))) {
             continue;
         }
         std::string onde;
@@ -257,11 +325,13 @@ TEST(TextosDeInterpretacao, Ortografia) {
         // first, then by part.
         auto it = ondeAparece.find(palavra);
         if (it != ondeAparece.end()) {
-            for (const auto& r : it->second) onde += " " + r + ";";
+            for (const auto& r : it->second)
+                onde += " " + r + ";";
         } else {
             for (const auto& [p, rs] : ondeAparece) {
                 if (p.find(palavra) != std::string::npos) {
-                    for (const auto& r : rs) onde += " " + r + ";";
+                    for (const auto& r : rs)
+                        onde += " " + r + ";";
                 }
             }
         }
@@ -307,8 +377,10 @@ TEST(TextosDeInterpretacao, NenhumaFraseDeMaisDeOitoPalavrasRepetida) {
         for (const auto& f : frases) {
             for (std::size_t k = 0; k + kJanela <= f.size(); ++k) {
                 std::string s;
-                for (std::size_t j = 0; j < kJanela; ++j) s += (j ? " " : "") + f[k + j];
-                if (!proprias.insert(s).second) continue;
+                for (std::size_t j = 0; j < kJanela; ++j)
+                    s += (j ? " " : "") + f[k + j];
+                if (!proprias.insert(s).second)
+                    continue;
                 auto [it, novo] = primeiroTexto.emplace(s, i);
                 if (!novo && it->second != i) {
                     pares.emplace(std::make_pair(it->second, i), s);
@@ -318,34 +390,117 @@ TEST(TextosDeInterpretacao, NenhumaFraseDeMaisDeOitoPalavrasRepetida) {
     }
     std::vector<std::string> achados;
     for (const auto& [par, trecho] : pares) {
-        achados.push_back(textos[par.first].Rotulo() + " e " + textos[par.second].Rotulo() +
-                          ": \"" + Utf8(trecho) + "\"");
+        achados.push_back(textos[par.first].Rotulo() + " e " + textos[par.second].Rotulo() + ": \"" +
+                          Utf8(trecho) + "\"");
     }
     EXPECT_TRUE(achados.empty()) << "Textos que repetem um trecho de nove palavras ou mais:\n"
                                  << Lista(achados);
 }
 
-TEST(TextosDeInterpretacao, Tamanhos) {
+TEST(TextosDeInterpretacao, TamanhoDeCadaArquivoEmPalavras) {
+    // Each number gets the room its weight deserves (the bands of data/estilo-dos-textos.md).
+    const std::map<std::string, std::pair<std::size_t, std::size_t>> faixas = {
+        {"CVIDA", {350, 450}},    {"INTEXEXP", {350, 450}}, {"IMPXALMA", {350, 450}},
+        {"CFORM", {200, 300}},    {"CPROD", {200, 300}},    {"CCOLH", {200, 300}},
+        {"CDNAS", {200, 300}},    {"PRESNASC", {200, 300}}, {"INTANOUN", {200, 300}},
+        {"INTANOPS", {200, 300}}, {"EUXSILEN", {150, 250}}, {"INTREALI", {150, 250}},
+        {"INDSAUDE", {120, 200}}, {"DESNASC", {90, 150}},   {"INTNOME", {90, 150}},
+        {"INTVOG", {90, 150}},    {"INTMESUN", {90, 150}},  {"INTMESPS", {90, 150}},
+        {"INTDIAUN", {90, 150}},  {"INTDIAPS", {90, 150}},  {"APICES", {90, 130}},
+        {"DESVIDA", {90, 130}},   {"CDATA", {80, 250}}};
+    ASSERT_EQ(faixas.size(), NomesArquivos().size());
     std::vector<std::string> fora;
     for (const auto& t : Fontes().textos) {
-        const std::size_t minimo = Intro(t.arquivo) ? 400 : 800;
-        const std::size_t maximo = Intro(t.arquivo) ? 1800 : 3000;
-        if (t.conteudo.size() < minimo || t.conteudo.size() > maximo) {
+        const auto [minimo, maximo] = faixas.at(t.arquivo);
+        const std::size_t n = Palavras(t.conteudo).size();
+        if (n < minimo || n > maximo) {
+            fora.push_back(t.Rotulo() + ": " + std::to_string(n) + " palavras (faixa " +
+                           std::to_string(minimo) + " a " + std::to_string(maximo) + ")");
+        }
+        // Room for the record itself, whatever the band says.
+        if (t.conteudo.size() > kBytesRegistro) {
             fora.push_back(t.Rotulo() + ": " + std::to_string(t.conteudo.size()) +
-                           " caracteres (faixa " + std::to_string(minimo) + " a " +
-                           std::to_string(maximo) + ")");
+                           " caracteres, mais que um registro");
         }
     }
     EXPECT_TRUE(fora.empty()) << "Textos fora da faixa de tamanho:\n" << Lista(fora);
 }
 
+TEST(TextosDeInterpretacao, NenhumaFormaMasculinaDirigidaAoLeitor) {
+    const auto padroes = LinhasDeDados("formas-masculinas", false);
+    const auto aceitas = LinhasDeDados("formas-masculinas-aceitas", true);
+    ASSERT_GT(padroes.size(), 5u) << "data/formas-masculinas.txt não foi encontrado";
+    std::vector<std::regex> regexes;
+    for (const auto& p : padroes) {
+        regexes.emplace_back(Dobrar(p), std::regex::ECMAScript | std::regex::optimize);
+    }
+    std::vector<std::string> trechosAceitos;
+    for (const auto& a : aceitas) {
+        trechosAceitos.push_back(Dobrar(a));
+    }
+    std::vector<std::string> achados;
+    for (const auto& t : Fontes().textos) {
+        const std::string d = Dobrar(Utf8(t.conteudo));
+        for (std::size_t k = 0; k < regexes.size(); ++k) {
+            for (auto it = std::sregex_iterator(d.begin(), d.end(), regexes[k]); it != std::sregex_iterator();
+                 ++it) {
+                const auto inicio = static_cast<std::size_t>(it->position());
+                const auto fim = inicio + static_cast<std::size_t>(it->length());
+                if (!DentroDeTrechoAceito(d, inicio, fim, trechosAceitos)) {
+                    const std::size_t de = inicio < 30 ? 0 : inicio - 30;
+                    achados.push_back(t.Rotulo() + ": \"..." + d.substr(de, fim + 20 - de) +
+                                      "...\" (padrão " + std::to_string(k + 1) + ")");
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(achados.empty())
+        << "Formas masculinas dirigidas ao leitor (reescreva; um uso legítimo entra em "
+           "data/formas-masculinas-aceitas*.txt):\n"
+        << Lista(achados);
+}
+
+TEST(TextosDeInterpretacao, CiclosDeNoveDiasEDeNoveAnos) {
+    // The personal and universal days run in nine-day cycles, the years in nine-year cycles.
+    std::vector<std::string> erros;
+    for (const auto& t : Fontes().textos) {
+        const std::string d = Dobrar(Utf8(t.conteudo));
+        const bool ano = t.arquivo == "INTANOUN" || t.arquivo == "INTANOPS";
+        const bool dia = t.arquivo == "INTDIAUN" || t.arquivo == "INTDIAPS";
+        if (ano && std::regex_search(d, std::regex("\\bdecadas?\\b"))) {
+            erros.push_back(t.Rotulo() + ": fala em \"década\"; o ciclo dos anos é de nove anos");
+        }
+        if (dia && std::regex_search(d, std::regex("\\bsemanas?\\b"))) {
+            erros.push_back(t.Rotulo() + ": fala em \"semana\"; o ciclo dos dias é de nove dias");
+        }
+    }
+    EXPECT_TRUE(erros.empty()) << Lista(erros);
+}
+
+TEST(TextosDeInterpretacao, DesafiosDoDiaTerminamComQuebraDeLinhaNoArquivoGerado) {
+    // For a birth day of 11 or 22 the analysis prints the nine texts in a row, each followed by a
+    // line break; the record's own final line break leaves a blank line between them.
+    const Registros lidos = DesmontarDat(LerArquivo(fs::path(PASTA_PROGRAMA_TESTE) / "DESNASC.DAT"));
+    ASSERT_EQ(lidos.size(), 10u);
+    for (const auto& [n, texto] : lidos) {
+        SCOPED_TRACE("DESNASC " + std::to_string(n));
+        ASSERT_GE(texto.size(), 3u);
+        EXPECT_EQ(texto.substr(texto.size() - 2), "\r\n");
+        EXPECT_NE(texto[texto.size() - 3], '\n') << "uma quebra de linha só";
+    }
+    // Other files keep their texts without a final line break.
+    const Registros vida = DesmontarDat(LerArquivo(fs::path(PASTA_PROGRAMA_TESTE) / "CVIDA.DAT"));
+    ASSERT_FALSE(vida.empty());
+    EXPECT_NE(vida.begin()->second.back(), '\n');
+}
+
 TEST(TextosDeInterpretacao, TodosOsRegistrosLidosPelaAnaliseExistem) {
     const std::map<std::string, std::pair<int, int>> exigidos = {
-        {"CDATA", {1, 13}},   {"CVIDA", {1, 9}},    {"CFORM", {1, 9}},    {"CPROD", {1, 9}},
-        {"CCOLH", {1, 9}},    {"CDNAS", {1, 9}},    {"DESNASC", {2, 10}}, {"PRESNASC", {1, 10}},
+        {"CDATA", {1, 13}},   {"CVIDA", {1, 9}},    {"CFORM", {1, 9}},     {"CPROD", {1, 9}},
+        {"CCOLH", {1, 9}},    {"CDNAS", {1, 9}},    {"DESNASC", {2, 10}},  {"PRESNASC", {1, 10}},
         {"APICES", {1, 9}},   {"DESVIDA", {1, 9}},  {"INDSAUDE", {1, 10}}, {"INTANOUN", {1, 9}},
-        {"INTMESUN", {1, 9}}, {"INTDIAUN", {1, 9}}, {"INTANOPS", {1, 9}}, {"INTMESPS", {1, 9}},
-        {"INTDIAPS", {1, 9}}, {"INTEXEXP", {1, 9}}, {"IMPXALMA", {1, 9}}, {"EUXSILEN", {1, 9}},
+        {"INTMESUN", {1, 9}}, {"INTDIAUN", {1, 9}}, {"INTANOPS", {1, 9}},  {"INTMESPS", {1, 9}},
+        {"INTDIAPS", {1, 9}}, {"INTEXEXP", {1, 9}}, {"IMPXALMA", {1, 9}},  {"EUXSILEN", {1, 9}},
         {"INTVOG", {1, 6}},   {"INTNOME", {1, 9}},  {"INTREALI", {1, 9}}};
     ASSERT_EQ(exigidos.size(), NomesArquivos().size());
     std::vector<std::string> faltam;
@@ -366,24 +521,22 @@ TEST(TextosDeInterpretacao, FinaisEInicioQueAComposicaoExige) {
         const auto ultimo = static_cast<unsigned char>(t.conteudo.back());
         // The analysis appends "." to these, or wraps PRESNASC in a sentence ending with ".".
         if (t.arquivo == "APICES" || t.arquivo == "DESVIDA" || t.arquivo == "PRESNASC") {
-            if (std::string(".!?;:, \r\n\x85").find(static_cast<char>(ultimo)) !=
-                std::string::npos) {
+            if (std::string(".!?;:, \r\n\x85").find(static_cast<char>(ultimo)) != std::string::npos) {
                 erros.push_back(t.Rotulo() +
                                 ": não pode terminar com pontuação; a análise acrescenta o ponto");
             }
         }
         if (t.arquivo == "PRESNASC" && !EhMinuscula(static_cast<unsigned char>(t.conteudo[0]))) {
-            erros.push_back(t.Rotulo() +
-                            ": deve começar com letra minúscula; continua a frase \"O seu dom "
-                            "para o Presente de Nascimento é \"");
+            erros.push_back(t.Rotulo() + ": deve começar com letra minúscula; continua a frase \"O seu dom "
+                                         "para o Presente de Nascimento é \"");
         }
         // The analysis adds a line break after these.
         if ((t.arquivo == "EUXSILEN" || t.arquivo == "INTVOG") && (ultimo == '\n' || ultimo == '\r')) {
             erros.push_back(t.Rotulo() + ": não pode terminar com quebra de linha");
         }
-        if (t.arquivo == "INDSAUDE" && t.conteudo.find("m\xE9" "dic") == std::string::npos) {
-            erros.push_back(t.Rotulo() +
-                            ": deve dizer que a análise não substitui o médico");
+        if (t.arquivo == "INDSAUDE" && t.conteudo.find("m\xE9"
+                                                       "dic") == std::string::npos) {
+            erros.push_back(t.Rotulo() + ": deve dizer que a análise não substitui o médico");
         }
     }
     EXPECT_TRUE(erros.empty()) << Lista(erros);
