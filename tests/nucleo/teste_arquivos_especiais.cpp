@@ -217,8 +217,8 @@ TEST(ArquivosEspeciais, ArquivoSemPermissaoDeLeituraNaoEGravado) {
 // own record, so neither can overwrite the other's with filler.
 TEST(GravarInterpretacao, DoisProcessosGravandoAlemDoFimNaoPerdemRegistros) {
     PastaTemporaria pasta;
-    constexpr int kRodadas = 40;
-    constexpr int kRegistrosPorProcesso = 12;
+    constexpr int kRodadas = 60;
+    constexpr int kRegistrosPorProcesso = 20;
     int perdidos = 0;
     for (int rodada = 0; rodada < kRodadas; ++rodada) {
         const std::string nome = "R" + std::to_string(rodada) + ".DAT";
