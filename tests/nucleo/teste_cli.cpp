@@ -1,18 +1,13 @@
-// The command line program, run as a separate process.
+// The command line program, run as a separate process: options, refusals, output formats.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <string>
 #include <utility>
-#include <variant>
 #include <vector>
 
 #include "analysis/composicao.h"
@@ -21,211 +16,13 @@
 #include "analysis/interpretacao.h"
 #include "app/configuracao.h"
 #include "arquivos_exemplo.h"
+#include "cli_apoio.h"
 #include "pasta_temporaria.h"
 
 using namespace oraculandia;
-using oraculandia::teste::LerArquivo;
-using oraculandia::teste::PastaTemporaria;
+using namespace oraculandia::teste;
 
 namespace {
-
-const std::filesystem::path kCli = std::filesystem::path(PASTA_PROGRAMA_TESTE) / "oraculandia-cli";
-
-struct Execucao {
-    int status = -1;
-    std::string saida;
-    std::string erros;
-};
-
-// Runs the program with the arguments, standard output and error captured in files, in the
-// folder `atual` when given. A run that takes more than 20 s is stopped (status -1): a hang
-// fails the test instead of stopping it.
-Execucao Executar(const std::vector<std::string>& argumentos, const std::filesystem::path& programa = kCli,
-                  const std::filesystem::path& atual = {}) {
-    PastaTemporaria temp;
-    const auto arqSaida = temp / "saida";
-    const auto arqErros = temp / "erros";
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        const int out = ::open(arqSaida.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = ::open(arqErros.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        ::dup2(out, 1);
-        ::dup2(err, 2);
-        if (!atual.empty() && ::chdir(atual.c_str()) != 0) {
-            ::_exit(126);
-        }
-        ::alarm(20); // kept across exec: ends the program if it blocks
-        std::vector<char*> argv;
-        std::string nome = programa.string();
-        argv.push_back(nome.data());
-        std::vector<std::string> copia = argumentos;
-        for (auto& a : copia) {
-            argv.push_back(a.data());
-        }
-        argv.push_back(nullptr);
-        ::execv(nome.c_str(), argv.data());
-        ::_exit(127);
-    }
-    Execucao e;
-    int estado = 0;
-    ::waitpid(pid, &estado, 0);
-    e.status = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
-    e.saida = LerArquivo(arqSaida);
-    e.erros = LerArquivo(arqErros);
-    return e;
-}
-
-// A small JSON reader, enough to check the program's output.
-struct Json;
-using Objeto = std::map<std::string, Json>;
-using Lista = std::vector<Json>;
-struct Json {
-    std::variant<std::nullptr_t, bool, double, std::string, Lista, Objeto> v;
-    const Json& operator[](const std::string& k) const { return std::get<Objeto>(v).at(k); }
-    const Json& operator[](std::size_t i) const { return std::get<Lista>(v).at(i); }
-    const std::string& str() const { return std::get<std::string>(v); }
-};
-
-class LeitorJson {
-public:
-    explicit LeitorJson(std::string_view t) : t_(t) {}
-    Json Documento() {
-        Json j = Valor();
-        Brancos();
-        if (p_ != t_.size()) {
-            throw std::runtime_error("sobra depois do documento");
-        }
-        return j;
-    }
-
-private:
-    void Brancos() {
-        while (p_ < t_.size() && (t_[p_] == ' ' || t_[p_] == '\n' || t_[p_] == '\r' || t_[p_] == '\t')) {
-            ++p_;
-        }
-    }
-    char Proximo() {
-        Brancos();
-        if (p_ >= t_.size()) {
-            throw std::runtime_error("fim inesperado");
-        }
-        return t_[p_];
-    }
-    void Esperar(char c) {
-        if (Proximo() != c) {
-            throw std::runtime_error(std::string("esperado ") + c);
-        }
-        ++p_;
-    }
-    Json Valor() {
-        const char c = Proximo();
-        if (c == '{') {
-            ++p_;
-            Objeto o;
-            if (Proximo() == '}') {
-                ++p_;
-                return Json{o};
-            }
-            for (;;) {
-                std::string k = Texto();
-                Esperar(':');
-                o[k] = Valor();
-                if (Proximo() == ',') {
-                    ++p_;
-                    continue;
-                }
-                Esperar('}');
-                return Json{o};
-            }
-        }
-        if (c == '[') {
-            ++p_;
-            Lista l;
-            if (Proximo() == ']') {
-                ++p_;
-                return Json{l};
-            }
-            for (;;) {
-                l.push_back(Valor());
-                if (Proximo() == ',') {
-                    ++p_;
-                    continue;
-                }
-                Esperar(']');
-                return Json{l};
-            }
-        }
-        if (c == '"') {
-            return Json{Texto()};
-        }
-        std::size_t fim = p_;
-        while (fim < t_.size() && (std::isdigit(static_cast<unsigned char>(t_[fim])) || t_[fim] == '-' ||
-                                   t_[fim] == '.' || t_[fim] == 'e' || t_[fim] == 'E' || t_[fim] == '+')) {
-            ++fim;
-        }
-        if (fim == p_) {
-            throw std::runtime_error("valor desconhecido");
-        }
-        const double d = std::stod(std::string(t_.substr(p_, fim - p_)));
-        p_ = fim;
-        return Json{d};
-    }
-    std::string Texto() {
-        Esperar('"');
-        std::string s;
-        while (p_ < t_.size() && t_[p_] != '"') {
-            const auto c = static_cast<unsigned char>(t_[p_]);
-            if (c < 0x20) {
-                throw std::runtime_error("controle sem escape");
-            }
-            if (c != '\\') {
-                s += static_cast<char>(c);
-                ++p_;
-                continue;
-            }
-            const char e = t_.at(p_ + 1);
-            p_ += 2;
-            switch (e) {
-            case '"':
-                s += '"';
-                break;
-            case '\\':
-                s += '\\';
-                break;
-            case '/':
-                s += '/';
-                break;
-            case 'b':
-                s += '\b';
-                break;
-            case 'f':
-                s += '\f';
-                break;
-            case 'n':
-                s += '\n';
-                break;
-            case 'r':
-                s += '\r';
-                break;
-            case 't':
-                s += '\t';
-                break;
-            case 'u': {
-                const auto cp = static_cast<char32_t>(std::stoul(std::string(t_.substr(p_, 4)), nullptr, 16));
-                p_ += 4;
-                s += CodigoParaUtf8(cp);
-                break;
-            }
-            default:
-                throw std::runtime_error("escape desconhecido");
-            }
-        }
-        Esperar('"');
-        return s;
-    }
-    std::string_view t_;
-    std::size_t p_ = 0;
-};
 
 const char* kMensagemData =
     "A data informada não é uma data válida. Se você informou o ano com apenas dois dígitos, tente "
@@ -353,115 +150,6 @@ TEST(Cli, AjudaEOpcoesComIgual) {
     EXPECT_EQ(j["data"].str(), "20/08/2026"); // "dd/mm" alone takes the year of the day used
 }
 
-// The command line only reads: against an empty folder it creates nothing, names the missing
-// interpretation files and writes nothing on standard output.
-TEST(Cli, PastaVaziaFicaVaziaEERecusada) {
-    PastaTemporaria pasta;
-    for (const char* formato : {"texto", "json"}) {
-        const Execucao e = Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio",
-                                     pasta.caminho().string(), "--formato", formato});
-        EXPECT_EQ(e.status, 3);
-        EXPECT_EQ(e.saida, "");
-        for (const char* nome : teste::kArquivosInterpretacao) {
-            EXPECT_NE(e.erros.find(std::string(nome) + ".DAT"), std::string::npos) << nome << ": " << e.erros;
-        }
-        EXPECT_EQ(e.erros.rfind("Erro: ", 0), 0u) << e.erros;
-        EXPECT_TRUE(std::filesystem::is_empty(pasta.caminho()));
-    }
-}
-
-// Without oraculandia.dat the defaults hold, and the file is not created; nothing in the folder
-// changes.
-TEST(Cli, SemConfiguracaoValemOsPadroesENadaMuda) {
-    PastaTemporaria pasta;
-    teste::CriarArquivosExemplo(pasta.caminho());
-    std::map<std::string, std::string> antes;
-    for (const auto& a : std::filesystem::directory_iterator(pasta.caminho())) {
-        antes[a.path().filename().string()] = LerArquivo(a.path());
-    }
-    const Execucao e = Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--hoje", "06/12/2026",
-                                 "--diretorio", pasta.caminho().string()});
-    ASSERT_EQ(e.status, 0) << e.erros;
-    EXPECT_EQ(e.erros, "");
-    const SecoesAnalise s = ComporAnalise(pasta.caminho(), "ANA SILVA", "15/03/1970", Data{6, 12, 2026});
-    EXPECT_EQ(e.saida, Cp1252ParaUtf8(TextoExportacao(s, ConfiguracaoPrograma{})));
-    std::map<std::string, std::string> depois;
-    for (const auto& a : std::filesystem::directory_iterator(pasta.caminho())) {
-        depois[a.path().filename().string()] = LerArquivo(a.path());
-    }
-    EXPECT_TRUE(antes == depois);
-    EXPECT_FALSE(std::filesystem::exists(pasta / "oraculandia.dat"));
-}
-
-// A missing, empty or unreadable interpretation file is an error naming it; nothing is written.
-TEST(Cli, ArquivosDeInterpretacaoQueFaltam) {
-    PastaTemporaria pasta;
-    teste::CriarArquivosExemplo(pasta.caminho());
-    std::filesystem::remove(pasta / "CVIDA.DAT");
-    std::filesystem::create_directory(pasta / "CVIDA.DAT");
-    std::filesystem::remove(pasta / "INTVOG.DAT");
-    teste::EscreverArquivo(pasta / "APICES.DAT", "");
-    const Execucao e =
-        Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio", pasta.caminho().string()});
-    EXPECT_EQ(e.status, 3);
-    EXPECT_EQ(e.saida, "");
-    EXPECT_NE(e.erros.find("Não existem: INTVOG.DAT."), std::string::npos) << e.erros;
-    EXPECT_NE(e.erros.find("Estão vazios: APICES.DAT."), std::string::npos) << e.erros;
-    EXPECT_NE(e.erros.find("não são arquivos comuns): CVIDA.DAT."), std::string::npos) << e.erros;
-    EXPECT_EQ(e.erros.find("CFORM.DAT"), std::string::npos) << e.erros;
-    EXPECT_FALSE(std::filesystem::exists(pasta / "INTVOG.DAT"));
-}
-
-// Named pipes and devices under a data file's name: refused at once, never read or waited on.
-TEST(Cli, PipesEDispositivosNaoTravam) {
-    PastaTemporaria pasta;
-    teste::CriarArquivosExemplo(pasta.caminho());
-    std::filesystem::remove(pasta / "CVIDA.DAT");
-    ASSERT_EQ(::mkfifo((pasta / "CVIDA.DAT").c_str(), 0666), 0);
-    const std::vector<std::string> args = {"--nome",     "Ana Silva",   "--data",
-                                           "15/03/1970", "--diretorio", pasta.caminho().string()};
-    Execucao e = Executar(args);
-    EXPECT_EQ(e.status, 3);
-    EXPECT_EQ(e.saida, "");
-    EXPECT_NE(e.erros.find("CVIDA.DAT"), std::string::npos) << e.erros;
-
-    std::filesystem::remove(pasta / "CVIDA.DAT");
-    std::filesystem::create_symlink("/dev/urandom", pasta / "CVIDA.DAT");
-    e = Executar(args);
-    EXPECT_EQ(e.status, 3);
-    EXPECT_EQ(e.saida, "");
-    EXPECT_NE(e.erros.find("CVIDA.DAT"), std::string::npos) << e.erros;
-
-    // A pipe as oraculandia.dat: the defaults, with a warning.
-    std::filesystem::remove(pasta / "CVIDA.DAT");
-    GravarInterpretacao(pasta.caminho(), 8, "CVIDA.DAT", "CVIDA 8");
-    ASSERT_EQ(::mkfifo((pasta / "oraculandia.dat").c_str(), 0666), 0);
-    e = Executar(args);
-    EXPECT_EQ(e.status, 0) << e.erros;
-    EXPECT_NE(e.erros.find("Aviso: não foi possível ler o arquivo " + (pasta / "oraculandia.dat").string()),
-              std::string::npos)
-        << e.erros;
-    EXPECT_NE(e.saida.find("CVIDA 8"), std::string::npos);
-}
-
-// Settings that select no calculation would give an empty text: an error. JSON holds every
-// section whatever the settings say, so it is not affected.
-TEST(Cli, ConfiguracaoSemNenhumCalculo) {
-    PastaTemporaria pasta;
-    teste::CriarArquivosExemplo(pasta.caminho());
-    ConfiguracaoPrograma c;
-    for (int id = 1; id <= 28; ++id) {
-        c.CalculosSelecionados[static_cast<std::size_t>(id)] = kDesligado;
-    }
-    ASSERT_TRUE(SalvarConfiguracao(pasta.caminho(), c));
-    const Execucao e =
-        Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio", pasta.caminho().string()});
-    EXPECT_EQ(e.status, 3);
-    EXPECT_EQ(e.saida, "");
-    EXPECT_NE(e.erros.find("não seleciona nenhum cálculo"), std::string::npos) << e.erros;
-    EXPECT_NE(e.erros.find("oraculandia.dat"), std::string::npos) << e.erros;
-}
-
 // Control bytes of a data file never reach the terminal raw: U+FFFD in their place; CR, LF and
 // TAB are kept.
 TEST(Cli, CaracteresDeControleNaSaidaTexto) {
@@ -501,26 +189,6 @@ TEST(Cli, NomeComAcentosSeparados) {
         {"--nome", "\u0301Jose Silva", "--data", "15/03/1970", "--diretorio", pasta.caminho().string()});
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.erros.find("\u201C\u0301\u201D"), std::string::npos) << r.erros;
-}
-
-// An empty --diretorio is refused (it would mean the current folder), with the same words as
-// the window program; nothing is created in the current folder.
-TEST(Cli, DiretorioVazioRecusado) {
-    PastaTemporaria atual;
-    const Execucao e =
-        Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio", ""}, kCli, atual.caminho());
-    EXPECT_EQ(e.status, 2);
-    EXPECT_EQ(e.saida, "");
-    EXPECT_EQ(e.erros.rfind("Erro: a opção --diretorio recebeu um texto vazio; informe a pasta do programa "
-                            "(para a pasta atual, use --diretorio .).\n",
-                            0),
-              0u)
-        << e.erros;
-    EXPECT_TRUE(std::filesystem::is_empty(atual.caminho()));
-    const Execucao igual =
-        Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio="}, kCli, atual.caminho());
-    EXPECT_EQ(igual.status, 2);
-    EXPECT_NE(igual.erros.find("texto vazio"), std::string::npos);
 }
 
 // A word outside any option (a name with spaces typed without quotes) gets its own message.
@@ -564,87 +232,5 @@ TEST(Cli, AjudaListaAsSaidasEAsFormasDeData) {
                                      "--diretorio", pasta.caminho().string(), "--formato", "json"});
         ASSERT_EQ(e.status, 0) << forma << ": " << e.erros;
         EXPECT_EQ(LeitorJson(e.saida).Documento()["data"].str(), esperado) << forma;
-    }
-}
-
-TEST(Cli, PastaPadraoEADoExecutavel) {
-    PastaTemporaria pasta;
-    teste::CriarArquivosExemplo(pasta.caminho());
-    const auto copia = pasta / "oraculandia-cli";
-    std::filesystem::copy_file(kCli, copia);
-    PastaTemporaria outra;
-    const Execucao e =
-        Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--hoje", "06/12/2026"}, copia);
-    ASSERT_EQ(e.status, 0) << e.erros;
-    EXPECT_NE(e.saida.find("CVIDA 8"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(pasta / "oraculandia.dat")); // only read
-}
-
-TEST(Cli, PastaSomenteLeitura) {
-    PastaTemporaria pasta;
-    teste::CriarArquivosExemplo(pasta.caminho());
-    // An oraculandia.dat the user cannot read: the defaults, with a warning naming it.
-    teste::EscreverArquivo(pasta / "oraculandia.dat", std::string(76, '\0'));
-    // The program itself is run from a folder the unprivileged user can reach.
-    PastaTemporaria programa;
-    const auto cli = programa / "oraculandia-cli";
-    std::filesystem::copy_file(kCli, cli);
-    std::filesystem::permissions(programa.caminho(), std::filesystem::perms::all,
-                                 std::filesystem::perm_options::add);
-    const std::string r = teste::ComoUsuarioComum(pasta.caminho(), [&pasta, &cli]() -> std::string {
-        namespace fs = std::filesystem;
-        fs::permissions(pasta / "oraculandia.dat", fs::perms::owner_write);
-        fs::permissions(pasta.caminho(), fs::perms::owner_read | fs::perms::owner_exec);
-        const Execucao e = Executar(
-            {"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio", pasta.caminho().string()}, cli);
-        fs::permissions(pasta.caminho(), fs::perms::owner_all);
-        fs::permissions(pasta / "oraculandia.dat", fs::perms::owner_read | fs::perms::owner_write);
-        std::string falhas;
-        if (e.status != 0) {
-            falhas += "status " + std::to_string(e.status) + "; ";
-        }
-        if (e.erros.find("Aviso: não foi possível ler o arquivo " + (pasta / "oraculandia.dat").string()) ==
-            std::string::npos) {
-            falhas += "no warning: " + e.erros;
-        }
-        if (e.saida.find("CVIDA 8") == std::string::npos) {
-            falhas += "texts missing; ";
-        }
-        return falhas;
-    });
-    if (r == teste::kSemUsuarioComum) {
-        GTEST_SKIP() << "cannot run as an unprivileged user";
-    }
-    EXPECT_EQ(r, "");
-}
-
-TEST(Cli, DadosReaisDoPrograma) {
-    // The interpretation files the build generated, copied so that the program folder is left
-    // untouched.
-    PastaTemporaria pasta;
-    int copiados = 0;
-    for (const char* nome : teste::kArquivosInterpretacao) {
-        const auto origem = std::filesystem::path(PASTA_PROGRAMA_TESTE) / (std::string(nome) + ".DAT");
-        if (std::filesystem::exists(origem)) {
-            std::filesystem::copy_file(origem, pasta / (std::string(nome) + ".DAT"));
-            ++copiados;
-        }
-    }
-    if (copiados == 0) {
-        GTEST_SKIP() << "no interpretation files in " << PASTA_PROGRAMA_TESTE;
-    }
-    const Execucao e = Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--hoje", "06/12/2026",
-                                 "--diretorio", pasta.caminho().string(), "--formato", "json"});
-    ASSERT_EQ(e.status, 0) << e.erros;
-    const Json j = LeitorJson(e.saida).Documento();
-    const Lista& secoes = std::get<Lista>(j["secoes"].v);
-    ASSERT_EQ(secoes.size(), 28u);
-    EXPECT_EQ(secoes[0]["numero"].str(), "8");
-    EXPECT_EQ(secoes[15]["numero"].str(), "6");
-    EXPECT_EQ(secoes[22]["numero"].str(), "7");
-    // Every text that the real files hold comes out whole, in UTF-8.
-    const SecoesAnalise s = ComporAnalise(pasta.caminho(), "ANA SILVA", "15/03/1970", Data{6, 12, 2026});
-    for (std::size_t i = 0; i < 28; ++i) {
-        EXPECT_EQ(secoes[i]["texto"].str(), Cp1252ParaUtf8(s[i + 1].Texto)) << i + 1;
     }
 }
