@@ -38,7 +38,10 @@ public:
 private:
     static void Estourou(int) {
         const char m[] = "FAIL: the start-up blocked on a file of the program folder\n";
-        (void)::write(2, m, sizeof m - 1);
+        // Nothing more can be done if even this write fails: the exit status tells anyway.
+        if (::write(2, m, sizeof m - 1) < 0) {
+            ::_exit(2);
+        }
         ::_exit(1);
     }
 };
