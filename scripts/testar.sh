@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything with warnings as errors and runs every test with
-# ctest, headless, and tests the Debian package. Then builds the core tests with AddressSanitizer and UndefinedBehaviorSanitizer
-# and runs them too.
+# Installs what is missing, builds everything with warnings as errors, runs every test with ctest,
+# headless, and tests the Debian package. Then builds the core tests with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs them too.
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$raiz/scripts/instalar-dependencias.sh"
