@@ -43,7 +43,7 @@ void TesteSobre::janelaSobre() {
     QVERIFY(s.imgLogotipo);
     // The version and the program folder in use, for whoever gives support.
     QCOMPARE(s.lblVersao->text(),
-             QStringLiteral("Versão %1\nPasta do programa: %2")
+             QStringLiteral("Versão %1\nPasta do programa:\n%2")
                  .arg(QString::fromLatin1(kVersao),
                       QDir::toNativeSeparators(QString::fromStdString(a.programa->PastaPrograma.string()))));
 }

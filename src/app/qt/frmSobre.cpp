@@ -46,7 +46,7 @@ frmSobre::frmSobre(Programa& programa, QWidget* pai) : QDialog(pai), programa_(p
     // Where the texts and settings are: what support asks first.
     lblVersao = new QLabel(this);
     lblVersao->setObjectName(QStringLiteral("lblVersao"));
-    lblVersao->setText(QStringLiteral("Versão %1\nPasta do programa: %2")
+    lblVersao->setText(QStringLiteral("Versão %1\nPasta do programa:\n%2")
                            .arg(QString::fromLatin1(kVersao), QDir::toNativeSeparators(QString::fromStdString(
                                                                   programa_.PastaPrograma.string()))));
     lblVersao->setAlignment(Qt::AlignCenter);
