@@ -131,7 +131,7 @@ void frmAlteraForm::cmdRetornar_Click() {
     const RespostaMensagem r = programa_.mensagens.Mostrar(
         this, QStringLiteral("Importante:"),
         QStringLiteral("Cancelando esta edição as modificações que você acabou de fazer não serão "
-                       "atualizados no arquivo de interpretações. Cancelar assim mesmo?"),
+                       "atualizadas no arquivo de interpretações. Cancelar assim mesmo?"),
         IconeMensagem::Pergunta, BotoesMensagem::SimNaoPadraoNao);
     if (r == RespostaMensagem::Sim) {
         QDialog::reject();

@@ -72,7 +72,9 @@ frmSelecionaAlteracao::frmSelecionaAlteracao(Programa& programa, QWidget* pai)
     setObjectName(QStringLiteral("frmSelecionaAlteracao"));
 
     auto* rotulo = new QLabel(
-        QStringLiteral("Selecione abaixo o item onde está localizado o texto que você desja alterar:"), this);
+        QStringLiteral("Selecione abaixo o item onde está localizado o texto que você deseja alterar:"),
+        this);
+    rotulo->setObjectName(QStringLiteral("lblSelecione"));
     rotulo->setWordWrap(true);
 
     cmbItem = new QComboBox(this);

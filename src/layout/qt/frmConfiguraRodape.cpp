@@ -47,7 +47,7 @@ frmConfiguraRodape::frmConfiguraRodape(Programa& programa, QWidget* pai) : QDial
         layout->addWidget(caixa);
         layout->addSpacing(6);
     };
-    rotulo(QStringLiteral("Informe abaixo o texto para o cabeçalho (o texto deverá extremamente pequeno):"),
+    rotulo(QStringLiteral("Informe abaixo o texto para o cabeçalho (o texto deverá ser extremamente pequeno):"),
            txtCabecalhoLinhaUm);
     rotulo(QStringLiteral("Informe abaixo o texto para a primeira linha do rodapé (aparecerá em negrito):"),
            txtRodapeLinhaUm);
@@ -111,7 +111,7 @@ void frmConfiguraRodape::cmdOk_Click() {
 void frmConfiguraRodape::cmdCancelar_Click() {
     const RespostaMensagem r = programa_.mensagens.Mostrar(
         this, QStringLiteral("Atenção:"),
-        QStringLiteral("Você está certa de que deseja cancelar esta alteração da linha de rodapé? "
+        QStringLiteral("Tem certeza de que deseja cancelar esta alteração da linha de rodapé? "
                        "Nenhuma alteração terá efeito."),
         IconeMensagem::Pergunta, BotoesMensagem::SimNao);
     if (r != RespostaMensagem::Nao) {
