@@ -44,8 +44,8 @@ frmAlteraForm::frmAlteraForm(Programa& programa, QWidget* pai) : QDialog(pai), p
     cmdSalvar->setObjectName(QStringLiteral("cmdSalvar"));
     cmdRetornar = new QPushButton(QStringLiteral("Retornar sem Salva&r (Cancelar)"), this);
     cmdRetornar->setObjectName(QStringLiteral("cmdRetornar"));
-    cmdSalvar->setAutoDefault(false);
-    cmdRetornar->setAutoDefault(false);
+    // Enter activates the focused button (in the text it starts a new line).
+    cmdSalvar->setDefault(true);
 
     auto* rotuloArquivo = new QLabel(QStringLiteral("Arquivo:"), this);
     auto* rotuloPosicao = new QLabel(QStringLiteral("Registro:"), this);

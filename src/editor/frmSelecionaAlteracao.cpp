@@ -16,6 +16,7 @@
 #include "app/qt/programa.h"
 #include "editor/cp1252_qt.h"
 #include "editor/frmAlteraForm.h"
+#include "layout/qt/dialogo_fixo.h"
 
 namespace oraculandia {
 
@@ -108,9 +109,8 @@ frmSelecionaAlteracao::frmSelecionaAlteracao(Programa& programa, QWidget* pai)
     cmdAlterarHeader->setObjectName(QStringLiteral("cmdAlterarHeader"));
     cmdRetornar = new QPushButton(QStringLiteral("Retorna&r ao Programa"), this);
     cmdRetornar->setObjectName(QStringLiteral("cmdRetornar"));
-    for (QPushButton* b : {cmdAlterarTexto, cmdAlterarHeader, cmdRetornar}) {
-        b->setAutoDefault(false);
-    }
+    // Enter activates the focused button; elsewhere, the default button "Alterar Texto".
+    cmdAlterarTexto->setDefault(true);
 
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(cmdAlterarTexto);
@@ -123,6 +123,7 @@ frmSelecionaAlteracao::frmSelecionaAlteracao(Programa& programa, QWidget* pai)
     layout->addWidget(cmbItem);
     layout->addWidget(frmInfo);
     layout->addLayout(botoes);
+    FixarDialogo(*this);
 
     connect(cmdAlterarTexto, &QPushButton::clicked, this, &frmSelecionaAlteracao::cmdAlterarTexto_Click);
     connect(cmdAlterarHeader, &QPushButton::clicked, this, &frmSelecionaAlteracao::cmdAlterarHeader_Click);

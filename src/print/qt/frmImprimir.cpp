@@ -25,6 +25,7 @@
 #include "app/qt/programa.h"
 #include "editor/cp1252_qt.h"
 #include "layout/paginacao.h"
+#include "layout/qt/dialogo_fixo.h"
 #include "layout/qt/superficie_qt.h"
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/trabalho_impressao.h"
@@ -141,9 +142,8 @@ frmImprimir::frmImprimir(Programa& programa, ServicosImpressao& servicos, QWidge
     cmdImprimir->setObjectName(QStringLiteral("cmdImprimir"));
     cmdSalvarPdf = new QPushButton(QStringLiteral("Salvar em &PDF..."), this);
     cmdSalvarPdf->setObjectName(QStringLiteral("cmdSalvarPdf"));
-    for (QPushButton* b : {cmdCancelar, cmdImprimir, cmdSalvarPdf}) {
-        b->setAutoDefault(false);
-    }
+    // Enter activates the focused button; in a margin box, the default button "Imprimir".
+    cmdImprimir->setDefault(true);
 
     // The four boxes around the miniature page, each beside the edge it sets.
     auto* cruz = new QGridLayout;
@@ -185,6 +185,7 @@ frmImprimir::frmImprimir(Programa& programa, ServicosImpressao& servicos, QWidge
     setTabOrder(chkImprimirFolhaRosto, cmdImprimir);
     setTabOrder(cmdImprimir, cmdSalvarPdf);
     setTabOrder(cmdSalvarPdf, cmdCancelar);
+    FixarDialogo(*this);
 
     // Loading: Desenhando stays true until the first preview is drawn.
     Desenhando = true;
@@ -444,10 +445,10 @@ void frmImprimir::cmdSalvarPdf_Click() {
     }
     // QTemporaryFile makes its file readable by its owner only; the finished PDF takes the
     // permissions of the file it replaces, or those of an ordinary new document.
-    const QFile::Permissions permissoes =
-        info.exists() ? QFile::permissions(info.absoluteFilePath())
-                      : (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
-                         QFile::ReadGroup | QFile::ReadOther);
+    const QFile::Permissions permissoes = info.exists()
+                                              ? QFile::permissions(info.absoluteFilePath())
+                                              : (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                                 QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
     QFile::setPermissions(temporario.fileName(), permissoes);
     std::error_code erro;
     std::filesystem::rename(QFile::encodeName(temporario.fileName()).toStdString(),
