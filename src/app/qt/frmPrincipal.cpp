@@ -12,8 +12,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPageLayout>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -23,6 +21,7 @@
 #include "app/qt/frmEntrada.h"
 #include "app/qt/janela_ativa.h"
 #include "app/qt/programa.h"
+#include "print/qt/servicos_impressao.h"
 
 namespace oraculandia {
 
@@ -224,13 +223,15 @@ void frmPrincipal::Iniciar(bool comAbertura) {
 }
 
 void frmPrincipal::DefinirOrientacaoDaImpressora() {
-    // Portrait for the default printer. No printer installed is normal: nothing to do then.
-    const QPrinterInfo padrao = QPrinterInfo::defaultPrinter();
-    if (padrao.isNull())
-        return;
-    QPrinter impressora(padrao, QPrinter::ScreenResolution);
-    if (impressora.isValid())
-        impressora.setPageOrientation(QPageLayout::Portrait);
+    // Portrait for the default printer, kept by the print services so that the printer of every
+    // print job (made afresh for each job) and the print dialog's page carry it. No printer
+    // installed is normal: nothing to do then. Errors are ignored.
+    try {
+        ServicosImpressao& servicos = ServicosImpressaoAtuais();
+        if (servicos.HaImpressora())
+            servicos.DefinirOrientacao(QPageLayout::Portrait);
+    } catch (...) {
+    }
 }
 
 void frmPrincipal::CarregaLinhasRodape() {
