@@ -65,6 +65,9 @@ frmPrincipal::frmPrincipal(Programa& programa, QWidget* pai) : QMainWindow(pai),
     areaMdi_->setBackground(QColor(0x6f, 0x6a, 0x86));
     areaMdi_->viewport()->setMouseTracking(true);
     areaMdi_->viewport()->installEventFilter(this);
+    // An analysis window larger than the area (the main window made small) stays reachable.
+    areaMdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    areaMdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     MontarRodape();
 
     picMenu->setParent(central);
@@ -370,6 +373,8 @@ bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
     const QEvent::Type tipo = evento->type();
     if (objeto == picRodape && tipo == QEvent::Resize)
         PosicionarRodape();
+    if (areaMdi_ != nullptr && objeto == areaMdi_->viewport() && tipo == QEvent::Resize)
+        ManterJanelasNaArea();
     // Only real mouse moves count: a button that finds itself under a still pointer (a dialog
     // closing over it) shows no tip.
     if (tipo == QEvent::MouseMove) {
