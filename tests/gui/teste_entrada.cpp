@@ -252,6 +252,22 @@ private slots:
         QCOMPARE(QString::fromStdString(a.programa->NomeCompleto), QStringLiteral("ANA SILVA"));
     }
 
+    void enterNoCancelarCancela() {
+        // Enter on the focused "Cancela&r" cancels, with a valid date and name typed; it does not
+        // start the analysis.
+        AmbienteTeste a;
+        frmEntraNome d(*a.programa);
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        d.txtDataNasc->setText(QStringLiteral("20/08/1978"));
+        d.txtNome->setText(QStringLiteral("ANA SILVA"));
+        d.cmdCancelar->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(d.cmdCancelar, Qt::Key_Return);
+        QCOMPARE(d.result(), static_cast<int>(QDialog::Rejected));
+        QCOMPARE(a.programa->NomeCompleto, std::string("Descartar"));
+    }
+
     void cancelarPorBotaoEscOuMoldura_data() {
         QTest::addColumn<int>("modo");
         QTest::newRow("botão") << 0;
