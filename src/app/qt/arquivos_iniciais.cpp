@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QStringList>
 
-#include "analysis/arquivos.h"
+#include "dados/arquivos.h"
 #include "analysis/interpretacao.h"
 #include "app/qt/programa.h"
 

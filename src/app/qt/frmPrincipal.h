@@ -15,7 +15,7 @@
 #include <QString>
 #include <functional>
 
-#include "layout/fontes.h"
+#include "dados/fontes.h"
 
 class QAction;
 class QLabel;

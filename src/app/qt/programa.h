@@ -8,12 +8,12 @@
 #include <string>
 
 #include "analysis/composicao.h"
-#include "app/configuracao.h"
+#include "dados/configuracao.h"
 #include "app/qt/servicos.h"
-#include "layout/fontes.h"
+#include "dados/fontes.h"
 #include "layout/paginacao.h"
-#include "layout/rodape.h"
-#include "print/margens.h"
+#include "dados/rodape.h"
+#include "dados/margens.h"
 
 namespace oraculandia {
 

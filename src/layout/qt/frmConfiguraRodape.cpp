@@ -13,7 +13,7 @@
 #include "app/qt/programa.h"
 #include "editor/cp1252_qt.h"
 #include "layout/qt/dialogo_fixo.h"
-#include "layout/rodape.h"
+#include "dados/rodape.h"
 
 namespace oraculandia {
 
