@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/diretorio.h"
 #include "app/qt/frmPrincipal.h"
 #include "app/qt/programa.h"
 #include "app/qt/servicos_qt.h"
@@ -42,13 +43,14 @@ int main(int argc, char* argv[]) {
 
     QString pasta = QCoreApplication::applicationDirPath();
     if (opcoes.isSet(diretorio)) {
-        const QDir dir(opcoes.value(diretorio));
-        if (!dir.exists()) {
-            std::fprintf(stderr, "oraculandia: a pasta \"%s\" não existe.\n",
-                         qUtf8Printable(opcoes.value(diretorio)));
+        // The same check and words as the command line program. An empty value is refused: it
+        // would silently mean the current folder.
+        const QString valor = opcoes.value(diretorio);
+        if (const auto problema = ProblemaDoDiretorio(valor.toStdString())) {
+            std::fprintf(stderr, "Erro: %s\n", problema->c_str());
             return 2;
         }
-        pasta = dir.absolutePath();
+        pasta = QDir(valor).absolutePath();
     }
     int msFechar = -1;
     if (opcoes.isSet(fecharApos)) {
