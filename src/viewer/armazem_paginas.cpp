@@ -75,12 +75,12 @@ void ArmazemPaginas::DefinirAlocador(Alocador alocador) {
 
 bool ArmazemPaginas::Guardada(int pagina, double dpr) const {
     return std::any_of(imagens_.begin(), imagens_.end(),
-                       [&](const Guardada_& g) { return g.pagina == pagina && g.dpr == dpr; });
+                       [&](const ImagemGuardada& g) { return g.pagina == pagina && g.dpr == dpr; });
 }
 
 QImage ArmazemPaginas::Imagem(int pagina, double dpr, QString* erro) {
     auto it = std::find_if(imagens_.begin(), imagens_.end(),
-                           [&](const Guardada_& g) { return g.pagina == pagina && g.dpr == dpr; });
+                           [&](const ImagemGuardada& g) { return g.pagina == pagina && g.dpr == dpr; });
     if (it != imagens_.end()) {
         std::rotate(imagens_.begin(), it, it + 1); // the most recent first
         return imagens_.front().imagem;
@@ -104,16 +104,16 @@ bool ArmazemPaginas::Preparar(int pagina, double dpr) {
 void ArmazemPaginas::Guardar(int pagina, double dpr, QImage imagem) {
     if (static_cast<int>(imagens_.size()) >= kImagensGuardadas)
         imagens_.pop_back();
-    imagens_.insert(imagens_.begin(), Guardada_{pagina, dpr, std::move(imagem)});
+    imagens_.insert(imagens_.begin(), ImagemGuardada{pagina, dpr, std::move(imagem)});
 }
 
 void ArmazemPaginas::Esquecer(int pagina) {
-    std::erase_if(imagens_, [&](const Guardada_& g) { return g.pagina == pagina; });
+    std::erase_if(imagens_, [&](const ImagemGuardada& g) { return g.pagina == pagina; });
 }
 
 std::size_t ArmazemPaginas::BytesImagens() const {
     std::size_t total = 0;
-    for (const Guardada_& g : imagens_)
+    for (const ImagemGuardada& g : imagens_)
         total += static_cast<std::size_t>(g.imagem.sizeInBytes());
     return total;
 }

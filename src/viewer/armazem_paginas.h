@@ -69,7 +69,7 @@ public:
     void DefinirAlocador(Alocador alocador);
 
 private:
-    struct Guardada_ {
+    struct ImagemGuardada {
         int pagina;
         double dpr;
         QImage imagem;
@@ -85,7 +85,7 @@ private:
     std::unique_ptr<SuperficieQt> medidor_;
     std::unique_ptr<SuperficieGravacao> gravacao_;
     int paginaEmGravacao_ = -1;
-    std::vector<Guardada_> imagens_; // the most recent first
+    std::vector<ImagemGuardada> imagens_; // the most recent first
     Alocador alocador_;
 };
 
