@@ -22,13 +22,15 @@ const char* const kUso =
     "  --hoje DATA          dia usado nos números universais e pessoais, escrito como em\n"
     "                       --data (padrão: a data do sistema)\n"
     "  --diretorio PASTA    pasta dos arquivos de interpretação e do oraculandia.dat\n"
-    "                       (padrão: a pasta do programa)\n"
+    "                       (padrão: a pasta do programa, escolhida como o programa com\n"
+    "                       janelas a escolhe; veja abaixo a pasta em uso)\n"
     "  --formato texto      o texto que o botão Exportar copia, com as escolhas do\n"
     "                       oraculandia.dat (padrão); caracteres de controle dos textos\n"
     "                       saem como \xEF\xBF\xBD\n"
     "  --formato json       o nome, as datas e as 28 seções da análise em JSON, todas,\n"
     "                       quaisquer que sejam as escolhas do oraculandia.dat\n"
     "  --ajuda              mostra esta ajuda\n"
+    "  --version            mostra a versão\n"
     "\n"
     "As opções também podem ser escritas como --opcao=VALOR. Sem oraculandia.dat na pasta,\n"
     "valem as escolhas padrão do programa.\n"
@@ -48,6 +50,10 @@ std::optional<std::string> LerArgumentos(int argc, char** argv, Argumentos& a) {
         std::string_view arg = argv[i];
         if (arg == "--ajuda" || arg == "-h" || arg == "--help") {
             a.ajuda = true;
+            continue;
+        }
+        if (arg == "--version" || arg == "--versao") {
+            a.versao = true;
             continue;
         }
         if (arg.empty() || arg.front() != '-') {

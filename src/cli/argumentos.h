@@ -18,6 +18,7 @@ struct Argumentos {
     std::optional<std::string> nome, data, hoje, diretorio;
     std::string formato = "texto";
     bool ajuda = false;
+    bool versao = false;
 };
 
 // Reads the options into `a`; a message (UTF-8) when something is wrong.

@@ -16,11 +16,13 @@
 #include "analysis/exportacao.h"
 #include "analysis/interpretacao.h"
 #include "app/configuracao.h"
-#include "app/diretorio.h"
 #include "cli/argumentos.h"
 #include "cli/json.h"
+#include "dados/pasta_programa.h"
+#include "dados/plataforma.h"
 #include "engine/datas.h"
 #include "engine/entrada.h"
+#include "versao.h"
 
 using namespace oraculandia;
 using namespace oraculandia::cli;
@@ -43,26 +45,8 @@ int ErroDeUso(std::string_view mensagem) {
 }
 
 Data HojeDoSistema() {
-    const std::time_t agora = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&agora, &local);
+    const std::tm local = plataforma::HoraLocal(std::time(nullptr));
     return Data{local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
-}
-
-std::filesystem::path PastaDoExecutavel(const char* argv0) {
-    std::error_code erro;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", erro);
-    if (!erro && !exe.empty()) {
-        return exe.parent_path();
-    }
-    // Elsewhere: the folder of the path the program was started with.
-    if (argv0 != nullptr && std::string_view(argv0).find('/') != std::string_view::npos) {
-        const auto absoluto = std::filesystem::absolute(argv0, erro);
-        if (!erro) {
-            return absoluto.parent_path();
-        }
-    }
-    return std::filesystem::current_path(erro);
 }
 
 // Describes the characters that Windows-1252 cannot hold, for the refusal message.
@@ -140,8 +124,18 @@ int main(int argc, char** argv) {
     if (const auto problema = LerArgumentos(argc, argv, a)) {
         return ErroDeUso(*problema);
     }
+    if (a.versao) {
+        std::printf("oraculandia-cli %s\n", kVersao);
+        return std::fflush(stdout) == 0 ? kSucesso : kFalhaSaida;
+    }
+    // The folder, by the window program's rule; this program never creates or fills it.
+    const PastaEscolhida escolhida =
+        EscolherPastaPrograma(a.diretorio, LocaisPadrao(PastaDoExecutavel()), false);
     if (a.ajuda) {
         std::fputs(kUso, stdout);
+        std::printf("\nPasta do programa em uso: %s\n", escolhida.erro.empty()
+                                                            ? escolhida.pasta.string().c_str()
+                                                            : ("nenhuma (" + escolhida.erro + ")").c_str());
         return std::fflush(stdout) == 0 ? kSucesso : kFalhaSaida;
     }
     if (!a.nome) {
@@ -161,18 +155,10 @@ int main(int argc, char** argv) {
         hoje = *d;
     }
 
-    if (a.diretorio) {
-        if (const auto problema = ProblemaDoDiretorio(*a.diretorio)) {
-            return ErroDeUso(*problema);
-        }
+    if (!escolhida.erro.empty()) {
+        return ErroDeUso(escolhida.erro);
     }
-    const std::filesystem::path pasta =
-        a.diretorio ? std::filesystem::path(*a.diretorio) : PastaDoExecutavel(argc > 0 ? argv[0] : nullptr);
-    if (!a.diretorio) {
-        if (const auto problema = ProblemaDoDiretorio(pasta.string())) {
-            return ErroDeUso(*problema);
-        }
-    }
+    const std::filesystem::path& pasta = escolhida.pasta;
 
     // The date is checked before the name, as the entry dialog does.
     const auto nascimento = InterpretarData(*a.data, hoje);

@@ -73,8 +73,15 @@ fs::path PastaDoExecutavel() {
     return plataforma::ExecutavelAtual().parent_path();
 }
 
-std::string MensagemDiretorioVazio() {
-    return "A opção --diretorio precisa do nome de uma pasta; um nome vazio não é aceito.";
+std::optional<std::string> ProblemaDoDiretorio(std::string_view valor) {
+    if (valor.empty()) {
+        return std::string("a opção --diretorio recebeu um texto vazio; informe a pasta do programa "
+                           "(para a pasta atual, use --diretorio .).");
+    }
+    if (!EhPasta(fs::path(valor))) {
+        return "a pasta " + std::string(valor) + " não existe ou não é uma pasta.";
+    }
+    return std::nullopt;
 }
 
 PastaEscolhida EscolherPastaPrograma(const std::optional<std::string>& opcaoDiretorio,
@@ -82,15 +89,11 @@ PastaEscolhida EscolherPastaPrograma(const std::optional<std::string>& opcaoDire
     PastaEscolhida r;
     if (opcaoDiretorio) {
         r.origem = OrigemPasta::Opcao;
-        if (opcaoDiretorio->empty()) {
-            r.erro = MensagemDiretorioVazio();
+        if (const auto problema = ProblemaDoDiretorio(*opcaoDiretorio)) {
+            r.erro = *problema;
             return r;
         }
         const fs::path p(*opcaoDiretorio);
-        if (!EhPasta(p)) {
-            r.erro = "A pasta \"" + *opcaoDiretorio + "\" não existe.";
-            return r;
-        }
         std::error_code erro;
         const fs::path absoluta = fs::absolute(p, erro);
         r.pasta = erro ? p : absoluta.lexically_normal();
@@ -106,7 +109,7 @@ PastaEscolhida EscolherPastaPrograma(const std::optional<std::string>& opcaoDire
     }
 
     if (locais.dadosUsuario.empty()) {
-        r.erro = "O sistema não informa uma pasta pessoal onde o programa possa guardar os seus "
+        r.erro = "o sistema não informa uma pasta pessoal onde o programa possa guardar os seus "
                  "dados; use a opção --diretorio.";
         return r;
     }
@@ -127,7 +130,7 @@ PastaEscolhida EscolherPastaPrograma(const std::optional<std::string>& opcaoDire
     std::error_code erro;
     fs::create_directories(locais.dadosUsuario, erro);
     if (!EhPasta(locais.dadosUsuario)) {
-        r.erro = "Não foi possível criar a pasta de dados \"" + Utf8(locais.dadosUsuario) + "\"" +
+        r.erro = "não foi possível criar a pasta de dados \"" + Utf8(locais.dadosUsuario) + "\"" +
                  (erro ? " (" + erro.message() + ")" : std::string()) + ".";
         return r;
     }

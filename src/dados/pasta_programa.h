@@ -17,6 +17,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace oraculandia {
@@ -50,8 +51,10 @@ struct PastaEscolhida {
     std::vector<std::string> naoCopiados; // files that could not be copied into the user's folder
 };
 
-// The message for an empty --diretorio, the same in both programs.
-std::string MensagemDiretorioVazio();
+// Nothing when `valor` (the value of --diretorio) names an existing folder; otherwise the message
+// (UTF-8, without the "Erro:" prefix), the same in both programs. An empty value is refused: it
+// would silently mean the current folder.
+std::optional<std::string> ProblemaDoDiretorio(std::string_view valor);
 
 // Applies the rule. `opcaoDiretorio` is the value of --diretorio when given. With `preparar`
 // (the window program) the user's folder is created and filled; without it nothing is written.

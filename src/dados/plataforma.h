@@ -3,6 +3,7 @@
 // implementation per platform: plataforma_posix.cpp (Linux, macOS) and plataforma_windows.cpp;
 // the build picks the one for the platform.
 
+#include <ctime>
 #include <filesystem>
 
 namespace oraculandia::plataforma {
@@ -13,6 +14,9 @@ std::filesystem::path PastaDadosAplicativos();
 
 // Whether the current user may create files in `pasta`, asked without writing anything.
 bool PastaGravavel(const std::filesystem::path& pasta);
+
+// The local calendar time of `instante` (localtime_r or localtime_s).
+std::tm HoraLocal(std::time_t instante);
 
 // This process's number, to name temporary files apart from another instance's.
 unsigned long IdProcesso();

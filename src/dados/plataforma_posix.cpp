@@ -45,6 +45,12 @@ bool PastaGravavel(const std::filesystem::path& pasta) {
     return ::access(pasta.c_str(), W_OK | X_OK) == 0;
 }
 
+std::tm HoraLocal(std::time_t instante) {
+    std::tm local{};
+    ::localtime_r(&instante, &local);
+    return local;
+}
+
 unsigned long IdProcesso() {
     return static_cast<unsigned long>(::getpid());
 }

@@ -35,6 +35,12 @@ bool PastaGravavel(const std::filesystem::path& pasta) {
     return !protegida;
 }
 
+std::tm HoraLocal(std::time_t instante) {
+    std::tm local{};
+    ::localtime_s(&local, &instante);
+    return local;
+}
+
 unsigned long IdProcesso() {
     return ::GetCurrentProcessId();
 }

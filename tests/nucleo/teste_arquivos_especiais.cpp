@@ -231,10 +231,8 @@ TEST(GravarInterpretacao, DoisProcessosGravandoAlemDoFimNaoPerdemRegistros) {
             if (filhos[f] == 0) {
                 ::close(largada[1]);
                 char c;
-                // Both start together, when the pipe closes (read returns 0 then; the count itself
-                // does not matter, and a cast to void does not silence GCC's unused-result check).
-                [[maybe_unused]] const ssize_t lido = ::read(largada[0], &c, 1);
-                bool ok = true;
+                // Both start together, when the pipe closes (the read then returns 0).
+                bool ok = ::read(largada[0], &c, 1) >= 0;
                 // Process 0 writes the odd records, process 1 the even ones, always past the end.
                 for (int k = 0; k < kRegistrosPorProcesso; ++k) {
                     const int registro = 2 * k + 1 + f;

@@ -49,12 +49,16 @@ TEST(PastaPrograma, OpcaoDiretorioVemPrimeiroEUmNomeVazioOuInexistenteERecusado)
     Instalacao inst;
     const auto vazia = EscolherPastaPrograma(std::string(), inst.locais, true);
     EXPECT_TRUE(vazia.pasta.empty());
-    EXPECT_EQ(vazia.erro, MensagemDiretorioVazio());
-    EXPECT_EQ(vazia.erro, "A opção --diretorio precisa do nome de uma pasta; um nome vazio não é aceito.");
+    EXPECT_EQ(vazia.erro, "a opção --diretorio recebeu um texto vazio; informe a pasta do "
+                          "programa (para a pasta atual, use --diretorio .).");
 
     const auto inexistente = EscolherPastaPrograma((inst.raiz / "nao-ha").string(), inst.locais, true);
     EXPECT_TRUE(inexistente.pasta.empty());
-    EXPECT_EQ(inexistente.erro, "A pasta \"" + (inst.raiz / "nao-ha").string() + "\" não existe.");
+    EXPECT_EQ(inexistente.erro,
+              "a pasta " + (inst.raiz / "nao-ha").string() + " não existe ou não é uma pasta.");
+    EscreverArquivo(inst.raiz / "arquivo", "x");
+    EXPECT_EQ(EscolherPastaPrograma((inst.raiz / "arquivo").string(), inst.locais, true).erro,
+              "a pasta " + (inst.raiz / "arquivo").string() + " não existe ou não é uma pasta.");
 
     const auto dada = EscolherPastaPrograma((inst.raiz / "usr/bin/../bin").string(), inst.locais, true);
     EXPECT_EQ(dada.origem, OrigemPasta::Opcao);
