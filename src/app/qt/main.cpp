@@ -13,9 +13,9 @@
 #include <cstring>
 
 #include "app/qt/frmPrincipal.h"
-#include "app/qt/programa.h"
-#include "app/qt/servicos_qt.h"
 #include "dados/pasta_programa.h"
+#include "programa/programa.h"
+#include "programa/servicos_qt.h"
 #include "versao.h"
 
 using namespace oraculandia;
