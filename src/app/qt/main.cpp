@@ -2,6 +2,7 @@
 //   --diretorio DIR   use DIR as the program directory (default: the executable's folder)
 //   --sem-abertura    skip the opening animation
 //   --fechar-apos MS  close the main window by itself after MS milliseconds (scripted runs)
+// and, without any window, the reports of relatorios_sem_janela.h (--pdf, --lote).
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -11,11 +12,14 @@
 
 #include "app/qt/frmPrincipal.h"
 #include "app/qt/programa.h"
+#include "app/qt/relatorios_sem_janela.h"
 #include "app/qt/servicos_qt.h"
 
 using namespace oraculandia;
 
 int main(int argc, char* argv[]) {
+    if (PedeRelatorioSemJanela(argc, argv))
+        return ExecutarRelatoriosSemJanela(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Oraculandia"));
     QApplication::setOrganizationName(QStringLiteral("Oraculandia"));
@@ -25,7 +29,10 @@ int main(int argc, char* argv[]) {
     InstalarTraducaoQt(&app);
 
     QCommandLineParser opcoes;
-    opcoes.setApplicationDescription(QStringLiteral("Oraculandia: análises de numerologia."));
+    opcoes.setApplicationDescription(
+        QStringLiteral("Oraculandia: análises de numerologia.\n\nRelatórios em PDF sem abrir a janela:\n"
+                       "  oraculandia --nome NOME --data DD/MM/AAAA --pdf ARQUIVO.pdf [--hoje DD/MM/AAAA]\n"
+                       "  oraculandia --lote ARQUIVO.csv --pasta-pdf PASTA [--substituir]"));
     opcoes.addHelpOption();
     const QCommandLineOption diretorio(QStringList{QStringLiteral("diretorio")},
                                        QStringLiteral("Pasta do programa (dados e configurações)."),

@@ -26,6 +26,7 @@
 #include "editor/cp1252_qt.h"
 #include "layout/paginacao.h"
 #include "layout/qt/superficie_qt.h"
+#include "print/qt/pdf_analise.h"
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/trabalho_impressao.h"
 #include "print/qt/valor_margem.h"
@@ -431,10 +432,7 @@ void frmImprimir::cmdSalvarPdf_Click() {
     temporario.close();
 
     QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setPageLayout(pagina_);
-    pdf.setCreator(QStringLiteral("Oraculandia"));
-    pdf.setDocName(Cp1252ParaQString(programa_.NomeCompleto));
+    PrepararPdf(pdf, pagina_, Cp1252ParaQString(programa_.NomeCompleto));
     pdf.setOutputFileName(temporario.fileName());
 
     const QString destino = QStringLiteral("salvar a análise no arquivo PDF %1")

@@ -1,0 +1,136 @@
+#include "app/qt/gerador_pdf.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "app/qt/programa.h"
+#include "app/qt/servicos.h"
+#include "editor/cp1252_qt.h"
+#include "print/qt/pdf_analise.h"
+#include "print/qt/servicos_impressao.h"
+#include "print/qt/trabalho_impressao.h"
+#include "print/qt/valor_margem.h"
+
+namespace oraculandia {
+
+// Nothing of these is asked for by the print job; they complete the program state.
+struct GeradorPdf::Servicos {
+    struct SemMensagens : Mensagens {
+        RespostaMensagem Mostrar(QWidget*, const QString&, const QString&, IconeMensagem,
+                                 BotoesMensagem) override {
+            return RespostaMensagem::Nao;
+        }
+        void Bipe() override {}
+    } mensagens;
+    struct Silencio : Sons {
+        void Tocar(const QString&, bool) override {}
+        void Parar() override {}
+    } sons;
+    struct DiaFixo : Relogio {
+        QDate Hoje() const override { return dia; }
+        QDate dia;
+    } relogio;
+    struct SemNavegador : Navegador {
+        void Abrir(const QUrl&) override {}
+    } navegador;
+};
+
+GeradorPdf::GeradorPdf(const std::filesystem::path& pastaPrograma, const Data& hoje)
+    : servicos_(std::make_unique<Servicos>()) {
+    servicos_->relogio.dia = QDate(hoje.ano, hoje.mes, hoje.dia);
+    programa_ = std::make_unique<Programa>(pastaPrograma, servicos_->mensagens, servicos_->sons,
+                                           servicos_->relogio, servicos_->navegador);
+    Programa& p = *programa_;
+    // As the main window loads them at start, and the print dialog when it opens.
+    p.Fontes = CarregaFontes(p.PastaPrograma);
+    p.Configuracao = CarregarConfiguracao(p.PastaPrograma);
+    p.Rodape = CarregaLinhasRodape(p.PastaPrograma);
+    const Margens m = CarregaMargens(p.PastaPrograma);
+    // The dialog prints with the margins as its boxes show and read them.
+    auto caixa = [](float valor) { return static_cast<float>(ValorNumerico(TextoMargem(valor))); };
+    p.MargensImpressao = Margens{caixa(m.Esquerda), caixa(m.Superior), caixa(m.Direita), caixa(m.Inferior)};
+
+    pagina_ = ServicosImpressaoAtuais().Pagina();
+    pdf_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    PrepararPdf(*pdf_, pagina_, QString());
+}
+
+GeradorPdf::~GeradorPdf() = default;
+
+namespace {
+
+// Gives the finished file its name. Without `substituir` an existing file is never replaced,
+// not even one that appeared while the report was being written.
+bool Renomear(const QString& de, const QString& para, bool substituir) {
+    const QByteArray origem = QFile::encodeName(de);
+    const QByteArray destino = QFile::encodeName(para);
+    if (substituir)
+        return std::rename(origem.constData(), destino.constData()) == 0;
+    if (::renameat2(AT_FDCWD, origem.constData(), AT_FDCWD, destino.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without that kind of rename: a hard link fails the same way on an existing
+    // name.
+    if (::link(origem.constData(), destino.constData()) != 0)
+        return false;
+    ::unlink(origem.constData());
+    return true;
+}
+
+} // namespace
+
+bool GeradorPdf::Gravar(const std::string& nome, const Data& nascimento, const QString& destino,
+                        bool substituir, QString* erro) {
+    auto falha = [erro](const QString& motivo) {
+        if (erro)
+            *erro = motivo;
+        return false;
+    };
+    const QFileInfo info(destino);
+    if (info.isDir())
+        return falha(QStringLiteral("\"%1\" é uma pasta").arg(QDir::toNativeSeparators(destino)));
+    if (!substituir && (info.exists() || info.isSymLink()))
+        return falha(QStringLiteral("o arquivo %1 já existe (para substituí-lo, use --substituir)")
+                         .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
+    QTemporaryFile temporario(info.absolutePath() + QStringLiteral("/.oraculandia-XXXXXX.pdf"));
+    if (!info.absoluteDir().exists() || !temporario.open())
+        return falha(QStringLiteral("não foi possível criar o arquivo na pasta %1 (verifique se ela existe e "
+                                    "permite gravação)")
+                         .arg(QDir::toNativeSeparators(info.absolutePath())));
+    temporario.close();
+
+    Programa& p = *programa_;
+    p.NomeCompleto = nome;
+    p.DataNascimento = FormatarData(nascimento);
+    pdf_->setDocName(Cp1252ParaQString(nome));
+    pdf_->setOutputFileName(temporario.fileName());
+    const ResultadoImpressao r = ImprimirAnalise(p, *pdf_, Ligado(p.Configuracao.ImprimirFolhaRosto));
+    if (!r.ok)
+        return falha(r.erro);
+
+    // The finished PDF takes the permissions of the file it replaces, or those of an ordinary new
+    // document (the temporary file is readable by its owner only).
+    const QFile::Permissions permissoes = info.exists()
+                                              ? QFile::permissions(info.absoluteFilePath())
+                                              : (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                                 QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
+    QFile::setPermissions(temporario.fileName(), permissoes);
+    if (!Renomear(temporario.fileName(), info.absoluteFilePath(), substituir)) {
+        if (errno == EEXIST)
+            return falha(QStringLiteral("o arquivo %1 já existe (para substituí-lo, use --substituir)")
+                             .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
+        return falha(QStringLiteral("não foi possível dar ao arquivo o nome %1")
+                         .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
+    }
+    return true;
+}
+
+} // namespace oraculandia

@@ -1,0 +1,68 @@
+#include "clientes/modelo_clientes.h"
+
+namespace oraculandia {
+
+void ModeloClientes::Definir(std::vector<ClienteListado> linhas) {
+    beginResetModel();
+    linhas_ = std::move(linhas);
+    endResetModel();
+}
+
+const ClienteListado* ModeloClientes::Linha(int linha) const {
+    if (linha < 0 || linha >= Total())
+        return nullptr;
+    return &linhas_[static_cast<std::size_t>(linha)];
+}
+
+int ModeloClientes::LinhaDoId(qint64 id) const {
+    for (std::size_t i = 0; i < linhas_.size(); ++i)
+        if (linhas_[i].id == id)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int ModeloClientes::rowCount(const QModelIndex& pai) const {
+    return pai.isValid() ? 0 : Total();
+}
+
+int ModeloClientes::columnCount(const QModelIndex& pai) const {
+    return pai.isValid() ? 0 : 3;
+}
+
+QVariant ModeloClientes::data(const QModelIndex& indice, int papel) const {
+    const ClienteListado* c = Linha(indice.row());
+    if (c == nullptr)
+        return {};
+    if (papel == Qt::DisplayRole || papel == Qt::ToolTipRole) {
+        switch (indice.column()) {
+        case 0:
+            return c->nome;
+        case 1:
+            return c->nascimento;
+        case 2:
+            return c->ultimaAnalise;
+        default:
+            return {};
+        }
+    }
+    if (papel == Qt::TextAlignmentRole && indice.column() > 0)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    return {};
+}
+
+QVariant ModeloClientes::headerData(int secao, Qt::Orientation orientacao, int papel) const {
+    if (orientacao != Qt::Horizontal || papel != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(secao, orientacao, papel);
+    switch (secao) {
+    case 0:
+        return QStringLiteral("Nome");
+    case 1:
+        return QStringLiteral("Nascimento");
+    case 2:
+        return QStringLiteral("Última análise");
+    default:
+        return {};
+    }
+}
+
+} // namespace oraculandia
