@@ -191,6 +191,9 @@ std::unique_ptr<CadastroClientes> CadastroClientes::Abrir(const QString& pasta, 
 }
 
 CadastroClientes::~CadastroClientes() {
+    buscas_.clear();
+    obter_.reset();
+    versao_.reset();
     if (banco_.isValid()) {
         banco_.close();
         banco_ = QSqlDatabase();
@@ -348,15 +351,23 @@ ResultadoImportacao CadastroClientes::Importar(const std::vector<VerificacaoClie
     return r;
 }
 
+QSqlQuery& CadastroClientes::Preparada(std::unique_ptr<QSqlQuery>& q, const QString& sql) {
+    if (!q) {
+        q = std::make_unique<QSqlQuery>(banco_);
+        q->setForwardOnly(true);
+        q->prepare(sql);
+    }
+    return *q;
+}
+
 std::optional<Cliente> CadastroClientes::Obter(qint64 id, QString* erro) {
-    QSqlQuery q(banco_);
-    q.prepare(
-        QStringLiteral("SELECT id, nome, nome_busca, nascimento, observacoes, ultima_analise FROM clientes "
-                       "WHERE id = ?"));
-    q.addBindValue(id);
+    QSqlQuery& q = Preparada(obter_, QStringLiteral("SELECT id, nome, nome_busca, nascimento, observacoes, "
+                                                    "ultima_analise FROM clientes WHERE id = ?"));
+    q.bindValue(0, id);
     if (!Executar(q, erro))
         return std::nullopt;
     if (!q.next()) {
+        q.finish();
         if (erro)
             erro->clear();
         return std::nullopt;
@@ -368,26 +379,23 @@ std::optional<Cliente> CadastroClientes::Obter(qint64 id, QString* erro) {
     c.nascimento = LerDataIso(q.value(3).toString()).value_or(Data{});
     c.observacoes = q.value(4).toString();
     c.ultimaAnalise = LerDataIso(q.value(5).toString());
+    q.finish(); // no statement left open on the file
     return c;
 }
 
 bool CadastroClientes::Buscar(const QString& texto, std::vector<ClienteListado>& saida, QString* erro) {
     const QStringList palavras = ChaveDeBusca(texto).split(u' ', Qt::SkipEmptyParts);
-    QString sql = QStringLiteral("SELECT id, nome, nascimento, ultima_analise FROM clientes");
-    for (qsizetype i = 0; i < palavras.size(); ++i)
+    const auto n = static_cast<std::size_t>(palavras.size());
+    if (buscas_.size() <= n)
+        buscas_.resize(n + 1);
+    QString sql = QStringLiteral("SELECT id, nome, nascimento, ultima_analise, nome_busca FROM clientes");
+    for (std::size_t i = 0; i < n; ++i)
         sql += (i == 0 ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) +
                QStringLiteral("instr(nome_busca, ?) > 0");
     sql += QStringLiteral(" ORDER BY nome_busca, nascimento");
-
-    QSqlQuery q(banco_);
-    q.setForwardOnly(true);
-    if (!q.prepare(sql)) {
-        if (erro)
-            *erro = Traduzir(q.lastError());
-        return false;
-    }
-    for (const QString& p : palavras)
-        q.addBindValue(p);
+    QSqlQuery& q = Preparada(buscas_[n], sql);
+    for (std::size_t i = 0; i < n; ++i)
+        q.bindValue(static_cast<int>(i), palavras[static_cast<qsizetype>(i)]);
     if (!Executar(q, erro))
         return false;
     saida.clear();
@@ -397,14 +405,26 @@ bool CadastroClientes::Buscar(const QString& texto, std::vector<ClienteListado>&
         c.nome = q.value(1).toString();
         c.nascimento = Exibir(q.value(2).toString());
         c.ultimaAnalise = Exibir(q.value(3).toString());
+        c.chave = q.value(4).toString();
         saida.push_back(std::move(c));
     }
-    if (q.lastError().isValid()) {
+    const QSqlError falha = q.lastError();
+    q.finish();
+    if (falha.isValid()) {
         if (erro)
-            *erro = Traduzir(q.lastError());
+            *erro = Traduzir(falha);
         return false;
     }
     return true;
+}
+
+std::optional<qint64> CadastroClientes::VersaoDados(QString* erro) {
+    QSqlQuery& q = Preparada(versao_, QStringLiteral("PRAGMA data_version"));
+    if (!Executar(q, erro) || !q.next())
+        return std::nullopt;
+    const qint64 v = q.value(0).toLongLong();
+    q.finish();
+    return v;
 }
 
 bool CadastroClientes::Todos(std::vector<Cliente>& saida, QString* erro) {

@@ -12,6 +12,7 @@
 // Portuguese, ready to be shown after "Não foi possível ...: ".
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -38,6 +39,7 @@ struct Cliente {
 struct ClienteListado {
     qint64 id = 0;
     QString nome;
+    QString chave;         // the name upper case with accents folded (what searches look at)
     QString nascimento;    // dd/mm/yyyy
     QString ultimaAnalise; // dd/mm/yyyy, or empty
 };
@@ -93,6 +95,10 @@ public:
     // The clients whose name holds every word of `texto`, ignoring case and accents, in the order
     // of their names; all clients for an empty text. False, with `erro`, when the query failed.
     bool Buscar(const QString& texto, std::vector<ClienteListado>& saida, QString* erro);
+    // A number that changes whenever another connection (another program) has changed the file
+    // since the last call; the changes made through this register do not change it. Nothing, with
+    // `erro`, when the file cannot be read.
+    std::optional<qint64> VersaoDados(QString* erro);
     // Every client, notes included, in the order of their names.
     bool Todos(std::vector<Cliente>& saida, QString* erro);
     std::optional<qint64> Contar(QString* erro);
@@ -103,9 +109,15 @@ public:
 
 private:
     CadastroClientes() = default;
+    // The queries a window runs on every key typed, prepared once.
+    QSqlQuery& Preparada(std::unique_ptr<QSqlQuery>& q, const QString& sql);
+
     QString nomeConexao_;
     QString arquivo_;
     QSqlDatabase banco_;
+    std::vector<std::unique_ptr<QSqlQuery>> buscas_; // by number of words
+    std::unique_ptr<QSqlQuery> obter_;
+    std::unique_ptr<QSqlQuery> versao_;
 };
 
 } // namespace oraculandia

@@ -9,10 +9,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTreeView>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "app/qt/servicos.h"
+#include "clientes/delegado_texto.h"
 #include "clientes/frmCliente.h"
 #include "clientes/modelo_clientes.h"
 #include "clientes/servicos_clientes.h"
@@ -36,22 +37,33 @@ frmClientes::frmClientes(CadastroClientes& cadastro, Mensagens& mensagens, const
     lblProcurar->setBuddy(txtProcurar);
     lblTotal = new QLabel(this);
     lblTotal->setObjectName(QStringLiteral("lblTotal"));
+    // A size of its own: a new count on every key typed must not make the whole window lay itself
+    // out again.
+    lblTotal->setFixedSize(fontMetrics().horizontalAdvance(QStringLiteral("000000 clientes")) + 8,
+                           fontMetrics().height() + 4);
+    lblTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     modelo_ = new ModeloClientes(this);
-    lstClientes = new QTreeView(this);
+    // A table view: it lays out only the rows in sight (a tree view would walk all ten thousand
+    // on every key typed).
+    lstClientes = new QTableView(this);
     lstClientes->setObjectName(QStringLiteral("lstClientes"));
     lstClientes->setModel(modelo_);
-    lstClientes->setRootIsDecorated(false);
-    lstClientes->setItemsExpandable(false);
-    lstClientes->setUniformRowHeights(true); // the view measures one row, not ten thousand
+    lstClientes->setItemDelegate(new DelegadoTexto(lstClientes));
+    lstClientes->setShowGrid(false);
+    lstClientes->setWordWrap(false);
     lstClientes->setAlternatingRowColors(true);
     lstClientes->setSelectionMode(QAbstractItemView::SingleSelection);
     lstClientes->setSelectionBehavior(QAbstractItemView::SelectRows);
     lstClientes->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstClientes->setAllColumnsShowFocus(true);
-    QHeaderView* cabecalho = lstClientes->header();
-    cabecalho->setStretchLastSection(false);
-    cabecalho->setSectionsMovable(false);
+    lstClientes->setTabKeyNavigation(false);
+    QHeaderView* linhas = lstClientes->verticalHeader();
+    linhas->hide();
+    linhas->setSectionResizeMode(QHeaderView::Fixed);
+    linhas->setDefaultSectionSize(fontMetrics().height() + 6);
+    QHeaderView* cabecalho = lstClientes->horizontalHeader();
+    cabecalho->setHighlightSections(false);
+    cabecalho->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     cabecalho->setSectionResizeMode(0, QHeaderView::Stretch);
     const int larguraData = fontMetrics().horizontalAdvance(QStringLiteral("Última análise")) + 32;
     for (int coluna : {1, 2}) {
@@ -109,9 +121,11 @@ frmClientes::frmClientes(CadastroClientes& cadastro, Mensagens& mensagens, const
     setTabOrder(txtObservacoes, cmdCriarAnalise);
 
     connect(txtProcurar, &QLineEdit::textChanged, this, &frmClientes::Filtrar);
-    connect(lstClientes->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &frmClientes::MostrarSelecionado);
-    connect(lstClientes, &QTreeView::doubleClicked, this, &frmClientes::cmdCriarAnalise_Click);
+    connect(lstClientes->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (!filtrando_)
+            MostrarSelecionado(true);
+    });
+    connect(lstClientes, &QTableView::doubleClicked, this, &frmClientes::cmdCriarAnalise_Click);
     connect(cmdCriarAnalise, &QPushButton::clicked, this, &frmClientes::cmdCriarAnalise_Click);
     connect(cmdNovo, &QPushButton::clicked, this, &frmClientes::cmdNovo_Click);
     connect(cmdAlterar, &QPushButton::clicked, this, &frmClientes::cmdAlterar_Click);
@@ -136,9 +150,23 @@ void frmClientes::MostrarErro(const QString& acao, const QString& motivo) {
 
 void frmClientes::Filtrar() {
     const qint64 selecionado = IdSelecionado();
-    std::vector<ClienteListado> linhas;
+    // The clients are read from the file when the window opens, after its own changes and when
+    // another program has changed the file; in between, each key typed only filters them.
     QString erro;
-    if (!cadastro_.Buscar(txtProcurar->text(), linhas, &erro)) {
+    const std::optional<qint64> versao = cadastro_.VersaoDados(&erro);
+    bool ok = versao.has_value();
+    if (ok && (recarregar_ || *versao != versaoLida_)) {
+        std::vector<ClienteListado> todos;
+        ok = cadastro_.Buscar(QString(), todos, &erro);
+        if (ok) {
+            filtrando_ = true;
+            modelo_->DefinirTodos(std::move(todos));
+            filtrando_ = false;
+            versaoLida_ = *versao;
+            recarregar_ = false;
+        }
+    }
+    if (!ok) {
         // Said once, not on every key typed while the register is unusable.
         if (!falhaDeBuscaMostrada_) {
             falhaDeBuscaMostrada_ = true;
@@ -147,14 +175,17 @@ void frmClientes::Filtrar() {
         return;
     }
     falhaDeBuscaMostrada_ = false;
-    modelo_->Definir(std::move(linhas));
+    // The list is refilled and the selection put back before the buttons and the notes follow it,
+    // once: not cleared and set again on every key typed.
+    filtrando_ = true;
+    modelo_->Filtrar(ChaveDeBusca(txtProcurar->text()).split(u' ', Qt::SkipEmptyParts));
     const int n = modelo_->Total();
     lblTotal->setText(n == 1 ? QStringLiteral("1 cliente") : QStringLiteral("%1 clientes").arg(n));
     const int linha = selecionado != 0 ? modelo_->LinhaDoId(selecionado) : -1;
     if (n > 0)
         lstClientes->setCurrentIndex(modelo_->index(linha >= 0 ? linha : 0, 0));
-    else
-        MostrarSelecionado();
+    filtrando_ = false;
+    MostrarSelecionado(false);
 }
 
 qint64 frmClientes::IdSelecionado() const {
@@ -168,18 +199,23 @@ void frmClientes::Selecionar(qint64 id) {
         lstClientes->setCurrentIndex(modelo_->index(linha, 0));
 }
 
-void frmClientes::MostrarSelecionado() {
+void frmClientes::MostrarSelecionado(bool reler) {
     const qint64 id = IdSelecionado();
     const bool ha = id != 0;
     for (QPushButton* b : {cmdCriarAnalise, cmdAlterar, cmdExcluir})
         b->setEnabled(ha);
+    // The notes are read when another client is selected, not again on every key typed.
+    if (id == idMostrado_ && !reler)
+        return;
+    idMostrado_ = id;
     QString observacoes;
     if (ha) {
         QString erro;
         if (const auto c = cadastro_.Obter(id, &erro))
             observacoes = c->observacoes;
     }
-    txtObservacoes->setPlainText(observacoes);
+    if (observacoes != txtObservacoes->toPlainText())
+        txtObservacoes->setPlainText(observacoes);
 }
 
 bool frmClientes::eventFilter(QObject* objeto, QEvent* evento) {
@@ -207,6 +243,7 @@ void frmClientes::cmdCriarAnalise_Click() {
         if (erro.isEmpty())
             erro = QStringLiteral("o cliente não está mais no cadastro (outro programa pode tê-lo excluído)");
         MostrarErro(QStringLiteral("ler o cliente"), erro);
+        Recarregar();
         Filtrar();
         return;
     }
@@ -226,6 +263,8 @@ bool frmClientes::Gravar(qint64 id, const VerificacaoCliente& cliente) {
         id == 0 ? cadastro_.Adicionar(cliente, Hoje()) : cadastro_.Alterar(id, cliente);
     switch (r.situacao) {
     case SituacaoCadastro::Ok:
+        idMostrado_ = -1; // its notes are read again
+        Recarregar();
         txtProcurar->clear(); // the new or changed client must be in sight
         Filtrar();
         Selecionar(r.id);
@@ -239,6 +278,7 @@ bool frmClientes::Gravar(qint64 id, const VerificacaoCliente& cliente) {
     case SituacaoCadastro::NaoEncontrado:
         MostrarErro(QStringLiteral("alterar o cliente"),
                     QStringLiteral("ele não está mais no cadastro (outro programa pode tê-lo excluído)"));
+        Recarregar();
         Filtrar();
         return true; // nothing left to change: the dialog closes
     case SituacaoCadastro::Falha:
@@ -263,6 +303,7 @@ void frmClientes::cmdAlterar_Click() {
     if (!c) {
         MostrarErro(QStringLiteral("ler o cliente"),
                     erro.isEmpty() ? QStringLiteral("ele não está mais no cadastro") : erro);
+        Recarregar();
         Filtrar();
         return;
     }
@@ -287,6 +328,7 @@ void frmClientes::cmdExcluir_Click() {
     const ResultadoCadastro resultado = cadastro_.Excluir(id);
     if (resultado.situacao == SituacaoCadastro::Falha)
         MostrarErro(QStringLiteral("excluir o cliente"), resultado.erro);
+    Recarregar();
     Filtrar();
 }
 

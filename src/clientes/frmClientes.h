@@ -16,7 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QTreeView;
+class QTableView;
 
 namespace oraculandia {
 
@@ -34,16 +34,19 @@ public:
     // The client whose analysis was asked for (after the window closed with Accepted).
     const std::optional<Cliente>& ClienteEscolhido() const { return escolhido_; }
 
-    // Runs the search for the text of the box and refreshes the list, keeping the selected
-    // client when it is still listed (the first one otherwise).
+    // Shows the clients whose name holds every word of the search box, ignoring case and accents,
+    // keeping the selected client when it is still listed (the first one otherwise). The clients
+    // are read from the file again when it has changed.
     void Filtrar();
+    // Makes the next Filtrar read the clients from the file (after a change made here).
+    void Recarregar() { recarregar_ = true; }
     // The client selected in the list, or 0.
     qint64 IdSelecionado() const;
     void Selecionar(qint64 id);
     ModeloClientes& Modelo() { return *modelo_; }
 
     QLineEdit* txtProcurar = nullptr;
-    QTreeView* lstClientes = nullptr;
+    QTableView* lstClientes = nullptr;
     QLabel* lblTotal = nullptr;
     QPlainTextEdit* txtObservacoes = nullptr;
     QPushButton* cmdCriarAnalise = nullptr;
@@ -66,7 +69,9 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
-    void MostrarSelecionado();
+    // Buttons and notes for the selected client; the notes are read again when `reler` or when
+    // the selection moved to another client.
+    void MostrarSelecionado(bool reler);
     void MostrarErro(const QString& acao, const QString& motivo);
     bool Gravar(qint64 id, const VerificacaoCliente& cliente);
     Data Hoje() const;
@@ -78,6 +83,10 @@ private:
     ModeloClientes* modelo_ = nullptr;
     std::optional<Cliente> escolhido_;
     bool falhaDeBuscaMostrada_ = false;
+    bool filtrando_ = false;
+    bool recarregar_ = true;
+    qint64 versaoLida_ = -1;
+    qint64 idMostrado_ = -1;
 };
 
 } // namespace oraculandia

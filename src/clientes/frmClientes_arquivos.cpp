@@ -71,6 +71,7 @@ void frmClientes::cmdImportar_Click() {
                     r.erro + QStringLiteral(". Nenhum cliente foi importado; o cadastro ficou como estava"));
         return;
     }
+    Recarregar();
     txtProcurar->clear();
     Filtrar();
     QString resumo =

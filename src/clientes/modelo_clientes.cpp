@@ -2,21 +2,41 @@
 
 namespace oraculandia {
 
-void ModeloClientes::Definir(std::vector<ClienteListado> linhas) {
+void ModeloClientes::DefinirTodos(std::vector<ClienteListado> todos) {
     beginResetModel();
-    linhas_ = std::move(linhas);
+    todos_ = std::move(todos);
+    visiveis_.clear();
+    endResetModel();
+}
+
+void ModeloClientes::Filtrar(const QStringList& palavras) {
+    beginResetModel();
+    visiveis_.clear();
+    visiveis_.reserve(todos_.size());
+    for (std::size_t i = 0; i < todos_.size(); ++i) {
+        const QString& chave = todos_[i].chave;
+        bool todas = true;
+        for (const QString& p : palavras) {
+            if (!chave.contains(p)) {
+                todas = false;
+                break;
+            }
+        }
+        if (todas)
+            visiveis_.push_back(static_cast<int>(i));
+    }
     endResetModel();
 }
 
 const ClienteListado* ModeloClientes::Linha(int linha) const {
     if (linha < 0 || linha >= Total())
         return nullptr;
-    return &linhas_[static_cast<std::size_t>(linha)];
+    return &todos_[static_cast<std::size_t>(visiveis_[static_cast<std::size_t>(linha)])];
 }
 
 int ModeloClientes::LinhaDoId(qint64 id) const {
-    for (std::size_t i = 0; i < linhas_.size(); ++i)
-        if (linhas_[i].id == id)
+    for (std::size_t i = 0; i < visiveis_.size(); ++i)
+        if (todos_[static_cast<std::size_t>(visiveis_[i])].id == id)
             return static_cast<int>(i);
     return -1;
 }

@@ -1,6 +1,8 @@
 #pragma once
-// The list of the Clientes window: the clients found by the last search, three columns (Nome,
-// Nascimento, Última análise), read-only.
+// The list of the Clientes window: every client of the register, kept in memory, of which the
+// model shows those whose name holds every word searched for; three columns (Nome, Nascimento,
+// Última análise), read-only. Filtering in memory keeps each key typed in the search box cheaper
+// than a query of the file.
 
 #include <QAbstractTableModel>
 #include <vector>
@@ -14,12 +16,15 @@ class ModeloClientes : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // Replaces the whole list.
-    void Definir(std::vector<ClienteListado> linhas);
+    // Replaces the clients kept (in the order of their names); shown after the next Filtrar.
+    void DefinirTodos(std::vector<ClienteListado> todos);
+    // Shows the clients whose folded name (ClienteListado::chave) holds every word of `palavras`
+    // (folded the same way); all of them for no word.
+    void Filtrar(const QStringList& palavras);
     const ClienteListado* Linha(int linha) const;
     // The row of the client, or -1.
     int LinhaDoId(qint64 id) const;
-    int Total() const { return static_cast<int>(linhas_.size()); }
+    int Total() const { return static_cast<int>(visiveis_.size()); }
 
     int rowCount(const QModelIndex& pai = {}) const override;
     int columnCount(const QModelIndex& pai = {}) const override;
@@ -27,7 +32,8 @@ public:
     QVariant headerData(int secao, Qt::Orientation orientacao, int papel = Qt::DisplayRole) const override;
 
 private:
-    std::vector<ClienteListado> linhas_;
+    std::vector<ClienteListado> todos_;
+    std::vector<int> visiveis_; // positions in todos_ of the rows shown
 };
 
 } // namespace oraculandia

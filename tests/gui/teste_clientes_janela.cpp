@@ -7,8 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QTableView>
 #include <QTest>
-#include <QTreeView>
 #include <sys/stat.h>
 
 #include "apoio/duplos.h"
@@ -93,6 +93,7 @@ class TesteClientesJanela : public QObject {
 private slots:
     void listaEColunas();
     void procuraEnquantoDigita();
+    void mudancasDeOutroPrograma();
     void observacoesDoSelecionado();
     void novoClienteComRecusas();
     void alterarCliente();
@@ -166,6 +167,28 @@ void TesteClientesJanela::procuraEnquantoDigita() {
     QTest::keyClick(j.txtProcurar, Qt::Key_Down);
     QCOMPARE(j.lstClientes->currentIndex().row(), 1);
     QVERIFY(t.ambiente.mensagens.mostradas.isEmpty());
+}
+
+void TesteClientesJanela::mudancasDeOutroPrograma() {
+    JanelaTeste t;
+    frmClientes& j = *t.janela;
+    j.txtProcurar->setText(QStringLiteral("a"));
+    QCOMPARE(t.Nomes().size(), 3);
+    // Another program adds a client and deletes one: the next key typed shows it.
+    QString erro;
+    auto outro = CadastroClientes::Abrir(t.ambiente.Pasta(), &erro);
+    QVERIFY2(outro, qPrintable(erro));
+    QVERIFY(outro
+                ->Adicionar(VerificarCliente(QStringLiteral("Beatriz Araújo"), QStringLiteral("03/03/1993"),
+                                             Data{7, 12, 2026}),
+                            Data{7, 12, 2026})
+                .ok());
+    std::vector<ClienteListado> pedro;
+    QVERIFY(outro->Buscar(QStringLiteral("pedro"), pedro, &erro));
+    QVERIFY(outro->Excluir(pedro.at(0).id).ok());
+    QTest::keyClick(j.txtProcurar, Qt::Key_R);
+    QCOMPARE(t.Nomes(),
+             (QStringList{QStringLiteral("Beatriz Araújo"), QStringLiteral("MARIA DA CONCEIÇÃO")}));
 }
 
 void TesteClientesJanela::observacoesDoSelecionado() {
