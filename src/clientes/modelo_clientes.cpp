@@ -71,6 +71,10 @@ QVariant ModeloClientes::data(const QModelIndex& indice, int papel) const {
 }
 
 QVariant ModeloClientes::headerData(int secao, Qt::Orientation orientacao, int papel) const {
+    // The dates are centred under their headings.
+    if (orientacao == Qt::Horizontal && papel == Qt::TextAlignmentRole)
+        return QVariant::fromValue(
+            Qt::Alignment((secao > 0 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter));
     if (orientacao != Qt::Horizontal || papel != Qt::DisplayRole)
         return QAbstractTableModel::headerData(secao, orientacao, papel);
     switch (secao) {
