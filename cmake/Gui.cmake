@@ -11,6 +11,9 @@ file(GLOB GUI_FONTES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/clientes/*.cpp ${CMAKE_SOURCE_DIR}/src/clientes/*.h)
 list(REMOVE_ITEM GUI_FONTES ${CMAKE_SOURCE_DIR}/src/app/qt/main.cpp)
 
+# The register of clients loads Qt's SQLite driver, a plugin the package must bring along.
+set(ORACULANDIA_DEPENDENCIAS_EXTRAS "libqt6sql6-sqlite")
+
 add_library(oraculandia_gui STATIC ${GUI_FONTES})
 target_link_libraries(oraculandia_gui PUBLIC oraculandia_nucleo
   Qt6::Widgets Qt6::PrintSupport Qt6::Multimedia Qt6::Svg Qt6::SvgWidgets Qt6::Sql)

@@ -12,6 +12,7 @@ PACOTES=(
   fonts-liberation2
   hunspell hunspell-pt-br
   poppler-utils xvfb xauth
+  lintian desktop-file-utils appstream
 )
 
 faltando=()

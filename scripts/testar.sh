@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything with warnings as errors and runs every test with
-# ctest, headless. Then builds the core tests with AddressSanitizer and UndefinedBehaviorSanitizer
-# and runs them too.
+# Installs what is missing, builds everything with warnings as errors, runs every test with ctest,
+# headless, and tests the Debian package. Then builds the core tests with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs them too.
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$raiz/scripts/instalar-dependencias.sh"
@@ -9,6 +9,8 @@ export QT_QPA_PLATFORM=offscreen
 mkdir -p "$raiz/build" "$raiz/build-sanitizadores"
 bash "$raiz/scripts/compilar.sh" "$raiz/build" -DORACULANDIA_WERROR=ON
 (cd "$raiz/build" && ctest --output-on-failure -j2)
+# The Debian package: built, checked, installed, used by an ordinary user, removed (as root only).
+bash "$raiz/scripts/testar-pacote.sh" "$raiz/build"
 bash "$raiz/scripts/compilar.sh" "$raiz/build-sanitizadores" -DORACULANDIA_WERROR=ON \
   -DORACULANDIA_SOMENTE_NUCLEO=ON -DORACULANDIA_SANITIZERS=ON -DCMAKE_BUILD_TYPE=Debug
 (cd "$raiz/build-sanitizadores" && ctest --output-on-failure -j2)

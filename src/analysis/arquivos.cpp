@@ -1,3 +1,6 @@
+// POSIX platform file: the file access of arquivos.h with open, fstat, pread and pwrite. This
+// is the only file of the core that calls the operating system for data files; a port to another
+// system replaces this file.
 #include "analysis/arquivos.h"
 
 #include <cerrno>
@@ -34,26 +37,53 @@ private:
     int fd_;
 };
 
-int Abrir(const std::filesystem::path& caminho, int flags) {
+// Opens a regular file without ever blocking. A named pipe without a writer, or some devices,
+// would block a plain open() for good, so the name is first looked at (nothing else is opened),
+// the open itself does not wait (O_NONBLOCK), and what was opened is checked again before it is
+// used: another program may put something else under the name between the two looks. Blocking
+// mode is set back for the reads and writes. -1 with errno set on failure (EINVAL for something
+// that is not a regular file).
+int AbrirRegular(const std::filesystem::path& caminho, int flags) {
+    struct stat antes {};
+    if (::stat(caminho.c_str(), &antes) == 0 && !S_ISREG(antes.st_mode)) {
+        errno = EINVAL;
+        return -1;
+    }
     int fd;
     do {
-        fd = ::open(caminho.c_str(), flags | O_CLOEXEC, 0666);
+        fd = ::open(caminho.c_str(), flags | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0666);
     } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        return -1;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    const int estado = ::fcntl(fd, F_GETFL);
+    if (estado < 0 || ::fcntl(fd, F_SETFL, estado & ~O_NONBLOCK) != 0) {
+        const int erro = errno;
+        ::close(fd);
+        errno = erro;
+        return -1;
+    }
     return fd;
 }
 
 // Opens for reading; a missing file is created empty first when asked (and when the folder
 // allows it). Reading needs no write access, so a read-only file is read as any other.
 int AbrirParaLeitura(const std::filesystem::path& caminho, bool criar) {
-    const int fd = Abrir(caminho, O_RDONLY);
+    const int fd = AbrirRegular(caminho, O_RDONLY);
     if (fd >= 0 || errno != ENOENT || !criar) {
         return fd;
     }
-    const int criado = Abrir(caminho, O_RDWR | O_CREAT);
+    const int criado = AbrirRegular(caminho, O_RDWR | O_CREAT);
     if (criado >= 0) {
         return criado;
     }
-    return Abrir(caminho, O_RDONLY);
+    return AbrirRegular(caminho, O_RDONLY);
 }
 
 std::optional<uint64_t> TamanhoDe(int fd) {
@@ -64,12 +94,7 @@ std::optional<uint64_t> TamanhoDe(int fd) {
     return static_cast<uint64_t>(st.st_size);
 }
 
-} // namespace
-
-namespace {
-
-// Reads up to n bytes at the offset; fewer at the end of the file. Nothing on a read error (a
-// folder under the file's name, for example).
+// Reads up to n bytes at the offset; fewer at the end of the file. Nothing on a read error.
 std::optional<std::string> LerDe(int fd, uint64_t deslocamento, std::size_t n) {
     std::string bytes(n, '\0');
     std::size_t lidos = 0;
@@ -93,27 +118,47 @@ std::optional<std::string> LerDe(int fd, uint64_t deslocamento, std::size_t n) {
 
 } // namespace
 
-std::optional<Trecho> Ler(const std::filesystem::path& caminho, uint64_t deslocamento, std::size_t n,
-                          bool criar) {
-    Descritor d(AbrirParaLeitura(caminho, criar));
+Situacao Examinar(const std::filesystem::path& caminho) {
+    Descritor d(AbrirRegular(caminho, O_RDONLY));
     if (!d.aberto()) {
-        return std::nullopt;
+        return errno == ENOENT ? Situacao::Ausente : Situacao::Ilegivel;
     }
     const auto tamanho = TamanhoDe(d.fd());
     if (!tamanho) {
-        return std::nullopt; // a folder or a device under the file's name
+        return Situacao::Ilegivel;
+    }
+    return *tamanho == 0 ? Situacao::Vazio : Situacao::Legivel;
+}
+
+std::optional<Trecho> Ler(const std::filesystem::path& caminho, uint64_t deslocamento, std::size_t n,
+                          bool criar, Situacao* situacao) {
+    auto falhou = [situacao](Situacao s) -> std::optional<Trecho> {
+        if (situacao != nullptr) {
+            *situacao = s;
+        }
+        return std::nullopt;
+    };
+    Descritor d(AbrirParaLeitura(caminho, criar));
+    if (!d.aberto()) {
+        return falhou(errno == ENOENT ? Situacao::Ausente : Situacao::Ilegivel);
+    }
+    const auto tamanho = TamanhoDe(d.fd());
+    if (!tamanho) {
+        return falhou(Situacao::Ilegivel);
     }
     Trecho t;
     t.tamanho = *tamanho;
-    if (deslocamento >= t.tamanho || n == 0) {
-        return t;
+    if (deslocamento < t.tamanho && n > 0) {
+        const uint64_t disponivel = t.tamanho - deslocamento;
+        auto bytes = LerDe(d.fd(), deslocamento, disponivel < n ? static_cast<std::size_t>(disponivel) : n);
+        if (!bytes) {
+            return falhou(Situacao::Ilegivel);
+        }
+        t.bytes = std::move(*bytes);
     }
-    const uint64_t disponivel = t.tamanho - deslocamento;
-    auto bytes = LerDe(d.fd(), deslocamento, disponivel < n ? static_cast<std::size_t>(disponivel) : n);
-    if (!bytes) {
-        return std::nullopt;
+    if (situacao != nullptr) {
+        *situacao = t.tamanho == 0 ? Situacao::Vazio : Situacao::Legivel;
     }
-    t.bytes = std::move(*bytes);
     return t;
 }
 
@@ -126,31 +171,19 @@ std::optional<std::string> LerBytes(const std::filesystem::path& caminho, uint64
     return LerDe(d.fd(), deslocamento, n);
 }
 
-bool Gravar(const std::filesystem::path& caminho, uint64_t deslocamento, std::string_view bytes,
-            char preenchimento) {
-    Descritor d(Abrir(caminho, O_WRONLY | O_CREAT));
+bool Gravar(const std::filesystem::path& caminho, uint64_t deslocamento, std::string_view bytes) {
+    // Opened for reading too: a file the program cannot read is one it must not write over.
+    Descritor d(AbrirRegular(caminho, O_RDWR | O_CREAT));
     if (!d.aberto()) {
         return false;
     }
-    const auto tamanho = TamanhoDe(d.fd());
-    if (!tamanho) {
-        return false;
-    }
-    // A file shorter than the offset gets its gap filled in the same write, so that it never
-    // holds a stretch that was not written by us.
-    std::string buffer;
-    std::string_view dados = bytes;
-    uint64_t inicio = deslocamento;
-    if (*tamanho < deslocamento) {
-        buffer.assign(static_cast<std::size_t>(deslocamento - *tamanho), preenchimento);
-        buffer.append(bytes);
-        dados = buffer;
-        inicio = *tamanho;
-    }
+    // Only the bytes asked for: a file shorter than the offset gets its gap from the system (zero
+    // bytes), in the same operation, so no stretch written meanwhile by another program is
+    // overwritten by filler.
     std::size_t escritos = 0;
-    while (escritos < dados.size()) {
-        const ssize_t r = ::pwrite(d.fd(), dados.data() + escritos, dados.size() - escritos,
-                                   static_cast<off_t>(inicio + escritos));
+    while (escritos < bytes.size()) {
+        const ssize_t r = ::pwrite(d.fd(), bytes.data() + escritos, bytes.size() - escritos,
+                                   static_cast<off_t>(deslocamento + escritos));
         if (r < 0 && errno == EINTR) {
             continue;
         }

@@ -169,13 +169,13 @@ const char* NomeCalculoConfiguracao(int calculationId) {
 }
 
 SecoesAnalise ComporAnalise(const std::filesystem::path& pastaPrograma, std::string_view nome,
-                            std::string_view dataNascimento, const Data& hoje) {
+                            std::string_view dataNascimento, const Data& hoje, bool criarArquivos) {
     const TextosFixos& fixos = Textos();
     const NumerosNascimento n = CalcularNumerosNascimento(dataNascimento, hoje);
     SecoesAnalise s;
 
-    auto ler = [&pastaPrograma](int registro, const char* arquivo) {
-        return LerInterpretacao(pastaPrograma, static_cast<int16_t>(registro), arquivo);
+    auto ler = [&pastaPrograma, criarArquivos](int registro, const char* arquivo) {
+        return LerInterpretacao(pastaPrograma, static_cast<int16_t>(registro), arquivo, criarArquivos);
     };
     auto introducao = [&ler](int grupo) { return ler(grupo, "CDATA.DAT"); };
     auto num = [](int v) { return std::to_string(v); };

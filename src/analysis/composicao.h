@@ -29,8 +29,9 @@ const char* NomeCalculoEditor(int calculationId);
 const char* NomeCalculoConfiguracao(int calculationId);
 
 // Composes every section for the subject. `nome` is the accepted name (Windows-1252, upper case,
-// folded), `dataNascimento` dd/mm/yyyy. Reads the interpretation files of `pastaPrograma`.
+// folded), `dataNascimento` dd/mm/yyyy. Reads the interpretation files of `pastaPrograma`,
+// creating the missing ones empty unless `criarArquivos` is false (the command line only reads).
 SecoesAnalise ComporAnalise(const std::filesystem::path& pastaPrograma, std::string_view nome,
-                            std::string_view dataNascimento, const Data& hoje);
+                            std::string_view dataNascimento, const Data& hoje, bool criarArquivos = true);
 
 } // namespace oraculandia

@@ -63,6 +63,17 @@ std::string Cp1252ParaUtf8(std::string_view texto) {
     return saida;
 }
 
+std::string Cp1252ParaUtf8SemControles(std::string_view texto) {
+    std::string saida;
+    saida.reserve(texto.size() + texto.size() / 8);
+    for (char ch : texto) {
+        const char32_t c = Cp1252ParaUnicode(static_cast<unsigned char>(ch));
+        const bool controle = (c < 0x20 && c != '\r' && c != '\n' && c != '\t') || (c >= 0x7F && c <= 0x9F);
+        saida += CodigoParaUtf8(controle ? U'\uFFFD' : c);
+    }
+    return saida;
+}
+
 ConversaoCp1252 Utf8ParaCp1252(std::string_view utf8) {
     ConversaoCp1252 r;
     r.texto.reserve(utf8.size());

@@ -22,6 +22,11 @@ std::optional<unsigned char> UnicodeParaCp1252(char32_t ponto);
 // Whole texts. Cp1252ParaUtf8 never fails.
 std::string Cp1252ParaUtf8(std::string_view texto);
 
+// The same for a text bound for a terminal: every control character other than CR, LF and TAB
+// (the C0 controls, DEL, and the five bytes that map to C1 controls) becomes U+FFFD, so that
+// bytes from a data file cannot move the cursor, clear the screen or ring the bell.
+std::string Cp1252ParaUtf8SemControles(std::string_view texto);
+
 // Result of converting UTF-8 to Windows-1252: the text, or the characters that could not be
 // converted (each at most once, in order of first appearance). Malformed UTF-8 is reported as
 // U+FFFD.

@@ -25,13 +25,13 @@ std::string_view SemBrancosNasPontas(std::string_view s) {
 } // namespace
 
 std::string LerInterpretacao(const std::filesystem::path& pastaPrograma, int16_t numero,
-                             std::string_view arquivo) {
+                             std::string_view arquivo, bool criar) {
     if (numero < 1) {
         return {};
     }
     const uint64_t deslocamento = static_cast<uint64_t>(numero - 1) * kTamanhoRegistro;
     auto bytes =
-        arquivos::LerBytes(pastaPrograma / std::string(arquivo), deslocamento, kTamanhoRegistro, true);
+        arquivos::LerBytes(pastaPrograma / std::string(arquivo), deslocamento, kTamanhoRegistro, criar);
     if (!bytes) {
         return {};
     }
@@ -51,8 +51,9 @@ ResultadoGravacao GravarInterpretacao(const std::filesystem::path& pastaPrograma
     std::string registro(texto.substr(0, std::min(texto.size(), kTamanhoRegistro)));
     registro.resize(kTamanhoRegistro, ' ');
     const uint64_t deslocamento = static_cast<uint64_t>(numero - 1) * kTamanhoRegistro;
-    // Records before this one that do not exist yet are written as blank records.
-    if (!arquivos::Gravar(pastaPrograma / std::string(arquivo), deslocamento, registro, ' ')) {
+    // Only this record is written: records before it that do not exist yet are left to the
+    // system, which fills them with zero bytes (read as no text).
+    if (!arquivos::Gravar(pastaPrograma / std::string(arquivo), deslocamento, registro)) {
         return ResultadoGravacao::FalhaEscrita;
     }
     return ResultadoGravacao::Ok;

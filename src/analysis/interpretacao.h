@@ -10,11 +10,19 @@ namespace oraculandia {
 
 inline constexpr std::size_t kTamanhoRegistro = 5120;
 
+// The 23 interpretation files, CDATA.DAT (the group introductions) first.
+inline constexpr const char* kArquivosInterpretacao[] = {
+    "CDATA.DAT",    "CVIDA.DAT",    "CFORM.DAT",    "CPROD.DAT",    "CCOLH.DAT",    "CDNAS.DAT",
+    "DESNASC.DAT",  "PRESNASC.DAT", "APICES.DAT",   "DESVIDA.DAT",  "INDSAUDE.DAT", "INTANOUN.DAT",
+    "INTMESUN.DAT", "INTDIAUN.DAT", "INTANOPS.DAT", "INTMESPS.DAT", "INTDIAPS.DAT", "INTEXEXP.DAT",
+    "IMPXALMA.DAT", "EUXSILEN.DAT", "INTVOG.DAT",   "INTNOME.DAT",  "INTREALI.DAT"};
+
 // Text of record `numero` (from 1) of `arquivo` in the program directory, with leading and
-// trailing spaces removed. A missing file is created empty; a record beyond the end, a record
-// number below 1, or a file that cannot be opened at all give an empty text.
+// trailing spaces (and zero bytes, what a record never written holds) removed. A missing file is
+// created empty unless `criar` is false; a record beyond the end, a record number below 1, or a
+// file that cannot be read (or is not a regular file) give an empty text.
 std::string LerInterpretacao(const std::filesystem::path& pastaPrograma, int16_t numero,
-                             std::string_view arquivo);
+                             std::string_view arquivo, bool criar = true);
 
 enum class ResultadoGravacao { Ok, NumeroInvalido, FalhaEscrita };
 
@@ -22,7 +30,7 @@ enum class ResultadoGravacao { Ok, NumeroInvalido, FalhaEscrita };
 // padded with spaces or cut after the 5120th character. Other records are untouched; records
 // before `numero` that did not exist read as empty afterwards. The record is written in place
 // (never a half-written file: on failure the file keeps its former bytes for that record as far
-// as the system allows).
+// as the system allows). Records before `numero` that did not exist are left as zero bytes.
 ResultadoGravacao GravarInterpretacao(const std::filesystem::path& pastaPrograma, int16_t numero,
                                       std::string_view arquivo, std::string_view texto);
 

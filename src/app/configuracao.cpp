@@ -63,14 +63,15 @@ ConfiguracaoPrograma DesserializarConfiguracao(const uint8_t* bytes, std::size_t
     return c;
 }
 
-ConfiguracaoPrograma CarregarConfiguracao(const std::filesystem::path& pastaPrograma, bool* ok) {
+ConfiguracaoPrograma CarregarConfiguracao(const std::filesystem::path& pastaPrograma, EstadoArquivo* estado,
+                                          bool criar) {
     return arquivos::CarregarRegistro(
         pastaPrograma / kArquivoConfiguracao, kTamanhoConfiguracao, ConfiguracaoPrograma{},
         [&](const ConfiguracaoPrograma& padrao) { return SalvarConfiguracao(pastaPrograma, padrao); },
         [](const std::string& b) {
             return DesserializarConfiguracao(reinterpret_cast<const uint8_t*>(b.data()), b.size());
         },
-        ok);
+        criar, estado);
 }
 
 bool SalvarConfiguracao(const std::filesystem::path& pastaPrograma, const ConfiguracaoPrograma& c) {

@@ -5,11 +5,15 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "analysis/arquivos.h"
+
 namespace oraculandia {
 
 inline constexpr int16_t kLigado = -1;
 inline constexpr int16_t kDesligado = 0;
-inline bool Ligado(int16_t chave) { return chave != 0; }
+inline bool Ligado(int16_t chave) {
+    return chave != 0;
+}
 
 struct ConfiguracaoPrograma {
     int16_t ImprimirDescricao = kLigado;
@@ -36,10 +40,12 @@ private:
 inline constexpr std::size_t kTamanhoConfiguracao = 76;
 inline constexpr const char* kArquivoConfiguracao = "oraculandia.dat";
 
-// Reads oraculandia.dat; a missing or empty file is created with the defaults (76 bytes). A
-// short file is read with its missing bytes as zero. When the file cannot be read or created the
-// defaults are returned and `ok` (when given) is set to false.
-ConfiguracaoPrograma CarregarConfiguracao(const std::filesystem::path& pastaPrograma, bool* ok = nullptr);
+// Reads oraculandia.dat; a missing or empty file is created with the defaults (76 bytes) unless
+// `criar` is false (the command line only reads). A short file is read with its missing bytes as
+// zero. When the file cannot be read the defaults are returned and the file is left alone;
+// `estado` (when given) tells what happened.
+ConfiguracaoPrograma CarregarConfiguracao(const std::filesystem::path& pastaPrograma,
+                                          EstadoArquivo* estado = nullptr, bool criar = true);
 
 // Writes the 76 bytes at offset 0, leaving any later bytes of the file as they are. False when
 // the file could not be written.

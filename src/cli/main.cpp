@@ -1,50 +1,33 @@
 // oraculandia-cli: composes an analysis exactly as the program does and writes it to standard
-// output in UTF-8, as the export text (the default) or as JSON with all 28 sections.
+// output in UTF-8, as the export text (the default) or as JSON with all 28 sections. It only
+// reads the program folder: no file there is ever created or changed.
 
-#include <cerrno>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "analysis/arquivos.h"
 #include "analysis/composicao.h"
 #include "analysis/cp1252.h"
 #include "analysis/exportacao.h"
+#include "analysis/interpretacao.h"
 #include "app/configuracao.h"
+#include "cli/argumentos.h"
+#include "cli/json.h"
+#include "dados/pasta_programa.h"
+#include "dados/plataforma.h"
 #include "engine/datas.h"
 #include "engine/entrada.h"
+#include "versao.h"
 
 using namespace oraculandia;
+using namespace oraculandia::cli;
 
 namespace {
-
-constexpr int kSucesso = 0;
-constexpr int kFalhaSaida = 1;
-constexpr int kArgumentosInvalidos = 2;
-
-constexpr const char* kUso =
-    "Uso: oraculandia-cli --nome NOME --data DATA [--hoje DD/MM/AAAA] [--diretorio PASTA]\n"
-    "                     [--formato texto|json]\n"
-    "\n"
-    "Compõe a análise numerológica de uma pessoa, como o programa Oraculandia a compõe, e a\n"
-    "escreve na saída padrão em UTF-8.\n"
-    "\n"
-    "  --nome NOME          nome completo da pessoa (pelo menos 5 caracteres)\n"
-    "  --data DATA          data de nascimento: dd/mm/aaaa, d/m/aa ou dd/mm (ano corrente)\n"
-    "  --hoje DD/MM/AAAA    dia usado nos números universais e pessoais (padrão: hoje)\n"
-    "  --diretorio PASTA    pasta dos arquivos de interpretação e do oraculandia.dat\n"
-    "                       (padrão: a pasta do programa)\n"
-    "  --formato texto      o texto que o botão Exportar copia, com as escolhas do\n"
-    "                       oraculandia.dat (padrão)\n"
-    "  --formato json       o nome, as datas e as 28 seções da análise em JSON\n"
-    "  --ajuda              mostra esta ajuda\n"
-    "\n"
-    "Saída: 0 quando a análise foi escrita; 2 quando um argumento, o nome ou a data é recusado\n"
-    "(a mensagem vai para a saída de erros e nada é escrito na saída padrão).\n";
 
 void Erro(std::string_view mensagem) {
     std::fprintf(stderr, "Erro: %.*s\n", static_cast<int>(mensagem.size()), mensagem.data());
@@ -61,77 +44,9 @@ int ErroDeUso(std::string_view mensagem) {
     return kArgumentosInvalidos;
 }
 
-struct Argumentos {
-    std::optional<std::string> nome, data, hoje, diretorio;
-    std::string formato = "texto";
-    bool ajuda = false;
-};
-
-// Reads the options; a message (UTF-8) when something is wrong.
-std::optional<std::string> LerArgumentos(int argc, char** argv, Argumentos& a) {
-    for (int i = 1; i < argc; ++i) {
-        std::string_view arg = argv[i];
-        if (arg == "--ajuda" || arg == "-h" || arg == "--help") {
-            a.ajuda = true;
-            continue;
-        }
-        std::string_view opcao = arg;
-        std::optional<std::string> valor;
-        if (const auto igual = arg.find('='); arg.rfind("--", 0) == 0 && igual != std::string_view::npos) {
-            opcao = arg.substr(0, igual);
-            valor = std::string(arg.substr(igual + 1));
-        }
-        std::optional<std::string>* destino = nullptr;
-        std::string formato;
-        if (opcao == "--nome") {
-            destino = &a.nome;
-        } else if (opcao == "--data") {
-            destino = &a.data;
-        } else if (opcao == "--hoje") {
-            destino = &a.hoje;
-        } else if (opcao == "--diretorio") {
-            destino = &a.diretorio;
-        } else if (opcao != "--formato") {
-            return "opção desconhecida: " + std::string(arg);
-        }
-        if (!valor) {
-            if (i + 1 >= argc) {
-                return "falta o valor da opção " + std::string(opcao);
-            }
-            valor = argv[++i];
-        }
-        if (destino != nullptr) {
-            *destino = *valor;
-        } else if (*valor == "texto" || *valor == "json") {
-            a.formato = *valor;
-        } else {
-            return "formato desconhecido: " + *valor + " (use texto ou json)";
-        }
-    }
-    return std::nullopt;
-}
-
 Data HojeDoSistema() {
-    const std::time_t agora = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&agora, &local);
+    const std::tm local = plataforma::HoraLocal(std::time(nullptr));
     return Data{local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
-}
-
-std::filesystem::path PastaDoExecutavel(const char* argv0) {
-    std::error_code erro;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", erro);
-    if (!erro && !exe.empty()) {
-        return exe.parent_path();
-    }
-    // Elsewhere: the folder of the path the program was started with.
-    if (argv0 != nullptr && std::string_view(argv0).find('/') != std::string_view::npos) {
-        const auto absoluto = std::filesystem::absolute(argv0, erro);
-        if (!erro) {
-            return absoluto.parent_path();
-        }
-    }
-    return std::filesystem::current_path(erro);
 }
 
 // Describes the characters that Windows-1252 cannot hold, for the refusal message.
@@ -147,92 +62,59 @@ std::string ListarInvalidos(const std::vector<char32_t>& invalidos) {
     return lista;
 }
 
-// A JSON string from a Windows-1252 text: UTF-8, with quotes, backslashes and every control
-// character escaped (CR LF become \r\n).
-std::string Json(std::string_view cp1252) {
-    const std::string utf8 = Cp1252ParaUtf8(cp1252);
-    std::string s = "\"";
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        switch (c) {
-        case '"':
-            s += "\\\"";
-            break;
-        case '\\':
-            s += "\\\\";
-            break;
-        case '\b':
-            s += "\\b";
-            break;
-        case '\f':
-            s += "\\f";
-            break;
-        case '\n':
-            s += "\\n";
-            break;
-        case '\r':
-            s += "\\r";
-            break;
-        case '\t':
-            s += "\\t";
-            break;
-        default:
-            if (c < 0x20 || c == 0x7F) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                s += buf;
-            } else if (c == 0xC2 && i + 1 < utf8.size() && static_cast<unsigned char>(utf8[i + 1]) < 0xA0) {
-                // The C1 controls U+0080 to U+009F (bytes Windows-1252 leaves undefined).
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned char>(utf8[i + 1]));
-                s += buf;
-                ++i;
-            } else {
-                s += static_cast<char>(c);
-            }
-        }
-        ++i;
+std::string Juntar(const std::vector<std::string>& nomes) {
+    std::string r;
+    for (const auto& n : nomes) {
+        r += (r.empty() ? "" : ", ") + n;
     }
-    s += '"';
-    return s;
+    return r;
 }
 
-std::string DocumentoJson(std::string_view nome, const std::string& data, const std::string& hoje,
-                          const SecoesAnalise& secoes) {
-    std::string j = "{\n";
-    j += "  \"nome\": " + Json(nome) + ",\n";
-    j += "  \"data\": " + Json(data) + ",\n";
-    j += "  \"hoje\": " + Json(hoje) + ",\n";
-    j += "  \"secoes\": [\n";
-    for (int id = 1; id <= kNumeroCalculos; ++id) {
-        const SecaoAnalise& s = secoes[static_cast<std::size_t>(id)];
-        j += "    {\"id\": " + std::to_string(id) + ", \"titulo\": " + Json(s.Titulo) +
-             ", \"introducao\": " + Json(s.Introducao) + ", \"texto\": " + Json(s.Texto) +
-             ", \"numero\": " + Json(s.Numero) + "}";
-        j += id < kNumeroCalculos ? ",\n" : "\n";
-    }
-    j += "  ]\n}\n";
-    return j;
-}
-
-constexpr const char* kArquivosInterpretacao[] = {
-    "CDATA.DAT",    "CVIDA.DAT",    "CFORM.DAT",    "CPROD.DAT",    "CCOLH.DAT",    "CDNAS.DAT",
-    "DESNASC.DAT",  "PRESNASC.DAT", "APICES.DAT",   "DESVIDA.DAT",  "INDSAUDE.DAT", "INTANOUN.DAT",
-    "INTMESUN.DAT", "INTDIAUN.DAT", "INTANOPS.DAT", "INTMESPS.DAT", "INTDIAPS.DAT", "INTEXEXP.DAT",
-    "IMPXALMA.DAT", "EUXSILEN.DAT", "INTVOG.DAT",   "INTNOME.DAT",  "INTREALI.DAT"};
-
-// Tells on standard error which interpretation files could not be read (their texts are empty).
-void AvisarArquivosIlegiveis(const std::filesystem::path& pasta) {
+// The interpretation files that cannot serve an analysis: missing, empty, or unreadable (which
+// includes anything that is not a regular file). Without them the analysis would be headings
+// only, so this is an error and nothing is written.
+std::optional<std::string> ProblemaDosArquivosDeInterpretacao(const std::filesystem::path& pasta) {
+    std::vector<std::string> ausentes, vazios, ilegiveis;
     for (const char* arquivo : kArquivosInterpretacao) {
-        const auto caminho = pasta / arquivo;
-        std::error_code erro;
-        std::ifstream f(caminho, std::ios::binary);
-        if (!f.is_open() || !std::filesystem::is_regular_file(caminho, erro)) {
-            Aviso("não foi possível ler o arquivo " + caminho.string() +
-                  "; as interpretações dele ficam vazias.");
+        switch (arquivos::Examinar(pasta / arquivo)) {
+        case arquivos::Situacao::Ausente:
+            ausentes.emplace_back(arquivo);
+            break;
+        case arquivos::Situacao::Vazio:
+            vazios.emplace_back(arquivo);
+            break;
+        case arquivos::Situacao::Ilegivel:
+            ilegiveis.emplace_back(arquivo);
+            break;
+        case arquivos::Situacao::Legivel:
+            break;
         }
     }
+    if (ausentes.empty() && vazios.empty() && ilegiveis.empty()) {
+        return std::nullopt;
+    }
+    std::string m =
+        "a pasta " + pasta.string() + " não tem os arquivos de interpretação de que a análise precisa.";
+    if (!ausentes.empty()) {
+        m += " Não existem: " + Juntar(ausentes) + ".";
+    }
+    if (!vazios.empty()) {
+        m += " Estão vazios: " + Juntar(vazios) + ".";
+    }
+    if (!ilegiveis.empty()) {
+        m += " Não podem ser lidos (sem permissão de leitura, ou não são arquivos comuns): " +
+             Juntar(ilegiveis) + ".";
+    }
+    return m;
+}
+
+bool AlgumCalculoSelecionado(const ConfiguracaoPrograma& c) {
+    for (int id = 1; id <= kNumeroCalculos; ++id) {
+        if (c.Selecionado(id)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -242,8 +124,18 @@ int main(int argc, char** argv) {
     if (const auto problema = LerArgumentos(argc, argv, a)) {
         return ErroDeUso(*problema);
     }
+    if (a.versao) {
+        std::printf("oraculandia-cli %s\n", kVersao);
+        return std::fflush(stdout) == 0 ? kSucesso : kFalhaSaida;
+    }
+    // The folder, by the window program's rule; this program never creates or fills it.
+    const PastaEscolhida escolhida =
+        EscolherPastaPrograma(a.diretorio, LocaisPadrao(PastaDoExecutavel()), false);
     if (a.ajuda) {
         std::fputs(kUso, stdout);
+        std::printf("\nPasta do programa em uso: %s\n", escolhida.erro.empty()
+                                                            ? escolhida.pasta.string().c_str()
+                                                            : ("nenhuma (" + escolhida.erro + ")").c_str());
         return std::fflush(stdout) == 0 ? kSucesso : kFalhaSaida;
     }
     if (!a.nome) {
@@ -257,19 +149,16 @@ int main(int argc, char** argv) {
     if (a.hoje) {
         const auto d = InterpretarData(*a.hoje, hoje);
         if (!d) {
-            return ErroDeUso("a data de --hoje (" + *a.hoje + ") não é uma data válida; use DD/MM/AAAA");
+            return ErroDeUso("a data de --hoje (" + *a.hoje +
+                             ") não é uma data válida; escreva-a como em --data (15/03/2026)");
         }
         hoje = *d;
     }
 
-    std::filesystem::path pasta =
-        a.diretorio ? std::filesystem::path(*a.diretorio) : PastaDoExecutavel(argc > 0 ? argv[0] : nullptr);
-    {
-        std::error_code erro;
-        if (!std::filesystem::is_directory(pasta, erro)) {
-            return ErroDeUso("a pasta " + pasta.string() + " não existe ou não é uma pasta");
-        }
+    if (!escolhida.erro.empty()) {
+        return ErroDeUso(escolhida.erro);
     }
+    const std::filesystem::path& pasta = escolhida.pasta;
 
     // The date is checked before the name, as the entry dialog does.
     const auto nascimento = InterpretarData(*a.data, hoje);
@@ -277,7 +166,8 @@ int main(int argc, char** argv) {
         Erro(kMensagemDataInvalida);
         return kArgumentosInvalidos;
     }
-    const ConversaoCp1252 nomeCp = Utf8ParaCp1252(*a.nome);
+    // Letters typed with separate accents are joined first, as the entry dialog does.
+    const ConversaoCp1252 nomeCp = Utf8ParaCp1252(ComporAcentos(*a.nome));
     if (!nomeCp.ok()) {
         Erro("O nome contém caracteres que o programa não consegue guardar: " +
              ListarInvalidos(nomeCp.invalidos) + ". Tente novamente sem eles.");
@@ -292,19 +182,34 @@ int main(int argc, char** argv) {
         return kArgumentosInvalidos;
     }
 
+    if (const auto problema = ProblemaDosArquivosDeInterpretacao(pasta)) {
+        Erro(*problema);
+        return kPastaInutilizavel;
+    }
     const std::string nome = NormalizarNome(nomeCp.texto);
     const std::string data = FormatarData(*nascimento);
-    bool configuracaoLida = true;
-    const ConfiguracaoPrograma config = CarregarConfiguracao(pasta, &configuracaoLida);
-    if (!configuracaoLida) {
-        Aviso("não foi possível ler nem criar o arquivo " + (pasta / kArquivoConfiguracao).string() +
-              "; vale a configuração padrão.");
-    }
-    const SecoesAnalise secoes = ComporAnalise(pasta, nome, data, hoje);
-    AvisarArquivosIlegiveis(pasta);
 
-    const std::string saida = a.formato == "json" ? DocumentoJson(nome, data, FormatarData(hoje), secoes)
-                                                  : Cp1252ParaUtf8(TextoExportacao(secoes, config));
+    std::string saida;
+    if (a.formato == "json") {
+        // Every section goes to JSON, whatever the settings say: they are not needed.
+        saida = DocumentoJson(nome, data, FormatarData(hoje), ComporAnalise(pasta, nome, data, hoje, false));
+    } else {
+        // Read only: a missing settings file means the defaults, and is not created.
+        EstadoArquivo estado = EstadoArquivo::Lido;
+        const ConfiguracaoPrograma config = CarregarConfiguracao(pasta, &estado, false);
+        if (estado == EstadoArquivo::Ilegivel) {
+            Aviso("não foi possível ler o arquivo " + (pasta / kArquivoConfiguracao).string() +
+                  " (sem permissão de leitura, ou não é um arquivo comum); vale a configuração padrão.");
+        }
+        if (!AlgumCalculoSelecionado(config)) {
+            Erro("o arquivo " + (pasta / kArquivoConfiguracao).string() +
+                 " não seleciona nenhum cálculo, e a análise ficaria vazia. Marque pelo menos um "
+                 "cálculo em Configuração, no programa, ou use --formato json.");
+            return kPastaInutilizavel;
+        }
+        const SecoesAnalise secoes = ComporAnalise(pasta, nome, data, hoje, false);
+        saida = Cp1252ParaUtf8SemControles(TextoExportacao(secoes, config));
+    }
     if (std::fwrite(saida.data(), 1, saida.size(), stdout) != saida.size() || std::fflush(stdout) != 0) {
         Erro("não foi possível escrever a análise na saída padrão.");
         return kFalhaSaida;

@@ -98,8 +98,8 @@ VerificacaoCliente VerificarCliente(const QString& nome, const QString& data, co
     v.nascimento = *nascimento;
 
     // Accents typed as a letter followed by a combining mark become the one character that
-    // Windows-1252 holds.
-    QString n = nome.normalized(QString::NormalizationForm_C);
+    // Windows-1252 holds, as in the entry dialog.
+    QString n = QString::fromStdString(ComporAcentos(nome.toStdString()));
     if (aparar)
         n = n.trimmed();
     if (n.isEmpty()) {
@@ -145,7 +145,7 @@ VerificacaoCliente VerificarCliente(const QString& nome, const QString& data, co
 }
 
 QString ChaveDeBusca(const QString& texto) {
-    const QString t = texto.normalized(QString::NormalizationForm_C);
+    const QString t = QString::fromStdString(ComporAcentos(texto.toStdString()));
     QString chave;
     chave.reserve(t.size());
     for (QChar c : t) {

@@ -18,6 +18,13 @@ inline constexpr const char* kMensagemNomeCurto =
 inline constexpr const char* kMensagemNomeComControle =
     "O nome contém caracteres de controle (quebras de linha, tabulações). Tente novamente sem eles.";
 
+// Joins a letter and the combining accents typed after it into the one precomposed character
+// (Unicode normalisation form C), for the letters and accents that Windows-1252 can hold: grave,
+// acute, circumflex, tilde, diaeresis, ring, cedilla and caron on Latin letters ("Jose" followed
+// by U+0301 becomes "José"). UTF-8 in and out; everything else, malformed bytes included, is left
+// as it is. Applied to a typed or pasted name before any check.
+std::string ComporAcentos(std::string_view utf8);
+
 // Upper case, then the accent table; every character kept in place (Windows-1252 in and out).
 std::string NormalizarNome(std::string_view nomeCp1252);
 

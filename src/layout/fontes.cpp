@@ -77,14 +77,14 @@ FontesAnalise DesserializarFontes(const uint8_t* bytes, std::size_t tamanho) {
     return f;
 }
 
-FontesAnalise CarregaFontes(const std::filesystem::path& pastaPrograma, bool* ok) {
+FontesAnalise CarregaFontes(const std::filesystem::path& pastaPrograma, EstadoArquivo* estado) {
     return arquivos::CarregarRegistro(
         pastaPrograma / kArquivoFontes, kTamanhoFontes, FontesAnalise{},
         [&](const FontesAnalise& padrao) { return SalvarFontes(pastaPrograma, padrao); },
         [](const std::string& b) {
             return DesserializarFontes(reinterpret_cast<const uint8_t*>(b.data()), b.size());
         },
-        ok);
+        true, estado);
 }
 
 bool SalvarFontes(const std::filesystem::path& pastaPrograma, const FontesAnalise& f) {

@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <string>
 
+#include "analysis/arquivos.h"
+
 namespace oraculandia {
 
 struct FonteTexto {
-    std::string Nome;   // Windows-1252, without the padding blanks
+    std::string Nome; // Windows-1252, without the padding blanks
     int16_t Negrito = 0;
     int16_t Italico = 0;
     int16_t Tamanho = 0;
@@ -24,12 +26,12 @@ struct FontesAnalise {
 inline constexpr std::size_t kTamanhoFontes = 168;
 inline constexpr const char* kArquivoFontes = "fontes.dat";
 
-std::array<uint8_t, kTamanhoFontes> SerializarFontes(const FontesAnalise& f);  // names cut to 50
-FontesAnalise DesserializarFontes(const uint8_t* bytes, std::size_t tamanho);  // short: zeros/blanks
+std::array<uint8_t, kTamanhoFontes> SerializarFontes(const FontesAnalise& f); // names cut to 50
+FontesAnalise DesserializarFontes(const uint8_t* bytes, std::size_t tamanho); // short: zeros/blanks
 
-// Reads fontes.dat; a missing or empty file is created with the defaults. `ok` false when the
-// file could not be read or created (the defaults are returned then).
-FontesAnalise CarregaFontes(const std::filesystem::path& pastaPrograma, bool* ok = nullptr);
+// Reads fontes.dat; a missing or empty file is created with the defaults. A file that cannot be
+// read gives the defaults and is left alone; `estado` (when given) tells what happened.
+FontesAnalise CarregaFontes(const std::filesystem::path& pastaPrograma, EstadoArquivo* estado = nullptr);
 bool SalvarFontes(const std::filesystem::path& pastaPrograma, const FontesAnalise& f);
 
 } // namespace oraculandia

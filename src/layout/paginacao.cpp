@@ -144,8 +144,10 @@ bool ImprimeTexto(SuperficieDesenho& s, double Y, double XEsquerda, double XDire
             while (resto < n && static_cast<unsigned char>(texto[resto]) < 32)
                 ++resto;
             texto.erase(0, resto);
+            // Only line breaks were left: the text is done and the page does not count as full.
+            // (The positions of the scan referred to the old text, so the loop must end here.)
             if (texto.empty())
-                cheia = false;
+                return true;
         }
     } while (!cheia && p < n);
     return !cheia;

@@ -38,10 +38,18 @@ std::string LerRegistro(std::string_view arquivo, std::size_t registro) {
 
 } // namespace
 
-LinhasRodape CarregaLinhasRodape(const std::filesystem::path& pastaPrograma) {
-    const auto trecho = arquivos::Ler(pastaPrograma / kArquivoRodape, 0, 3 * kTamanhoRegistroRodape, false);
+LinhasRodape CarregaLinhasRodape(const std::filesystem::path& pastaPrograma, EstadoArquivo* estado) {
+    arquivos::Situacao s = arquivos::Situacao::Ilegivel;
+    const auto trecho =
+        arquivos::Ler(pastaPrograma / kArquivoRodape, 0, 3 * kTamanhoRegistroRodape, false, &s);
     if (!trecho || trecho->tamanho == 0) {
+        if (estado != nullptr) {
+            *estado = s == arquivos::Situacao::Ilegivel ? EstadoArquivo::Ilegivel : EstadoArquivo::Padrao;
+        }
         return LinhasRodapeIniciais();
+    }
+    if (estado != nullptr) {
+        *estado = EstadoArquivo::Lido;
     }
     LinhasRodape l;
     l.RodapeLinhaUm = LerRegistro(trecho->bytes, 0);

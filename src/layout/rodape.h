@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "analysis/arquivos.h"
+
 namespace oraculandia {
 
 struct LinhasRodape {
@@ -14,16 +16,18 @@ struct LinhasRodape {
 };
 
 inline constexpr std::size_t kTamanhoRegistroRodape = 200;
-inline constexpr std::size_t kMaximoRodape = 198;     // characters a record can hold
+inline constexpr std::size_t kMaximoRodape = 198; // characters a record can hold
 inline constexpr std::size_t kMaximoCabecalho = 40;
 inline constexpr const char* kArquivoRodape = "rodape.dat";
 
 // The lines used while rodape.dat does not exist or is empty (Windows-1252).
 LinhasRodape LinhasRodapeIniciais();
 
-// Reads rodape.dat; missing or empty file: the initial lines. A record beyond the end reads as
-// empty; a count beyond the record (nonsense) is limited to what the record and the file hold.
-LinhasRodape CarregaLinhasRodape(const std::filesystem::path& pastaPrograma);
+// Reads rodape.dat; missing or empty file: the initial lines (the file is not created). A record
+// beyond the end reads as empty; a count beyond the record (nonsense) is limited to what the
+// record and the file hold. A file that cannot be read gives the initial lines and is left alone;
+// `estado` (when given) tells what happened.
+LinhasRodape CarregaLinhasRodape(const std::filesystem::path& pastaPrograma, EstadoArquivo* estado = nullptr);
 
 // Writes the three records; texts longer than 198 characters are refused (false, nothing
 // written). False also when the file cannot be written.

@@ -37,14 +37,14 @@ float LerFloat(const std::string& b, std::size_t deslocamento) {
 
 } // namespace
 
-Margens CarregaMargens(const std::filesystem::path& pastaPrograma, bool* ok) {
+Margens CarregaMargens(const std::filesystem::path& pastaPrograma, EstadoArquivo* estado) {
     return arquivos::CarregarRegistro(
         pastaPrograma / kArquivoMargens, kTamanhoMargens, Margens{kPadrao, kPadrao, kPadrao, kPadrao},
         [&](const Margens& padrao) { return SalvarMargens(pastaPrograma, padrao); },
         [](const std::string& b) {
             return Margens{LerFloat(b, 0), LerFloat(b, 4), LerFloat(b, 8), LerFloat(b, 12)};
         },
-        ok);
+        true, estado);
 }
 
 bool SalvarMargens(const std::filesystem::path& pastaPrograma, const Margens& m) {

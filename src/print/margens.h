@@ -3,6 +3,8 @@
 
 #include <filesystem>
 
+#include "analysis/arquivos.h"
+
 namespace oraculandia {
 
 struct Margens {
@@ -15,8 +17,9 @@ struct Margens {
 inline constexpr const char* kArquivoMargens = "margens.dat";
 
 // Reads margens.dat; missing or empty: created with 10, 10, 10, 10. Fields that a short file
-// lacks, or that hold no number, take 10. `ok` false when the file could not be read or created.
-Margens CarregaMargens(const std::filesystem::path& pastaPrograma, bool* ok = nullptr);
+// lacks, or that hold no number, take 10. A file that cannot be read gives 10, 10, 10, 10 and is
+// left alone; `estado` (when given) tells what happened.
+Margens CarregaMargens(const std::filesystem::path& pastaPrograma, EstadoArquivo* estado = nullptr);
 bool SalvarMargens(const std::filesystem::path& pastaPrograma, const Margens& m);
 
 } // namespace oraculandia

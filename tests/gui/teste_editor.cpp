@@ -168,7 +168,9 @@ void TesteEditor::presenteGravaKMaisUm() {
     form->cmdSalvar->click();
     QCOMPARE(amb.Ler("PRESNASC.DAT").size(), 5 * 5120);
     QCOMPARE(Registro(amb, "PRESNASC.DAT", 5), Preenchido("Presente quatro"));
-    QCOMPARE(Registro(amb, "PRESNASC.DAT", 4), Preenchido(""));
+    // Records before it were never written: zero bytes, read as no text.
+    QCOMPARE(Registro(amb, "PRESNASC.DAT", 4), QByteArray(5120, '\0'));
+    QCOMPARE(LerInterpretacao(amb.programa->PastaPrograma, 4, "PRESNASC.DAT"), std::string());
 
     Escolher(f, 6, 9);
     auto form2 = f.PreparaAlteracaoTexto();

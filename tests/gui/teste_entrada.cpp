@@ -133,6 +133,9 @@ private slots:
         QTest::newRow("acentos") << "maria da conceição" << true << "MARIA DA CONCEICAO";
         QTest::newRow("joão") << "joão silva" << true << "JOAO SILVA";
         QTest::newRow("descartar é um nome") << "descartar" << true << "DESCARTAR";
+        // Letter + combining accent, as some keyboards and pasted texts give it.
+        QTest::newRow("acentos separados")
+            << QStringLiteral("Jose\u0301 Conceic\u0327a\u0303o") << true << "JOSE CONCEICAO";
         QTest::newRow("só espaços") << "        " << false << "";
     }
     void regrasDoNome() {

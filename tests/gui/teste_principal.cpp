@@ -135,7 +135,7 @@ void TestePrincipal::primeiraExecucaoCriaOsArquivosComOsValoresIniciais() {
 void TestePrincipal::arquivosExistentesSaoLidosEGravadosDeVoltaIntactos() {
     PrincipalTeste t(false);
     GravarArquivo(t.ambiente.Arquivo("oraculandia.dat"), ConfiguracaoIncomum());
-    t.janela->Iniciar(false);
+    t.Iniciar(false);
     const ConfiguracaoPrograma& c = t.ambiente.programa->Configuracao;
     QVERIFY(Ligado(c.ImprimirNumero));
     QVERIFY(!c.Selecionado(3));
@@ -159,7 +159,7 @@ void TestePrincipal::arquivosCurtosOuSemSentido() {
     rodape.append('\x05').append('\x00').append("abc");                // file ends early
     GravarArquivo(t.ambiente.Arquivo("rodape.dat"), rodape);
     GravarArquivo(t.ambiente.Arquivo("oraculandia.dat"), QByteArray(10, '\x01'));
-    t.janela->Iniciar(false);
+    t.Iniciar(false);
     const LinhasRodape& l = t.ambiente.programa->Rodape;
     QCOMPARE(l.RodapeLinhaUm, std::string(198, 'a'));
     QCOMPARE(l.RodapeLinhaDois, std::string("abc"));
@@ -217,11 +217,12 @@ void TestePrincipal::menusComLegendasEAtalhos() {
     QCOMPARE(topo[3]->text(), QStringLiteral("Sobre"));
 
     const QList<QAction*> arquivo = p.mnuArquivo->actions();
-    QCOMPARE(arquivo.size(), 3);
-    QCOMPARE(arquivo[0], p.mnuConfigurarRodape);
-    QCOMPARE(arquivo[0]->text(), QStringLiteral("&Configurar Cabeçalho e Rodapé"));
-    QVERIFY(arquivo[1]->isSeparator());
-    QCOMPARE(arquivo[2]->text(), QStringLiteral("Encerrar Programa"));
+    QCOMPARE(arquivo.size(), 4);
+    QCOMPARE(arquivo[0], p.mnuClientes); // the register of clients (teste_clientes_principal)
+    QCOMPARE(arquivo[1], p.mnuConfigurarRodape);
+    QCOMPARE(arquivo[1]->text(), QStringLiteral("&Configurar Cabeçalho e Rodapé"));
+    QVERIFY(arquivo[2]->isSeparator());
+    QCOMPARE(arquivo[3]->text(), QStringLiteral("Encerrar Programa"));
 
     const QList<QAction*> janela = p.mnuJanela->actions();
     QCOMPARE(janela.size(), 2);
@@ -441,7 +442,7 @@ void TestePrincipal::pastaSomenteLeitura() {
         QFile::setPermissions(t.ambiente.Pasta(), somenteLeitura | QFile::WriteOwner);
         QSKIP("the folder stays writable for this user (root); covered by the test above");
     }
-    t.janela->Iniciar(false);
+    t.Iniciar(false);
     QVERIFY(t.ambiente.programa->Configuracao.Selecionado(1));
     QVERIFY(t.janela->close());
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);

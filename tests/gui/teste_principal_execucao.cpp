@@ -1,6 +1,7 @@
 // Runs the real program headless over a temporary program folder and lets it close itself:
 // start-up with and without the opening animation, the files of a first start, the welcome
 // sound on a machine that may have no audio device, and a bad --diretorio.
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -21,8 +22,18 @@ struct Resultado {
     qint64 ms = 0;
 };
 
-Resultado Executar(const QStringList& argumentos, int limiteMs = 60000) {
+// A program folder as installed: the interpretation files of the build (without them the
+// start-up stops at a notice that names them).
+void CopiarTextos(const QTemporaryDir& pasta) {
+    const QDir origem(QStringLiteral(PASTA_PROGRAMA_TESTE));
+    for (const QString& nome : origem.entryList({QStringLiteral("*.DAT")}, QDir::Files))
+        QFile::copy(origem.filePath(nome), pasta.filePath(nome));
+}
+
+Resultado Executar(const QStringList& argumentos, int limiteMs = 60000, const QString& pastaAtual = {}) {
     QProcess p;
+    if (!pastaAtual.isEmpty())
+        p.setWorkingDirectory(pastaAtual);
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
     ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     p.setProcessEnvironment(ambiente);
@@ -54,6 +65,7 @@ private slots:
 
     void semAberturaFechaSozinho() {
         QTemporaryDir pasta;
+        CopiarTextos(pasta);
         // The sounds of the build folder, so the welcome sound is really played (or skipped
         // quietly when there is no audio device).
         QFile::copy(QStringLiteral(PASTA_PROGRAMA_TESTE "/welcomeb.wav"),
@@ -69,6 +81,7 @@ private slots:
 
     void comAberturaDuraOTempoDaAnimacao() {
         QTemporaryDir pasta;
+        CopiarTextos(pasta);
         const Resultado r = Executar({QStringLiteral("--diretorio"), pasta.path(),
                                       QStringLiteral("--fechar-apos"), QStringLiteral("100")});
         QVERIFY2(r.terminou, r.erros.constData());
@@ -88,6 +101,24 @@ private slots:
         QCOMPARE(r.codigo, 2);
         QVERIFY(r.erros.contains("nao-existe"));
         QVERIFY(!QFile::exists(inexistente));
+    }
+
+    // An empty --diretorio would silently mean the current folder: refused, with the same words
+    // as the command line program, and nothing is written in the current folder.
+    void pastaVaziaERecusada() {
+        QTemporaryDir atual;
+        const Resultado r = Executar({QStringLiteral("--sem-abertura"), QStringLiteral("--diretorio"),
+                                      QString(), QStringLiteral("--fechar-apos"), QStringLiteral("100")},
+                                     60000, atual.path());
+        QVERIFY(r.terminou);
+        QCOMPARE(r.codigo, 2);
+        // (Qt may add notes of its own on other lines.)
+        const QStringList linhas = QString::fromUtf8(r.erros).split(u'\n');
+        QVERIFY2(
+            linhas.contains(QStringLiteral("Erro: a opção --diretorio recebeu um texto vazio; informe a "
+                                           "pasta do programa (para a pasta atual, use --diretorio .).")),
+            r.erros.constData());
+        QVERIFY(QDir(atual.path()).isEmpty());
     }
 };
 

@@ -7,6 +7,11 @@
 #include "apoio/principal_teste.h"
 #include "app/qt/enderecos.h"
 #include "app/qt/frmSobre.h"
+#include "dados/pasta_programa.h"
+#include "versao.h"
+
+#include <QDir>
+#include <QStandardPaths>
 
 using namespace oraculandia;
 using namespace oraculandia::teste;
@@ -16,6 +21,7 @@ class TesteSobre : public QObject {
 
 private slots:
     void janelaSobre();
+    void pastaDoUsuarioEADoQt();
     void somACadaAbertura();
     void linkAbreAPaginaEJanelaFica();
     void abertaPeloMenu();
@@ -35,6 +41,23 @@ void TesteSobre::janelaSobre() {
     QVERIFY(QUrl(endereco).isValid());
     QVERIFY(!QUrl(endereco).isRelative());
     QVERIFY(s.imgLogotipo);
+    // The version and the program folder in use, for whoever gives support.
+    QCOMPARE(s.lblVersao->text(),
+             QStringLiteral("Versão %1\nPasta do programa:\n%2")
+                 .arg(QString::fromLatin1(kVersao),
+                      QDir::toNativeSeparators(QString::fromStdString(a.programa->PastaPrograma.string()))));
+}
+
+void TesteSobre::pastaDoUsuarioEADoQt() {
+    // The Qt-free rule names the same user folder that Qt gives the program.
+    const QString nomeAntes = QCoreApplication::applicationName();
+    const QString orgAntes = QCoreApplication::organizationName();
+    QCoreApplication::setApplicationName(QStringLiteral("Oraculandia"));
+    QCoreApplication::setOrganizationName(QString());
+    const QString doQt = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QCoreApplication::setApplicationName(nomeAntes);
+    QCoreApplication::setOrganizationName(orgAntes);
+    QCOMPARE(QString::fromStdString(LocaisPadrao("/usr/bin").dadosUsuario.string()), doQt);
 }
 
 void TesteSobre::somACadaAbertura() {

@@ -1,6 +1,10 @@
 // Normalisation and checks of the typed name and birth date.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <iterator>
+#include <string>
+
 #include "engine/entrada.h"
 #include "engine/numerologia.h"
 
@@ -45,6 +49,66 @@ TEST(EntradaNome, CaracteresDeControle) {
     EXPECT_TRUE(TemCaractereDeControle("ANA\x7FSILVA"));
     EXPECT_TRUE(TemCaractereDeControle("ANA\x81SILVA"));  // undefined in Windows-1252
     EXPECT_FALSE(TemCaractereDeControle("ANA\x80SILVA")); // the euro sign is a character
+}
+
+// Letter + combining accent, as some keyboards and pasted texts give it, becomes the one
+// precomposed letter (Unicode NFC), for every letter of Windows-1252 that has one.
+TEST(EntradaNome, AcentosSeparadosSaoCompostos) {
+    EXPECT_EQ(ComporAcentos("Jose\u0301 da Silva"), "José da Silva");
+    EXPECT_EQ(ComporAcentos("Joa\u0303o Conceic\u0327a\u0303o"), "João Conceição");
+    EXPECT_EQ(ComporAcentos("MARIA DA CONCEIÇÃO"), "MARIA DA CONCEIÇÃO"); // already composed
+    // The cedilla sorts before the accents above the letter (canonical order), and a second
+    // accent of the same kind is left apart, as in NFC.
+    EXPECT_EQ(ComporAcentos("a\u0301\u0327"), "á\u0327");
+    EXPECT_EQ(ComporAcentos("e\u0301\u0301"), "é\u0301");
+    // An accent with no letter before it, or after bytes that are not UTF-8, stays as it is
+    // (and is refused later, by name).
+    EXPECT_EQ(ComporAcentos("\u0301abc"), "\u0301abc");
+    EXPECT_EQ(ComporAcentos("a \u0301"), "a \u0301");
+    EXPECT_EQ(ComporAcentos("\xFF\u0301x"), "\xFF\u0301x");
+    EXPECT_EQ(ComporAcentos("\xE2\x82"), "\xE2\x82"); // a cut sequence is passed on
+    EXPECT_EQ(ComporAcentos(""), "");
+
+    // Every Latin letter with every accent: the composed letters, independently listed from the
+    // Unicode data; everything else unchanged.
+    const std::string bases = "aaaaaaceeeeiiiinooooosuuuuyyzAAAAAACEEEEIIIINOOOOOSUUUUYYZ";
+    const char32_t acentos[] = {0x300, 0x301, 0x302, 0x303, 0x308, 0x30a, 0x327, 0x300, 0x301, 0x302,
+                                0x308, 0x300, 0x301, 0x302, 0x308, 0x303, 0x300, 0x301, 0x302, 0x303,
+                                0x308, 0x30c, 0x300, 0x301, 0x302, 0x308, 0x301, 0x308, 0x30c, 0x300,
+                                0x301, 0x302, 0x303, 0x308, 0x30a, 0x327, 0x300, 0x301, 0x302, 0x308,
+                                0x300, 0x301, 0x302, 0x308, 0x303, 0x300, 0x301, 0x302, 0x303, 0x308,
+                                0x30c, 0x300, 0x301, 0x302, 0x308, 0x301, 0x308, 0x30c};
+    const std::u32string compostas = U"àáâãäåçèéêëìíîïñòóôõöšùúûüýÿžÀÁÂÃÄÅÇÈÉÊËÌÍÎÏÑÒÓÔÕÖŠÙÚÛÜÝŸŽ";
+    ASSERT_EQ(bases.size(), std::size(acentos));
+    ASSERT_EQ(bases.size(), compostas.size());
+    auto utf8 = [](char32_t c) {
+        std::string s;
+        if (c < 0x80) {
+            s += static_cast<char>(c);
+        } else {
+            s += static_cast<char>(0xC0 | (c >> 6));
+            s += static_cast<char>(0x80 | (c & 0x3F));
+        }
+        return s;
+    };
+    int compostos = 0;
+    for (char base = 'A'; base <= 'z'; ++base) {
+        if (!std::isalpha(static_cast<unsigned char>(base))) {
+            continue;
+        }
+        for (char32_t acento : {0x300, 0x301, 0x302, 0x303, 0x308, 0x30a, 0x30c, 0x327}) {
+            std::string esperado = std::string(1, base) + utf8(acento);
+            for (std::size_t i = 0; i < bases.size(); ++i) {
+                if (bases[i] == base && acentos[i] == acento) {
+                    esperado = utf8(compostas[i]);
+                    ++compostos;
+                }
+            }
+            EXPECT_EQ(ComporAcentos(std::string(1, base) + utf8(acento) + "x"), esperado + "x")
+                << base << " U+" << std::hex << static_cast<unsigned>(acento);
+        }
+    }
+    EXPECT_EQ(compostos, 58);
 }
 
 TEST(EntradaData, FormasAceitas) {

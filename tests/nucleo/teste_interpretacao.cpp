@@ -118,9 +118,13 @@ TEST(GravarInterpretacao, RegistroCincoDeArquivoVazio) {
         EXPECT_EQ(LerInterpretacao(pasta.caminho(), r, "V.DAT"), "") << r;
     }
     EXPECT_EQ(LerInterpretacao(pasta.caminho(), 5, "V.DAT"), "Quinto");
-    // The gap is blank records, exactly as the format pads texts.
+    // Only the record itself is written; the gap is what the system fills it with, zero bytes,
+    // which read as no text.
     const std::string bytes = LerArquivo(pasta / "V.DAT");
-    EXPECT_EQ(bytes, std::string(4 * kTamanhoRegistro, ' ') + Registro("Quinto"));
+    EXPECT_EQ(bytes, std::string(4 * kTamanhoRegistro, '\0') + Registro("Quinto"));
+    // A record made of zero bytes, or of zero bytes around a text, reads as that text.
+    EscreverArquivo(pasta / "Z.DAT", std::string(10, '\0') + "  Texto \r\n" + std::string(5100, '\0'));
+    EXPECT_EQ(LerInterpretacao(pasta.caminho(), 1, "Z.DAT"), "Texto \r\n");
 }
 
 TEST(GravarInterpretacao, SoOUmRegistroMuda) {

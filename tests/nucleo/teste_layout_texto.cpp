@@ -154,6 +154,21 @@ TEST(ImprimeTexto, APageFullOnTheLastLineReturnsTrue) {
     EXPECT_TRUE(ImprimeTexto(s2, 100, 10, 100, 112, comQuebras));
 }
 
+// The page fills on the last printed line and only line breaks are left: the text is done, and
+// nothing past its end is read (the scan once went on with the old length, reading beyond the
+// emptied text and moving Y down one line per trailing break).
+TEST(ImprimeTexto, APageFullFollowedOnlyByLineBreaksEndsThere) {
+    for (const char* quebras : {"\r\n", "\r\n\r\n", "\r\n\r\n\r\n\r\n", "\n\r\r"}) {
+        SuperficieTeste s;
+        std::string texto = std::string("aaa\r\n") + quebras;
+        SCOPED_TRACE(testing::PrintToString(texto));
+        EXPECT_TRUE(ImprimeTexto(s, 20, 10, 100, 24, texto));
+        EXPECT_EQ(texto, "");
+        EsperarPosicoes(s, {{"aaa", 10, 20}});
+        EXPECT_DOUBLE_EQ(s.Y(), 20); // the top of the last line printed
+    }
+}
+
 TEST(ImprimeTexto, AccentedLettersAreNotControlCharacters) {
     SuperficieTeste s;
     std::string texto = "aaa\r\n\xC9poca";

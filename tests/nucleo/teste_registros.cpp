@@ -50,9 +50,9 @@ std::string Aleatorio(std::mt19937& g, std::size_t n) {
 
 TEST(Configuracao, ArquivoNovoComOsPadroes) {
     PastaTemporaria pasta;
-    bool ok = false;
-    const ConfiguracaoPrograma c = CarregarConfiguracao(pasta.caminho(), &ok);
-    EXPECT_TRUE(ok);
+    EstadoArquivo estado = EstadoArquivo::Ilegivel;
+    const ConfiguracaoPrograma c = CarregarConfiguracao(pasta.caminho(), &estado);
+    EXPECT_EQ(estado, EstadoArquivo::Padrao);
     const std::string esperado = Bytes({0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0, 0, 0, 0}) + std::string(6, '\0') +
                                  Bytes({0, 0}) + Repetir(Bytes({0xFF, 0xFF}), 28) + Bytes({0xFF, 0xFF});
     ASSERT_EQ(esperado.size(), 76u);
@@ -108,9 +108,9 @@ TEST(Configuracao, ReservadosEEntradaZeroVoltamComoLidos) {
 TEST(Configuracao, ArquivoCurtoLidoComZeros) {
     PastaTemporaria pasta;
     EscreverArquivo(pasta / "oraculandia.dat", Bytes({0xFF, 0xFF, 0xFF}));
-    bool ok = false;
-    const ConfiguracaoPrograma c = CarregarConfiguracao(pasta.caminho(), &ok);
-    EXPECT_TRUE(ok);
+    EstadoArquivo estado = EstadoArquivo::Ilegivel;
+    const ConfiguracaoPrograma c = CarregarConfiguracao(pasta.caminho(), &estado);
+    EXPECT_EQ(estado, EstadoArquivo::Lido);
     EXPECT_EQ(c.ImprimirDescricao, -1);
     EXPECT_EQ(c.ImprimirNumero, 0xFF);
     EXPECT_EQ(c.PretoEmBranco, 0);
@@ -135,14 +135,14 @@ TEST(Configuracao, SerializacaoIdaEVolta) {
 TEST(Configuracao, ArquivoQueNaoPodeSerUsado) {
     PastaTemporaria pasta;
     std::filesystem::create_directory(pasta / "oraculandia.dat");
-    bool ok = true;
-    const ConfiguracaoPrograma c = CarregarConfiguracao(pasta.caminho(), &ok);
-    EXPECT_FALSE(ok);
+    EstadoArquivo estado = EstadoArquivo::Lido;
+    const ConfiguracaoPrograma c = CarregarConfiguracao(pasta.caminho(), &estado);
+    EXPECT_EQ(estado, EstadoArquivo::Ilegivel);
     EXPECT_TRUE(c.Selecionado(1)); // the defaults for the run
     EXPECT_FALSE(SalvarConfiguracao(pasta.caminho(), c));
-    ok = true;
-    CarregarConfiguracao(pasta / "nao-existe", &ok);
-    EXPECT_FALSE(ok);
+    estado = EstadoArquivo::Lido;
+    CarregarConfiguracao(pasta / "nao-existe", &estado);
+    EXPECT_EQ(estado, EstadoArquivo::PadraoNaoGravado); // missing, not unreadable
     EXPECT_FALSE(SalvarConfiguracao(pasta / "nao-existe", c));
 }
 
@@ -156,23 +156,24 @@ TEST(Configuracao, PastaEArquivoSomenteLeitura) {
         fs::permissions(pasta / "oraculandia.dat", fs::perms::owner_read);
         fs::permissions(pasta / "fontes.dat", fs::perms::owner_read);
         fs::permissions(pasta.caminho(), fs::perms::owner_read | fs::perms::owner_exec);
-        bool ok = false;
+        EstadoArquivo estado = EstadoArquivo::Ilegivel;
         // A read-only file is still read.
-        ConfiguracaoPrograma c = CarregarConfiguracao(pasta.caminho(), &ok);
-        if (!ok || c.Selecionado(1)) {
+        ConfiguracaoPrograma c = CarregarConfiguracao(pasta.caminho(), &estado);
+        if (estado != EstadoArquivo::Lido || c.Selecionado(1)) {
             falhas += "read-only settings not read; ";
         }
         if (SalvarConfiguracao(pasta.caminho(), c)) {
             falhas += "saving to a read-only file reported success; ";
         }
         // An empty read-only file cannot take the defaults: they hold for the run.
-        FontesAnalise f = CarregaFontes(pasta.caminho(), &ok);
-        if (ok || f.FonteCorpo.Nome != "Times New Roman") {
+        FontesAnalise f = CarregaFontes(pasta.caminho(), &estado);
+        if (estado != EstadoArquivo::PadraoNaoGravado || f.FonteCorpo.Nome != "Times New Roman") {
             falhas += "empty read-only fonts; ";
         }
         // Missing files in a read-only folder.
-        Margens m = CarregaMargens(pasta.caminho(), &ok);
-        if (ok || m.Esquerda != 10.0F || fs::exists(pasta / "margens.dat")) {
+        Margens m = CarregaMargens(pasta.caminho(), &estado);
+        if (estado != EstadoArquivo::PadraoNaoGravado || m.Esquerda != 10.0F ||
+            fs::exists(pasta / "margens.dat")) {
             falhas += "margins in read-only folder; ";
         }
         if (SalvarLinhasRodape(pasta.caminho(), LinhasRodapeIniciais())) {
@@ -192,9 +193,9 @@ TEST(Configuracao, ArquivosAleatoriosETruncados) {
     std::mt19937 g(5);
     for (std::size_t n = 0; n <= 200; n += 7) {
         EscreverArquivo(pasta / "oraculandia.dat", Aleatorio(g, n));
-        bool ok = false;
-        CarregarConfiguracao(pasta.caminho(), &ok);
-        EXPECT_TRUE(ok);
+        EstadoArquivo estado = EstadoArquivo::Ilegivel;
+        CarregarConfiguracao(pasta.caminho(), &estado);
+        EXPECT_EQ(estado, n == 0 ? EstadoArquivo::Padrao : EstadoArquivo::Lido);
     }
 }
 
@@ -202,9 +203,9 @@ TEST(Configuracao, ArquivosAleatoriosETruncados) {
 
 TEST(Fontes, ArquivoNovoCom168Bytes) {
     PastaTemporaria pasta;
-    bool ok = false;
-    const FontesAnalise f = CarregaFontes(pasta.caminho(), &ok);
-    EXPECT_TRUE(ok);
+    EstadoArquivo estado = EstadoArquivo::Ilegivel;
+    const FontesAnalise f = CarregaFontes(pasta.caminho(), &estado);
+    EXPECT_EQ(estado, EstadoArquivo::Padrao);
     auto nome = [](const std::string& n) { return n + std::string(50 - n.size(), ' '); };
     const std::string esperado = nome("Courier New") + Bytes({0xFF, 0xFF, 0, 0, 14, 0}) + nome("Arial") +
                                  Bytes({0, 0, 0xFF, 0xFF, 10, 0}) + nome("Times New Roman") +
@@ -240,9 +241,9 @@ TEST(Fontes, NomesDe50CaracteresECortes) {
 TEST(Fontes, ArquivoCurtoEAleatorio) {
     PastaTemporaria pasta;
     EscreverArquivo(pasta / "fontes.dat", "  Arial  ");
-    bool ok = false;
-    FontesAnalise f = CarregaFontes(pasta.caminho(), &ok);
-    EXPECT_TRUE(ok);
+    EstadoArquivo estado = EstadoArquivo::Ilegivel;
+    FontesAnalise f = CarregaFontes(pasta.caminho(), &estado);
+    EXPECT_EQ(estado, EstadoArquivo::Lido);
     EXPECT_EQ(f.FonteTitulo.Nome, "Arial");
     EXPECT_EQ(f.FonteTitulo.Tamanho, 0);
     EXPECT_EQ(f.FonteCorpo.Nome, "");
@@ -256,9 +257,9 @@ TEST(Fontes, ArquivoCurtoEAleatorio) {
     }
     std::filesystem::remove(pasta / "fontes.dat");
     std::filesystem::create_directory(pasta / "fontes.dat");
-    ok = true;
-    f = CarregaFontes(pasta.caminho(), &ok);
-    EXPECT_FALSE(ok);
+    estado = EstadoArquivo::Lido;
+    f = CarregaFontes(pasta.caminho(), &estado);
+    EXPECT_EQ(estado, EstadoArquivo::Ilegivel);
     EXPECT_EQ(f.FonteCorpo.Nome, "Times New Roman");
 }
 
@@ -343,9 +344,9 @@ TEST(Rodape, ArquivoQueNaoPodeSerGravado) {
 
 TEST(Margens, ArquivoNovo) {
     PastaTemporaria pasta;
-    bool ok = false;
-    const Margens m = CarregaMargens(pasta.caminho(), &ok);
-    EXPECT_TRUE(ok);
+    EstadoArquivo estado = EstadoArquivo::Ilegivel;
+    const Margens m = CarregaMargens(pasta.caminho(), &estado);
+    EXPECT_EQ(estado, EstadoArquivo::Padrao);
     EXPECT_EQ(LerArquivo(pasta / "margens.dat"), Repetir(Bytes({0, 0, 0x20, 0x41}), 4));
     EXPECT_EQ(m.Esquerda, 10.0F);
     EXPECT_EQ(m.Inferior, 10.0F);
@@ -392,9 +393,9 @@ TEST(Margens, ArquivoCurtoENumerosInvalidos) {
     }
     std::filesystem::remove(pasta / "margens.dat");
     std::filesystem::create_directory(pasta / "margens.dat");
-    bool ok = true;
-    m = CarregaMargens(pasta.caminho(), &ok);
-    EXPECT_FALSE(ok);
+    EstadoArquivo estado = EstadoArquivo::Lido;
+    m = CarregaMargens(pasta.caminho(), &estado);
+    EXPECT_EQ(estado, EstadoArquivo::Ilegivel);
     EXPECT_EQ(m.Esquerda, 10.0F);
     EXPECT_FALSE(SalvarMargens(pasta.caminho(), m));
 }

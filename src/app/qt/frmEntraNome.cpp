@@ -155,7 +155,8 @@ void frmEntraNome::cmdOk_Click() {
         txtNome->setFocus();
         return;
     }
-    const ConversaoCp1252 nome = Utf8ParaCp1252(txtNome->text().toStdString());
+    // Letters typed or pasted with separate accents are joined first (José, not Jose + U+0301).
+    const ConversaoCp1252 nome = Utf8ParaCp1252(ComporAcentos(txtNome->text().toStdString()));
     if (!nome.ok()) {
         QStringList caracteres;
         for (char32_t c : nome.invalidos)

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "app/qt/arquivos_iniciais.h"
 #include "app/qt/frmDicas.h"
 #include "app/qt/frmEntrada.h"
 #include "app/qt/janela_ativa.h"
@@ -215,10 +216,14 @@ void frmPrincipal::MontarMenus() {
 
 void frmPrincipal::Iniciar(bool comAbertura) {
     DefinirOcupado(true);
-    programa_.Fontes = CarregaFontes(programa_.PastaPrograma);
-    // A settings file that cannot be created (read-only folder) leaves the defaults for this
-    // run; the failure is reported when the settings are saved at the end.
-    programa_.Configuracao = CarregarConfiguracao(programa_.PastaPrograma);
+    // A file that cannot be read leaves its defaults for this run and is never written over
+    // (reported below, once the window is up). A settings file that cannot be created
+    // (read-only folder) leaves the defaults too; that is reported when the settings are saved.
+    EstadoArquivo estado = EstadoArquivo::Lido;
+    programa_.Fontes = CarregaFontes(programa_.PastaPrograma, &estado);
+    programa_.AnotarLeitura(kArquivoFontes, estado);
+    programa_.Configuracao = CarregarConfiguracao(programa_.PastaPrograma, &estado);
+    programa_.AnotarLeitura(kArquivoConfiguracao, estado);
     CarregaLinhasRodape();
     setWindowTitle(QStringLiteral("Oraculandia Comercial"));
     programa_.sons.Tocar(programa_.Caminho("welcomeb.wav"), false);
@@ -229,6 +234,7 @@ void frmPrincipal::Iniciar(bool comAbertura) {
     }
     DefinirOrientacaoDaImpressora();
     DefinirOcupado(false);
+    AvisarArquivosDaPasta(programa_, this);
 }
 
 void frmPrincipal::DefinirOrientacaoDaImpressora() {
@@ -242,7 +248,9 @@ void frmPrincipal::DefinirOrientacaoDaImpressora() {
 }
 
 void frmPrincipal::CarregaLinhasRodape() {
-    programa_.Rodape = oraculandia::CarregaLinhasRodape(programa_.PastaPrograma);
+    EstadoArquivo estado = EstadoArquivo::Lido;
+    programa_.Rodape = oraculandia::CarregaLinhasRodape(programa_.PastaPrograma, &estado);
+    programa_.AnotarLeitura(kArquivoRodape, estado);
 }
 
 // ---- Status line, busy pointer ------------------------------------------------------------------
@@ -428,6 +436,9 @@ bool frmPrincipal::SalvarConfiguracaoUmaVez() {
     if (configuracaoSalva_)
         return true;
     configuracaoSalva_ = true;
+    // A settings file that could not be read is not written over: the user was told at start.
+    if (programa_.Ilegivel(kArquivoConfiguracao))
+        return true;
     if (SalvarConfiguracao(programa_.PastaPrograma, programa_.Configuracao))
         return true;
     programa_.mensagens.Mostrar(

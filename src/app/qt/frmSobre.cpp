@@ -1,5 +1,6 @@
 #include "app/qt/frmSobre.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 
 #include "app/qt/enderecos.h"
 #include "app/qt/programa.h"
+#include "versao.h"
 
 namespace oraculandia {
 
@@ -41,6 +43,17 @@ frmSobre::frmSobre(Programa& programa, QWidget* pai) : QDialog(pai), programa_(p
     lblInternet->setToolTip(endereco);
     connect(lblInternet, &QLabel::linkActivated, this, [this] { lblInternet_Click(); });
 
+    // Where the texts and settings are: what support asks first.
+    lblVersao = new QLabel(this);
+    lblVersao->setObjectName(QStringLiteral("lblVersao"));
+    lblVersao->setText(QStringLiteral("Versão %1\nPasta do programa:\n%2")
+                           .arg(QString::fromLatin1(kVersao), QDir::toNativeSeparators(QString::fromStdString(
+                                                                  programa_.PastaPrograma.string()))));
+    lblVersao->setAlignment(Qt::AlignCenter);
+    lblVersao->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblVersao->setWordWrap(true);
+    lblVersao->setMaximumWidth(480);
+
     cmdSair = new QPushButton(QStringLiteral("O&k"), this);
     cmdSair->setObjectName(QStringLiteral("cmdSair"));
     cmdSair->setDefault(true);
@@ -52,6 +65,7 @@ frmSobre::frmSobre(Programa& programa, QWidget* pai) : QDialog(pai), programa_(p
     coluna->addWidget(lblInfo0);
     coluna->addWidget(imgLogotipo, 0, Qt::AlignHCenter);
     coluna->addWidget(lblInternet);
+    coluna->addWidget(lblVersao);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
     botoes->addWidget(cmdSair);

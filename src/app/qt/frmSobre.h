@@ -19,6 +19,7 @@ public:
     QLabel* lblInfo0 = nullptr; // lblInfo element 0
     QWidget* imgLogotipo = nullptr;
     QLabel* lblInternet = nullptr; // the link label; its caption is the maker's address
+    QLabel* lblVersao = nullptr;   // version and the program folder in use
     QPushButton* cmdSair = nullptr;
 
 public slots:

@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "app/qt/arquivos_iniciais.h"
 #include "app/qt/programa.h"
 #include "app/qt/servicos.h"
 #include "editor/cp1252_qt.h"
@@ -20,11 +21,13 @@
 
 namespace oraculandia {
 
-// Nothing of these is asked for by the print job; they complete the program state.
+// The print job asks nothing of these; they complete the program state. Messages (the files of
+// the folder that could not be read) go to standard error, as "Título: texto".
 struct GeradorPdf::Servicos {
-    struct SemMensagens : Mensagens {
-        RespostaMensagem Mostrar(QWidget*, const QString&, const QString&, IconeMensagem,
+    struct MensagensNoTerminal : Mensagens {
+        RespostaMensagem Mostrar(QWidget*, const QString& titulo, const QString& texto, IconeMensagem,
                                  BotoesMensagem) override {
+            std::fputs(QStringLiteral("%1 %2\n").arg(titulo, texto).toUtf8().constData(), stderr);
             return RespostaMensagem::Nao;
         }
         void Bipe() override {}
@@ -48,11 +51,17 @@ GeradorPdf::GeradorPdf(const std::filesystem::path& pastaPrograma, const Data& h
     programa_ = std::make_unique<Programa>(pastaPrograma, servicos_->mensagens, servicos_->sons,
                                            servicos_->relogio, servicos_->navegador);
     Programa& p = *programa_;
-    // As the main window loads them at start, and the print dialog when it opens.
-    p.Fontes = CarregaFontes(p.PastaPrograma);
-    p.Configuracao = CarregarConfiguracao(p.PastaPrograma);
-    p.Rodape = CarregaLinhasRodape(p.PastaPrograma);
-    const Margens m = CarregaMargens(p.PastaPrograma);
+    // As the main window loads them at start, and the print dialog when it opens; the files that
+    // could not be read are named once, as the main window names them.
+    EstadoArquivo estado = EstadoArquivo::Lido;
+    p.Fontes = CarregaFontes(p.PastaPrograma, &estado);
+    p.AnotarLeitura(kArquivoFontes, estado);
+    p.Configuracao = CarregarConfiguracao(p.PastaPrograma, &estado);
+    p.AnotarLeitura(kArquivoConfiguracao, estado);
+    p.Rodape = CarregaLinhasRodape(p.PastaPrograma, &estado);
+    p.AnotarLeitura(kArquivoRodape, estado);
+    AvisarArquivosDaPasta(p, nullptr);
+    const Margens m = CarregaMargens(p.PastaPrograma, &estado);
     // The dialog prints with the margins as its boxes show and read them.
     auto caixa = [](float valor) { return static_cast<float>(ValorNumerico(TextoMargem(valor))); };
     p.MargensImpressao = Margens{caixa(m.Esquerda), caixa(m.Superior), caixa(m.Direita), caixa(m.Inferior)};

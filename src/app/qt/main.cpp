@@ -1,5 +1,7 @@
 // The windowed program. Options:
-//   --diretorio DIR   use DIR as the program directory (default: the executable's folder)
+//   --diretorio DIR   use DIR as the program directory (default: the folder rule of
+//                     dados/pasta_programa.h: the executable's folder or the user's data folder)
+//   --version         print the version
 //   --sem-abertura    skip the opening animation
 //   --fechar-apos MS  close the main window by itself after MS milliseconds (scripted runs)
 // and, without any window, the reports of relatorios_sem_janela.h (--pdf, --lote).
@@ -9,20 +11,32 @@
 #include <QLocale>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
 
 #include "app/qt/frmPrincipal.h"
 #include "app/qt/programa.h"
 #include "app/qt/relatorios_sem_janela.h"
 #include "app/qt/servicos_qt.h"
+#include "dados/pasta_programa.h"
+#include "versao.h"
 
 using namespace oraculandia;
 
 int main(int argc, char* argv[]) {
+    // The version needs no window system: answered before Qt looks for a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("oraculandia %s\n", kVersao);
+            return 0;
+        }
+    }
     if (PedeRelatorioSemJanela(argc, argv))
         return ExecutarRelatoriosSemJanela(argc, argv);
     QApplication app(argc, argv);
+    // The application name alone (no organisation) names the user's data folder,
+    // ~/.local/share/Oraculandia, as the folder rule expects.
     QApplication::setApplicationName(QStringLiteral("Oraculandia"));
-    QApplication::setOrganizationName(QStringLiteral("Oraculandia"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersao));
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
 
     // Qt's own buttons and dialogs in Portuguese.
@@ -42,20 +56,32 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption fecharApos(QStringList{QStringLiteral("fechar-apos")},
                                         QStringLiteral("Fecha a janela principal após MS milissegundos."),
                                         QStringLiteral("MS"));
+    const QCommandLineOption versao(QStringList{QStringLiteral("version")},
+                                    QStringLiteral("Mostra a versão do programa."));
+    opcoes.addOption(versao);
     opcoes.addOption(diretorio);
     opcoes.addOption(semAbertura);
     opcoes.addOption(fecharApos);
     opcoes.process(app);
 
-    QString pasta = QCoreApplication::applicationDirPath();
+    MensagensQt mensagens;
+    std::optional<std::string> valorDiretorio;
     if (opcoes.isSet(diretorio)) {
-        const QDir dir(opcoes.value(diretorio));
-        if (!dir.exists()) {
-            std::fprintf(stderr, "oraculandia: a pasta \"%s\" não existe.\n",
-                         qUtf8Printable(opcoes.value(diretorio)));
-            return 2;
+        valorDiretorio = opcoes.value(diretorio).toStdString();
+    }
+    const PastaEscolhida escolhida = EscolherPastaPrograma(
+        valorDiretorio, LocaisPadrao(QCoreApplication::applicationDirPath().toStdString()), true);
+    if (!escolhida.erro.empty()) {
+        // A bad option is a mistake on the command line; a user's folder that cannot be made is
+        // news for whoever started the program from the menu, so it also gets a message box.
+        std::fprintf(stderr, "Erro: %s\n", escolhida.erro.c_str());
+        if (!valorDiretorio) {
+            mensagens.Mostrar(nullptr, QStringLiteral("Erro:"),
+                              QStringLiteral("O programa não pode ser iniciado: %1")
+                                  .arg(QString::fromStdString(escolhida.erro)),
+                              IconeMensagem::Critico, BotoesMensagem::Ok);
         }
-        pasta = dir.absolutePath();
+        return 2;
     }
     int msFechar = -1;
     if (opcoes.isSet(fecharApos)) {
@@ -67,11 +93,10 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    MensagensQt mensagens;
     SonsQt sons;
     RelogioQt relogio;
     NavegadorQt navegador;
-    Programa programa(std::filesystem::path(pasta.toStdString()), mensagens, sons, relogio, navegador);
+    Programa programa(escolhida.pasta, mensagens, sons, relogio, navegador);
 
     frmPrincipal principal(programa);
     principal.resize(1024, 720);

@@ -13,6 +13,7 @@
 #include "app/qt/gerador_pdf.h"
 #include "app/qt/servicos_qt.h"
 #include "clientes/csv_clientes.h"
+#include "dados/pasta_programa.h"
 #include "engine/entrada.h"
 
 namespace oraculandia {
@@ -179,8 +180,8 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
             Escrever(stderr, texto + u'\n');
     });
     QApplication app(argc, argv);
+    // As the window program: the application name alone names the user's data folder.
     QApplication::setApplicationName(QStringLiteral("Oraculandia"));
-    QApplication::setOrganizationName(QStringLiteral("Oraculandia"));
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     InstalarTraducaoQt(&app);
 
@@ -234,13 +235,18 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
                                  .arg(opcoes.value(hoje)));
         dia = *d;
     }
-    QString pasta = QCoreApplication::applicationDirPath();
-    if (opcoes.isSet(diretorio)) {
-        const QDir dir(opcoes.value(diretorio));
-        if (!dir.exists())
-            return ErroDeUso(QStringLiteral("a pasta \"%1\" não existe").arg(opcoes.value(diretorio)));
-        pasta = dir.absolutePath();
+    // The program folder by the window program's own rule, so that the settings are those the
+    // print dialog would use.
+    std::optional<std::string> valorDiretorio;
+    if (opcoes.isSet(diretorio))
+        valorDiretorio = opcoes.value(diretorio).toStdString();
+    const PastaEscolhida escolhida = EscolherPastaPrograma(
+        valorDiretorio, LocaisPadrao(QCoreApplication::applicationDirPath().toStdString()), true);
+    if (!escolhida.erro.empty()) {
+        Erro(QString::fromStdString(escolhida.erro));
+        return kArgumentosInvalidos;
     }
+    const std::filesystem::path pasta = escolhida.pasta;
 
     if (emLote) {
         const QString pastaSaida = opcoes.value(pastaPdf);
@@ -249,7 +255,7 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
                      .arg(QDir::toNativeSeparators(pastaSaida)));
             return kArgumentosInvalidos;
         }
-        GeradorPdf gerador(pasta.toStdString(), dia);
+        GeradorPdf gerador(pasta, dia);
         return ExecutarLote(gerador, opcoes.value(lote), pastaSaida, opcoes.isSet(substituir), dia, stderr);
     }
 
@@ -259,7 +265,7 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
         Erro(v.Mensagem());
         return kArgumentosInvalidos;
     }
-    GeradorPdf gerador(pasta.toStdString(), dia);
+    GeradorPdf gerador(pasta, dia);
     QString erro;
     if (!gerador.Gravar(v.nomeAnalise, v.nascimento, opcoes.value(pdf), opcoes.isSet(substituir), &erro)) {
         Erro(QStringLiteral("não foi possível gravar o arquivo PDF %1: %2.")

@@ -209,6 +209,8 @@ void frmConfiguraFonte::AoMudar() {
 }
 
 void frmConfiguraFonte::cmdOk_Click() {
+    if (programa_.RecusarGravacao(this, kArquivoFontes, QStringLiteral("Nada foi gravado.")))
+        return;
     if (!SalvarFontes(programa_.PastaPrograma, programa_.Fontes)) {
         programa_.mensagens.Mostrar(
             this, QStringLiteral("Erro:"),

@@ -92,6 +92,9 @@ void frmConfiguraRodape::cmdOk_Click() {
         return;
     }
     const LinhasRodape linhas{um.texto, dois.texto, cabecalho.texto};
+    if (programa_.RecusarGravacao(this, kArquivoRodape,
+                                  QStringLiteral("As linhas continuam nesta janela e nada foi alterado.")))
+        return;
     if (!SalvarLinhasRodape(programa_.PastaPrograma, linhas)) {
         programa_.mensagens.Mostrar(
             this, QStringLiteral("Erro:"),

@@ -191,7 +191,9 @@ frmImprimir::frmImprimir(Programa& programa, ServicosImpressao& servicos, QWidge
     Desenhando = true;
     chkPretoEmBranco->setChecked(Ligado(programa_.Configuracao.PretoEmBranco));
     chkImprimirFolhaRosto->setChecked(Ligado(programa_.Configuracao.ImprimirFolhaRosto));
-    programa_.MargensImpressao = CarregaMargens(programa_.PastaPrograma);
+    EstadoArquivo estadoMargens = EstadoArquivo::Lido;
+    programa_.MargensImpressao = CarregaMargens(programa_.PastaPrograma, &estadoMargens);
+    programa_.AnotarLeitura(kArquivoMargens, estadoMargens);
 
     connect(txtEsquerda, &QLineEdit::textChanged, this, [this] { RegraDaMargem(Lado::Esquerda); });
     connect(txtSuperior, &QLineEdit::textChanged, this, [this] { RegraDaMargem(Lado::Superior); });
@@ -311,7 +313,10 @@ bool frmImprimir::ExecutarTrabalho(QPrinter& impressora, const QString& destino)
 
     // The margins are saved before anything is printed, and stay saved whatever happens next.
     RedefinirMargens();
-    const bool margensSalvas = SalvarMargens(programa_.PastaPrograma, programa_.MargensImpressao);
+    // Not over a margens.dat that could not be read (reported after the job).
+    const bool margensRecusadas = programa_.Ilegivel(kArquivoMargens);
+    const bool margensSalvas =
+        !margensRecusadas && SalvarMargens(programa_.PastaPrograma, programa_.MargensImpressao);
 
     const bool pretoEmBranco = chkPretoEmBranco->isChecked();
     const bool folhaRosto = chkImprimirFolhaRosto->isChecked();
@@ -321,7 +326,11 @@ bool frmImprimir::ExecutarTrabalho(QPrinter& impressora, const QString& destino)
     const ResultadoImpressao resultado = ImprimirAnalise(programa_, impressora, folhaRosto);
     unsetCursor();
 
-    if (!margensSalvas) {
+    if (margensRecusadas) {
+        programa_.RecusarGravacao(
+            this, kArquivoMargens,
+            QStringLiteral("As margens informadas valem para esta impressão, mas não ficam guardadas."));
+    } else if (!margensSalvas) {
         programa_.mensagens.Mostrar(
             this, QStringLiteral("Aviso:"),
             QStringLiteral("As margens não puderam ser guardadas no arquivo %1 (verifique se a pasta "
@@ -442,10 +451,10 @@ void frmImprimir::cmdSalvarPdf_Click() {
     }
     // QTemporaryFile makes its file readable by its owner only; the finished PDF takes the
     // permissions of the file it replaces, or those of an ordinary new document.
-    const QFile::Permissions permissoes =
-        info.exists() ? QFile::permissions(info.absoluteFilePath())
-                      : (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser |
-                         QFile::ReadGroup | QFile::ReadOther);
+    const QFile::Permissions permissoes = info.exists()
+                                              ? QFile::permissions(info.absoluteFilePath())
+                                              : (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                                 QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
     QFile::setPermissions(temporario.fileName(), permissoes);
     std::error_code erro;
     std::filesystem::rename(QFile::encodeName(temporario.fileName()).toStdString(),

@@ -6,13 +6,32 @@
 
 namespace oraculandia::teste {
 
-PrincipalTeste::PrincipalTeste(bool iniciar, bool comTextos) : ambiente(comTextos) {
+PrincipalTeste::PrincipalTeste(bool iniciar, bool comTextos) : ambiente(comTextos), comTextos_(comTextos) {
     janela = std::make_unique<frmPrincipal>(*ambiente.programa);
     janela->FimDoPrograma = [this] { ++fins; };
     janela->resize(900, 640);
     janela->move(40, 30);
     if (iniciar)
-        janela->Iniciar(false);
+        Iniciar(false);
+}
+
+void PrincipalTeste::Iniciar(bool comAbertura) {
+    const auto antes = ambiente.mensagens.mostradas.size();
+    janela->Iniciar(comAbertura);
+    if (comTextos_)
+        return;
+    auto& m = ambiente.mensagens.mostradas;
+    for (auto i = antes; i < m.size(); ++i) {
+        if (AvisoDeArquivosDeInterpretacao(m[i])) {
+            m.removeAt(i);
+            break;
+        }
+    }
+}
+
+bool AvisoDeArquivosDeInterpretacao(const MensagemMostrada& m) {
+    return m.titulo == QStringLiteral("Aviso:") &&
+           m.texto.startsWith(QStringLiteral("Estes arquivos de interpretação não existem ou estão vazios"));
 }
 
 void MoverMouse(QWidget* alvo, QPoint local) {

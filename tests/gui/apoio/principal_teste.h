@@ -18,10 +18,20 @@ namespace oraculandia::teste {
 // program would leave its event loop there).
 struct PrincipalTeste {
     explicit PrincipalTeste(bool iniciar = true, bool comTextos = false);
+    // Starts the window as the program does. Without the interpretation files, the start-up
+    // notice that names them is taken out of the recorded messages (it has tests of its own),
+    // so that a test can check what else was shown.
+    void Iniciar(bool comAbertura = false);
     AmbienteTeste ambiente;
     std::unique_ptr<frmPrincipal> janela;
     int fins = 0;
+
+private:
+    bool comTextos_;
 };
+
+// True for the start-up notice that names missing or empty interpretation files.
+bool AvisoDeArquivosDeInterpretacao(const MensagemMostrada& m);
 
 // Sends a mouse move to `alvo` at its local point (the centre when not given).
 void MoverMouse(QWidget* alvo, QPoint local = QPoint(-1, -1));

@@ -1,0 +1,100 @@
+#include "cli/argumentos.h"
+
+#include <string_view>
+
+namespace oraculandia::cli {
+
+const char* const kUso =
+    "Uso: oraculandia-cli --nome NOME --data DATA [--hoje DATA] [--diretorio PASTA]\n"
+    "                     [--formato texto|json]\n"
+    "\n"
+    "Compõe a análise numerológica de uma pessoa, como o programa Oraculandia a compõe, e a\n"
+    "escreve na saída padrão em UTF-8. A pasta do programa só é lida: nenhum arquivo dela é\n"
+    "criado ou alterado.\n"
+    "\n"
+    "  --nome NOME          nome completo da pessoa (pelo menos 5 caracteres, espaços\n"
+    "                       incluídos); entre aspas quando tiver espaços\n"
+    "  --data DATA          data de nascimento: dia/mês/ano, dia e mês com um ou dois\n"
+    "                       dígitos, separados por /, - ou . (15/03/1970, 5-3-1970,\n"
+    "                       15.03.70); ano de dois dígitos: 00 a 29 são 2000 a 2029, 30 a\n"
+    "                       99 são 1930 a 1999; ano de três ou quatro dígitos vale como\n"
+    "                       escrito; só dia/mês (15/03) usa o ano do dia de --hoje\n"
+    "  --hoje DATA          dia usado nos números universais e pessoais, escrito como em\n"
+    "                       --data (padrão: a data do sistema)\n"
+    "  --diretorio PASTA    pasta dos arquivos de interpretação e do oraculandia.dat\n"
+    "                       (padrão: a pasta do programa, escolhida como o programa com\n"
+    "                       janelas a escolhe; veja abaixo a pasta em uso)\n"
+    "  --formato texto      o texto que o botão Exportar copia, com as escolhas do\n"
+    "                       oraculandia.dat (padrão); caracteres de controle dos textos\n"
+    "                       saem como \xEF\xBF\xBD\n"
+    "  --formato json       o nome, as datas e as 28 seções da análise em JSON, todas,\n"
+    "                       quaisquer que sejam as escolhas do oraculandia.dat\n"
+    "  --ajuda              mostra esta ajuda\n"
+    "  --version            mostra a versão\n"
+    "\n"
+    "As opções também podem ser escritas como --opcao=VALOR. Sem oraculandia.dat na pasta,\n"
+    "valem as escolhas padrão do programa.\n"
+    "\n"
+    "Situação de saída:\n"
+    "  0  a análise (ou esta ajuda) foi escrita na saída padrão\n"
+    "  1  não foi possível escrever na saída padrão\n"
+    "  2  uma opção, a pasta, o nome ou a data foi recusado\n"
+    "  3  a pasta do programa não permite compor a análise: um arquivo de interpretação\n"
+    "     falta, está vazio ou não pode ser lido, ou o oraculandia.dat não seleciona\n"
+    "     nenhum cálculo (no formato texto)\n"
+    "Quando a situação não é 0, a mensagem vai para a saída de erros e nada é escrito na\n"
+    "saída padrão.\n";
+
+std::optional<std::string> LerArgumentos(int argc, char** argv, Argumentos& a) {
+    for (int i = 1; i < argc; ++i) {
+        std::string_view arg = argv[i];
+        if (arg == "--ajuda" || arg == "-h" || arg == "--help") {
+            a.ajuda = true;
+            continue;
+        }
+        if (arg == "--version" || arg == "--versao") {
+            a.versao = true;
+            continue;
+        }
+        if (arg.empty() || arg.front() != '-') {
+            // Most often a name with spaces typed without quotes, or a value without its option.
+            return "o argumento \xE2\x80\x9C" + std::string(arg) +
+                   "\xE2\x80\x9D não pertence a nenhuma opção; o nome e a data vão em --nome e --data "
+                   "(um nome com espaços vai entre aspas: --nome \"Ana Silva\").";
+        }
+        std::string_view opcao = arg;
+        std::optional<std::string> valor;
+        if (const auto igual = arg.find('='); arg.rfind("--", 0) == 0 && igual != std::string_view::npos) {
+            opcao = arg.substr(0, igual);
+            valor = std::string(arg.substr(igual + 1));
+        }
+        std::optional<std::string>* destino = nullptr;
+        if (opcao == "--nome") {
+            destino = &a.nome;
+        } else if (opcao == "--data") {
+            destino = &a.data;
+        } else if (opcao == "--hoje") {
+            destino = &a.hoje;
+        } else if (opcao == "--diretorio") {
+            destino = &a.diretorio;
+        } else if (opcao != "--formato") {
+            return "opção desconhecida: " + std::string(arg);
+        }
+        if (!valor) {
+            if (i + 1 >= argc) {
+                return "falta o valor da opção " + std::string(opcao);
+            }
+            valor = argv[++i];
+        }
+        if (destino != nullptr) {
+            *destino = *valor;
+        } else if (*valor == "texto" || *valor == "json") {
+            a.formato = *valor;
+        } else {
+            return "formato desconhecido: " + *valor + " (use texto ou json)";
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace oraculandia::cli

@@ -1,0 +1,27 @@
+#pragma once
+// The options of oraculandia-cli and its help text.
+
+#include <optional>
+#include <string>
+
+namespace oraculandia::cli {
+
+// Exit statuses, as the help text lists them.
+inline constexpr int kSucesso = 0;
+inline constexpr int kFalhaSaida = 1;
+inline constexpr int kArgumentosInvalidos = 2;
+inline constexpr int kPastaInutilizavel = 3;
+
+extern const char* const kUso;
+
+struct Argumentos {
+    std::optional<std::string> nome, data, hoje, diretorio;
+    std::string formato = "texto";
+    bool ajuda = false;
+    bool versao = false;
+};
+
+// Reads the options into `a`; a message (UTF-8) when something is wrong.
+std::optional<std::string> LerArgumentos(int argc, char** argv, Argumentos& a);
+
+} // namespace oraculandia::cli
