@@ -67,7 +67,7 @@ const TextosFixos& Textos() {
             "Interpretações do Caminho da Vida:",
             "Dia em que Começa o Ciclo Formativo: ",
             "Dia em que Termina o Ciclo Formativo e Começa o Ciclo Produtivo: ",
-            "Dia em que Termina o Ciclo Produtivo e Começa o Ciclo Colheita: ",
+            "Dia em que Termina o Ciclo Produtivo e Começa o Ciclo da Colheita: ",
             "Vibrações do Dia do Nascimento:",
             "Desafios do Dia do Nascimento: ",
             "Presente do Dia de Nascimento: ",
@@ -98,7 +98,7 @@ const TextosFixos& Textos() {
         }
         f.introducaoDesafioDia =
             Cp("Esta é uma lição a ser aprendida. Esta vibração pode causar ansiedade ou tensão na "
-               "vida, até ser superdada ou compreendida.");
+               "vida, até ser superada ou compreendida.");
         f.introducaoPresenteDia =
             Cp("Este é um dom oferecido para compensar o Desafio do Dia do Nascimento.");
         f.introducaoSaude =

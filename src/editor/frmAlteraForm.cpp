@@ -44,8 +44,8 @@ frmAlteraForm::frmAlteraForm(Programa& programa, QWidget* pai) : QDialog(pai), p
     cmdSalvar->setObjectName(QStringLiteral("cmdSalvar"));
     cmdRetornar = new QPushButton(QStringLiteral("Retornar sem Salva&r (Cancelar)"), this);
     cmdRetornar->setObjectName(QStringLiteral("cmdRetornar"));
-    cmdSalvar->setAutoDefault(false);
-    cmdRetornar->setAutoDefault(false);
+    // Enter activates the focused button (in the text it starts a new line).
+    cmdSalvar->setDefault(true);
 
     auto* rotuloArquivo = new QLabel(QStringLiteral("Arquivo:"), this);
     auto* rotuloPosicao = new QLabel(QStringLiteral("Registro:"), this);
@@ -131,7 +131,7 @@ void frmAlteraForm::cmdRetornar_Click() {
     const RespostaMensagem r = programa_.mensagens.Mostrar(
         this, QStringLiteral("Importante:"),
         QStringLiteral("Cancelando esta edição as modificações que você acabou de fazer não serão "
-                       "atualizados no arquivo de interpretações. Cancelar assim mesmo?"),
+                       "atualizadas no arquivo de interpretações. Cancelar assim mesmo?"),
         IconeMensagem::Pergunta, BotoesMensagem::SimNaoPadraoNao);
     if (r == RespostaMensagem::Sim) {
         QDialog::reject();

@@ -16,6 +16,7 @@
 #include "app/qt/programa.h"
 #include "editor/cp1252_qt.h"
 #include "editor/frmAlteraForm.h"
+#include "layout/qt/dialogo_fixo.h"
 
 namespace oraculandia {
 
@@ -72,7 +73,9 @@ frmSelecionaAlteracao::frmSelecionaAlteracao(Programa& programa, QWidget* pai)
     setObjectName(QStringLiteral("frmSelecionaAlteracao"));
 
     auto* rotulo = new QLabel(
-        QStringLiteral("Selecione abaixo o item onde está localizado o texto que você desja alterar:"), this);
+        QStringLiteral("Selecione abaixo o item onde está localizado o texto que você deseja alterar:"),
+        this);
+    rotulo->setObjectName(QStringLiteral("lblSelecione"));
     rotulo->setWordWrap(true);
 
     cmbItem = new QComboBox(this);
@@ -106,9 +109,8 @@ frmSelecionaAlteracao::frmSelecionaAlteracao(Programa& programa, QWidget* pai)
     cmdAlterarHeader->setObjectName(QStringLiteral("cmdAlterarHeader"));
     cmdRetornar = new QPushButton(QStringLiteral("Retorna&r ao Programa"), this);
     cmdRetornar->setObjectName(QStringLiteral("cmdRetornar"));
-    for (QPushButton* b : {cmdAlterarTexto, cmdAlterarHeader, cmdRetornar}) {
-        b->setAutoDefault(false);
-    }
+    // Enter activates the focused button; elsewhere, the default button "Alterar Texto".
+    cmdAlterarTexto->setDefault(true);
 
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(cmdAlterarTexto);
@@ -121,6 +123,7 @@ frmSelecionaAlteracao::frmSelecionaAlteracao(Programa& programa, QWidget* pai)
     layout->addWidget(cmbItem);
     layout->addWidget(frmInfo);
     layout->addLayout(botoes);
+    FixarDialogo(*this);
 
     connect(cmdAlterarTexto, &QPushButton::clicked, this, &frmSelecionaAlteracao::cmdAlterarTexto_Click);
     connect(cmdAlterarHeader, &QPushButton::clicked, this, &frmSelecionaAlteracao::cmdAlterarHeader_Click);

@@ -30,7 +30,8 @@ void EscreverEntrada(uint8_t* p, const FonteTexto& f) {
     Escrever16(p + 54, f.Tamanho);
 }
 
-FonteTexto LerEntrada(const uint8_t* p) {
+// A size from the file passes the limits a typed size passes; outside them, the default's.
+FonteTexto LerEntrada(const uint8_t* p, const FonteTexto& padrao) {
     FonteTexto f;
     std::string_view nome(reinterpret_cast<const char*>(p), kTamanhoNome);
     // Blanks (and the NUL bytes of a record another program left unfinished) around the name
@@ -46,6 +47,8 @@ FonteTexto LerEntrada(const uint8_t* p) {
     f.Negrito = Ler16(p + 50);
     f.Italico = Ler16(p + 52);
     f.Tamanho = Ler16(p + 54);
+    if (f.Tamanho < kTamanhoFonteMinimo || f.Tamanho > kTamanhoFonteMaximo)
+        f.Tamanho = padrao.Tamanho;
     return f;
 }
 
@@ -70,10 +73,11 @@ FontesAnalise DesserializarFontes(const uint8_t* bytes, std::size_t tamanho) {
     for (std::size_t i = 0; i < tamanho && i < b.size() && bytes != nullptr; ++i) {
         b[i] = bytes[i];
     }
+    const FontesAnalise padrao;
     FontesAnalise f;
-    f.FonteTitulo = LerEntrada(&b[0]);
-    f.FonteDescricao = LerEntrada(&b[kTamanhoEntrada]);
-    f.FonteCorpo = LerEntrada(&b[2 * kTamanhoEntrada]);
+    f.FonteTitulo = LerEntrada(&b[0], padrao.FonteTitulo);
+    f.FonteDescricao = LerEntrada(&b[kTamanhoEntrada], padrao.FonteDescricao);
+    f.FonteCorpo = LerEntrada(&b[2 * kTamanhoEntrada], padrao.FonteCorpo);
     return f;
 }
 

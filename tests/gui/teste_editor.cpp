@@ -1,6 +1,7 @@
 // The interpretation editor: which file and record each choice addresses, the write-back of one
 // record, the Cancel question, and the refusals that keep the typed text in the window.
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -68,6 +69,10 @@ void TesteEditor::listaEOpcoes() {
     AmbienteTeste amb;
     frmSelecionaAlteracao f(*amb.programa);
     QCOMPARE(f.windowTitle(), QStringLiteral("Informe o texto a ser alterado..."));
+    QCOMPARE(f.findChild<QLabel*>(QStringLiteral("lblSelecione"))->text(),
+             QStringLiteral("Selecione abaixo o item onde está localizado o texto que você deseja alterar:"));
+    QCOMPARE(f.frmInfo->title(),
+             QStringLiteral("Selecione o número que corresponde ao texto que você deseja alterar:"));
     QCOMPARE(f.cmbItem->count(), 28);
     QCOMPARE(f.cmbItem->currentIndex(), 0);
     QCOMPARE(f.cmbItem->itemText(0), QStringLiteral("Caminho da Vida"));
@@ -316,7 +321,7 @@ void TesteEditor::cancelarPerguntaENaoMantemTexto() {
     QCOMPARE(m.titulo, QStringLiteral("Importante:"));
     QCOMPARE(m.texto,
              QStringLiteral("Cancelando esta edição as modificações que você acabou de fazer não "
-                            "serão atualizados no arquivo de interpretações. Cancelar assim mesmo?"));
+                            "serão atualizadas no arquivo de interpretações. Cancelar assim mesmo?"));
     QCOMPARE(m.icone, IconeMensagem::Pergunta);
     QCOMPARE(m.botoes, BotoesMensagem::SimNaoPadraoNao);
     QVERIFY(form->isVisible());

@@ -175,6 +175,31 @@ private slots:
         QVERIFY(d.isVisible());
     }
 
+    void nomeSemLimiteDeTamanho() {
+        // The name box takes any length: a name of almost 40,000 characters, pasted in part and
+        // typed in part, is accepted whole (the widget's own cap is 32,767).
+        AmbienteTeste a;
+        frmEntraNome d(*a.programa);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        d.txtDataNasc->setText(QStringLiteral("20/08/1978"));
+        QString nome;
+        while (nome.size() < 40000)
+            nome += QStringLiteral("maria da conceição ");
+        nome.truncate(39990);
+        nome += QStringLiteral(" Silveira"); // typed: keyClicks takes ASCII only
+        d.txtNome->setText(nome.left(39990));
+        d.txtNome->end(false);
+        QTest::keyClicks(d.txtNome, nome.mid(39990));
+        QCOMPARE(d.txtNome->text(), nome);
+        d.cmdOk->click();
+        QVERIFY(a.mensagens.mostradas.isEmpty());
+        QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
+        QCOMPARE(a.programa->NomeCompleto.size(), std::size_t{39999});
+        QCOMPARE(a.programa->NomeCompleto.substr(0, 19), std::string("MARIA DA CONCEICAO "));
+        QCOMPARE(a.programa->NomeCompleto.substr(39990), std::string(" SILVEIRA"));
+    }
+
     void caracteresForaDoWindows1252() {
         AmbienteTeste a;
         frmEntraNome d(*a.programa);
@@ -228,6 +253,22 @@ private slots:
         QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
         QCOMPARE(QString::fromStdString(a.programa->DataNascimento), QStringLiteral("20/08/1978"));
         QCOMPARE(QString::fromStdString(a.programa->NomeCompleto), QStringLiteral("ANA SILVA"));
+    }
+
+    void enterNoCancelarCancela() {
+        // Enter on the focused "Cancela&r" cancels, with a valid date and name typed; it does not
+        // start the analysis.
+        AmbienteTeste a;
+        frmEntraNome d(*a.programa);
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        d.txtDataNasc->setText(QStringLiteral("20/08/1978"));
+        d.txtNome->setText(QStringLiteral("ANA SILVA"));
+        d.cmdCancelar->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(d.cmdCancelar, Qt::Key_Return);
+        QCOMPARE(d.result(), static_cast<int>(QDialog::Rejected));
+        QCOMPARE(a.programa->NomeCompleto, std::string("Descartar"));
     }
 
     void cancelarPorBotaoEscOuMoldura_data() {

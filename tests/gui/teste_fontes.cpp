@@ -26,6 +26,28 @@ int Tinta(const QImage& img) {
     return n;
 }
 
+// The sizes the list offers, joined by commas.
+QString ListaDeTamanhos(const QComboBox* caixa) {
+    QStringList tamanhos;
+    for (int i = 0; i < caixa->count(); ++i)
+        tamanhos << caixa->itemText(i);
+    return tamanhos.join(QLatin1Char(','));
+}
+
+// Types `texto` over the size box's text, as the user would.
+void DigitarTamanho(QComboBox* caixa, const QString& texto) {
+    caixa->setFocus(Qt::TabFocusReason);
+    caixa->lineEdit()->selectAll();
+    QTest::keyClick(caixa, Qt::Key_Delete);
+    QTest::keyClicks(caixa, texto);
+}
+
+bool Mostrar(QDialog& d) {
+    d.show();
+    d.activateWindow();
+    return QTest::qWaitForWindowActive(&d);
+}
+
 } // namespace
 
 class TesteFontes : public QObject {
@@ -114,6 +136,127 @@ private slots:
         QTest::keyClick(d.cmbTamanho[2]->lineEdit(), Qt::Key_Backspace);
         d.chkNegrito[0]->setChecked(false);
         QCOMPARE(a.programa->Fontes.FonteCorpo.Tamanho, int16_t{11});
+    }
+
+    void tamanhoForaDaFaixaRecusadoComMensagem() {
+        // Typed sizes outside 6 to 72 (and an empty box) are refused when the box is left, by Tab
+        // or by Enter: a message names the range, the box shows the size that stays (the one Ok
+        // saves), and the list keeps its nine sizes.
+        const struct {
+            const char* digitado;
+            const char* inicio;
+        } casos[] = {{"0", "O tamanho 0 não pode ser usado: "},
+                     {"5", "O tamanho 5 não pode ser usado: "},
+                     {"73", "O tamanho 73 não pode ser usado: "},
+                     {"999", "O tamanho 999 não pode ser usado: "},
+                     {"", "O tamanho não pode ficar em branco: "}};
+        for (const Qt::Key saida : {Qt::Key_Tab, Qt::Key_Return}) {
+            for (const auto& c : casos) {
+                AmbienteTeste a;
+                a.programa->Fontes = CarregaFontes(a.programa->PastaPrograma);
+                frmConfiguraFonte d(*a.programa);
+                QVERIFY(Mostrar(d));
+                DigitarTamanho(d.cmbTamanho[2], QString::fromUtf8(c.digitado));
+                QTest::keyClick(d.cmbTamanho[2], saida);
+                QCOMPARE(a.mensagens.mostradas.size(), 1);
+                const MensagemMostrada& m = a.mensagens.mostradas[0];
+                QCOMPARE(m.titulo, QStringLiteral("Aviso:"));
+                QCOMPARE(m.texto,
+                         QString::fromUtf8(c.inicio) +
+                             QStringLiteral("o tamanho da fonte deve ser um número inteiro de 6 a 72. "
+                                            "A fonte continua com o tamanho 12."));
+                QCOMPARE(m.icone, IconeMensagem::Exclamacao);
+                QCOMPARE(d.cmbTamanho[2]->currentText(), QStringLiteral("12"));
+                QCOMPARE(a.programa->Fontes.FonteCorpo.Tamanho, int16_t{12});
+                QCOMPARE(ListaDeTamanhos(d.cmbTamanho[2]), QStringLiteral("6,8,10,12,14,16,18,20,22"));
+                QVERIFY(d.isVisible()); // Enter with a refused size does not close the dialog
+                d.cmdOk->click();
+                QCOMPARE(a.mensagens.mostradas.size(), 1);
+                QCOMPARE(a.Ler("fontes.dat").mid(166, 2), QByteArray("\x0C\x00", 2));
+            }
+        }
+    }
+
+    void tamanhoDigitadoNaFaixaNaoEntraNaLista() {
+        // 6, 13 and 72 are taken as typed, Enter saves them at once (Ok is the default button), and
+        // none of them is added to the list.
+        for (const int tamanho : {6, 13, 72}) {
+            AmbienteTeste a;
+            a.programa->Fontes = CarregaFontes(a.programa->PastaPrograma);
+            frmConfiguraFonte d(*a.programa);
+            QVERIFY(Mostrar(d));
+            DigitarTamanho(d.cmbTamanho[1], QString::number(tamanho));
+            QCOMPARE(a.programa->Fontes.FonteTitulo.Tamanho, static_cast<int16_t>(tamanho));
+            QCOMPARE(d.cmbTamanho[1]->currentText(), QString::number(tamanho));
+            QCOMPARE(ListaDeTamanhos(d.cmbTamanho[1]), QStringLiteral("6,8,10,12,14,16,18,20,22"));
+            QTest::keyClick(d.cmbTamanho[1], Qt::Key_Return);
+            QVERIFY(a.mensagens.mostradas.isEmpty());
+            QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
+            QCOMPARE(ListaDeTamanhos(d.cmbTamanho[1]), QStringLiteral("6,8,10,12,14,16,18,20,22"));
+            QCOMPARE(a.Ler("fontes.dat").mid(54, 2),
+                     QByteArray(1, static_cast<char>(tamanho)) + QByteArray(1, '\0'));
+        }
+    }
+
+    void tamanhoDoArquivoForaDaListaMostradoSemEntrarNela() {
+        // A size of the file within the range but not in the list shows as it is; one outside the
+        // range has become the default's when the file was read.
+        AmbienteTeste a;
+        FontesAnalise f;
+        f.FonteCorpo.Tamanho = 13;
+        f.FonteTitulo.Tamanho = 999;
+        QVERIFY(SalvarFontes(a.programa->PastaPrograma, f));
+        a.programa->Fontes = CarregaFontes(a.programa->PastaPrograma);
+        frmConfiguraFonte d(*a.programa);
+        QCOMPARE(d.cmbTamanho[2]->currentText(), QStringLiteral("13"));
+        QCOMPARE(d.cmbTamanho[1]->currentText(), QStringLiteral("14"));
+        for (int k = 0; k < 3; ++k)
+            QCOMPARE(ListaDeTamanhos(d.cmbTamanho[static_cast<std::size_t>(k)]),
+                     QStringLiteral("6,8,10,12,14,16,18,20,22"));
+    }
+
+    void faceQueOArquivoNaoGuardaERecusada() {
+        // A face whose name Windows-1252 cannot hold is refused with a message naming the
+        // characters; the box shows the face that stays, and that is the face Ok saves.
+        AmbienteTeste a;
+        a.programa->Fontes = CarregaFontes(a.programa->PastaPrograma);
+        frmConfiguraFonte d(*a.programa);
+        QVERIFY(Mostrar(d));
+        d.cmbFonte[2]->addItem(QStringLiteral("Fonte Ωmega ★"));
+        d.cmbFonte[2]->setCurrentIndex(d.cmbFonte[2]->count() - 1);
+        QCOMPARE(a.mensagens.mostradas.size(), 1);
+        const MensagemMostrada& m = a.mensagens.mostradas[0];
+        QCOMPARE(m.titulo, QStringLiteral("Aviso:"));
+        QCOMPARE(m.texto,
+                 QStringLiteral("A fonte “Fonte Ωmega ★” não pode ser usada porque o nome dela contém "
+                                "caracteres que o arquivo de fontes não consegue guardar: “Ω” (U+03A9), "
+                                "“★” (U+2605). Escolha outra fonte; a fonte Times New Roman foi mantida."));
+        QCOMPARE(d.cmbFonte[2]->currentText(), QStringLiteral("Times New Roman"));
+        QCOMPARE(a.programa->Fontes.FonteCorpo.Nome, std::string("Times New Roman"));
+        d.cmdOk->click();
+        QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
+        QCOMPARE(a.Ler("fontes.dat").mid(112, 50), QByteArray("Times New Roman").leftJustified(50, ' '));
+    }
+
+    void cadaFamiliaUmaVez() {
+        // Qt names a family that several foundries provide once per foundry, with the foundry in
+        // brackets; the list shows the family once.
+        const QStringList lista = frmConfiguraFonte::FamiliasUmaVezCada(
+            {QStringLiteral("Nimbus Sans [UKWN]"), QStringLiteral("Nimbus Sans [urw]"),
+             QStringLiteral("DejaVu Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("Arial [Monotype]"),
+             QStringLiteral("Noto Sans [GOOG]")});
+        QCOMPARE(lista, QStringList({QStringLiteral("Arial"), QStringLiteral("Courier New"),
+                                     QStringLiteral("DejaVu Sans"), QStringLiteral("Nimbus Sans"),
+                                     QStringLiteral("Noto Sans"), QStringLiteral("Times New Roman")}));
+        AmbienteTeste a;
+        frmConfiguraFonte d(*a.programa);
+        QStringList vistos;
+        for (int i = 0; i < d.cmbFonte[0]->count(); ++i) {
+            const QString nome = d.cmbFonte[0]->itemText(i);
+            QVERIFY2(!nome.endsWith(u']'), qPrintable(nome));
+            QVERIFY2(!vistos.contains(nome, Qt::CaseInsensitive), qPrintable(nome));
+            vistos << nome;
+        }
     }
 
     void falhaAoGravarEhInformada() {

@@ -7,10 +7,10 @@
 #include <cmath>
 
 #include "apoio/duplos.h"
+#include "layout/qt/superficie_qt.h"
 #include "print/margens.h"
 #include "print/qt/frmImprimir.h"
 #include "print/qt/valor_margem.h"
-#include "layout/qt/superficie_qt.h"
 #include "teste_impressao_duplo.h"
 
 using namespace oraculandia;
@@ -64,7 +64,6 @@ private slots:
     void limiteExatoEAcima();
     void exemploDaLarguraDe203();
     void virgulaTerminaONumero();
-    void negativoAbsurdoRecusado();
     void previaSegueAsMargens();
     void previaMostraOElementoUmDosSignos();
     void focoSelecionaTudo();
@@ -232,21 +231,6 @@ void TesteImpressao::virgulaTerminaONumero() {
     QVERIFY(amb.mensagens.mostradas.isEmpty());
     f.cmdImprimir->click();
     QCOMPARE(amb.Ler("margens.dat").left(16), BytesMargens(12, 0, 10, 10));
-}
-
-void TesteImpressao::negativoAbsurdoRecusado() {
-    AmbienteTeste amb;
-    ServicosImpressaoDuplo servicos;
-    frmImprimir f(*amb.programa, servicos);
-    f.show();
-    Digitar(f.txtEsquerda, QStringLiteral("-5")); // negative margins are allowed
-    QVERIFY(amb.mensagens.mostradas.isEmpty());
-    QCOMPARE(amb.programa->MargensImpressao.Esquerda, -5.0f);
-    f.txtEsquerda->setText(QStringLiteral("-1e300")); // but not one that makes no page at all
-    QCOMPARE(amb.mensagens.mostradas.size(), 1);
-    QVERIFY(amb.mensagens.mostradas[0].texto.startsWith(
-        QStringLiteral("A margem esquerda não pode ser menor que -")));
-    QCOMPARE(f.txtEsquerda->text(), QStringLiteral("-5"));
 }
 
 void TesteImpressao::previaSegueAsMargens() {

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStringList>
+#include <stdexcept>
 
 #include "print/qt/servicos_impressao.h"
 
@@ -20,8 +21,14 @@ public:
         pagina = pdf.pageLayout(); // A4 with the PDF writer's printable area
     }
     bool HaImpressora() override { return haImpressora; }
-    QPageLayout Pagina() override { return pagina; }
-    std::unique_ptr<QPrinter> Impressora() override {
+    QPageLayout PaginaDaImpressora() override {
+        if (falharPagina)
+            throw std::runtime_error("falha simulada ao ler a página");
+        return pagina;
+    }
+    std::unique_ptr<QPrinter> NovaImpressora() override {
+        if (falharImpressora)
+            throw std::runtime_error("falha simulada ao abrir a impressora");
         if (!haImpressora)
             return nullptr;
         auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -42,6 +49,9 @@ public:
     QString arquivoEscolhido; // the file dialog's answer ("" = cancelled)
     QStringList sugestoes;    // what the file dialog proposed
     int trabalhos = 0;
+    // Failures of the platform, thrown as exceptions.
+    bool falharPagina = false;
+    bool falharImpressora = false;
 };
 
 // Text of a PDF (all pages, or page `pagina`), as pdftotext reads it in drawing order (the

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProcess>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
@@ -20,6 +21,26 @@ using namespace oraculandia;
 using namespace oraculandia::teste;
 
 namespace {
+
+// Width and height in points of page `pagina` of a PDF, as pdfinfo reads them.
+QSizeF TamanhoPaginaPdf(const QString& arquivo) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {arquivo});
+    p.waitForFinished(60000);
+    for (const QString& linha : QString::fromUtf8(p.readAllStandardOutput()).split(u'\n')) {
+        if (!linha.startsWith(QStringLiteral("Page size:")))
+            continue;
+        const QStringList partes = linha.mid(10).simplified().split(u' ');
+        if (partes.size() >= 3)
+            return QSizeF(partes[0].toDouble(), partes[2].toDouble());
+    }
+    return {};
+}
+
+const QString kRecusaImpressao = QStringLiteral(
+    "Para você poder imprimir uma análise é fundamental que exista uma análise sendo exibida em "
+    "seu monitor. Para isso, clique no primeiro botão e crie uma análise. Depois clique "
+    "novamente neste botão para imprimir.");
 
 // Puts the test's printer services in place for one test.
 struct ComServicos {
@@ -37,6 +58,8 @@ private slots:
     void imprimirEmPdfPelaJanelaPrincipal();
     void rodapeRecarregadoDepoisDoDialogo();
     void editorAbrePelaJanelaPrincipal();
+    void orientacaoRetratoChegaAoTrabalho();
+    void falhaDentroDoDialogoTerminaNaRecusa();
 };
 
 void TesteImpressaoPrincipal::imprimirSemAnaliseRecusa() {
@@ -146,6 +169,70 @@ void TesteImpressaoPrincipal::editorAbrePelaJanelaPrincipal() {
     t.janela->mnuAlterarConteudoDasAnalises->trigger();
     QVERIFY(visto);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+void TesteImpressaoPrincipal::orientacaoRetratoChegaAoTrabalho() {
+    // The default printer is set to landscape on the system. The start-up turns it to portrait,
+    // and that is the orientation of the print dialog's page and of the sheets the job prints.
+    ServicosImpressaoDuplo servicos;
+    servicos.pagina.setOrientation(QPageLayout::Landscape);
+    servicos.haImpressora = true;
+    ComServicos com(servicos);
+    PrincipalTeste t(true, true);
+    QCOMPARE(servicos.Orientacao(), std::optional<QPageLayout::Orientation>(QPageLayout::Portrait));
+    const QString saida = t.ambiente.Arquivo("impressora.pdf");
+    servicos.arquivoImpressora = saida;
+    QVERIFY(CriarAnalise(t, "MARIA DA CONCEICAO", "15/03/1970"));
+    bool visto = false;
+    AoAbrirModal([&](QWidget* w) {
+        auto* dialogo = qobject_cast<frmImprimir*>(w);
+        QVERIFY(dialogo);
+        visto = true;
+        QCOMPARE(dialogo->Pagina().orientation(), QPageLayout::Portrait);
+        QVERIFY(dialogo->AlturaImprimivel() > dialogo->LarguraImprimivel());
+        dialogo->cmdImprimir->click();
+    });
+    t.janela->cmdImprimir->click();
+    QVERIFY(visto);
+    QCOMPARE(servicos.trabalhos, 1);
+    const QSizeF folha = TamanhoPaginaPdf(saida);
+    QVERIFY2(folha.height() > folha.width(),
+             qPrintable(QStringLiteral("%1 x %2").arg(folha.width()).arg(folha.height())));
+
+    // Without a printer there is no printer setting to change.
+    ServicosImpressaoDuplo semImpressora;
+    ComServicos com2(semImpressora);
+    PrincipalTeste u;
+    QVERIFY(!semImpressora.Orientacao());
+}
+
+void TesteImpressaoPrincipal::falhaDentroDoDialogoTerminaNaRecusa() {
+    // A failure while the print dialog opens, or while it runs, ends in the print refusal and
+    // the main window's pointer comes back.
+    for (const bool aoAbrir : {true, false}) {
+        ServicosImpressaoDuplo servicos;
+        servicos.haImpressora = true;
+        ComServicos com(servicos);
+        PrincipalTeste t(true, true);
+        QVERIFY(CriarAnalise(t, "MARIA DA CONCEICAO", "15/03/1970"));
+        if (aoAbrir) {
+            servicos.falharPagina = true;
+        } else {
+            servicos.falharImpressora = true;
+            AoAbrirModal([](QWidget* w) {
+                auto* dialogo = qobject_cast<frmImprimir*>(w);
+                QVERIFY(dialogo);
+                dialogo->cmdImprimir->click();
+            });
+        }
+        t.janela->cmdImprimir->click();
+        QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
+        const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
+        QCOMPARE(m.titulo, QStringLiteral("Informação:"));
+        QCOMPARE(m.texto, kRecusaImpressao);
+        QVERIFY(!t.janela->Ocupado());
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
 }
 
 QTEST_MAIN(TesteImpressaoPrincipal)

@@ -54,7 +54,7 @@ void TesteRodape::mostraAsLinhasAtuais() {
     for (QLabel* l : f.findChildren<QLabel*>(QStringLiteral("lblInfo")))
         rotulos << l->text();
     QCOMPARE(rotulos, QStringList({QStringLiteral("Informe abaixo o texto para o cabeçalho (o texto deverá "
-                                                  "extremamente pequeno):"),
+                                                  "ser extremamente pequeno):"),
                                    QStringLiteral("Informe abaixo o texto para a primeira linha do rodapé "
                                                   "(aparecerá em negrito):"),
                                    QStringLiteral("Informe abaixo o texto para a segunda linha do rodapé "
@@ -139,7 +139,7 @@ void TesteRodape::cancelarComNaoMantemEdicoes() {
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = amb.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Atenção:"));
-    QCOMPARE(m.texto, QStringLiteral("Você está certa de que deseja cancelar esta alteração da "
+    QCOMPARE(m.texto, QStringLiteral("Tem certeza de que deseja cancelar esta alteração da "
                                      "linha de rodapé? Nenhuma alteração terá efeito."));
     QCOMPARE(m.icone, IconeMensagem::Pergunta);
     QCOMPARE(m.botoes, BotoesMensagem::SimNao);

@@ -238,6 +238,26 @@ TEST(Fontes, NomesDe50CaracteresECortes) {
     EXPECT_EQ(lidas.FonteCorpo.Tamanho, 22);
 }
 
+TEST(Fontes, TamanhosDoArquivoPassamOsLimitesDosDigitados) {
+    // Each size as the file holds it: the limits 6 and 72 are kept, anything outside them (0, 5,
+    // 73, 999, negative) gives the entry's default size, as a typed size outside them is refused.
+    PastaTemporaria pasta;
+    const std::pair<int16_t, int16_t> casos[] = {{6, 6},  {72, 72},  {13, 13},  {5, 14},     {73, 14},
+                                                 {0, 14}, {999, 14}, {-12, 14}, {32767, 14}, {-32768, 14}};
+    for (const auto& [noArquivo, lido] : casos) {
+        FontesAnalise f;
+        f.FonteTitulo.Tamanho = noArquivo;
+        f.FonteDescricao.Tamanho = noArquivo;
+        f.FonteCorpo.Tamanho = noArquivo;
+        ASSERT_TRUE(SalvarFontes(pasta.caminho(), f));
+        const FontesAnalise l = CarregaFontes(pasta.caminho());
+        const bool dentro = noArquivo == lido;
+        EXPECT_EQ(l.FonteTitulo.Tamanho, lido) << noArquivo;
+        EXPECT_EQ(l.FonteDescricao.Tamanho, dentro ? lido : int16_t{10}) << noArquivo;
+        EXPECT_EQ(l.FonteCorpo.Tamanho, dentro ? lido : int16_t{12}) << noArquivo;
+    }
+}
+
 TEST(Fontes, ArquivoCurtoEAleatorio) {
     PastaTemporaria pasta;
     EscreverArquivo(pasta / "fontes.dat", "  Arial  ");
@@ -245,7 +265,7 @@ TEST(Fontes, ArquivoCurtoEAleatorio) {
     FontesAnalise f = CarregaFontes(pasta.caminho(), &estado);
     EXPECT_EQ(estado, EstadoArquivo::Lido);
     EXPECT_EQ(f.FonteTitulo.Nome, "Arial");
-    EXPECT_EQ(f.FonteTitulo.Tamanho, 0);
+    EXPECT_EQ(f.FonteTitulo.Tamanho, 14); // no size in the file: the default's
     EXPECT_EQ(f.FonteCorpo.Nome, "");
     std::mt19937 g(9);
     for (std::size_t n = 1; n <= 400; n += 13) {

@@ -9,6 +9,7 @@
 
 #include "analysis/composicao.h"
 #include "app/qt/programa.h"
+#include "layout/qt/dialogo_fixo.h"
 
 namespace oraculandia {
 
@@ -34,8 +35,6 @@ frmConfiguraPrograma::frmConfiguraPrograma(Programa& programa, QWidget* pai)
     setObjectName(QStringLiteral("frmConfiguraPrograma"));
     setWindowTitle(QStringLiteral("Configuração..."));
     setModal(true);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
 
     fraFundo = new QGroupBox(
         QStringLiteral("Marque abaixo os números que deverão ser calculados em cada análise:"), this);
@@ -87,6 +86,7 @@ frmConfiguraPrograma::frmConfiguraPrograma(Programa& programa, QWidget* pai)
     coluna->addWidget(chkEscutarSons);
     coluna->addSpacing(6);
     coluna->addLayout(botoes);
+    FixarDialogo(*this);
 
     // Opening: every box unchecked, then checked where the setting is on.
     const ConfiguracaoPrograma& c = programa_.Configuracao;

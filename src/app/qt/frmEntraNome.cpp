@@ -10,10 +10,12 @@
 #include <QSvgRenderer>
 #include <QTimer>
 #include <cmath>
+#include <limits>
 
 #include "analysis/cp1252.h"
 #include "app/qt/programa.h"
 #include "engine/entrada.h"
+#include "layout/qt/dialogo_fixo.h"
 #include "layout/qt/superficie_qt.h"
 
 namespace oraculandia {
@@ -52,19 +54,19 @@ void QuadroFigura::paintEvent(QPaintEvent*) {
 
 frmEntraNome::frmEntraNome(Programa& programa, QWidget* pai) : QDialog(pai), programa_(programa) {
     setWindowTitle(QStringLiteral("Dados para análise..."));
-    setFixedSize(Tw(4980), Tw(1995));
     // The positions are those of a small dialog font (8 points, 11 pixels): with the larger
     // desktop default the first label would run under the buttons.
     QFont fonte(QStringLiteral("Liberation Sans"));
     fonte.setPixelSize(11);
     setFont(fonte);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    FixarDialogo(*this, QSize(Tw(4980), Tw(1995)));
 
     lblInfo[0] = new QLabel(QStringLiteral("Digite a data do nascimento (dd/mm/aaaa):"), this);
     lblInfo[0]->move(Tw(45), Tw(90));
     lblInfo[0]->adjustSize();
 
     txtDataNasc = new QLineEdit(this);
+    txtDataNasc->setObjectName(QStringLiteral("txtDataNasc"));
     txtDataNasc->setGeometry(RetanguloTw(45, 360, 1230, 315));
     txtDataNasc->installEventFilter(this);
 
@@ -73,16 +75,18 @@ frmEntraNome::frmEntraNome(Programa& programa, QWidget* pai) : QDialog(pai), pro
     lblInfo[1]->adjustSize();
 
     txtNome = new QLineEdit(this);
+    txtNome->setObjectName(QStringLiteral("txtNome"));
     txtNome->setGeometry(RetanguloTw(45, 1035, 4830, 315));
-    txtNome->setMaxLength(32767); // no limit of our own beyond the widget's
+    txtNome->setMaxLength(std::numeric_limits<int>::max()); // no limit: the widget's own is 32767
 
     cmdOk = new QPushButton(QStringLiteral("&Analisar"), this);
     cmdOk->setGeometry(RetanguloTw(3690, 45, 1275, 420));
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    // Enter activates the focused button; in a text box, the default button "Analisar".
     cmdOk->setDefault(true);
-    cmdOk->setAutoDefault(true);
     cmdCancelar = new QPushButton(QStringLiteral("Cancela&r"), this);
+    cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
     cmdCancelar->setGeometry(RetanguloTw(3690, 540, 1275, 420));
-    cmdCancelar->setAutoDefault(false);
 
     for (int i = 0; i < 16; ++i) {
         const bool primeiraFila = i < 8;

@@ -13,8 +13,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPageLayout>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -25,6 +23,7 @@
 #include "app/qt/frmEntrada.h"
 #include "app/qt/janela_ativa.h"
 #include "app/qt/programa.h"
+#include "print/qt/servicos_impressao.h"
 
 namespace oraculandia {
 
@@ -68,6 +67,9 @@ frmPrincipal::frmPrincipal(Programa& programa, QWidget* pai) : QMainWindow(pai),
     areaMdi_->setBackground(QColor(0x6f, 0x6a, 0x86));
     areaMdi_->viewport()->setMouseTracking(true);
     areaMdi_->viewport()->installEventFilter(this);
+    // An analysis window larger than the area (the main window made small) stays reachable.
+    areaMdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    areaMdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     MontarRodape();
 
     picMenu->setParent(central);
@@ -238,13 +240,15 @@ void frmPrincipal::Iniciar(bool comAbertura) {
 }
 
 void frmPrincipal::DefinirOrientacaoDaImpressora() {
-    // Portrait for the default printer. No printer installed is normal: nothing to do then.
-    const QPrinterInfo padrao = QPrinterInfo::defaultPrinter();
-    if (padrao.isNull())
-        return;
-    QPrinter impressora(padrao, QPrinter::ScreenResolution);
-    if (impressora.isValid())
-        impressora.setPageOrientation(QPageLayout::Portrait);
+    // Portrait for the default printer, kept by the print services so that the printer of every
+    // print job (made afresh for each job) and the print dialog's page carry it. No printer
+    // installed is normal: nothing to do then. Errors are ignored.
+    try {
+        ServicosImpressao& servicos = ServicosImpressaoAtuais();
+        if (servicos.HaImpressora())
+            servicos.DefinirOrientacao(QPageLayout::Portrait);
+    } catch (...) {
+    }
 }
 
 void frmPrincipal::CarregaLinhasRodape() {
@@ -387,6 +391,8 @@ bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
     const QEvent::Type tipo = evento->type();
     if (objeto == picRodape && tipo == QEvent::Resize)
         PosicionarRodape();
+    if (areaMdi_ != nullptr && objeto == areaMdi_->viewport() && tipo == QEvent::Resize)
+        ManterJanelasNaArea();
     // Only real mouse moves count: a button that finds itself under a still pointer (a dialog
     // closing over it) shows no tip.
     if (tipo == QEvent::MouseMove) {

@@ -156,6 +156,9 @@ private:
     void MostrarDicaDoBotao(QWidget* botao, const QString& texto);
     void MostrarRecusaNavegacao();
     void DefinirOrientacaoDaImpressora();
+    // The analysis windows that stick out of the area after it shrank are made smaller and
+    // moved back inside, as far as their minimum size allows (frmPrincipal_menus.cpp).
+    void ManterJanelasNaArea();
     // Saves the program settings once; reports a failure to save. Then ends the program.
     void SalvarEEncerrar();
     bool SalvarConfiguracaoUmaVez();

@@ -34,8 +34,7 @@ private:
 
 void frmPrincipal::cmdImprimir_Click() {
     InicioComumDasAcoes();
-    frmExibeRelatorio* janela = JanelaAtiva();
-    if (janela == nullptr) {
+    const auto recusa = [this] {
         programa().mensagens.Mostrar(
             this, QStringLiteral("Informação:"),
             QStringLiteral("Para você poder imprimir uma análise é fundamental que exista uma "
@@ -43,12 +42,27 @@ void frmPrincipal::cmdImprimir_Click() {
                            "botão e crie uma análise. Depois clique novamente neste botão para "
                            "imprimir."),
             IconeMensagem::Informacao, BotoesMensagem::Ok);
+    };
+    frmExibeRelatorio* janela = JanelaAtiva();
+    if (janela == nullptr) {
+        recusa();
         return;
     }
-    janela->AjustaDadosNaMemoria();
-    PonteiroOcupado ocupado(*this);
-    frmImprimir dialogo(programa(), ServicosImpressaoAtuais(), this);
-    dialogo.exec();
+    // Any failure of the steps below, inside the print dialog too, ends in the refusal.
+    bool falhou = false;
+    {
+        PonteiroOcupado ocupado(*this); // back to normal however the dialog ends
+        try {
+            janela->AjustaDadosNaMemoria();
+            frmImprimir dialogo(programa(), ServicosImpressaoAtuais(), this);
+            dialogo.exec();
+            falhou = dialogo.Falhou();
+        } catch (...) {
+            falhou = true;
+        }
+    }
+    if (falhou)
+        recusa();
 }
 
 void frmPrincipal::cmdExportar_Click() {

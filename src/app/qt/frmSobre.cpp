@@ -11,6 +11,7 @@
 
 #include "app/qt/enderecos.h"
 #include "app/qt/programa.h"
+#include "layout/qt/dialogo_fixo.h"
 #include "versao.h"
 
 namespace oraculandia {
@@ -19,8 +20,6 @@ frmSobre::frmSobre(Programa& programa, QWidget* pai) : QDialog(pai), programa_(p
     setObjectName(QStringLiteral("frmSobre"));
     setWindowTitle(QStringLiteral("Sobre o Programa de Oraculandia"));
     setModal(true);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
 
     lblInfo0 = new QLabel(QStringLiteral("Este programa de oraculandia foi desenvolvido por:"), this);
     lblInfo0->setObjectName(QStringLiteral("lblInfo_0"));
@@ -71,7 +70,7 @@ frmSobre::frmSobre(Programa& programa, QWidget* pai) : QDialog(pai), programa_(p
     botoes->addWidget(cmdSair);
     botoes->addStretch(1);
     coluna->addLayout(botoes);
-    setFixedSize(sizeHint());
+    FixarDialogo(*this);
 }
 
 void frmSobre::showEvent(QShowEvent* evento) {

@@ -14,6 +14,7 @@
 #include "app/qt/programa.h"
 #include "app/qt/servicos.h"
 #include "editor/cp1252_qt.h"
+#include "print/limites_margens.h"
 #include "print/qt/pdf_analise.h"
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/trabalho_impressao.h"
@@ -61,12 +62,20 @@ GeradorPdf::GeradorPdf(const std::filesystem::path& pastaPrograma, const Data& h
     p.Rodape = CarregaLinhasRodape(p.PastaPrograma, &estado);
     p.AnotarLeitura(kArquivoRodape, estado);
     AvisarArquivosDaPasta(p, nullptr);
-    const Margens m = CarregaMargens(p.PastaPrograma, &estado);
-    // The dialog prints with the margins as its boxes show and read them.
+
+    // The page as the print dialog takes it, in the orientation the main window's start-up gives
+    // the default printer.
+    ServicosImpressao& servicos = ServicosImpressaoAtuais();
+    if (servicos.HaImpressora())
+        servicos.DefinirOrientacao(QPageLayout::Portrait);
+    pagina_ = servicos.Pagina();
+    // The margins as the dialog shows them (a field no sheet can take becomes 10) and reads them
+    // back from its boxes.
+    const Margens m = MargensImprimiveis(CarregaMargens(p.PastaPrograma, &estado), LarguraImprimivel(pagina_),
+                                         AlturaImprimivel(pagina_));
     auto caixa = [](float valor) { return static_cast<float>(ValorNumerico(TextoMargem(valor))); };
     p.MargensImpressao = Margens{caixa(m.Esquerda), caixa(m.Superior), caixa(m.Direita), caixa(m.Inferior)};
 
-    pagina_ = ServicosImpressaoAtuais().Pagina();
     pdf_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     PrepararPdf(*pdf_, pagina_, QString());
 }

@@ -5,16 +5,20 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QIntValidator>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "analysis/cp1252.h"
 #include "app/qt/programa.h"
+#include "editor/cp1252_qt.h"
 #include "layout/percurso.h"
+#include "layout/qt/dialogo_fixo.h"
 #include "layout/qt/superficie_qt.h"
 
 namespace oraculandia {
@@ -39,8 +43,17 @@ std::string SemBrancos(const std::string& t) {
 
 } // namespace
 
-QStringList frmConfiguraFonte::FontesDisponiveis() {
-    QStringList nomes = QFontDatabase::families();
+QStringList frmConfiguraFonte::FamiliasUmaVezCada(const QStringList& familias) {
+    // A family that several foundries provide is listed by Qt once per foundry, as
+    // "Nimbus Sans [UKWN]" and "Nimbus Sans [urw]"; the family name alone picks the font.
+    static const QRegularExpression fornecedor(QStringLiteral("\\s*\\[[^\\[\\]]*\\]$"));
+    QStringList nomes;
+    for (QString nome : familias) {
+        nome.remove(fornecedor);
+        nome = nome.trimmed();
+        if (!nome.isEmpty() && !nomes.contains(nome, Qt::CaseInsensitive))
+            nomes << nome;
+    }
     for (const char* windows : {"Arial", "Courier New", "Times New Roman"}) {
         const QString nome = QString::fromLatin1(windows);
         if (!nomes.contains(nome, Qt::CaseInsensitive))
@@ -50,9 +63,12 @@ QStringList frmConfiguraFonte::FontesDisponiveis() {
     return nomes;
 }
 
+QStringList frmConfiguraFonte::FontesDisponiveis() {
+    return FamiliasUmaVezCada(QFontDatabase::families());
+}
+
 frmConfiguraFonte::frmConfiguraFonte(Programa& programa, QWidget* pai) : QDialog(pai), programa_(programa) {
     setWindowTitle(QStringLiteral("Fontes..."));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     static const char* const kInfo[3] = {
         "Informe abaixo a fonte a ser utilizada na impressão da descrição da análise:",
@@ -64,10 +80,17 @@ frmConfiguraFonte::frmConfiguraFonte(Programa& programa, QWidget* pai) : QDialog
         lblInfo[k] = new QLabel(QString::fromUtf8(kInfo[k]), this);
         cmbFonte[k] = new QComboBox(this);
         cmbFonte[k]->setMinimumWidth(230);
+        cmbFonte[k]->setObjectName(QStringLiteral("cmbFonte_%1").arg(k));
         cmbTamanho[k] = new QComboBox(this);
+        cmbTamanho[k]->setObjectName(QStringLiteral("cmbTamanho_%1").arg(k));
         cmbTamanho[k]->setEditable(true);
-        cmbTamanho[k]->setValidator(new QIntValidator(1, 200, cmbTamanho[k]));
+        // Digits only; the range is checked when the box is left, with a message.
+        cmbTamanho[k]->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), cmbTamanho[k]));
+        // A typed size is used, not added to the list of sizes.
+        cmbTamanho[k]->setInsertPolicy(QComboBox::NoInsert);
         cmbTamanho[k]->setFixedWidth(64);
+        cmbTamanho[k]->installEventFilter(this);
         chkNegrito[k] = new QCheckBox(QStringLiteral("Negrito"), this);
         chkItalico[k] = new QCheckBox(QStringLiteral("Itálico"), this);
 
@@ -83,9 +106,21 @@ frmConfiguraFonte::frmConfiguraFonte(Programa& programa, QWidget* pai) : QDialog
         principal->addLayout(linha);
         principal->addSpacing(6);
 
-        connect(cmbFonte[k], &QComboBox::currentIndexChanged, this, &frmConfiguraFonte::AoMudar);
-        connect(cmbTamanho[k], &QComboBox::currentIndexChanged, this, &frmConfiguraFonte::AoMudar);
+        const int fila = static_cast<int>(k);
+        connect(cmbFonte[k], &QComboBox::currentIndexChanged, this, [this, fila] {
+            if (CarregandoFontes || ConferirFace(fila))
+                AoMudar();
+        });
+        connect(cmbTamanho[k], &QComboBox::currentIndexChanged, this, [this, fila] {
+            AoMudar();
+            if (!CarregandoFontes)
+                ConferirTamanho(fila); // a size from the list: accepted
+        });
         connect(cmbTamanho[k]->lineEdit(), &QLineEdit::textEdited, this, &frmConfiguraFonte::AoMudar);
+        connect(cmbTamanho[k]->lineEdit(), &QLineEdit::editingFinished, this, [this, fila] {
+            if (!CarregandoFontes && !fechando_)
+                ConferirTamanho(fila);
+        });
         connect(chkNegrito[k], &QCheckBox::toggled, this, &frmConfiguraFonte::AoMudar);
         connect(chkItalico[k], &QCheckBox::toggled, this, &frmConfiguraFonte::AoMudar);
     }
@@ -95,8 +130,11 @@ frmConfiguraFonte::frmConfiguraFonte(Programa& programa, QWidget* pai) : QDialog
                              static_cast<int>(std::lround(kAlturaAmostra * kPixelsPorMm)));
     picExemplo->setFrameShape(QFrame::StyledPanel);
     cmdVisualizar = new QPushButton(QStringLiteral("Ver &Amostra"), this);
+    cmdVisualizar->setObjectName(QStringLiteral("cmdVisualizar"));
     cmdOk = new QPushButton(QStringLiteral("O&k"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdCancelar = new QPushButton(QStringLiteral("Cancela&r"), this);
+    cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
     cmdOk->setDefault(true);
 
     auto* baixo = new QHBoxLayout;
@@ -108,6 +146,7 @@ frmConfiguraFonte::frmConfiguraFonte(Programa& programa, QWidget* pai) : QDialog
     botoes->addWidget(cmdCancelar);
     baixo->addLayout(botoes);
     principal->addLayout(baixo);
+    FixarDialogo(*this);
 
     connect(cmdVisualizar, &QPushButton::clicked, this, &frmConfiguraFonte::AoMudar);
     connect(cmdOk, &QPushButton::clicked, this, &frmConfiguraFonte::cmdOk_Click);
@@ -117,6 +156,13 @@ frmConfiguraFonte::frmConfiguraFonte(Programa& programa, QWidget* pai) : QDialog
     PreencheFontes();
     Visualizar();
     CarregandoFontes = false;
+}
+
+frmConfiguraFonte::~frmConfiguraFonte() {
+    // The controls are destroyed after this object: the focus leaving a size box then must not
+    // reach the checks of a dialog that is gone.
+    for (QObject* filho : findChildren<QObject*>())
+        filho->disconnect(this);
 }
 
 FonteTexto& frmConfiguraFonte::Entrada(int linha) {
@@ -143,12 +189,11 @@ void frmConfiguraFonte::PreencheFontes() {
         cmbTamanho[k]->clear();
         for (int j = 3; j <= 11; ++j)
             cmbTamanho[k]->addItem(QString::number(2 * j));
-        int t = cmbTamanho[k]->findText(QString::number(e.Tamanho));
-        if (t < 0 && e.Tamanho > 0) {
-            cmbTamanho[k]->addItem(QString::number(e.Tamanho));
-            t = cmbTamanho[k]->count() - 1;
-        }
-        cmbTamanho[k]->setCurrentIndex(t);
+        // A size outside the list (13, say) is shown in the box; the list stays 6 to 22.
+        const QString tamanho = QString::number(e.Tamanho);
+        cmbTamanho[k]->setCurrentIndex(cmbTamanho[k]->findText(tamanho));
+        cmbTamanho[k]->setEditText(tamanho);
+        tamanhoAceito_[k] = e.Tamanho;
         if (Ligado(e.Negrito))
             chkNegrito[k]->setChecked(true);
         if (Ligado(e.Italico))
@@ -160,16 +205,16 @@ void frmConfiguraFonte::PreencheFontes() {
 void frmConfiguraFonte::PreencherFonte() {
     for (std::size_t k = 0; k < 3; ++k) {
         FonteTexto& e = Entrada(static_cast<int>(k));
+        // A face the file cannot hold has been refused (ConferirFace) and is never taken.
         const ConversaoCp1252 nome = Utf8ParaCp1252(cmbFonte[k]->currentText().toStdString());
         if (nome.ok() && !nome.texto.empty())
             e.Nome = nome.texto.substr(0, 50);
         e.Negrito = chkNegrito[k]->isChecked() ? kLigado : kDesligado;
         e.Italico = chkItalico[k]->isChecked() ? kLigado : kDesligado;
-        // A size box left empty keeps the size the entry has.
-        bool ok = false;
-        const double tamanho = cmbTamanho[k]->currentText().toDouble(&ok);
-        if (ok && tamanho >= 1)
-            e.Tamanho = static_cast<int16_t>(std::nearbyint(std::min(tamanho, 200.0)));
+        // While a size is being typed ("1" on the way to "14") the entry keeps its size; a size
+        // outside the range is refused when the box is left (ConferirTamanho).
+        if (const auto tamanho = TamanhoDigitado(static_cast<int>(k)))
+            e.Tamanho = *tamanho;
     }
 }
 
@@ -209,6 +254,9 @@ void frmConfiguraFonte::AoMudar() {
 }
 
 void frmConfiguraFonte::cmdOk_Click() {
+    for (int k = 0; k < 3; ++k)
+        if (!ConferirTamanho(k))
+            return;
     if (programa_.RecusarGravacao(this, kArquivoFontes, QStringLiteral("Nada foi gravado.")))
         return;
     if (!SalvarFontes(programa_.PastaPrograma, programa_.Fontes)) {
@@ -234,6 +282,85 @@ void frmConfiguraFonte::reject() {
     fechando_ = true;
     programa_.Fontes = CarregaFontes(programa_.PastaPrograma);
     QDialog::reject();
+}
+
+std::optional<int16_t> frmConfiguraFonte::TamanhoDigitado(int linha) const {
+    bool ok = false;
+    const int tamanho = cmbTamanho[static_cast<std::size_t>(linha)]->currentText().trimmed().toInt(&ok);
+    if (!ok || tamanho < kTamanhoFonteMinimo || tamanho > kTamanhoFonteMaximo)
+        return std::nullopt;
+    return static_cast<int16_t>(tamanho);
+}
+
+bool frmConfiguraFonte::ConferirTamanho(int linha) {
+    const auto k = static_cast<std::size_t>(linha);
+    QComboBox* caixa = cmbTamanho[k];
+    if (const auto tamanho = TamanhoDigitado(linha)) {
+        tamanhoAceito_[k] = *tamanho;
+        return true;
+    }
+    const QString digitado = caixa->currentText().trimmed();
+    // The entry and the box go back to the size accepted before this one was typed (what Ok
+    // saves), before the message, so that the focus leaving the box for the message finds
+    // nothing more to refuse.
+    Entrada(linha).Tamanho = tamanhoAceito_[k];
+    const QString mantido = QString::number(tamanhoAceito_[k]);
+    {
+        const QSignalBlocker bloqueio(caixa);
+        caixa->setCurrentIndex(caixa->findText(mantido));
+        caixa->setEditText(mantido);
+    }
+    Visualizar();
+    const QString faixa = QStringLiteral("o tamanho da fonte deve ser um número inteiro de %1 a %2")
+                              .arg(kTamanhoFonteMinimo)
+                              .arg(kTamanhoFonteMaximo);
+    const QString inicio = digitado.isEmpty()
+                               ? QStringLiteral("O tamanho não pode ficar em branco: ")
+                               : QStringLiteral("O tamanho %1 não pode ser usado: ").arg(digitado);
+    programa_.mensagens.Mostrar(this, QStringLiteral("Aviso:"),
+                                inicio + faixa +
+                                    QStringLiteral(". A fonte continua com o tamanho %1.").arg(mantido),
+                                IconeMensagem::Exclamacao, BotoesMensagem::Ok);
+    return false;
+}
+
+bool frmConfiguraFonte::ConferirFace(int linha) {
+    QComboBox* caixa = cmbFonte[static_cast<std::size_t>(linha)];
+    const QString escolhida = caixa->currentText();
+    const ConversaoCp1252 nome = QStringParaCp1252(escolhida);
+    if (nome.ok())
+        return true;
+    // The box shows the face that stays (what Ok saves) again.
+    {
+        const QSignalBlocker bloqueio(caixa);
+        caixa->setCurrentIndex(
+            caixa->findText(Qt1252(SemBrancos(Entrada(linha).Nome)), Qt::MatchFixedString));
+    }
+    programa_.mensagens.Mostrar(
+        this, QStringLiteral("Aviso:"),
+        QStringLiteral(
+            "A fonte \u201C%1\u201D não pode ser usada porque o nome dela contém caracteres que o "
+            "arquivo de fontes não consegue guardar: %2. Escolha outra fonte; a fonte %3 foi mantida.")
+            .arg(escolhida, ListaCaracteresInvalidos(nome.invalidos), caixa->currentText()),
+        IconeMensagem::Exclamacao, BotoesMensagem::Ok);
+    return false;
+}
+
+bool frmConfiguraFonte::eventFilter(QObject* objeto, QEvent* evento) {
+    // Enter in a size box, as in any text box, activates the default button Ok, once the size
+    // typed has been checked (the combo box would otherwise keep the key to itself).
+    if (evento->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        for (int k = 0; k < 3; ++k) {
+            if (objeto == cmbTamanho[static_cast<std::size_t>(k)] &&
+                (tecla == Qt::Key_Return || tecla == Qt::Key_Enter)) {
+                if (ConferirTamanho(k))
+                    cmdOk->click();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(objeto, evento);
 }
 
 } // namespace oraculandia

@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QImage>
 #include <array>
+#include <cstdint>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -24,6 +26,7 @@ class frmConfiguraFonte : public QDialog {
 
 public:
     explicit frmConfiguraFonte(Programa& programa, QWidget* pai = nullptr);
+    ~frmConfiguraFonte() override;
 
     std::array<QLabel*, 3> lblInfo{};
     std::array<QComboBox*, 3> cmbFonte{};
@@ -43,9 +46,12 @@ public:
     // The preview as last drawn.
     const QImage& Amostra() const { return amostra_; }
 
-    // The face names offered: the installed families plus the Windows faces of the defaults,
-    // which the Liberation faces stand in for.
+    // The face names offered: the installed families, each once, plus the Windows faces of the
+    // defaults, which the Liberation faces stand in for.
     static QStringList FontesDisponiveis();
+    // The family names of a font list, each once: without the foundry Qt adds in brackets when
+    // several foundries provide the same family, plus the Windows faces, sorted.
+    static QStringList FamiliasUmaVezCada(const QStringList& familias);
 
 public slots:
     void cmdOk_Click();
@@ -55,9 +61,23 @@ public slots:
 private:
     FonteTexto& Entrada(int linha);
     void AoMudar();
+    // The size typed in row `linha` when it is a whole number in the accepted range.
+    std::optional<int16_t> TamanhoDigitado(int linha) const;
+    // A size outside the range: the box shows the entry's size again and a message names the
+    // range. False when refused.
+    bool ConferirTamanho(int linha);
+    // A face that fontes.dat cannot hold (Windows-1252): the box shows the entry's face again and
+    // a message names the characters. False when refused.
+    bool ConferirFace(int linha);
 
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
     Programa& programa_;
     QImage amostra_;
+    // Per row, the last size accepted: the one a refused size gives way to.
+    std::array<int16_t, 3> tamanhoAceito_{};
     bool fechando_ = false;
 };
 

@@ -12,6 +12,7 @@
 
 #include "app/qt/programa.h"
 #include "editor/cp1252_qt.h"
+#include "layout/qt/dialogo_fixo.h"
 #include "layout/rodape.h"
 
 namespace oraculandia {
@@ -35,7 +36,6 @@ frmConfiguraRodape::frmConfiguraRodape(Programa& programa, QWidget* pai) : QDial
     cmdOk->setDefault(true);
     cmdCancelar = new QPushButton(QStringLiteral("Cancela&r"), this);
     cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
-    cmdCancelar->setAutoDefault(false);
 
     auto* layout = new QVBoxLayout(this);
     auto rotulo = [this, layout](const QString& texto, QLineEdit* caixa) {
@@ -47,8 +47,9 @@ frmConfiguraRodape::frmConfiguraRodape(Programa& programa, QWidget* pai) : QDial
         layout->addWidget(caixa);
         layout->addSpacing(6);
     };
-    rotulo(QStringLiteral("Informe abaixo o texto para o cabeçalho (o texto deverá extremamente pequeno):"),
-           txtCabecalhoLinhaUm);
+    rotulo(
+        QStringLiteral("Informe abaixo o texto para o cabeçalho (o texto deverá ser extremamente pequeno):"),
+        txtCabecalhoLinhaUm);
     rotulo(QStringLiteral("Informe abaixo o texto para a primeira linha do rodapé (aparecerá em negrito):"),
            txtRodapeLinhaUm);
     rotulo(QStringLiteral("Informe abaixo o texto para a segunda linha do rodapé (procure informar o "
@@ -59,7 +60,7 @@ frmConfiguraRodape::frmConfiguraRodape(Programa& programa, QWidget* pai) : QDial
     botoes->addWidget(cmdOk);
     botoes->addWidget(cmdCancelar);
     layout->addLayout(botoes);
-    resize(640, sizeHint().height());
+    FixarDialogo(*this, QSize(640, sizeHint().height()));
 
     txtRodapeLinhaUm->setText(Cp1252ParaQString(programa_.Rodape.RodapeLinhaUm));
     txtRodapeLinhaDois->setText(Cp1252ParaQString(programa_.Rodape.RodapeLinhaDois));
@@ -114,7 +115,7 @@ void frmConfiguraRodape::cmdOk_Click() {
 void frmConfiguraRodape::cmdCancelar_Click() {
     const RespostaMensagem r = programa_.mensagens.Mostrar(
         this, QStringLiteral("Atenção:"),
-        QStringLiteral("Você está certa de que deseja cancelar esta alteração da linha de rodapé? "
+        QStringLiteral("Tem certeza de que deseja cancelar esta alteração da linha de rodapé? "
                        "Nenhuma alteração terá efeito."),
         IconeMensagem::Pergunta, BotoesMensagem::SimNao);
     if (r != RespostaMensagem::Nao) {

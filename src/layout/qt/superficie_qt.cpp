@@ -1,5 +1,7 @@
 #include "layout/qt/superficie_qt.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -9,6 +11,7 @@
 #include <unordered_map>
 
 #include "analysis/cp1252.h"
+#include "layout/percurso.h"
 
 namespace oraculandia {
 
@@ -240,6 +243,16 @@ double SuperficieQt::AlturaEscala() const {
 
 void SuperficieQt::Limpar(const QColor& cor) {
     pintor_->fillRect(QRectF(0, 0, LarguraEscala() * kUnidade, AlturaEscala() * kUnidade), cor);
+}
+
+void DesenhaFolhaRostoComAmpulheta(SuperficieDesenho& superficie, const Margens& margens) {
+    struct Ampulheta {
+        Ampulheta() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+        ~Ampulheta() { QGuiApplication::restoreOverrideCursor(); }
+        Ampulheta(const Ampulheta&) = delete;
+        Ampulheta& operator=(const Ampulheta&) = delete;
+    } ampulheta;
+    DesenhaFolhaRosto(superficie, margens);
 }
 
 } // namespace oraculandia

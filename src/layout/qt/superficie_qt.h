@@ -23,6 +23,7 @@
 #include <unordered_map>
 
 #include "layout/superficie.h"
+#include "print/margens.h"
 
 class QPainter;
 class QPaintDevice;
@@ -107,5 +108,10 @@ private:
     const QFont* fonte_ = nullptr;
     const QFontMetricsF* metricas_ = nullptr;
 };
+
+// The cover page (DesenhaFolhaRosto) as the print job draws it: the screen shows the hourglass
+// while it is drawn, and the pointer is back as it was when the routine returns, however it
+// returns.
+void DesenhaFolhaRostoComAmpulheta(SuperficieDesenho& superficie, const Margens& margens);
 
 } // namespace oraculandia

@@ -1,34 +1,24 @@
 #include "print/qt/frmImprimir.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
-#include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 
 #include "app/qt/programa.h"
-#include "editor/cp1252_qt.h"
 #include "layout/paginacao.h"
+#include "layout/qt/dialogo_fixo.h"
 #include "layout/qt/superficie_qt.h"
-#include "print/qt/pdf_analise.h"
+#include "print/limites_margens.h"
 #include "print/qt/servicos_impressao.h"
-#include "print/qt/trabalho_impressao.h"
 #include "print/qt/valor_margem.h"
 
 namespace oraculandia {
@@ -87,13 +77,6 @@ QString MensagemLimite(int lado) {
     return QString::fromUtf8(kTextos[lado]);
 }
 
-QString MensagemMinimo(int lado) {
-    static const char* const kTextos[] = {
-        "A margem esquerda não pode ser menor que ", "A margem superior não pode ser menor que ",
-        "A margem direita não pode ser menor que ", "A margem inferior não pode ser menor que "};
-    return QString::fromUtf8(kTextos[lado]);
-}
-
 QFrame* Linha(QWidget* pai) {
     auto* linha = new QFrame(pai);
     linha->setFrameShape(QFrame::HLine);
@@ -142,9 +125,8 @@ frmImprimir::frmImprimir(Programa& programa, ServicosImpressao& servicos, QWidge
     cmdImprimir->setObjectName(QStringLiteral("cmdImprimir"));
     cmdSalvarPdf = new QPushButton(QStringLiteral("Salvar em &PDF..."), this);
     cmdSalvarPdf->setObjectName(QStringLiteral("cmdSalvarPdf"));
-    for (QPushButton* b : {cmdCancelar, cmdImprimir, cmdSalvarPdf}) {
-        b->setAutoDefault(false);
-    }
+    // Enter activates the focused button; in a margin box, the default button "Imprimir".
+    cmdImprimir->setDefault(true);
 
     // The four boxes around the miniature page, each beside the edge it sets.
     auto* cruz = new QGridLayout;
@@ -186,13 +168,17 @@ frmImprimir::frmImprimir(Programa& programa, ServicosImpressao& servicos, QWidge
     setTabOrder(chkImprimirFolhaRosto, cmdImprimir);
     setTabOrder(cmdImprimir, cmdSalvarPdf);
     setTabOrder(cmdSalvarPdf, cmdCancelar);
+    FixarDialogo(*this);
 
     // Loading: Desenhando stays true until the first preview is drawn.
     Desenhando = true;
     chkPretoEmBranco->setChecked(Ligado(programa_.Configuracao.PretoEmBranco));
     chkImprimirFolhaRosto->setChecked(Ligado(programa_.Configuracao.ImprimirFolhaRosto));
+    // Values of the file that the boxes would refuse, or that no print job could take, are not
+    // shown: the default 10 stands in for them.
     EstadoArquivo estadoMargens = EstadoArquivo::Lido;
-    programa_.MargensImpressao = CarregaMargens(programa_.PastaPrograma, &estadoMargens);
+    programa_.MargensImpressao =
+        MargensImprimiveis(CarregaMargens(programa_.PastaPrograma, &estadoMargens), largura_, altura_);
     programa_.AnotarLeitura(kArquivoMargens, estadoMargens);
 
     connect(txtEsquerda, &QLineEdit::textChanged, this, [this] { RegraDaMargem(Lado::Esquerda); });
@@ -231,21 +217,16 @@ void frmImprimir::RegraDaMargem(Lado lado) {
     const double valor = ValorNumerico(caixa->text());
     const bool horizontal = lado == Lado::Esquerda || lado == Lado::Direita;
     const double base = horizontal ? largura_ : altura_;
-    const double limite = 0.2 * base;
+    const double limite = LimiteMargem(base);
     const int indice = static_cast<int>(lado);
 
-    // No upper rule from the page would stop a margin so negative that the column becomes
-    // absurd (or infinite, which would hang the layout); a margin may reach out by at most the
-    // page's own size.
-    QString mensagem;
+    // Only an upper limit: 0, negative margins and text that is no number (0) are accepted and
+    // drawn. The print job refuses a margin so far out that nothing would land on the sheet.
     if (valor > limite) {
-        mensagem = MensagemLimite(indice) + QString::number(std::floor(limite)) + QStringLiteral("mm");
-    } else if (!(valor >= -base)) {
-        mensagem = MensagemMinimo(indice) + QString::number(-std::floor(base)) + QStringLiteral("mm");
-    }
-    if (!mensagem.isEmpty()) {
-        programa_.mensagens.Mostrar(this, QStringLiteral("Informação:"), mensagem, IconeMensagem::Exclamacao,
-                                    BotoesMensagem::Ok);
+        programa_.mensagens.Mostrar(this, QStringLiteral("Informação:"),
+                                    MensagemLimite(indice) + QString::number(std::floor(limite)) +
+                                        QStringLiteral("mm"),
+                                    IconeMensagem::Exclamacao, BotoesMensagem::Ok);
         const Margens& m = programa_.MargensImpressao;
         const float campo = lado == Lado::Esquerda   ? m.Esquerda
                             : lado == Lado::Superior ? m.Superior
@@ -285,200 +266,6 @@ void frmImprimir::cmdCancelar_Click() {
     programa_.Configuracao.ImprimirFolhaRosto = chkImprimirFolhaRosto->isChecked() ? kLigado : kDesligado;
     reject();
 }
-
-void frmImprimir::MostrarAguarde() {
-    QImage imagem = picExemplo->NovaImagem();
-    {
-        QPainter p(&imagem);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        QFont fonte(QStringLiteral("Times New Roman"));
-        fonte.setPointSizeF(14); // converted with the image's own dots per inch
-        p.setFont(fonte);
-        p.setPen(Qt::black);
-        const double pxPorMm = imagem.dotsPerMeterY() / 1000.0;
-        const QFontMetricsF fm(fonte, &imagem);
-        double y = 5 * pxPorMm;
-        for (const QString& linha : {QStringLiteral("Imprimindo,"), QStringLiteral("Aguarde...")}) {
-            p.drawText(QPointF(5 * pxPorMm, y + fm.ascent()), linha);
-            y += fm.height();
-        }
-    }
-    picExemplo->DefinirImagem(std::move(imagem));
-    picExemplo->repaint();
-}
-
-bool frmImprimir::ExecutarTrabalho(QPrinter& impressora, const QString& destino) {
-    setCursor(Qt::WaitCursor);
-    MostrarAguarde();
-
-    // The margins are saved before anything is printed, and stay saved whatever happens next.
-    RedefinirMargens();
-    // Not over a margens.dat that could not be read (reported after the job).
-    const bool margensRecusadas = programa_.Ilegivel(kArquivoMargens);
-    const bool margensSalvas =
-        !margensRecusadas && SalvarMargens(programa_.PastaPrograma, programa_.MargensImpressao);
-
-    const bool pretoEmBranco = chkPretoEmBranco->isChecked();
-    const bool folhaRosto = chkImprimirFolhaRosto->isChecked();
-    programa_.Configuracao.PretoEmBranco = pretoEmBranco ? kLigado : kDesligado;
-    programa_.Configuracao.ImprimirFolhaRosto = folhaRosto ? kLigado : kDesligado;
-
-    const ResultadoImpressao resultado = ImprimirAnalise(programa_, impressora, folhaRosto);
-    unsetCursor();
-
-    if (margensRecusadas) {
-        programa_.RecusarGravacao(
-            this, kArquivoMargens,
-            QStringLiteral("As margens informadas valem para esta impressão, mas não ficam guardadas."));
-    } else if (!margensSalvas) {
-        programa_.mensagens.Mostrar(
-            this, QStringLiteral("Aviso:"),
-            QStringLiteral("As margens não puderam ser guardadas no arquivo %1 (verifique se a pasta "
-                           "do programa permite gravação). Elas valem para esta impressão, mas não "
-                           "ficarão guardadas para a próxima.")
-                .arg(QDir::toNativeSeparators(programa_.Caminho(kArquivoMargens))),
-            IconeMensagem::Informacao, BotoesMensagem::Ok);
-    }
-    if (!resultado.ok) {
-        programa_.mensagens.Mostrar(
-            this, QStringLiteral("Erro:"),
-            QStringLiteral("Não foi possível %1: %2. As margens informadas foram guardadas; "
-                           "verifique o problema e tente novamente.")
-                .arg(destino, resultado.erro),
-            IconeMensagem::Critico, BotoesMensagem::Ok);
-        DesenhaExemplo(); // the miniature again instead of the busy message
-        return false;
-    }
-    return true;
-}
-
-void frmImprimir::OferecePdfSemImpressora() {
-    const RespostaMensagem r = programa_.mensagens.Mostrar(
-        this, QStringLiteral("Aviso:"),
-        QStringLiteral("Não há nenhuma impressora instalada neste computador. Deseja salvar a "
-                       "análise em um arquivo PDF, que pode ser impresso depois ou enviado por "
-                       "e-mail?"),
-        IconeMensagem::Pergunta, BotoesMensagem::SimNao);
-    if (r == RespostaMensagem::Sim) {
-        cmdSalvarPdf_Click();
-    }
-}
-
-void frmImprimir::cmdImprimir_Click() {
-    std::unique_ptr<QPrinter> impressora =
-        servicos_.HaImpressora() ? servicos_.Impressora() : std::unique_ptr<QPrinter>{};
-    if (!impressora) {
-        OferecePdfSemImpressora();
-        return;
-    }
-    if (ExecutarTrabalho(*impressora, QStringLiteral("imprimir a análise"))) {
-        accept();
-    }
-}
-
-QString frmImprimir::SugestaoArquivoPdf() const {
-    QString pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (pasta.isEmpty() || !QFileInfo(pasta).isDir()) {
-        pasta = QDir::homePath();
-    }
-    QString nome = Cp1252ParaQString(programa_.NomeCompleto).simplified();
-    // Characters no file system takes in a name.
-    for (QChar& c : nome) {
-        if (c == u'/' || c == u'\\' || c == u':' || c == u'*' || c == u'?' || c == u'"' || c == u'<' ||
-            c == u'>' || c == u'|' || c.unicode() < 32) {
-            c = u'_';
-        }
-    }
-    if (nome.isEmpty() || nome == u'.' || nome == QStringLiteral("..")) {
-        nome = QStringLiteral("Análise");
-    }
-    return QDir(pasta).filePath(nome + QStringLiteral(".pdf"));
-}
-
-void frmImprimir::cmdSalvarPdf_Click() {
-    QString arquivo = servicos_.EscolherArquivoPdf(this, SugestaoArquivoPdf());
-    if (arquivo.isEmpty()) {
-        return; // the user gave up choosing: the dialog stays as it was
-    }
-    QFileInfo info(arquivo);
-    if (!info.isDir() && info.suffix().isEmpty()) {
-        arquivo += QStringLiteral(".pdf");
-        info = QFileInfo(arquivo);
-        // The file dialog asked about the name as typed, not about this one.
-        if (info.exists() && !info.isDir()) {
-            const RespostaMensagem r = programa_.mensagens.Mostrar(
-                this, QStringLiteral("Atenção:"),
-                QStringLiteral("O arquivo %1 já existe. Deseja substituí-lo pela análise?")
-                    .arg(QDir::toNativeSeparators(info.absoluteFilePath())),
-                IconeMensagem::Pergunta, BotoesMensagem::SimNao);
-            if (r != RespostaMensagem::Sim) {
-                return;
-            }
-        }
-    }
-    if (info.isDir()) {
-        programa_.mensagens.Mostrar(
-            this, QStringLiteral("Erro:"),
-            QStringLiteral("\"%1\" é uma pasta, não um arquivo. Para salvar a análise em PDF, "
-                           "escolha dentro dela um nome de arquivo.")
-                .arg(QDir::toNativeSeparators(arquivo)),
-            IconeMensagem::Critico, BotoesMensagem::Ok);
-        return;
-    }
-
-    // The PDF is written under a temporary name in the same folder and takes its name only when
-    // complete: a failed job never leaves a half-written file, nor destroys the one it replaces.
-    QTemporaryFile temporario(info.absolutePath() + QStringLiteral("/.oraculandia-XXXXXX.pdf"));
-    if (!info.absoluteDir().exists() || !temporario.open()) {
-        programa_.mensagens.Mostrar(
-            this, QStringLiteral("Erro:"),
-            QStringLiteral("Não foi possível criar o arquivo PDF na pasta %1. Verifique se a pasta "
-                           "existe e permite gravação, ou escolha outra pasta.")
-                .arg(QDir::toNativeSeparators(info.absolutePath())),
-            IconeMensagem::Critico, BotoesMensagem::Ok);
-        return;
-    }
-    temporario.close();
-
-    QPrinter pdf(QPrinter::HighResolution);
-    PrepararPdf(pdf, pagina_, Cp1252ParaQString(programa_.NomeCompleto));
-    pdf.setOutputFileName(temporario.fileName());
-
-    const QString destino = QStringLiteral("salvar a análise no arquivo PDF %1")
-                                .arg(QDir::toNativeSeparators(info.absoluteFilePath()));
-    if (!ExecutarTrabalho(pdf, destino)) {
-        return;
-    }
-    // QTemporaryFile makes its file readable by its owner only; the finished PDF takes the
-    // permissions of the file it replaces, or those of an ordinary new document.
-    const QFile::Permissions permissoes = info.exists()
-                                              ? QFile::permissions(info.absoluteFilePath())
-                                              : (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                                 QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
-    QFile::setPermissions(temporario.fileName(), permissoes);
-    std::error_code erro;
-    std::filesystem::rename(QFile::encodeName(temporario.fileName()).toStdString(),
-                            QFile::encodeName(info.absoluteFilePath()).toStdString(), erro);
-    if (erro) {
-        programa_.mensagens.Mostrar(
-            this, QStringLiteral("Erro:"),
-            QStringLiteral("Não foi possível gravar o arquivo PDF %1. Verifique se ele não está "
-                           "aberto em outro programa e se a pasta permite gravação.")
-                .arg(QDir::toNativeSeparators(info.absoluteFilePath())),
-            IconeMensagem::Critico, BotoesMensagem::Ok);
-        DesenhaExemplo();
-        return;
-    }
-    programa_.mensagens.Mostrar(this, QStringLiteral("Informação:"),
-                                QStringLiteral("A análise foi salva no arquivo %1.")
-                                    .arg(QDir::toNativeSeparators(info.absoluteFilePath())),
-                                IconeMensagem::Informacao, BotoesMensagem::Ok);
-    accept();
-}
-
-} // namespace oraculandia
-
-namespace oraculandia {
 
 void frmImprimir::DesenhaExemplo() {
     setCursor(Qt::WaitCursor);

@@ -7,6 +7,9 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QString>
+#include <optional>
+
+#include "print/qt/trabalho_impressao.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -72,6 +75,10 @@ public:
     // True while the dialog loads and while the preview is drawn: edits are checked, not drawn.
     bool Desenhando = true;
 
+    // True when a failure (an exception of the platform) ended the dialog: the caller shows its
+    // print refusal. Failures never leave the dialog's handlers through Qt's event loop.
+    bool Falhou() const { return falhou_; }
+
 public slots:
     void cmdCancelar_Click();
     // Prints on the default printer; without one, says so and offers the PDF instead.
@@ -87,16 +94,33 @@ private:
     void RegraDaMargem(Lado lado);
     QLineEdit* Caixa(Lado lado) const;
     void MostrarAguarde();
-    // The common part of printing and PDF: stores the options, saves the margins, runs the job.
-    // True when the job succeeded; a failure has been reported to the user.
-    bool ExecutarTrabalho(QPrinter& impressora, const QString& destino);
+    // The common part of printing and PDF: refuses margins no sheet can take (with a message;
+    // nullopt then, nothing saved or started), stores the options, saves the margins and runs the
+    // job into `resultado`. Returns whether the margins were saved; the caller tells the user.
+    // What became of the margins typed for a job.
+    enum class DestinoMargens {
+        Guardadas,
+        NaoGuardadas, // the write failed
+        Recusadas,    // margens.dat could not be read in this run, so it is not written over
+    };
+    std::optional<DestinoMargens> ExecutarTrabalho(QPrinter& impressora, ResultadoImpressao& resultado);
+    // One message for a job that failed, saying also what became of the margins.
+    void RelatarFalha(const QString& oQueFalhou, DestinoMargens margens);
+    // One message for a job that succeeded while the margins could not be saved.
+    void RelatarMargensNaoSalvas(const QString& oQueFoiFeito, DestinoMargens margens);
+    QString ArquivoMargens() const;
     void OferecePdfSemImpressora();
+    void Imprimir();
+    void SalvarPdf();
+    // Runs a button's work; a failure closes the dialog with Falhou() set.
+    template <typename F> void ComFalhasTratadas(F trabalho);
 
     Programa& programa_;
     ServicosImpressao& servicos_;
     QPageLayout pagina_;
     double largura_ = 0;
     double altura_ = 0;
+    bool falhou_ = false;
 };
 
 } // namespace oraculandia

@@ -13,8 +13,8 @@ class ServicosImpressaoQt final : public ServicosImpressao {
 public:
     bool HaImpressora() override { return !QPrinterInfo::defaultPrinter().isNull(); }
 
-    QPageLayout Pagina() override {
-        if (auto impressora = Impressora()) {
+    QPageLayout PaginaDaImpressora() override {
+        if (auto impressora = NovaImpressora()) {
             return impressora->pageLayout();
         }
         QPdfWriter pdf(QString{});
@@ -24,7 +24,7 @@ public:
         return pagina;
     }
 
-    std::unique_ptr<QPrinter> Impressora() override {
+    std::unique_ptr<QPrinter> NovaImpressora() override {
         const QPrinterInfo padrao = QPrinterInfo::defaultPrinter();
         if (padrao.isNull()) {
             return nullptr;
@@ -46,6 +46,22 @@ ServicosImpressaoQt& ServicosQt() {
 ServicosImpressao* g_servicos = nullptr;
 
 } // namespace
+
+QPageLayout ServicosImpressao::Pagina() {
+    QPageLayout pagina = PaginaDaImpressora();
+    if (orientacao_) {
+        pagina.setOrientation(*orientacao_);
+    }
+    return pagina;
+}
+
+std::unique_ptr<QPrinter> ServicosImpressao::Impressora() {
+    std::unique_ptr<QPrinter> impressora = NovaImpressora();
+    if (impressora && orientacao_) {
+        impressora->setPageOrientation(*orientacao_);
+    }
+    return impressora;
+}
 
 ServicosImpressao& ServicosImpressaoAtuais() {
     return g_servicos ? *g_servicos : ServicosQt();

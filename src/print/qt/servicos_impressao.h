@@ -6,6 +6,7 @@
 #include <QPageLayout>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -19,12 +20,27 @@ public:
     // True when the system has a default printer.
     virtual bool HaImpressora() = 0;
     // The page the analysis is laid out on: the default printer's paper and printable area, or,
-    // without a printer, A4 with the printable area of the PDF writer.
-    virtual QPageLayout Pagina() = 0;
-    // The default printer, ready for a job; nullptr when there is none.
-    virtual std::unique_ptr<QPrinter> Impressora() = 0;
+    // without a printer, A4 with the printable area of the PDF writer; in the orientation set by
+    // DefinirOrientacao, when one was set.
+    QPageLayout Pagina();
+    // The default printer, ready for a job, in the orientation set by DefinirOrientacao when one
+    // was set; nullptr when there is none.
+    std::unique_ptr<QPrinter> Impressora();
     // Asks where to save the PDF, proposing `sugestao` (a full path); empty when cancelled.
     virtual QString EscolherArquivoPdf(QWidget* pai, const QString& sugestao) = 0;
+
+    // The orientation the start-up gives the default printer: every page and printer handed out
+    // from then on carries it (a printer object is made afresh for each job).
+    void DefinirOrientacao(QPageLayout::Orientation orientacao) { orientacao_ = orientacao; }
+    std::optional<QPageLayout::Orientation> Orientacao() const { return orientacao_; }
+
+protected:
+    // The platform's page and printer, as they are set on the system.
+    virtual QPageLayout PaginaDaImpressora() = 0;
+    virtual std::unique_ptr<QPrinter> NovaImpressora() = 0;
+
+private:
+    std::optional<QPageLayout::Orientation> orientacao_;
 };
 
 // The services in use: Qt's own unless a test has set others (nullptr puts Qt's back).

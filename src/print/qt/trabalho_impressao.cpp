@@ -18,6 +18,9 @@
 #include "layout/paginacao.h"
 #include "layout/percurso.h"
 #include "layout/qt/superficie_qt.h"
+#include "print/limites_margens.h"
+#include "print/qt/servicos_impressao.h"
+#include "print/qt/valor_margem.h"
 
 namespace oraculandia {
 
@@ -264,8 +267,32 @@ private:
 
 } // namespace
 
+QString MotivoMargensRecusadas(const Margens& margens, double largura, double altura) {
+    const int lado = MargemRecusada(margens, largura, altura);
+    if (lado < 0) {
+        return {};
+    }
+    static const char* const kNomes[] = {"esquerda", "superior", "direita", "inferior"};
+    const float valores[] = {margens.Esquerda, margens.Superior, margens.Direita, margens.Inferior};
+    const double base = lado == 0 || lado == 2 ? largura : altura;
+    const QString nome = QString::fromLatin1(kNomes[lado]);
+    if (!std::isfinite(valores[lado])) {
+        return QStringLiteral("a margem %1 não tem um valor que possa ser usado").arg(nome);
+    }
+    return QStringLiteral("a margem %1 (%2 mm) está fora do que esta folha permite, de %3 a %4 mm")
+        .arg(nome, TextoMargem(valores[lado]), QString::number(std::ceil(-base)),
+             QString::number(std::floor(LimiteMargem(base))));
+}
+
 ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, bool folhaRosto) {
     ResultadoImpressao resultado;
+    // Checked before the document starts: no sheet, and no file, for margins no sheet can take.
+    const QPageLayout pagina = impressora.pageLayout();
+    resultado.erro = MotivoMargensRecusadas(programa.MargensImpressao, LarguraImprimivel(pagina),
+                                            AlturaImprimivel(pagina));
+    if (!resultado.erro.isEmpty()) {
+        return resultado;
+    }
     impressora.setColorMode(Ligado(programa.Configuracao.PretoEmBranco) ? QPrinter::GrayScale
                                                                         : QPrinter::Color);
     QPainter pintor;
@@ -284,7 +311,7 @@ ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, boo
         SuperficieImpressora superficie(superficieQt, Ligado(programa.Configuracao.PretoEmBranco));
         const Margens margens = programa.MargensImpressao;
         if (folhaRosto) {
-            DesenhaFolhaRosto(superficie, margens);
+            DesenhaFolhaRostoComAmpulheta(superficie, margens);
             superficie.Descarregar();
             if (!impressora.newPage()) {
                 falhou = true;

@@ -9,6 +9,7 @@ class QPrinter;
 
 namespace oraculandia {
 
+struct Margens;
 struct Programa;
 
 struct ResultadoImpressao {
@@ -21,6 +22,12 @@ struct ResultadoImpressao {
 // and the print options), the report fonts and the header and footer lines. Recomposes
 // programa.Secoes for programa's subject with today's date. The printer's page layout is used
 // as it is set.
+// A job whose margins no sheet can take (see limites_margens.h) is refused before anything is
+// printed: not ok, `erro` says which margin and its limits, and no document is started.
 ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, bool folhaRosto);
+
+// Why a job refuses the margins on a page of the given printable size (millimetres), as a phrase
+// in Portuguese ("a margem superior (-1e+30 mm) está fora ..."); empty when it takes them.
+QString MotivoMargensRecusadas(const Margens& margens, double largura, double altura);
 
 } // namespace oraculandia
