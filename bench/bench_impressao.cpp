@@ -4,8 +4,10 @@
 // The analysis: a program folder whose interpretation files hold a 5120-character text in every
 // record, so that all 28 sections (and the 13 introductions) are as long as the files allow.
 // Both sides compose the analysis from those files first, as the program does:
-//   * screen: ComporAnalise, then the section walker into viewer page images (kept, as the viewer
-//     keeps them, or one image reused), with the screen margins and page size;
+//   * screen: ComporAnalise, then the section walker with the screen margins and page size,
+//     recording every page into a viewer page store and drawing page 1, as the viewer does
+//     (argument 2), or painting every page into a page image, kept (1) or one image reused (0),
+//     as the viewer did before it recorded its pages;
 //   * print: the print job (ImprimirAnalise) into a PDF file on a 1200-dpi QPrinter, with the
 //     cover sheet, A4 and 10 mm margins.
 // Run: build/bin/bench_impressao (the offscreen platform is chosen when there is no display).
@@ -25,6 +27,7 @@
 #include "layout/percurso.h"
 #include "layout/qt/superficie_qt.h"
 #include "print/qt/trabalho_impressao.h"
+#include "viewer/armazem_paginas.h"
 
 using namespace oraculandia;
 
@@ -150,9 +153,22 @@ private:
     std::unique_ptr<SuperficieQt> sup_;
 };
 
+// The viewer's page store as a page target.
+class AlvoArmazem : public AlvoPaginas {
+public:
+    explicit AlvoArmazem(ArmazemPaginas& armazem) : armazem_(armazem) { armazem_.GravarPagina(0); }
+    SuperficieDesenho& Superficie() override { return *armazem_.PaginaEmGravacao(indice_); }
+    void NovaFolha() override { armazem_.GravarPagina(++indice_); }
+
+private:
+    ArmazemPaginas& armazem_;
+    int indice_ = 0;
+};
+
 void BM_AnaliseNaTela(benchmark::State& estado) {
     Ambiente a;
     int paginas = 0;
+    const bool gravar = estado.range(0) == 2;
     for (auto _ : estado) {
         a.programa.ComporAnalise();
         ContextoPagina ctx;
@@ -163,9 +179,19 @@ void BM_AnaliseNaTela(benchmark::State& estado) {
         ctx.NomeCompleto = a.programa.NomeCompleto;
         ctx.DataNascimento = a.programa.DataNascimento;
         Paginacao p(ctx);
+        const GeometriaPagina geometria{kLarguraTela, 297, 272};
+        if (gravar) {
+            ArmazemPaginas armazem(kLarguraTela, 297, kPixelsPorMm);
+            AlvoArmazem alvo(armazem);
+            paginas = ImprimirSecoes(alvo, p, geometria, a.programa.Secoes, a.programa.Configuracao,
+                                     a.programa.Fontes);
+            armazem.TerminarGravacao();
+            benchmark::DoNotOptimize(armazem.Imagem(1, 1).constBits());
+            continue;
+        }
         AlvoTela alvo(estado.range(0) != 0);
-        paginas = ImprimirSecoes(alvo, p, GeometriaPagina{kLarguraTela, 297, 272}, a.programa.Secoes,
-                                 a.programa.Configuracao, a.programa.Fontes);
+        paginas =
+            ImprimirSecoes(alvo, p, geometria, a.programa.Secoes, a.programa.Configuracao, a.programa.Fontes);
         benchmark::DoNotOptimize(alvo.paginas.back().constBits());
     }
     estado.counters["paginas"] = paginas;
@@ -196,9 +222,10 @@ void BM_AnaliseEmPdf(benchmark::State& estado) {
 
 } // namespace
 
-// Argument 1: every page image is kept, as the viewer keeps them; 0: one page image is reused
-// (layout and painting alone, without the memory of the page store).
-BENCHMARK(BM_AnaliseNaTela)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+// Argument 2: the page store of the viewer (pages recorded, page 1 drawn). 1: every page image
+// is kept, as the viewer kept them before; 0: one page image is reused (layout and painting
+// alone).
+BENCHMARK(BM_AnaliseNaTela)->Arg(2)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 // Argument 0: colour; 1: black and white (pictures drawn as grey images).
 BENCHMARK(BM_AnaliseEmPdf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 

@@ -9,10 +9,12 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <cmath>
+#include <stdexcept>
 
 #include "analysis/cp1252.h"
 #include "app/qt/frmPrincipal.h"
 #include "app/qt/programa.h"
+#include "viewer/armazem_paginas.h"
 
 namespace oraculandia {
 
@@ -32,7 +34,8 @@ int ArredondarPar(double v) {
 bool fechandoVisualizador = false;
 } // namespace
 
-// The visible page surface: paints the current page image at (0, 0), unscaled.
+// The visible page surface: paints the current page image at (0, 0), unscaled (an image of
+// device pixel ratio 2 covers the surface at one image pixel per device pixel).
 class SuperficieExibe : public QWidget {
 public:
     explicit SuperficieExibe(frmExibeRelatorio* janela) : QWidget(janela), janela_(janela) {
@@ -45,10 +48,18 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const QImage& img = janela_->imagemExibida_;
-        if (img.isNull())
+        if (img.isNull()) {
             p.fillRect(rect(), Qt::white);
-        else
-            p.drawImage(0, 0, img);
+            // A page that could not be drawn says so on the page itself, never a blank page.
+            if (!janela_->falhaExibida_.isEmpty())
+                p.drawText(rect().adjusted(40, 40, -40, -40),
+                           Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, janela_->falhaExibida_);
+            return;
+        }
+        p.drawImage(0, 0, img);
+        // The window went to a screen of another pixel density: draw the page again for it.
+        if (img.devicePixelRatio() != devicePixelRatioF())
+            janela_->AtualizarResolucao();
     }
 
 private:
@@ -109,6 +120,8 @@ frmExibeRelatorio::frmExibeRelatorio(Programa& programa, QWidget* pai) : QWidget
 
     // A sensible first size inside the main window: most of the page width, two thirds of it high.
     resize(Px(GetLarguraEmMm() * 0.75), Px(297 * 0.6));
+
+    armazem_ = std::make_unique<ArmazemPaginas>(GetLarguraEmMm(), 297, PixelsPorMm());
 }
 
 frmExibeRelatorio::~frmExibeRelatorio() = default;
@@ -121,22 +134,27 @@ void frmExibeRelatorio::PreparaPictureBox(int indice) {
     if (indice < 0)
         return;
     const auto n = static_cast<std::size_t>(indice);
-    if (paginas_.size() <= n) {
-        paginas_.resize(n + 1);
+    if (PosicaoHorizontal.size() <= n) {
         PosicaoHorizontal.resize(n + 1, 0.0f);
         PosicaoVertical.resize(n + 1, 0.0f);
     }
     MargemPagina = static_cast<float>(AlturaTelaMm() * 0.04);
-    QImage pagina(Px(GetLarguraEmMm()), Px(297), QImage::Format_RGB32);
-    const int pontosPorMetro = ArredondarPar(PixelsPorMm() * 1000);
-    pagina.setDotsPerMeterX(pontosPorMetro);
-    pagina.setDotsPerMeterY(pontosPorMetro);
-    pagina.fill(Qt::white);
-    paginas_[n] = std::move(pagina);
+    armazem_->GravarPagina(indice);
 }
 
-QImage& frmExibeRelatorio::picFolha(int indice) {
-    return paginas_.at(static_cast<std::size_t>(indice));
+SuperficieDesenho& frmExibeRelatorio::picFolha(int indice) {
+    SuperficieDesenho* pagina = armazem_->PaginaEmGravacao(indice);
+    if (!pagina)
+        throw std::out_of_range("a página pedida não é a que está sendo desenhada");
+    return *pagina;
+}
+
+int frmExibeRelatorio::PaginasNaMemoria() const {
+    return armazem_->Paginas();
+}
+
+double frmExibeRelatorio::RazaoPixels() const {
+    return picExibe->devicePixelRatioF();
 }
 
 void frmExibeRelatorio::GravaDados(int Paginas, int Atual, const std::string& dtAnalisada,
@@ -146,6 +164,7 @@ void frmExibeRelatorio::GravaDados(int Paginas, int Atual, const std::string& dt
     GuardarPosicao(Atual);
     dataAnalisada_ = dtAnalisada;
     nomeAnalisado_ = nmAnalisado;
+    armazem_->TerminarGravacao();
     ExibePagina(PaginaAtual);
 }
 
@@ -174,15 +193,66 @@ void frmExibeRelatorio::ExibePagina(int Pagina) {
         programa_.sons.Tocar(programa_.Caminho("virafolh.wav"), false);
     GuardarPosicao(PaginaAtual);
     PaginaAtual = Pagina;
-    if (Pagina >= 1 && static_cast<std::size_t>(Pagina) <= paginas_.size()) {
-        imagemExibida_ = paginas_[static_cast<std::size_t>(Pagina - 1)];
-        picExibe->update();
-    }
+    if (Pagina >= 1 && Pagina <= armazem_->Paginas())
+        MostrarImagem(Pagina);
     const auto [horizontal, vertical] = PosicaoGuardada(Pagina);
     vScroll->setValue(ArredondarPar(vertical));
     hScroll->setValue(ArredondarPar(horizontal));
     emit StatusNavegacao(TextoStatus());
     unsetCursor();
+}
+
+void frmExibeRelatorio::MostrarImagem(int pagina) {
+    QString erro;
+    QImage imagem = armazem_->Imagem(pagina, RazaoPixels(), &erro);
+    imagemExibida_ = imagem;
+    picExibe->update();
+    if (imagem.isNull()) {
+        falhaExibida_ = QStringLiteral("A página %1 não pôde ser desenhada: %2.").arg(pagina).arg(erro);
+        programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"),
+                                    falhaExibida_ +
+                                        QStringLiteral(" Feche outras análises ou outros programas e "
+                                                       "mostre a página novamente."),
+                                    IconeMensagem::Critico, BotoesMensagem::Ok);
+        return;
+    }
+    falhaExibida_.clear();
+    AgendarVizinhas();
+}
+
+void frmExibeRelatorio::AgendarVizinhas() {
+    if (vizinhasAgendadas_)
+        return;
+    vizinhasAgendadas_ = true;
+    QTimer::singleShot(0, this, [this] {
+        vizinhasAgendadas_ = false;
+        // One page per pass, so that keys pressed meanwhile are not kept waiting.
+        if (PrepararVizinhas())
+            AgendarVizinhas();
+    });
+}
+
+bool frmExibeRelatorio::PrepararVizinhas() {
+    const double razao = RazaoPixels();
+    for (int vizinha : {PaginaAtual + 1, PaginaAtual - 1}) {
+        if (vizinha < 1 || vizinha > armazem_->Paginas() || armazem_->Guardada(vizinha, razao))
+            continue;
+        // A page that cannot be drawn now is reported when it is shown.
+        return armazem_->Preparar(vizinha, razao);
+    }
+    return false;
+}
+
+void frmExibeRelatorio::AtualizarResolucao() {
+    if (resolucaoAgendada_)
+        return;
+    resolucaoAgendada_ = true;
+    QTimer::singleShot(0, this, [this] {
+        resolucaoAgendada_ = false;
+        if (!imagemExibida_.isNull() && imagemExibida_.devicePixelRatio() != RazaoPixels() &&
+            PaginaAtual >= 1 && PaginaAtual <= armazem_->Paginas())
+            MostrarImagem(PaginaAtual);
+    });
 }
 
 QString frmExibeRelatorio::TextoStatus() const {

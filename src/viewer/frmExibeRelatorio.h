@@ -1,28 +1,36 @@
 #pragma once
 // The viewer window of one analysis: a child of the main window's MDI area that holds the
-// finished page images (the page store) and shows one page at a time on a surface larger than
-// the window, scrolled in both directions. Each page remembers where it was scrolled to. The
-// window keeps its own copy of the subject, so that printing and export can work on whichever
-// analysis is active.
+// recorded pages (the page store, viewer/armazem_paginas.h) and shows one page at a time on a
+// surface larger than the window, scrolled in both directions. Each page remembers where it was
+// scrolled to. The window keeps its own copy of the subject, so that printing and export can
+// work on whichever analysis is active.
+//
+// A page becomes pixels only when it is shown, at the device pixel ratio of the window; right
+// after a page is shown, the pages beside it are drawn ahead (one per pass of the event loop), so
+// that turning to them is a plain image copy. Only a few page images are kept.
 //
 // Lengths are millimetres; the screen is measured as in the rest of the program, 15 twips per
 // pixel and 56.7 twips per millimetre (so 3.78 pixels per millimetre).
 //
-// Calling order of the rendering: create the window; PreparaPictureBox(n) before drawing into
-// page n (0-based, the store grows as needed); draw into picFolha(n); GravaDados(pages, 1, date,
-// name); show the window.
+// Calling order of the rendering: create the window; PreparaPictureBox(n) before drawing page n
+// (0-based, the store grows as needed); draw on picFolha(n), which records the page;
+// GravaDados(pages, 1, date, name); show the window.
 
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "layout/superficie.h"
 
 class QScrollBar;
 
 namespace oraculandia {
 
 struct Programa;
+class ArmazemPaginas;
 
 class frmExibeRelatorio : public QWidget {
     Q_OBJECT
@@ -35,12 +43,15 @@ public:
 
     // Page width in millimetres: 90% of the screen width.
     float GetLarguraEmMm() const;
-    // Prepares page buffer `indice` (0-based): a white page GetLarguraEmMm x 297 mm at screen
-    // resolution. The store grows to hold it; an existing buffer is cleared.
+    // Starts page `indice` (0-based) of the store: an empty page GetLarguraEmMm x 297 mm. The
+    // store grows to hold it; a page already there is emptied.
     void PreparaPictureBox(int indice);
-    // The page buffer `indice` (0-based); it must have been prepared.
-    QImage& picFolha(int indice);
-    int PaginasNaMemoria() const { return static_cast<int>(paginas_.size()); }
+    // The surface that records page `indice` (0-based); it must be the page last prepared
+    // (std::out_of_range otherwise).
+    SuperficieDesenho& picFolha(int indice);
+    int PaginasNaMemoria() const;
+    // The page store: the recorded pages and the few page images kept.
+    ArmazemPaginas& Armazem() { return *armazem_; }
 
     // Hands the finished analysis over and shows page `Atual` (1-based). Texts are Windows-1252.
     void GravaDados(int Paginas, int Atual, const std::string& dtAnalisada, const std::string& nmAnalisado);
@@ -73,8 +84,14 @@ public:
     static double LarguraTelaMm();
     static double AlturaTelaMm();
 
-    // Tests and benchmarks: the image now on the page surface.
+    // Tests and benchmarks: the image now on the page surface (null when the page could not be
+    // drawn), and its device pixel ratio follows the page surface's.
     const QImage& ImagemExibida() const { return imagemExibida_; }
+    // The device pixel ratio pages are drawn at: the page surface's.
+    double RazaoPixels() const;
+    // Draws the pages beside the one shown that are not drawn yet, one per call; true when one
+    // was drawn. Runs by itself from the event loop after each page shown.
+    bool PrepararVizinhas();
 
 signals:
     // The status line text the main window should show (on every page shown, on activation,
@@ -100,17 +117,23 @@ private:
     void GuardarPosicao(int pagina);
     void PosicionarExibe(double esquerdaMm, double topoMm);
     void LigarAtivacao();
+    void AgendarVizinhas();
+    void AtualizarResolucao();
+    void MostrarImagem(int pagina);
     static int Px(double mm);
 
     Programa& programa_;
-    std::vector<QImage> paginas_;
+    std::unique_ptr<ArmazemPaginas> armazem_;
     std::vector<float> PosicaoHorizontal; // index page - 1; grows with the store
     std::vector<float> PosicaoVertical;
     int TotalPaginas = 0;
     int PaginaAtual = 0;
     std::string nomeAnalisado_;
     std::string dataAnalisada_;
-    QImage imagemExibida_; // shares the page's pixels
+    QImage imagemExibida_; // shares the pixels of the image kept by the store
+    QString falhaExibida_; // why the page shown has no image
+    bool vizinhasAgendadas_ = false;
+    bool resolucaoAgendada_ = false;
     bool ativacaoLigada_ = false;
 };
 

@@ -11,6 +11,7 @@
 #include "apoio/principal_teste.h"
 #include "app/qt/frmEntraNome.h"
 #include "layout/percurso.h"
+#include "viewer/armazem_paginas.h"
 #include "viewer/frmExibeRelatorio.h"
 
 using namespace oraculandia;
@@ -75,7 +76,7 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
         // Every page carries ink: header on the first, text on all.
         for (int n = 0; n < v->TotalDePaginas(); ++n) {
-            const QImage& img = v->picFolha(n);
+            const QImage img = v->Armazem().Imagem(n + 1, 1);
             int escuros = 0;
             for (int y = 0; y < img.height(); y += 3)
                 for (int x = 0; x < img.width(); x += 3)
@@ -110,7 +111,74 @@ private slots:
         QVERIFY2(v->TotalDePaginas() > 21, qPrintable(QString::number(v->TotalDePaginas())));
         QCOMPARE(v->PaginasNaMemoria(), v->TotalDePaginas());
         v->ExibePagina(v->TotalDePaginas());
-        QCOMPARE(v->ImagemExibida().cacheKey(), v->picFolha(v->TotalDePaginas() - 1).cacheKey());
+        QCOMPARE(v->ImagemExibida().cacheKey(),
+                 v->Armazem().Imagem(v->TotalDePaginas(), v->RazaoPixels()).cacheKey());
+    }
+
+    void fonteDe200PontosAbreComMemoriaLimitada() {
+        PrincipalTeste t(true, true);
+        t.ambiente.programa->Fontes.FonteCorpo.Tamanho = 200;
+        frmExibeRelatorio* v = Criar(t, QStringLiteral("20/08/1978"), QStringLiteral("ANA SILVA"));
+        QVERIFY(v);
+        const int total = v->TotalDePaginas();
+        QVERIFY2(total > 1000, qPrintable(QString::number(total)));
+        QCOMPARE(t.janela->Status(), QStringLiteral("Navegando: Página 1 de %1").arg(total));
+        ArmazemPaginas& armazem = v->Armazem();
+        // The recorded pages hold a few hundred bytes each; a handful of page images at most.
+        QVERIFY2(armazem.BytesListas() < std::size_t{2} * 1024 * static_cast<std::size_t>(total),
+                 qPrintable(QString::number(armazem.BytesListas())));
+        v->ExibePagina(total);
+        v->ExibePagina(total / 2);
+        QVERIFY(armazem.ImagensGuardadas() <= ArmazemPaginas::kImagensGuardadas);
+        // A page in the middle carries its text: a word or two of the body, in 200 points.
+        const QImage meio = v->ImagemExibida();
+        int escuros = 0;
+        for (int y = 0; y < meio.height(); y += 2)
+            for (int x = 0; x < meio.width(); x += 2)
+                escuros += qGray(meio.pixel(x, y)) < 128;
+        QVERIFY2(escuros > 2000, qPrintable(QString::number(escuros)));
+        QVERIFY(t.ambiente.mensagens.mostradas.isEmpty());
+    }
+
+    void paginasDemaisSaoRecusadasComAviso() {
+        PrincipalTeste t(true, true);
+        // Past the page limit nothing is shown; a limit of 20 pages stands in for 50,000.
+        QCOMPARE(frmPrincipal::kMaximoPaginas, 50000);
+        QCOMPARE(t.janela->MaximoPaginas, 50000);
+        t.janela->MaximoPaginas = 20;
+        t.ambiente.programa->Fontes.FonteCorpo.Tamanho = 22;
+        t.ambiente.sons.tocados.clear();
+        ResponderEntrada(QStringLiteral("20/08/1978"), QStringLiteral("ANA SILVA"));
+        t.janela->cmdCriaAnalise->click();
+        QCOMPARE(Janelas(t), 0);
+        QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
+        const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
+        QCOMPARE(m.titulo, QStringLiteral("Aviso:"));
+        QCOMPARE(m.icone, IconeMensagem::Informacao);
+        QCOMPARE(m.texto,
+                 QStringLiteral("Com as fontes escolhidas (texto em 22 pontos) esta análise passaria "
+                                "de 20 páginas, e por isso não será exibida. Escolha fontes menores "
+                                "no botão de configuração das fontes e crie a análise novamente."));
+        // The waiting sound does not go on looping, and the pointer is back.
+        QCOMPARE(t.ambiente.sons.tocados.size(), 1);
+        QCOMPARE(t.ambiente.sons.paradas, 1);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        // The number is written as in Portuguese.
+        t.janela->MaximoPaginas = 1000;
+        t.ambiente.programa->Fontes.FonteCorpo.Tamanho = 200;
+        ResponderEntrada(QStringLiteral("20/08/1978"), QStringLiteral("ANA SILVA"));
+        t.janela->cmdCriaAnalise->click();
+        QCOMPARE(Janelas(t), 0);
+        QCOMPARE(t.ambiente.mensagens.mostradas.size(), 2);
+        QVERIFY(t.ambiente.mensagens.mostradas[1].texto.contains(
+            QStringLiteral("(texto em 200 pontos) esta análise passaria de 1.000 páginas")));
+        // Just enough pages: the analysis is shown.
+        t.janela->MaximoPaginas = 20;
+        t.ambiente.programa->Fontes.FonteCorpo.Tamanho = 12;
+        frmExibeRelatorio* v = Criar(t, QStringLiteral("20/08/1978"), QStringLiteral("ANA SILVA"));
+        QVERIFY(v);
+        QVERIFY(v->TotalDePaginas() <= 20);
+        QCOMPARE(t.ambiente.mensagens.mostradas.size(), 2);
     }
 
     void botoesDePagina() {

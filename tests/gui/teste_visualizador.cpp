@@ -1,12 +1,14 @@
 // The viewer window on its own: a page store larger than 21 pages, page display and status
 // line, the per-page scroll memory, the keys and their limits, the resize rules, the sounds,
-// the subject copy and the status on closing.
+// the subject copy and the status on closing; the few page images kept, the pages beside the
+// one shown drawn ahead, and a page that cannot be drawn.
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "apoio/duplos.h"
 #include "app/qt/frmPrincipal.h"
+#include "viewer/armazem_paginas.h"
 #include "viewer/frmExibeRelatorio.h"
 
 using namespace oraculandia;
@@ -18,14 +20,18 @@ QRgb CorDaPagina(int n) {
     return QColor::fromHsv((n * 37) % 360, 200, 200).rgb();
 }
 
+// Records page n (1-based) of the store as one rectangle of its own colour over the whole page.
+void PintarPagina(frmExibeRelatorio& v, int n) {
+    v.PreparaPictureBox(n - 1);
+    v.picFolha(n - 1).Retangulo(0, 0, v.GetLarguraEmMm(), 297, CorDaPagina(n) & 0xFFFFFFu);
+}
+
 // A viewer with `paginas` pages, each filled with its own colour, shown at `tamanho`.
 std::unique_ptr<frmExibeRelatorio> Visualizador(AmbienteTeste& a, int paginas,
                                                 QSize tamanho = QSize(500, 400)) {
     auto v = std::make_unique<frmExibeRelatorio>(*a.programa);
-    for (int n = 0; n < paginas; ++n) {
-        v->PreparaPictureBox(n);
-        v->picFolha(n).fill(CorDaPagina(n + 1));
-    }
+    for (int n = 1; n <= paginas; ++n)
+        PintarPagina(*v, n);
     v->resize(tamanho);
     v->show();
     v->GravaDados(paginas, 1, "20/08/1978", "ANA SILVA");
@@ -50,18 +56,22 @@ private slots:
         AmbienteTeste a;
         auto v = std::make_unique<frmExibeRelatorio>(*a.programa);
         QSignalSpy status(v.get(), &frmExibeRelatorio::StatusNavegacao);
-        for (int n = 0; n < 30; ++n) {
-            v->PreparaPictureBox(n);
-            v->picFolha(n).fill(CorDaPagina(n + 1));
-        }
+        for (int n = 1; n <= 30; ++n)
+            PintarPagina(*v, n);
         QCOMPARE(v->PaginasNaMemoria(), 30);
-        const double ppm = frmExibeRelatorio::PixelsPorMm();
-        QCOMPARE(v->picFolha(0).height(), qRound(297 * ppm));
-        QCOMPARE(v->picFolha(0).width(), qRound(v->GetLarguraEmMm() * ppm));
-        QCOMPARE(v->picFolha(0).dotsPerMeterX(), 3780);
+        // Only the page being recorded can be drawn on.
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, v->picFolha(3));
         QCOMPARE(v->GetLarguraEmMm(), static_cast<float>(frmExibeRelatorio::LarguraTelaMm() * 0.9));
 
         v->GravaDados(30, 1, "20/08/1978", "ANA SILVA");
+        // The page image: GetLarguraEmMm x 297 mm at 3.78 pixels per millimetre, times the
+        // device pixel ratio of the page surface.
+        const double ppm = frmExibeRelatorio::PixelsPorMm();
+        const QImage& img = v->ImagemExibida();
+        QCOMPARE(img.devicePixelRatio(), v->RazaoPixels());
+        QCOMPARE(img.height(), qRound(qRound(297 * ppm) * v->RazaoPixels()));
+        QCOMPARE(img.width(), qRound(qRound(v->GetLarguraEmMm() * ppm) * v->RazaoPixels()));
+        QCOMPARE(img.dotsPerMeterX(), 3780);
         QCOMPARE(v->windowTitle(), QStringLiteral("Relatório de Análise Numerológica"));
         QCOMPARE(v->PaginaExibida(), 1);
         QCOMPARE(v->TotalDePaginas(), 30);
@@ -207,6 +217,71 @@ private slots:
         QCOMPARE(status.last().at(0).toString(), frmPrincipal::TextoStatusInicial());
         QCOMPARE(frmPrincipal::TextoStatusInicial(),
                  QStringLiteral("Para obter a sua análise clique no primeiro botão !"));
+    }
+
+    void poucasImagensEVizinhasPreparadas() {
+        AmbienteTeste a;
+        auto v = Visualizador(a, 30);
+        ArmazemPaginas& armazem = v->Armazem();
+        const double razao = v->RazaoPixels();
+        // Right after a page is shown, the event loop draws the pages beside it.
+        QVERIFY(armazem.Guardada(1, razao));
+        QTRY_VERIFY_WITH_TIMEOUT(armazem.Guardada(2, razao), 5000);
+        v->ExibePagina(10);
+        QVERIFY(!armazem.Guardada(9, razao));
+        QTRY_VERIFY_WITH_TIMEOUT(armazem.Guardada(9, razao) && armazem.Guardada(11, razao), 5000);
+        // Turning to a page beside shows the kept image itself: no drawing on the way.
+        const qint64 chave = armazem.Imagem(11, razao).cacheKey();
+        Tecla(*v, Qt::Key_Right, Qt::ControlModifier);
+        QCOMPARE(v->PaginaExibida(), 11);
+        QCOMPARE(v->ImagemExibida().cacheKey(), chave);
+        QCOMPARE(CorExibida(*v), CorDaPagina(11));
+        // However far the user pages, only a few images are kept.
+        for (int pagina = 1; pagina <= 30; ++pagina) {
+            v->ExibePagina(pagina);
+            while (v->PrepararVizinhas()) {
+            }
+            QVERIFY(armazem.ImagensGuardadas() <= ArmazemPaginas::kImagensGuardadas);
+            QCOMPARE(CorExibida(*v), CorDaPagina(pagina));
+        }
+        QCOMPARE(armazem.ImagensGuardadas(), ArmazemPaginas::kImagensGuardadas);
+        QCOMPARE(armazem.BytesImagens(), static_cast<std::size_t>(ArmazemPaginas::kImagensGuardadas) *
+                                             static_cast<std::size_t>(v->ImagemExibida().sizeInBytes()));
+        // A jump far away draws the page then.
+        v->ExibePagina(3);
+        QCOMPARE(CorExibida(*v), CorDaPagina(3));
+    }
+
+    void paginaQueNaoPodeSerDesenhada() {
+        AmbienteTeste a;
+        auto v = Visualizador(a, 5);
+        // No memory for page images from now on: every image asked for comes back empty.
+        v->Armazem().DefinirAlocador([](QSize) { return QImage(); });
+        v->ExibePagina(4);
+        QCOMPARE(a.mensagens.mostradas.size(), 1);
+        const MensagemMostrada& m = a.mensagens.mostradas[0];
+        QCOMPARE(m.titulo, QStringLiteral("Erro:"));
+        QCOMPARE(m.icone, IconeMensagem::Critico);
+        QVERIFY2(m.texto.startsWith(QStringLiteral("A página 4 não pôde ser desenhada: não há memória para "
+                                                   "desenhar a página 4 (")),
+                 qPrintable(m.texto));
+        QCOMPARE(v->TextoStatus(), QStringLiteral("Navegando: Página 4 de 5"));
+        QVERIFY(v->ImagemExibida().isNull());
+        // The page surface says so too: not a blank page.
+        const QImage tela = v->picExibe->grab(QRect(0, 0, v->picExibe->width(), 200)).toImage();
+        int escuros = 0;
+        for (int y = 0; y < tela.height(); ++y)
+            for (int x = 0; x < tela.width(); ++x)
+                escuros += qGray(tela.pixel(x, y)) < 128;
+        QVERIFY2(escuros > 50, qPrintable(QString::number(escuros)));
+        // Drawing ahead fails quietly; the message comes when such a page is shown.
+        QVERIFY(!v->PrepararVizinhas());
+        QCOMPARE(a.mensagens.mostradas.size(), 1);
+        // With memory again the page is drawn.
+        v->Armazem().DefinirAlocador([](QSize pixels) { return QImage(pixels, QImage::Format_RGB32); });
+        v->ExibePagina(4);
+        QCOMPARE(a.mensagens.mostradas.size(), 1);
+        QCOMPARE(CorExibida(*v), CorDaPagina(4));
     }
 };
 

@@ -88,6 +88,12 @@ public:
     // Page state of the layout, kept here for the monitor rendering.
     int NumeroPagina = 0;
     FonteTexto FonteSalva;
+    // Most pages the monitor rendering makes before it refuses the analysis with a message.
+    // Recorded pages are small (a few hundred bytes each, under a second for the lot), and the
+    // fonts the font dialog accepts (up to 200 points) stay well below it; a settings file with
+    // larger sizes stops here. Tests lower it.
+    static constexpr int kMaximoPaginas = 50000;
+    int MaximoPaginas = kMaximoPaginas;
 
     // Toolbar, bottom strip and menus (public so tests and the other windows can reach them).
     QWidget* picMenu = nullptr;

@@ -1,40 +1,44 @@
 // Creating an analysis, showing it in a new viewer window, the font dialog.
 #include <QApplication>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <memory>
+#include <new>
 
 #include "app/qt/frmEntraNome.h"
 #include "app/qt/frmPrincipal.h"
 #include "app/qt/programa.h"
 #include "layout/percurso.h"
 #include "layout/qt/frmConfiguraFonte.h"
-#include "layout/qt/superficie_qt.h"
 #include "viewer/frmExibeRelatorio.h"
 
 namespace oraculandia {
 
 namespace {
 
-// The viewer's page store as a page target: each new page is a fresh page image.
+// Thrown by the page target when the analysis passes the page limit.
+struct PaginasDemais {};
+
+// The viewer's page store as a page target: each new page is a fresh recorded page.
 class AlvoVisualizador : public AlvoPaginas {
 public:
-    explicit AlvoVisualizador(frmExibeRelatorio& janela) : janela_(janela) { Abrir(0); }
-    SuperficieDesenho& Superficie() override { return *superficie_; }
-    void NovaFolha() override { Abrir(indice_ + 1); }
-    void Terminar() { superficie_.reset(); }
+    AlvoVisualizador(frmExibeRelatorio& janela, int maximo) : janela_(janela), maximo_(maximo) {
+        janela_.PreparaPictureBox(0);
+    }
+    SuperficieDesenho& Superficie() override { return janela_.picFolha(indice_); }
+    void NovaFolha() override {
+        if (indice_ + 1 >= maximo_)
+            throw PaginasDemais{};
+        ++indice_;
+        janela_.PreparaPictureBox(indice_);
+    }
 
 private:
-    void Abrir(int indice) {
-        superficie_.reset(); // ends the painter of the page before
-        indice_ = indice;
-        janela_.PreparaPictureBox(indice);
-        superficie_ = std::make_unique<SuperficieQt>(&janela_.picFolha(indice));
-    }
     frmExibeRelatorio& janela_;
+    int maximo_;
     int indice_ = 0;
-    std::unique_ptr<SuperficieQt> superficie_;
 };
 
 } // namespace
@@ -101,11 +105,29 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
 
     Paginacao paginacao(p.ContextoPaginas(p.MargensImpressao));
     int paginas = 0;
-    {
-        AlvoVisualizador alvo(*janela);
+    QString falha;
+    try {
+        AlvoVisualizador alvo(*janela, MaximoPaginas);
         paginas = ImprimirSecoes(alvo, paginacao, GeometriaPagina{larguraPagina, 297, kLimiteTexto}, p.Secoes,
                                  p.Configuracao, p.Fontes);
-        alvo.Terminar();
+    } catch (const PaginasDemais&) {
+        falha = QStringLiteral(
+                    "Com as fontes escolhidas (texto em %1 pontos) esta análise passaria de %2 páginas, "
+                    "e por isso não será exibida. Escolha fontes menores no botão de configuração das "
+                    "fontes e crie a análise novamente.")
+                    .arg(p.Fontes.FonteCorpo.Tamanho)
+                    .arg(QLocale(QLocale::Portuguese, QLocale::Brazil).toString(MaximoPaginas));
+    } catch (const std::bad_alloc&) {
+        falha = QStringLiteral("Não há memória suficiente para montar as páginas desta análise, e por isso "
+                               "ela não será exibida. Feche outras análises ou outros programas e crie a "
+                               "análise novamente.");
+    }
+    if (!falha.isEmpty()) {
+        delete janela;
+        p.sons.Parar(); // the waiting sound would otherwise loop on
+        p.mensagens.Mostrar(this, QStringLiteral("Aviso:"), falha, IconeMensagem::Informacao,
+                            BotoesMensagem::Ok);
+        return;
     }
     NumeroPagina = paginacao.NumeroPagina;
     FonteSalva.Nome = paginacao.FonteSalva.Nome;

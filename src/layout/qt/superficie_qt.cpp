@@ -86,6 +86,9 @@ SuperficieQt::SuperficieQt(QPainter& pintor, QPaintDevice* dispositivo)
 void SuperficieQt::Iniciar() {
     dpiX_ = dispositivo_->logicalDpiX();
     dpiY_ = dispositivo_->logicalDpiY();
+    // Text shaped for one device pixel ratio is shaped again when drawn at another: the words
+    // kept per font are kept per ratio too.
+    razao_ = dispositivo_->devicePixelRatioF();
     pintor_->resetTransform();
     pintor_->scale(dpiX_ / 2540.0, dpiY_ / 2540.0);
     pintor_->setRenderHint(QPainter::Antialiasing, true);
@@ -151,7 +154,7 @@ SuperficieQt::Medidas& SuperficieQt::MedidasDaFonte() {
         static auto& porFonte = *new std::unordered_map<std::string, std::unique_ptr<Medidas>>;
         std::string chave = nomeFonte_;
         chave += '|' + std::to_string(tamanho_) + '|' + std::to_string(negrito_) + std::to_string(italico_) +
-                 '|' + std::to_string(dpiX_) + 'x' + std::to_string(dpiY_);
+                 '|' + std::to_string(dpiX_) + 'x' + std::to_string(dpiY_) + '@' + std::to_string(razao_);
         std::unique_ptr<Medidas>& m = porFonte[chave];
         if (!m) {
             m = std::make_unique<Medidas>();
@@ -234,11 +237,20 @@ void SuperficieQt::Figura(std::string_view nome, double x, double y, double larg
     }
 }
 
+namespace {
+// Images and pixmaps count their size in device pixels; at a device pixel ratio above 1 the
+// painter (and so the surface) works in logical pixels.
+double RazaoPixels(const QPaintDevice* dispositivo) {
+    const int tipo = dispositivo->devType();
+    return tipo == QInternal::Image || tipo == QInternal::Pixmap ? dispositivo->devicePixelRatioF() : 1.0;
+}
+} // namespace
+
 double SuperficieQt::LarguraEscala() const {
-    return dispositivo_->width() * 25.4 / dpiX_;
+    return dispositivo_->width() / RazaoPixels(dispositivo_) * 25.4 / dpiX_;
 }
 double SuperficieQt::AlturaEscala() const {
-    return dispositivo_->height() * 25.4 / dpiY_;
+    return dispositivo_->height() / RazaoPixels(dispositivo_) * 25.4 / dpiY_;
 }
 
 void SuperficieQt::Limpar(const QColor& cor) {

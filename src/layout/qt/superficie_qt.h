@@ -96,6 +96,7 @@ private:
     std::unique_ptr<QPainter> proprio_;
     QPainter* pintor_;
     double dpiX_ = 96, dpiY_ = 96;
+    double razao_ = 1; // device pixel ratio
     double x_ = 0, y_ = 0;
     std::string nomeFonte_ = "Arial";
     double tamanho_ = 10;
