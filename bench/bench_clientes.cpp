@@ -25,12 +25,12 @@
 
 #include "app/qt/gerador_pdf.h"
 #include "app/qt/relatorios_sem_janela.h"
-#include "app/qt/servicos.h"
 #include "clientes/cadastro_clientes.h"
 #include "clientes/csv_clientes.h"
 #include "clientes/frmClientes.h"
 #include "clientes/modelo_clientes.h"
 #include "clientes/servicos_clientes.h"
+#include "programa/servicos.h"
 
 using namespace oraculandia;
 

@@ -23,10 +23,10 @@
 #include <memory>
 
 #include "analysis/interpretacao.h"
-#include "app/qt/programa.h"
 #include "layout/percurso.h"
 #include "layout/qt/superficie_qt.h"
 #include "print/qt/trabalho_impressao.h"
+#include "programa/programa.h"
 #include "viewer/armazem_paginas.h"
 
 using namespace oraculandia;

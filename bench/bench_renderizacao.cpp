@@ -34,9 +34,9 @@
 #include <memory>
 
 #include "analysis/cp1252.h"
-#include "app/qt/programa.h"
 #include "layout/percurso.h"
 #include "layout/qt/superficie_qt.h"
+#include "programa/programa.h"
 #include "viewer/armazem_paginas.h"
 #include "viewer/frmExibeRelatorio.h"
 

@@ -6,6 +6,7 @@ file(GLOB GUI_FONTES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/layout/qt/*.cpp ${CMAKE_SOURCE_DIR}/src/layout/qt/*.h
   ${CMAKE_SOURCE_DIR}/src/print/qt/*.cpp ${CMAKE_SOURCE_DIR}/src/print/qt/*.h
   ${CMAKE_SOURCE_DIR}/src/app/qt/*.cpp ${CMAKE_SOURCE_DIR}/src/app/qt/*.h
+  ${CMAKE_SOURCE_DIR}/src/programa/*.cpp ${CMAKE_SOURCE_DIR}/src/programa/*.h
   ${CMAKE_SOURCE_DIR}/src/viewer/*.cpp ${CMAKE_SOURCE_DIR}/src/viewer/*.h
   ${CMAKE_SOURCE_DIR}/src/editor/*.cpp ${CMAKE_SOURCE_DIR}/src/editor/*.h
   ${CMAKE_SOURCE_DIR}/src/clientes/*.cpp ${CMAKE_SOURCE_DIR}/src/clientes/*.h)

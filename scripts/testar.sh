@@ -11,6 +11,9 @@ bash "$raiz/scripts/compilar.sh" "$raiz/build" -DORACULANDIA_WERROR=ON
 (cd "$raiz/build" && ctest --output-on-failure -j2)
 # The Debian package: built, checked, installed, used by an ordinary user, removed (as root only).
 bash "$raiz/scripts/testar-pacote.sh" "$raiz/build"
+# The Qt-free core and the command line compile for Windows: nothing Linux-only outside the
+# platform files.
+bash "$raiz/scripts/verificar-windows.sh" "$raiz/build-windows"
 bash "$raiz/scripts/compilar.sh" "$raiz/build-sanitizadores" -DORACULANDIA_WERROR=ON \
   -DORACULANDIA_SOMENTE_NUCLEO=ON -DORACULANDIA_SANITIZERS=ON -DCMAKE_BUILD_TYPE=Debug
 (cd "$raiz/build-sanitizadores" && ctest --output-on-failure -j2)

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "analysis/composicao.h"
-#include "app/configuracao.h"
+#include "dados/configuracao.h"
 
 namespace oraculandia {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "analysis/arquivos.h"
+#include "dados/arquivos.h"
 
 namespace oraculandia {
 

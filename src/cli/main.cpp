@@ -10,12 +10,12 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/arquivos.h"
+#include "dados/arquivos.h"
 #include "analysis/composicao.h"
 #include "analysis/cp1252.h"
 #include "analysis/exportacao.h"
 #include "analysis/interpretacao.h"
-#include "app/configuracao.h"
+#include "dados/configuracao.h"
 #include "cli/argumentos.h"
 #include "cli/json.h"
 #include "dados/pasta_programa.h"

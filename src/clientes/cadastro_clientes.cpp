@@ -1,15 +1,16 @@
 #include "clientes/cadastro_clientes.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
 #include <atomic>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <filesystem>
 
 #include "clientes/esquema_clientes.h"
+#include "dados/plataforma.h"
 
 namespace oraculandia {
 
@@ -102,19 +103,11 @@ QString Exibir(const QString& iso) {
 }
 
 // A file under `caminho`, when there is one, must be a regular file: SQLite would wait forever
-// on a named pipe.
+// on a named pipe. Looked at without opening it.
 bool ArquivoComum(const QString& caminho, bool* existe) {
-    struct stat st {};
-    if (::stat(QFile::encodeName(caminho).constData(), &st) != 0) {
-        *existe = false;
-        return true;
-    }
-    *existe = true;
-    return S_ISREG(st.st_mode);
-}
-
-bool PodeGravar(const QString& caminho) {
-    return ::access(QFile::encodeName(caminho).constData(), R_OK | W_OK) == 0;
+    const QFileInfo info(caminho);
+    *existe = info.exists() || info.isSymLink();
+    return !*existe || info.isFile();
 }
 
 std::atomic<int> g_conexoes{0};
@@ -142,10 +135,11 @@ std::unique_ptr<CadastroClientes> CadastroClientes::Abrir(const QString& pasta, 
     }
     // The folder holds the write-ahead log next to the file: without writing there, nothing can
     // be recorded.
-    if (!PodeGravar(QDir(pasta).absolutePath()))
+    if (!plataforma::PastaGravavel(
+            std::filesystem::path(QFile::encodeName(QDir(pasta).absolutePath()).toStdString())))
         return falha(QStringLiteral("a pasta %1 não permite gravação")
                          .arg(QDir::toNativeSeparators(QDir(pasta).absolutePath())));
-    if (existe && !PodeGravar(caminho))
+    if (existe && !(QFileInfo(caminho).isReadable() && QFileInfo(caminho).isWritable()))
         return falha(QStringLiteral("o arquivo do cadastro não permite leitura e gravação"));
 
     std::unique_ptr<CadastroClientes> c(new CadastroClientes);

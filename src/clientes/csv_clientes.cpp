@@ -1,14 +1,13 @@
 #include "clientes/csv_clientes.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <filesystem>
 
 #include "analysis/cp1252.h"
+#include "dados/arquivos.h"
 
 namespace oraculandia {
 
@@ -114,53 +113,31 @@ bool LerArquivoCsv(const QString& caminho, QString& texto, QString* erro) {
             *erro = motivo;
         return false;
     };
-    const QByteArray nome = QFile::encodeName(caminho);
-    // Without blocking: opening a named pipe for reading would otherwise wait for a writer.
-    int fd;
-    do {
-        fd = ::open(nome.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) {
-        if (errno == ENOENT)
+    const QString limite = QStringLiteral("o arquivo tem mais de %1 MB; divida-o em arquivos menores")
+                               .arg(kMaximoArquivoCsv / (1024 * 1024));
+    // The program's own reader of data files: regular files only, recognised without blocking (a
+    // named pipe under the name would otherwise wait for a writer forever). One byte more than
+    // the limit tells a file that is too large, which is refused rather than cut.
+    arquivos::Situacao situacao = arquivos::Situacao::Ilegivel;
+    const auto trecho = arquivos::Ler(std::filesystem::path(QFile::encodeName(caminho).toStdString()), 0,
+                                      static_cast<std::size_t>(kMaximoArquivoCsv) + 1, false, &situacao);
+    if (!trecho) {
+        // Only the words of the message depend on what is there (looked at without opening it).
+        const QFileInfo info(caminho);
+        if (situacao == arquivos::Situacao::Ausente)
             return falha(QStringLiteral("o arquivo não existe"));
-        if (errno == EACCES)
-            return falha(QStringLiteral("o arquivo não permite leitura"));
-        return falha(QStringLiteral("o arquivo não pôde ser aberto"));
+        if (info.isDir())
+            return falha(QStringLiteral("é uma pasta, não um arquivo"));
+        if (info.exists() && !info.isFile())
+            return falha(
+                QStringLiteral("não é um arquivo comum (é um dispositivo ou um canal de comunicação)"));
+        return falha(QStringLiteral("o arquivo não permite leitura"));
     }
-    struct Fechar {
-        int fd;
-        ~Fechar() { ::close(fd); }
-    } fechar{fd};
-    struct stat st {};
-    if (::fstat(fd, &st) != 0)
-        return falha(QStringLiteral("o arquivo não pôde ser examinado"));
-    if (S_ISDIR(st.st_mode))
-        return falha(QStringLiteral("é uma pasta, não um arquivo"));
-    if (!S_ISREG(st.st_mode))
-        return falha(QStringLiteral("não é um arquivo comum (é um dispositivo ou um canal de comunicação)"));
-    if (st.st_size > kMaximoArquivoCsv)
-        return falha(QStringLiteral("o arquivo tem mais de %1 MB; divida-o em arquivos menores")
-                         .arg(kMaximoArquivoCsv / (1024 * 1024)));
-    // Regular files never block; the flag only mattered for the opening.
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(st.st_size));
-    char bloco[65536];
-    for (;;) {
-        const ssize_t r = ::read(fd, bloco, sizeof bloco);
-        if (r < 0 && errno == EINTR)
-            continue;
-        if (r < 0)
-            return falha(QStringLiteral("houve um erro de leitura no arquivo"));
-        if (r == 0)
-            break;
-        bytes.append(bloco, static_cast<qsizetype>(r));
-        // A file that grows while it is read is refused rather than cut.
-        if (bytes.size() > kMaximoArquivoCsv)
-            return falha(QStringLiteral("o arquivo tem mais de %1 MB; divida-o em arquivos menores")
-                             .arg(kMaximoArquivoCsv / (1024 * 1024)));
-    }
-    return DecodificarCsv(bytes, texto, erro);
+    if (trecho->tamanho > static_cast<uint64_t>(kMaximoArquivoCsv) ||
+        trecho->bytes.size() > static_cast<std::size_t>(kMaximoArquivoCsv))
+        return falha(limite);
+    return DecodificarCsv(QByteArray(trecho->bytes.data(), static_cast<qsizetype>(trecho->bytes.size())),
+                          texto, erro);
 }
 
 bool EhCabecalhoCsv(const RegistroCsv& r) {

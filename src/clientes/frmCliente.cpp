@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 
 #include "analysis/cp1252.h"
-#include "app/qt/servicos.h"
 #include "clientes/cadastro_clientes.h"
 #include "engine/entrada.h"
+#include "programa/servicos.h"
 
 namespace oraculandia {
 

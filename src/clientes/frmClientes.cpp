@@ -12,11 +12,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/qt/servicos.h"
 #include "clientes/delegado_texto.h"
 #include "clientes/frmCliente.h"
 #include "clientes/modelo_clientes.h"
 #include "clientes/servicos_clientes.h"
+#include "programa/servicos.h"
 
 namespace oraculandia {
 

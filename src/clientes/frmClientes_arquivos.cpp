@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QStandardPaths>
 
-#include "app/qt/servicos.h"
 #include "clientes/csv_clientes.h"
 #include "clientes/frmClientes.h"
 #include "clientes/servicos_clientes.h"
+#include "programa/servicos.h"
 
 namespace oraculandia {
 

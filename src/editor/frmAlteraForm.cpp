@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "analysis/interpretacao.h"
-#include "app/qt/programa.h"
-#include "editor/cp1252_qt.h"
+#include "programa/cp1252_qt.h"
+#include "programa/programa.h"
 
 namespace oraculandia {
 

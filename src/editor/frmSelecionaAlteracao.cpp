@@ -13,10 +13,10 @@
 
 #include "analysis/composicao.h"
 #include "analysis/interpretacao.h"
-#include "app/qt/programa.h"
-#include "editor/cp1252_qt.h"
 #include "editor/frmAlteraForm.h"
 #include "layout/qt/dialogo_fixo.h"
+#include "programa/cp1252_qt.h"
+#include "programa/programa.h"
 
 namespace oraculandia {
 

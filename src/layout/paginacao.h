@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "layout/superficie.h"
-#include "print/margens.h"
+#include "dados/margens.h"
 
 namespace oraculandia {
 

@@ -19,8 +19,8 @@
 //     than 5 mm above LimiteTexto; the next section starts 8 mm below the divider's top.
 
 #include "analysis/composicao.h"
-#include "app/configuracao.h"
-#include "layout/fontes.h"
+#include "dados/configuracao.h"
+#include "dados/fontes.h"
 #include "layout/paginacao.h"
 #include "layout/superficie.h"
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "print/margens.h"
+#include "dados/margens.h"
 
 namespace oraculandia {
 

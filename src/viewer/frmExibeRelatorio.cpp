@@ -12,8 +12,7 @@
 #include <stdexcept>
 
 #include "analysis/cp1252.h"
-#include "app/qt/frmPrincipal.h"
-#include "app/qt/programa.h"
+#include "programa/programa.h"
 #include "viewer/armazem_paginas.h"
 
 namespace oraculandia {
@@ -82,6 +81,10 @@ double frmExibeRelatorio::AlturaTelaMm() {
 
 int frmExibeRelatorio::Px(double mm) {
     return static_cast<int>(std::lround(mm * PixelsPorMm()));
+}
+
+QString frmExibeRelatorio::TextoStatusInicial() {
+    return QStringLiteral("Para obter a sua análise clique no primeiro botão !");
 }
 
 QString frmExibeRelatorio::Titulo() {
@@ -368,7 +371,7 @@ void frmExibeRelatorio::mouseMoveEvent(QMouseEvent* evento) {
 }
 
 void frmExibeRelatorio::closeEvent(QCloseEvent* evento) {
-    emit StatusNavegacao(frmPrincipal::TextoStatusInicial());
+    emit StatusNavegacao(TextoStatusInicial());
     fechandoVisualizador = true;
     QTimer::singleShot(0, [] { fechandoVisualizador = false; });
     evento->accept(); // closing is never refused

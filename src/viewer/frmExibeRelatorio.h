@@ -40,6 +40,9 @@ public:
     ~frmExibeRelatorio() override;
 
     static QString Titulo(); // "Relatório de Análise Numerológica"
+    // The status line when no analysis is shown ("Para obter a sua análise clique no primeiro
+    // botão !"), sent when the window closes; the main window starts with it too.
+    static QString TextoStatusInicial();
 
     // Page width in millimetres: 90% of the screen width.
     float GetLarguraEmMm() const;

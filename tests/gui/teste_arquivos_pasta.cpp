@@ -12,10 +12,10 @@
 
 #include "analysis/interpretacao.h"
 #include "apoio/principal_teste.h"
-#include "app/qt/programa.h"
 #include "layout/qt/frmConfiguraFonte.h"
 #include "layout/qt/frmConfiguraRodape.h"
 #include "print/qt/frmImprimir.h"
+#include "programa/programa.h"
 #include "teste_impressao_duplo.h"
 
 using namespace oraculandia;

@@ -9,7 +9,7 @@
 #include <QtTest>
 
 #include "apoio/principal_teste.h"
-#include "app/configuracao.h"
+#include "dados/configuracao.h"
 #include "viewer/frmExibeRelatorio.h"
 
 using namespace oraculandia;

@@ -8,8 +8,8 @@
 #include "analysis/exportacao.h"
 #include "analysis/interpretacao.h"
 #include "apoio/duplos.h"
-#include "editor/cp1252_qt.h"
 #include "print/qt/trabalho_impressao.h"
+#include "programa/cp1252_qt.h"
 #include "teste_impressao_duplo.h"
 
 using namespace oraculandia;

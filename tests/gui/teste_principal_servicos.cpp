@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "apoio/principal_teste.h"
-#include "app/qt/servicos_qt.h"
+#include "programa/servicos_qt.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;

@@ -7,7 +7,7 @@
 
 #include "apoio/duplos.h"
 #include "layout/qt/frmConfiguraRodape.h"
-#include "layout/rodape.h"
+#include "dados/rodape.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;

@@ -12,15 +12,15 @@
 #include <string>
 #include <vector>
 
-#include "analysis/arquivos.h"
+#include "dados/arquivos.h"
 #include "analysis/composicao.h"
 #include "analysis/interpretacao.h"
-#include "app/configuracao.h"
-#include "layout/fontes.h"
-#include "layout/rodape.h"
+#include "dados/configuracao.h"
+#include "dados/fontes.h"
+#include "dados/rodape.h"
 #include "limite_tempo.h"
 #include "pasta_temporaria.h"
-#include "print/margens.h"
+#include "dados/margens.h"
 
 using namespace oraculandia;
 using oraculandia::teste::EscreverArquivo;

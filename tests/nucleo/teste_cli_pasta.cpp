@@ -15,7 +15,7 @@
 #include "analysis/cp1252.h"
 #include "analysis/exportacao.h"
 #include "analysis/interpretacao.h"
-#include "app/configuracao.h"
+#include "dados/configuracao.h"
 #include "arquivos_exemplo.h"
 #include "cli_apoio.h"
 #include "pasta_temporaria.h"

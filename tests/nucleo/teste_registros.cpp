@@ -7,11 +7,11 @@
 #include <random>
 #include <string>
 
-#include "app/configuracao.h"
-#include "layout/fontes.h"
-#include "layout/rodape.h"
+#include "dados/configuracao.h"
+#include "dados/fontes.h"
+#include "dados/rodape.h"
 #include "pasta_temporaria.h"
-#include "print/margens.h"
+#include "dados/margens.h"
 
 using namespace oraculandia;
 using oraculandia::teste::EscreverArquivo;

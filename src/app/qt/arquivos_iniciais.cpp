@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QStringList>
 
-#include "analysis/arquivos.h"
 #include "analysis/interpretacao.h"
-#include "app/qt/programa.h"
+#include "dados/arquivos.h"
+#include "programa/programa.h"
 
 namespace oraculandia {
 

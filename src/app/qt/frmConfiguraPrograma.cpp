@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "analysis/composicao.h"
-#include "app/qt/programa.h"
 #include "layout/qt/dialogo_fixo.h"
+#include "programa/programa.h"
 
 namespace oraculandia {
 

@@ -13,10 +13,10 @@
 #include <limits>
 
 #include "analysis/cp1252.h"
-#include "app/qt/programa.h"
 #include "engine/entrada.h"
 #include "layout/qt/dialogo_fixo.h"
 #include "layout/qt/superficie_qt.h"
+#include "programa/programa.h"
 
 namespace oraculandia {
 

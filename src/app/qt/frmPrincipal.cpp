@@ -22,8 +22,9 @@
 #include "app/qt/frmDicas.h"
 #include "app/qt/frmEntrada.h"
 #include "app/qt/janela_ativa.h"
-#include "app/qt/programa.h"
 #include "print/qt/servicos_impressao.h"
+#include "programa/programa.h"
+#include "viewer/frmExibeRelatorio.h"
 
 namespace oraculandia {
 
@@ -260,7 +261,7 @@ void frmPrincipal::CarregaLinhasRodape() {
 // ---- Status line, busy pointer ------------------------------------------------------------------
 
 QString frmPrincipal::TextoStatusInicial() {
-    return QStringLiteral("Para obter a sua análise clique no primeiro botão !");
+    return frmExibeRelatorio::TextoStatusInicial();
 }
 
 void frmPrincipal::DefinirStatus(const QString& texto) {

@@ -17,7 +17,7 @@
 #include <functional>
 #include <memory>
 
-#include "layout/fontes.h"
+#include "dados/fontes.h"
 
 class QAction;
 class QLabel;

@@ -9,9 +9,9 @@
 
 #include "app/qt/frmEntraNome.h"
 #include "app/qt/frmPrincipal.h"
-#include "app/qt/programa.h"
 #include "layout/percurso.h"
 #include "layout/qt/frmConfiguraFonte.h"
+#include "programa/programa.h"
 #include "viewer/frmExibeRelatorio.h"
 
 namespace oraculandia {

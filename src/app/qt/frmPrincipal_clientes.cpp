@@ -3,10 +3,10 @@
 #include <QDir>
 
 #include "app/qt/frmPrincipal.h"
-#include "app/qt/programa.h"
 #include "clientes/cadastro_clientes.h"
 #include "clientes/frmClientes.h"
 #include "clientes/servicos_clientes.h"
+#include "programa/programa.h"
 
 namespace oraculandia {
 

@@ -6,12 +6,12 @@
 
 #include "analysis/exportacao.h"
 #include "app/qt/frmPrincipal.h"
-#include "app/qt/programa.h"
-#include "editor/cp1252_qt.h"
 #include "editor/frmSelecionaAlteracao.h"
 #include "layout/qt/frmConfiguraRodape.h"
 #include "print/qt/frmImprimir.h"
 #include "print/qt/servicos_impressao.h"
+#include "programa/cp1252_qt.h"
+#include "programa/programa.h"
 #include "viewer/frmExibeRelatorio.h"
 
 namespace oraculandia {

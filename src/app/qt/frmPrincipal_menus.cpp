@@ -9,7 +9,7 @@
 #include "app/qt/frmConfiguraPrograma.h"
 #include "app/qt/frmPrincipal.h"
 #include "app/qt/frmSobre.h"
-#include "app/qt/programa.h"
+#include "programa/programa.h"
 
 namespace oraculandia {
 

@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "app/qt/enderecos.h"
-#include "app/qt/programa.h"
 #include "layout/qt/dialogo_fixo.h"
+#include "programa/programa.h"
 #include "versao.h"
 
 namespace oraculandia {

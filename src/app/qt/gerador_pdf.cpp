@@ -5,20 +5,18 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QTemporaryFile>
-#include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
+#include <filesystem>
 
 #include "app/qt/arquivos_iniciais.h"
-#include "app/qt/programa.h"
-#include "app/qt/servicos.h"
-#include "editor/cp1252_qt.h"
 #include "print/limites_margens.h"
 #include "print/qt/pdf_analise.h"
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/trabalho_impressao.h"
 #include "print/qt/valor_margem.h"
+#include "programa/cp1252_qt.h"
+#include "programa/programa.h"
+#include "programa/servicos.h"
 
 namespace oraculandia {
 
@@ -85,22 +83,16 @@ GeradorPdf::~GeradorPdf() = default;
 namespace {
 
 // Gives the finished file its name. Without `substituir` an existing file is never replaced,
-// not even one that appeared while the report was being written.
+// not even one that appeared while the report was being written: QFile::rename refuses an
+// existing name (atomically where the system can). With it, the new file takes the old one's
+// place in one step.
 bool Renomear(const QString& de, const QString& para, bool substituir) {
-    const QByteArray origem = QFile::encodeName(de);
-    const QByteArray destino = QFile::encodeName(para);
-    if (substituir)
-        return std::rename(origem.constData(), destino.constData()) == 0;
-    if (::renameat2(AT_FDCWD, origem.constData(), AT_FDCWD, destino.constData(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    // A file system without that kind of rename: a hard link fails the same way on an existing
-    // name.
-    if (::link(origem.constData(), destino.constData()) != 0)
-        return false;
-    ::unlink(origem.constData());
-    return true;
+    if (!substituir)
+        return QFile::rename(de, para);
+    std::error_code erro;
+    std::filesystem::rename(std::filesystem::path(QFile::encodeName(de).toStdString()),
+                            std::filesystem::path(QFile::encodeName(para).toStdString()), erro);
+    return !erro;
 }
 
 } // namespace
@@ -142,7 +134,7 @@ bool GeradorPdf::Gravar(const std::string& nome, const Data& nascimento, const Q
                                                  QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
     QFile::setPermissions(temporario.fileName(), permissoes);
     if (!Renomear(temporario.fileName(), info.absoluteFilePath(), substituir)) {
-        if (errno == EEXIST)
+        if (!substituir && QFileInfo::exists(info.absoluteFilePath()))
             return falha(QStringLiteral("o arquivo %1 já existe (para substituí-lo, use --substituir)")
                              .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
         return falha(QStringLiteral("não foi possível dar ao arquivo o nome %1")

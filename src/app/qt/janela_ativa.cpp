@@ -4,7 +4,7 @@
 #include <QMdiSubWindow>
 
 #include "app/qt/frmPrincipal.h"
-#include "app/qt/programa.h"
+#include "programa/programa.h"
 #include "viewer/frmExibeRelatorio.h"
 
 namespace oraculandia {

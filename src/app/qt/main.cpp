@@ -14,10 +14,10 @@
 #include <cstring>
 
 #include "app/qt/frmPrincipal.h"
-#include "app/qt/programa.h"
 #include "app/qt/relatorios_sem_janela.h"
-#include "app/qt/servicos_qt.h"
 #include "dados/pasta_programa.h"
+#include "programa/programa.h"
+#include "programa/servicos_qt.h"
 #include "versao.h"
 
 using namespace oraculandia;

@@ -15,11 +15,11 @@
 #include <cmath>
 
 #include "analysis/cp1252.h"
-#include "app/qt/programa.h"
-#include "editor/cp1252_qt.h"
 #include "layout/percurso.h"
 #include "layout/qt/dialogo_fixo.h"
 #include "layout/qt/superficie_qt.h"
+#include "programa/cp1252_qt.h"
+#include "programa/programa.h"
 
 namespace oraculandia {
 

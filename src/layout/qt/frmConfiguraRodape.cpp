@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/qt/programa.h"
-#include "editor/cp1252_qt.h"
+#include "dados/rodape.h"
 #include "layout/qt/dialogo_fixo.h"
-#include "layout/rodape.h"
+#include "programa/cp1252_qt.h"
+#include "programa/programa.h"
 
 namespace oraculandia {
 

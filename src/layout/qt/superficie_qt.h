@@ -23,7 +23,7 @@
 #include <unordered_map>
 
 #include "layout/superficie.h"
-#include "print/margens.h"
+#include "dados/margens.h"
 
 class QPainter;
 class QPaintDevice;

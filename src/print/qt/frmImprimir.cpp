@@ -13,13 +13,13 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "app/qt/programa.h"
 #include "layout/paginacao.h"
 #include "layout/qt/dialogo_fixo.h"
 #include "layout/qt/superficie_qt.h"
 #include "print/limites_margens.h"
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/valor_margem.h"
+#include "programa/programa.h"
 
 namespace oraculandia {
 

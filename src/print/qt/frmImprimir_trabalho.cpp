@@ -10,12 +10,12 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/qt/programa.h"
-#include "editor/cp1252_qt.h"
 #include "print/qt/frmImprimir.h"
 #include "print/qt/pdf_analise.h"
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/trabalho_impressao.h"
+#include "programa/cp1252_qt.h"
+#include "programa/programa.h"
 
 namespace oraculandia {
 

@@ -14,13 +14,13 @@
 #include <map>
 #include <unordered_map>
 
-#include "app/qt/programa.h"
 #include "layout/paginacao.h"
 #include "layout/percurso.h"
 #include "layout/qt/superficie_qt.h"
 #include "print/limites_margens.h"
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/valor_margem.h"
+#include "programa/programa.h"
 
 namespace oraculandia {
 

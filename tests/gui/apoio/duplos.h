@@ -10,8 +10,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/qt/programa.h"
-#include "app/qt/servicos.h"
+#include "programa/programa.h"
+#include "programa/servicos.h"
 
 namespace oraculandia::teste {
 

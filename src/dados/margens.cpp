@@ -1,4 +1,4 @@
-#include "print/margens.h"
+#include "dados/margens.h"
 
 #include <array>
 #include <bit>
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "analysis/arquivos.h"
+#include "dados/arquivos.h"
 
 namespace oraculandia {
 

@@ -1,7 +1,7 @@
 // POSIX platform file: the file access of arquivos.h with open, fstat, pread and pwrite. This
 // is the only file of the core that calls the operating system for data files; a port to another
 // system replaces this file.
-#include "analysis/arquivos.h"
+#include "dados/arquivos.h"
 
 #include <cerrno>
 #include <fcntl.h>

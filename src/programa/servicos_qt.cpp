@@ -1,4 +1,4 @@
-#include "app/qt/servicos_qt.h"
+#include "programa/servicos_qt.h"
 
 #include <QApplication>
 #include <QAudioDevice>

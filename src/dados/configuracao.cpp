@@ -1,8 +1,8 @@
-#include "app/configuracao.h"
+#include "dados/configuracao.h"
 
 #include <string>
 
-#include "analysis/arquivos.h"
+#include "dados/arquivos.h"
 
 namespace oraculandia {
 

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "analysis/arquivos.h"
+#include "dados/arquivos.h"
 
 namespace oraculandia {
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "analysis/arquivos.h"
+#include "dados/arquivos.h"
 
 namespace oraculandia {
 

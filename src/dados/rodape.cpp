@@ -1,11 +1,11 @@
-#include "layout/rodape.h"
+#include "dados/rodape.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
 
-#include "analysis/arquivos.h"
+#include "dados/arquivos.h"
 
 namespace oraculandia {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "analysis/arquivos.h"
+#include "dados/arquivos.h"
 
 namespace oraculandia {
 

@@ -1,8 +1,8 @@
-#include "layout/fontes.h"
+#include "dados/fontes.h"
 
 #include <string_view>
 
-#include "analysis/arquivos.h"
+#include "dados/arquivos.h"
 
 namespace oraculandia {
 

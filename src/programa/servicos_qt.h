@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QPointer>
 
-#include "app/qt/servicos.h"
+#include "programa/servicos.h"
 
 class QSoundEffect;
 
