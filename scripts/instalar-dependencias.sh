@@ -7,7 +7,7 @@ set -euo pipefail
 PACOTES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
-  libqt6svg6 qt6-qpa-plugins libgl-dev
+  libqt6svg6 qt6-qpa-plugins libgl-dev libqt6sql6-sqlite
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   hunspell hunspell-pt-br

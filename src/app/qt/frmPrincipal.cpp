@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -118,6 +119,9 @@ void frmPrincipal::MontarBarraDeFerramentas() {
         {&cmdExportar, "cmdExportar", "Exportar", "botao_exportar", "Exportar",
          &frmPrincipal::cmdExportar_Click},
         {&cmdSair, "cmdSair", "Sair", "botao_sair", "Sair", &frmPrincipal::cmdSair_Click},
+        // After the seven buttons of the program's first versions, which keep their places.
+        {&cmdClientes, "cmdClientes", "Clientes", "botao_clientes", "Clientes",
+         &frmPrincipal::mnuClientes_Click},
     };
     int k = 0;
     for (const Botao& b : botoes) {
@@ -174,6 +178,9 @@ void frmPrincipal::MontarMenus() {
     QMenuBar* barra = menuBar();
     mnuArquivo = barra->addMenu(QStringLiteral("Arquivo"));
     mnuArquivo->setObjectName(QStringLiteral("mnuArquivo"));
+    mnuClientes = mnuArquivo->addAction(QStringLiteral("&Clientes..."));
+    mnuClientes->setObjectName(QStringLiteral("mnuClientes"));
+    mnuClientes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     mnuConfigurarRodape = mnuArquivo->addAction(QStringLiteral("&Configurar Cabeçalho e Rodapé"));
     mnuConfigurarRodape->setObjectName(QStringLiteral("mnuConfigurarRodape"));
     QAction* mnuNulo = mnuArquivo->addSeparator();
@@ -198,6 +205,7 @@ void frmPrincipal::MontarMenus() {
     mnuSobreEstePrograma = mnuSobre->addAction(QStringLiteral("Sobre este Programa"));
     mnuSobreEstePrograma->setObjectName(QStringLiteral("mnuSobreEstePrograma"));
 
+    connect(mnuClientes, &QAction::triggered, this, &frmPrincipal::mnuClientes_Click);
     connect(mnuConfigurarRodape, &QAction::triggered, this, &frmPrincipal::mnuConfigurarRodape_Click);
     connect(mnuEncerrar, &QAction::triggered, this, &frmPrincipal::mnuEncerrar_Click);
     connect(mnuJanelaLadoLado, &QAction::triggered, this, &frmPrincipal::mnuJanelaLadoLado_Click);
@@ -316,6 +324,8 @@ QString frmPrincipal::TextoDaDica(const QString& chave) {
         return QStringLiteral("Cria uma cópia da análise atual na área de transferência.");
     if (chave == QLatin1String("Sair"))
         return QStringLiteral("Este botão finaliza o programa de Oraculandia.");
+    if (chave == QLatin1String("Clientes"))
+        return QStringLiteral("Abrir o cadastro de clientes e criar a análise de um deles.");
     return {};
 }
 

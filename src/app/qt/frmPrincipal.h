@@ -9,11 +9,13 @@
 //   frmPrincipal_menus.cpp      settings dialog, help question, about window, window arrangement
 //   frmPrincipal_analise.cpp    creating an analysis, rendering it, the font dialog
 //   frmPrincipal_impressao.cpp  printing, export, footer dialog, interpretation editor
+//   frmPrincipal_clientes.cpp   the register of clients: its window, and each analysis recorded
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "dados/fontes.h"
 
@@ -29,6 +31,8 @@ namespace oraculandia {
 struct Programa;
 class frmDicas;
 class frmExibeRelatorio; // src/viewer/frmExibeRelatorio.h
+class CadastroClientes;  // src/clientes/cadastro_clientes.h
+struct VerificacaoCliente;
 
 class frmPrincipal : public QMainWindow {
     Q_OBJECT
@@ -100,12 +104,14 @@ public:
     QToolButton* cmdAjuda = nullptr;
     QToolButton* cmdExportar = nullptr;
     QToolButton* cmdSair = nullptr;
+    QToolButton* cmdClientes = nullptr;
     QWidget* picRodape = nullptr;
     QToolButton* picVolta = nullptr;
     QLabel* lblInfoNavega = nullptr;
     QToolButton* picAvanca = nullptr;
 
     QMenu* mnuArquivo = nullptr;
+    QAction* mnuClientes = nullptr;
     QAction* mnuConfigurarRodape = nullptr;
     QAction* mnuEncerrar = nullptr;
     QMenu* mnuJanela = nullptr;
@@ -128,6 +134,9 @@ public slots:
     void EnviarAnaliseParaAreaTransf();
     void mnuConfigurarRodape_Click();
     void mnuAlterarConteudoDasAnalises_Click();
+
+    // The register of clients (frmPrincipal_clientes.cpp).
+    void mnuClientes_Click();
 
     // The shell's own handlers (frmPrincipal.cpp, frmPrincipal_menus.cpp).
     void cmdConfiguraPrograma_Click();
@@ -159,6 +168,17 @@ private:
     // Saves the program settings once; reports a failure to save. Then ends the program.
     void SalvarEEncerrar();
     bool SalvarConfiguracaoUmaVez();
+    // The creation sequence after the subject is known: hourglass, composition, waiting sound,
+    // rendering into a new viewer.
+    void GerarAnalise();
+    // Offers to close the analysis being shown before a new one is created.
+    void OferecerFecharAnaliseAtiva();
+    // The register, opened on first use. nullptr when it cannot be used; the reason is shown
+    // every time when `sempreAvisar`, otherwise only the first time in a run.
+    CadastroClientes* Cadastro(bool sempreAvisar);
+    // Records in the register the person of an analysis just created from the entry dialog.
+    void RegistrarAnalise(const QString& nomeDigitado);
+    void RegistrarAnalise(const VerificacaoCliente& cliente);
 
     Programa& programa_;
     QMdiArea* areaMdi_ = nullptr;
@@ -166,6 +186,8 @@ private:
     QString botaoComAjuda_;
     bool configuracaoSalva_ = false;
     bool encerrando_ = false;
+    std::shared_ptr<CadastroClientes> cadastro_;
+    bool falhaCadastroAvisada_ = false;
 };
 
 } // namespace oraculandia

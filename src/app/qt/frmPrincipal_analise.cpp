@@ -1,5 +1,6 @@
 // Creating an analysis, showing it in a new viewer window, the font dialog.
 #include <QApplication>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -46,8 +47,24 @@ void frmPrincipal::cmdCriaAnalise_Click() {
     InicioComumDasAcoes();
     Programa& p = programa_;
 
+    OferecerFecharAnaliseAtiva();
+
+    QString nomeDigitado;
+    {
+        frmEntraNome dialogo(p, this);
+        dialogo.exec();
+        nomeDigitado = dialogo.txtNome->text();
+    }
+    if (p.NomeCompleto == "Descartar")
+        return;
+
+    RegistrarAnalise(nomeDigitado);
+    GerarAnalise();
+}
+
+void frmPrincipal::OferecerFecharAnaliseAtiva() {
     if (frmExibeRelatorio* janela = JanelaAtiva()) {
-        const RespostaMensagem r = p.mensagens.Mostrar(
+        const RespostaMensagem r = programa_.mensagens.Mostrar(
             this, QStringLiteral("Advertência:"),
             QStringLiteral(
                 "Há uma análise sendo exibida atualmente. É aconselhável fechar esta análise antes de "
@@ -61,14 +78,10 @@ void frmPrincipal::cmdCriaAnalise_Click() {
                 janela->close();
         }
     }
+}
 
-    {
-        frmEntraNome dialogo(p, this);
-        dialogo.exec();
-    }
-    if (p.NomeCompleto == "Descartar")
-        return;
-
+void frmPrincipal::GerarAnalise() {
+    Programa& p = programa_;
     // The hourglass for the whole screen, cleared however the rendering ends.
     struct Ampulheta {
         Ampulheta() { QApplication::setOverrideCursor(Qt::WaitCursor); }

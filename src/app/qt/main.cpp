@@ -4,6 +4,7 @@
 //   --version         print the version
 //   --sem-abertura    skip the opening animation
 //   --fechar-apos MS  close the main window by itself after MS milliseconds (scripted runs)
+// and, without any window, the reports of relatorios_sem_janela.h (--pdf, --lote).
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <cstring>
 
 #include "app/qt/frmPrincipal.h"
+#include "app/qt/relatorios_sem_janela.h"
 #include "dados/pasta_programa.h"
 #include "programa/programa.h"
 #include "programa/servicos_qt.h"
@@ -28,6 +30,8 @@ int main(int argc, char* argv[]) {
             return 0;
         }
     }
+    if (PedeRelatorioSemJanela(argc, argv))
+        return ExecutarRelatoriosSemJanela(argc, argv);
     QApplication app(argc, argv);
     // The application name alone (no organisation) names the user's data folder,
     // ~/.local/share/Oraculandia, as the folder rule expects.
@@ -39,7 +43,10 @@ int main(int argc, char* argv[]) {
     InstalarTraducaoQt(&app);
 
     QCommandLineParser opcoes;
-    opcoes.setApplicationDescription(QStringLiteral("Oraculandia: análises de numerologia."));
+    opcoes.setApplicationDescription(
+        QStringLiteral("Oraculandia: análises de numerologia.\n\nRelatórios em PDF sem abrir a janela:\n"
+                       "  oraculandia --nome NOME --data DD/MM/AAAA --pdf ARQUIVO.pdf [--hoje DD/MM/AAAA]\n"
+                       "  oraculandia --lote ARQUIVO.csv --pasta-pdf PASTA [--substituir]"));
     opcoes.addHelpOption();
     const QCommandLineOption diretorio(QStringList{QStringLiteral("diretorio")},
                                        QStringLiteral("Pasta do programa (dados e configurações)."),

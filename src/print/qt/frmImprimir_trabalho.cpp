@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "print/qt/frmImprimir.h"
+#include "print/qt/pdf_analise.h"
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/trabalho_impressao.h"
 #include "programa/cp1252_qt.h"
@@ -238,10 +239,7 @@ void frmImprimir::SalvarPdf() {
     temporario.close();
 
     QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setPageLayout(pagina_);
-    pdf.setCreator(QStringLiteral("Oraculandia"));
-    pdf.setDocName(Cp1252ParaQString(programa_.NomeCompleto));
+    PrepararPdf(pdf, pagina_, Cp1252ParaQString(programa_.NomeCompleto));
     pdf.setOutputFileName(temporario.fileName());
 
     const QString destino = QDir::toNativeSeparators(info.absoluteFilePath());

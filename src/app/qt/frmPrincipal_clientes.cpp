@@ -1,0 +1,88 @@
+// The register of clients from the main window: the Clientes window (menu Arquivo and toolbar),
+// the analysis of a client chosen there, and the person of every analysis recorded.
+#include <QDir>
+
+#include "app/qt/frmPrincipal.h"
+#include "clientes/cadastro_clientes.h"
+#include "clientes/frmClientes.h"
+#include "clientes/servicos_clientes.h"
+#include "programa/programa.h"
+
+namespace oraculandia {
+
+CadastroClientes* frmPrincipal::Cadastro(bool sempreAvisar) {
+    if (cadastro_)
+        return cadastro_.get();
+    QString erro;
+    cadastro_ = CadastroClientes::Abrir(QString::fromStdString(programa_.PastaPrograma.string()), &erro);
+    if (cadastro_)
+        return cadastro_.get();
+    // The program goes on without the register; the user is told why (once per run when the
+    // register is only used in passing, by the creation of an analysis).
+    if (sempreAvisar || !falhaCadastroAvisada_) {
+        falhaCadastroAvisada_ = true;
+        programa_.mensagens.Mostrar(
+            this, QStringLiteral("Erro:"),
+            QStringLiteral(
+                "Não foi possível usar o cadastro de clientes (arquivo %1): %2. O programa continua "
+                "funcionando sem o cadastro.")
+                .arg(QDir::toNativeSeparators(programa_.Caminho(kArquivoClientes)), erro),
+            IconeMensagem::Critico, BotoesMensagem::Ok);
+    }
+    return nullptr;
+}
+
+void frmPrincipal::RegistrarAnalise(const QString& nomeDigitado) {
+    const VerificacaoCliente v =
+        VerificarCliente(nomeDigitado, QString::fromStdString(programa_.DataNascimento), programa_.Hoje());
+    // A name the entry accepted but that is too short without its blanks around it stays out
+    // of the register; the analysis goes on.
+    if (v.ok())
+        RegistrarAnalise(v);
+}
+
+void frmPrincipal::RegistrarAnalise(const VerificacaoCliente& cliente) {
+    CadastroClientes* cadastro = Cadastro(false);
+    if (cadastro == nullptr)
+        return;
+    const ResultadoCadastro r = cadastro->RegistrarAnalise(cliente, programa_.Hoje());
+    if (r.situacao == SituacaoCadastro::Falha && !falhaCadastroAvisada_) {
+        falhaCadastroAvisada_ = true;
+        programa_.mensagens.Mostrar(
+            this, QStringLiteral("Erro:"),
+            QStringLiteral("Não foi possível guardar esta pessoa no cadastro de clientes: %1. A análise será "
+                           "criada mesmo assim.")
+                .arg(r.erro),
+            IconeMensagem::Critico, BotoesMensagem::Ok);
+    }
+}
+
+void frmPrincipal::mnuClientes_Click() {
+    InicioComumDasAcoes();
+    CadastroClientes* cadastro = Cadastro(true);
+    if (cadastro == nullptr)
+        return;
+    std::optional<Cliente> escolhido;
+    DefinirOcupado(true);
+    {
+        frmClientes janela(*cadastro, programa_.mensagens, programa_.relogio, ServicosClientesAtuais(), this);
+        if (janela.exec() == QDialog::Accepted)
+            escolhido = janela.ClienteEscolhido();
+    }
+    DefinirOcupado(false);
+    if (!escolhido)
+        return;
+
+    // The creation sequence of the entry dialog, with the client in place of what is typed.
+    OferecerFecharAnaliseAtiva();
+    const VerificacaoCliente v =
+        VerificarCliente(escolhido->nome, DataExibida(escolhido->nascimento), programa_.Hoje());
+    if (!v.ok())
+        return; // checked by the window before it closed
+    programa_.NomeCompleto = v.nomeAnalise;
+    programa_.DataNascimento = FormatarData(v.nascimento);
+    RegistrarAnalise(v);
+    GerarAnalise();
+}
+
+} // namespace oraculandia

@@ -1,0 +1,278 @@
+#include "app/qt/relatorios_sem_janela.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDate>
+#include <QDir>
+#include <QLocale>
+#include <cstring>
+#include <map>
+#include <set>
+
+#include "analysis/cp1252.h"
+#include "app/qt/gerador_pdf.h"
+#include "clientes/csv_clientes.h"
+#include "dados/pasta_programa.h"
+#include "engine/entrada.h"
+#include "programa/servicos_qt.h"
+
+namespace oraculandia {
+
+namespace {
+
+constexpr int kSucesso = 0;
+constexpr int kFalha = 1;
+constexpr int kArgumentosInvalidos = 2;
+
+constexpr const char* kUso =
+    "Uso:\n"
+    "  oraculandia --nome NOME --data DD/MM/AAAA --pdf ARQUIVO.pdf [--hoje DD/MM/AAAA]\n"
+    "              [--diretorio PASTA] [--substituir]\n"
+    "  oraculandia --lote ARQUIVO.csv --pasta-pdf PASTA [--substituir] [--hoje DD/MM/AAAA]\n"
+    "              [--diretorio PASTA]\n";
+
+// The options that ask for reports instead of the window.
+constexpr const char* kOpcoesRelatorio[] = {"nome", "data", "pdf", "hoje", "lote", "pasta-pdf", "substituir"};
+
+void Escrever(std::FILE* saida, const QString& texto) {
+    std::fputs(texto.toUtf8().constData(), saida);
+    std::fflush(saida);
+}
+
+void Erro(const QString& mensagem) {
+    Escrever(stderr, QStringLiteral("Erro: %1\n").arg(mensagem));
+}
+
+int ErroDeUso(const QString& mensagem) {
+    Erro(mensagem);
+    std::fputs("\n", stderr);
+    std::fputs(kUso, stderr);
+    return kArgumentosInvalidos;
+}
+
+// Characters no file system takes in a name, and the control characters.
+bool Proibido(QChar c) {
+    return c == u'/' || c == u'\\' || c == u':' || c == u'*' || c == u'?' || c == u'"' || c == u'<' ||
+           c == u'>' || c == u'|' || c.unicode() < 32 || c.unicode() == 127;
+}
+
+} // namespace
+
+bool PedeRelatorioSemJanela(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const char* a = argv[i];
+        while (*a == '-')
+            ++a;
+        if (a == argv[i])
+            continue;
+        for (const char* opcao : kOpcoesRelatorio) {
+            const std::size_t n = std::strlen(opcao);
+            if (std::strncmp(a, opcao, n) == 0 && (a[n] == '\0' || a[n] == '='))
+                return true;
+        }
+    }
+    return false;
+}
+
+QString NomeArquivoRelatorio(const QString& nome, const Data& nascimento) {
+    QString base;
+    for (QChar c : nome.simplified())
+        base += Proibido(c) ? QChar(u'_') : c;
+    // Room for the date and the extension within the 255 bytes of a file name.
+    while (base.toUtf8().size() > 180)
+        base.chop(1);
+    // No hidden file, and no blank or full stop at either end (some systems drop them).
+    for (QString antes; antes != base;) {
+        antes = base;
+        base = base.trimmed();
+        while (base.startsWith(u'.'))
+            base.remove(0, 1);
+        while (base.endsWith(u'.'))
+            base.chop(1);
+    }
+    if (base.isEmpty())
+        base = QStringLiteral("Análise");
+    return QStringLiteral("%1 %2.pdf").arg(base, DataExibida(nascimento).replace(u'/', u'-'));
+}
+
+int ExecutarLote(GeradorPdf& gerador, const QString& arquivoCsv, const QString& pasta, bool substituir,
+                 const Data& hoje, std::FILE* saida) {
+    QString texto;
+    QString erro;
+    if (!LerArquivoCsv(arquivoCsv, texto, &erro)) {
+        Escrever(saida, QStringLiteral("Erro: não foi possível ler o arquivo %1: %2.\n")
+                            .arg(QDir::toNativeSeparators(arquivoCsv), erro));
+        return kArgumentosInvalidos;
+    }
+    const std::vector<RegistroCsv> registros = DividirCsv(texto);
+    const std::size_t inicio = !registros.empty() && EhCabecalhoCsv(registros.front()) ? 1 : 0;
+    const int total = static_cast<int>(registros.size() - inicio);
+    const QDir destino(pasta);
+
+    std::vector<LinhaRecusada> falhas;
+    std::vector<LinhaRecusada> repetidas;
+    std::map<QString, int> pessoas; // folded name and date -> line where the person first came
+    std::set<QString> nomesUsados;  // file names written by this batch
+    int gravados = 0;
+    for (std::size_t i = inicio; i < registros.size(); ++i) {
+        const RegistroCsv& r = registros[i];
+        const QString posicao = QStringLiteral("%1 de %2").arg(static_cast<int>(i - inicio) + 1).arg(total);
+        QString motivo;
+        const auto v = VerificarRegistroCsv(r, hoje, &motivo);
+        if (!v) {
+            falhas.push_back({r.linha, motivo});
+            Escrever(saida,
+                     QStringLiteral("%1: linha %2 recusada: %3\n").arg(posicao).arg(r.linha).arg(motivo));
+            continue;
+        }
+        const QString pessoa = v->chave + u'|' + DataIso(v->nascimento);
+        if (const auto achada = pessoas.find(pessoa); achada != pessoas.end()) {
+            const QString nota = QStringLiteral("a mesma pessoa da linha %1").arg(achada->second);
+            repetidas.push_back({r.linha, nota});
+            Escrever(saida,
+                     QStringLiteral("%1: linha %2 ignorada: %3\n").arg(posicao).arg(r.linha).arg(nota));
+            continue;
+        }
+        pessoas.emplace(pessoa, r.linha);
+
+        // Two people whose names become the same file name get "(2)", "(3)"...
+        QString nome = NomeArquivoRelatorio(v->nome, v->nascimento);
+        for (int k = 2; nomesUsados.count(nome.toCaseFolded()) > 0; ++k)
+            nome =
+                NomeArquivoRelatorio(v->nome, v->nascimento).chopped(4) + QStringLiteral(" (%1).pdf").arg(k);
+        nomesUsados.insert(nome.toCaseFolded());
+
+        if (!gerador.Gravar(v->nomeAnalise, v->nascimento, destino.filePath(nome), substituir, &erro)) {
+            falhas.push_back({r.linha, erro});
+            Escrever(saida, QStringLiteral("%1: linha %2 falhou: %3\n").arg(posicao).arg(r.linha).arg(erro));
+            continue;
+        }
+        ++gravados;
+        Escrever(saida, QStringLiteral("%1: %2\n").arg(posicao, nome));
+    }
+
+    Escrever(saida, QStringLiteral("%1 de %2 relatórios gravados em %3.\n")
+                        .arg(gravados)
+                        .arg(total)
+                        .arg(QDir::toNativeSeparators(destino.absolutePath())));
+    if (!repetidas.empty()) {
+        Escrever(saida, QStringLiteral("Linhas repetidas, ignoradas:\n"));
+        for (const LinhaRecusada& l : repetidas)
+            Escrever(saida, QStringLiteral("  linha %1: %2\n").arg(l.linha).arg(l.motivo));
+    }
+    if (!falhas.empty()) {
+        Escrever(saida, QStringLiteral("Linhas com problema (nenhum relatório gravado para elas):\n"));
+        for (const LinhaRecusada& l : falhas)
+            Escrever(saida, QStringLiteral("  linha %1: %2\n").arg(l.linha).arg(l.motivo));
+        return kFalha;
+    }
+    return kSucesso;
+}
+
+int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
+    // No window is shown: without a platform chosen by the user, none that needs a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error carries the progress and the program's own messages; Qt's remarks about the
+    // environment (no runtime folder, no session) would only bury them. Its errors still show.
+    qInstallMessageHandler([](QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+        if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
+            Escrever(stderr, texto + u'\n');
+    });
+    QApplication app(argc, argv);
+    // As the window program: the application name alone names the user's data folder.
+    QApplication::setApplicationName(QStringLiteral("Oraculandia"));
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    InstalarTraducaoQt(&app);
+
+    QCommandLineParser opcoes;
+    auto opcao = [&opcoes](const char* nome, const char* descricao, const char* valor = nullptr) {
+        QCommandLineOption o(QString::fromLatin1(nome), QString::fromUtf8(descricao),
+                             valor ? QString::fromLatin1(valor) : QString());
+        opcoes.addOption(o);
+        return o;
+    };
+    const auto diretorio = opcao("diretorio", "Pasta do programa.", "DIR");
+    const auto nome = opcao("nome", "Nome completo.", "NOME");
+    const auto data = opcao("data", "Data de nascimento.", "DATA");
+    const auto pdf = opcao("pdf", "Arquivo PDF a gravar.", "ARQUIVO");
+    const auto hoje = opcao("hoje", "Dia da análise.", "DD/MM/AAAA");
+    const auto lote = opcao("lote", "Planilha CSV com uma pessoa por linha.", "ARQUIVO");
+    const auto pastaPdf = opcao("pasta-pdf", "Pasta dos PDFs do lote.", "PASTA");
+    const auto substituir = opcao("substituir", "Substitui arquivos existentes.");
+    opcao("sem-abertura", "Ignorada.");
+    opcao("fechar-apos", "Ignorada.", "MS");
+    if (!opcoes.parse(QCoreApplication::arguments()))
+        return ErroDeUso(opcoes.errorText());
+    if (!opcoes.positionalArguments().isEmpty())
+        return ErroDeUso(
+            QStringLiteral("argumento inesperado: %1").arg(opcoes.positionalArguments().front()));
+
+    const bool emLote = opcoes.isSet(lote);
+    if (emLote) {
+        if (opcoes.isSet(nome) || opcoes.isSet(data) || opcoes.isSet(pdf))
+            return ErroDeUso(QStringLiteral("--lote não se combina com --nome, --data ou --pdf"));
+        if (!opcoes.isSet(pastaPdf))
+            return ErroDeUso(QStringLiteral("falta a opção --pasta-pdf"));
+    } else {
+        if (opcoes.isSet(pastaPdf))
+            return ErroDeUso(QStringLiteral("--pasta-pdf só vale com --lote"));
+        if (!opcoes.isSet(pdf))
+            return ErroDeUso(QStringLiteral("falta a opção --pdf (ou --lote)"));
+        if (!opcoes.isSet(nome))
+            return ErroDeUso(QStringLiteral("falta a opção --nome"));
+        if (!opcoes.isSet(data))
+            return ErroDeUso(QStringLiteral("falta a opção --data"));
+    }
+
+    const QDate sistema = QDate::currentDate();
+    Data dia{sistema.day(), sistema.month(), sistema.year()};
+    if (opcoes.isSet(hoje)) {
+        const ConversaoCp1252 t = Utf8ParaCp1252(opcoes.value(hoje).toStdString());
+        const auto d = t.ok() ? InterpretarData(t.texto, dia) : std::nullopt;
+        if (!d)
+            return ErroDeUso(QStringLiteral("a data de --hoje (%1) não é uma data válida; use DD/MM/AAAA")
+                                 .arg(opcoes.value(hoje)));
+        dia = *d;
+    }
+    // The program folder by the window program's own rule, so that the settings are those the
+    // print dialog would use.
+    std::optional<std::string> valorDiretorio;
+    if (opcoes.isSet(diretorio))
+        valorDiretorio = opcoes.value(diretorio).toStdString();
+    const PastaEscolhida escolhida = EscolherPastaPrograma(
+        valorDiretorio, LocaisPadrao(QCoreApplication::applicationDirPath().toStdString()), true);
+    if (!escolhida.erro.empty()) {
+        Erro(QString::fromStdString(escolhida.erro));
+        return kArgumentosInvalidos;
+    }
+    const std::filesystem::path pasta = escolhida.pasta;
+
+    if (emLote) {
+        const QString pastaSaida = opcoes.value(pastaPdf);
+        if (!QDir().mkpath(pastaSaida)) {
+            Erro(QStringLiteral("a pasta %1 não existe e não pôde ser criada.")
+                     .arg(QDir::toNativeSeparators(pastaSaida)));
+            return kArgumentosInvalidos;
+        }
+        GeradorPdf gerador(pasta, dia);
+        return ExecutarLote(gerador, opcoes.value(lote), pastaSaida, opcoes.isSet(substituir), dia, stderr);
+    }
+
+    // The person is checked as the entry dialog checks it: the date first, the name as given.
+    const VerificacaoCliente v = VerificarCliente(opcoes.value(nome), opcoes.value(data), dia, {}, false);
+    if (!v.ok()) {
+        Erro(v.Mensagem());
+        return kArgumentosInvalidos;
+    }
+    GeradorPdf gerador(pasta, dia);
+    QString erro;
+    if (!gerador.Gravar(v.nomeAnalise, v.nascimento, opcoes.value(pdf), opcoes.isSet(substituir), &erro)) {
+        Erro(QStringLiteral("não foi possível gravar o arquivo PDF %1: %2.")
+                 .arg(QDir::toNativeSeparators(opcoes.value(pdf)), erro));
+        return kFalha;
+    }
+    return kSucesso;
+}
+
+} // namespace oraculandia

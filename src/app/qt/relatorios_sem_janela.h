@@ -1,0 +1,39 @@
+#pragma once
+// Reports without the window, from the command line of the windowed program:
+//
+//   oraculandia --nome NOME --data DATA --pdf ARQUIVO.pdf [--hoje DD/MM/AAAA] [--diretorio DIR]
+//               [--substituir]
+//   oraculandia --lote ARQUIVO.csv --pasta-pdf PASTA [--substituir] [--hoje DD/MM/AAAA]
+//               [--diretorio DIR]
+//
+// No window is shown and no display is needed: without a platform chosen by the user
+// (QT_QPA_PLATFORM), the offscreen one is used. Name and date are refused as the entry dialog
+// refuses them, with its message on standard error. Exit status: 0 when everything was written,
+// 1 when a report (or a row of the batch) failed, 2 for a wrong command line or a refused person.
+
+#include <QString>
+#include <cstdio>
+
+#include "engine/datas.h"
+
+namespace oraculandia {
+
+class GeradorPdf;
+
+// True when the command line asks for reports instead of the window.
+bool PedeRelatorioSemJanela(int argc, char* argv[]);
+
+// Creates the application object itself (with the offscreen platform when none is chosen), runs
+// the reports and returns the exit status.
+int ExecutarRelatoriosSemJanela(int argc, char* argv[]);
+
+// The batch: one PDF per row of the CSV file in `pasta`, progress and the final list on `saida`.
+// Returns the exit status (0, 1 when a row failed, 2 when the file cannot be read).
+int ExecutarLote(GeradorPdf& gerador, const QString& arquivoCsv, const QString& pasta, bool substituir,
+                 const Data& hoje, std::FILE* saida);
+
+// The file name of a person's report: the name as typed and the birth date, without the
+// characters that file systems refuse ("Maria da Conceição 15-03-1970.pdf").
+QString NomeArquivoRelatorio(const QString& nome, const Data& nascimento);
+
+} // namespace oraculandia

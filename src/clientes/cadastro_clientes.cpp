@@ -1,0 +1,458 @@
+#include "clientes/cadastro_clientes.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QVariant>
+#include <atomic>
+#include <filesystem>
+
+#include "clientes/esquema_clientes.h"
+#include "dados/plataforma.h"
+
+namespace oraculandia {
+
+namespace {
+
+// The reason of a database failure, in Portuguese, with SQLite's own words for whoever helps
+// the user.
+QString Traduzir(const QSqlError& erro) {
+    bool numero = false;
+    const int codigo = erro.nativeErrorCode().toInt(&numero) & 0xFF;
+    QString motivo;
+    switch (numero ? codigo : -1) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        motivo = QStringLiteral("o cadastro está bloqueado por outro programa que o está usando");
+        break;
+    case 8: // SQLITE_READONLY
+        motivo = QStringLiteral("o arquivo do cadastro não permite gravação");
+        break;
+    case 10: // SQLITE_IOERR
+        motivo = QStringLiteral("houve um erro de leitura ou gravação no disco");
+        break;
+    case 11: // SQLITE_CORRUPT
+    case 26: // SQLITE_NOTADB
+        motivo = QStringLiteral("o arquivo está danificado ou não é um cadastro de clientes");
+        break;
+    case 13: // SQLITE_FULL
+        motivo = QStringLiteral("o disco está cheio");
+        break;
+    case 14: // SQLITE_CANTOPEN
+        motivo = QStringLiteral("o arquivo não pôde ser aberto");
+        break;
+    default:
+        motivo = QStringLiteral("o banco de dados recusou a operação");
+        break;
+    }
+    const QString tecnico =
+        (erro.databaseText().isEmpty() ? erro.driverText() : erro.databaseText()).trimmed();
+    return tecnico.isEmpty() ? motivo : QStringLiteral("%1 (%2)").arg(motivo, tecnico);
+}
+
+bool Executar(QSqlQuery& q, const QString& sql, QString* erro) {
+    if (q.exec(sql))
+        return true;
+    if (erro)
+        *erro = Traduzir(q.lastError());
+    return false;
+}
+
+bool Executar(QSqlQuery& q, QString* erro) {
+    if (q.exec())
+        return true;
+    if (erro)
+        *erro = Traduzir(q.lastError());
+    return false;
+}
+
+// A write transaction taken at once (BEGIN IMMEDIATE): it waits for another program's write to
+// end instead of failing half-way when it meets it. Rolled back unless committed.
+class Transacao {
+public:
+    explicit Transacao(QSqlDatabase& banco) : q_(banco) {}
+    ~Transacao() {
+        if (aberta_)
+            q_.exec(QStringLiteral("ROLLBACK"));
+    }
+    bool Iniciar(QString* erro) {
+        aberta_ = Executar(q_, QStringLiteral("BEGIN IMMEDIATE"), erro);
+        return aberta_;
+    }
+    bool Confirmar(QString* erro) {
+        if (!Executar(q_, QStringLiteral("COMMIT"), erro))
+            return false;
+        aberta_ = false;
+        return true;
+    }
+
+private:
+    QSqlQuery q_;
+    bool aberta_ = false;
+};
+
+// "yyyy-mm-dd" as "dd/mm/yyyy"; anything else as it is.
+QString Exibir(const QString& iso) {
+    if (iso.size() != 10)
+        return iso;
+    const QChar* c = iso.constData();
+    const QChar r[10] = {c[8], c[9], u'/', c[5], c[6], u'/', c[0], c[1], c[2], c[3]};
+    return QString(r, 10);
+}
+
+// A file under `caminho`, when there is one, must be a regular file: SQLite would wait forever
+// on a named pipe. Looked at without opening it.
+bool ArquivoComum(const QString& caminho, bool* existe) {
+    const QFileInfo info(caminho);
+    *existe = info.exists() || info.isSymLink();
+    return !*existe || info.isFile();
+}
+
+std::atomic<int> g_conexoes{0};
+
+} // namespace
+
+std::unique_ptr<CadastroClientes> CadastroClientes::Abrir(const QString& pasta, QString* erro, int esperaMs) {
+    auto falha = [erro](const QString& motivo) {
+        if (erro)
+            *erro = motivo;
+        return nullptr;
+    };
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
+        return falha(QStringLiteral("o suporte a SQLite do Qt não está instalado (no Debian, o pacote "
+                                    "libqt6sql6-sqlite)"));
+    const QString caminho = QDir(pasta).absoluteFilePath(QString::fromLatin1(kArquivoClientes));
+    bool existe = false;
+    for (const char* sufixo : {"", "-wal", "-shm"}) {
+        bool este = false;
+        if (!ArquivoComum(caminho + QString::fromLatin1(sufixo), &este))
+            return falha(QStringLiteral("%1 não é um arquivo comum")
+                             .arg(QDir::toNativeSeparators(caminho + QString::fromLatin1(sufixo))));
+        if (*sufixo == '\0')
+            existe = este;
+    }
+    // The folder holds the write-ahead log next to the file: without writing there, nothing can
+    // be recorded.
+    if (!plataforma::PastaGravavel(
+            std::filesystem::path(QFile::encodeName(QDir(pasta).absolutePath()).toStdString())))
+        return falha(QStringLiteral("a pasta %1 não permite gravação")
+                         .arg(QDir::toNativeSeparators(QDir(pasta).absolutePath())));
+    if (existe && !(QFileInfo(caminho).isReadable() && QFileInfo(caminho).isWritable()))
+        return falha(QStringLiteral("o arquivo do cadastro não permite leitura e gravação"));
+
+    std::unique_ptr<CadastroClientes> c(new CadastroClientes);
+    c->arquivo_ = caminho;
+    c->nomeConexao_ = QStringLiteral("oraculandia-clientes-%1").arg(g_conexoes.fetch_add(1));
+    c->banco_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), c->nomeConexao_);
+    c->banco_.setDatabaseName(caminho);
+    c->banco_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(esperaMs));
+    if (!c->banco_.open())
+        return falha(Traduzir(c->banco_.lastError()));
+
+    QString motivo;
+    QSqlQuery q(c->banco_);
+    // Read before anything is changed: a file that is not a register, or that a newer version of
+    // the program made, is left exactly as it is.
+    if (!Executar(q, QStringLiteral("PRAGMA user_version"), &motivo) || !q.next())
+        return falha(motivo);
+    const int versao = q.value(0).toInt();
+    q.finish();
+    if (versao > VersaoEsquemaAtual())
+        return falha(QStringLiteral("o arquivo foi criado por uma versão mais nova do programa (versão %1 do "
+                                    "cadastro; esta versão conhece até a %2)")
+                         .arg(versao)
+                         .arg(VersaoEsquemaAtual()));
+    // A damaged file is found now, not in the middle of the user's work.
+    if (!Executar(q, QStringLiteral("PRAGMA quick_check"), &motivo))
+        return falha(motivo);
+    if (!q.next() || q.value(0).toString() != QStringLiteral("ok"))
+        return falha(QStringLiteral("o arquivo está danificado (a verificação do SQLite encontrou erros)"));
+    q.finish();
+    // WAL: readers and one writer at the same time, for two programs on the same file.
+    if (!Executar(q, QStringLiteral("PRAGMA journal_mode = WAL"), &motivo))
+        return falha(motivo);
+    if (!q.next() || q.value(0).toString().compare(QStringLiteral("wal"), Qt::CaseInsensitive) != 0)
+        return falha(QStringLiteral("o arquivo não pôde ser posto no modo de uso compartilhado (WAL)"));
+    q.finish();
+    if (!Executar(q, QStringLiteral("PRAGMA foreign_keys = ON"), &motivo) ||
+        !Executar(q, QStringLiteral("PRAGMA synchronous = NORMAL"), &motivo))
+        return falha(motivo);
+    if (!AtualizarEsquema(c->banco_, &motivo))
+        return falha(motivo);
+    return c;
+}
+
+CadastroClientes::~CadastroClientes() {
+    buscas_.clear();
+    obter_.reset();
+    versao_.reset();
+    if (banco_.isValid()) {
+        banco_.close();
+        banco_ = QSqlDatabase();
+        QSqlDatabase::removeDatabase(nomeConexao_);
+    }
+}
+
+ResultadoCadastro CadastroClientes::Adicionar(const VerificacaoCliente& cliente, const Data& hoje) {
+    ResultadoCadastro r;
+    if (!cliente.ok()) {
+        r.erro = cliente.Motivo();
+        return r;
+    }
+    QSqlQuery q(banco_);
+    q.prepare(QStringLiteral("INSERT INTO clientes (nome, nome_busca, nascimento, observacoes, criado_em) "
+                             "VALUES (?, ?, ?, ?, ?) ON CONFLICT (nome_busca, nascimento) DO NOTHING"));
+    q.addBindValue(cliente.nome);
+    q.addBindValue(cliente.chave);
+    q.addBindValue(DataIso(cliente.nascimento));
+    q.addBindValue(cliente.observacoes);
+    q.addBindValue(DataIso(hoje));
+    if (!Executar(q, &r.erro))
+        return r;
+    if (q.numRowsAffected() == 0) {
+        r.situacao = SituacaoCadastro::Repetido;
+        return r;
+    }
+    r.id = q.lastInsertId().toLongLong();
+    r.situacao = SituacaoCadastro::Ok;
+    return r;
+}
+
+ResultadoCadastro CadastroClientes::Alterar(qint64 id, const VerificacaoCliente& cliente) {
+    ResultadoCadastro r;
+    r.id = id;
+    if (!cliente.ok()) {
+        r.erro = cliente.Motivo();
+        return r;
+    }
+    Transacao t(banco_);
+    if (!t.Iniciar(&r.erro))
+        return r;
+    QSqlQuery q(banco_);
+    q.prepare(QStringLiteral("SELECT id FROM clientes WHERE nome_busca = ? AND nascimento = ? AND id <> ?"));
+    q.addBindValue(cliente.chave);
+    q.addBindValue(DataIso(cliente.nascimento));
+    q.addBindValue(id);
+    if (!Executar(q, &r.erro))
+        return r;
+    if (q.next()) {
+        r.situacao = SituacaoCadastro::Repetido;
+        return r;
+    }
+    q.finish();
+    q.prepare(QStringLiteral(
+        "UPDATE clientes SET nome = ?, nome_busca = ?, nascimento = ?, observacoes = ? WHERE id = ?"));
+    q.addBindValue(cliente.nome);
+    q.addBindValue(cliente.chave);
+    q.addBindValue(DataIso(cliente.nascimento));
+    q.addBindValue(cliente.observacoes);
+    q.addBindValue(id);
+    if (!Executar(q, &r.erro))
+        return r;
+    if (q.numRowsAffected() == 0) {
+        r.situacao = SituacaoCadastro::NaoEncontrado;
+        return r;
+    }
+    if (!t.Confirmar(&r.erro))
+        return r;
+    r.situacao = SituacaoCadastro::Ok;
+    return r;
+}
+
+ResultadoCadastro CadastroClientes::Excluir(qint64 id) {
+    ResultadoCadastro r;
+    r.id = id;
+    QSqlQuery q(banco_);
+    q.prepare(QStringLiteral("DELETE FROM clientes WHERE id = ?"));
+    q.addBindValue(id);
+    if (!Executar(q, &r.erro))
+        return r;
+    r.situacao = q.numRowsAffected() == 0 ? SituacaoCadastro::NaoEncontrado : SituacaoCadastro::Ok;
+    return r;
+}
+
+ResultadoCadastro CadastroClientes::RegistrarAnalise(const VerificacaoCliente& cliente, const Data& hoje) {
+    ResultadoCadastro r;
+    if (!cliente.ok()) {
+        r.erro = cliente.Motivo();
+        return r;
+    }
+    // One statement: a new client, or the date of the last analysis of the one already there.
+    QSqlQuery q(banco_);
+    q.prepare(
+        QStringLiteral("INSERT INTO clientes (nome, nome_busca, nascimento, observacoes, ultima_analise, "
+                       "criado_em) VALUES (?, ?, ?, '', ?, ?) ON CONFLICT (nome_busca, nascimento) "
+                       "DO UPDATE SET ultima_analise = excluded.ultima_analise"));
+    q.addBindValue(cliente.nome);
+    q.addBindValue(cliente.chave);
+    q.addBindValue(DataIso(cliente.nascimento));
+    q.addBindValue(DataIso(hoje));
+    q.addBindValue(DataIso(hoje));
+    if (!Executar(q, &r.erro))
+        return r;
+    q.prepare(QStringLiteral("SELECT id FROM clientes WHERE nome_busca = ? AND nascimento = ?"));
+    q.addBindValue(cliente.chave);
+    q.addBindValue(DataIso(cliente.nascimento));
+    if (!Executar(q, &r.erro))
+        return r;
+    if (q.next())
+        r.id = q.value(0).toLongLong();
+    r.situacao = SituacaoCadastro::Ok;
+    return r;
+}
+
+ResultadoImportacao CadastroClientes::Importar(const std::vector<VerificacaoCliente>& clientes,
+                                               const Data& hoje) {
+    ResultadoImportacao r;
+    Transacao t(banco_);
+    if (!t.Iniciar(&r.erro))
+        return r;
+    QSqlQuery q(banco_);
+    if (!q.prepare(
+            QStringLiteral("INSERT INTO clientes (nome, nome_busca, nascimento, observacoes, criado_em) "
+                           "VALUES (?, ?, ?, ?, ?) ON CONFLICT (nome_busca, nascimento) DO NOTHING"))) {
+        r.erro = Traduzir(q.lastError());
+        return r;
+    }
+    const QString criado = DataIso(hoje);
+    int adicionados = 0;
+    int repetidos = 0;
+    for (const VerificacaoCliente& c : clientes) {
+        if (!c.ok()) {
+            r.erro = c.Motivo();
+            return r;
+        }
+        q.bindValue(0, c.nome);
+        q.bindValue(1, c.chave);
+        q.bindValue(2, DataIso(c.nascimento));
+        q.bindValue(3, c.observacoes);
+        q.bindValue(4, criado);
+        if (!Executar(q, &r.erro))
+            return r; // the transaction is rolled back: the register stays as it was
+        if (q.numRowsAffected() == 0)
+            ++repetidos;
+        else
+            ++adicionados;
+    }
+    q.finish();
+    if (!t.Confirmar(&r.erro))
+        return r;
+    r.ok = true;
+    r.adicionados = adicionados;
+    r.repetidos = repetidos;
+    return r;
+}
+
+QSqlQuery& CadastroClientes::Preparada(std::unique_ptr<QSqlQuery>& q, const QString& sql) {
+    if (!q) {
+        q = std::make_unique<QSqlQuery>(banco_);
+        q->setForwardOnly(true);
+        q->prepare(sql);
+    }
+    return *q;
+}
+
+std::optional<Cliente> CadastroClientes::Obter(qint64 id, QString* erro) {
+    QSqlQuery& q = Preparada(obter_, QStringLiteral("SELECT id, nome, nome_busca, nascimento, observacoes, "
+                                                    "ultima_analise FROM clientes WHERE id = ?"));
+    q.bindValue(0, id);
+    if (!Executar(q, erro))
+        return std::nullopt;
+    if (!q.next()) {
+        q.finish();
+        if (erro)
+            erro->clear();
+        return std::nullopt;
+    }
+    Cliente c;
+    c.id = q.value(0).toLongLong();
+    c.nome = q.value(1).toString();
+    c.nomeBusca = q.value(2).toString();
+    c.nascimento = LerDataIso(q.value(3).toString()).value_or(Data{});
+    c.observacoes = q.value(4).toString();
+    c.ultimaAnalise = LerDataIso(q.value(5).toString());
+    q.finish(); // no statement left open on the file
+    return c;
+}
+
+bool CadastroClientes::Buscar(const QString& texto, std::vector<ClienteListado>& saida, QString* erro) {
+    const QStringList palavras = ChaveDeBusca(texto).split(u' ', Qt::SkipEmptyParts);
+    const auto n = static_cast<std::size_t>(palavras.size());
+    if (buscas_.size() <= n)
+        buscas_.resize(n + 1);
+    QString sql = QStringLiteral("SELECT id, nome, nascimento, ultima_analise, nome_busca FROM clientes");
+    for (std::size_t i = 0; i < n; ++i)
+        sql += (i == 0 ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) +
+               QStringLiteral("instr(nome_busca, ?) > 0");
+    sql += QStringLiteral(" ORDER BY nome_busca, nascimento");
+    QSqlQuery& q = Preparada(buscas_[n], sql);
+    for (std::size_t i = 0; i < n; ++i)
+        q.bindValue(static_cast<int>(i), palavras[static_cast<qsizetype>(i)]);
+    if (!Executar(q, erro))
+        return false;
+    saida.clear();
+    while (q.next()) {
+        ClienteListado c;
+        c.id = q.value(0).toLongLong();
+        c.nome = q.value(1).toString();
+        c.nascimento = Exibir(q.value(2).toString());
+        c.ultimaAnalise = Exibir(q.value(3).toString());
+        c.chave = q.value(4).toString();
+        saida.push_back(std::move(c));
+    }
+    const QSqlError falha = q.lastError();
+    q.finish();
+    if (falha.isValid()) {
+        if (erro)
+            *erro = Traduzir(falha);
+        return false;
+    }
+    return true;
+}
+
+std::optional<qint64> CadastroClientes::VersaoDados(QString* erro) {
+    QSqlQuery& q = Preparada(versao_, QStringLiteral("PRAGMA data_version"));
+    if (!Executar(q, erro) || !q.next())
+        return std::nullopt;
+    const qint64 v = q.value(0).toLongLong();
+    q.finish();
+    return v;
+}
+
+bool CadastroClientes::Todos(std::vector<Cliente>& saida, QString* erro) {
+    QSqlQuery q(banco_);
+    q.setForwardOnly(true);
+    if (!Executar(q,
+                  QStringLiteral("SELECT id, nome, nome_busca, nascimento, observacoes, ultima_analise FROM "
+                                 "clientes ORDER BY nome_busca, nascimento"),
+                  erro))
+        return false;
+    saida.clear();
+    while (q.next()) {
+        Cliente c;
+        c.id = q.value(0).toLongLong();
+        c.nome = q.value(1).toString();
+        c.nomeBusca = q.value(2).toString();
+        c.nascimento = LerDataIso(q.value(3).toString()).value_or(Data{});
+        c.observacoes = q.value(4).toString();
+        c.ultimaAnalise = LerDataIso(q.value(5).toString());
+        saida.push_back(std::move(c));
+    }
+    if (q.lastError().isValid()) {
+        if (erro)
+            *erro = Traduzir(q.lastError());
+        return false;
+    }
+    return true;
+}
+
+std::optional<qint64> CadastroClientes::Contar(QString* erro) {
+    QSqlQuery q(banco_);
+    if (!Executar(q, QStringLiteral("SELECT count(*) FROM clientes"), erro) || !q.next())
+        return std::nullopt;
+    return q.value(0).toLongLong();
+}
+
+} // namespace oraculandia

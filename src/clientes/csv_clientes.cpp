@@ -1,0 +1,229 @@
+#include "clientes/csv_clientes.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <filesystem>
+
+#include "analysis/cp1252.h"
+#include "dados/arquivos.h"
+
+namespace oraculandia {
+
+std::vector<RegistroCsv> DividirCsv(QStringView texto) {
+    std::vector<RegistroCsv> registros;
+    const qsizetype n = texto.size();
+    qsizetype i = 0;
+    int linha = 1;
+    while (i < n) {
+        RegistroCsv r;
+        r.linha = linha;
+        QString campo;
+        bool citado = false; // the record has a quoted field (so it is not a blank line)
+        bool fim = false;
+        while (!fim) {
+            if (i < n && texto[i] == u'"') {
+                // A quoted field: up to the closing quote; "" is one quote.
+                citado = true;
+                ++i;
+                bool fechado = false;
+                while (i < n) {
+                    const QChar c = texto[i];
+                    if (c == u'"') {
+                        if (i + 1 < n && texto[i + 1] == u'"') {
+                            campo += u'"';
+                            i += 2;
+                            continue;
+                        }
+                        ++i;
+                        fechado = true;
+                        break;
+                    }
+                    if (c == u'\n' || (c == u'\r' && !(i + 1 < n && texto[i + 1] == u'\n')))
+                        ++linha;
+                    campo += c;
+                    ++i;
+                }
+                if (!fechado) {
+                    r.aspasAbertas = true;
+                    r.campos << campo;
+                    registros.push_back(std::move(r));
+                    return registros;
+                }
+            }
+            // The unquoted part (or what follows a closing quote), up to ";" or the line's end.
+            while (i < n && texto[i] != u';' && texto[i] != u'\n' && texto[i] != u'\r') {
+                campo += texto[i];
+                ++i;
+            }
+            r.campos << campo;
+            campo.clear();
+            if (i >= n) {
+                fim = true;
+            } else if (texto[i] == u';') {
+                ++i;
+            } else {
+                // CR LF, LF or CR alone end the record.
+                if (texto[i] == u'\r' && i + 1 < n && texto[i + 1] == u'\n')
+                    ++i;
+                ++i;
+                ++linha;
+                fim = true;
+            }
+        }
+        // Blank lines, and the ";;" lines that spreadsheets write for empty rows, are skipped.
+        bool vazia = !citado;
+        for (const QString& c : r.campos)
+            vazia = vazia && c.trimmed().isEmpty();
+        if (!vazia)
+            registros.push_back(std::move(r));
+    }
+    return registros;
+}
+
+bool DecodificarCsv(const QByteArray& bytes, QString& texto, QString* erro) {
+    auto falha = [erro](const QString& motivo) {
+        if (erro)
+            *erro = motivo;
+        return false;
+    };
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return falha(QStringLiteral("o arquivo está em UTF-16; salve-o na planilha como \"CSV UTF-8\" ou "
+                                    "\"CSV (separado por vírgulas)\""));
+    if (bytes.contains('\0'))
+        return falha(QStringLiteral("o arquivo contém bytes nulos e não parece ser um arquivo de texto CSV"));
+    QByteArrayView dados(bytes);
+    if (dados.startsWith("\xEF\xBB\xBF"))
+        dados = dados.sliced(3);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    texto = utf8.decode(dados);
+    if (!utf8.hasError())
+        return true;
+    // Not UTF-8: the Windows code page of older spreadsheets, in which every byte is a character.
+    const std::string convertido =
+        Cp1252ParaUtf8(std::string_view(dados.data(), static_cast<std::size_t>(dados.size())));
+    texto = QString::fromStdString(convertido);
+    return true;
+}
+
+bool LerArquivoCsv(const QString& caminho, QString& texto, QString* erro) {
+    auto falha = [erro](const QString& motivo) {
+        if (erro)
+            *erro = motivo;
+        return false;
+    };
+    const QString limite = QStringLiteral("o arquivo tem mais de %1 MB; divida-o em arquivos menores")
+                               .arg(kMaximoArquivoCsv / (1024 * 1024));
+    // The program's own reader of data files: regular files only, recognised without blocking (a
+    // named pipe under the name would otherwise wait for a writer forever). One byte more than
+    // the limit tells a file that is too large, which is refused rather than cut.
+    arquivos::Situacao situacao = arquivos::Situacao::Ilegivel;
+    const auto trecho = arquivos::Ler(std::filesystem::path(QFile::encodeName(caminho).toStdString()), 0,
+                                      static_cast<std::size_t>(kMaximoArquivoCsv) + 1, false, &situacao);
+    if (!trecho) {
+        // Only the words of the message depend on what is there (looked at without opening it).
+        const QFileInfo info(caminho);
+        if (situacao == arquivos::Situacao::Ausente)
+            return falha(QStringLiteral("o arquivo não existe"));
+        if (info.isDir())
+            return falha(QStringLiteral("é uma pasta, não um arquivo"));
+        if (info.exists() && !info.isFile())
+            return falha(
+                QStringLiteral("não é um arquivo comum (é um dispositivo ou um canal de comunicação)"));
+        return falha(QStringLiteral("o arquivo não permite leitura"));
+    }
+    if (trecho->tamanho > static_cast<uint64_t>(kMaximoArquivoCsv) ||
+        trecho->bytes.size() > static_cast<std::size_t>(kMaximoArquivoCsv))
+        return falha(limite);
+    return DecodificarCsv(QByteArray(trecho->bytes.data(), static_cast<qsizetype>(trecho->bytes.size())),
+                          texto, erro);
+}
+
+bool EhCabecalhoCsv(const RegistroCsv& r) {
+    return !r.aspasAbertas && r.campos.size() >= 2 &&
+           ChaveDeBusca(r.campos[0].trimmed()) == QStringLiteral("NOME") &&
+           ChaveDeBusca(r.campos[1].trimmed()).startsWith(QStringLiteral("NASC"));
+}
+
+std::optional<VerificacaoCliente> VerificarRegistroCsv(const RegistroCsv& r, const Data& hoje,
+                                                       QString* motivo) {
+    auto recusa = [motivo](const QString& texto) {
+        if (motivo)
+            *motivo = texto;
+        return std::nullopt;
+    };
+    if (r.aspasAbertas)
+        return recusa(QStringLiteral("aspas abertas e nunca fechadas: o restante do arquivo, a partir desta "
+                                     "linha, não pôde ser lido"));
+    qsizetype colunas = r.campos.size();
+    while (colunas > 3 && r.campos[colunas - 1].trimmed().isEmpty())
+        --colunas;
+    if (colunas > 3)
+        return recusa(
+            QStringLiteral("a linha tem %1 colunas; o arquivo deve ter 3 (nome;nascimento;observacoes), "
+                           "e um texto com \";\" deve estar entre aspas")
+                .arg(colunas));
+    VerificacaoCliente v =
+        VerificarCliente(r.campos.value(0), r.campos.value(1), hoje, r.campos.value(2), true);
+    if (!v.ok())
+        return recusa(v.Motivo());
+    return v;
+}
+
+ClientesCsv VerificarCsv(const std::vector<RegistroCsv>& registros, const Data& hoje) {
+    ClientesCsv resultado;
+    for (std::size_t i = 0; i < registros.size(); ++i) {
+        const RegistroCsv& r = registros[i];
+        if (i == 0 && EhCabecalhoCsv(r))
+            continue;
+        QString motivo;
+        auto v = VerificarRegistroCsv(r, hoje, &motivo);
+        if (!v) {
+            resultado.recusadas.push_back({r.linha, motivo});
+            continue;
+        }
+        resultado.validos.push_back(std::move(*v));
+        resultado.linhas.push_back(r.linha);
+    }
+    return resultado;
+}
+
+QString CampoCsv(const QString& campo) {
+    const bool aspas = campo.contains(u';') || campo.contains(u'"') || campo.contains(u'\n') ||
+                       campo.contains(u'\r') || campo.startsWith(u' ') || campo.endsWith(u' ');
+    if (!aspas)
+        return campo;
+    QString r = campo;
+    r.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + r + u'"';
+}
+
+QByteArray EscreverCsv(const std::vector<Cliente>& clientes) {
+    QString texto = QStringLiteral("nome;nascimento;observacoes\r\n");
+    for (const Cliente& c : clientes) {
+        texto += CampoCsv(c.nome) + u';' + CampoCsv(DataExibida(c.nascimento)) + u';' +
+                 CampoCsv(c.observacoes) + QStringLiteral("\r\n");
+    }
+    // The mark tells spreadsheets that the text is UTF-8 (without it, accents come out wrong).
+    return QByteArray("\xEF\xBB\xBF") + texto.toUtf8();
+}
+
+bool GravarArquivo(const QString& caminho, const QByteArray& bytes, QString* erro) {
+    QSaveFile arquivo(caminho);
+    if (!arquivo.open(QIODevice::WriteOnly)) {
+        if (erro)
+            *erro = QStringLiteral("o arquivo não pôde ser criado (verifique se a pasta existe e permite "
+                                   "gravação)");
+        return false;
+    }
+    if (arquivo.write(bytes) != bytes.size() || !arquivo.commit()) {
+        if (erro)
+            *erro = QStringLiteral("o arquivo não pôde ser gravado por completo (o disco pode estar cheio); "
+                                   "nenhum arquivo anterior foi alterado");
+        return false;
+    }
+    return true;
+}
+
+} // namespace oraculandia

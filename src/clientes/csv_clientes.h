@@ -1,0 +1,73 @@
+#pragma once
+// Client lists as Brazilian spreadsheets write them: text with ";" between the columns nome,
+// nascimento and observacoes, a field in double quotes when it holds ";", quotes (doubled) or
+// line breaks; UTF-8 with or without the byte order mark. A file that is not valid UTF-8 is read
+// as Windows-1252, which is what older spreadsheets save as "CSV".
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "clientes/cadastro_clientes.h"
+#include "clientes/regras_cliente.h"
+
+namespace oraculandia {
+
+// Larger files are refused whole rather than read in part.
+inline constexpr qint64 kMaximoArquivoCsv = 32LL * 1024 * 1024;
+
+// One record of the file, with the line where it starts (1 for the first line).
+struct RegistroCsv {
+    int linha = 0;
+    QStringList campos;
+    bool aspasAbertas = false; // a quoted field ran to the end of the file without closing
+};
+
+// Splits the text into records. Never fails: a quote inside an unquoted field is kept as a
+// character, text after a closing quote is kept, and a quote never closed ends the file with a
+// record marked aspasAbertas. Blank lines are skipped.
+std::vector<RegistroCsv> DividirCsv(QStringView texto);
+
+// Reads a CSV file whole. The file is opened without blocking and must be a regular file (a
+// named pipe or a device under its name is refused, never waited on) of at most
+// kMaximoArquivoCsv bytes. False, with the reason in `erro`, otherwise.
+bool LerArquivoCsv(const QString& caminho, QString& texto, QString* erro);
+// The text of a file's bytes: UTF-8 (the mark removed), or Windows-1252 when the bytes are not
+// UTF-8. False, with `erro`, for UTF-16 files and files with null bytes (not text).
+bool DecodificarCsv(const QByteArray& bytes, QString& texto, QString* erro);
+
+struct LinhaRecusada {
+    int linha = 0;
+    QString motivo;
+};
+
+// The clients of a file, each checked by the entry's rules.
+struct ClientesCsv {
+    std::vector<VerificacaoCliente> validos;
+    std::vector<int> linhas; // line of each valid client
+    std::vector<LinhaRecusada> recusadas;
+};
+
+// True for a header line: "nome;nascimento;..." (any case, with or without accents).
+bool EhCabecalhoCsv(const RegistroCsv& registro);
+// Checks one record (its columns, then the client by the entry's rules). Nothing, with the
+// reason in `motivo`, for a refused record.
+std::optional<VerificacaoCliente> VerificarRegistroCsv(const RegistroCsv& registro, const Data& hoje,
+                                                       QString* motivo);
+
+// Checks every record: a first line "nome;nascimento;..." is taken as the header and skipped;
+// extra columns must be empty. `hoje` completes dates typed without a year.
+ClientesCsv VerificarCsv(const std::vector<RegistroCsv>& registros, const Data& hoje);
+
+// The register as a file: the mark, the header line, one line per client (CR LF at the end of
+// each), fields quoted where needed.
+QByteArray EscreverCsv(const std::vector<Cliente>& clientes);
+QString CampoCsv(const QString& campo);
+
+// Writes the bytes under a temporary name and renames it when complete: a failure leaves any
+// earlier file as it was.
+bool GravarArquivo(const QString& caminho, const QByteArray& bytes, QString* erro);
+
+} // namespace oraculandia

@@ -1,0 +1,49 @@
+#pragma once
+// The layout of clientes.db and the steps that bring an older file up to date.
+//
+// The file's version is SQLite's PRAGMA user_version: 0 for a new, empty file, then the number of
+// the last step applied. Each step runs in the transaction that also raises the version, so a
+// file is always at one version or the next, never in between. A file of a newer version than
+// this program knows is not touched.
+//
+// Version 1:
+//   clientes(id INTEGER PRIMARY KEY,
+//            nome TEXT      the name as typed (accents and case kept), shown in the window,
+//            nome_busca TEXT the name upper case with accents folded (the name of the analysis):
+//                            what searches look at and, with the date, what tells two people apart,
+//            nascimento TEXT birth date yyyy-mm-dd,
+//            observacoes TEXT free notes,
+//            ultima_analise TEXT yyyy-mm-dd of the last analysis made, or NULL,
+//            criado_em TEXT  yyyy-mm-dd when the client entered the register)
+//   UNIQUE(nome_busca, nascimento): the same person is never there twice, even when two running
+//   programs add at the same moment.
+//
+// A later step adds its own tables (for example, the spellings of a client's name for the name
+// study, as a table whose rows refer to clientes(id) with ON DELETE CASCADE; the connection keeps
+// foreign keys switched on): append it to the list in esquema_clientes.cpp, never change a step
+// that has shipped.
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class QSqlDatabase;
+
+namespace oraculandia {
+
+struct PassoEsquema {
+    int versao;             // the version the file has after this step
+    QStringList instrucoes; // SQL statements, run in order
+};
+
+// Every step, in order of version.
+const std::vector<PassoEsquema>& PassosEsquema();
+// The version this program writes: the last step's.
+int VersaoEsquemaAtual();
+
+// Brings the open database up to VersaoEsquemaAtual(). False, with the reason in `erro`
+// (Portuguese), when a step fails (the file then stays at the version it had) or when the file
+// is of a newer version.
+bool AtualizarEsquema(QSqlDatabase& banco, QString* erro);
+
+} // namespace oraculandia
