@@ -32,6 +32,15 @@ int main(int argc, char* argv[]) {
     }
     if (PedeRelatorioSemJanela(argc, argv))
         return ExecutarRelatoriosSemJanela(argc, argv);
+    // The help is only text: on a machine without a display it must not stop at the missing
+    // window system.
+    for (int i = 1; i < argc; ++i) {
+        const bool ajuda = std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0 ||
+                           std::strcmp(argv[i], "--help-all") == 0 || std::strcmp(argv[i], "-?") == 0;
+        if (ajuda && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+            qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     // The application name alone (no organisation) names the user's data folder,
     // ~/.local/share/Oraculandia, as the folder rule expects.
