@@ -7,13 +7,25 @@ namespace oraculandia::cli {
 const char* const kUso =
     "Uso: oraculandia-cli --nome NOME --data DATA [--hoje DATA] [--diretorio PASTA]\n"
     "                     [--formato texto|json]\n"
+    "     oraculandia-cli --estudo-nome --data DATA --nome NOME [--nome NOME ...]\n"
+    "                     [--formato texto|json]\n"
     "\n"
     "Compõe a análise numerológica de uma pessoa, como o programa Oraculandia a compõe, e a\n"
     "escreve na saída padrão em UTF-8. A pasta do programa só é lida: nenhum arquivo dela é\n"
     "criado ou alterado.\n"
     "\n"
+    "Com --estudo-nome, escreve o estudo do nome: até 9 grafias do nome da pessoa lado a lado\n"
+    "(o primeiro --nome é o nome de nascimento; os outros podem ser o nome em uso, a\n"
+    "assinatura, o nome de casada, um nome artístico), com a Expressão, o Impulso da Alma, o\n"
+    "Eu Silencioso, a Primeira Vogal, a Característica do Nome e o Número da Realidade de\n"
+    "cada uma, e as contas que levam a esses números, letra por letra. Os números que diferem\n"
+    "dos do nome de nascimento são marcados. O estudo não lê nenhum arquivo: --diretorio é\n"
+    "aceito e não é usado.\n"
+    "\n"
     "  --nome NOME          nome completo da pessoa (pelo menos 5 caracteres, espaços\n"
-    "                       incluídos); entre aspas quando tiver espaços\n"
+    "                       incluídos); entre aspas quando tiver espaços; com\n"
+    "                       --estudo-nome, uma vez para cada grafia (até 9)\n"
+    "  --estudo-nome        o estudo do nome, em vez da análise\n"
     "  --data DATA          data de nascimento: dia/mês/ano, dia e mês com um ou dois\n"
     "                       dígitos, separados por /, - ou . (15/03/1970, 5-3-1970,\n"
     "                       15.03.70); ano de dois dígitos: 00 a 29 são 2000 a 2029, 30 a\n"
@@ -26,9 +38,13 @@ const char* const kUso =
     "                       janelas a escolhe; veja abaixo a pasta em uso)\n"
     "  --formato texto      o texto que o botão Exportar copia, com as escolhas do\n"
     "                       oraculandia.dat (padrão); caracteres de controle dos textos\n"
-    "                       saem como \xEF\xBF\xBD\n"
+    "                       saem como \xEF\xBF\xBD; com --estudo-nome, a tabela das\n"
+    "                       grafias (números diferentes com *) e as contas de cada uma\n"
     "  --formato json       o nome, as datas e as 28 seções da análise em JSON, todas,\n"
-    "                       quaisquer que sejam as escolhas do oraculandia.dat\n"
+    "                       quaisquer que sejam as escolhas do oraculandia.dat; com\n"
+    "                       --estudo-nome, a data, o Caminho da Vida e, para cada grafia,\n"
+    "                       os números, as letras com seus valores e cada soma com os\n"
+    "                       passos da redução\n"
     "  --ajuda              mostra esta ajuda\n"
     "  --version            mostra a versão\n"
     "\n"
@@ -36,9 +52,9 @@ const char* const kUso =
     "valem as escolhas padrão do programa.\n"
     "\n"
     "Situação de saída:\n"
-    "  0  a análise (ou esta ajuda) foi escrita na saída padrão\n"
+    "  0  a análise, o estudo do nome ou esta ajuda foi escrito na saída padrão\n"
     "  1  não foi possível escrever na saída padrão\n"
-    "  2  uma opção, a pasta, o nome ou a data foi recusado\n"
+    "  2  uma opção, a pasta, um nome ou a data foi recusado\n"
     "  3  a pasta do programa não permite compor a análise: um arquivo de interpretação\n"
     "     falta, está vazio ou não pode ser lido, ou o oraculandia.dat não seleciona\n"
     "     nenhum cálculo (no formato texto)\n"
@@ -56,6 +72,10 @@ std::optional<std::string> LerArgumentos(int argc, char** argv, Argumentos& a) {
             a.versao = true;
             continue;
         }
+        if (arg == "--estudo-nome") {
+            a.estudoNome = true;
+            continue;
+        }
         if (arg.empty() || arg.front() != '-') {
             // Most often a name with spaces typed without quotes, or a value without its option.
             return "o argumento \xE2\x80\x9C" + std::string(arg) +
@@ -69,15 +89,13 @@ std::optional<std::string> LerArgumentos(int argc, char** argv, Argumentos& a) {
             valor = std::string(arg.substr(igual + 1));
         }
         std::optional<std::string>* destino = nullptr;
-        if (opcao == "--nome") {
-            destino = &a.nome;
-        } else if (opcao == "--data") {
+        if (opcao == "--data") {
             destino = &a.data;
         } else if (opcao == "--hoje") {
             destino = &a.hoje;
         } else if (opcao == "--diretorio") {
             destino = &a.diretorio;
-        } else if (opcao != "--formato") {
+        } else if (opcao != "--formato" && opcao != "--nome") {
             return "opção desconhecida: " + std::string(arg);
         }
         if (!valor) {
@@ -86,7 +104,10 @@ std::optional<std::string> LerArgumentos(int argc, char** argv, Argumentos& a) {
             }
             valor = argv[++i];
         }
-        if (destino != nullptr) {
+        if (opcao == "--nome") {
+            // Repeated for the spellings of a name study; the analysis takes one.
+            a.nomes.push_back(*valor);
+        } else if (destino != nullptr) {
             *destino = *valor;
         } else if (*valor == "texto" || *valor == "json") {
             a.formato = *valor;

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace oraculandia::cli {
 
@@ -15,8 +16,10 @@ inline constexpr int kPastaInutilizavel = 3;
 extern const char* const kUso;
 
 struct Argumentos {
-    std::optional<std::string> nome, data, hoje, diretorio;
+    std::vector<std::string> nomes; // every --nome, in the order given
+    std::optional<std::string> data, hoje, diretorio;
     std::string formato = "texto";
+    bool estudoNome = false; // --estudo-nome: the name study instead of the analysis
     bool ajuda = false;
     bool versao = false;
 };

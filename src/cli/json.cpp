@@ -1,6 +1,7 @@
 #include "cli/json.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "analysis/cp1252.h"
 
@@ -68,6 +69,105 @@ std::string DocumentoJson(std::string_view nome, const std::string& data, const 
              ", \"introducao\": " + Json(s.Introducao) + ", \"texto\": " + Json(s.Texto) +
              ", \"numero\": " + Json(s.Numero) + "}";
         j += id < kNumeroCalculos ? ",\n" : "\n";
+    }
+    j += "  ]\n}\n";
+    return j;
+}
+
+namespace {
+
+std::string Booleano(bool b) {
+    return b ? "true" : "false";
+}
+
+template <typename T> std::string ListaNumeros(const std::vector<T>& v) {
+    std::string j = "[";
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        j += (i ? ", " : "") + std::to_string(v[i]);
+    }
+    return j + "]";
+}
+
+const char* Tipo(TipoLetra t) {
+    switch (t) {
+    case TipoLetra::Vogal:
+        return "\"vogal\"";
+    case TipoLetra::Consoante:
+        return "\"consoante\"";
+    case TipoLetra::Espaco:
+        return "\"espaco\"";
+    case TipoLetra::Outro:
+        break;
+    }
+    return "\"outro\"";
+}
+
+std::string Letra(unsigned char c) {
+    return Json(std::string(1, static_cast<char>(c)));
+}
+
+std::string Soma(const SomaEstudo& s) {
+    std::string j = "{\"parcelas\": " + ListaNumeros(s.parcelas) + ", \"total\": " + std::to_string(s.total) +
+                    ", \"passos\": [";
+    for (std::size_t i = 0; i < s.passos.size(); ++i) {
+        const PassoReducao& p = s.passos[i];
+        j += std::string(i ? ", " : "") + "{\"numero\": " + std::to_string(p.numero) +
+             ", \"digitos\": " + ListaNumeros(p.digitos) + ", \"soma\": " + std::to_string(p.soma) + "}";
+    }
+    return j + "]}";
+}
+
+// The keys of the six numbers, in the order of the table's columns.
+constexpr const char* kChaves[6] = {"expressao",   "impulsoAlma",        "euSilencioso",
+                                    "primeiraVogal", "caracteristicaNome", "numeroRealidade"};
+
+std::string Grafia(const EstudoNome& estudo, std::size_t indice) {
+    const EstudoGrafia& g = estudo.grafias[indice];
+    const std::string numeros[6] = {
+        std::to_string(g.expressao.numero),
+        std::to_string(g.alma.numero),
+        std::to_string(g.silencioso.numero),
+        g.primeiraVogal ? Letra(static_cast<unsigned char>(g.primeiraVogal->letra)) : std::string("null"),
+        std::to_string(g.caracteristica.numero),
+        std::to_string(g.realidade.numero)};
+    const DiferencasGrafia d = CompararComNascimento(estudo, indice);
+    const bool difere[6] = {d.expressao, d.alma, d.silencioso, d.primeiraVogal, d.caracteristica, d.realidade};
+    const SomaEstudo* somas[6] = {&g.expressao, &g.alma, &g.silencioso, nullptr, &g.caracteristica, &g.realidade};
+
+    std::string j = "    {\n      \"nome\": " + Json(g.digitado) + ",\n      \"nomeCalculo\": " + Json(g.nome) + ",\n";
+    for (int c = 0; c < 6; ++c) {
+        j += std::string("      \"") + kChaves[c] + "\": " + numeros[c] + ",\n";
+    }
+    j += "      \"difere\": {";
+    for (int c = 0; c < 6; ++c) {
+        j += std::string(c ? ", " : "") + "\"" + kChaves[c] + "\": " + Booleano(difere[c]);
+    }
+    j += "},\n      \"letras\": [";
+    for (std::size_t i = 0; i < g.letras.size(); ++i) {
+        const LetraEstudo& l = g.letras[i];
+        j += std::string(i ? "," : "") + "\n        {\"digitada\": " + Letra(l.digitada) + ", \"lida\": " +
+             Letra(l.dobrada) + ", \"tipo\": " + Tipo(l.tipo) + ", \"valor\": " + std::to_string(l.valor) + "}";
+    }
+    j += "\n      ],\n      \"somas\": {";
+    bool primeira = true;
+    for (int c = 0; c < 6; ++c) {
+        if (somas[c] != nullptr) {
+            j += std::string(primeira ? "" : ",") + "\n        \"" + kChaves[c] + "\": " + Soma(*somas[c]);
+            primeira = false;
+        }
+    }
+    return j + "\n      }\n    }";
+}
+
+} // namespace
+
+std::string EstudoJson(const EstudoNome& estudo) {
+    std::string j = "{\n";
+    j += "  \"data\": " + Json(FormatarData(estudo.nascimento)) + ",\n";
+    j += "  \"caminhoVida\": " + std::to_string(estudo.caminhoVida) + ",\n";
+    j += "  \"grafias\": [\n";
+    for (std::size_t i = 0; i < estudo.grafias.size(); ++i) {
+        j += Grafia(estudo, i) + (i + 1 < estudo.grafias.size() ? ",\n" : "\n");
     }
     j += "  ]\n}\n";
     return j;

@@ -1,10 +1,11 @@
 #pragma once
-// The JSON form of an analysis written by oraculandia-cli --formato json.
+// The JSON forms written by oraculandia-cli --formato json: the analysis and the name study.
 
 #include <string>
 #include <string_view>
 
 #include "analysis/composicao.h"
+#include "estudo/estudo_nome.h"
 
 namespace oraculandia::cli {
 
@@ -15,5 +16,10 @@ std::string Json(std::string_view cp1252);
 // The whole document: name, dates and the 28 sections (id, titulo, introducao, texto, numero).
 std::string DocumentoJson(std::string_view nome, const std::string& data, const std::string& hoje,
                           const SecoesAnalise& secoes);
+
+// The name study: the birth date, the Life Path and, per spelling, the name as typed and as
+// the calculation reads it, the six numbers, which of them differ from the birth name's, every
+// letter with its kind and value, and each sum with its parcels, total and reduction steps.
+std::string EstudoJson(const EstudoNome& estudo);
 
 } // namespace oraculandia::cli

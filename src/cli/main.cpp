@@ -1,6 +1,7 @@
 // oraculandia-cli: composes an analysis exactly as the program does and writes it to standard
 // output in UTF-8, as the export text (the default) or as JSON with all 28 sections. It only
-// reads the program folder: no file there is ever created or changed.
+// reads the program folder: no file there is ever created or changed. With --estudo-nome it
+// writes the name study of several spellings instead, which reads no file at all.
 
 #include <cstdio>
 #include <ctime>
@@ -17,11 +18,13 @@
 #include "analysis/interpretacao.h"
 #include "dados/configuracao.h"
 #include "cli/argumentos.h"
+#include "cli/entrada_cli.h"
 #include "cli/json.h"
 #include "dados/pasta_programa.h"
 #include "dados/plataforma.h"
 #include "engine/datas.h"
 #include "engine/entrada.h"
+#include "estudo/estudo_nome.h"
 #include "versao.h"
 
 using namespace oraculandia;
@@ -47,19 +50,6 @@ int ErroDeUso(std::string_view mensagem) {
 Data HojeDoSistema() {
     const std::tm local = plataforma::HoraLocal(std::time(nullptr));
     return Data{local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
-}
-
-// Describes the characters that Windows-1252 cannot hold, for the refusal message.
-std::string ListarInvalidos(const std::vector<char32_t>& invalidos) {
-    std::string lista;
-    for (char32_t c : invalidos) {
-        if (!lista.empty()) {
-            lista += ", ";
-        }
-        lista += c == 0xFFFD ? std::string("bytes que não formam texto UTF-8")
-                             : "\xE2\x80\x9C" + CodigoParaUtf8(c) + "\xE2\x80\x9D";
-    }
-    return lista;
 }
 
 std::string Juntar(const std::vector<std::string>& nomes) {
@@ -108,6 +98,32 @@ std::optional<std::string> ProblemaDosArquivosDeInterpretacao(const std::filesys
     return m;
 }
 
+// Writes the whole output; false when standard output refused it.
+bool Escrever(const std::string& saida) {
+    return std::fwrite(saida.data(), 1, saida.size(), stdout) == saida.size() && std::fflush(stdout) == 0;
+}
+
+// The name study: every spelling in order (the date was checked first), each refused with the
+// entry's message and its position; no file is read, so the program folder is not needed.
+int EstudoDoNome(const std::vector<std::string>& nomes, const Data& nascimento, const std::string& formato) {
+    std::vector<std::string> grafias;
+    for (std::size_t i = 0; i < nomes.size(); ++i) {
+        std::string aceito;
+        if (const auto recusa = VerificarNome(nomes[i], aceito)) {
+            Erro(std::to_string(i + 1) + "º nome" + (i == 0 ? " (nome de nascimento)" : "") + ": " +
+                 *recusa);
+            return kArgumentosInvalidos;
+        }
+        grafias.push_back(std::move(aceito));
+    }
+    const EstudoNome estudo = EstudarNome(nascimento, grafias);
+    if (!Escrever(formato == "json" ? EstudoJson(estudo) : TextoEstudo(estudo))) {
+        Erro("não foi possível escrever o estudo do nome na saída padrão.");
+        return kFalhaSaida;
+    }
+    return kSucesso;
+}
+
 bool AlgumCalculoSelecionado(const ConfiguracaoPrograma& c) {
     for (int id = 1; id <= kNumeroCalculos; ++id) {
         if (c.Selecionado(id)) {
@@ -138,8 +154,17 @@ int main(int argc, char** argv) {
                                                             : ("nenhuma (" + escolhida.erro + ")").c_str());
         return std::fflush(stdout) == 0 ? kSucesso : kFalhaSaida;
     }
-    if (!a.nome) {
+    if (a.nomes.empty()) {
         return ErroDeUso("falta a opção --nome");
+    }
+    if (a.estudoNome && a.nomes.size() > static_cast<std::size_t>(kMaximoGrafias)) {
+        return ErroDeUso("o estudo do nome compara no máximo " + std::to_string(kMaximoGrafias) +
+                         " grafias (o nome de nascimento e mais " + std::to_string(kMaximoGrafias - 1) +
+                         "); foram dadas " + std::to_string(a.nomes.size()) + " opções --nome");
+    }
+    if (!a.estudoNome && a.nomes.size() > 1) {
+        return ErroDeUso("a análise é de um só nome, e a opção --nome foi dada " + std::to_string(a.nomes.size()) +
+                         " vezes; para comparar grafias do nome, use --estudo-nome");
     }
     if (!a.data) {
         return ErroDeUso("falta a opção --data");
@@ -155,38 +180,32 @@ int main(int argc, char** argv) {
         hoje = *d;
     }
 
-    if (!escolhida.erro.empty()) {
+    // The study reads no file, so only the analysis needs a usable folder.
+    if (!a.estudoNome && !escolhida.erro.empty()) {
         return ErroDeUso(escolhida.erro);
     }
-    const std::filesystem::path& pasta = escolhida.pasta;
 
-    // The date is checked before the name, as the entry dialog does.
+    // The date is checked before any name, as the entry dialog does.
     const auto nascimento = InterpretarData(*a.data, hoje);
     if (!nascimento) {
         Erro(kMensagemDataInvalida);
         return kArgumentosInvalidos;
     }
-    // Letters typed with separate accents are joined first, as the entry dialog does.
-    const ConversaoCp1252 nomeCp = Utf8ParaCp1252(ComporAcentos(*a.nome));
-    if (!nomeCp.ok()) {
-        Erro("O nome contém caracteres que o programa não consegue guardar: " +
-             ListarInvalidos(nomeCp.invalidos) + ". Tente novamente sem eles.");
-        return kArgumentosInvalidos;
+    if (a.estudoNome) {
+        return EstudoDoNome(a.nomes, *nascimento, a.formato);
     }
-    if (TemCaractereDeControle(nomeCp.texto)) {
-        Erro(kMensagemNomeComControle);
-        return kArgumentosInvalidos;
-    }
-    if (!NomeAceitavel(nomeCp.texto)) {
-        Erro(kMensagemNomeCurto);
+    std::string nomeCp;
+    if (const auto recusa = VerificarNome(a.nomes.front(), nomeCp)) {
+        Erro(*recusa);
         return kArgumentosInvalidos;
     }
 
+    const std::filesystem::path& pasta = escolhida.pasta;
     if (const auto problema = ProblemaDosArquivosDeInterpretacao(pasta)) {
         Erro(*problema);
         return kPastaInutilizavel;
     }
-    const std::string nome = NormalizarNome(nomeCp.texto);
+    const std::string nome = NormalizarNome(nomeCp);
     const std::string data = FormatarData(*nascimento);
 
     std::string saida;
@@ -210,7 +229,7 @@ int main(int argc, char** argv) {
         const SecoesAnalise secoes = ComporAnalise(pasta, nome, data, hoje, false);
         saida = Cp1252ParaUtf8SemControles(TextoExportacao(secoes, config));
     }
-    if (std::fwrite(saida.data(), 1, saida.size(), stdout) != saida.size() || std::fflush(stdout) != 0) {
+    if (!Escrever(saida)) {
         Erro("não foi possível escrever a análise na saída padrão.");
         return kFalhaSaida;
     }

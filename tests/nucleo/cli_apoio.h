@@ -11,6 +11,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -28,13 +29,15 @@ struct Execucao {
 };
 
 // Runs the program with the arguments, standard output and error captured in files, in the
-// folder `atual` when given. A run that takes more than 20 s is stopped (status -1): a hang
-// fails the test instead of stopping it.
+// folder `atual` when given. Standard output goes to `destinoSaida` instead when given (such as
+// /dev/full, where every write fails). A run that takes more than 20 s is stopped (status -1):
+// a hang fails the test instead of stopping it.
 inline Execucao Executar(const std::vector<std::string>& argumentos,
                          const std::filesystem::path& programa = kCli,
-                         const std::filesystem::path& atual = {}) {
+                         const std::filesystem::path& atual = {},
+                         const std::filesystem::path& destinoSaida = {}) {
     PastaTemporaria temp;
-    const auto arqSaida = temp / "saida";
+    const auto arqSaida = destinoSaida.empty() ? temp / "saida" : destinoSaida;
     const auto arqErros = temp / "erros";
     const pid_t pid = ::fork();
     if (pid == 0) {
@@ -61,7 +64,7 @@ inline Execucao Executar(const std::vector<std::string>& argumentos,
     int estado = 0;
     ::waitpid(pid, &estado, 0);
     e.status = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
-    e.saida = LerArquivo(arqSaida);
+    e.saida = destinoSaida.empty() ? LerArquivo(arqSaida) : std::string();
     e.erros = LerArquivo(arqErros);
     return e;
 }
@@ -148,6 +151,14 @@ private:
         }
         if (c == '"') {
             return Json{Texto()};
+        }
+        for (const auto& [palavra, valor] : {std::pair<std::string_view, Json>{"true", Json{true}},
+                                              std::pair<std::string_view, Json>{"false", Json{false}},
+                                              std::pair<std::string_view, Json>{"null", Json{nullptr}}}) {
+            if (t_.substr(p_, palavra.size()) == palavra) {
+                p_ += palavra.size();
+                return valor;
+            }
         }
         std::size_t fim = p_;
         while (fim < t_.size() && (std::isdigit(static_cast<unsigned char>(t_[fim])) || t_[fim] == '-' ||

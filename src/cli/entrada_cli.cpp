@@ -1,0 +1,45 @@
+#include "cli/entrada_cli.h"
+
+#include <utility>
+#include <vector>
+
+#include "analysis/cp1252.h"
+#include "engine/entrada.h"
+
+namespace oraculandia::cli {
+
+namespace {
+
+// Describes the characters that Windows-1252 cannot hold, for the refusal message.
+std::string ListarInvalidos(const std::vector<char32_t>& invalidos) {
+    std::string lista;
+    for (char32_t c : invalidos) {
+        if (!lista.empty()) {
+            lista += ", ";
+        }
+        lista += c == 0xFFFD ? std::string("bytes que não formam texto UTF-8")
+                             : "\xE2\x80\x9C" + CodigoParaUtf8(c) + "\xE2\x80\x9D";
+    }
+    return lista;
+}
+
+} // namespace
+
+std::optional<std::string> VerificarNome(std::string_view utf8, std::string& aceitoCp1252) {
+    // Letters typed with separate accents are joined first, as the entry dialog does.
+    ConversaoCp1252 nome = Utf8ParaCp1252(ComporAcentos(utf8));
+    if (!nome.ok()) {
+        return "O nome contém caracteres que o programa não consegue guardar: " + ListarInvalidos(nome.invalidos) +
+               ". Tente novamente sem eles.";
+    }
+    if (TemCaractereDeControle(nome.texto)) {
+        return std::string(kMensagemNomeComControle);
+    }
+    if (!NomeAceitavel(nome.texto)) {
+        return std::string(kMensagemNomeCurto);
+    }
+    aceitoCp1252 = std::move(nome.texto);
+    return std::nullopt;
+}
+
+} // namespace oraculandia::cli

@@ -1,0 +1,17 @@
+#pragma once
+// The entry's checks of a name typed on the command line, shared by the analysis and the name
+// study so that both refuse the same names with the same messages.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace oraculandia::cli {
+
+// Checks a name given as UTF-8 in the entry dialog's order: separate accents joined first, then
+// characters that Windows-1252 cannot hold, control characters, and a name too short (or of
+// blanks only). Returns the refusal message (UTF-8), or nothing with `aceitoCp1252` holding the
+// accepted name as typed (Windows-1252, not yet upper-cased or folded).
+std::optional<std::string> VerificarNome(std::string_view utf8, std::string& aceitoCp1252);
+
+} // namespace oraculandia::cli
