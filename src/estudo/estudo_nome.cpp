@@ -28,10 +28,10 @@ std::string Utf8(unsigned char c) {
     return Cp1252ParaUtf8(std::string_view(reinterpret_cast<const char*>(&c), 1));
 }
 
-SomaEstudo Somar(std::vector<int16_t> parcelas, int16_t numero) {
+SomaEstudo Somar(std::vector<int64_t> parcelas, int16_t numero) {
     SomaEstudo s;
     s.parcelas = std::move(parcelas);
-    for (int16_t p : s.parcelas) {
+    for (int64_t p : s.parcelas) {
         s.total += p;
     }
     s.passos = ReduzirPassoAPasso(s.total);
@@ -108,7 +108,7 @@ EstudoGrafia EstudarGrafia(std::string_view digitadoCp1252, int16_t caminhoVida)
     EstudoGrafia g;
     g.digitado.assign(digitadoCp1252);
     g.nome = NormalizarNome(digitadoCp1252);
-    std::vector<int16_t> todas, vogais, consoantes;
+    std::vector<int64_t> todas, vogais, consoantes;
     for (std::size_t i = 0; i < g.nome.size(); ++i) {
         LetraEstudo l;
         l.digitada = MaiusculaCp1252(static_cast<unsigned char>(g.digitado[i]));
@@ -132,19 +132,16 @@ EstudoGrafia EstudarGrafia(std::string_view digitadoCp1252, int16_t caminhoVida)
     g.alma = Somar(std::move(vogais), ValorVogais(g.nome));
     g.silencioso = Somar(std::move(consoantes), ValorConsoantes(g.nome));
     g.primeiraVogal = AcharPrimeiraVogal(g.nome);
-    // The characteristic counts every character but the blanks; the count is one parcel (a
-    // name longer than a 16-bit parcel still has its true count reduced).
+    // The characteristic counts every character but the blanks: the count is its one parcel.
     int64_t contagem = 0;
     for (const LetraEstudo& l : g.letras) {
         contagem += l.tipo == TipoLetra::Espaco ? 0 : 1;
     }
+    g.caracteristica.parcelas = {contagem};
     g.caracteristica.total = contagem;
-    if (contagem <= INT16_MAX) {
-        g.caracteristica.parcelas = {static_cast<int16_t>(contagem)};
-    }
     g.caracteristica.passos = ReduzirPassoAPasso(contagem);
     g.caracteristica.numero = CaracteristicaNome(g.nome);
-    g.realidade = Somar({g.expressao.numero, caminhoVida}, NumeroRealidade(g.expressao.numero, caminhoVida));
+    g.realidade = Somar({int64_t{g.expressao.numero}, int64_t{caminhoVida}}, NumeroRealidade(g.expressao.numero, caminhoVida));
     return g;
 }
 
@@ -235,7 +232,9 @@ std::string TextoEstudo(const EstudoNome& estudo) {
         const std::vector<std::string> celulas = CelulasGrafia(g);
         for (std::size_t c = 0; c < celulas.size(); ++c) {
             // In plain text the numbers that differ from the birth name carry an asterisk.
-            t += "\t" + celulas[c] + (difere[c] ? "*" : "");
+            // A name without vowels has no first vowel: the cell says so rather than stay blank.
+            const std::string celula = celulas[c].empty() ? "nenhuma" : celulas[c];
+            t += "\t" + celula + (difere[c] ? "*" : "");
         }
         t += "\n";
     }

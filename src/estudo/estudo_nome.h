@@ -52,7 +52,7 @@ struct LetraEstudo {
 // A sum of the working: the values added, their total, the reduction steps, and the number the
 // core computes for the same name (which the steps reach).
 struct SomaEstudo {
-    std::vector<int16_t> parcelas;
+    std::vector<int64_t> parcelas;
     int64_t total = 0;
     std::vector<PassoReducao> passos;
     int16_t numero = 0;

@@ -216,13 +216,13 @@ TEST(CompararComNascimento, PrimeiraVogalAusente) {
     EXPECT_EQ(CelulasGrafia(e.grafias[1])[3], "");
 }
 
-// A spelling without vowels has an empty first-vowel cell, marked; the same spelling as the
+// A spelling without vowels reads "nenhuma" as its first vowel, marked; the same spelling as the
 // birth name has no mark, and the note about the marks follows the table.
 TEST(TextoEstudo, TabelaComAsteriscosETrabalhoDeCadaGrafia) {
     const EstudoNome e = EstudarNome(k21071985, {"ANA SILVA", "NN SLV", "ANA SILVA"});
     const std::string t = TextoEstudo(e);
     const std::string tabela = "\nANA SILVA\t7\t3\t4\tA\t8\t4\n"
-                               "NN SLV\t9*\t0*\t9*\t*\t5*\t6*\n"
+                               "NN SLV\t9*\t0*\t9*\tnenhuma*\t5*\t6*\n"
                                "ANA SILVA\t7\t3\t4\tA\t8\t4\n"
                                "* difere do nome de nascimento\n\nNome de nascimento\nANA SILVA\n";
     EXPECT_NE(t.find(tabela), std::string::npos) << t;
@@ -231,4 +231,17 @@ TEST(TextoEstudo, TabelaComAsteriscosETrabalhoDeCadaGrafia) {
     EXPECT_EQ(t.back(), '\n');
     // A single spelling has nothing to differ from: no note.
     EXPECT_EQ(TextoEstudo(EstudarNome(k21071985, {"ANA SILVA"})).find("difere"), std::string::npos);
+}
+
+// The entry sets no length limit on a name: a name longer than a 16-bit count keeps its true
+// character count as the characteristic's parcel, and the sums stay exact.
+TEST(EstudoGrafia, NomeMaisLongoQueUmaContagemDe16Bits) {
+    const std::string nome = std::string(20000, 'A') + " " + std::string(20000, 'B');
+    const EstudoGrafia g = EstudarGrafia(nome, 6);
+    EXPECT_EQ(g.caracteristica.parcelas, (std::vector<int64_t>{40000}));
+    EXPECT_EQ(g.caracteristica.total, 40000);
+    EXPECT_EQ(g.caracteristica.Resultado(), g.caracteristica.numero);
+    EXPECT_EQ(g.caracteristica.numero, CaracteristicaNome(nome));
+    EXPECT_EQ(g.expressao.total, 20000 * 1 + 20000 * 2);
+    EXPECT_EQ(g.expressao.Resultado(), ValorNome(nome));
 }

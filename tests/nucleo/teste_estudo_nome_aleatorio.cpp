@@ -123,7 +123,7 @@ private:
 void ConferirSoma(const SomaEstudo& s, const char* qual) {
     SCOPED_TRACE(qual);
     int64_t soma = 0;
-    for (int16_t p : s.parcelas) {
+    for (int64_t p : s.parcelas) {
         EXPECT_GE(p, 0);
         soma += p;
     }
@@ -187,7 +187,7 @@ TEST(EstudoNomeAleatorio, TrabalhoChegaAosNumerosDaAnalise) {
             // Letter by letter: what was typed, upper-cased, and the letter the analysis reads.
             const std::vector<Caractere>& esperado = esperados[i];
             ASSERT_EQ(e.letras.size(), esperado.size());
-            std::vector<int16_t> valores;
+            std::vector<int64_t> valores;
             for (std::size_t k = 0; k < esperado.size(); ++k) {
                 EXPECT_EQ(e.letras[k].digitada, esperado[k].maiuscula) << k;
                 EXPECT_EQ(e.letras[k].dobrada, esperado[k].lida) << k;
