@@ -120,7 +120,9 @@ void TesteEstudoJanela::entrarRemoverEReordenar() {
             QCOMPARE(j.tblEstudo->item(i, c + 1)->text(), QString::fromStdString(celulas[static_cast<std::size_t>(c)]));
     }
     QCOMPARE(j.tblEstudo->horizontalHeaderItem(1)->text(), QStringLiteral("Expressão"));
-    QCOMPARE(j.tblEstudo->horizontalHeaderItem(6)->text(), QStringLiteral("Número da Realidade"));
+    QCOMPARE(j.tblEstudo->horizontalHeaderItem(2)->text(), QStringLiteral("Impulso\nda Alma"));
+    QCOMPARE(j.tblEstudo->horizontalHeaderItem(5)->text(), QStringLiteral("Característica\ndo Nome"));
+    QCOMPARE(j.tblEstudo->horizontalHeaderItem(6)->text(), QStringLiteral("Número da\nRealidade"));
     QCOMPARE(a.mensagens.mostradas.size(), 0);
 }
 

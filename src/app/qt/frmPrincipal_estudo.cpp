@@ -21,7 +21,7 @@ frmEstudoNome* frmPrincipal::AbrirEstudoNome(const Cliente* cliente) {
     sub->setWindowTitle(frmEstudoNome::Titulo());
     // Shown before the client's spellings are read, so that a message about them has its window.
     const QSize area = areaMdi_->viewport()->size();
-    sub->resize(std::min(area.width(), 820), std::min(area.height(), 640));
+    sub->resize(std::min(area.width(), 860), std::min(area.height(), 680));
     sub->show();
     areaMdi_->setActiveSubWindow(sub);
     if (cliente != nullptr) {

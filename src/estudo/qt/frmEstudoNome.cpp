@@ -66,7 +66,7 @@ void frmEstudoNome::MontarJanela() {
     lstGrafias = new QListWidget(this);
     lstGrafias->setObjectName(QStringLiteral("lstGrafias"));
     lstGrafias->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstGrafias->setMaximumHeight(fontMetrics().height() * 9);
+    lstGrafias->setMaximumHeight(fontMetrics().height() * 5 + 8);
     txtGrafia = new QLineEdit(this);
     txtGrafia->setObjectName(QStringLiteral("txtGrafia"));
     txtGrafia->setMaxLength(kMaximoNomeCliente);
@@ -78,9 +78,17 @@ void frmEstudoNome::MontarJanela() {
 
     tblEstudo = new QTableWidget(0, 7, this);
     tblEstudo->setObjectName(QStringLiteral("tblEstudo"));
+    // The long headings on two lines, so that the spellings keep most of the width.
     QStringList titulos{QStringLiteral("Grafia")};
-    for (const char* coluna : kColunasEstudo)
-        titulos << QString::fromUtf8(coluna);
+    for (const char* coluna : kColunasEstudo) {
+        QString titulo = QString::fromUtf8(coluna);
+        const qsizetype meio = titulo.size() / 2;
+        const qsizetype antes = titulo.lastIndexOf(u' ', meio), depois = titulo.indexOf(u' ', meio);
+        const qsizetype quebra = antes < 0 ? depois : depois < 0 || meio - antes <= depois - meio ? antes : depois;
+        if (quebra > 0)
+            titulo[quebra] = u'\n';
+        titulos << titulo;
+    }
     tblEstudo->setHorizontalHeaderLabels(titulos);
     tblEstudo->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblEstudo->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -134,9 +142,9 @@ void frmEstudoNome::MontarJanela() {
     auto* coluna = new QVBoxLayout(this);
     coluna->addLayout(dados);
     coluna->addWidget(rotulo("&Tabela:", tblEstudo));
-    coluna->addWidget(tblEstudo, 2);
+    coluna->addWidget(tblEstudo, 3);
     coluna->addWidget(rotulo("Cálc&ulo da grafia selecionada:", txtTrabalho));
-    coluna->addWidget(txtTrabalho, 3);
+    coluna->addWidget(txtTrabalho, 2);
     coluna->addLayout(saida);
 
     setTabOrder(txtDataNasc, txtNome);
@@ -169,7 +177,7 @@ void frmEstudoNome::MontarJanela() {
             tblEstudo->selectRow(linha + 1);
     });
     connect(tblEstudo, &QTableWidget::currentCellChanged, this, [this] { MostrarTrabalho(); });
-    resize(820, 640);
+    resize(860, 660);
 }
 
 void frmEstudoNome::Erro(const QString& texto) {

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QStringList>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <exception>
 
 #include "analysis/cp1252.h"
@@ -130,15 +131,32 @@ private:
         return linhas;
     }
 
-    // Column edges of the table: the spelling takes a third of the width, the six numbers share
-    // the rest.
-    std::vector<double> Colunas() const {
+    // Column edges of the table: each number column at least as wide as the longest word of its
+    // heading, and at least a ninth of the width; the spelling takes the rest.
+    void MedirColunas() {
         const double total = direita_ - esquerda_;
-        std::vector<double> x{esquerda_, esquerda_ + total / 3};
-        for (int c = 1; c <= 6; ++c)
-            x.push_back(x[1] + (total - total / 3) * c / 6);
-        return x;
+        std::vector<double> larguras;
+        double numeros = 0;
+        s_.DefinirNegrito(true);
+        for (const char* coluna : kColunasEstudo) {
+            double largura = total / 9;
+            for (const QString& palavra : QString::fromUtf8(coluna).split(u' '))
+                largura = std::max(largura, Largura(palavra) + 2 * kFolga + 0.5);
+            larguras.push_back(largura);
+            numeros += largura;
+        }
+        s_.DefinirNegrito(false);
+        colunas_ = {esquerda_, esquerda_ + std::max(total - numeros, total / 5)};
+        for (double largura : larguras)
+            colunas_.push_back(colunas_.back() + largura);
+        // Should the headings need more than the page gives, the number columns share what is left.
+        if (colunas_.back() > direita_ + 0.01) {
+            const double passo = (direita_ - colunas_[1]) / 6;
+            for (int c = 2; c <= 7; ++c)
+                colunas_[static_cast<std::size_t>(c)] = colunas_[1] + passo * (c - 1);
+        }
     }
+    const std::vector<double>& Colunas() const { return colunas_; }
 
     struct Celula {
         QString texto;
@@ -182,6 +200,7 @@ private:
 
     void Tabela(const EstudoNome& estudo) {
         Fonte(folhas_.fontes.FonteDescricao, false);
+        MedirColunas();
         titulos_ = {{QStringLiteral("Grafia"), false}};
         for (const char* coluna : kColunasEstudo)
             titulos_.push_back({QString::fromUtf8(coluna), false});
@@ -235,6 +254,7 @@ private:
     double limite_ = 0, esquerda_ = 0, direita_ = 0;
     double y_ = 0;
     double inicioPagina_ = 0;
+    std::vector<double> colunas_; // the table's column edges, millimetres
     std::vector<Celula> titulos_; // the table's headings, drawn again on every sheet it runs over
 };
 
