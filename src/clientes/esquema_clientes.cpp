@@ -19,6 +19,14 @@ const std::vector<PassoEsquema>& PassosEsquema() {
                          " ultima_analise TEXT,"
                          " criado_em TEXT NOT NULL,"
                          " UNIQUE (nome_busca, nascimento))")}},
+        // The other spellings of a client's name kept by the name study, in the order the user
+        // gave them (posicao 1, 2, ...); the birth name itself is the client's own name.
+        {2,
+         {QStringLiteral("CREATE TABLE grafias_clientes ("
+                         " cliente_id INTEGER NOT NULL REFERENCES clientes(id) ON DELETE CASCADE,"
+                         " posicao INTEGER NOT NULL,"
+                         " grafia TEXT NOT NULL,"
+                         " PRIMARY KEY (cliente_id, posicao))")}},
     };
     return passos;
 }

@@ -18,10 +18,15 @@
 //   UNIQUE(nome_busca, nascimento): the same person is never there twice, even when two running
 //   programs add at the same moment.
 //
-// A later step adds its own tables (for example, the spellings of a client's name for the name
-// study, as a table whose rows refer to clientes(id) with ON DELETE CASCADE; the connection keeps
-// foreign keys switched on): append it to the list in esquema_clientes.cpp, never change a step
-// that has shipped.
+// Version 2:
+//   grafias_clientes(cliente_id INTEGER  refers to clientes(id), ON DELETE CASCADE,
+//                    posicao INTEGER     1, 2, ... in the order the name study shows them,
+//                    grafia TEXT         a spelling of the name as typed (accents and case kept))
+//   PRIMARY KEY(cliente_id, posicao). The other spellings of a client's name kept by the name
+//   study; the birth name itself is the client's own name.
+//
+// A later step adds its own tables (the connection keeps foreign keys switched on): append it to
+// the list in esquema_clientes.cpp, never change a step that has shipped.
 
 #include <QString>
 #include <QStringList>

@@ -87,6 +87,7 @@ frmClientes::frmClientes(CadastroClientes& cadastro, Mensagens& mensagens, const
     };
     cmdCriarAnalise = botao("&Criar análise", "cmdCriarAnalise");
     cmdCriarAnalise->setDefault(true); // Enter creates the analysis of the selected client
+    cmdEstudoNome = botao("E&studo do Nome", "cmdEstudoNome");
     cmdNovo = botao("&Novo...", "cmdNovo");
     cmdAlterar = botao("&Alterar...", "cmdAlterar");
     cmdExcluir = botao("&Excluir", "cmdExcluir");
@@ -104,7 +105,7 @@ frmClientes::frmClientes(CadastroClientes& cadastro, Mensagens& mensagens, const
     esquerda->addWidget(lblObservacoes);
     esquerda->addWidget(txtObservacoes);
     auto* botoes = new QVBoxLayout;
-    for (QPushButton* b : {cmdCriarAnalise, cmdNovo, cmdAlterar, cmdExcluir})
+    for (QPushButton* b : {cmdCriarAnalise, cmdEstudoNome, cmdNovo, cmdAlterar, cmdExcluir})
         botoes->addWidget(b);
     botoes->addSpacing(16);
     botoes->addWidget(cmdImportar);
@@ -127,6 +128,7 @@ frmClientes::frmClientes(CadastroClientes& cadastro, Mensagens& mensagens, const
     });
     connect(lstClientes, &QTableView::doubleClicked, this, &frmClientes::cmdCriarAnalise_Click);
     connect(cmdCriarAnalise, &QPushButton::clicked, this, &frmClientes::cmdCriarAnalise_Click);
+    connect(cmdEstudoNome, &QPushButton::clicked, this, &frmClientes::cmdEstudoNome_Click);
     connect(cmdNovo, &QPushButton::clicked, this, &frmClientes::cmdNovo_Click);
     connect(cmdAlterar, &QPushButton::clicked, this, &frmClientes::cmdAlterar_Click);
     connect(cmdExcluir, &QPushButton::clicked, this, &frmClientes::cmdExcluir_Click);
@@ -202,7 +204,7 @@ void frmClientes::Selecionar(qint64 id) {
 void frmClientes::MostrarSelecionado(bool reler) {
     const qint64 id = IdSelecionado();
     const bool ha = id != 0;
-    for (QPushButton* b : {cmdCriarAnalise, cmdAlterar, cmdExcluir})
+    for (QPushButton* b : {cmdCriarAnalise, cmdEstudoNome, cmdAlterar, cmdExcluir})
         b->setEnabled(ha);
     // The notes are read when another client is selected, not again on every key typed.
     if (id == idMostrado_ && !reler)
@@ -234,6 +236,14 @@ bool frmClientes::eventFilter(QObject* objeto, QEvent* evento) {
 }
 
 void frmClientes::cmdCriarAnalise_Click() {
+    Escolher(false);
+}
+
+void frmClientes::cmdEstudoNome_Click() {
+    Escolher(true);
+}
+
+void frmClientes::Escolher(bool estudo) {
     const qint64 id = IdSelecionado();
     if (id == 0)
         return;
@@ -255,6 +265,7 @@ void frmClientes::cmdCriarAnalise_Click() {
         return;
     }
     escolhido_ = std::move(c);
+    estudoPedido_ = estudo;
     accept();
 }
 

@@ -5,7 +5,8 @@
 // spreadsheets. The notes of the selected client are shown under the list.
 //
 // The window does not create the analysis itself: it closes with the chosen client
-// (ClienteEscolhido) and the main window runs its creation sequence for that person.
+// (ClienteEscolhido) and the main window runs its creation sequence for that person. The same
+// goes for the name study of the client (EstudoPedido).
 
 #include <QDialog>
 #include <optional>
@@ -33,6 +34,8 @@ public:
 
     // The client whose analysis was asked for (after the window closed with Accepted).
     const std::optional<Cliente>& ClienteEscolhido() const { return escolhido_; }
+    // True when the window closed asking for the name study of the client, not its analysis.
+    bool EstudoPedido() const { return estudoPedido_; }
 
     // Shows the clients whose name holds every word of the search box, ignoring case and accents,
     // keeping the selected client when it is still listed (the first one otherwise). The clients
@@ -50,6 +53,7 @@ public:
     QLabel* lblTotal = nullptr;
     QPlainTextEdit* txtObservacoes = nullptr;
     QPushButton* cmdCriarAnalise = nullptr;
+    QPushButton* cmdEstudoNome = nullptr;
     QPushButton* cmdNovo = nullptr;
     QPushButton* cmdAlterar = nullptr;
     QPushButton* cmdExcluir = nullptr;
@@ -59,6 +63,7 @@ public:
 
 public slots:
     void cmdCriarAnalise_Click();
+    void cmdEstudoNome_Click();
     void cmdNovo_Click();
     void cmdAlterar_Click();
     void cmdExcluir_Click();
@@ -74,6 +79,8 @@ private:
     void MostrarSelecionado(bool reler);
     void MostrarErro(const QString& acao, const QString& motivo);
     bool Gravar(qint64 id, const VerificacaoCliente& cliente);
+    // Closes the window with the selected client, once it passed the entry's rules again.
+    void Escolher(bool estudo);
     Data Hoje() const;
 
     CadastroClientes& cadastro_;
@@ -82,6 +89,7 @@ private:
     ServicosClientes& servicos_;
     ModeloClientes* modelo_ = nullptr;
     std::optional<Cliente> escolhido_;
+    bool estudoPedido_ = false;
     bool falhaDeBuscaMostrada_ = false;
     bool filtrando_ = false;
     bool recarregar_ = true;

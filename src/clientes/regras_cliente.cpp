@@ -97,6 +97,34 @@ VerificacaoCliente VerificarCliente(const QString& nome, const QString& data, co
     }
     v.nascimento = *nascimento;
 
+    const VerificacaoCliente nomeVerificado = VerificarNome(nome, aparar);
+    if (!nomeVerificado.ok()) {
+        v.recusa = nomeVerificado.recusa;
+        v.detalhe = nomeVerificado.detalhe;
+        return v;
+    }
+
+    QString obs = observacoes;
+    obs.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    obs.replace(u'\r', u'\n');
+    if (obs.size() > kMaximoObservacoes) {
+        v.recusa = Recusa::ObservacoesLongas;
+        return v;
+    }
+    if (ControleProibidoNasObservacoes(obs)) {
+        v.recusa = Recusa::ObservacoesInvalidas;
+        return v;
+    }
+    v.nome = nomeVerificado.nome;
+    v.nomeAnalise = nomeVerificado.nomeAnalise;
+    v.chave = nomeVerificado.chave;
+    // Never a null text: the register stores notes as text, empty or not.
+    v.observacoes = obs.isNull() ? QStringLiteral("") : obs;
+    return v;
+}
+
+VerificacaoCliente VerificarNome(const QString& nome, bool aparar) {
+    VerificacaoCliente v;
     // Accents typed as a letter followed by a combining mark become the one character that
     // Windows-1252 holds, as in the entry dialog.
     QString n = QString::fromStdString(ComporAcentos(nome.toStdString()));
@@ -125,22 +153,9 @@ VerificacaoCliente VerificarCliente(const QString& nome, const QString& data, co
         return v;
     }
 
-    QString obs = observacoes;
-    obs.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    obs.replace(u'\r', u'\n');
-    if (obs.size() > kMaximoObservacoes) {
-        v.recusa = Recusa::ObservacoesLongas;
-        return v;
-    }
-    if (ControleProibidoNasObservacoes(obs)) {
-        v.recusa = Recusa::ObservacoesInvalidas;
-        return v;
-    }
     v.nome = n;
     v.nomeAnalise = NormalizarNome(nomeCp.texto);
     v.chave = QString::fromStdString(Cp1252ParaUtf8(v.nomeAnalise));
-    // Never a null text: the register stores notes as text, empty or not.
-    v.observacoes = obs.isNull() ? QStringLiteral("") : obs;
     return v;
 }
 

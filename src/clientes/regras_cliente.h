@@ -52,6 +52,11 @@ struct VerificacaoCliente {
 VerificacaoCliente VerificarCliente(const QString& nome, const QString& data, const Data& hoje,
                                     const QString& observacoes = {}, bool aparar = true);
 
+// The name checks alone, in the entry dialog's order and with its messages: for a spelling of a
+// name that goes with a date already checked (the name study). On success `nome`, `nomeAnalise`
+// and `chave` are filled; `nascimento` and `observacoes` are left empty.
+VerificacaoCliente VerificarNome(const QString& nome, bool aparar = true);
+
 // The form a text takes for searching and for recognising the same person: upper case with the
 // accents folded by the letter table of the analyses (so "Conceição" and "CONCEICAO" meet).
 // Characters Windows-1252 cannot hold are kept, upper-cased.

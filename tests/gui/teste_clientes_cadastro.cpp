@@ -173,7 +173,7 @@ void TesteClientesCadastro::esquemaVersionado() {
         QSqlQuery q(c->Banco());
         QVERIFY(q.exec(QStringLiteral("PRAGMA user_version")) && q.next());
         QCOMPARE(q.value(0).toInt(), VersaoEsquemaAtual());
-        QCOMPARE(VersaoEsquemaAtual(), 1);
+        QCOMPARE(VersaoEsquemaAtual(), 2);
         QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode")) && q.next());
         QCOMPARE(q.value(0).toString(), QStringLiteral("wal"));
         QVERIFY(q.exec(QStringLiteral("PRAGMA foreign_keys")) && q.next());

@@ -134,8 +134,10 @@ void TesteClientesFalhas::arquivoDanificado() {
     {
         QFile g(outra.filePath(QStringLiteral("clientes.db")));
         QVERIFY(g.open(QIODevice::ReadWrite));
-        QVERIFY(g.size() > 5 * 4096);
-        g.seek(3 * 4096 + 100);
+        // Well past the first pages (the schema and the empty tables of later versions): in the
+        // middle of the clients' rows.
+        QVERIFY(g.size() > 10 * 4096);
+        g.seek(8 * 4096 + 100);
         g.write(QByteArray(2000, '\xA5'));
     }
     QVERIFY(!CadastroClientes::Abrir(outra.path(), &erro));
@@ -151,7 +153,7 @@ void TesteClientesFalhas::arquivoDeVersaoMaisNova() {
     QString erro;
     QVERIFY(!CadastroClientes::Abrir(pasta.path(), &erro));
     QCOMPARE(erro, QStringLiteral("o arquivo foi criado por uma versão mais nova do programa (versão 99 do "
-                                  "cadastro; esta versão conhece até a 1)"));
+                                  "cadastro; esta versão conhece até a 2)"));
 }
 
 void TesteClientesFalhas::arquivoBloqueado() {

@@ -38,9 +38,15 @@ public:
         ++trabalhos;
         return p;
     }
-    QString EscolherArquivoPdf(QWidget*, const QString& s) override {
+    using ServicosImpressao::EscolherArquivoPdf;
+    QString EscolherArquivoPdf(QWidget*, const QString& s, const QString& titulo) override {
         sugestoes << s;
+        titulos << titulo;
         return arquivoEscolhido;
+    }
+    bool ConfirmarImpressao(QWidget*, QPrinter&) override {
+        ++dialogosImpressao;
+        return confirmarImpressao;
     }
 
     bool haImpressora = false;
@@ -48,6 +54,9 @@ public:
     QPageLayout pagina;
     QString arquivoEscolhido; // the file dialog's answer ("" = cancelled)
     QStringList sugestoes;    // what the file dialog proposed
+    QStringList titulos;      // the titles it showed
+    bool confirmarImpressao = true; // the system print dialog's answer
+    int dialogosImpressao = 0;
     int trabalhos = 0;
     // Failures of the platform, thrown as exceptions.
     bool falharPagina = false;

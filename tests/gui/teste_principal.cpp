@@ -217,12 +217,13 @@ void TestePrincipal::menusComLegendasEAtalhos() {
     QCOMPARE(topo[3]->text(), QStringLiteral("Sobre"));
 
     const QList<QAction*> arquivo = p.mnuArquivo->actions();
-    QCOMPARE(arquivo.size(), 4);
-    QCOMPARE(arquivo[0], p.mnuClientes); // the register of clients (teste_clientes_principal)
-    QCOMPARE(arquivo[1], p.mnuConfigurarRodape);
-    QCOMPARE(arquivo[1]->text(), QStringLiteral("&Configurar Cabeçalho e Rodapé"));
-    QVERIFY(arquivo[2]->isSeparator());
-    QCOMPARE(arquivo[3]->text(), QStringLiteral("Encerrar Programa"));
+    QCOMPARE(arquivo.size(), 5);
+    QCOMPARE(arquivo[0], p.mnuClientes);   // the register of clients (teste_clientes_principal)
+    QCOMPARE(arquivo[1], p.mnuEstudoNome); // the name study (teste_estudo_janela)
+    QCOMPARE(arquivo[2], p.mnuConfigurarRodape);
+    QCOMPARE(arquivo[2]->text(), QStringLiteral("&Configurar Cabeçalho e Rodapé"));
+    QVERIFY(arquivo[3]->isSeparator());
+    QCOMPARE(arquivo[4]->text(), QStringLiteral("Encerrar Programa"));
 
     const QList<QAction*> janela = p.mnuJanela->actions();
     QCOMPARE(janela.size(), 2);

@@ -181,6 +181,9 @@ void frmPrincipal::MontarMenus() {
     mnuClientes = mnuArquivo->addAction(QStringLiteral("&Clientes..."));
     mnuClientes->setObjectName(QStringLiteral("mnuClientes"));
     mnuClientes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    mnuEstudoNome = mnuArquivo->addAction(QStringLiteral("&Estudo do Nome..."));
+    mnuEstudoNome->setObjectName(QStringLiteral("mnuEstudoNome"));
+    mnuEstudoNome->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     mnuConfigurarRodape = mnuArquivo->addAction(QStringLiteral("&Configurar Cabeçalho e Rodapé"));
     mnuConfigurarRodape->setObjectName(QStringLiteral("mnuConfigurarRodape"));
     QAction* mnuNulo = mnuArquivo->addSeparator();
@@ -206,6 +209,7 @@ void frmPrincipal::MontarMenus() {
     mnuSobreEstePrograma->setObjectName(QStringLiteral("mnuSobreEstePrograma"));
 
     connect(mnuClientes, &QAction::triggered, this, &frmPrincipal::mnuClientes_Click);
+    connect(mnuEstudoNome, &QAction::triggered, this, &frmPrincipal::mnuEstudoNome_Click);
     connect(mnuConfigurarRodape, &QAction::triggered, this, &frmPrincipal::mnuConfigurarRodape_Click);
     connect(mnuEncerrar, &QAction::triggered, this, &frmPrincipal::mnuEncerrar_Click);
     connect(mnuJanelaLadoLado, &QAction::triggered, this, &frmPrincipal::mnuJanelaLadoLado_Click);

@@ -10,6 +10,7 @@
 //   frmPrincipal_analise.cpp    creating an analysis, rendering it, the font dialog
 //   frmPrincipal_impressao.cpp  printing, export, footer dialog, interpretation editor
 //   frmPrincipal_clientes.cpp   the register of clients: its window, and each analysis recorded
+//   frmPrincipal_estudo.cpp     the name study windows
 
 #include <QMainWindow>
 #include <QPointer>
@@ -32,6 +33,8 @@ struct Programa;
 class frmDicas;
 class frmExibeRelatorio; // src/viewer/frmExibeRelatorio.h
 class CadastroClientes;  // src/clientes/cadastro_clientes.h
+class frmEstudoNome;     // src/estudo/qt/frmEstudoNome.h
+struct Cliente;
 struct VerificacaoCliente;
 
 class frmPrincipal : public QMainWindow {
@@ -112,6 +115,7 @@ public:
 
     QMenu* mnuArquivo = nullptr;
     QAction* mnuClientes = nullptr;
+    QAction* mnuEstudoNome = nullptr;
     QAction* mnuConfigurarRodape = nullptr;
     QAction* mnuEncerrar = nullptr;
     QMenu* mnuJanela = nullptr;
@@ -137,6 +141,16 @@ public slots:
 
     // The register of clients (frmPrincipal_clientes.cpp).
     void mnuClientes_Click();
+
+    // The name study (frmPrincipal_estudo.cpp): a new study window, empty.
+    void mnuEstudoNome_Click();
+
+public:
+    // Opens a study window in the area, for `cliente` of the register when given (its spellings
+    // are kept there), empty otherwise. Returns the window.
+    frmEstudoNome* AbrirEstudoNome(const Cliente* cliente);
+
+public slots:
 
     // The shell's own handlers (frmPrincipal.cpp, frmPrincipal_menus.cpp).
     void cmdConfiguraPrograma_Click();

@@ -63,15 +63,22 @@ void frmPrincipal::mnuClientes_Click() {
     if (cadastro == nullptr)
         return;
     std::optional<Cliente> escolhido;
+    bool estudo = false;
     DefinirOcupado(true);
     {
         frmClientes janela(*cadastro, programa_.mensagens, programa_.relogio, ServicosClientesAtuais(), this);
-        if (janela.exec() == QDialog::Accepted)
+        if (janela.exec() == QDialog::Accepted) {
             escolhido = janela.ClienteEscolhido();
+            estudo = janela.EstudoPedido();
+        }
     }
     DefinirOcupado(false);
     if (!escolhido)
         return;
+    if (estudo) {
+        AbrirEstudoNome(&*escolhido);
+        return;
+    }
 
     // The creation sequence of the entry dialog, with the client in place of what is typed.
     OferecerFecharAnaliseAtiva();

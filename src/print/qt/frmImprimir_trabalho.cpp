@@ -7,8 +7,6 @@
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-#include <filesystem>
-#include <system_error>
 
 #include "print/qt/frmImprimir.h"
 #include "print/qt/pdf_analise.h"
@@ -175,22 +173,7 @@ void frmImprimir::Imprimir() {
 }
 
 QString frmImprimir::SugestaoArquivoPdf() const {
-    QString pasta = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (pasta.isEmpty() || !QFileInfo(pasta).isDir()) {
-        pasta = QDir::homePath();
-    }
-    QString nome = Cp1252ParaQString(programa_.NomeCompleto).simplified();
-    // Characters no file system takes in a name.
-    for (QChar& c : nome) {
-        if (c == u'/' || c == u'\\' || c == u':' || c == u'*' || c == u'?' || c == u'"' || c == u'<' ||
-            c == u'>' || c == u'|' || c.unicode() < 32) {
-            c = u'_';
-        }
-    }
-    if (nome.isEmpty() || nome == u'.' || nome == QStringLiteral("..")) {
-        nome = QStringLiteral("Análise");
-    }
-    return QDir(pasta).filePath(nome + QStringLiteral(".pdf"));
+    return oraculandia::SugestaoArquivoPdf(Cp1252ParaQString(programa_.NomeCompleto), QStringLiteral("Análise"));
 }
 
 void frmImprimir::SalvarPdf() {
@@ -254,17 +237,8 @@ void frmImprimir::SalvarPdf() {
                      *margensSalvas);
         return;
     }
-    // QTemporaryFile makes its file readable by its owner only; the finished PDF takes the
-    // permissions of the file it replaces, or those of an ordinary new document.
-    const QFile::Permissions permissoes = info.exists()
-                                              ? QFile::permissions(info.absoluteFilePath())
-                                              : (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                                 QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
-    QFile::setPermissions(temporario.fileName(), permissoes);
-    std::error_code erro;
-    std::filesystem::rename(QFile::encodeName(temporario.fileName()).toStdString(),
-                            QFile::encodeName(info.absoluteFilePath()).toStdString(), erro);
-    if (erro) {
+    const bool renomeado = ConcluirPdf(temporario.fileName(), info.absoluteFilePath());
+    if (!renomeado) {
         RelatarFalha(QStringLiteral("Não foi possível gravar o arquivo PDF %1 (verifique se ele não está "
                                     "aberto em outro programa e se a pasta permite gravação)")
                          .arg(destino),

@@ -1,6 +1,7 @@
 #include "print/qt/servicos_impressao.h"
 
 #include <QFileDialog>
+#include <QPrintDialog>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -32,9 +33,14 @@ public:
         return std::make_unique<QPrinter>(padrao, QPrinter::HighResolution);
     }
 
-    QString EscolherArquivoPdf(QWidget* pai, const QString& sugestao) override {
-        return QFileDialog::getSaveFileName(pai, QStringLiteral("Salvar a análise em PDF"), sugestao,
-                                            QStringLiteral("Documentos PDF (*.pdf)"));
+    QString EscolherArquivoPdf(QWidget* pai, const QString& sugestao, const QString& titulo) override {
+        return QFileDialog::getSaveFileName(pai, titulo, sugestao, QStringLiteral("Documentos PDF (*.pdf)"));
+    }
+
+    bool ConfirmarImpressao(QWidget* pai, QPrinter& impressora) override {
+        QPrintDialog dialogo(&impressora, pai);
+        dialogo.setWindowTitle(QStringLiteral("Imprimir"));
+        return dialogo.exec() == QDialog::Accepted;
     }
 };
 

@@ -27,7 +27,14 @@ public:
     // was set; nullptr when there is none.
     std::unique_ptr<QPrinter> Impressora();
     // Asks where to save the PDF, proposing `sugestao` (a full path); empty when cancelled.
-    virtual QString EscolherArquivoPdf(QWidget* pai, const QString& sugestao) = 0;
+    QString EscolherArquivoPdf(QWidget* pai, const QString& sugestao) {
+        return EscolherArquivoPdf(pai, sugestao, QStringLiteral("Salvar a análise em PDF"));
+    }
+    // The same, with the title the dialog shows.
+    virtual QString EscolherArquivoPdf(QWidget* pai, const QString& sugestao, const QString& titulo) = 0;
+    // The system's print dialog for `impressora` (printer, copies, pages); false when cancelled.
+    // Documents printed without the program's own print dialog (the name study) go through it.
+    virtual bool ConfirmarImpressao(QWidget* pai, QPrinter& impressora) = 0;
 
     // The orientation the start-up gives the default printer: every page and printer handed out
     // from then on carries it (a printer object is made afresh for each job).

@@ -1,0 +1,328 @@
+#include "estudo/qt/impressao_estudo.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QStringList>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <exception>
+
+#include "analysis/cp1252.h"
+#include "layout/qt/superficie_qt.h"
+#include "print/qt/pdf_analise.h"
+#include "print/qt/servicos_impressao.h"
+
+namespace oraculandia {
+
+namespace {
+
+constexpr double kUnidade = 100.0;        // the surface's painter works in hundredths of a millimetre
+constexpr uint32_t kFundoDiferente = 0xD9D9D9; // the grey behind a number that differs
+constexpr double kFolga = 1.0;            // space around the text of a table cell, millimetres
+
+QString Q(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+// Draws the pages of one study. Texts are drawn as Unicode through the surface's painter and
+// font: the working holds arrows that Windows-1252 (the surface's own texts) has no room for.
+class PaginasEstudo {
+public:
+    PaginasEstudo(QPrinter& impressora, SuperficieQt& s, const FolhasEstudo& folhas)
+        : impressora_(impressora), s_(s), folhas_(folhas), m_(folhas.contexto.MargensImpressao),
+          paginacao_(folhas.contexto) {
+        largura_ = static_cast<float>(s.LarguraEscala());
+        altura_ = static_cast<float>(s.AlturaEscala());
+        limite_ = altura_ - m_.Inferior - 20; // above the footer, as the analysis leaves it
+        esquerda_ = m_.Esquerda + 2;
+        direita_ = largura_ - m_.Direita - 2;
+    }
+
+    void Imprimir(const EstudoNome& estudo) {
+        y_ = m_.Superior + paginacao_.NovaPagina(s_, largura_, altura_, 1) + 2;
+        inicioPagina_ = y_;
+        Fonte(folhas_.fontes.FonteTitulo, false);
+        Linha(QStringLiteral("Estudo do Nome"), esquerda_);
+        y_ += 1;
+        Fonte(folhas_.fontes.FonteCorpo, false);
+        Linha(QStringLiteral("Data de nascimento: %1 (Caminho da Vida %2)")
+                  .arg(Q(FormatarData(estudo.nascimento)))
+                  .arg(estudo.caminhoVida),
+              esquerda_);
+        y_ += 4;
+        Tabela(estudo);
+        for (std::size_t i = 0; i < estudo.grafias.size(); ++i) {
+            y_ += 5;
+            Trabalho(estudo, i);
+        }
+    }
+
+    bool falhou = false;
+
+private:
+    void Fonte(const FonteTexto& f, bool negrito) {
+        s_.DefinirNomeFonte(f.Nome);
+        s_.DefinirTamanhoFonte(f.Tamanho);
+        s_.DefinirNegrito(negrito || f.Negrito != 0);
+        s_.DefinirItalico(f.Italico != 0);
+        s_.DefinirCor(kCorPreta);
+    }
+    double Altura() { return s_.AlturaTexto("Ag"); }
+    double Largura(const QString& t) {
+        return QFontMetricsF(s_.FonteQt(), s_.Pintor().device()).horizontalAdvance(t) / kUnidade;
+    }
+    void Escrever(double x, double y, const QString& t) {
+        QPainter& p = s_.Pintor();
+        p.setFont(s_.FonteQt());
+        p.setPen(Qt::black);
+        const double ascent = QFontMetricsF(s_.FonteQt(), p.device()).ascent();
+        p.drawText(QPointF(x * kUnidade, y * kUnidade + ascent), t);
+    }
+
+    // A new sheet when `altura` millimetres do not fit above the limit any more (never on a page
+    // with nothing on it yet, so a block taller than a page still goes on).
+    bool Garantir(double altura) {
+        if (y_ + altura <= limite_ || y_ <= inicioPagina_)
+            return false;
+        paginacao_.SalvarFontesTela(s_);
+        if (!impressora_.newPage())
+            falhou = true;
+        y_ = m_.Superior + paginacao_.NovaPagina(s_, largura_, altura_, 2) + 2;
+        inicioPagina_ = y_;
+        paginacao_.RestaurarFontesTela(s_);
+        return true;
+    }
+
+    void Linha(const QString& t, double x) {
+        Garantir(Altura());
+        Escrever(x, y_, t);
+        y_ += Altura();
+    }
+
+    // The text in lines no wider than `largura`, broken between words; a word wider than the
+    // whole width is broken between its characters. Nothing is left out.
+    QStringList Quebrar(const QString& texto, double largura) {
+        QStringList linhas;
+        QString atual;
+        const QStringList palavras = texto.split(u' ');
+        for (int i = 0; i < palavras.size(); ++i) {
+            QString palavra = palavras[i];
+            const QString tentativa = atual.isEmpty() ? palavra : atual + u' ' + palavra;
+            if (Largura(tentativa) <= largura || (atual.isEmpty() && palavra.isEmpty())) {
+                atual = tentativa;
+                continue;
+            }
+            if (!atual.isEmpty())
+                linhas << atual;
+            atual.clear();
+            while (Largura(palavra) > largura && palavra.size() > 1) {
+                qsizetype n = 1;
+                while (n < palavra.size() && Largura(palavra.left(n + 1)) <= largura)
+                    ++n;
+                linhas << palavra.left(n);
+                palavra = palavra.mid(n);
+            }
+            atual = palavra;
+        }
+        linhas << atual;
+        return linhas;
+    }
+
+    // Column edges of the table: each number column at least as wide as the longest word of its
+    // heading, and at least a ninth of the width; the spelling takes the rest.
+    void MedirColunas() {
+        const double total = direita_ - esquerda_;
+        std::vector<double> larguras;
+        double numeros = 0;
+        s_.DefinirNegrito(true);
+        for (const char* coluna : kColunasEstudo) {
+            double largura = total / 9;
+            for (const QString& palavra : QString::fromUtf8(coluna).split(u' '))
+                largura = std::max(largura, Largura(palavra) + 2 * kFolga + 0.5);
+            larguras.push_back(largura);
+            numeros += largura;
+        }
+        s_.DefinirNegrito(false);
+        colunas_ = {esquerda_, esquerda_ + std::max(total - numeros, total / 5)};
+        for (double largura : larguras)
+            colunas_.push_back(colunas_.back() + largura);
+        // Should the headings need more than the page gives, the number columns share what is left.
+        if (colunas_.back() > direita_ + 0.01) {
+            const double passo = (direita_ - colunas_[1]) / 6;
+            for (int c = 2; c <= 7; ++c)
+                colunas_[static_cast<std::size_t>(c)] = colunas_[1] + passo * (c - 1);
+        }
+    }
+    const std::vector<double>& Colunas() const { return colunas_; }
+
+    struct Celula {
+        QString texto;
+        bool destaque = false;
+    };
+
+    // One row of the table. A row moves to a new sheet as a whole, under the headings again.
+    void LinhaTabela(const std::vector<Celula>& celulas, bool cabecalho) {
+        const std::vector<double> x = Colunas();
+        std::vector<QStringList> linhas;
+        int maximo = 1;
+        for (std::size_t c = 0; c < celulas.size(); ++c) {
+            s_.DefinirNegrito(cabecalho || celulas[c].destaque);
+            linhas.push_back(Quebrar(celulas[c].texto, x[c + 1] - x[c] - 2 * kFolga));
+            maximo = std::max(maximo, static_cast<int>(linhas.back().size()));
+        }
+        const double altura = maximo * Altura() + 2 * kFolga;
+        if (Garantir(altura) && !cabecalho) {
+            LinhaTabela(titulos_, true);
+            s_.DefinirNegrito(false);
+        }
+        s_.Retangulo(x.front(), y_, x.back(), y_ + 0.2, kCorPreta);
+        for (std::size_t c = 0; c < celulas.size(); ++c) {
+            if (celulas[c].destaque)
+                s_.Retangulo(x[c] + 0.1, y_ + 0.2, x[c + 1] - 0.1, y_ + altura, kFundoDiferente);
+            s_.DefinirNegrito(cabecalho || celulas[c].destaque);
+            double yl = y_ + kFolga;
+            for (const QString& l : linhas[c]) {
+                // Numbers are centred under their heading; spellings start at the left.
+                const double xl = c == 0 ? x[c] + kFolga : (x[c] + x[c + 1] - Largura(l)) / 2;
+                Escrever(xl, yl, l);
+                yl += Altura();
+            }
+        }
+        for (double xc : x)
+            s_.Retangulo(xc - 0.1, y_, xc + 0.1, y_ + altura, kCorPreta);
+        y_ += altura;
+        s_.Retangulo(x.front(), y_, x.back(), y_ + 0.2, kCorPreta);
+        s_.DefinirNegrito(false);
+    }
+
+    void Tabela(const EstudoNome& estudo) {
+        Fonte(folhas_.fontes.FonteDescricao, false);
+        MedirColunas();
+        titulos_ = {{QStringLiteral("Grafia"), false}};
+        for (const char* coluna : kColunasEstudo)
+            titulos_.push_back({QString::fromUtf8(coluna), false});
+        LinhaTabela(titulos_, true);
+        for (std::size_t i = 0; i < estudo.grafias.size(); ++i) {
+            const EstudoGrafia& g = estudo.grafias[i];
+            const DiferencasGrafia d = CompararComNascimento(estudo, i);
+            const bool difere[6] = {d.expressao,     d.alma,           d.silencioso,
+                                    d.primeiraVogal, d.caracteristica, d.realidade};
+            std::vector<Celula> linha{{Q(Cp1252ParaUtf8SemControles(g.digitado)), false}};
+            const std::vector<std::string> numeros = CelulasGrafia(g);
+            for (std::size_t c = 0; c < numeros.size(); ++c)
+                linha.push_back({Q(numeros[c]) + (difere[c] ? QStringLiteral("*") : QString()), difere[c]});
+            LinhaTabela(linha, false);
+        }
+        if (estudo.grafias.size() > 1) {
+            y_ += 1;
+            s_.DefinirItalico(true);
+            Linha(QStringLiteral("* difere do nome de nascimento"), esquerda_);
+            s_.DefinirItalico(folhas_.fontes.FonteDescricao.Italico != 0);
+        }
+    }
+
+    void Trabalho(const EstudoNome& estudo, std::size_t i) {
+        const std::vector<std::string> linhas = LinhasTrabalho(estudo.grafias[i], estudo.caminhoVida);
+        Fonte(folhas_.fontes.FonteCorpo, true);
+        // The heading stays with the first lines of its working.
+        Garantir(4 * Altura());
+        Linha(i == 0 ? QStringLiteral("Nome de nascimento") : QStringLiteral("Grafia %1").arg(i + 1), esquerda_);
+        Fonte(folhas_.fontes.FonteCorpo, false);
+        const double recuo = Largura(QStringLiteral("    "));
+        for (const std::string& linha : linhas) {
+            const QString texto = Q(linha);
+            // The working's own indentation is kept; lines broken for width go on further in.
+            int espacos = 0;
+            while (espacos < texto.size() && texto[espacos] == u' ')
+                ++espacos;
+            const double x = esquerda_ + Largura(texto.left(espacos));
+            const QStringList partes = Quebrar(texto.mid(espacos), direita_ - x - recuo);
+            for (int k = 0; k < partes.size(); ++k)
+                Linha(partes[k], k == 0 ? x : x + recuo);
+        }
+    }
+
+    QPrinter& impressora_;
+    SuperficieQt& s_;
+    const FolhasEstudo& folhas_;
+    Margens m_;
+    Paginacao paginacao_;
+    float largura_ = 0, altura_ = 0;
+    double limite_ = 0, esquerda_ = 0, direita_ = 0;
+    double y_ = 0;
+    double inicioPagina_ = 0;
+    std::vector<double> colunas_; // the table's column edges, millimetres
+    std::vector<Celula> titulos_; // the table's headings, drawn again on every sheet it runs over
+};
+
+} // namespace
+
+ResultadoImpressao ImprimirEstudo(const EstudoNome& estudo, const FolhasEstudo& folhas, QPrinter& impressora) {
+    ResultadoImpressao resultado;
+    const QPageLayout pagina = impressora.pageLayout();
+    resultado.erro = MotivoMargensRecusadas(folhas.contexto.MargensImpressao, LarguraImprimivel(pagina),
+                                            AlturaImprimivel(pagina));
+    if (!resultado.erro.isEmpty())
+        return resultado;
+    QPainter pintor;
+    if (!pintor.begin(&impressora)) {
+        resultado.erro = impressora.outputFormat() == QPrinter::PdfFormat
+                             ? QStringLiteral("o arquivo não pôde ser criado")
+                             : QStringLiteral("a impressora não aceitou o documento");
+        return resultado;
+    }
+    bool falhou = false;
+    try {
+        // The surface lives inside this block: it gives the painter back before the document ends.
+        SuperficieQt superficie(pintor, &impressora);
+        PaginasEstudo paginas(impressora, superficie, folhas);
+        paginas.Imprimir(estudo);
+        falhou = paginas.falhou;
+    } catch (const std::exception&) {
+        falhou = true;
+    }
+    const bool terminou = pintor.end();
+    if (falhou || !terminou || impressora.printerState() == QPrinter::Error) {
+        resultado.erro = impressora.outputFormat() == QPrinter::PdfFormat
+                             ? QStringLiteral("o arquivo não pôde ser gravado por completo")
+                             : QStringLiteral("a impressora informou um erro durante a impressão");
+        return resultado;
+    }
+    resultado.ok = true;
+    return resultado;
+}
+
+bool GravarPdfEstudo(const EstudoNome& estudo, const FolhasEstudo& folhas, const QPageLayout& pagina,
+                     const QString& destino, QString* erro) {
+    auto falha = [erro](const QString& motivo) {
+        if (erro)
+            *erro = motivo;
+        return false;
+    };
+    const QFileInfo info(destino);
+    if (info.isDir())
+        return falha(QStringLiteral("\"%1\" é uma pasta").arg(QDir::toNativeSeparators(destino)));
+    QTemporaryFile temporario(info.absolutePath() + QStringLiteral("/.oraculandia-XXXXXX.pdf"));
+    if (!info.absoluteDir().exists() || !temporario.open())
+        return falha(QStringLiteral("não foi possível criar o arquivo na pasta %1 (verifique se ela existe e "
+                                    "permite gravação)")
+                         .arg(QDir::toNativeSeparators(info.absolutePath())));
+    temporario.close();
+    QPrinter pdf(QPrinter::HighResolution);
+    PrepararPdf(pdf, pagina,
+                QStringLiteral("Estudo do Nome - %1").arg(Q(Cp1252ParaUtf8SemControles(folhas.contexto.NomeCompleto))));
+    pdf.setOutputFileName(temporario.fileName());
+    const ResultadoImpressao r = ImprimirEstudo(estudo, folhas, pdf);
+    if (!r.ok)
+        return falha(r.erro);
+    if (!ConcluirPdf(temporario.fileName(), info.absoluteFilePath()))
+        return falha(QStringLiteral("o arquivo não pôde receber o nome %1 (verifique se ele não está aberto em "
+                                    "outro programa e se a pasta permite gravação)")
+                         .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
+    return true;
+}
+
+} // namespace oraculandia
