@@ -14,13 +14,19 @@ fi
 mkdir -p "$pasta/gerado"
 versao="$(sed -n 's/^project(Oraculandia VERSION \([0-9.]*\).*/\1/p' "$raiz/CMakeLists.txt")"
 sed "s/@PROJECT_VERSION@/$versao/" "$raiz/src/versao.h.in" > "$pasta/gerado/versao.h"
-objetos=()
-for fonte in "$raiz"/src/{engine,dados,analysis,layout,print}/*.cpp "$raiz"/src/cli/*.cpp; do
+# Every Qt-free folder of the core, and the command line; two compilers at a time (a compile
+# check: no optimisation needed).
+fontes=()
+for fonte in "$raiz"/src/{engine,dados,analysis,layout,print,estudo}/*.cpp "$raiz"/src/cli/*.cpp; do
   case "$fonte" in *_posix.cpp) continue ;; esac
-  objeto="$pasta/$(basename "${fonte%.cpp}").o"
-  "$compilador" -std=c++20 -O1 -Wall -Wextra -Wpedantic -Wold-style-cast -Wno-restrict -Werror \
-    -I"$raiz/src" -I"$pasta/gerado" -c "$fonte" -o "$objeto"
-  objetos+=("$objeto")
+  fontes+=("$fonte")
 done
+export compilador raiz pasta
+printf '%s\n' "${fontes[@]}" | xargs -P 2 -I{} sh -c '
+  fonte="$1"; objeto="$pasta/$(basename "${fonte%.cpp}").o"
+  "$compilador" -std=c++20 -O0 -Wall -Wextra -Wpedantic -Wold-style-cast -Wno-restrict -Werror \
+    -I"$raiz/src" -I"$pasta/gerado" -c "$fonte" -o "$objeto"' _ {}
+objetos=()
+for fonte in "${fontes[@]}"; do objetos+=("$pasta/$(basename "${fonte%.cpp}").o"); done
 "$compilador" -static -o "$pasta/oraculandia-cli.exe" "${objetos[@]}" -lole32 -lshell32 -luuid
 echo "verificar-windows: $pasta/oraculandia-cli.exe compilado."
