@@ -80,23 +80,6 @@ GeradorPdf::GeradorPdf(const std::filesystem::path& pastaPrograma, const Data& h
 
 GeradorPdf::~GeradorPdf() = default;
 
-namespace {
-
-// Gives the finished file its name. Without `substituir` an existing file is never replaced,
-// not even one that appeared while the report was being written: QFile::rename refuses an
-// existing name (atomically where the system can). With it, the new file takes the old one's
-// place in one step.
-bool Renomear(const QString& de, const QString& para, bool substituir) {
-    if (!substituir)
-        return QFile::rename(de, para);
-    std::error_code erro;
-    std::filesystem::rename(std::filesystem::path(QFile::encodeName(de).toStdString()),
-                            std::filesystem::path(QFile::encodeName(para).toStdString()), erro);
-    return !erro;
-}
-
-} // namespace
-
 bool GeradorPdf::Gravar(const std::string& nome, const Data& nascimento, const QString& destino,
                         bool substituir, QString* erro) {
     auto falha = [erro](const QString& motivo) {
@@ -105,35 +88,24 @@ bool GeradorPdf::Gravar(const std::string& nome, const Data& nascimento, const Q
         return false;
     };
     const QFileInfo info(destino);
-    if (info.isDir())
-        return falha(QStringLiteral("\"%1\" é uma pasta").arg(QDir::toNativeSeparators(destino)));
-    if (!substituir && (info.exists() || info.isSymLink()))
+    if (!substituir && !info.isDir() && (info.exists() || info.isSymLink()))
         return falha(QStringLiteral("o arquivo %1 já existe (para substituí-lo, use --substituir)")
                          .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
-    QTemporaryFile temporario(info.absolutePath() + QStringLiteral("/.oraculandia-XXXXXX.pdf"));
-    if (!info.absoluteDir().exists() || !temporario.open())
-        return falha(QStringLiteral("não foi possível criar o arquivo na pasta %1 (verifique se ela existe e "
-                                    "permite gravação)")
-                         .arg(QDir::toNativeSeparators(info.absolutePath())));
-    temporario.close();
+    QString motivo;
+    const std::unique_ptr<QTemporaryFile> temporario = CriarTemporarioPdf(info, &motivo);
+    if (!temporario)
+        return falha(motivo);
 
     Programa& p = *programa_;
     p.NomeCompleto = nome;
     p.DataNascimento = FormatarData(nascimento);
     pdf_->setDocName(Cp1252ParaQString(nome));
-    pdf_->setOutputFileName(temporario.fileName());
+    pdf_->setOutputFileName(temporario->fileName());
     const ResultadoImpressao r = ImprimirAnalise(p, *pdf_, Ligado(p.Configuracao.ImprimirFolhaRosto));
     if (!r.ok)
         return falha(r.erro);
 
-    // The finished PDF takes the permissions of the file it replaces, or those of an ordinary new
-    // document (the temporary file is readable by its owner only).
-    const QFile::Permissions permissoes = info.exists()
-                                              ? QFile::permissions(info.absoluteFilePath())
-                                              : (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                                 QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
-    QFile::setPermissions(temporario.fileName(), permissoes);
-    if (!Renomear(temporario.fileName(), info.absoluteFilePath(), substituir)) {
+    if (!ConcluirPdf(temporario->fileName(), info.absoluteFilePath(), substituir)) {
         if (!substituir && QFileInfo::exists(info.absoluteFilePath()))
             return falha(QStringLiteral("o arquivo %1 já existe (para substituí-lo, use --substituir)")
                              .arg(QDir::toNativeSeparators(info.absoluteFilePath())));

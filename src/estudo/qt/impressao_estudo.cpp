@@ -268,12 +268,8 @@ ResultadoImpressao ImprimirEstudo(const EstudoNome& estudo, const FolhasEstudo& 
     if (!resultado.erro.isEmpty())
         return resultado;
     QPainter pintor;
-    if (!pintor.begin(&impressora)) {
-        resultado.erro = impressora.outputFormat() == QPrinter::PdfFormat
-                             ? QStringLiteral("o arquivo não pôde ser criado")
-                             : QStringLiteral("a impressora não aceitou o documento");
+    if (!ComecarDocumento(pintor, impressora, &resultado.erro))
         return resultado;
-    }
     bool falhou = false;
     try {
         // The surface lives inside this block: it gives the painter back before the document ends.
@@ -286,9 +282,7 @@ ResultadoImpressao ImprimirEstudo(const EstudoNome& estudo, const FolhasEstudo& 
     }
     const bool terminou = pintor.end();
     if (falhou || !terminou || impressora.printerState() == QPrinter::Error) {
-        resultado.erro = impressora.outputFormat() == QPrinter::PdfFormat
-                             ? QStringLiteral("o arquivo não pôde ser gravado por completo")
-                             : QStringLiteral("a impressora informou um erro durante a impressão");
+        resultado.erro = FalhaDoDocumento(impressora);
         return resultado;
     }
     resultado.ok = true;
@@ -303,22 +297,18 @@ bool GravarPdfEstudo(const EstudoNome& estudo, const FolhasEstudo& folhas, const
         return false;
     };
     const QFileInfo info(destino);
-    if (info.isDir())
-        return falha(QStringLiteral("\"%1\" é uma pasta").arg(QDir::toNativeSeparators(destino)));
-    QTemporaryFile temporario(info.absolutePath() + QStringLiteral("/.oraculandia-XXXXXX.pdf"));
-    if (!info.absoluteDir().exists() || !temporario.open())
-        return falha(QStringLiteral("não foi possível criar o arquivo na pasta %1 (verifique se ela existe e "
-                                    "permite gravação)")
-                         .arg(QDir::toNativeSeparators(info.absolutePath())));
-    temporario.close();
+    QString motivo;
+    const std::unique_ptr<QTemporaryFile> temporario = CriarTemporarioPdf(info, &motivo);
+    if (!temporario)
+        return falha(motivo);
     QPrinter pdf(QPrinter::HighResolution);
     PrepararPdf(pdf, pagina,
                 QStringLiteral("Estudo do Nome - %1").arg(Q(Cp1252ParaUtf8SemControles(folhas.contexto.NomeCompleto))));
-    pdf.setOutputFileName(temporario.fileName());
+    pdf.setOutputFileName(temporario->fileName());
     const ResultadoImpressao r = ImprimirEstudo(estudo, folhas, pdf);
     if (!r.ok)
         return falha(r.erro);
-    if (!ConcluirPdf(temporario.fileName(), info.absoluteFilePath()))
+    if (!ConcluirPdf(temporario->fileName(), info.absoluteFilePath()))
         return falha(QStringLiteral("o arquivo não pôde receber o nome %1 (verifique se ele não está aberto em "
                                     "outro programa e se a pasta permite gravação)")
                          .arg(QDir::toNativeSeparators(info.absoluteFilePath())));

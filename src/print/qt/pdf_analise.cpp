@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <filesystem>
 #include <system_error>
 
@@ -36,13 +37,33 @@ QString SugestaoArquivoPdf(const QString& nomeDado, const QString& semNome) {
     return QDir(pasta).filePath(nome + QStringLiteral(".pdf"));
 }
 
-bool ConcluirPdf(const QString& temporario, const QString& destino) {
+std::unique_ptr<QTemporaryFile> CriarTemporarioPdf(const QFileInfo& destino, QString* erro) {
+    auto falha = [erro](const QString& motivo) {
+        if (erro)
+            *erro = motivo;
+        return nullptr;
+    };
+    if (destino.isDir())
+        return falha(QStringLiteral("\"%1\" é uma pasta").arg(QDir::toNativeSeparators(destino.filePath())));
+    auto temporario =
+        std::make_unique<QTemporaryFile>(destino.absolutePath() + QStringLiteral("/.oraculandia-XXXXXX.pdf"));
+    if (!destino.absoluteDir().exists() || !temporario->open())
+        return falha(QStringLiteral("não foi possível criar o arquivo na pasta %1 (verifique se ela existe e "
+                                    "permite gravação)")
+                         .arg(QDir::toNativeSeparators(destino.absolutePath())));
+    temporario->close();
+    return temporario;
+}
+
+bool ConcluirPdf(const QString& temporario, const QString& destino, bool substituir) {
     const QFileInfo info(destino);
     const QFile::Permissions permissoes = info.exists()
                                               ? QFile::permissions(info.absoluteFilePath())
                                               : (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
                                                  QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
     QFile::setPermissions(temporario, permissoes);
+    if (!substituir)
+        return QFile::rename(temporario, info.absoluteFilePath());
     std::error_code erro;
     std::filesystem::rename(QFile::encodeName(temporario).toStdString(),
                             QFile::encodeName(info.absoluteFilePath()).toStdString(), erro);

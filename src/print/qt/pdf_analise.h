@@ -4,8 +4,11 @@
 
 #include <QPageLayout>
 #include <QString>
+#include <memory>
 
+class QFileInfo;
 class QPrinter;
+class QTemporaryFile;
 
 namespace oraculandia {
 
@@ -18,10 +21,17 @@ void PrepararPdf(QPrinter& pdf, const QPageLayout& pagina, const QString& titulo
 // takes in a name replaced by "_", and ".pdf"; `semNome` when nothing of the name is left.
 QString SugestaoArquivoPdf(const QString& nome, const QString& semNome);
 
+// The temporary file (created, closed, removed when destroyed) that a PDF bound for `destino` is
+// written to first: in the same folder, so that ConcluirPdf is one rename. Nothing, with the
+// reason in Portuguese in `erro`, when `destino` is a folder or its folder takes no new file.
+std::unique_ptr<QTemporaryFile> CriarTemporarioPdf(const QFileInfo& destino, QString* erro);
+
 // Gives a finished PDF, written under the temporary name `temporario` in the target's folder, its
-// name `destino` in one step, replacing a file of that name. The file takes the permissions of
-// the one it replaces, or those of an ordinary new document (a temporary file is readable by its
-// owner only). False when the rename failed (the temporary file is left for the caller).
-bool ConcluirPdf(const QString& temporario, const QString& destino);
+// name `destino` in one step. With `substituir` a file of that name is replaced; without it an
+// existing file is never replaced, not even one that appeared while the PDF was being written
+// (QFile::rename refuses an existing name). The file takes the permissions of the one it
+// replaces, or those of an ordinary new document (a temporary file is readable by its owner
+// only). False when the rename failed (the temporary file is left for the caller).
+bool ConcluirPdf(const QString& temporario, const QString& destino, bool substituir = true);
 
 } // namespace oraculandia

@@ -284,6 +284,23 @@ QString MotivoMargensRecusadas(const Margens& margens, double largura, double al
              QString::number(std::floor(LimiteMargem(base))));
 }
 
+bool ComecarDocumento(QPainter& pintor, QPrinter& impressora, QString* erro) {
+    if (pintor.begin(&impressora)) {
+        return true;
+    }
+    if (erro) {
+        *erro = impressora.outputFormat() == QPrinter::PdfFormat ? QStringLiteral("o arquivo não pôde ser criado")
+                                                                 : QStringLiteral("a impressora não aceitou o documento");
+    }
+    return false;
+}
+
+QString FalhaDoDocumento(const QPrinter& impressora) {
+    return impressora.outputFormat() == QPrinter::PdfFormat
+               ? QStringLiteral("o arquivo não pôde ser gravado por completo")
+               : QStringLiteral("a impressora informou um erro durante a impressão");
+}
+
 ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, bool folhaRosto) {
     ResultadoImpressao resultado;
     // Checked before the document starts: no sheet, and no file, for margins no sheet can take.
@@ -296,10 +313,7 @@ ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, boo
     impressora.setColorMode(Ligado(programa.Configuracao.PretoEmBranco) ? QPrinter::GrayScale
                                                                         : QPrinter::Color);
     QPainter pintor;
-    if (!pintor.begin(&impressora)) {
-        resultado.erro = impressora.outputFormat() == QPrinter::PdfFormat
-                             ? QStringLiteral("o arquivo não pôde ser criado")
-                             : QStringLiteral("a impressora não aceitou o documento");
+    if (!ComecarDocumento(pintor, impressora, &resultado.erro)) {
         return resultado;
     }
 
@@ -339,9 +353,7 @@ ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, boo
     const bool terminou = pintor.end();
     if (falhou || !terminou || impressora.printerState() == QPrinter::Error) {
         if (erro.isEmpty()) {
-            erro = impressora.outputFormat() == QPrinter::PdfFormat
-                       ? QStringLiteral("o arquivo não pôde ser gravado por completo")
-                       : QStringLiteral("a impressora informou um erro durante a impressão");
+            erro = FalhaDoDocumento(impressora);
         }
         resultado.erro = erro;
         return resultado;

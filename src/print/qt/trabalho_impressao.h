@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QPainter;
 class QPrinter;
 
 namespace oraculandia {
@@ -25,6 +26,12 @@ struct ResultadoImpressao {
 // A job whose margins no sheet can take (see limites_margens.h) is refused before anything is
 // printed: not ok, `erro` says which margin and its limits, and no document is started.
 ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, bool folhaRosto);
+
+// Starts a document on the printer (or PDF file): false when it could not start, with the reason
+// in Portuguese in `erro` (a file that could not be created, a printer that refused the job).
+bool ComecarDocumento(QPainter& pintor, QPrinter& impressora, QString* erro);
+// The reason given for a document that failed after it started.
+QString FalhaDoDocumento(const QPrinter& impressora);
 
 // Why a job refuses the margins on a page of the given printable size (millimetres), as a phrase
 // in Portuguese ("a margem superior (-1e+30 mm) está fora ..."); empty when it takes them.
