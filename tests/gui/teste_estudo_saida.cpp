@@ -2,7 +2,9 @@
 // numbers, reduction steps, page numbers), the print dialog and the printer, and the spellings
 // kept with a client of the register (schema step on an old file, the Clientes window's button,
 // the spellings coming back, a client deleted).
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -11,6 +13,7 @@
 #include <QSqlQuery>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include "apoio/principal_teste.h"
 #include "clientes/esquema_clientes.h"
@@ -64,6 +67,7 @@ private slots:
     void pdfDeVariasPaginas();
     void impressoraEDialogo();
     void menuAbreJanela();
+    void botoesDaBarraAgemNoEstudo();
     void esquemaDeArquivoAntigo();
     void grafiasGuardadasComOCliente();
 };
@@ -172,6 +176,35 @@ void TesteEstudoSaida::menuAbreJanela() {
     janelas[1]->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(p.areaMdi()->subWindowList().size(), 1);
+}
+
+// With a study in front, the toolbar's export copies the study and its print starts the study's
+// printing; a study not filled in yet gets the refusal the analyses get.
+void TesteEstudoSaida::botoesDaBarraAgemNoEstudo() {
+    PrincipalTeste t;
+    ComServicos s;
+    frmPrincipal& p = *t.janela;
+    QList<MensagemMostrada>& mostradas = t.ambiente.mensagens.mostradas;
+    mostradas.clear();
+    p.mnuEstudoNome->trigger();
+    auto* estudo = qobject_cast<frmEstudoNome*>(p.areaMdi()->currentSubWindow()->widget());
+    QVERIFY(estudo);
+    p.cmdExportar->click();
+    QCOMPARE(mostradas.size(), 1);
+    QCOMPARE(mostradas[0].titulo, QStringLiteral("Erro:"));
+    QVERIFY(mostradas[0].texto.startsWith(QStringLiteral("Para que você possa exportar uma análise")));
+
+    Preencher(*estudo, {QStringLiteral("Maria Conceição")});
+    QGuiApplication::clipboard()->clear();
+    p.cmdExportar->click();
+    QCOMPARE(mostradas.size(), 1);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(TextoEstudo(*estudo->Estudo())));
+
+    // No printer: the study's own print offers the PDF ("Aviso:"), not the analyses' refusal.
+    p.cmdImprimir->click();
+    QCOMPARE(mostradas.size(), 2);
+    QCOMPARE(mostradas[1].titulo, QStringLiteral("Aviso:"));
+    QCOMPARE(mostradas[1].botoes, BotoesMensagem::SimNao);
 }
 
 void TesteEstudoSaida::esquemaDeArquivoAntigo() {

@@ -6,6 +6,8 @@
 
 #include "analysis/exportacao.h"
 #include "app/qt/frmPrincipal.h"
+#include "app/qt/janela_ativa.h"
+#include "estudo/qt/frmEstudoNome.h"
 #include "editor/frmSelecionaAlteracao.h"
 #include "layout/qt/frmConfiguraRodape.h"
 #include "print/qt/frmImprimir.h"
@@ -30,6 +32,17 @@ private:
     frmPrincipal& janela_;
 };
 
+// With a name study in front, the toolbar's print and export buttons act on it (its own
+// "Imprimir..." and "Copiar"), once its date and birth name are filled in. True when it did.
+bool AcaoNoEstudoAtivo(const QMdiArea* area, void (frmEstudoNome::*acao)()) {
+    frmEstudoNome* estudo = EstudoDoNomeAtivo(area);
+    if (estudo == nullptr || !estudo->Estudo()) {
+        return false;
+    }
+    (estudo->*acao)();
+    return true;
+}
+
 } // namespace
 
 void frmPrincipal::cmdImprimir_Click() {
@@ -45,7 +58,9 @@ void frmPrincipal::cmdImprimir_Click() {
     };
     frmExibeRelatorio* janela = JanelaAtiva();
     if (janela == nullptr) {
-        recusa();
+        if (!AcaoNoEstudoAtivo(areaMdi(), &frmEstudoNome::cmdImprimir_Click)) {
+            recusa();
+        }
         return;
     }
     // Any failure of the steps below, inside the print dialog too, ends in the refusal.
@@ -77,7 +92,9 @@ void frmPrincipal::cmdExportar_Click() {
     };
     frmExibeRelatorio* janela = JanelaAtiva();
     if (janela == nullptr) {
-        recusa();
+        if (!AcaoNoEstudoAtivo(areaMdi(), &frmEstudoNome::cmdCopiar_Click)) {
+            recusa();
+        }
         return;
     }
     bool ok = false;

@@ -4,12 +4,15 @@
 #include <QMdiSubWindow>
 
 #include "app/qt/frmPrincipal.h"
+#include "estudo/qt/frmEstudoNome.h"
 #include "programa/programa.h"
 #include "viewer/frmExibeRelatorio.h"
 
 namespace oraculandia {
 
-frmExibeRelatorio* JanelaDeAnaliseAtiva(const QMdiArea* area) {
+namespace {
+
+template <typename Janela> Janela* JanelaAtivaDoTipo(const QMdiArea* area) {
     // currentSubWindow rather than activeSubWindow: the latter is empty while the application
     // is not the active one (a message box of another program, a test without a window manager).
     if (!area)
@@ -17,7 +20,17 @@ frmExibeRelatorio* JanelaDeAnaliseAtiva(const QMdiArea* area) {
     QMdiSubWindow* sub = area->currentSubWindow();
     if (!sub)
         return nullptr;
-    return qobject_cast<frmExibeRelatorio*>(sub->widget());
+    return qobject_cast<Janela*>(sub->widget());
+}
+
+} // namespace
+
+frmExibeRelatorio* JanelaDeAnaliseAtiva(const QMdiArea* area) {
+    return JanelaAtivaDoTipo<frmExibeRelatorio>(area);
+}
+
+frmEstudoNome* EstudoDoNomeAtivo(const QMdiArea* area) {
+    return JanelaAtivaDoTipo<frmEstudoNome>(area);
 }
 
 bool MudarPaginaDaJanelaAtiva(frmPrincipal& principal, int sentido) {
