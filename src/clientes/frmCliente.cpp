@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "analysis/cp1252.h"
 #include "clientes/cadastro_clientes.h"
@@ -24,10 +25,12 @@ frmCliente::frmCliente(Mensagens& mensagens, const Relogio& relogio, const Clien
 
     txtNome = new QLineEdit(this);
     txtNome->setObjectName(QStringLiteral("txtNome"));
-    txtNome->setMaxLength(kMaximoNomeCliente);
+    // No cap on the boxes (a widget cap would cut a pasted text short without a word): a name
+    // longer than the register takes is refused with its message.
+    txtNome->setMaxLength(std::numeric_limits<int>::max());
     txtNascimento = new QLineEdit(this);
     txtNascimento->setObjectName(QStringLiteral("txtNascimento"));
-    txtNascimento->setMaxLength(64);
+    txtNascimento->setMaxLength(std::numeric_limits<int>::max());
     txtNascimento->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 16);
     txtObservacoes = new QPlainTextEdit(this);
     txtObservacoes->setObjectName(QStringLiteral("txtObservacoes"));

@@ -230,6 +230,14 @@ void TesteClientesJanela::novoClienteComRecusas() {
         QCOMPARE(msgs.mostradas.last().texto,
                  QStringLiteral("Já existe no cadastro um cliente com este nome e esta data de nascimento."));
         QVERIFY(d->isVisible());
+        // A pasted name longer than the register takes: refused with its message, never cut
+        // short by the box.
+        const QString longo = QStringLiteral("Ana ") + QString(40000, u'b');
+        d->txtNome->setText(longo);
+        d->cmdGravar->click();
+        QCOMPARE(msgs.mostradas.last().texto,
+                 QStringLiteral("O nome informado tem mais de 32767 caracteres. Digite um nome mais curto."));
+        QCOMPARE(d->txtNome->text(), longo);
         d->txtNome->setText(QStringLiteral("Ana Carolina Sá"));
         d->txtNascimento->setText(QStringLiteral("20/8/78"));
         d->txtObservacoes->setPlainText(QStringLiteral("Nota; com \"aspas\"\ne linha nova"));
@@ -237,7 +245,7 @@ void TesteClientesJanela::novoClienteComRecusas() {
     });
     j.cmdNovo->click();
     QVERIFY(visto);
-    QCOMPARE(msgs.mostradas.size(), 3);
+    QCOMPARE(msgs.mostradas.size(), 4);
     QCOMPARE(t.Nomes().size(), 4);
     // The new client is listed and selected.
     const ClienteListado* c = j.Modelo().Linha(j.lstClientes->currentIndex().row());

@@ -216,6 +216,16 @@ void TesteEstudoJanela::entradaRecusadaComAMensagemDaEntrada() {
     QCOMPARE(MensagemDaEntrada(a, QStringLiteral("Maria \u2605 Silva")),
              QStringLiteral("O nome informado contém caracteres que o programa não consegue usar numa análise: "
                             "\"\u2605\". Digite o nome novamente sem esses caracteres."));
+    // A pasted name longer than the register takes is refused with its message, whole in its box
+    // (never cut short by the box).
+    const QString longo = QStringLiteral("Maria ") + QString(40000, u'a');
+    a.mensagens.mostradas.clear();
+    Adicionar(j, longo);
+    QCOMPARE(a.mensagens.mostradas.size(), 1);
+    QCOMPARE(a.mensagens.mostradas[0].texto,
+             QStringLiteral("O nome informado tem mais de 32767 caracteres. Digite um nome mais curto."));
+    QCOMPARE(j.txtGrafia->text(), longo);
+    QCOMPARE(j.Grafias(), antes);
     // Blanks only: nothing to add, refused as too short.
     a.mensagens.mostradas.clear();
     Adicionar(j, QStringLiteral("     "));

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "analysis/cp1252.h"
 #include "clientes/regras_cliente.h"
@@ -61,7 +62,9 @@ void frmEstudoNome::MontarJanela() {
     txtDataNasc->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 16);
     txtNome = new QLineEdit(this);
     txtNome->setObjectName(QStringLiteral("txtNome"));
-    txtNome->setMaxLength(kMaximoNomeCliente);
+    // No cap on the name boxes (a widget cap would cut a pasted name short without a word): a
+    // name longer than the register takes is refused with its message.
+    txtNome->setMaxLength(std::numeric_limits<int>::max());
 
     lstGrafias = new QListWidget(this);
     lstGrafias->setObjectName(QStringLiteral("lstGrafias"));
@@ -69,7 +72,7 @@ void frmEstudoNome::MontarJanela() {
     lstGrafias->setMaximumHeight(fontMetrics().height() * 5 + 8);
     txtGrafia = new QLineEdit(this);
     txtGrafia->setObjectName(QStringLiteral("txtGrafia"));
-    txtGrafia->setMaxLength(kMaximoNomeCliente);
+    txtGrafia->setMaxLength(std::numeric_limits<int>::max());
     txtGrafia->setPlaceholderText(QStringLiteral("nome em uso, assinatura, nome de casada, nome artístico..."));
     cmdAdicionar = botao("&Adicionar", "cmdAdicionar");
     cmdRemover = botao("&Remover", "cmdRemover");
