@@ -48,7 +48,6 @@ frmCliente::frmCliente(Mensagens& mensagens, const Relogio& relogio, const Clien
     cmdGravar->setDefault(true);
     cmdCancelar = new QPushButton(QStringLiteral("Cancela&r"), this);
     cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
-    cmdCancelar->setAutoDefault(false);
 
     auto* formulario = new QFormLayout;
     formulario->addRow(lblNome, txtNome);

@@ -82,7 +82,6 @@ frmClientes::frmClientes(CadastroClientes& cadastro, Mensagens& mensagens, const
     auto botao = [this](const char* texto, const char* nome) {
         auto* b = new QPushButton(QString::fromUtf8(texto), this);
         b->setObjectName(QString::fromLatin1(nome));
-        b->setAutoDefault(false);
         return b;
     };
     cmdCriarAnalise = botao("&Criar análise", "cmdCriarAnalise");

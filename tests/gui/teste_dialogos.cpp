@@ -16,6 +16,11 @@
 #include "app/qt/frmConfiguraPrograma.h"
 #include "app/qt/frmEntraNome.h"
 #include "app/qt/frmSobre.h"
+#include "clientes/cadastro_clientes.h"
+#include "clientes/frmCliente.h"
+#include "clientes/frmClientes.h"
+#include "clientes/regras_cliente.h"
+#include "clientes/servicos_clientes.h"
 #include "editor/frmAlteraForm.h"
 #include "editor/frmSelecionaAlteracao.h"
 #include "layout/qt/frmConfiguraFonte.h"
@@ -42,6 +47,25 @@ template <typename T> std::function<std::unique_ptr<QDialog>(Programa&, Servicos
     return [](Programa& p, ServicosImpressao&) { return std::unique_ptr<QDialog>(std::make_unique<T>(p)); };
 }
 
+// The Clientes window over a register of its own, in the test's program folder, with one client
+// (so that every button is enabled); the register lives as long as the window.
+struct CadastroDoTeste {
+    explicit CadastroDoTeste(Programa& p)
+        : cadastro(CadastroClientes::Abrir(QString::fromStdString(p.PastaPrograma.string()), nullptr)) {
+        if (!cadastro)
+            qFatal("the test register could not be opened");
+        cadastro->Adicionar(VerificarCliente(QStringLiteral("Maria da Conceição"), QStringLiteral("15/03/1970"),
+                                             Data{7, 12, 2026}),
+                            Data{7, 12, 2026});
+    }
+    std::unique_ptr<CadastroClientes> cadastro;
+};
+class ClientesDoTeste : private CadastroDoTeste, public frmClientes {
+public:
+    explicit ClientesDoTeste(Programa& p)
+        : CadastroDoTeste(p), frmClientes(*cadastro, p.mensagens, p.relogio, ServicosClientesAtuais()) {}
+};
+
 const std::vector<Caso>& Casos() {
     static const std::vector<Caso> casos = {
         {"entrada", Criar<frmEntraNome>(), "cmdOk", true},
@@ -56,6 +80,17 @@ const std::vector<Caso>& Casos() {
         {"selecao do editor", Criar<frmSelecionaAlteracao>(), "cmdAlterarTexto", true},
         {"sobre", Criar<frmSobre>(), "", true},
         {"editor", Criar<frmAlteraForm>(), "", false},
+        {"cliente",
+         [](Programa& p, ServicosImpressao&) {
+             return std::unique_ptr<QDialog>(std::make_unique<frmCliente>(
+                 p.mensagens, p.relogio, nullptr, [](const VerificacaoCliente&) { return true; }));
+         },
+         "cmdGravar", false},
+        {"clientes",
+         [](Programa& p, ServicosImpressao&) {
+             return std::unique_ptr<QDialog>(std::make_unique<ClientesDoTeste>(p));
+         },
+         "cmdCriarAnalise", false},
     };
     return casos;
 }

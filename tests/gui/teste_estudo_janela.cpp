@@ -68,6 +68,7 @@ private slots:
     void dataEDoNomeDeNascimento();
     void limiteDeNoveGrafias();
     void copiaIgualAoTextoDoEstudo();
+    void enterPeloTeclado();
 };
 
 void TesteEstudoJanela::entrarRemoverEReordenar() {
@@ -305,6 +306,31 @@ void TesteEstudoJanela::copiaIgualAoTextoDoEstudo() {
                                                          Cp("Conceição Silva")});
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(TextoEstudo(e)));
     QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Conceição Silva")));
+}
+
+// From the keyboard: Enter in the spelling box adds it, Enter on a focused button activates that
+// button, as in the program's dialogs.
+void TesteEstudoJanela::enterPeloTeclado() {
+    AmbienteTeste a;
+    frmEstudoNome j(*a.programa);
+    j.show();
+    j.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&j));
+    Digitar(j, QStringLiteral("15/03/1970"), QStringLiteral("Maria da Conceição"));
+    j.txtGrafia->setFocus();
+    j.txtGrafia->setText(QStringLiteral("Maria Conceição"));
+    QTest::keyClick(j.txtGrafia, Qt::Key_Return);
+    QTest::keyClicks(j.txtGrafia, QStringLiteral("Mary Conception"));  // typed key by key
+    QTest::keyClick(j.txtGrafia, Qt::Key_Return);
+    QCOMPARE(j.Grafias(), (QStringList{QStringLiteral("Maria Conceição"), QStringLiteral("Mary Conception")}));
+    j.lstGrafias->setCurrentRow(1);
+    j.cmdSubir->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(j.cmdSubir, Qt::Key_Return);
+    QCOMPARE(j.Grafias(), (QStringList{QStringLiteral("Mary Conception"), QStringLiteral("Maria Conceição")}));
+    j.cmdRemover->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(j.cmdRemover, Qt::Key_Return);
+    QCOMPARE(j.Grafias().size(), 1);
+    QCOMPARE(a.mensagens.mostradas.size(), 0);
 }
 
 QTEST_MAIN(TesteEstudoJanela)

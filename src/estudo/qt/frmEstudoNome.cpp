@@ -48,7 +48,9 @@ void frmEstudoNome::MontarJanela() {
     auto botao = [this](const char* texto, const char* nome) {
         auto* b = new QPushButton(QString::fromUtf8(texto), this);
         b->setObjectName(QString::fromLatin1(nome));
-        b->setAutoDefault(false);
+        // Enter on a focused button activates it, as in the dialogs (the window is no dialog,
+        // so its buttons do not do so by themselves).
+        b->setAutoDefault(true);
         return b;
     };
     auto rotulo = [this](const char* texto, QWidget* parceiro) {
