@@ -11,6 +11,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "processo_filho.h"
+
 namespace oraculandia::teste {
 
 class PastaTemporaria {
@@ -73,39 +75,15 @@ std::string ComoUsuarioComum(const std::filesystem::path& pasta, Verificacao ver
             return kSemUsuarioComum;
         }
     }
-    int canal[2];
-    if (::pipe(canal) != 0) {
-        return "pipe failed";
-    }
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::close(canal[0]);
-        std::string r;
-        if (::setgid(kNinguem) != 0 || ::setuid(kNinguem) != 0) {
-            r = kSemUsuarioComum;
-        } else {
-            r = verificacao();
-        }
-        std::size_t escritos = 0;
-        while (escritos < r.size()) {
-            const ssize_t n = ::write(canal[1], r.data() + escritos, r.size() - escritos);
-            if (n <= 0) {
-                break;
-            }
-            escritos += static_cast<std::size_t>(n);
-        }
-        ::_exit(0);
-    }
-    ::close(canal[1]);
-    std::string r;
-    char buf[512];
-    ssize_t n;
-    while ((n = ::read(canal[0], buf, sizeof buf)) > 0) {
-        r.append(buf, static_cast<std::size_t>(n));
-    }
-    ::close(canal[0]);
     int estado = 0;
-    ::waitpid(pid, &estado, 0);
+    std::string r = NoProcessoFilho(
+        [&]() -> std::string {
+            if (::setgid(kNinguem) != 0 || ::setuid(kNinguem) != 0) {
+                return kSemUsuarioComum;
+            }
+            return verificacao();
+        },
+        estado);
     if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0) {
         r += " (child process failed)";
     }

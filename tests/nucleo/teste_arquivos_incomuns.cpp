@@ -32,13 +32,13 @@ namespace {
 namespace fs = std::filesystem;
 
 // Puts something that is not a regular file under `caminho`.
-struct Especial {
+struct Incomum {
     const char* descricao;
     std::function<bool(const fs::path&)> criar;
 };
 
-const std::vector<Especial>& Especiais() {
-    static const std::vector<Especial> lista = {
+const std::vector<Incomum>& Incomuns() {
+    static const std::vector<Incomum> lista = {
         {"named pipe", [](const fs::path& p) { return ::mkfifo(p.c_str(), 0666) == 0; }},
         {"link to /dev/zero",
          [](const fs::path& p) {
@@ -56,7 +56,7 @@ const std::vector<Especial>& Especiais() {
     return lista;
 }
 
-// Still the special file, not replaced by a regular one.
+// Still the pipe or device, not replaced by a regular one.
 bool Intacto(const fs::path& p) {
     std::error_code e;
     return fs::exists(fs::symlink_status(p, e)) && !fs::is_regular_file(fs::symlink_status(p, e));
@@ -64,12 +64,12 @@ bool Intacto(const fs::path& p) {
 
 } // namespace
 
-TEST(ArquivosEspeciais, ConfiguracoesSaoIlegiveisENuncaGravadas) {
-    for (const Especial& especial : Especiais()) {
-        SCOPED_TRACE(especial.descricao);
+TEST(ArquivosIncomuns, ConfiguracoesSaoIlegiveisENuncaGravadas) {
+    for (const Incomum& incomum : Incomuns()) {
+        SCOPED_TRACE(incomum.descricao);
         PastaTemporaria pasta;
         for (const char* nome : {kArquivoConfiguracao, kArquivoFontes, kArquivoRodape, kArquivoMargens}) {
-            ASSERT_TRUE(especial.criar(pasta / nome)) << nome;
+            ASSERT_TRUE(incomum.criar(pasta / nome)) << nome;
         }
         const std::string r = teste::ComLimiteDeTempo(5, [&pasta]() -> std::string {
             std::string falhas;
@@ -119,11 +119,11 @@ TEST(ArquivosEspeciais, ConfiguracoesSaoIlegiveisENuncaGravadas) {
     }
 }
 
-TEST(ArquivosEspeciais, InterpretacaoNaoELidaNemGravada) {
-    for (const Especial& especial : Especiais()) {
-        SCOPED_TRACE(especial.descricao);
+TEST(ArquivosIncomuns, InterpretacaoNaoELidaNemGravada) {
+    for (const Incomum& incomum : Incomuns()) {
+        SCOPED_TRACE(incomum.descricao);
         PastaTemporaria pasta;
-        ASSERT_TRUE(especial.criar(pasta / "CVIDA.DAT"));
+        ASSERT_TRUE(incomum.criar(pasta / "CVIDA.DAT"));
         const std::string r = teste::ComLimiteDeTempo(5, [&pasta]() -> std::string {
             std::string falhas;
             // A device is never read as a text (random bytes, or thousands of zero bytes).
@@ -150,7 +150,7 @@ TEST(ArquivosEspeciais, InterpretacaoNaoELidaNemGravada) {
     }
 }
 
-TEST(ArquivosEspeciais, Examinar) {
+TEST(ArquivosIncomuns, Examinar) {
     PastaTemporaria pasta;
     EscreverArquivo(pasta / "vazio", "");
     EscreverArquivo(pasta / "cheio", "x");
@@ -165,7 +165,7 @@ TEST(ArquivosEspeciais, Examinar) {
 
 // A file the user cannot read (mode 0200) is unreadable: the defaults hold for the run and the
 // file is never written over, so what it holds is not lost.
-TEST(ArquivosEspeciais, ArquivoSemPermissaoDeLeituraNaoEGravado) {
+TEST(ArquivosIncomuns, ArquivoSemPermissaoDeLeituraNaoEGravado) {
     PastaTemporaria pasta;
     std::string configuracao(76, '\0');
     configuracao[16 + 2 * 5] = configuracao[16 + 2 * 5 + 1] = static_cast<char>(0xFF);
