@@ -70,7 +70,8 @@ const std::vector<std::string>& NomesArquivos() {
     static const std::vector<std::string> nomes = {
         "CDATA",    "CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",    "DESNASC",  "PRESNASC",
         "APICES",   "DESVIDA",  "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN", "INTANOPS", "INTMESPS",
-        "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",  "INTREALI"};
+        "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",  "INTREALI", "LICOESC",
+        "DIVIDASC", "TENDOCUL", "PAIXOCUL", "RESPSUBC", "NUMMESTR"};
     return nomes;
 }
 
@@ -80,7 +81,13 @@ int RegistroMaximo(std::string_view nome) {
         return 0;
     }
     if (nome == "CDATA") {
-        return 13;
+        return 20; // 1 to 13 for the sections 1 to 28, 14 to 20 for the karmic block
+    }
+    if (nome == "DIVIDASC") {
+        return 19; // the record is the debt: 13, 14, 16, 19
+    }
+    if (nome == "NUMMESTR") {
+        return 15; // five positions for each of 11, 22, 33
     }
     if (nome == "DESNASC" || nome == "PRESNASC" || nome == "INDSAUDE") {
         return 10;

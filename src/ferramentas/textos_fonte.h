@@ -19,7 +19,8 @@ namespace oraculandia::textos {
 
 inline constexpr std::size_t kBytesRegistro = 5120;
 
-// The 23 interpretation files, by name without extension, in the program's order.
+// The interpretation files, by name without extension, in the program's order: the 23 of the
+// sections 1 to 28, then the six of the karmic block and the master numbers.
 const std::vector<std::string>& NomesArquivos();
 
 // Highest record number a file may hold (0 for an unknown name).

@@ -407,7 +407,9 @@ TEST(TextosDeInterpretacao, TamanhoDeCadaArquivoEmPalavras) {
         {"INDSAUDE", {120, 200}}, {"DESNASC", {90, 150}},   {"INTNOME", {90, 150}},
         {"INTVOG", {90, 150}},    {"INTMESUN", {90, 150}},  {"INTMESPS", {90, 150}},
         {"INTDIAUN", {90, 150}},  {"INTDIAPS", {90, 150}},  {"APICES", {90, 130}},
-        {"DESVIDA", {90, 130}},   {"CDATA", {80, 250}}};
+        {"DESVIDA", {90, 130}},   {"CDATA", {80, 250}},     {"LICOESC", {140, 280}},
+        {"DIVIDASC", {140, 280}}, {"TENDOCUL", {140, 280}}, {"PAIXOCUL", {140, 280}},
+        {"RESPSUBC", {140, 280}}, {"NUMMESTR", {140, 280}}};
     ASSERT_EQ(faixas.size(), NomesArquivos().size());
     std::vector<std::string> fora;
     for (const auto& t : Fontes().textos) {
@@ -501,17 +503,34 @@ TEST(TextosDeInterpretacao, TodosOsRegistrosLidosPelaAnaliseExistem) {
         {"APICES", {1, 9}},   {"DESVIDA", {1, 9}},  {"INDSAUDE", {1, 10}}, {"INTANOUN", {1, 9}},
         {"INTMESUN", {1, 9}}, {"INTDIAUN", {1, 9}}, {"INTANOPS", {1, 9}},  {"INTMESPS", {1, 9}},
         {"INTDIAPS", {1, 9}}, {"INTEXEXP", {1, 9}}, {"IMPXALMA", {1, 9}},  {"EUXSILEN", {1, 9}},
-        {"INTVOG", {1, 6}},   {"INTNOME", {1, 9}},  {"INTREALI", {1, 9}}};
-    ASSERT_EQ(exigidos.size(), NomesArquivos().size());
+        {"INTVOG", {1, 6}},   {"INTNOME", {1, 9}},  {"INTREALI", {1, 9}},  {"LICOESC", {1, 9}},
+        {"TENDOCUL", {1, 9}}, {"PAIXOCUL", {1, 9}}, {"RESPSUBC", {1, 9}},  {"NUMMESTR", {1, 15}}};
+    // DIVIDASC holds only the four debts, under their own numbers.
+    ASSERT_EQ(exigidos.size() + 1, NomesArquivos().size());
     std::vector<std::string> faltam;
-    for (const auto& [arquivo, faixa] : exigidos) {
+    auto exigir = [&](const std::string& arquivo, int r) {
         const auto it = Fontes().porArquivo.find(arquivo);
+        if (it == Fontes().porArquivo.end() || !it->second.count(r)) {
+            faltam.push_back(arquivo + " " + std::to_string(r));
+        }
+    };
+    for (const auto& [arquivo, faixa] : exigidos) {
         for (int r = faixa.first; r <= faixa.second; ++r) {
-            if (it == Fontes().porArquivo.end() || !it->second.count(r)) {
-                faltam.push_back(arquivo + " " + std::to_string(r));
+            exigir(arquivo, r);
+        }
+    }
+    for (int divida : {13, 14, 16, 19}) {
+        exigir("DIVIDASC", divida);
+    }
+    std::vector<std::string> sobram;
+    if (const auto it = Fontes().porArquivo.find("DIVIDASC"); it != Fontes().porArquivo.end()) {
+        for (const auto& [r, texto] : it->second) {
+            if (r != 13 && r != 14 && r != 16 && r != 19) {
+                sobram.push_back("DIVIDASC " + std::to_string(r));
             }
         }
     }
+    EXPECT_TRUE(sobram.empty()) << "Registros que nenhuma dívida cármica lê:\n" << Lista(sobram);
     EXPECT_TRUE(faltam.empty()) << faltam.size() << " registros faltando:\n" << Lista(faltam);
 }
 
@@ -537,6 +556,24 @@ TEST(TextosDeInterpretacao, FinaisEInicioQueAComposicaoExige) {
         if (t.arquivo == "INDSAUDE" && t.conteudo.find("m\xE9"
                                                        "dic") == std::string::npos) {
             erros.push_back(t.Rotulo() + ": deve dizer que a análise não substitui o médico");
+        }
+    }
+    EXPECT_TRUE(erros.empty()) << Lista(erros);
+}
+
+TEST(TextosDeInterpretacao, NumerosMestresSoNosTextosQueFalamDeles) {
+    // The sections 1 to 28 reduce every number to one digit: only the master-number texts, their
+    // introduction and the karmic debts (whose reduction passes through the masters) name them.
+    auto podeFalar = [](const Texto& t) {
+        return t.arquivo == "NUMMESTR" || t.arquivo == "DIVIDASC" ||
+               (t.arquivo == "CDATA" && (t.registro == 16 || t.registro == 20));
+    };
+    const std::regex mestre("\\bmestres?\\b");
+    std::vector<std::string> erros;
+    for (const auto& t : Fontes().textos) {
+        if (!podeFalar(t) && std::regex_search(Dobrar(Utf8(t.conteudo)), mestre)) {
+            erros.push_back(t.Rotulo() +
+                            ": fala de número mestre; esta seção usa só números de um algarismo");
         }
     }
     EXPECT_TRUE(erros.empty()) << Lista(erros);
