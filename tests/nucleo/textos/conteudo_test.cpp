@@ -578,3 +578,104 @@ TEST(TextosDeInterpretacao, NumerosMestresSoNosTextosQueFalamDeles) {
     }
     EXPECT_TRUE(erros.empty()) << Lista(erros);
 }
+
+namespace {
+
+// One rule over the folded text (lower case, no accents, "é" as "eh") of the records of one file,
+// or of every file when `arquivo` is empty.
+struct Proibido {
+    std::string arquivo;
+    std::string padrao;
+    std::string motivo;
+};
+
+std::vector<std::string> Violacoes(const std::vector<Proibido>& regras) {
+    std::vector<std::string> achados;
+    for (const auto& r : regras) {
+        const std::regex re(r.padrao);
+        for (const auto& t : Fontes().textos) {
+            if (!r.arquivo.empty() && t.arquivo != r.arquivo) {
+                continue;
+            }
+            const std::string d = Dobrar(Utf8(t.conteudo));
+            std::smatch m;
+            if (std::regex_search(d, m, re)) {
+                achados.push_back(t.Rotulo() + ": \"" + m.str() + "\" (" + r.motivo + ")");
+            }
+        }
+    }
+    return achados;
+}
+
+} // namespace
+
+TEST(TextosDeInterpretacao, SaudeComoIndicacaoDoMapaNuncaComoContagem) {
+    // The health number is chosen from the most frequent digit, but is printed as a number of its
+    // own: for most dates the digit shown appears once or not at all, so no record may say that
+    // its number stands out in the map.
+    const std::string motivo = "o número da saúde é a indicação do mapa, não uma contagem";
+    const auto achados = Violacoes({
+        {"INDSAUDE", "\\bse destaca", motivo},
+        {"INDSAUDE", "\\bem destaque\\b", motivo},
+        {"INDSAUDE", "\\bpredomin", motivo},
+        {"INDSAUDE", "\\baparece (com forca|muito|bastante|varias vezes)", motivo},
+        {"INDSAUDE", "\\bpresenca (forte|marcante|intensa)", motivo},
+        {"INDSAUDE", "\\b(se repete|repetido|mais frequente|frequencia)\\b", motivo},
+    });
+    EXPECT_TRUE(achados.empty()) << Lista(achados);
+}
+
+TEST(TextosDeInterpretacao, FormasJaCorrigidasNaoVoltam) {
+    const auto achados = Violacoes({
+        {"", "\\bbem feit", "escreva \"bem-feito\", \"bem-feita\""},
+        {"", "\\bchecar\\b", "use \"conferir\""},
+        {"", "mais bem recebid", "concorda no masculino com o leitor"},
+        {"", "\\ba sentir [^.]*, a sentir\\b", "verbo repetido"},
+        {"", "\\bde controlar, a opinar", "regência: \"de controlar, de opinar, de exigir\""},
+        {"", "\\bcrescimento,? (ou|e nao) (a )?fuga", "imagem gasta do 5, dê a cada posição o seu ângulo"},
+        {"", "\\b(partir|sair|vir) em ondas", "imagem gasta do dinheiro do 5"},
+        {"CDATA", "\\bsegunda metade\\b", "o título fixo do Segundo Desafio Menor diz \"última metade\""},
+    });
+    EXPECT_TRUE(achados.empty()) << Lista(achados);
+}
+
+TEST(TextosDeInterpretacao, CostumaComMedidaEFechosVariados) {
+    // "costuma" is the house word for a tendency, and it wears out quickly: a report prints dozens
+    // of these texts. The closing sentence of a record should not open with "Quando" or "Com" in
+    // more than a third of the records of a file.
+    constexpr int kCostumaPorArquivo = 15;
+    constexpr int kCostumaPorRegistro = 2;
+    const std::regex costuma("\\bcostumam?\\b");
+    std::map<std::string, int> porArquivo, fechos, registros;
+    std::vector<std::string> erros;
+    for (const auto& t : Fontes().textos) {
+        const std::string d = Dobrar(Utf8(t.conteudo));
+        const auto n = static_cast<int>(
+            std::distance(std::sregex_iterator(d.begin(), d.end(), costuma), std::sregex_iterator()));
+        porArquivo[t.arquivo] += n;
+        ++registros[t.arquivo];
+        if (n > kCostumaPorRegistro) {
+            erros.push_back(t.Rotulo() + ": " + std::to_string(n) + " vezes \"costuma\"");
+        }
+        const std::size_t fim = d.find_last_not_of(" \r\n.!?");
+        const std::size_t corte = fim == std::string::npos ? std::string::npos : d.find_last_of(".!?\n", fim);
+        const std::size_t inicio = corte == std::string::npos ? 0 : d.find_first_not_of(" \r\n", corte + 1);
+        if (inicio != std::string::npos &&
+            (d.compare(inicio, 7, "quando ") == 0 || d.compare(inicio, 4, "com ") == 0)) {
+            ++fechos[t.arquivo];
+        }
+    }
+    for (const auto& [arquivo, n] : porArquivo) {
+        if (n > kCostumaPorArquivo) {
+            erros.push_back(arquivo + ": " + std::to_string(n) + " vezes \"costuma\" (no máximo " +
+                            std::to_string(kCostumaPorArquivo) + ")");
+        }
+    }
+    for (const auto& [arquivo, n] : fechos) {
+        if (3 * n > registros[arquivo]) {
+            erros.push_back(arquivo + ": " + std::to_string(n) + " de " + std::to_string(registros[arquivo]) +
+                            " registros fecham com uma frase que abre com \"Quando\" ou \"Com\"");
+        }
+    }
+    EXPECT_TRUE(erros.empty()) << Lista(erros);
+}
