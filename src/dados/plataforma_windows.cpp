@@ -1,12 +1,75 @@
 // Windows: the platform answers of plataforma.h through the Win32 API.
 #include "dados/plataforma.h"
 
-#include <io.h>
-#include <shlobj.h>
-#include <string>
+// windows.h first: the other system headers need its definitions.
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
 namespace oraculandia::plataforma {
+
+namespace {
+
+// UTF-16 to UTF-8 by hand, so that a lone surrogate (which no valid text holds) is kept as the
+// three bytes it would take, which are not UTF-8 and are refused where text is checked, instead
+// of being changed silently into another character.
+std::string Utf8DeUtf16(std::wstring_view texto) {
+    std::string r;
+    r.reserve(texto.size() * 3);
+    for (std::size_t i = 0; i < texto.size(); ++i) {
+        unsigned long c = texto[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < texto.size() && texto[i + 1] >= 0xDC00 &&
+            texto[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<unsigned long>(texto[i + 1]) - 0xDC00);
+            ++i;
+        }
+        if (c < 0x80) {
+            r += static_cast<char>(c);
+        } else if (c < 0x800) {
+            r += static_cast<char>(0xC0 | (c >> 6));
+            r += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            r += static_cast<char>(0xE0 | (c >> 12));
+            r += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            r += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            r += static_cast<char>(0xF0 | (c >> 18));
+            r += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            r += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            r += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return r;
+}
+
+UINT paginaOriginal = 0;
+
+void RestaurarPaginaDoConsole() {
+    if (paginaOriginal != 0) {
+        ::SetConsoleOutputCP(paginaOriginal);
+    }
+}
+
+// Ctrl+C and the closing of the console end the program without its exit handlers.
+BOOL WINAPI AoInterromper(DWORD) {
+    RestaurarPaginaDoConsole();
+    return FALSE; // the system's own handling goes on
+}
+
+bool EhConsole(DWORD qual) {
+    DWORD modo = 0;
+    return ::GetConsoleMode(::GetStdHandle(qual), &modo) != 0;
+}
+
+} // namespace
 
 std::filesystem::path PastaDadosAplicativos() {
     PWSTR caminho = nullptr;
@@ -57,6 +120,60 @@ std::filesystem::path ExecutavelAtual() {
             return buf;
         }
         buf.resize(buf.size() * 2);
+    }
+}
+
+std::filesystem::path CaminhoDeUtf8(std::string_view utf8) {
+    if (utf8.empty()) {
+        return {};
+    }
+    const int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring largo(static_cast<std::size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), largo.data(), n);
+    return std::filesystem::path(largo);
+}
+
+std::string Utf8DoCaminho(const std::filesystem::path& caminho) {
+    const std::wstring& largo = caminho.native();
+    if (largo.empty()) {
+        return {};
+    }
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, largo.data(), static_cast<int>(largo.size()), nullptr, 0,
+                                        nullptr, nullptr);
+    std::string r(static_cast<std::size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, largo.data(), static_cast<int>(largo.size()), r.data(), n, nullptr,
+                          nullptr);
+    return r;
+}
+
+ArgumentosUtf8::ArgumentosUtf8(int argc, char** argv) {
+    int n = 0;
+    if (LPWSTR* largos = ::CommandLineToArgvW(::GetCommandLineW(), &n); largos != nullptr) {
+        for (int i = 0; i < n; ++i) {
+            textos_.push_back(Utf8DeUtf16(largos[i]));
+        }
+        ::LocalFree(largos);
+    } else {
+        textos_.assign(argv, argv + argc); // the system gave no command line: what main() got
+    }
+    for (auto& t : textos_) {
+        ponteiros_.push_back(t.data());
+    }
+    ponteiros_.push_back(nullptr);
+}
+
+void PrepararSaidasPadrao() {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+    ::_setmode(::_fileno(stderr), _O_BINARY);
+    if ((EhConsole(STD_OUTPUT_HANDLE) || EhConsole(STD_ERROR_HANDLE)) && ::GetConsoleOutputCP() != CP_UTF8) {
+        const UINT antes = ::GetConsoleOutputCP();
+        if (::SetConsoleOutputCP(CP_UTF8)) {
+            paginaOriginal = antes;
+            std::atexit(RestaurarPaginaDoConsole);
+            ::SetConsoleCtrlHandler(AoInterromper, TRUE);
+        }
     }
 }
 
