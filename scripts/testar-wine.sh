@@ -96,7 +96,9 @@ caso() { # TIPO ARGUMENTOS...: exato (every byte) or caminho (the same once path
   tipos+=("$1"); shift
   printf '%s\0' "$@" $'\x1e' >>"$lote"
 }
-escolher() { local -n lista=$1; echo "${lista[RANDOM % ${#lista[@]}]}"; }
+# The generators leave their result in REPLY: a command substitution would run them in a subshell,
+# whose random numbers are seeded anew, and the cases would change from run to run.
+escolher() { local -n lista=$1; REPLY="${lista[RANDOM % ${#lista[@]}]}"; }
 
 prenomes=(José João Maria Conceição Antônio Inês Lúcia Márcio Cecília Ângela Sebastião Luíza Ítalo
   Ênio Íris Úrsula Caetano Raí Tânia Débora Mônica Glória Lourenço Ivo Zoë Açucena Ana-Clara
@@ -112,56 +114,57 @@ decompor() {
   local n="$1"
   n="${n//é/$'e\xcc\x81'}"; n="${n//ã/$'a\xcc\x83'}"; n="${n//ç/$'c\xcc\xa7'}"
   n="${n//ô/$'o\xcc\x82'}"; n="${n//Â/$'A\xcc\x82'}"; n="${n//í/$'i\xcc\x81'}"
-  echo "$n"
+  REPLY="$n"
 }
 
 nome() {
-  local n partes=$((1 + RANDOM % 4))
-  n="$(escolher prenomes)"
-  ((RANDOM % 3 == 0)) && n+=" $(escolher prenomes)"
+  local n partes=$((1 + RANDOM % 4)) p
+  escolher prenomes; n="$REPLY"
+  if ((RANDOM % 3 == 0)); then escolher prenomes; n+=" $REPLY"; fi
   for ((p = 0; p < partes; p++)); do
-    ((RANDOM % 3 == 0)) && n+=" $(escolher particulas)"
-    n+=" $(escolher sobrenomes)"
+    if ((RANDOM % 3 == 0)); then escolher particulas; n+=" $REPLY"; fi
+    escolher sobrenomes; n+=" $REPLY"
   done
-  ((RANDOM % 10 == 0)) && n+=" $(escolher digitos)"
-  ((RANDOM % 6 == 0)) && n="$(decompor "$n")"
-  ((RANDOM % 12 == 0)) && n="  ${n,,}  "
-  echo "$n"
+  if ((RANDOM % 10 == 0)); then escolher digitos; n+=" $REPLY"; fi
+  if ((RANDOM % 6 == 0)); then decompor "$n"; n="$REPLY"; fi
+  if ((RANDOM % 12 == 0)); then n="  ${n,,}  "; fi
+  REPLY="$n"
 }
 
 # Every accepted form of a date: one or two digits for day and month, the three separators,
 # years of two, three and four digits, and day/month alone.
+separadores=(/ - .)
 data() {
   local d=$((1 + RANDOM % 28)) m=$((1 + RANDOM % 12)) a=$((1930 + RANDOM % 100)) s
-  s="$(printf '%s\n' / - . | sed -n "$((1 + RANDOM % 3))p")"
+  escolher separadores; s="$REPLY"
   case $((RANDOM % 7)) in
-    0) printf '%02d%s%02d%s%04d' "$d" "$s" "$m" "$s" "$a" ;;
-    1) printf '%d%s%d%s%d' "$d" "$s" "$m" "$s" "$a" ;;
-    2) printf '%d%s%02d%s%02d' "$d" "$s" "$m" "$s" $((a % 100)) ;;
-    3) printf '%02d%s%d%s%d' "$d" "$s" "$m" "$s" $((100 + RANDOM % 900)) ;;
-    4) printf '%d%s%d' "$d" "$s" "$m" ;;
-    5) printf '%s' 29/02/2000 ;;
-    *) printf '%02d%s%02d%s%04d' $((29 + RANDOM % 3)) "$s" $((1 + RANDOM % 12)) "$s" "$a" ;;
+    0) printf -v REPLY '%02d%s%02d%s%04d' "$d" "$s" "$m" "$s" "$a" ;;
+    1) printf -v REPLY '%d%s%d%s%d' "$d" "$s" "$m" "$s" "$a" ;;
+    2) printf -v REPLY '%d%s%02d%s%02d' "$d" "$s" "$m" "$s" $((a % 100)) ;;
+    3) printf -v REPLY '%02d%s%d%s%d' "$d" "$s" "$m" "$s" $((100 + RANDOM % 900)) ;;
+    4) printf -v REPLY '%d%s%d' "$d" "$s" "$m" ;;
+    5) REPLY=29/02/2000 ;;
+    *) printf -v REPLY '%02d%s%02d%s%04d' $((29 + RANDOM % 3)) "$s" $((1 + RANDOM % 12)) "$s" "$a" ;;
   esac
 }
 
 # Analyses, each in both formats, in the folders above.
 for ((i = 0; i < 110; i++)); do
-  n="$(nome)"; d="$(data)"; h="$(data)"; p="$(escolher pastas)"
+  nome; n="$REPLY"; data; d="$REPLY"; data; h="$REPLY"; escolher pastas; p="$REPLY"
   tipo=exato; [ "$p" = "$completa" ] || tipo=caminho
   caso "$tipo" --nome "$n" --data "$d" --hoje "$h" --diretorio "$p"
   caso "$tipo" --nome="$n" --data="$d" --hoje="$h" --diretorio="$p" --formato json
 done
 # Without --diretorio: the executable's own folder, whose path has accents.
 for ((i = 0; i < 10; i++)); do
-  n="$(nome)"; d="$(data)"
+  nome; n="$REPLY"; data; d="$REPLY"
   caso exato --nome "$n" --data "$d" --hoje 15/03/2026
   caso exato --formato json --nome "$n" --data "$d" --hoje 15/03/2026
 done
 # The name study: two to nine spellings, both formats.
 for ((i = 0; i < 30; i++)); do
-  args=(--estudo-nome --data "$(data)")
-  for ((g = 0; g < 2 + RANDOM % 8; g++)); do args+=(--nome "$(nome)"); done
+  data; args=(--estudo-nome --data "$REPLY")
+  for ((g = 0, grafias = 2 + RANDOM % 8; g < grafias; g++)); do nome; args+=(--nome "$REPLY"); done
   caso exato "${args[@]}"
   caso exato "${args[@]}" --formato json
 done
@@ -213,6 +216,22 @@ inicioWine=$SECONDS
   "$(winpath "$lote")" "$(winpath "$tmp/windows")" 2) || falhar "o Wine não executou os casos."
 tempoWine=$((SECONDS - inicioWine))
 
+# A Windows console: the same few cases run in a terminal (script gives them one), where the
+# console's letters must be the text's, whatever its code page. The console moves the cursor
+# with escape sequences and spaces, so the comparison leaves those out.
+limpar() { perl -0777 -pe 's/\e\[[0-9;?]*[A-Za-z]//g; s/\e\][^\a]*\a//g; s/\s+//g'; }
+console=0
+for args in "--estudo-nome --data 15/03/1970 --nome 'Jô Gonçalves' --nome 'João da Conceição'" \
+  "--nome 'Zé' --data 15/03/1970" "--nome 'José' --data 31/02/1970 --diretorio 'Interpretação/vazia'"; do
+  linuxConsole="$(cd "$casos" && eval "./$completa/oraculandia-cli $args" 2>&1 | limpar || true)"
+  windowsConsole="$(cd "$casos" && script -qec "$(printf '%q ' "$wine" "$completa/oraculandia-cli.exe") $args" \
+    /dev/null </dev/null | limpar || true)"
+  if [ "$linuxConsole" != "$windowsConsole" ]; then
+    echo "testar-wine: no console do Windows, $args escreveu: ${windowsConsole:0:300}" >&2
+    console=$((console + 1))
+  fi
+done
+
 # The comparison. In a message that names a folder, the Windows path (Z:\tmp\...\Usuários\José) is
 # written in its Linux form before comparing; everything else must be the same bytes.
 export BASE_WINDOWS="$(winpath "$casos")" BASE_LINUX="$casos"
@@ -258,3 +277,5 @@ done
 echo "testar-wine: $total casos (semente $semente): $aceitos escritos e $recusas recusados" \
   "igualmente no Linux e no Windows, $diferentes diferentes; Wine: ${tempoWine}s, tudo: $((SECONDS - inicio))s."
 [ "$diferentes" -eq 0 ] || falhar "$diferentes casos diferem entre o Linux e o Windows."
+[ "$console" -eq 0 ] || falhar "$console casos saem diferentes num console do Windows."
+echo "testar-wine: os 3 casos escritos num console do Windows mostram as mesmas letras."

@@ -32,18 +32,18 @@ using namespace oraculandia::cli;
 
 namespace {
 
+// Every output goes through plataforma::EscreverSaida, which writes to a Windows console too.
 void Erro(std::string_view mensagem) {
-    std::fprintf(stderr, "Erro: %.*s\n", static_cast<int>(mensagem.size()), mensagem.data());
+    plataforma::EscreverSaida(stderr, "Erro: " + std::string(mensagem) + "\n");
 }
 
 void Aviso(std::string_view mensagem) {
-    std::fprintf(stderr, "Aviso: %.*s\n", static_cast<int>(mensagem.size()), mensagem.data());
+    plataforma::EscreverSaida(stderr, "Aviso: " + std::string(mensagem) + "\n");
 }
 
 int ErroDeUso(std::string_view mensagem) {
     Erro(mensagem);
-    std::fputs("\n", stderr);
-    std::fputs(kUso, stderr);
+    plataforma::EscreverSaida(stderr, std::string("\n") + kUso);
     return kArgumentosInvalidos;
 }
 
@@ -100,7 +100,7 @@ std::optional<std::string> ProblemaDosArquivosDeInterpretacao(const std::filesys
 
 // Writes the whole output; false when standard output refused it.
 bool Escrever(const std::string& saida) {
-    return std::fwrite(saida.data(), 1, saida.size(), stdout) == saida.size() && std::fflush(stdout) == 0;
+    return plataforma::EscreverSaida(stdout, saida);
 }
 
 // The name study: every spelling in order (the date was checked first), each refused with the
@@ -135,7 +135,7 @@ bool AlgumCalculoSelecionado(const ConfiguracaoPrograma& c) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Windows: the arguments in UTF-8, and the output bytes written as they are.
+    // Windows: the arguments in UTF-8, and the output bytes written as they are (see plataforma.h).
     plataforma::ArgumentosUtf8 utf8(argc, argv);
     plataforma::PrepararSaidasPadrao();
     Argumentos a;
@@ -143,18 +143,15 @@ int main(int argc, char** argv) {
         return ErroDeUso(*problema);
     }
     if (a.versao) {
-        std::printf("oraculandia-cli %s\n", kVersao);
-        return std::fflush(stdout) == 0 ? kSucesso : kFalhaSaida;
+        return Escrever(std::string("oraculandia-cli ") + kVersao + "\n") ? kSucesso : kFalhaSaida;
     }
     // The folder, by the window program's rule; this program never creates or fills it.
     const PastaEscolhida escolhida =
         EscolherPastaPrograma(a.diretorio, LocaisPadrao(PastaDoExecutavel()), false);
     if (a.ajuda) {
-        std::fputs(kUso, stdout);
-        std::printf("\nPasta do programa em uso: %s\n",
-                    escolhida.erro.empty() ? plataforma::Utf8DoCaminho(escolhida.pasta).c_str()
-                                           : ("nenhuma (" + escolhida.erro + ")").c_str());
-        return std::fflush(stdout) == 0 ? kSucesso : kFalhaSaida;
+        const std::string pasta = escolhida.erro.empty() ? plataforma::Utf8DoCaminho(escolhida.pasta)
+                                                         : "nenhuma (" + escolhida.erro + ")";
+        return Escrever(kUso + ("\nPasta do programa em uso: " + pasta + "\n")) ? kSucesso : kFalhaSaida;
     }
     if (a.nomes.empty()) {
         return ErroDeUso("falta a opção --nome");

@@ -3,6 +3,7 @@
 // implementation per platform: plataforma_posix.cpp (Linux, macOS) and plataforma_windows.cpp;
 // the build picks the one for the platform.
 
+#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -52,10 +53,15 @@ private:
     std::vector<char*> ponteiros_; // into textos_, ending with a null pointer as argv does
 };
 
-// Makes standard output and standard error take the program's UTF-8 bytes as they are. On
-// Windows both become binary (no LF turned into CR LF, so the export text keeps its CR LF and
-// JSON its LF, the same bytes as on Linux), and when either is a console its output code page is
-// UTF-8 for the run and restored when the program ends. Nothing to do on POSIX.
+// Makes standard output and standard error take the program's bytes as they are: on Windows
+// both become binary, so that no LF is turned into CR LF (the export text keeps its own CR LF and
+// JSON its LF: the same bytes as on Linux). Nothing to do on POSIX.
 void PrepararSaidasPadrao();
+
+// Writes UTF-8 text to `fluxo` (stdout or stderr) and flushes it; false when the stream refused
+// it. On Windows a stream that is a console gets the text in UTF-16 through WriteConsoleW, so the
+// console shows the letters whatever its code page; a file or a pipe gets the UTF-8 bytes. All of
+// the command line's output goes through here.
+bool EscreverSaida(std::FILE* fluxo, std::string_view utf8);
 
 } // namespace oraculandia::plataforma

@@ -91,4 +91,8 @@ ArgumentosUtf8::ArgumentosUtf8(int argc, char** argv) {
 
 void PrepararSaidasPadrao() {}
 
+bool EscreverSaida(std::FILE* fluxo, std::string_view utf8) {
+    return std::fwrite(utf8.data(), 1, utf8.size(), fluxo) == utf8.size() && std::fflush(fluxo) == 0;
+}
+
 } // namespace oraculandia::plataforma

@@ -9,8 +9,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -50,23 +50,21 @@ std::string Utf8DeUtf16(std::wstring_view texto) {
     return r;
 }
 
-UINT paginaOriginal = 0;
-
-void RestaurarPaginaDoConsole() {
-    if (paginaOriginal != 0) {
-        ::SetConsoleOutputCP(paginaOriginal);
+std::wstring Utf16DeUtf8(std::string_view utf8) {
+    if (utf8.empty()) {
+        return {};
     }
+    const int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring largo(static_cast<std::size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), largo.data(), n);
+    return largo;
 }
 
-// Ctrl+C and the closing of the console end the program without its exit handlers.
-BOOL WINAPI AoInterromper(DWORD) {
-    RestaurarPaginaDoConsole();
-    return FALSE; // the system's own handling goes on
-}
-
-bool EhConsole(DWORD qual) {
+// The console behind `fluxo`, or nothing when it is a file, a pipe or closed.
+HANDLE Console(std::FILE* fluxo) {
+    const HANDLE h = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(fluxo)));
     DWORD modo = 0;
-    return ::GetConsoleMode(::GetStdHandle(qual), &modo) != 0;
+    return h != INVALID_HANDLE_VALUE && ::GetConsoleMode(h, &modo) ? h : nullptr;
 }
 
 } // namespace
@@ -124,13 +122,7 @@ std::filesystem::path ExecutavelAtual() {
 }
 
 std::filesystem::path CaminhoDeUtf8(std::string_view utf8) {
-    if (utf8.empty()) {
-        return {};
-    }
-    const int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring largo(static_cast<std::size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), largo.data(), n);
-    return std::filesystem::path(largo);
+    return std::filesystem::path(Utf16DeUtf8(utf8));
 }
 
 std::string Utf8DoCaminho(const std::filesystem::path& caminho) {
@@ -167,14 +159,31 @@ void PrepararSaidasPadrao() {
     std::fflush(stderr);
     ::_setmode(::_fileno(stdout), _O_BINARY);
     ::_setmode(::_fileno(stderr), _O_BINARY);
-    if ((EhConsole(STD_OUTPUT_HANDLE) || EhConsole(STD_ERROR_HANDLE)) && ::GetConsoleOutputCP() != CP_UTF8) {
-        const UINT antes = ::GetConsoleOutputCP();
-        if (::SetConsoleOutputCP(CP_UTF8)) {
-            paginaOriginal = antes;
-            std::atexit(RestaurarPaginaDoConsole);
-            ::SetConsoleCtrlHandler(AoInterromper, TRUE);
-        }
+}
+
+bool EscreverSaida(std::FILE* fluxo, std::string_view utf8) {
+    const HANDLE console = Console(fluxo);
+    if (console == nullptr) {
+        return std::fwrite(utf8.data(), 1, utf8.size(), fluxo) == utf8.size() && std::fflush(fluxo) == 0;
     }
+    std::fflush(fluxo);
+    const std::wstring largo = Utf16DeUtf8(utf8);
+    std::size_t feito = 0;
+    while (feito < largo.size()) {
+        // In pieces the console takes at once, never between the two halves of a surrogate pair.
+        std::size_t n = std::min<std::size_t>(largo.size() - feito, 4096);
+        if (n > 1 && feito + n < largo.size() && largo[feito + n - 1] >= 0xD800 &&
+            largo[feito + n - 1] <= 0xDBFF) {
+            --n;
+        }
+        DWORD escritos = 0;
+        if (!::WriteConsoleW(console, largo.data() + feito, static_cast<DWORD>(n), &escritos, nullptr) ||
+            escritos == 0) {
+            return false;
+        }
+        feito += escritos;
+    }
+    return true;
 }
 
 } // namespace oraculandia::plataforma
