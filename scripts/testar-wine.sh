@@ -194,20 +194,31 @@ caso exato josé
 caso caminho --ajuda
 caso caminho --ajuda --diretorio "Interpretação/longa"
 caso caminho --nome "José da Silva" --ajuda --diretorio "$completa"
+caso exato --ajuda --opção-que-não-existe
+caso caminho --ajuda --diretorio "Usuários/Ninguém"
 caso exato --version
+# The folder by its absolute path (with its drive letter on Windows).
+caso caminho --nome "Conceição Araújo" --data 15/03/1970 --hoje 01/01/2026 --diretorio "@PASTA_ATUAL@/$completa"
+caso caminho --nome "Conceição Araújo" --data 15/03/1970 --hoje 01/01/2026 --formato json \
+  --diretorio="@PASTA_ATUAL@/Interpretação/vazia"
+caso caminho --ajuda --diretorio "@PASTA_ATUAL@/Configuração/curta"
 total=${#tipos[@]}
+
+tempoPreparo=$((SECONDS - inicio))
 
 # Linux: every case, from the cases folder.
 mkdir -p "$tmp/linux" "$tmp/windows"
 i=0; args=()
 while IFS= read -r -d '' arg; do
-  if [ "$arg" != $'\x1e' ]; then args+=("$arg"); continue; fi
+  if [ "$arg" != $'\x1e' ]; then args+=("${arg/#@PASTA_ATUAL@/$casos}"); continue; fi
   i=$((i + 1))
   status=0
   (cd "$casos" && exec "./$completa/oraculandia-cli" "${args[@]}") >"$tmp/linux/$i.out" 2>"$tmp/linux/$i.err" </dev/null || status=$?
   echo "$status" >"$tmp/linux/$i.rc"
   args=()
 done <"$lote"
+
+tempoLinux=$((SECONDS - inicio - tempoPreparo))
 
 # Windows: every case in one Wine process, from the same folder (Z: is the Linux root).
 winpath() { local p="${1//\//\\}"; echo "Z:$p"; }
@@ -219,6 +230,7 @@ tempoWine=$((SECONDS - inicioWine))
 # A Windows console: the same few cases run in a terminal (script gives them one), where the
 # console's letters must be the text's, whatever its code page. The console moves the cursor
 # with escape sequences and spaces, so the comparison leaves those out.
+inicioConsole=$SECONDS
 limpar() { perl -0777 -pe 's/\e\[[0-9;?]*[A-Za-z]//g; s/\e\][^\a]*\a//g; s/\s+//g'; }
 console=0
 for args in "--estudo-nome --data 15/03/1970 --nome 'Jô Gonçalves' --nome 'João da Conceição'" \
@@ -231,6 +243,8 @@ for args in "--estudo-nome --data 15/03/1970 --nome 'Jô Gonçalves' --nome 'Jo�
     console=$((console + 1))
   fi
 done
+
+tempoConsole=$((SECONDS - inicioConsole))
 
 # The comparison. In a message that names a folder, the Windows path (Z:\tmp\...\Usuários\José) is
 # written in its Linux form before comparing; everything else must be the same bytes.
@@ -275,7 +289,9 @@ for ((i = 1; i <= total; i++)); do
 done
 
 echo "testar-wine: $total casos (semente $semente): $aceitos escritos e $recusas recusados" \
-  "igualmente no Linux e no Windows, $diferentes diferentes; Wine: ${tempoWine}s, tudo: $((SECONDS - inicio))s."
+  "igualmente no Linux e no Windows, $diferentes diferentes. Tempo: ${tempoPreparo}s para preparar" \
+  "o Wine e os casos, ${tempoLinux}s no Linux, ${tempoWine}s no Wine, ${tempoConsole}s no console;" \
+  "tudo: $((SECONDS - inicio))s."
 [ "$diferentes" -eq 0 ] || falhar "$diferentes casos diferem entre o Linux e o Windows."
 [ "$console" -eq 0 ] || falhar "$console casos saem diferentes num console do Windows."
 echo "testar-wine: os 3 casos escritos num console do Windows mostram as mesmas letras."

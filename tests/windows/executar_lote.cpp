@@ -8,7 +8,8 @@
 // each case ended by an argument that is the single byte 0x1E. Case n (from 1) runs PROGRAMA with
 // its arguments, quoted in the command line so that the program's own reading gets them back
 // exactly, with standard output in SAIDA\n.out, standard error in SAIDA\n.err and the exit
-// status, in decimal, in SAIDA\n.rc. PARALELOS cases (default 1) run at the same time. Exit
+// status, in decimal, in SAIDA\n.rc. An argument starting with @PASTA_ATUAL@ gets the current
+// folder's path in its place. PARALELOS cases (default 1) run at the same time. Exit
 // status 0 when every case could be started.
 
 // windows.h first: shellapi.h needs its definitions.
@@ -23,6 +24,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -36,6 +38,22 @@ std::wstring Largo(const std::string& utf8) {
     ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), r.data(), n);
     return r;
 }
+
+std::string Utf8(const std::wstring& largo) {
+    if (largo.empty()) {
+        return {};
+    }
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, largo.data(), static_cast<int>(largo.size()), nullptr, 0,
+                                        nullptr, nullptr);
+    std::string r(static_cast<std::size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, largo.data(), static_cast<int>(largo.size()), r.data(), n, nullptr,
+                          nullptr);
+    return r;
+}
+
+// An argument that starts with this stands for the current folder's full path, followed by the
+// rest of the argument: the same case names a folder by its absolute path on either system.
+constexpr const char* kPastaAtual = "@PASTA_ATUAL@";
 
 // The quoting that CommandLineToArgvW and the C runtime undo: backslashes are literal except
 // before a double quote, where they are doubled, and the quote itself is escaped.
@@ -145,11 +163,17 @@ int main() {
     const std::wstring saida = argv[3];
     const std::size_t paralelos = n == 5 ? std::max(1, _wtoi(argv[4])) : 1;
     std::vector<EmCurso> ativos;
+    std::wstring atual(MAX_PATH, L'\0');
+    atual.resize(::GetCurrentDirectoryW(static_cast<DWORD>(atual.size()), atual.data()));
+    const std::string pastaAtual = Utf8(atual);
     int caso = 0, falhas = 0;
     std::vector<std::string> args;
     std::size_t inicio = 0;
     for (std::size_t fim; (fim = bytes.find('\0', inicio)) != std::string::npos; inicio = fim + 1) {
         std::string arg = bytes.substr(inicio, fim - inicio);
+        if (arg.rfind(kPastaAtual, 0) == 0) {
+            arg = pastaAtual + arg.substr(std::string_view(kPastaAtual).size());
+        }
         if (arg != "\x1e") {
             args.push_back(std::move(arg));
             continue;
