@@ -37,6 +37,7 @@ servidor="$(command -v wineserver || command -v wineserver64 || true)"
 tmp="$(mktemp -d)"
 export WINEPREFIX="$tmp/prefixo" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 unset DISPLAY WAYLAND_DISPLAY
+export HOME="${HOME:-$tmp}"
 encerrar() {
   "$servidor" -k >/dev/null 2>&1 || true
   rm -rf "$tmp"
