@@ -245,6 +245,30 @@ for args in "--estudo-nome --data 15/03/1970 --nome 'Jô Gonçalves' --nome 'Jo�
   fi
 done
 
+
+# The user's data folder of a Windows user whose name has an accent (C:\users\José\AppData\
+# Roaming\Oraculandia), found by a program whose own folder has no texts.
+usuario=0
+chave='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders'
+"$wine" reg add "$chave" /v AppData /t REG_EXPAND_SZ /d 'C:\users\José\AppData\Roaming' /f >/dev/null 2>&1 ||
+  falhar "o registro do Wine não aceitou a pasta de dados do usuário."
+mkdir -p "$WINEPREFIX/drive_c/users/José/AppData/Roaming/Oraculandia" "$tmp/sem-dados"
+cp "$linux"/bin/*.DAT "$WINEPREFIX/drive_c/users/José/AppData/Roaming/Oraculandia/"
+cp "$windows/oraculandia-cli.exe" "$tmp/sem-dados/"
+esperado='Pasta do programa em uso: C:\users\José\AppData\Roaming\Oraculandia'
+obtido="$("$wine" "$tmp/sem-dados/oraculandia-cli.exe" --ajuda </dev/null | tail -n 1 || true)"
+if [ "$obtido" != "$esperado" ]; then
+  echo "testar-wine: a ajuda diz \"$obtido\" em vez de \"$esperado\"" >&2
+  usuario=$((usuario + 1))
+fi
+for formato in texto json; do
+  argumentos=(--nome "José da Conceição" --data 15/03/1970 --hoje 01/01/2026 --formato "$formato")
+  if ! cmp -s <("$wine" "$tmp/sem-dados/oraculandia-cli.exe" "${argumentos[@]}" </dev/null 2>&1) \
+    <("$casos/$completa/oraculandia-cli" "${argumentos[@]}" --diretorio "$casos/$completa" 2>&1); then
+    echo "testar-wine: a análise em $formato, lida da pasta de dados do usuário, difere" >&2
+    usuario=$((usuario + 1))
+  fi
+done
 tempoConsole=$((SECONDS - inicioConsole))
 
 # The comparison. In a message that names a folder, the Windows path (Z:\tmp\...\Usuários\José) is
@@ -291,8 +315,10 @@ done
 
 echo "testar-wine: $total casos (semente $semente): $aceitos escritos e $recusas recusados" \
   "igualmente no Linux e no Windows, $diferentes diferentes. Tempo: ${tempoPreparo}s para preparar" \
-  "o Wine e os casos, ${tempoLinux}s no Linux, ${tempoWine}s no Wine, ${tempoConsole}s no console;" \
+  "o Wine e os casos, ${tempoLinux}s no Linux, ${tempoWine}s no Wine, ${tempoConsole}s no console e na pasta do usuário;" \
   "tudo: $((SECONDS - inicio))s."
 [ "$diferentes" -eq 0 ] || falhar "$diferentes casos diferem entre o Linux e o Windows."
 [ "$console" -eq 0 ] || falhar "$console casos saem diferentes num console do Windows."
-echo "testar-wine: os 3 casos escritos num console do Windows mostram as mesmas letras."
+[ "$usuario" -eq 0 ] || falhar "a pasta de dados de um usuário com acento no nome não serve."
+echo "testar-wine: os 3 casos escritos num console do Windows mostram as mesmas letras, e a pasta" \
+  "de dados do usuário José (C:\\users\\José\\AppData\\Roaming\\Oraculandia) serve a análise."
