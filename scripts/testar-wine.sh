@@ -84,7 +84,10 @@ copia "Interpretação/sem um arquivo"
 rm "$casos/Interpretação/sem um arquivo/INTVOG.DAT"
 copia "Interpretação/vazia"
 : >"$casos/Interpretação/vazia/CDATA.DAT"
-pastas=("$completa" "$completa" "$completa" "Configuração/alguns desligados" "Configuração/todos desligados"
+# A folder whose letters the Windows-1252 code page does not have.
+outraEscrita="Usuários/Łucja Ωμέγα 中"
+copia "$outraEscrita"
+pastas=("$completa" "$completa" "$outraEscrita" "Configuração/alguns desligados" "Configuração/todos desligados"
   "Configuração/curta" "Interpretação/curta" "Interpretação/longa" "Interpretação/sem um arquivo"
   "Interpretação/vazia")
 
@@ -203,6 +206,7 @@ caso caminho --nome "Conceição Araújo" --data 15/03/1970 --hoje 01/01/2026 --
 caso caminho --nome "Conceição Araújo" --data 15/03/1970 --hoje 01/01/2026 --formato json \
   --diretorio="@PASTA_ATUAL@/Interpretação/vazia"
 caso caminho --ajuda --diretorio "@PASTA_ATUAL@/Configuração/curta"
+caso caminho --ajuda --diretorio "@PASTA_ATUAL@/$outraEscrita"
 total=${#tipos[@]}
 
 tempoPreparo=$((SECONDS - inicio))
