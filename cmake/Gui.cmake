@@ -28,6 +28,8 @@ qt_add_resources(oraculandia_gui "imagens" PREFIX "/" BASE ${CMAKE_SOURCE_DIR}/d
 if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/qt/main.cpp)
   add_executable(oraculandia ${CMAKE_SOURCE_DIR}/src/app/qt/main.cpp)
   target_link_libraries(oraculandia PRIVATE oraculandia_gui)
+  # A window program on Windows: no console window opens with it.
+  set_target_properties(oraculandia PROPERTIES WIN32_EXECUTABLE ON)
   add_dependencies(oraculandia textos_interpretacao)
   if(TARGET sons_programa)
     add_dependencies(oraculandia sons_programa)

@@ -13,7 +13,7 @@ PACOTES=(
   hunspell hunspell-pt-br
   poppler-utils xvfb xauth
   lintian desktop-file-utils appstream
-  g++-mingw-w64-x86-64-posix
+  g++-mingw-w64-x86-64-posix wine64
 )
 
 faltando=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors, runs every test with ctest,
-# headless, and tests the Debian package. Then builds the core tests with AddressSanitizer and
+# headless, and tests the Debian package; builds the command line for Windows and compares it,
+# run under Wine, with the Linux one. Then builds the core tests with AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs them too.
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
@@ -14,6 +15,8 @@ bash "$raiz/scripts/testar-pacote.sh" "$raiz/build"
 # The Qt-free core and the command line compile for Windows: nothing Linux-only outside the
 # platform files.
 bash "$raiz/scripts/verificar-windows.sh" "$raiz/build-windows"
+# ...and, run under Wine, write exactly what the Linux build writes.
+bash "$raiz/scripts/testar-wine.sh" "$raiz/build" "$raiz/build-windows"
 bash "$raiz/scripts/compilar.sh" "$raiz/build-sanitizadores" -DORACULANDIA_WERROR=ON \
   -DORACULANDIA_SOMENTE_NUCLEO=ON -DORACULANDIA_SANITIZERS=ON -DCMAKE_BUILD_TYPE=Debug
 (cd "$raiz/build-sanitizadores" && ctest --output-on-failure -j2)

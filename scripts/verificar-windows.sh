@@ -2,7 +2,7 @@
 # Compiles the Qt-free core and oraculandia-cli for Windows with MinGW-w64, as a check that only
 # the marked platform files (src/dados/*_posix.cpp and *_windows.cpp) depend on the system.
 # Installs the cross compiler when it is missing. The result, oraculandia-cli.exe, is left in
-# the folder given (default: build-windows).
+# the folder given (default: build-windows); scripts/testar-wine.sh runs it under Wine.
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 pasta="${1:-$raiz/build-windows}"

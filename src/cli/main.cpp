@@ -11,15 +11,15 @@
 #include <string_view>
 #include <vector>
 
-#include "dados/arquivos.h"
 #include "analysis/composicao.h"
 #include "analysis/cp1252.h"
 #include "analysis/exportacao.h"
 #include "analysis/interpretacao.h"
-#include "dados/configuracao.h"
 #include "cli/argumentos.h"
 #include "cli/entrada_cli.h"
 #include "cli/json.h"
+#include "dados/arquivos.h"
+#include "dados/configuracao.h"
 #include "dados/pasta_programa.h"
 #include "dados/plataforma.h"
 #include "engine/datas.h"
@@ -32,18 +32,18 @@ using namespace oraculandia::cli;
 
 namespace {
 
+// Every output goes through plataforma::EscreverSaida, which writes to a Windows console too.
 void Erro(std::string_view mensagem) {
-    std::fprintf(stderr, "Erro: %.*s\n", static_cast<int>(mensagem.size()), mensagem.data());
+    plataforma::EscreverSaida(stderr, "Erro: " + std::string(mensagem) + "\n");
 }
 
 void Aviso(std::string_view mensagem) {
-    std::fprintf(stderr, "Aviso: %.*s\n", static_cast<int>(mensagem.size()), mensagem.data());
+    plataforma::EscreverSaida(stderr, "Aviso: " + std::string(mensagem) + "\n");
 }
 
 int ErroDeUso(std::string_view mensagem) {
     Erro(mensagem);
-    std::fputs("\n", stderr);
-    std::fputs(kUso, stderr);
+    plataforma::EscreverSaida(stderr, std::string("\n") + kUso);
     return kArgumentosInvalidos;
 }
 
@@ -83,8 +83,8 @@ std::optional<std::string> ProblemaDosArquivosDeInterpretacao(const std::filesys
     if (ausentes.empty() && vazios.empty() && ilegiveis.empty()) {
         return std::nullopt;
     }
-    std::string m =
-        "a pasta " + pasta.string() + " não tem os arquivos de interpretação de que a análise precisa.";
+    std::string m = "a pasta " + plataforma::Utf8DoCaminho(pasta) +
+                    " não tem os arquivos de interpretação de que a análise precisa.";
     if (!ausentes.empty()) {
         m += " Não existem: " + Juntar(ausentes) + ".";
     }
@@ -100,7 +100,7 @@ std::optional<std::string> ProblemaDosArquivosDeInterpretacao(const std::filesys
 
 // Writes the whole output; false when standard output refused it.
 bool Escrever(const std::string& saida) {
-    return std::fwrite(saida.data(), 1, saida.size(), stdout) == saida.size() && std::fflush(stdout) == 0;
+    return plataforma::EscreverSaida(stdout, saida);
 }
 
 // The name study: every spelling in order (the date was checked first), each refused with the
@@ -110,8 +110,7 @@ int EstudoDoNome(const std::vector<std::string>& nomes, const Data& nascimento, 
     for (std::size_t i = 0; i < nomes.size(); ++i) {
         std::string aceito;
         if (const auto recusa = VerificarNome(nomes[i], aceito)) {
-            Erro(std::to_string(i + 1) + "º nome" + (i == 0 ? " (nome de nascimento)" : "") + ": " +
-                 *recusa);
+            Erro(std::to_string(i + 1) + "º nome" + (i == 0 ? " (nome de nascimento)" : "") + ": " + *recusa);
             return kArgumentosInvalidos;
         }
         grafias.push_back(std::move(aceito));
@@ -136,23 +135,23 @@ bool AlgumCalculoSelecionado(const ConfiguracaoPrograma& c) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Windows: the arguments in UTF-8, and the output bytes written as they are (see plataforma.h).
+    plataforma::ArgumentosUtf8 utf8(argc, argv);
+    plataforma::PrepararSaidasPadrao();
     Argumentos a;
-    if (const auto problema = LerArgumentos(argc, argv, a)) {
+    if (const auto problema = LerArgumentos(utf8.argc(), utf8.argv(), a)) {
         return ErroDeUso(*problema);
     }
     if (a.versao) {
-        std::printf("oraculandia-cli %s\n", kVersao);
-        return std::fflush(stdout) == 0 ? kSucesso : kFalhaSaida;
+        return Escrever(std::string("oraculandia-cli ") + kVersao + "\n") ? kSucesso : kFalhaSaida;
     }
     // The folder, by the window program's rule; this program never creates or fills it.
     const PastaEscolhida escolhida =
         EscolherPastaPrograma(a.diretorio, LocaisPadrao(PastaDoExecutavel()), false);
     if (a.ajuda) {
-        std::fputs(kUso, stdout);
-        std::printf("\nPasta do programa em uso: %s\n", escolhida.erro.empty()
-                                                            ? escolhida.pasta.string().c_str()
-                                                            : ("nenhuma (" + escolhida.erro + ")").c_str());
-        return std::fflush(stdout) == 0 ? kSucesso : kFalhaSaida;
+        const std::string pasta = escolhida.erro.empty() ? plataforma::Utf8DoCaminho(escolhida.pasta)
+                                                         : "nenhuma (" + escolhida.erro + ")";
+        return Escrever(kUso + ("\nPasta do programa em uso: " + pasta + "\n")) ? kSucesso : kFalhaSaida;
     }
     if (a.nomes.empty()) {
         return ErroDeUso("falta a opção --nome");
@@ -163,7 +162,8 @@ int main(int argc, char** argv) {
                          "); foram dadas " + std::to_string(a.nomes.size()) + " opções --nome");
     }
     if (!a.estudoNome && a.nomes.size() > 1) {
-        return ErroDeUso("a análise é de um só nome, e a opção --nome foi dada " + std::to_string(a.nomes.size()) +
+        return ErroDeUso("a análise é de um só nome, e a opção --nome foi dada " +
+                         std::to_string(a.nomes.size()) +
                          " vezes; para comparar grafias do nome, use --estudo-nome");
     }
     if (!a.data) {
@@ -217,11 +217,12 @@ int main(int argc, char** argv) {
         EstadoArquivo estado = EstadoArquivo::Lido;
         const ConfiguracaoPrograma config = CarregarConfiguracao(pasta, &estado, false);
         if (estado == EstadoArquivo::Ilegivel) {
-            Aviso("não foi possível ler o arquivo " + (pasta / kArquivoConfiguracao).string() +
+            Aviso("não foi possível ler o arquivo " +
+                  plataforma::Utf8DoCaminho(pasta / kArquivoConfiguracao) +
                   " (sem permissão de leitura, ou não é um arquivo comum); vale a configuração padrão.");
         }
         if (!AlgumCalculoSelecionado(config)) {
-            Erro("o arquivo " + (pasta / kArquivoConfiguracao).string() +
+            Erro("o arquivo " + plataforma::Utf8DoCaminho(pasta / kArquivoConfiguracao) +
                  " não seleciona nenhum cálculo, e a análise ficaria vazia. Marque pelo menos um "
                  "cálculo em Configuração, no programa, ou use --formato json.");
             return kPastaInutilizavel;

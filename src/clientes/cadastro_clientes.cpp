@@ -11,6 +11,7 @@
 
 #include "clientes/esquema_clientes.h"
 #include "dados/plataforma.h"
+#include "programa/caminhos_qt.h"
 
 namespace oraculandia {
 
@@ -135,8 +136,7 @@ std::unique_ptr<CadastroClientes> CadastroClientes::Abrir(const QString& pasta, 
     }
     // The folder holds the write-ahead log next to the file: without writing there, nothing can
     // be recorded.
-    if (!plataforma::PastaGravavel(
-            std::filesystem::path(QFile::encodeName(QDir(pasta).absolutePath()).toStdString())))
+    if (!plataforma::PastaGravavel(CaminhoDeQString(QDir(pasta).absolutePath())))
         return falha(QStringLiteral("a pasta %1 não permite gravação")
                          .arg(QDir::toNativeSeparators(QDir(pasta).absolutePath())));
     if (existe && !(QFileInfo(caminho).isReadable() && QFileInfo(caminho).isWritable()))

@@ -8,6 +8,7 @@
 
 #include "analysis/cp1252.h"
 #include "dados/arquivos.h"
+#include "programa/caminhos_qt.h"
 
 namespace oraculandia {
 
@@ -119,7 +120,7 @@ bool LerArquivoCsv(const QString& caminho, QString& texto, QString* erro) {
     // named pipe under the name would otherwise wait for a writer forever). One byte more than
     // the limit tells a file that is too large, which is refused rather than cut.
     arquivos::Situacao situacao = arquivos::Situacao::Ilegivel;
-    const auto trecho = arquivos::Ler(std::filesystem::path(QFile::encodeName(caminho).toStdString()), 0,
+    const auto trecho = arquivos::Ler(CaminhoDeQString(caminho), 0,
                                       static_cast<std::size_t>(kMaximoArquivoCsv) + 1, false, &situacao);
     if (!trecho) {
         // Only the words of the message depend on what is there (looked at without opening it).

@@ -38,11 +38,6 @@ bool TemTodosOsArquivosDeInterpretacao(const fs::path& pasta) {
                        [&](const std::string& n) { return EhArquivoRegular(pasta / n); });
 }
 
-std::string Utf8(const fs::path& p) {
-    const auto u8 = p.u8string();
-    return std::string(u8.begin(), u8.end());
-}
-
 } // namespace
 
 const std::vector<std::string>& ArquivosDeInterpretacao() {
@@ -78,7 +73,7 @@ std::optional<std::string> ProblemaDoDiretorio(std::string_view valor) {
         return std::string("a opção --diretorio recebeu um texto vazio; informe a pasta do programa "
                            "(para a pasta atual, use --diretorio .).");
     }
-    if (!EhPasta(fs::path(valor))) {
+    if (!EhPasta(plataforma::CaminhoDeUtf8(valor))) {
         return "a pasta " + std::string(valor) + " não existe ou não é uma pasta.";
     }
     return std::nullopt;
@@ -93,7 +88,7 @@ PastaEscolhida EscolherPastaPrograma(const std::optional<std::string>& opcaoDire
             r.erro = *problema;
             return r;
         }
-        const fs::path p(*opcaoDiretorio);
+        const fs::path p = plataforma::CaminhoDeUtf8(*opcaoDiretorio);
         std::error_code erro;
         const fs::path absoluta = fs::absolute(p, erro);
         r.pasta = erro ? p : absoluta.lexically_normal();
@@ -130,7 +125,8 @@ PastaEscolhida EscolherPastaPrograma(const std::optional<std::string>& opcaoDire
     std::error_code erro;
     fs::create_directories(locais.dadosUsuario, erro);
     if (!EhPasta(locais.dadosUsuario)) {
-        r.erro = "não foi possível criar a pasta de dados \"" + Utf8(locais.dadosUsuario) + "\"" +
+        r.erro = "não foi possível criar a pasta de dados \"" +
+                 plataforma::Utf8DoCaminho(locais.dadosUsuario) + "\"" +
                  (erro ? " (" + erro.message() + ")" : std::string()) + ".";
         return r;
     }
@@ -158,8 +154,8 @@ std::vector<std::string> CopiarArquivosQueFaltam(const fs::path& origem, const f
         if (fs::exists(fs::symlink_status(alvo, existe))) {
             continue; // the user's own file, or something in its place: never replaced
         }
-        const fs::path temporario =
-            destino / (fonte.filename().string() + ".copiando-" + std::to_string(plataforma::IdProcesso()));
+        const fs::path temporario = fs::path(destino / fonte.filename())
+                                        .concat(".copiando-" + std::to_string(plataforma::IdProcesso()));
         std::error_code falha;
         fs::remove(temporario, falha);
         bool ok = fs::copy_file(fonte, temporario, fs::copy_options::none, falha) && !falha;
@@ -175,7 +171,7 @@ std::vector<std::string> CopiarArquivosQueFaltam(const fs::path& origem, const f
         }
         fs::remove(temporario, falha);
         if (!ok) {
-            falhas.push_back(fonte.filename().string());
+            falhas.push_back(plataforma::Utf8DoCaminho(fonte.filename()));
         }
     }
     std::sort(falhas.begin(), falhas.end());

@@ -73,4 +73,26 @@ std::filesystem::path ExecutavelAtual() {
 #endif
 }
 
+std::filesystem::path CaminhoDeUtf8(std::string_view utf8) {
+    return std::filesystem::path(std::string(utf8));
+}
+
+std::string Utf8DoCaminho(const std::filesystem::path& caminho) {
+    return caminho.native();
+}
+
+ArgumentosUtf8::ArgumentosUtf8(int argc, char** argv) {
+    textos_.assign(argv, argv + argc);
+    for (auto& t : textos_) {
+        ponteiros_.push_back(t.data());
+    }
+    ponteiros_.push_back(nullptr);
+}
+
+void PrepararSaidasPadrao() {}
+
+bool EscreverSaida(std::FILE* fluxo, std::string_view utf8) {
+    return std::fwrite(utf8.data(), 1, utf8.size(), fluxo) == utf8.size() && std::fflush(fluxo) == 0;
+}
+
 } // namespace oraculandia::plataforma

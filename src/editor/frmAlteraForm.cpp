@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/interpretacao.h"
+#include "programa/caminhos_qt.h"
 #include "programa/cp1252_qt.h"
 #include "programa/programa.h"
 
@@ -108,8 +109,8 @@ void frmAlteraForm::cmdSalvar_Click() {
     const QFileInfo arquivo(lblArquivo->text());
     bool numeroOk = false;
     const int registro = lblPosicao->text().toInt(&numeroOk);
-    const std::filesystem::path pasta(QFile::encodeName(arquivo.absolutePath()).toStdString());
-    const std::string nome = QFile::encodeName(arquivo.fileName()).toStdString();
+    const std::filesystem::path pasta = CaminhoDeQString(arquivo.absolutePath());
+    const std::string nome = arquivo.fileName().toStdString();
     ResultadoGravacao resultado = ResultadoGravacao::NumeroInvalido;
     if (numeroOk && registro >= 1 && registro <= 32767) {
         resultado = GravarInterpretacao(pasta, static_cast<int16_t>(registro), nome, conversao.texto);

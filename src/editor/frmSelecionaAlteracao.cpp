@@ -15,6 +15,7 @@
 #include "analysis/interpretacao.h"
 #include "editor/frmAlteraForm.h"
 #include "layout/qt/dialogo_fixo.h"
+#include "programa/caminhos_qt.h"
 #include "programa/cp1252_qt.h"
 #include "programa/programa.h"
 
@@ -152,7 +153,7 @@ int frmSelecionaAlteracao::NumeroSelecionado() const {
 }
 
 QString frmSelecionaAlteracao::CaminhoArquivo(const QString& nomeSemExtensao) const {
-    const QString pasta = QFile::decodeName(programa_.PastaPrograma.string().c_str());
+    const QString pasta = QStringDeCaminho(programa_.PastaPrograma);
     return QDir::toNativeSeparators(QDir(pasta).filePath(nomeSemExtensao + QStringLiteral(".DAT")));
 }
 

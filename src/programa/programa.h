@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "layout/estado_programa.h"
+#include "programa/caminhos_qt.h"
 #include "programa/servicos.h"
 
 namespace oraculandia {
@@ -51,9 +52,7 @@ struct Programa : EstadoPrograma, ServicosPrograma {
     }
 
     // Path of a file of the program directory, for Qt.
-    QString Caminho(const char* arquivo) const {
-        return QString::fromStdString((PastaPrograma / arquivo).string());
-    }
+    QString Caminho(const char* arquivo) const { return QStringDeCaminho(PastaPrograma / arquivo); }
 };
 
 } // namespace oraculandia

@@ -5,6 +5,7 @@
 
 #include "analysis/interpretacao.h"
 #include "dados/arquivos.h"
+#include "programa/caminhos_qt.h"
 #include "programa/programa.h"
 
 namespace oraculandia {
@@ -75,7 +76,7 @@ void AvisarArquivosDaPasta(Programa& programa, QWidget* pai) {
         }
     }
 
-    const QString pasta = QDir::toNativeSeparators(QString::fromStdString(programa.PastaPrograma.string()));
+    const QString pasta = QDir::toNativeSeparators(QStringDeCaminho(programa.PastaPrograma));
     if (!configuracoes.isEmpty() || !ilegiveis.isEmpty())
         programa.mensagens.Mostrar(pai, QStringLiteral("Erro:"),
                                    MensagemIlegiveis(pasta, configuracoes, ilegiveis), IconeMensagem::Critico,

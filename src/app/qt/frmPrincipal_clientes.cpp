@@ -6,6 +6,7 @@
 #include "clientes/cadastro_clientes.h"
 #include "clientes/frmClientes.h"
 #include "clientes/servicos_clientes.h"
+#include "programa/caminhos_qt.h"
 #include "programa/programa.h"
 
 namespace oraculandia {
@@ -14,7 +15,7 @@ CadastroClientes* frmPrincipal::Cadastro(bool sempreAvisar) {
     if (cadastro_)
         return cadastro_.get();
     QString erro;
-    cadastro_ = CadastroClientes::Abrir(QString::fromStdString(programa_.PastaPrograma.string()), &erro);
+    cadastro_ = CadastroClientes::Abrir(QStringDeCaminho(programa_.PastaPrograma), &erro);
     if (cadastro_)
         return cadastro_.get();
     // The program goes on without the register; the user is told why (once per run when the

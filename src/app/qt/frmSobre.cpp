@@ -11,6 +11,7 @@
 
 #include "app/qt/enderecos.h"
 #include "layout/qt/dialogo_fixo.h"
+#include "programa/caminhos_qt.h"
 #include "programa/programa.h"
 #include "versao.h"
 
@@ -46,8 +47,8 @@ frmSobre::frmSobre(Programa& programa, QWidget* pai) : QDialog(pai), programa_(p
     lblVersao = new QLabel(this);
     lblVersao->setObjectName(QStringLiteral("lblVersao"));
     lblVersao->setText(QStringLiteral("Versão %1\nPasta do programa:\n%2")
-                           .arg(QString::fromLatin1(kVersao), QDir::toNativeSeparators(QString::fromStdString(
-                                                                  programa_.PastaPrograma.string()))));
+                           .arg(QString::fromLatin1(kVersao),
+                                QDir::toNativeSeparators(QStringDeCaminho(programa_.PastaPrograma))));
     lblVersao->setAlignment(Qt::AlignCenter);
     lblVersao->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblVersao->setWordWrap(true);

@@ -78,8 +78,8 @@ int main(int argc, char* argv[]) {
     if (opcoes.isSet(diretorio)) {
         valorDiretorio = opcoes.value(diretorio).toStdString();
     }
-    const PastaEscolhida escolhida = EscolherPastaPrograma(
-        valorDiretorio, LocaisPadrao(QCoreApplication::applicationDirPath().toStdString()), true);
+    const PastaEscolhida escolhida =
+        EscolherPastaPrograma(valorDiretorio, LocaisPadrao(PastaDoExecutavel()), true);
     if (!escolhida.erro.empty()) {
         // A bad option is a mistake on the command line; a user's folder that cannot be made is
         // news for whoever started the program from the menu, so it also gets a message box.

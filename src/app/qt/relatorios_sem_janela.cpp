@@ -240,8 +240,8 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
     std::optional<std::string> valorDiretorio;
     if (opcoes.isSet(diretorio))
         valorDiretorio = opcoes.value(diretorio).toStdString();
-    const PastaEscolhida escolhida = EscolherPastaPrograma(
-        valorDiretorio, LocaisPadrao(QCoreApplication::applicationDirPath().toStdString()), true);
+    const PastaEscolhida escolhida =
+        EscolherPastaPrograma(valorDiretorio, LocaisPadrao(PastaDoExecutavel()), true);
     if (!escolhida.erro.empty()) {
         Erro(QString::fromStdString(escolhida.erro));
         return kArgumentosInvalidos;

@@ -1,4 +1,5 @@
 #include "print/qt/pdf_analise.h"
+#include "programa/caminhos_qt.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,8 +66,7 @@ bool ConcluirPdf(const QString& temporario, const QString& destino, bool substit
     if (!substituir)
         return QFile::rename(temporario, info.absoluteFilePath());
     std::error_code erro;
-    std::filesystem::rename(QFile::encodeName(temporario).toStdString(),
-                            QFile::encodeName(info.absoluteFilePath()).toStdString(), erro);
+    std::filesystem::rename(CaminhoDeQString(temporario), CaminhoDeQString(info.absoluteFilePath()), erro);
     return !erro;
 }
 
