@@ -11,17 +11,19 @@
 #include <string_view>
 #include <vector>
 
-#include "dados/arquivos.h"
+#include "analysis/complementos.h"
 #include "analysis/composicao.h"
 #include "analysis/cp1252.h"
 #include "analysis/exportacao.h"
 #include "analysis/interpretacao.h"
-#include "dados/configuracao.h"
 #include "cli/argumentos.h"
 #include "cli/entrada_cli.h"
 #include "cli/json.h"
+#include "dados/arquivos.h"
+#include "dados/configuracao.h"
 #include "dados/pasta_programa.h"
 #include "dados/plataforma.h"
+#include "dados/preferencias.h"
 #include "engine/datas.h"
 #include "engine/entrada.h"
 #include "estudo/estudo_nome.h"
@@ -110,8 +112,7 @@ int EstudoDoNome(const std::vector<std::string>& nomes, const Data& nascimento, 
     for (std::size_t i = 0; i < nomes.size(); ++i) {
         std::string aceito;
         if (const auto recusa = VerificarNome(nomes[i], aceito)) {
-            Erro(std::to_string(i + 1) + "º nome" + (i == 0 ? " (nome de nascimento)" : "") + ": " +
-                 *recusa);
+            Erro(std::to_string(i + 1) + "º nome" + (i == 0 ? " (nome de nascimento)" : "") + ": " + *recusa);
             return kArgumentosInvalidos;
         }
         grafias.push_back(std::move(aceito));
@@ -124,9 +125,14 @@ int EstudoDoNome(const std::vector<std::string>& nomes, const Data& nascimento, 
     return kSucesso;
 }
 
-bool AlgumCalculoSelecionado(const ConfiguracaoPrograma& c) {
+bool AlgumCalculoSelecionado(const ConfiguracaoPrograma& c, const SelecaoComplementos& complementos) {
     for (int id = 1; id <= kNumeroCalculos; ++id) {
         if (c.Selecionado(id)) {
+            return true;
+        }
+    }
+    for (int id = kPrimeiroComplemento; id <= kUltimoComplemento; ++id) {
+        if (Selecionado(complementos, id)) {
             return true;
         }
     }
@@ -163,7 +169,8 @@ int main(int argc, char** argv) {
                          "); foram dadas " + std::to_string(a.nomes.size()) + " opções --nome");
     }
     if (!a.estudoNome && a.nomes.size() > 1) {
-        return ErroDeUso("a análise é de um só nome, e a opção --nome foi dada " + std::to_string(a.nomes.size()) +
+        return ErroDeUso("a análise é de um só nome, e a opção --nome foi dada " +
+                         std::to_string(a.nomes.size()) +
                          " vezes; para comparar grafias do nome, use --estudo-nome");
     }
     if (!a.data) {
@@ -211,7 +218,8 @@ int main(int argc, char** argv) {
     std::string saida;
     if (a.formato == "json") {
         // Every section goes to JSON, whatever the settings say: they are not needed.
-        saida = DocumentoJson(nome, data, FormatarData(hoje), ComporAnalise(pasta, nome, data, hoje, false));
+        saida = DocumentoJson(nome, data, FormatarData(hoje), ComporAnalise(pasta, nome, data, hoje, false),
+                              ComporComplementos(pasta, nome, data, false));
     } else {
         // Read only: a missing settings file means the defaults, and is not created.
         EstadoArquivo estado = EstadoArquivo::Lido;
@@ -220,14 +228,22 @@ int main(int argc, char** argv) {
             Aviso("não foi possível ler o arquivo " + (pasta / kArquivoConfiguracao).string() +
                   " (sem permissão de leitura, ou não é um arquivo comum); vale a configuração padrão.");
         }
-        if (!AlgumCalculoSelecionado(config)) {
+        const Preferencias preferencias = CarregarPreferencias(pasta, &estado);
+        if (estado == EstadoArquivo::Ilegivel) {
+            Aviso("não foi possível ler o arquivo " + (pasta / kArquivoPreferencias).string() +
+                  " (sem permissão de leitura, não é um arquivo comum, ou não é texto UTF-8); valem as "
+                  "preferências padrão.");
+        }
+        const SelecaoComplementos complementos = LerSelecaoComplementos(preferencias);
+        if (!AlgumCalculoSelecionado(config, complementos)) {
             Erro("o arquivo " + (pasta / kArquivoConfiguracao).string() +
                  " não seleciona nenhum cálculo, e a análise ficaria vazia. Marque pelo menos um "
                  "cálculo em Configuração, no programa, ou use --formato json.");
             return kPastaInutilizavel;
         }
         const SecoesAnalise secoes = ComporAnalise(pasta, nome, data, hoje, false);
-        saida = Cp1252ParaUtf8SemControles(TextoExportacao(secoes, config));
+        saida = Cp1252ParaUtf8SemControles(TextoExportacaoCompleta(
+            secoes, ComporComplementos(pasta, nome, data, false), config, complementos));
     }
     if (!Escrever(saida)) {
         Erro("não foi possível escrever a análise na saída padrão.");

@@ -44,7 +44,8 @@ TEST(CliEstudo, TextoExato) {
                                  "Ana Sylva", "--diretorio", "/nao/existe"});
     ASSERT_EQ(e.status, 0) << e.erros;
     EXPECT_EQ(e.erros, "");
-    const std::string letras = "Letras e valores (vogais entre colchetes; → mostra a letra que o cálculo lê):\n";
+    const std::string letras =
+        "Letras e valores (vogais entre colchetes; → mostra a letra que o cálculo lê):\n";
     EXPECT_EQ(e.saida, "Estudo do Nome\n"
                        "Data de nascimento: 21/07/1985 (Caminho da Vida 6)\n"
                        "\n"
@@ -93,9 +94,9 @@ TEST(CliEstudo, TextoIgualAoDoNucleo) {
 
 TEST(CliEstudo, Json) {
     PastaTemporaria pasta;
-    const Execucao e = Executar({"--estudo-nome", "--data", "21/07/1985", "--nome", "Maria da Conceição Souza",
-                                 "--nome", "xptz crwd", "--nome", "Maria Souza", "--formato", "json", "--diretorio",
-                                 pasta.caminho().string()});
+    const Execucao e = Executar({"--estudo-nome", "--data", "21/07/1985", "--nome",
+                                 "Maria da Conceição Souza", "--nome", "xptz crwd", "--nome", "Maria Souza",
+                                 "--formato", "json", "--diretorio", pasta.caminho().string()});
     ASSERT_EQ(e.status, 0) << e.erros;
     EXPECT_EQ(e.erros, "");
     EXPECT_TRUE(std::filesystem::is_empty(pasta.caminho())); // nothing written in the folder
@@ -138,8 +139,8 @@ TEST(CliEstudo, Json) {
     EXPECT_EQ(Numero(passos[1]["soma"]), 8);
     EXPECT_EQ(Numeros(m["somas"]["numeroRealidade"]["parcelas"]), (std::vector<double>{8, 6}));
     EXPECT_EQ(Numeros(m["somas"]["caracteristicaNome"]["parcelas"]), (std::vector<double>{21}));
-    for (const char* chave : {"expressao", "impulsoAlma", "euSilencioso", "primeiraVogal", "caracteristicaNome",
-                              "numeroRealidade"}) {
+    for (const char* chave : {"expressao", "impulsoAlma", "euSilencioso", "primeiraVogal",
+                              "caracteristicaNome", "numeroRealidade"}) {
         EXPECT_FALSE(std::get<bool>(m["difere"][chave].v)) << chave;
     }
 
@@ -181,10 +182,11 @@ TEST(CliEstudo, NoveGrafiasAceitasDezRecusadas) {
     const Execucao dez = Executar(args);
     EXPECT_EQ(dez.status, 2);
     EXPECT_EQ(dez.saida, "");
-    EXPECT_EQ(dez.erros.rfind("Erro: o estudo do nome compara no máximo 9 grafias (o nome de nascimento e mais "
-                              "8); foram dadas 10 opções --nome\n",
-                              0),
-              0u)
+    EXPECT_EQ(
+        dez.erros.rfind("Erro: o estudo do nome compara no máximo 9 grafias (o nome de nascimento e mais "
+                        "8); foram dadas 10 opções --nome\n",
+                        0),
+        0u)
         << dez.erros;
     EXPECT_NE(dez.erros.find("Uso:"), std::string::npos);
 }
@@ -260,9 +262,9 @@ TEST(CliEstudo, SaidaQueNaoAceitaEscrita) {
         GTEST_SKIP() << "no /dev/full";
     }
     for (const char* formato : {"texto", "json"}) {
-        const Execucao e = Executar({"--estudo-nome", "--data", "21/07/1985", "--nome", "Ana Silva", "--formato",
-                                     formato},
-                                    kCli, {}, "/dev/full");
+        const Execucao e =
+            Executar({"--estudo-nome", "--data", "21/07/1985", "--nome", "Ana Silva", "--formato", formato},
+                     kCli, {}, "/dev/full");
         EXPECT_EQ(e.status, 1) << formato;
         EXPECT_EQ(e.erros, "Erro: não foi possível escrever o estudo do nome na saída padrão.\n");
     }
@@ -271,7 +273,9 @@ TEST(CliEstudo, SaidaQueNaoAceitaEscrita) {
 TEST(CliEstudo, AjudaMostraOEstudo) {
     const Execucao ajuda = Executar({"--ajuda"});
     ASSERT_EQ(ajuda.status, 0);
-    EXPECT_NE(ajuda.saida.find("\n     oraculandia-cli --estudo-nome --data DATA --nome NOME [--nome NOME ...]\n"),
+    EXPECT_NE(
+        ajuda.saida.find("\n     oraculandia-cli --estudo-nome --data DATA --nome NOME [--nome NOME ...]\n"),
+        std::string::npos);
+    EXPECT_NE(ajuda.saida.find("\n  --estudo-nome        o estudo do nome, em vez da análise\n"),
               std::string::npos);
-    EXPECT_NE(ajuda.saida.find("\n  --estudo-nome        o estudo do nome, em vez da análise\n"), std::string::npos);
 }

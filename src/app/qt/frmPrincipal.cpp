@@ -231,6 +231,8 @@ void frmPrincipal::Iniciar(bool comAbertura) {
     programa_.AnotarLeitura(kArquivoFontes, estado);
     programa_.Configuracao = CarregarConfiguracao(programa_.PastaPrograma, &estado);
     programa_.AnotarLeitura(kArquivoConfiguracao, estado);
+    programa_.Preferencias = CarregarPreferencias(programa_.PastaPrograma, &estado);
+    programa_.AnotarLeitura(kArquivoPreferencias, estado);
     CarregaLinhasRodape();
     setWindowTitle(QStringLiteral("Oraculandia Comercial"));
     programa_.sons.Tocar(programa_.Caminho("welcomeb.wav"), false);
