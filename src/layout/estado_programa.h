@@ -18,6 +18,7 @@
 #include "dados/rodape.h"
 #include "engine/datas.h"
 #include "layout/paginacao.h"
+#include "layout/percurso.h"
 
 namespace oraculandia {
 
@@ -58,6 +59,10 @@ struct EstadoPrograma {
     }
     // Which of the sections after the 28 are shown.
     SelecaoComplementos SelecaoDosComplementos() const { return LerSelecaoComplementos(Preferencias); }
+    // The sections after the 28 as the page walk draws them.
+    ComplementosRelatorio ComplementosDoRelatorio() const {
+        return {&Complementos, SelecaoDosComplementos()};
+    }
     // The text the export puts on the clipboard (Windows-1252).
     std::string TextoDaExportacao() const {
         return TextoExportacaoCompleta(Secoes, Complementos, Configuracao, SelecaoDosComplementos());
