@@ -178,9 +178,17 @@ std::string Grafia(const EstudoNome& estudo, std::size_t indice) {
     for (int c = 0; c < 6; ++c) {
         j += std::string("      \"") + kChaves[c] + "\": " + numeros[c] + ",\n";
     }
+    j += "      \"licoesCarmicas\": " + ListaNumeros(g.carmico.licoes) + ",\n";
+    j += "      \"dividasCarmicas\": " + Pares(g.carmico.dividas) + ",\n";
+    j += "      \"numerosMestres\": " + Pares(g.carmico.mestres) + ",\n";
     j += "      \"difere\": {";
     for (int c = 0; c < 6; ++c) {
         j += std::string(c ? ", " : "") + "\"" + kChaves[c] + "\": " + Booleano(difere[c]);
+    }
+    const bool difereCarmico[3] = {d.licoes, d.dividas, d.mestres};
+    constexpr const char* kChavesCarmicas[3] = {"licoesCarmicas", "dividasCarmicas", "numerosMestres"};
+    for (int c = 0; c < 3; ++c) {
+        j += std::string(", \"") + kChavesCarmicas[c] + "\": " + Booleano(difereCarmico[c]);
     }
     j += "},\n      \"letras\": [";
     for (std::size_t i = 0; i < g.letras.size(); ++i) {

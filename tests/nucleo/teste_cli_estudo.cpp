@@ -50,9 +50,10 @@ TEST(CliEstudo, TextoExato) {
                        "Data de nascimento: 21/07/1985 (Caminho da Vida 6)\n"
                        "\n"
                        "Grafia\tExpressão\tImpulso da Alma\tEu Silencioso\tPrimeira Vogal\t"
-                       "Característica do Nome\tNúmero da Realidade\n"
-                       "Ana Silva\t7\t3\t4\tA\t8\t4\n"
-                       "Ana Sylva\t5*\t1*\t4\tA\t8\t2*\n"
+                       "Característica do Nome\tNúmero da Realidade\tLições Cármicas\tDívidas Cármicas\t"
+                       "Números Mestres\n"
+                       "Ana Silva\t7\t3\t4\tA\t8\t4\t2, 6, 7, 8\t13\tnenhum\n"
+                       "Ana Sylva\t5*\t1*\t4\tA\t8\t2*\t2, 6, 8, 9*\t13\tnenhum\n"
                        "* difere do nome de nascimento\n"
                        "\n"
                        "Nome de nascimento\n"
@@ -66,6 +67,9 @@ TEST(CliEstudo, TextoExato) {
                            "Primeira Vogal: A\n"
                            "Característica do Nome: 8 caracteres sem os espaços\n"
                            "Número da Realidade: Expressão 7 + Caminho da Vida 6 = 13 → 1 + 3 = 4\n"
+                           "Lições Cármicas (números que faltam no nome): 2, 6, 7, 8\n"
+                           "Dívidas Cármicas: 13 no Eu Silencioso\n"
+                           "Números Mestres: nenhum\n"
                            "\n"
                            "Grafia 2\n"
                            "Ana Sylva\n" +
@@ -77,7 +81,10 @@ TEST(CliEstudo, TextoExato) {
                            "Eu Silencioso (consoantes): 5 + 1 + 3 + 4 = 13 → 1 + 3 = 4\n"
                            "Primeira Vogal: A\n"
                            "Característica do Nome: 8 caracteres sem os espaços\n"
-                           "Número da Realidade: Expressão 5 + Caminho da Vida 6 = 11 → 1 + 1 = 2\n");
+                           "Número da Realidade: Expressão 5 + Caminho da Vida 6 = 11 → 1 + 1 = 2\n"
+                           "Lições Cármicas (números que faltam no nome): 2, 6, 8, 9\n"
+                           "Dívidas Cármicas: 13 no Eu Silencioso\n"
+                           "Números Mestres: nenhum\n");
 }
 
 // The text is the core's own, for any spellings (here with accents typed separately, joined as
@@ -164,6 +171,21 @@ TEST(CliEstudo, Json) {
                             "primeiraVogal", "caracteristicaNome", "numeroRealidade"};
     for (std::size_t c = 0; c < 6; ++c) {
         EXPECT_EQ(std::get<bool>(s["difere"][chaves[c]].v), difere[c]) << chaves[c];
+    }
+    // The karmic block beside the six numbers: the birth name lacks 2 and 7 and its Soul Urge 49
+    // passes through 13; MARIA SOUZA also lacks 5, has no debt, and its consonants make 22.
+    EXPECT_NE(e.saida.find("      \"numeroRealidade\": 5,\n      \"licoesCarmicas\": [2, 7],\n"
+                           "      \"dividasCarmicas\": [{\"posicao\": \"impulsoDaAlma\", \"numero\": 13}],\n"
+                           "      \"numerosMestres\": [],\n"),
+              std::string::npos)
+        << e.saida;
+    EXPECT_EQ(Numeros(s["licoesCarmicas"]), (std::vector<double>{2, 5, 7}));
+    EXPECT_TRUE(std::get<Lista>(s["dividasCarmicas"].v).empty());
+    EXPECT_EQ(s["numerosMestres"][0]["posicao"].str(), "euSilencioso");
+    EXPECT_EQ(Numero(s["numerosMestres"][0]["numero"]), 22);
+    for (const char* chave : {"licoesCarmicas", "dividasCarmicas", "numerosMestres"}) {
+        EXPECT_FALSE(std::get<bool>(m["difere"][chave].v)) << chave;
+        EXPECT_TRUE(std::get<bool>(s["difere"][chave].v)) << chave;
     }
     const Lista& passos43 = std::get<Lista>(s["somas"]["expressao"]["passos"].v);
     ASSERT_EQ(passos43.size(), 1u);
