@@ -482,12 +482,12 @@ void TesteEditor::secoesDepoisDas28() {
              QStringLiteral("Texto referente ao cálculo Número Mestre 22 (=11)\nVocê "
                             "está alterando a interpretação do número 22 na Expressão"));
     // A choice the new entry does not offer goes back to the first.
-    f.optNumeros[8]->setChecked(true);
-    f.cmbItem->setCurrentIndex(36 - 1);
-    QVERIFY(f.optNumeros[0]->isChecked());
-    f.cmbItem->setCurrentIndex(30 - 1);
+    Escolher(f, 30, 9);
     QCOMPARE(f.optNumeros[8]->text(), QStringLiteral("Número 9"));
     QVERIFY(f.optNumeros[8]->isVisible());
+    f.cmbItem->setCurrentIndex(36 - 1);
+    QVERIFY(f.optNumeros[0]->isChecked());
+    QVERIFY(!f.optNumeros[8]->isVisible());
 
     // The inclusion table has only an introduction.
     Escolher(f, 29, 1);
