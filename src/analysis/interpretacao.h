@@ -16,8 +16,8 @@ inline constexpr const char* kArquivosInterpretacao[] = {
     "CDATA.DAT",    "CVIDA.DAT",    "CFORM.DAT",    "CPROD.DAT",    "CCOLH.DAT",    "CDNAS.DAT",
     "DESNASC.DAT",  "PRESNASC.DAT", "APICES.DAT",   "DESVIDA.DAT",  "INDSAUDE.DAT", "INTANOUN.DAT",
     "INTMESUN.DAT", "INTDIAUN.DAT", "INTANOPS.DAT", "INTMESPS.DAT", "INTDIAPS.DAT", "INTEXEXP.DAT",
-    "IMPXALMA.DAT", "EUXSILEN.DAT", "INTVOG.DAT",   "INTNOME.DAT",  "INTREALI.DAT",
-    "LICOESC.DAT",  "DIVIDASC.DAT", "TENDOCUL.DAT", "PAIXOCUL.DAT", "RESPSUBC.DAT", "NUMMESTR.DAT"};
+    "IMPXALMA.DAT", "EUXSILEN.DAT", "INTVOG.DAT",   "INTNOME.DAT",  "INTREALI.DAT", "LICOESC.DAT",
+    "DIVIDASC.DAT", "TENDOCUL.DAT", "PAIXOCUL.DAT", "RESPSUBC.DAT", "NUMMESTR.DAT"};
 
 // Text of record `numero` (from 1) of `arquivo` in the program directory, with leading and
 // trailing spaces (and zero bytes, what a record never written holds) removed. A missing file is

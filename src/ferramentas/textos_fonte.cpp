@@ -70,8 +70,8 @@ const std::vector<std::string>& NomesArquivos() {
     static const std::vector<std::string> nomes = {
         "CDATA",    "CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",    "DESNASC",  "PRESNASC",
         "APICES",   "DESVIDA",  "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN", "INTANOPS", "INTMESPS",
-        "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",  "INTREALI",
-        "LICOESC",  "DIVIDASC", "TENDOCUL", "PAIXOCUL", "RESPSUBC", "NUMMESTR"};
+        "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",  "INTREALI", "LICOESC",
+        "DIVIDASC", "TENDOCUL", "PAIXOCUL", "RESPSUBC", "NUMMESTR"};
     return nomes;
 }
 

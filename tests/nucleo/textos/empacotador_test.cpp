@@ -105,10 +105,9 @@ TEST(FonteTextos, FaixaDeRegistrosDeCadaArquivo) {
     const struct {
         const char* arquivo;
         int maximo;
-    } faixas[] = {{"CDATA", 20},   {"CVIDA", 9},    {"DESNASC", 10}, {"PRESNASC", 10},
-                  {"INDSAUDE", 10}, {"INTVOG", 9},   {"DESVIDA", 9},  {"APICES", 9},
-                  {"INTREALI", 9},  {"LICOESC", 9},  {"DIVIDASC", 19}, {"TENDOCUL", 9},
-                  {"PAIXOCUL", 9},  {"RESPSUBC", 9}, {"NUMMESTR", 15}};
+    } faixas[] = {{"CDATA", 20},    {"CVIDA", 9},    {"DESNASC", 10}, {"PRESNASC", 10}, {"INDSAUDE", 10},
+                  {"INTVOG", 9},    {"DESVIDA", 9},  {"APICES", 9},   {"INTREALI", 9},  {"LICOESC", 9},
+                  {"DIVIDASC", 19}, {"TENDOCUL", 9}, {"PAIXOCUL", 9}, {"RESPSUBC", 9},  {"NUMMESTR", 15}};
     for (const auto& f : faixas) {
         SCOPED_TRACE(f.arquivo);
         EXPECT_EQ(RegistroMaximo(f.arquivo), f.maximo);
