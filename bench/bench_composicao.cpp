@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/complementos.h"
 #include "analysis/composicao.h"
 #include "analysis/interpretacao.h"
 
@@ -22,7 +23,8 @@ namespace {
 const char* kArquivos[] = {"CDATA",    "CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",
                            "DESNASC",  "PRESNASC", "APICES",   "DESVIDA",  "INDSAUDE", "INTANOUN",
                            "INTMESUN", "INTDIAUN", "INTANOPS", "INTMESPS", "INTDIAPS", "INTEXEXP",
-                           "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",  "INTREALI"};
+                           "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",  "INTREALI", "LICOESC",
+                           "DIVIDASC", "TENDOCUL", "PAIXOCUL", "RESPSUBC", "NUMMESTR"};
 
 // A full set of files with texts of a realistic length (about 2,000 characters each).
 class Pasta {
@@ -38,7 +40,7 @@ public:
             texto += "Uma frase de interpreta\xE7\xE3o com acentos e v\xEDrgulas, ";
         }
         for (const char* a : kArquivos) {
-            for (int r = 1; r <= 13; ++r) {
+            for (int r = 1; r <= 20; ++r) {
                 GravarInterpretacao(caminho, static_cast<int16_t>(r), std::string(a) + ".DAT", texto);
             }
         }
@@ -83,6 +85,18 @@ void BM_ComporAnalise(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ComporAnalise);
+
+// What opening an analysis composes now: the 28 and the sections after them.
+void BM_ComporAnaliseEComplementos(benchmark::State& state) {
+    const auto& pasta = PastaComum().caminho;
+    for (auto _ : state) {
+        SecoesAnalise s = ComporAnalise(pasta, "ANA SILVA", "15/03/1970", Data{6, 12, 2026});
+        SecoesComplementares c = ComporComplementos(pasta, "ANA SILVA", "15/03/1970");
+        benchmark::DoNotOptimize(s);
+        benchmark::DoNotOptimize(c);
+    }
+}
+BENCHMARK(BM_ComporAnaliseEComplementos);
 
 void BM_PisoAbrirLerFechar41Registros(benchmark::State& state) {
     const auto& pasta = PastaComum().caminho;

@@ -56,29 +56,7 @@ std::string Json(std::string_view cp1252) {
     return s;
 }
 
-std::string DocumentoJson(std::string_view nome, const std::string& data, const std::string& hoje,
-                          const SecoesAnalise& secoes) {
-    std::string j = "{\n";
-    j += "  \"nome\": " + Json(nome) + ",\n";
-    j += "  \"data\": " + Json(data) + ",\n";
-    j += "  \"hoje\": " + Json(hoje) + ",\n";
-    j += "  \"secoes\": [\n";
-    for (int id = 1; id <= kNumeroCalculos; ++id) {
-        const SecaoAnalise& s = secoes[static_cast<std::size_t>(id)];
-        j += "    {\"id\": " + std::to_string(id) + ", \"titulo\": " + Json(s.Titulo) +
-             ", \"introducao\": " + Json(s.Introducao) + ", \"texto\": " + Json(s.Texto) +
-             ", \"numero\": " + Json(s.Numero) + "}";
-        j += id < kNumeroCalculos ? ",\n" : "\n";
-    }
-    j += "  ]\n}\n";
-    return j;
-}
-
 namespace {
-
-std::string Booleano(bool b) {
-    return b ? "true" : "false";
-}
 
 template <typename T> std::string ListaNumeros(const std::vector<T>& v) {
     std::string j = "[";
@@ -86,6 +64,65 @@ template <typename T> std::string ListaNumeros(const std::vector<T>& v) {
         j += (i ? ", " : "") + std::to_string(v[i]);
     }
     return j + "]";
+}
+
+std::string Secao(int id, const SecaoAnalise& s) {
+    return "{\"id\": " + std::to_string(id) + ", \"titulo\": " + Json(s.Titulo) +
+           ", \"introducao\": " + Json(s.Introducao) + ", \"texto\": " + Json(s.Texto) +
+           ", \"numero\": " + Json(s.Numero) + "}";
+}
+
+std::string Pares(const std::vector<NumeroNaPosicao>& pares) {
+    std::string j = "[";
+    for (std::size_t i = 0; i < pares.size(); ++i) {
+        j += std::string(i ? ", " : "") + "{\"posicao\": \"" + ChavePosicao(pares[i].posicao) +
+             "\", \"numero\": " + std::to_string(pares[i].numero) + "}";
+    }
+    return j + "]";
+}
+
+std::string Complementos(const SecoesComplementares& c) {
+    const BlocoCarmico& b = c.Bloco;
+    std::string j = "  \"complementos\": {\n";
+    j += "    \"inclusao\": " + ListaNumeros(std::vector<int64_t>(b.inclusao.begin(), b.inclusao.end())) +
+         ",\n";
+    j += "    \"licoesCarmicas\": " + ListaNumeros(b.licoes) + ",\n";
+    j += "    \"paixaoOculta\": " + ListaNumeros(b.paixao) + ",\n";
+    j += "    \"tendenciasOcultas\": " + ListaNumeros(b.tendencias) + ",\n";
+    j += "    \"respostaSubconsciente\": " +
+         (b.respostaSubconsciente ? std::to_string(*b.respostaSubconsciente) : std::string("null")) + ",\n";
+    j += "    \"dividasCarmicas\": " + Pares(b.dividas) + ",\n";
+    j += "    \"numerosMestres\": " + Pares(b.mestres) + ",\n";
+    j += "    \"secoes\": [\n";
+    for (int id = kPrimeiroComplemento; id <= kUltimoComplemento; ++id) {
+        j += "      " + Secao(id, c[id]) + (id < kUltimoComplemento ? ",\n" : "\n");
+    }
+    return j + "    ]\n  }\n";
+}
+
+} // namespace
+
+std::string DocumentoJson(std::string_view nome, const std::string& data, const std::string& hoje,
+                          const SecoesAnalise& secoes, const SecoesComplementares& complementos) {
+    std::string j = "{\n";
+    j += "  \"nome\": " + Json(nome) + ",\n";
+    j += "  \"data\": " + Json(data) + ",\n";
+    j += "  \"hoje\": " + Json(hoje) + ",\n";
+    j += "  \"secoes\": [\n";
+    for (int id = 1; id <= kNumeroCalculos; ++id) {
+        const SecaoAnalise& s = secoes[static_cast<std::size_t>(id)];
+        j += "    " + Secao(id, s);
+        j += id < kNumeroCalculos ? ",\n" : "\n";
+    }
+    j += "  ],\n";
+    j += Complementos(complementos);
+    return j + "}\n";
+}
+
+namespace {
+
+std::string Booleano(bool b) {
+    return b ? "true" : "false";
 }
 
 const char* Tipo(TipoLetra t) {
@@ -118,7 +155,7 @@ std::string Soma(const SomaEstudo& s) {
 }
 
 // The keys of the six numbers, in the order of the table's columns.
-constexpr const char* kChaves[6] = {"expressao",   "impulsoAlma",        "euSilencioso",
+constexpr const char* kChaves[6] = {"expressao",     "impulsoAlma",        "euSilencioso",
                                     "primeiraVogal", "caracteristicaNome", "numeroRealidade"};
 
 std::string Grafia(const EstudoNome& estudo, std::size_t indice) {
@@ -131,22 +168,34 @@ std::string Grafia(const EstudoNome& estudo, std::size_t indice) {
         std::to_string(g.caracteristica.numero),
         std::to_string(g.realidade.numero)};
     const DiferencasGrafia d = CompararComNascimento(estudo, indice);
-    const bool difere[6] = {d.expressao, d.alma, d.silencioso, d.primeiraVogal, d.caracteristica, d.realidade};
-    const SomaEstudo* somas[6] = {&g.expressao, &g.alma, &g.silencioso, nullptr, &g.caracteristica, &g.realidade};
+    const bool difere[6] = {d.expressao,     d.alma,           d.silencioso,
+                            d.primeiraVogal, d.caracteristica, d.realidade};
+    const SomaEstudo* somas[6] = {&g.expressao, &g.alma,           &g.silencioso,
+                                  nullptr,      &g.caracteristica, &g.realidade};
 
-    std::string j = "    {\n      \"nome\": " + Json(g.digitado) + ",\n      \"nomeCalculo\": " + Json(g.nome) + ",\n";
+    std::string j =
+        "    {\n      \"nome\": " + Json(g.digitado) + ",\n      \"nomeCalculo\": " + Json(g.nome) + ",\n";
     for (int c = 0; c < 6; ++c) {
         j += std::string("      \"") + kChaves[c] + "\": " + numeros[c] + ",\n";
     }
+    j += "      \"licoesCarmicas\": " + ListaNumeros(g.carmico.licoes) + ",\n";
+    j += "      \"dividasCarmicas\": " + Pares(g.carmico.dividas) + ",\n";
+    j += "      \"numerosMestres\": " + Pares(g.carmico.mestres) + ",\n";
     j += "      \"difere\": {";
     for (int c = 0; c < 6; ++c) {
         j += std::string(c ? ", " : "") + "\"" + kChaves[c] + "\": " + Booleano(difere[c]);
     }
+    const bool difereCarmico[3] = {d.licoes, d.dividas, d.mestres};
+    constexpr const char* kChavesCarmicas[3] = {"licoesCarmicas", "dividasCarmicas", "numerosMestres"};
+    for (int c = 0; c < 3; ++c) {
+        j += std::string(", \"") + kChavesCarmicas[c] + "\": " + Booleano(difereCarmico[c]);
+    }
     j += "},\n      \"letras\": [";
     for (std::size_t i = 0; i < g.letras.size(); ++i) {
         const LetraEstudo& l = g.letras[i];
-        j += std::string(i ? "," : "") + "\n        {\"digitada\": " + Letra(l.digitada) + ", \"lida\": " +
-             Letra(l.dobrada) + ", \"tipo\": " + Tipo(l.tipo) + ", \"valor\": " + std::to_string(l.valor) + "}";
+        j += std::string(i ? "," : "") + "\n        {\"digitada\": " + Letra(l.digitada) +
+             ", \"lida\": " + Letra(l.dobrada) + ", \"tipo\": " + Tipo(l.tipo) +
+             ", \"valor\": " + std::to_string(l.valor) + "}";
     }
     j += "\n      ],\n      \"somas\": {";
     bool primeira = true;

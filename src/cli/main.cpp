@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/complementos.h"
 #include "analysis/composicao.h"
 #include "analysis/cp1252.h"
 #include "analysis/exportacao.h"
@@ -22,6 +23,7 @@
 #include "dados/configuracao.h"
 #include "dados/pasta_programa.h"
 #include "dados/plataforma.h"
+#include "dados/preferencias.h"
 #include "engine/datas.h"
 #include "engine/entrada.h"
 #include "estudo/estudo_nome.h"
@@ -123,9 +125,14 @@ int EstudoDoNome(const std::vector<std::string>& nomes, const Data& nascimento, 
     return kSucesso;
 }
 
-bool AlgumCalculoSelecionado(const ConfiguracaoPrograma& c) {
+bool AlgumCalculoSelecionado(const ConfiguracaoPrograma& c, const SelecaoComplementos& complementos) {
     for (int id = 1; id <= kNumeroCalculos; ++id) {
         if (c.Selecionado(id)) {
+            return true;
+        }
+    }
+    for (int id = kPrimeiroComplemento; id <= kUltimoComplemento; ++id) {
+        if (Selecionado(complementos, id)) {
             return true;
         }
     }
@@ -211,7 +218,8 @@ int main(int argc, char** argv) {
     std::string saida;
     if (a.formato == "json") {
         // Every section goes to JSON, whatever the settings say: they are not needed.
-        saida = DocumentoJson(nome, data, FormatarData(hoje), ComporAnalise(pasta, nome, data, hoje, false));
+        saida = DocumentoJson(nome, data, FormatarData(hoje), ComporAnalise(pasta, nome, data, hoje, false),
+                              ComporComplementos(pasta, nome, data, false));
     } else {
         // Read only: a missing settings file means the defaults, and is not created.
         EstadoArquivo estado = EstadoArquivo::Lido;
@@ -221,14 +229,22 @@ int main(int argc, char** argv) {
                   plataforma::Utf8DoCaminho(pasta / kArquivoConfiguracao) +
                   " (sem permissão de leitura, ou não é um arquivo comum); vale a configuração padrão.");
         }
-        if (!AlgumCalculoSelecionado(config)) {
+        const Preferencias preferencias = CarregarPreferencias(pasta, &estado);
+        if (estado == EstadoArquivo::Ilegivel) {
+            Aviso("não foi possível ler o arquivo " + plataforma::Utf8DoCaminho(pasta / kArquivoPreferencias) +
+                  " (sem permissão de leitura, não é um arquivo comum, ou não é texto UTF-8); valem as "
+                  "preferências padrão.");
+        }
+        const SelecaoComplementos complementos = LerSelecaoComplementos(preferencias);
+        if (!AlgumCalculoSelecionado(config, complementos)) {
             Erro("o arquivo " + plataforma::Utf8DoCaminho(pasta / kArquivoConfiguracao) +
                  " não seleciona nenhum cálculo, e a análise ficaria vazia. Marque pelo menos um "
                  "cálculo em Configuração, no programa, ou use --formato json.");
             return kPastaInutilizavel;
         }
         const SecoesAnalise secoes = ComporAnalise(pasta, nome, data, hoje, false);
-        saida = Cp1252ParaUtf8SemControles(TextoExportacao(secoes, config));
+        saida = Cp1252ParaUtf8SemControles(TextoExportacaoCompleta(
+            secoes, ComporComplementos(pasta, nome, data, false), config, complementos));
     }
     if (!Escrever(saida)) {
         Erro("não foi possível escrever a análise na saída padrão.");

@@ -11,9 +11,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "analysis/complementos.h"
 #include "analysis/composicao.h"
 #include "analysis/interpretacao.h"
 #include "editor/frmAlteraForm.h"
+#include "engine/carmico.h"
 #include "layout/qt/dialogo_fixo.h"
 #include "programa/caminhos_qt.h"
 #include "programa/cp1252_qt.h"
@@ -23,33 +25,54 @@ namespace oraculandia {
 
 namespace {
 
-// File of each list position (CalculationId), without ".DAT".
-constexpr std::array<const char*, 29> kArquivos = {
+// File of each list position (CalculationId, then the entries after the 28), without ".DAT".
+constexpr std::array<const char*, frmSelecionaAlteracao::kPosicoes + 1> kArquivos = {
     "",         "CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",    "DESNASC",  "PRESNASC",
     "APICES",   "APICES",   "APICES",   "APICES",   "DESVIDA",  "DESVIDA",  "DESVIDA",  "DESVIDA",
     "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN", "INTANOPS", "INTMESPS", "INTDIAPS", "INTEXEXP",
-    "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",  "INTREALI"};
+    "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",  "INTREALI", "",         "LICOESC",  "DIVIDASC",
+    "TENDOCUL", "PAIXOCUL", "RESPSUBC", "NUMMESTR", "NUMMESTR", "NUMMESTR"};
+
+// Names of the entries after the 28 (the master numbers 22 and 33 share the file and the
+// introduction of 11).
+constexpr std::array<const char*, 9> kNomesComplementos = {
+    "Quadro de Inclusão", "Lições Cármicas",        "Dívidas Cármicas",
+    "Tendências Ocultas", "Paixão Oculta",          "Resposta Subconsciente",
+    "Número Mestre 11",   "Número Mestre 22 (=11)", "Número Mestre 33 (=11)"};
+
+constexpr int kPrimeiroMestre = 35;
+
+constexpr std::array<const char*, 9> kRotulos = {"Número 1 (ou \"a\")",
+                                                 "Número 2 (ou \"e\")",
+                                                 "Número 3 (ou \"i\")",
+                                                 "Número 4 (ou \"o\")",
+                                                 "Número 5 (ou \"u\")",
+                                                 "Número 6 (ou \"y\")",
+                                                 "Número 7",
+                                                 "Número 8",
+                                                 "Número 9"};
 
 // Introductions of CDATA.DAT by group: the first calculation of each group and its record.
-constexpr std::array<std::pair<int, int>, 13> kCabecalhos = {{{1, 1},
-                                                              {2, 2},
-                                                              {5, 3},
-                                                              {8, 4},
-                                                              {12, 5},
-                                                              {17, 6},
-                                                              {20, 7},
-                                                              {23, 8},
-                                                              {24, 9},
-                                                              {25, 10},
-                                                              {26, 11},
-                                                              {27, 12},
-                                                              {28, 13}}};
+constexpr std::array<std::pair<int, int>, 20> kCabecalhos = {
+    {{29, 14}, {30, 15}, {31, 16}, {32, 17}, {33, 18}, {34, 19}, {35, 20}, {1, 1},   {2, 2},   {5, 3},
+     {8, 4},   {12, 5},  {17, 6},  {20, 7},  {23, 8},  {24, 9},  {25, 10}, {26, 11}, {27, 12}, {28, 13}}};
 
 constexpr int kMinimoCabecalho = 10; // an introduction shorter than this counts as absent
 
 } // namespace
 
 int frmSelecionaAlteracao::RegistroDoNumero(int posicao, int numero) {
+    if (posicao == kSecaoQuadroInclusao) {
+        return 0;
+    }
+    if (posicao == 31) {
+        return numero >= 1 && numero <= 4 ? kDividasCarmicas[static_cast<std::size_t>(numero - 1)] : 0;
+    }
+    if (posicao >= kPrimeiroMestre && posicao <= kPosicoes) {
+        return numero >= 1 && numero <= kNumeroPosicoes
+                   ? (posicao - kPrimeiroMestre) * kNumeroPosicoes + numero
+                   : 0;
+    }
     if (posicao == 6 || posicao == 7) {
         return numero + 1;
     }
@@ -87,15 +110,6 @@ frmSelecionaAlteracao::frmSelecionaAlteracao(Programa& programa, QWidget* pai)
     frmInfo = new QGroupBox(
         QStringLiteral("Selecione o número que corresponde ao texto que você deseja alterar:"), this);
     frmInfo->setObjectName(QStringLiteral("frmInfo"));
-    static const std::array<const char*, 9> kRotulos = {"Número 1 (ou \"a\")",
-                                                        "Número 2 (ou \"e\")",
-                                                        "Número 3 (ou \"i\")",
-                                                        "Número 4 (ou \"o\")",
-                                                        "Número 5 (ou \"u\")",
-                                                        "Número 6 (ou \"y\")",
-                                                        "Número 7",
-                                                        "Número 8",
-                                                        "Número 9"};
     auto* grade = new QGridLayout(frmInfo);
     for (int i = 0; i < 9; ++i) {
         optNumeros[i] = new QRadioButton(QString::fromUtf8(kRotulos[i]), frmInfo);
@@ -132,15 +146,59 @@ frmSelecionaAlteracao::frmSelecionaAlteracao(Programa& programa, QWidget* pai)
 
     PreencheCombo();
     optNumeros[0]->setChecked(true);
+    connect(cmbItem, &QComboBox::currentIndexChanged, this,
+            [this](int indice) { AjustaNumeros(indice + 1); });
 }
 
 void frmSelecionaAlteracao::PreencheCombo() {
     cmbItem->clear();
-    for (int p = 1; p <= kNumeroCalculos; ++p) {
-        cmbItem->addItem(QString::fromUtf8(NomeCalculoEditor(p)));
-        ArquivosInterpretacao[p] = QString::fromLatin1(kArquivos[p]);
+    for (int p = 1; p <= kPosicoes; ++p) {
+        cmbItem->addItem(QString::fromUtf8(
+            p <= kNumeroCalculos ? NomeCalculoEditor(p)
+                                 : kNomesComplementos[static_cast<std::size_t>(p - kNumeroCalculos - 1)]));
+        ArquivosInterpretacao[static_cast<std::size_t>(p)] =
+            QString::fromLatin1(kArquivos[static_cast<std::size_t>(p)]);
     }
     cmbItem->setCurrentIndex(0);
+}
+
+int frmSelecionaAlteracao::QuantidadeDeNumeros(int posicao) {
+    if (posicao == 31)
+        return static_cast<int>(kDividasCarmicas.size());
+    if (posicao >= kPrimeiroMestre && posicao <= kPosicoes)
+        return kNumeroPosicoes;
+    return 9;
+}
+
+void frmSelecionaAlteracao::AjustaNumeros(int posicao) {
+    const int quantos = QuantidadeDeNumeros(posicao);
+    for (int i = 0; i < 9; ++i) {
+        QRadioButton* opcao = optNumeros[static_cast<std::size_t>(i)];
+        QString rotulo = QString::fromUtf8(kRotulos[static_cast<std::size_t>(i)]);
+        if (posicao == 31 && i < quantos)
+            rotulo = QStringLiteral("Dívida %1").arg(kDividasCarmicas[static_cast<std::size_t>(i)]);
+        else if (posicao >= kPrimeiroMestre && i < quantos)
+            rotulo = QString::fromUtf8(NomePosicao(static_cast<PosicaoMapa>(i)));
+        opcao->setText(rotulo);
+        opcao->setVisible(i < quantos);
+    }
+    if (NumeroSelecionado() > quantos)
+        optNumeros[0]->setChecked(true);
+    // The inclusion table has no text of its own: only its introduction can be changed.
+    frmInfo->setEnabled(posicao != kSecaoQuadroInclusao);
+}
+
+QString frmSelecionaAlteracao::DescricaoDoNumero(int posicao, int numero) const {
+    if (posicao == 31)
+        return QStringLiteral("da dívida %1").arg(RegistroDoNumero(posicao, numero));
+    if (posicao >= kPrimeiroMestre && posicao <= kPosicoes) {
+        const auto lugar = static_cast<PosicaoMapa>(numero - 1);
+        return QStringLiteral("do número %1 %2 %3")
+            .arg(kNumerosMestres[static_cast<std::size_t>(posicao - kPrimeiroMestre)])
+            .arg(lugar == PosicaoMapa::Expressao ? QStringLiteral("na") : QStringLiteral("no"))
+            .arg(QString::fromUtf8(NomePosicao(lugar)));
+    }
+    return QStringLiteral("do número ") + QString::number(numero);
 }
 
 int frmSelecionaAlteracao::NumeroSelecionado() const {
@@ -161,11 +219,20 @@ std::unique_ptr<frmAlteraForm> frmSelecionaAlteracao::PreparaAlteracaoTexto() {
     const int k = NumeroSelecionado();
     const int p = cmbItem->currentIndex() + 1;
     const int r = RegistroDoNumero(p, k);
+    if (r == 0) {
+        programa_.mensagens.Mostrar(
+            this, QStringLiteral("Erro:"),
+            QStringLiteral("O Quadro de Inclusão não tem texto de interpretação: ele mostra quantas "
+                           "letras do nome valem cada número. Para mudar o que ele diz, altere o "
+                           "cabeçalho."),
+            IconeMensagem::Critico, BotoesMensagem::Ok);
+        return nullptr;
+    }
 
     auto form = std::make_unique<frmAlteraForm>(programa_, this);
     form->lblInfo->setText(QStringLiteral("Texto referente ao cálculo ") + cmbItem->currentText() +
-                           QStringLiteral("\nVocê está alterando a interpretação do número ") +
-                           QString::number(k));
+                           QStringLiteral("\nVocê está alterando a interpretação ") +
+                           DescricaoDoNumero(p, k));
     form->lblArquivo->setText(CaminhoArquivo(ArquivosInterpretacao[p]));
     form->lblPosicao->setText(QString::number(r));
     form->DefinirTexto(LerInterpretacao(programa_.PastaPrograma, static_cast<int16_t>(r),

@@ -103,7 +103,9 @@ NumerosNascimento CalcularNumerosNascimento(std::string_view dataNascimento, con
     const int16_t rY = ReduzirSoma(ano);
     auto r = [](int v) { return ReduzirSoma(v); };
 
-    n.caminhoVida = r(rM + rD + rY);
+    n.diaNascimento = static_cast<int16_t>(dia);
+    n.somaCaminhoVida = static_cast<int16_t>(rM + rD + rY);
+    n.caminhoVida = r(n.somaCaminhoVida);
     n.cicloFormativo = rM;
     n.cicloProdutivo = rD;
     n.cicloColheita = rY;

@@ -28,6 +28,8 @@ std::optional<Data> LerDataNormalizada(std::string_view texto);
 std::string FormatarData(const Data& d);
 
 struct NumerosNascimento {
+    int16_t diaNascimento = 0;   // D, the day of the month
+    int16_t somaCaminhoVida = 0; // rM + rD + rY before its reduction
     int16_t caminhoVida = 0;
     int16_t cicloFormativo = 0, cicloProdutivo = 0, cicloColheita = 0;
     std::string inicioProdutivo; // "dd/mm/" + year without leading zeros

@@ -4,19 +4,41 @@
 
 namespace oraculandia {
 
+namespace {
+
+uint64_t SomaDosDigitos(uint64_t valor) {
+    uint64_t soma = 0;
+    while (valor > 0) {
+        soma += valor % 10;
+        valor /= 10;
+    }
+    return soma;
+}
+
+uint64_t Modulo(int64_t n) {
+    return n < 0 ? static_cast<uint64_t>(-(n + 1)) + 1 : static_cast<uint64_t>(n);
+}
+
+} // namespace
+
 int16_t ReduzirSoma(int64_t n) {
     // The digits of the decimal text; a minus sign counts nothing. The loop runs at least once,
     // so a single digit comes back unchanged.
-    uint64_t valor = n < 0 ? static_cast<uint64_t>(-(n + 1)) + 1 : static_cast<uint64_t>(n);
+    uint64_t valor = Modulo(n);
     do {
-        uint64_t soma = 0;
-        while (valor > 0) {
-            soma += valor % 10;
-            valor /= 10;
-        }
-        valor = soma;
+        valor = SomaDosDigitos(valor);
     } while (valor >= 10);
     return static_cast<int16_t>(valor);
+}
+
+std::vector<int64_t> CadeiaReducao(int64_t total) {
+    std::vector<int64_t> cadeia;
+    uint64_t valor = Modulo(total);
+    while (valor >= 10) {
+        cadeia.push_back(static_cast<int64_t>(valor));
+        valor = SomaDosDigitos(valor);
+    }
+    return cadeia;
 }
 
 int16_t ReduzirNumero(int16_t n) {
@@ -128,14 +150,14 @@ bool EhVogal(unsigned char c) {
     return c == 'A' || c == 'E' || c == 'I' || c == 'O' || c == 'U' || c == 'Y';
 }
 
-template <typename Valor> int16_t SomarReduzir(std::string_view nome, Valor valor) {
-    // The sum is kept wide so that no name, however long, can overflow it; the result equals
+template <typename Valor> int64_t Somar(std::string_view nome, Valor valor) {
+    // The sum is kept wide so that no name, however long, can overflow it; its reduction equals
     // the 16-bit rule wherever that one does not overflow.
     int64_t soma = 0;
     for (char c : nome) {
         soma += valor(c);
     }
-    return ReduzirSoma(soma);
+    return soma;
 }
 
 } // namespace
@@ -175,14 +197,24 @@ int16_t ValorVogal(char c) {
     }
 }
 
+int64_t SomaNome(std::string_view nome) {
+    return Somar(nome, ValorLetra);
+}
+int64_t SomaConsoantes(std::string_view nome) {
+    return Somar(nome, ValorConsoante);
+}
+int64_t SomaVogais(std::string_view nome) {
+    return Somar(nome, ValorVogal);
+}
+
 int16_t ValorNome(std::string_view nome) {
-    return SomarReduzir(nome, ValorLetra);
+    return ReduzirSoma(SomaNome(nome));
 }
 int16_t ValorConsoantes(std::string_view nome) {
-    return SomarReduzir(nome, ValorConsoante);
+    return ReduzirSoma(SomaConsoantes(nome));
 }
 int16_t ValorVogais(std::string_view nome) {
-    return SomarReduzir(nome, ValorVogal);
+    return ReduzirSoma(SomaVogais(nome));
 }
 
 std::optional<PrimeiraVogal> AcharPrimeiraVogal(std::string_view nome) {

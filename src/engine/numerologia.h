@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace oraculandia {
 
@@ -16,6 +17,10 @@ int16_t ReduzirNumero(int16_t n);
 // The same reduction for a wide sum (letter sums are accumulated wide so that a long name can
 // never overflow them).
 int16_t ReduzirSoma(int64_t n);
+// Every value of 10 or more that the reduction of `total` passes through, starting with `total`
+// itself: 49 gives 49, 13; 29 gives 29, 11; 7 gives nothing. This is where the karmic debts and
+// the master numbers are seen, since ReduzirNumero keeps none of them.
+std::vector<int64_t> CadeiaReducao(int64_t total);
 
 // Upper-casing of one Windows-1252 character (Latin-1 letters included).
 unsigned char MaiusculaCp1252(unsigned char c);
@@ -26,6 +31,12 @@ unsigned char DobrarAcento(unsigned char c);
 int16_t ValorLetra(char c);     // full-name table; digits count their value
 int16_t ValorConsoante(char c); // consonant table
 int16_t ValorVogal(char c);     // vowel table (A E I O U Y)
+
+// The unreduced sums of the three tables over the name (the totals of Expression, Silent Self and
+// Soul Urge); the three numbers below are their reductions.
+int64_t SomaNome(std::string_view nome);
+int64_t SomaConsoantes(std::string_view nome);
+int64_t SomaVogais(std::string_view nome);
 
 int16_t ValorNome(std::string_view nome);       // Expression
 int16_t ValorConsoantes(std::string_view nome); // Silent Self

@@ -1,5 +1,6 @@
 #include "estudo/estudo_nome.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "analysis/cp1252.h"
@@ -141,7 +142,8 @@ EstudoGrafia EstudarGrafia(std::string_view digitadoCp1252, int16_t caminhoVida)
     g.caracteristica.total = contagem;
     g.caracteristica.passos = ReduzirPassoAPasso(contagem);
     g.caracteristica.numero = CaracteristicaNome(g.nome);
-    g.realidade = Somar({int64_t{g.expressao.numero}, int64_t{caminhoVida}}, NumeroRealidade(g.expressao.numero, caminhoVida));
+    g.realidade = Somar({int64_t{g.expressao.numero}, int64_t{caminhoVida}},
+                        NumeroRealidade(g.expressao.numero, caminhoVida));
     return g;
 }
 
@@ -149,9 +151,11 @@ EstudoNome EstudarNome(const Data& nascimento, const std::vector<std::string>& g
     EstudoNome e;
     e.nascimento = nascimento;
     // The Life Path depends on the birth date only; today's date does not enter it.
-    e.caminhoVida = CalcularNumerosNascimento(FormatarData(nascimento), nascimento).caminhoVida;
+    const NumerosNascimento numeros = CalcularNumerosNascimento(FormatarData(nascimento), nascimento);
+    e.caminhoVida = numeros.caminhoVida;
     for (const std::string& g : grafiasCp1252) {
         e.grafias.push_back(EstudarGrafia(g, e.caminhoVida));
+        e.grafias.back().carmico = CalcularBlocoCarmico(e.grafias.back().nome, numeros);
     }
     return e;
 }
@@ -170,7 +174,48 @@ DiferencasGrafia CompararComNascimento(const EstudoNome& estudo, std::size_t ind
     d.primeiraVogal = letra(a) != letra(b);
     d.caracteristica = a.caracteristica.numero != b.caracteristica.numero;
     d.realidade = a.realidade.numero != b.realidade.numero;
+    d.licoes = a.carmico.licoes != b.carmico.licoes;
+    d.dividas = a.carmico.dividas != b.carmico.dividas;
+    d.mestres = a.carmico.mestres != b.carmico.mestres;
     return d;
+}
+
+namespace {
+
+template <typename T> std::string ListaOuNada(const std::vector<T>& v, const char* nada) {
+    std::string r;
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        r += (i ? ", " : "") + std::to_string(v[i]);
+    }
+    return r.empty() ? std::string(nada) : r;
+}
+
+std::vector<int16_t> Numeros(const std::vector<NumeroNaPosicao>& pares) {
+    std::vector<int16_t> n;
+    for (const NumeroNaPosicao& p : pares) {
+        n.push_back(p.numero);
+    }
+    std::sort(n.begin(), n.end());
+    n.erase(std::unique(n.begin(), n.end()), n.end());
+    return n;
+}
+
+// "13 na Expressão, 16 no Caminho da Vida" (UTF-8), in the block's order.
+std::string ParesPorExtenso(const std::vector<NumeroNaPosicao>& pares, const char* nada) {
+    static constexpr const char* kNa[kNumeroPosicoes] = {"no", "no", "na", "no", "no"};
+    std::string r;
+    for (const NumeroNaPosicao& p : pares) {
+        r += (r.empty() ? "" : ", ") + std::to_string(p.numero) + " " + kNa[static_cast<int>(p.posicao)] +
+             " " + NomePosicao(p.posicao);
+    }
+    return r.empty() ? std::string(nada) : r;
+}
+
+} // namespace
+
+std::vector<std::string> CelulasCarmicas(const EstudoGrafia& g) {
+    return {ListaOuNada(g.carmico.licoes, "nenhuma"), ListaOuNada(Numeros(g.carmico.dividas), "nenhuma"),
+            ListaOuNada(Numeros(g.carmico.mestres), "nenhum")};
 }
 
 std::vector<std::string> CelulasGrafia(const EstudoGrafia& g) {
@@ -185,7 +230,8 @@ std::vector<std::string> CelulasGrafia(const EstudoGrafia& g) {
 std::vector<std::string> LinhasTrabalho(const EstudoGrafia& g, int16_t caminhoVida) {
     std::vector<std::string> linhas;
     linhas.push_back(Cp1252ParaUtf8SemControles(g.digitado));
-    linhas.push_back("Letras e valores (vogais entre colchetes; \xE2\x86\x92 mostra a letra que o cálculo lê):");
+    linhas.push_back(
+        "Letras e valores (vogais entre colchetes; \xE2\x86\x92 mostra a letra que o cálculo lê):");
     // One line per word, so that a long name stays readable.
     std::string linha;
     for (const LetraEstudo& l : g.letras) {
@@ -212,6 +258,10 @@ std::vector<std::string> LinhasTrabalho(const EstudoGrafia& g, int16_t caminhoVi
     linhas.push_back("Número da Realidade: Expressão " + std::to_string(g.expressao.numero) +
                      " + Caminho da Vida " + std::to_string(caminhoVida) + " = " +
                      std::to_string(g.realidade.total) + CadeiaReducao(g.realidade.passos));
+    linhas.push_back("Lições Cármicas (números que faltam no nome): " +
+                     ListaOuNada(g.carmico.licoes, "nenhuma"));
+    linhas.push_back("Dívidas Cármicas: " + ParesPorExtenso(g.carmico.dividas, "nenhuma"));
+    linhas.push_back("Números Mestres: " + ParesPorExtenso(g.carmico.mestres, "nenhum"));
     return linhas;
 }
 
@@ -223,18 +273,27 @@ std::string TextoEstudo(const EstudoNome& estudo) {
     for (const char* coluna : kColunasEstudo) {
         t += std::string("\t") + coluna;
     }
+    for (const char* coluna : kColunasCarmicas) {
+        t += std::string("\t") + coluna;
+    }
     t += "\n";
     for (std::size_t i = 0; i < estudo.grafias.size(); ++i) {
         const EstudoGrafia& g = estudo.grafias[i];
         t += Cp1252ParaUtf8SemControles(g.digitado);
         const DiferencasGrafia d = CompararComNascimento(estudo, i);
-        const bool difere[6] = {d.expressao, d.alma, d.silencioso, d.primeiraVogal, d.caracteristica, d.realidade};
+        const bool difere[6] = {d.expressao,     d.alma,           d.silencioso,
+                                d.primeiraVogal, d.caracteristica, d.realidade};
         const std::vector<std::string> celulas = CelulasGrafia(g);
         for (std::size_t c = 0; c < celulas.size(); ++c) {
             // In plain text the numbers that differ from the birth name carry an asterisk.
             // A name without vowels has no first vowel: the cell says so rather than stay blank.
             const std::string celula = celulas[c].empty() ? "nenhuma" : celulas[c];
             t += "\t" + celula + (difere[c] ? "*" : "");
+        }
+        const bool difereCarmico[3] = {d.licoes, d.dividas, d.mestres};
+        const std::vector<std::string> carmicas = CelulasCarmicas(g);
+        for (std::size_t c = 0; c < carmicas.size(); ++c) {
+            t += "\t" + carmicas[c] + (difereCarmico[c] ? "*" : "");
         }
         t += "\n";
     }

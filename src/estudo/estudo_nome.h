@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/carmico.h"
 #include "engine/datas.h"
 #include "engine/numerologia.h"
 
@@ -45,7 +46,7 @@ struct LetraEstudo {
     unsigned char digitada = 0; // the character as typed, upper-cased (Ç, Ã, ...)
     unsigned char dobrada = 0;  // the character the core reads (C, A, ...)
     TipoLetra tipo = TipoLetra::Outro;
-    int16_t valor = 0;          // its value in the full-name table
+    int16_t valor = 0; // its value in the full-name table
     bool Dobrada() const { return digitada != dobrada; }
 };
 
@@ -61,8 +62,8 @@ struct SomaEstudo {
 };
 
 struct EstudoGrafia {
-    std::string digitado;  // the spelling as typed (Windows-1252, accents kept)
-    std::string nome;      // the spelling the core reads: upper case, accents folded
+    std::string digitado; // the spelling as typed (Windows-1252, accents kept)
+    std::string nome;     // the spelling the core reads: upper case, accents folded
     std::vector<LetraEstudo> letras;
     SomaEstudo expressao;  // every letter, full-name table
     SomaEstudo alma;       // vowels, vowel table
@@ -70,6 +71,9 @@ struct EstudoGrafia {
     std::optional<PrimeiraVogal> primeiraVogal;
     SomaEstudo caracteristica; // one parcel: the number of characters other than blanks
     SomaEstudo realidade;      // two parcels: Expression and Life Path
+    // The karmic lessons, debts and master numbers of the spelling with the study's birth date
+    // (filled by EstudarNome).
+    BlocoCarmico carmico;
 };
 
 struct EstudoNome {
@@ -89,16 +93,24 @@ EstudoNome EstudarNome(const Data& nascimento, const std::vector<std::string>& g
 struct DiferencasGrafia {
     bool expressao = false, alma = false, silencioso = false, primeiraVogal = false, caracteristica = false,
          realidade = false;
+    bool licoes = false, dividas = false, mestres = false;
     bool Alguma() const {
-        return expressao || alma || silencioso || primeiraVogal || caracteristica || realidade;
+        return expressao || alma || silencioso || primeiraVogal || caracteristica || realidade || licoes ||
+               dividas || mestres;
     }
 };
 DiferencasGrafia CompararComNascimento(const EstudoNome& estudo, std::size_t indice);
 
 // The names of the six columns, in order (UTF-8).
-inline constexpr const char* kColunasEstudo[6] = {"Expressão",        "Impulso da Alma",
-                                                  "Eu Silencioso",    "Primeira Vogal",
-                                                  "Característica do Nome", "Número da Realidade"};
+inline constexpr const char* kColunasEstudo[6] = {
+    "Expressão",      "Impulso da Alma",        "Eu Silencioso",
+    "Primeira Vogal", "Característica do Nome", "Número da Realidade"};
+
+// The three karmic columns beside the six (UTF-8), and their cells for a spelling: the lessons
+// ("2, 5, 8"), the debts and the master numbers (each number once, ascending), or "nenhuma" /
+// "nenhum" when there is none.
+inline constexpr const char* kColunasCarmicas[3] = {"Lições Cármicas", "Dívidas Cármicas", "Números Mestres"};
+std::vector<std::string> CelulasCarmicas(const EstudoGrafia& g);
 
 // The six numbers of a spelling as the table shows them; the first vowel is its letter, or an
 // empty text for a name without vowels (as in the analysis).

@@ -81,13 +81,13 @@ int RegistroMaximo(std::string_view nome) {
         return 0;
     }
     if (nome == "CDATA") {
-        return 20; // 1 to 13 for the sections 1 to 28, 14 to 20 for the karmic block
+        return 20; // 1 to 13 for the 28 sections, 14 to 20 for the sections after them
     }
     if (nome == "DIVIDASC") {
-        return 19; // the record is the debt: 13, 14, 16, 19
+        return 19; // the debts 13, 14, 16 and 19 are their own record numbers
     }
     if (nome == "NUMMESTR") {
-        return 15; // five positions for each of 11, 22, 33
+        return 15; // 11, 22 and 33 in each of the five positions
     }
     if (nome == "DESNASC" || nome == "PRESNASC" || nome == "INDSAUDE") {
         return 10;
@@ -330,7 +330,7 @@ int Empacotar(const std::filesystem::path& pastaFontes, const std::filesystem::p
     std::sort(desconhecidos.begin(), desconhecidos.end());
     for (const auto& nome : desconhecidos) {
         mensagens.push_back(nome + ": nome de arquivo desconhecido; cada arquivo da pasta deve ter o nome "
-                                   "de um dos 23 arquivos de interpretação seguido de \".txt\" (por "
+                                   "de um dos arquivos de interpretação seguido de \".txt\" (por "
                                    "exemplo CVIDA.txt).");
     }
 

@@ -19,8 +19,7 @@ namespace oraculandia::textos {
 
 inline constexpr std::size_t kBytesRegistro = 5120;
 
-// The interpretation files, by name without extension, in the program's order: the 23 of the
-// sections 1 to 28, then the six of the karmic block and the master numbers.
+// The 29 interpretation files, by name without extension, in the program's order.
 const std::vector<std::string>& NomesArquivos();
 
 // Highest record number a file may hold (0 for an unknown name).
@@ -50,7 +49,7 @@ std::string MontarDat(const Registros& registros);
 Registros DesmontarDat(std::string_view bytes);
 
 // The whole job of the packer: reads every source of `pastaFontes`, and only when all are good
-// writes the 23 files into `pastaSaida` (each through a temporary file that is then renamed).
+// writes the 29 files into `pastaSaida` (each through a temporary file that is then renamed).
 // Messages go to `erros`. Returns the process exit status: 0 done, 1 refused or failed.
 int Empacotar(const std::filesystem::path& pastaFontes, const std::filesystem::path& pastaSaida,
               std::ostream& erros);

@@ -8,14 +8,17 @@
 #include <set>
 #include <string>
 
+#include "analysis/complementos.h"
 #include "analysis/composicao.h"
 #include "dados/arquivos.h"
 #include "dados/configuracao.h"
 #include "dados/fontes.h"
 #include "dados/margens.h"
+#include "dados/preferencias.h"
 #include "dados/rodape.h"
 #include "engine/datas.h"
 #include "layout/paginacao.h"
+#include "layout/percurso.h"
 
 namespace oraculandia {
 
@@ -29,11 +32,13 @@ struct EstadoPrograma {
     std::string NomeCompleto;
     std::string DataNascimento;
 
-    SecoesAnalise Secoes;              // SecoesAnalise
-    ConfiguracaoPrograma Configuracao; // ConfiguracaoPrograma with CalculosSelecionados
-    FontesAnalise Fontes;              // FontesAnalise
-    LinhasRodape Rodape;               // CabecalhoLinhaUm, RodapeLinhaUm, RodapeLinhaDois
-    Margens MargensImpressao;          // all zero until something sets them
+    SecoesAnalise Secoes;                   // SecoesAnalise
+    SecoesComplementares Complementos;      // the sections after the 28, composed with them
+    ConfiguracaoPrograma Configuracao;      // ConfiguracaoPrograma with CalculosSelecionados
+    FontesAnalise Fontes;                   // FontesAnalise
+    LinhasRodape Rodape;                    // CabecalhoLinhaUm, RodapeLinhaUm, RodapeLinhaDois
+    Margens MargensImpressao;               // all zero until something sets them
+    oraculandia::Preferencias Preferencias; // preferencias.ini: the settings added after oraculandia.dat
 
     // Files of the program folder (names such as "fontes.dat") that existed but could not be
     // read in this run. The run uses their defaults, and nothing is ever written over them:
@@ -50,6 +55,17 @@ struct EstadoPrograma {
     // numbers.
     void ComporAnalise(const Data& hoje) {
         Secoes = oraculandia::ComporAnalise(PastaPrograma, NomeCompleto, DataNascimento, hoje);
+        Complementos = ComporComplementos(PastaPrograma, NomeCompleto, DataNascimento);
+    }
+    // Which of the sections after the 28 are shown.
+    SelecaoComplementos SelecaoDosComplementos() const { return LerSelecaoComplementos(Preferencias); }
+    // The sections after the 28 as the page walk draws them.
+    ComplementosRelatorio ComplementosDoRelatorio() const {
+        return {&Complementos, SelecaoDosComplementos()};
+    }
+    // The text the export puts on the clipboard (Windows-1252).
+    std::string TextoDaExportacao() const {
+        return TextoExportacaoCompleta(Secoes, Complementos, Configuracao, SelecaoDosComplementos());
     }
     // What the page header and footer draw from the program's state, with the given margins.
     ContextoPagina ContextoPaginas(const Margens& margens) const {

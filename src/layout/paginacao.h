@@ -13,8 +13,8 @@
 #include <string>
 #include <string_view>
 
-#include "layout/superficie.h"
 #include "dados/margens.h"
+#include "layout/superficie.h"
 
 namespace oraculandia {
 

@@ -1,5 +1,7 @@
 #include "layout/percurso.h"
 
+#include "layout/quadro_inclusao.h"
+
 namespace oraculandia {
 
 namespace {
@@ -17,7 +19,8 @@ public:
     Percurso(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagina& g)
         : alvo_(alvo), pag_(paginacao), g_(g), m_(paginacao.Contexto.MargensImpressao) {}
 
-    int Executar(const SecoesAnalise& secoes, const ConfiguracaoPrograma& cfg, const FontesAnalise& fontes) {
+    int Executar(const SecoesAnalise& secoes, const ComplementosRelatorio& complementos,
+                 const ConfiguracaoPrograma& cfg, const FontesAnalise& fontes) {
         posicaoY_ = pag_.NovaPagina(alvo_.Superficie(), g_.LarguraPagina, g_.AlturaPagina, 1);
         inicioPagina_ = posicaoY_;
         paginas_ = 1;
@@ -31,10 +34,46 @@ public:
             Bloco(secao.Texto, fontes.FonteCorpo, Tipo::Corpo);
             Divisoria();
         }
+        if (complementos.secoes != nullptr)
+            Complementos(*complementos.secoes, complementos.selecao, cfg, fontes);
         return paginas_;
     }
 
 private:
+    // The sections after the 28, by the rules of the 28; the inclusion table is its grid.
+    void Complementos(const SecoesComplementares& c, const SelecaoComplementos& selecao,
+                      const ConfiguracaoPrograma& cfg, const FontesAnalise& fontes) {
+        for (int id = kPrimeiroComplemento; id <= kUltimoComplemento; ++id) {
+            if (!Selecionado(selecao, id))
+                continue;
+            const SecaoAnalise& secao = c[id];
+            if (Ligado(cfg.ImprimirDescricao) && secao.Introducao.size() > 5)
+                Bloco(secao.Introducao, fontes.FonteDescricao, Tipo::Descricao);
+            Bloco(TituloComplemento(secao, cfg), fontes.FonteTitulo, Tipo::Titulo);
+            if (id == kSecaoQuadroInclusao)
+                Quadro(c.Bloco.inclusao, fontes.FonteCorpo);
+            else
+                Bloco(secao.Texto, fontes.FonteCorpo, Tipo::Corpo);
+            Divisoria();
+        }
+    }
+
+    // The grid in the body font, centred in the text column, whole on one page.
+    void Quadro(const std::array<int64_t, 9>& contagens, const FonteTexto& fonte) {
+        AplicarFonte(alvo_.Superficie(), fonte);
+        alvo_.Superficie().DefinirCor(kCorPreta);
+        const MedidasQuadro m = MedirQuadroInclusao(alvo_.Superficie());
+        if (!PaginaVazia() && posicaoY_ + m_.Superior + m.Altura() > g_.LimiteTexto)
+            posicaoY_ = QuebraDePagina();
+        const double xEsquerda = m_.Esquerda + 2;
+        const double xDireita = g_.LarguraPagina - m_.Direita - 2;
+        const double y = posicaoY_ + m_.Superior;
+        DesenharQuadroInclusao(alvo_.Superficie(), xEsquerda + (xDireita - xEsquerda - m.Largura()) / 2, y,
+                               contagens);
+        // As after a text: measured from the top of the page, 5 mm below.
+        posicaoY_ = static_cast<float>(y + m.Altura() + 5);
+    }
+
     enum class Tipo { Descricao, Titulo, Corpo };
 
     float QuebraDePagina() {
@@ -113,7 +152,13 @@ void AplicarFonte(SuperficieDesenho& s, const FonteTexto& fonte) {
 int ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagina& geometria,
                    const SecoesAnalise& secoes, const ConfiguracaoPrograma& configuracao,
                    const FontesAnalise& fontes) {
-    return Percurso(alvo, paginacao, geometria).Executar(secoes, configuracao, fontes);
+    return Percurso(alvo, paginacao, geometria).Executar(secoes, {}, configuracao, fontes);
+}
+
+int ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagina& geometria,
+                   const SecoesAnalise& secoes, const ComplementosRelatorio& complementos,
+                   const ConfiguracaoPrograma& configuracao, const FontesAnalise& fontes) {
+    return Percurso(alvo, paginacao, geometria).Executar(secoes, complementos, configuracao, fontes);
 }
 
 void DesenhaFolhaRosto(SuperficieDesenho& s, const Margens& m) {

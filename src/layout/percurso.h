@@ -10,6 +10,9 @@
 //   * for every selected CalculationId 1..28: the introduction (when ImprimirDescricao is on and
 //     it has more than 5 characters), the heading (with " Número N", or " Letra X" for 26, when
 //     ImprimirNumero is on), the interpretation text, then the divider picture;
+//   * then, by the same rules, every selected section after the 28 (29 to 35), the inclusion
+//     table (29) drawn as its grid in place of a text: the grid moves to a new page when it
+//     does not fit above LimiteTexto, and is never split;
 //   * a heading or an interpretation text moves to a new page first when its first line does
 //     not fit above LimiteTexto (an introduction has no such check); on a page with nothing on
 //     it yet the block simply starts;
@@ -18,6 +21,7 @@
 //     inside each margin) moves to the top of the next page's text area when it would start less
 //     than 5 mm above LimiteTexto; the next section starts 8 mm below the divider's top.
 
+#include "analysis/complementos.h"
 #include "analysis/composicao.h"
 #include "dados/configuracao.h"
 #include "dados/fontes.h"
@@ -53,6 +57,17 @@ void AplicarFonte(SuperficieDesenho& superficie, const FonteTexto& fonte);
 int ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagina& geometria,
                    const SecoesAnalise& secoes, const ConfiguracaoPrograma& configuracao,
                    const FontesAnalise& fontes);
+
+// The sections after the 28 that a walk draws after them.
+struct ComplementosRelatorio {
+    const SecoesComplementares* secoes = nullptr; // none drawn when null
+    SelecaoComplementos selecao{};
+};
+
+// The same walk, followed by the selected sections after the 28.
+int ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagina& geometria,
+                   const SecoesAnalise& secoes, const ComplementosRelatorio& complementos,
+                   const ConfiguracaoPrograma& configuracao, const FontesAnalise& fontes);
 
 // The cover page inside the margins: the border picture over the whole area, the cover picture
 // and "Análise" / "Numerológica" centred below it. Leaves Y at the bottom of the surface.

@@ -60,6 +60,8 @@ private slots:
     void caixaParcialContaComoDesmarcada();
     void cancelarNaoMudaNada();
     void escolhaSobreviveSoAposEncerrar();
+    void grupoDosComplementos();
+    void complementosSobrevivemAposEncerrar();
 };
 
 void TesteConfiguracao::legendasEColunas() {
@@ -129,6 +131,8 @@ void TesteConfiguracao::okSemNenhumCalculoRecusa() {
     d.show();
     for (QCheckBox* c : d.chkInterpretacoes)
         c->setChecked(false);
+    for (QCheckBox* c : d.chkComplementos)
+        c->setChecked(false);
     d.chkImprimirNumero->setChecked(true);
     d.chkEscutarSons->setChecked(false);
     QTest::mouseClick(d.cmdOk, Qt::LeftButton);
@@ -197,6 +201,8 @@ void TesteConfiguracao::caixaParcialContaComoDesmarcada() {
         c->setTristate(true);
         c->setCheckState(Qt::PartiallyChecked);
     }
+    for (QCheckBox* c : d.chkComplementos)
+        c->setChecked(false);
     QTest::mouseClick(d.cmdOk, Qt::LeftButton);
     QCOMPARE(a.mensagens.mostradas.size(), 1); // none is fully checked: refused
     d.chkInterpretacoes[4]->setCheckState(Qt::Checked);
@@ -253,6 +259,74 @@ void TesteConfiguracao::escolhaSobreviveSoAposEncerrar() {
     const ConfiguracaoPrograma gravada = CarregarConfiguracao(t.ambiente.programa->PastaPrograma);
     QVERIFY(!gravada.Selecionado(11));
     QVERIFY(!Ligado(gravada.EscutarSons));
+}
+
+void TesteConfiguracao::grupoDosComplementos() {
+    AmbienteTeste a;
+    SelecaoComplementos s;
+    s.fill(true);
+    s[2] = false; // Dívidas Cármicas off in preferencias.ini
+    GravarSelecaoComplementos(a.programa->Preferencias, s);
+    frmConfiguraPrograma d(*a.programa);
+    d.show();
+    QCOMPARE(d.fraComplementos->title(),
+             QStringLiteral("Marque abaixo as seções do bloco cármico e dos números mestres que deverão "
+                            "fazer parte de cada análise:"));
+    const char* const legendas[7] = {"&Quadro de Inclusão", "&Lições Cármicas", "&Dívidas Cármicas",
+                                     "&Tendências Ocultas", "&Paixão Oculta",   "Re&sposta Subconsciente",
+                                     "Números &Mestres"};
+    QSet<QChar> teclas{u'k', u'r'}; // Ok and Cancelar
+    for (int i = 0; i < 7; ++i) {
+        QCheckBox* c = d.chkComplementos[static_cast<std::size_t>(i)];
+        QCOMPARE(c->text(), QString::fromUtf8(legendas[i]));
+        QCOMPARE(c->isChecked(), i != 2);
+        QVERIFY(c->width() >= c->sizeHint().width());
+        // Each access key is its own.
+        const QChar tecla = c->text().at(c->text().indexOf(u'&') + 1).toLower();
+        QVERIFY(!teclas.contains(tecla));
+        teclas.insert(tecla);
+    }
+    // The group sits below the 28, inside the dialog.
+    QVERIFY(d.fraComplementos->mapTo(&d, QPoint(0, 0)).y() > d.fraFundo->mapTo(&d, QPoint(0, 0)).y());
+
+    // Ok with only the new sections is accepted, and stores their choice in the preferences.
+    for (QCheckBox* c : d.chkInterpretacoes)
+        c->setChecked(false);
+    d.chkComplementos[0]->setChecked(false);
+    d.chkComplementos[2]->setChecked(true);
+    QTest::mouseClick(d.cmdOk, Qt::LeftButton);
+    QVERIFY(a.mensagens.mostradas.isEmpty());
+    QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
+    const SelecaoComplementos depois = a.programa->SelecaoDosComplementos();
+    for (int i = 0; i < 7; ++i)
+        QCOMPARE(depois[static_cast<std::size_t>(i)], i != 0);
+    QVERIFY(!QFile::exists(a.Arquivo("preferencias.ini"))); // written when the program ends
+}
+
+void TesteConfiguracao::complementosSobrevivemAposEncerrar() {
+    PrincipalTeste t;
+    frmPrincipal& p = *t.janela;
+    AoAbrirModal([](QWidget* modal) {
+        auto* d = qobject_cast<frmConfiguraPrograma*>(modal);
+        QVERIFY(d);
+        d->chkComplementos[6]->setChecked(false);
+        QTest::mouseClick(d->cmdOk, Qt::LeftButton);
+    });
+    p.cmdConfiguraPrograma_Click();
+    p.mnuEncerrar->trigger();
+    const SelecaoComplementos gravada =
+        LerSelecaoComplementos(CarregarPreferencias(t.ambiente.programa->PastaPrograma));
+    QVERIFY(!gravada[6]);
+    QVERIFY(gravada[0]);
+    // Read again at start.
+    MensagensDuplo m;
+    SonsDuplo s;
+    RelogioDuplo r;
+    NavegadorDuplo n;
+    Programa outro(t.ambiente.programa->PastaPrograma, m, s, r, n);
+    frmPrincipal segunda(outro);
+    segunda.Iniciar(false);
+    QVERIFY(!outro.SelecaoDosComplementos()[6]);
 }
 
 QTEST_MAIN(TesteConfiguracao)

@@ -63,6 +63,7 @@ private slots:
     void cabecalhoPorGrupo();
     void cabecalhoAusenteOuCurto();
     void fluxoCompletoPelosBotoes();
+    void secoesDepoisDas28();
 };
 
 void TesteEditor::listaEOpcoes() {
@@ -73,7 +74,7 @@ void TesteEditor::listaEOpcoes() {
              QStringLiteral("Selecione abaixo o item onde está localizado o texto que você deseja alterar:"));
     QCOMPARE(f.frmInfo->title(),
              QStringLiteral("Selecione o número que corresponde ao texto que você deseja alterar:"));
-    QCOMPARE(f.cmbItem->count(), 28);
+    QCOMPARE(f.cmbItem->count(), 37);
     QCOMPARE(f.cmbItem->currentIndex(), 0);
     QCOMPARE(f.cmbItem->itemText(0), QStringLiteral("Caminho da Vida"));
     QCOMPARE(f.cmbItem->itemText(8), QStringLiteral("Segunda Realização (=primeira)"));
@@ -428,6 +429,79 @@ void TesteEditor::fluxoCompletoPelosBotoes() {
     QVERIFY(f.isVisible()); // the choice window stays open behind
     f.cmdRetornar->click();
     QVERIFY(!f.isVisible());
+}
+
+void TesteEditor::secoesDepoisDas28() {
+    AmbienteTeste amb;
+    frmSelecionaAlteracao f(*amb.programa);
+    f.show();
+    const char* const nomes[9] = {"Quadro de Inclusão", "Lições Cármicas",        "Dívidas Cármicas",
+                                  "Tendências Ocultas", "Paixão Oculta",          "Resposta Subconsciente",
+                                  "Número Mestre 11",   "Número Mestre 22 (=11)", "Número Mestre 33 (=11)"};
+    const char* const arquivos[9] = {"",         "LICOESC",  "DIVIDASC", "TENDOCUL", "PAIXOCUL",
+                                     "RESPSUBC", "NUMMESTR", "NUMMESTR", "NUMMESTR"};
+    for (int i = 0; i < 9; ++i) {
+        QCOMPARE(f.cmbItem->itemText(28 + i), QString::fromUtf8(nomes[i]));
+        QCOMPARE(f.ArquivosInterpretacao[static_cast<std::size_t>(29 + i)], QString::fromLatin1(arquivos[i]));
+    }
+    // Records: the lesson's number, the debt's number, the master number's place in its file.
+    QCOMPARE(frmSelecionaAlteracao::RegistroDoNumero(30, 7), 7);
+    QCOMPARE(frmSelecionaAlteracao::RegistroDoNumero(31, 1), 13);
+    QCOMPARE(frmSelecionaAlteracao::RegistroDoNumero(31, 4), 19);
+    QCOMPARE(frmSelecionaAlteracao::RegistroDoNumero(34, 9), 9);
+    QCOMPARE(frmSelecionaAlteracao::RegistroDoNumero(35, 1), 1);
+    QCOMPARE(frmSelecionaAlteracao::RegistroDoNumero(36, 3), 8);
+    QCOMPARE(frmSelecionaAlteracao::RegistroDoNumero(37, 5), 15);
+    // Introductions: CDATA 14 to 20; 22 and 33 share that of 11.
+    for (int p = 29; p <= 35; ++p)
+        QCOMPARE(frmSelecionaAlteracao::RegistroDoCabecalho(p), p - 15);
+    QCOMPARE(frmSelecionaAlteracao::RegistroDoCabecalho(36), 0);
+    QCOMPARE(frmSelecionaAlteracao::RegistroDoCabecalho(37), 0);
+
+    // The debts offer four choices, the master numbers the five positions, the others nine.
+    Escolher(f, 31, 4);
+    QCOMPARE(f.optNumeros[0]->text(), QStringLiteral("Dívida 13"));
+    QCOMPARE(f.optNumeros[3]->text(), QStringLiteral("Dívida 19"));
+    QVERIFY(f.optNumeros[3]->isVisible());
+    QVERIFY(!f.optNumeros[4]->isVisible());
+    auto divida = f.PreparaAlteracaoTexto();
+    QVERIFY(divida);
+    QCOMPARE(divida->lblPosicao->text(), QStringLiteral("19"));
+    QCOMPARE(divida->lblInfo->text(), QStringLiteral("Texto referente ao cálculo Dívidas Cármicas\nVocê está "
+                                                     "alterando a interpretação da dívida 19"));
+    divida->txtTexto->setPlainText(QStringLiteral("Dívida dezenove"));
+    divida->cmdSalvar->click();
+    QCOMPARE(Registro(amb, "DIVIDASC.DAT", 19), Preenchido("D\xEDvida dezenove"));
+
+    Escolher(f, 36, 3);
+    QCOMPARE(f.optNumeros[2]->text(), QStringLiteral("Expressão"));
+    QVERIFY(!f.optNumeros[5]->isVisible());
+    auto mestre = f.PreparaAlteracaoTexto();
+    QCOMPARE(mestre->lblPosicao->text(), QStringLiteral("8"));
+    QCOMPARE(mestre->lblInfo->text(),
+             QStringLiteral("Texto referente ao cálculo Número Mestre 22 (=11)\nVocê "
+                            "está alterando a interpretação do número 22 na Expressão"));
+    // A choice the new entry does not offer goes back to the first.
+    Escolher(f, 30, 9);
+    QCOMPARE(f.optNumeros[8]->text(), QStringLiteral("Número 9"));
+    QVERIFY(f.optNumeros[8]->isVisible());
+    f.cmbItem->setCurrentIndex(36 - 1);
+    QVERIFY(f.optNumeros[0]->isChecked());
+    QVERIFY(!f.optNumeros[8]->isVisible());
+
+    // The inclusion table has only an introduction.
+    Escolher(f, 29, 1);
+    QVERIFY(!f.frmInfo->isEnabled());
+    QVERIFY(!f.PreparaAlteracaoTexto());
+    QCOMPARE(amb.mensagens.mostradas.size(), 1);
+    QCOMPARE(amb.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
+    QCOMPARE(GravarInterpretacao(amb.programa->PastaPrograma, 14, "CDATA.DAT",
+                                 "Como ler o quadro de inclus\xE3o."),
+             ResultadoGravacao::Ok);
+    auto cabecalho = f.PreparaAlteracaoCabecalho();
+    QVERIFY(cabecalho);
+    QCOMPARE(cabecalho->lblPosicao->text(), QStringLiteral("14"));
+    QCOMPARE(cabecalho->txtTexto->toPlainText(), QStringLiteral("Como ler o quadro de inclusão."));
 }
 
 QTEST_MAIN(TesteEditor)

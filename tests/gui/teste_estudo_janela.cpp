@@ -112,14 +112,24 @@ void TesteEstudoJanela::entrarRemoverEReordenar() {
     QCOMPARE(LinhasDaTabela(j), QStringList{QStringLiteral("Maria da Conceição")} + j.Grafias());
 
     // Every number is the core's for the same spellings and date.
-    const EstudoNome esperado = EstudarNome(Data{15, 3, 1970}, {Cp("Maria da Conceição"), Cp("Maria C. Souza"),
-                                                                Cp("Mari Conceição")});
+    const EstudoNome esperado = EstudarNome(
+        Data{15, 3, 1970}, {Cp("Maria da Conceição"), Cp("Maria C. Souza"), Cp("Mari Conceição")});
     QCOMPARE(j.lblSituacao->text(), QStringLiteral("Caminho da Vida: %1").arg(esperado.caminhoVida));
     for (int i = 0; i < 3; ++i) {
         const std::vector<std::string> celulas = CelulasGrafia(esperado.grafias[static_cast<std::size_t>(i)]);
         for (int c = 0; c < 6; ++c)
-            QCOMPARE(j.tblEstudo->item(i, c + 1)->text(), QString::fromStdString(celulas[static_cast<std::size_t>(c)]));
+            QCOMPARE(j.tblEstudo->item(i, c + 1)->text(),
+                     QString::fromStdString(celulas[static_cast<std::size_t>(c)]));
+        // The karmic lessons, debts and master numbers beside them.
+        const std::vector<std::string> carmicas =
+            CelulasCarmicas(esperado.grafias[static_cast<std::size_t>(i)]);
+        for (int c = 0; c < 3; ++c)
+            QCOMPARE(j.tblEstudo->item(i, c + 7)->text(),
+                     QString::fromStdString(carmicas[static_cast<std::size_t>(c)]));
     }
+    QCOMPARE(j.tblEstudo->columnCount(), 10);
+    QCOMPARE(j.tblEstudo->horizontalHeaderItem(7)->text(), QStringLiteral("Lições\nCármicas"));
+    QCOMPARE(j.tblEstudo->horizontalHeaderItem(9)->text(), QStringLiteral("Números\nMestres"));
     QCOMPARE(j.tblEstudo->horizontalHeaderItem(1)->text(), QStringLiteral("Expressão"));
     QCOMPARE(j.tblEstudo->horizontalHeaderItem(2)->text(), QStringLiteral("Impulso\nda Alma"));
     QCOMPARE(j.tblEstudo->horizontalHeaderItem(5)->text(), QStringLiteral("Característica\ndo Nome"));
@@ -138,8 +148,9 @@ void TesteEstudoJanela::celulasQueDiferem() {
     const EstudoNome e = *j.Estudo();
     for (int i = 0; i < 4; ++i) {
         const DiferencasGrafia d = CompararComNascimento(e, static_cast<std::size_t>(i));
-        const bool difere[6] = {d.expressao, d.alma, d.silencioso, d.primeiraVogal, d.caracteristica, d.realidade};
-        for (int c = 0; c < 6; ++c) {
+        const bool difere[9] = {d.expressao, d.alma,   d.silencioso, d.primeiraVogal, d.caracteristica,
+                                d.realidade, d.licoes, d.dividas,    d.mestres};
+        for (int c = 0; c < 9; ++c) {
             const QTableWidgetItem* item = j.tblEstudo->item(i, c + 1);
             QCOMPARE(item->font().bold(), difere[c]);
             QCOMPARE(item->toolTip(), difere[c] ? QStringLiteral("Difere do nome de nascimento") : QString());
@@ -213,10 +224,12 @@ void TesteEstudoJanela::entradaRecusadaComAMensagemDaEntrada() {
         QCOMPARE(j.txtGrafia->text(), ruim);
     }
     QCOMPARE(MensagemDaEntrada(a, QStringLiteral("Ana")), QString::fromUtf8(kMensagemNomeCurto));
-    QCOMPARE(MensagemDaEntrada(a, QStringLiteral("Maria\tSilva")), QString::fromUtf8(kMensagemNomeComControle));
-    QCOMPARE(MensagemDaEntrada(a, QStringLiteral("Maria \u2605 Silva")),
-             QStringLiteral("O nome informado contém caracteres que o programa não consegue usar numa análise: "
-                            "\"\u2605\". Digite o nome novamente sem esses caracteres."));
+    QCOMPARE(MensagemDaEntrada(a, QStringLiteral("Maria\tSilva")),
+             QString::fromUtf8(kMensagemNomeComControle));
+    QCOMPARE(
+        MensagemDaEntrada(a, QStringLiteral("Maria \u2605 Silva")),
+        QStringLiteral("O nome informado contém caracteres que o programa não consegue usar numa análise: "
+                       "\"\u2605\". Digite o nome novamente sem esses caracteres."));
     // A pasted name longer than the register takes is refused with its message, whole in its box
     // (never cut short by the box).
     const QString longo = QStringLiteral("Maria ") + QString(40000, u'a');
@@ -302,8 +315,8 @@ void TesteEstudoJanela::copiaIgualAoTextoDoEstudo() {
     Adicionar(j, QStringLiteral("Conceição Silva"));
     QGuiApplication::clipboard()->setText(QStringLiteral("antes"));
     j.cmdCopiar->click();
-    const EstudoNome e = EstudarNome(Data{15, 3, 1970}, {Cp("Maria da Conceição"), Cp("Maria Conceição"),
-                                                         Cp("Conceição Silva")});
+    const EstudoNome e = EstudarNome(
+        Data{15, 3, 1970}, {Cp("Maria da Conceição"), Cp("Maria Conceição"), Cp("Conceição Silva")});
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(TextoEstudo(e)));
     QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Conceição Silva")));
 }
@@ -320,13 +333,15 @@ void TesteEstudoJanela::enterPeloTeclado() {
     j.txtGrafia->setFocus();
     j.txtGrafia->setText(QStringLiteral("Maria Conceição"));
     QTest::keyClick(j.txtGrafia, Qt::Key_Return);
-    QTest::keyClicks(j.txtGrafia, QStringLiteral("Mary Conception"));  // typed key by key
+    QTest::keyClicks(j.txtGrafia, QStringLiteral("Mary Conception")); // typed key by key
     QTest::keyClick(j.txtGrafia, Qt::Key_Return);
-    QCOMPARE(j.Grafias(), (QStringList{QStringLiteral("Maria Conceição"), QStringLiteral("Mary Conception")}));
+    QCOMPARE(j.Grafias(),
+             (QStringList{QStringLiteral("Maria Conceição"), QStringLiteral("Mary Conception")}));
     j.lstGrafias->setCurrentRow(1);
     j.cmdSubir->setFocus(Qt::TabFocusReason);
     QTest::keyClick(j.cmdSubir, Qt::Key_Return);
-    QCOMPARE(j.Grafias(), (QStringList{QStringLiteral("Mary Conception"), QStringLiteral("Maria Conceição")}));
+    QCOMPARE(j.Grafias(),
+             (QStringList{QStringLiteral("Mary Conception"), QStringLiteral("Maria Conceição")}));
     j.cmdRemover->setFocus(Qt::TabFocusReason);
     QTest::keyClick(j.cmdRemover, Qt::Key_Return);
     QCOMPARE(j.Grafias().size(), 1);

@@ -98,15 +98,21 @@ void TesteEstudoSaida::pdfLidoDeVolta() {
          {QStringLiteral("Consultório Estrela"), QStringLiteral("Rua das Flores, 10"),
           QStringLiteral("MARIA DA CONCEICAO"), QStringLiteral("Estudo do Nome"),
           QStringLiteral("Data de nascimento: 15/03/1970 (Caminho da Vida %1)").arg(e.caminhoVida),
-          QStringLiteral("Maria Conceição"), QStringLiteral("Mary Conception"), QStringLiteral("Nome de nascimento"),
-          QStringLiteral("Grafia 3"), QStringLiteral("* difere do nome de nascimento")})
+          QStringLiteral("Maria Conceição"), QStringLiteral("Mary Conception"),
+          QStringLiteral("Nome de nascimento"), QStringLiteral("Grafia 3"),
+          QStringLiteral("* difere do nome de nascimento")})
         QVERIFY2(texto.contains(esperado), qPrintable(esperado + QStringLiteral("\n---\n") + texto));
     // The working of each spelling, reduction lines included, as the core writes it.
     for (const EstudoGrafia& g : e.grafias) {
         const std::vector<std::string> linhas = LinhasTrabalho(g, e.caminhoVida);
-        QVERIFY(texto.contains(QString::fromStdString(linhas[6])));  // Expression
-        QVERIFY(texto.contains(QString::fromStdString(linhas.back()))); // Reality
+        QVERIFY(texto.contains(QString::fromStdString(linhas[6])));                 // Expression
+        QVERIFY(texto.contains(QString::fromStdString(linhas[linhas.size() - 4]))); // Reality
+        // The karmic table below the numbers: each spelling's lessons, debts and master numbers.
+        for (const std::string& celula : CelulasCarmicas(g))
+            QVERIFY2(texto.contains(QString::fromStdString(celula)), celula.c_str());
     }
+    for (const char* coluna : kColunasCarmicas)
+        QVERIFY(texto.contains(QString::fromUtf8(coluna)));
     QVERIFY(texto.contains(QStringLiteral(" → ")));
     QVERIFY(texto.contains(QStringLiteral("Número da Realidade: Expressão %1 + Caminho da Vida %2 = ")
                                .arg(e.grafias[0].expressao.numero)

@@ -10,13 +10,14 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/complementos.h"
 #include "analysis/composicao.h"
 #include "analysis/cp1252.h"
 #include "analysis/exportacao.h"
 #include "analysis/interpretacao.h"
-#include "dados/configuracao.h"
 #include "arquivos_exemplo.h"
 #include "cli_apoio.h"
+#include "dados/configuracao.h"
 #include "pasta_temporaria.h"
 
 using namespace oraculandia;
@@ -47,7 +48,8 @@ TEST(Cli, TextoIgualAoDaExportacao) {
     ASSERT_EQ(e.status, 0) << e.erros;
     EXPECT_EQ(e.erros, "");
     const SecoesAnalise s = ComporAnalise(pasta.caminho(), "ANA SILVA", "15/03/1970", Data{6, 12, 2026});
-    EXPECT_EQ(e.saida, Cp1252ParaUtf8(TextoExportacao(s, c)));
+    const SecoesComplementares k = ComporComplementos(pasta.caminho(), "ANA SILVA", "15/03/1970");
+    EXPECT_EQ(e.saida, Cp1252ParaUtf8(TextoExportacaoCompleta(s, k, c, LerSelecaoComplementos({}))));
     EXPECT_NE(e.saida.find("Texto com á, € e “aspas”\r\nem duas linhas"), std::string::npos);
     EXPECT_NE(e.saida.find("Interpretações do Caminho da Vida: Número 8\r\n"), std::string::npos);
     EXPECT_EQ(e.saida.find("CPROD"), std::string::npos);

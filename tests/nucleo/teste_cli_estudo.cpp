@@ -44,14 +44,16 @@ TEST(CliEstudo, TextoExato) {
                                  "Ana Sylva", "--diretorio", "/nao/existe"});
     ASSERT_EQ(e.status, 0) << e.erros;
     EXPECT_EQ(e.erros, "");
-    const std::string letras = "Letras e valores (vogais entre colchetes; → mostra a letra que o cálculo lê):\n";
+    const std::string letras =
+        "Letras e valores (vogais entre colchetes; → mostra a letra que o cálculo lê):\n";
     EXPECT_EQ(e.saida, "Estudo do Nome\n"
                        "Data de nascimento: 21/07/1985 (Caminho da Vida 6)\n"
                        "\n"
                        "Grafia\tExpressão\tImpulso da Alma\tEu Silencioso\tPrimeira Vogal\t"
-                       "Característica do Nome\tNúmero da Realidade\n"
-                       "Ana Silva\t7\t3\t4\tA\t8\t4\n"
-                       "Ana Sylva\t5*\t1*\t4\tA\t8\t2*\n"
+                       "Característica do Nome\tNúmero da Realidade\tLições Cármicas\tDívidas Cármicas\t"
+                       "Números Mestres\n"
+                       "Ana Silva\t7\t3\t4\tA\t8\t4\t2, 6, 7, 8\t13\tnenhum\n"
+                       "Ana Sylva\t5*\t1*\t4\tA\t8\t2*\t2, 6, 8, 9*\t13\tnenhum\n"
                        "* difere do nome de nascimento\n"
                        "\n"
                        "Nome de nascimento\n"
@@ -65,6 +67,9 @@ TEST(CliEstudo, TextoExato) {
                            "Primeira Vogal: A\n"
                            "Característica do Nome: 8 caracteres sem os espaços\n"
                            "Número da Realidade: Expressão 7 + Caminho da Vida 6 = 13 → 1 + 3 = 4\n"
+                           "Lições Cármicas (números que faltam no nome): 2, 6, 7, 8\n"
+                           "Dívidas Cármicas: 13 no Eu Silencioso\n"
+                           "Números Mestres: nenhum\n"
                            "\n"
                            "Grafia 2\n"
                            "Ana Sylva\n" +
@@ -76,7 +81,10 @@ TEST(CliEstudo, TextoExato) {
                            "Eu Silencioso (consoantes): 5 + 1 + 3 + 4 = 13 → 1 + 3 = 4\n"
                            "Primeira Vogal: A\n"
                            "Característica do Nome: 8 caracteres sem os espaços\n"
-                           "Número da Realidade: Expressão 5 + Caminho da Vida 6 = 11 → 1 + 1 = 2\n");
+                           "Número da Realidade: Expressão 5 + Caminho da Vida 6 = 11 → 1 + 1 = 2\n"
+                           "Lições Cármicas (números que faltam no nome): 2, 6, 8, 9\n"
+                           "Dívidas Cármicas: 13 no Eu Silencioso\n"
+                           "Números Mestres: nenhum\n");
 }
 
 // The text is the core's own, for any spellings (here with accents typed separately, joined as
@@ -93,9 +101,9 @@ TEST(CliEstudo, TextoIgualAoDoNucleo) {
 
 TEST(CliEstudo, Json) {
     PastaTemporaria pasta;
-    const Execucao e = Executar({"--estudo-nome", "--data", "21/07/1985", "--nome", "Maria da Conceição Souza",
-                                 "--nome", "xptz crwd", "--nome", "Maria Souza", "--formato", "json", "--diretorio",
-                                 pasta.caminho().string()});
+    const Execucao e = Executar({"--estudo-nome", "--data", "21/07/1985", "--nome",
+                                 "Maria da Conceição Souza", "--nome", "xptz crwd", "--nome", "Maria Souza",
+                                 "--formato", "json", "--diretorio", pasta.caminho().string()});
     ASSERT_EQ(e.status, 0) << e.erros;
     EXPECT_EQ(e.erros, "");
     EXPECT_TRUE(std::filesystem::is_empty(pasta.caminho())); // nothing written in the folder
@@ -138,8 +146,8 @@ TEST(CliEstudo, Json) {
     EXPECT_EQ(Numero(passos[1]["soma"]), 8);
     EXPECT_EQ(Numeros(m["somas"]["numeroRealidade"]["parcelas"]), (std::vector<double>{8, 6}));
     EXPECT_EQ(Numeros(m["somas"]["caracteristicaNome"]["parcelas"]), (std::vector<double>{21}));
-    for (const char* chave : {"expressao", "impulsoAlma", "euSilencioso", "primeiraVogal", "caracteristicaNome",
-                              "numeroRealidade"}) {
+    for (const char* chave : {"expressao", "impulsoAlma", "euSilencioso", "primeiraVogal",
+                              "caracteristicaNome", "numeroRealidade"}) {
         EXPECT_FALSE(std::get<bool>(m["difere"][chave].v)) << chave;
     }
 
@@ -164,6 +172,21 @@ TEST(CliEstudo, Json) {
     for (std::size_t c = 0; c < 6; ++c) {
         EXPECT_EQ(std::get<bool>(s["difere"][chaves[c]].v), difere[c]) << chaves[c];
     }
+    // The karmic block beside the six numbers: the birth name lacks 2 and 7 and its Soul Urge 49
+    // passes through 13; MARIA SOUZA also lacks 5, has no debt, and its consonants make 22.
+    EXPECT_NE(e.saida.find("      \"numeroRealidade\": 5,\n      \"licoesCarmicas\": [2, 7],\n"
+                           "      \"dividasCarmicas\": [{\"posicao\": \"impulsoDaAlma\", \"numero\": 13}],\n"
+                           "      \"numerosMestres\": [],\n"),
+              std::string::npos)
+        << e.saida;
+    EXPECT_EQ(Numeros(s["licoesCarmicas"]), (std::vector<double>{2, 5, 7}));
+    EXPECT_TRUE(std::get<Lista>(s["dividasCarmicas"].v).empty());
+    EXPECT_EQ(s["numerosMestres"][0]["posicao"].str(), "euSilencioso");
+    EXPECT_EQ(Numero(s["numerosMestres"][0]["numero"]), 22);
+    for (const char* chave : {"licoesCarmicas", "dividasCarmicas", "numerosMestres"}) {
+        EXPECT_FALSE(std::get<bool>(m["difere"][chave].v)) << chave;
+        EXPECT_TRUE(std::get<bool>(s["difere"][chave].v)) << chave;
+    }
     const Lista& passos43 = std::get<Lista>(s["somas"]["expressao"]["passos"].v);
     ASSERT_EQ(passos43.size(), 1u);
     EXPECT_EQ(Numeros(passos43[0]["digitos"]), (std::vector<double>{4, 3}));
@@ -181,10 +204,11 @@ TEST(CliEstudo, NoveGrafiasAceitasDezRecusadas) {
     const Execucao dez = Executar(args);
     EXPECT_EQ(dez.status, 2);
     EXPECT_EQ(dez.saida, "");
-    EXPECT_EQ(dez.erros.rfind("Erro: o estudo do nome compara no máximo 9 grafias (o nome de nascimento e mais "
-                              "8); foram dadas 10 opções --nome\n",
-                              0),
-              0u)
+    EXPECT_EQ(
+        dez.erros.rfind("Erro: o estudo do nome compara no máximo 9 grafias (o nome de nascimento e mais "
+                        "8); foram dadas 10 opções --nome\n",
+                        0),
+        0u)
         << dez.erros;
     EXPECT_NE(dez.erros.find("Uso:"), std::string::npos);
 }
@@ -260,9 +284,9 @@ TEST(CliEstudo, SaidaQueNaoAceitaEscrita) {
         GTEST_SKIP() << "no /dev/full";
     }
     for (const char* formato : {"texto", "json"}) {
-        const Execucao e = Executar({"--estudo-nome", "--data", "21/07/1985", "--nome", "Ana Silva", "--formato",
-                                     formato},
-                                    kCli, {}, "/dev/full");
+        const Execucao e =
+            Executar({"--estudo-nome", "--data", "21/07/1985", "--nome", "Ana Silva", "--formato", formato},
+                     kCli, {}, "/dev/full");
         EXPECT_EQ(e.status, 1) << formato;
         EXPECT_EQ(e.erros, "Erro: não foi possível escrever o estudo do nome na saída padrão.\n");
     }
@@ -271,7 +295,9 @@ TEST(CliEstudo, SaidaQueNaoAceitaEscrita) {
 TEST(CliEstudo, AjudaMostraOEstudo) {
     const Execucao ajuda = Executar({"--ajuda"});
     ASSERT_EQ(ajuda.status, 0);
-    EXPECT_NE(ajuda.saida.find("\n     oraculandia-cli --estudo-nome --data DATA --nome NOME [--nome NOME ...]\n"),
+    EXPECT_NE(
+        ajuda.saida.find("\n     oraculandia-cli --estudo-nome --data DATA --nome NOME [--nome NOME ...]\n"),
+        std::string::npos);
+    EXPECT_NE(ajuda.saida.find("\n  --estudo-nome        o estudo do nome, em vez da análise\n"),
               std::string::npos);
-    EXPECT_NE(ajuda.saida.find("\n  --estudo-nome        o estudo do nome, em vez da análise\n"), std::string::npos);
 }

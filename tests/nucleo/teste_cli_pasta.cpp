@@ -11,13 +11,14 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/complementos.h"
 #include "analysis/composicao.h"
 #include "analysis/cp1252.h"
 #include "analysis/exportacao.h"
 #include "analysis/interpretacao.h"
-#include "dados/configuracao.h"
 #include "arquivos_exemplo.h"
 #include "cli_apoio.h"
+#include "dados/configuracao.h"
 #include "pasta_temporaria.h"
 
 using namespace oraculandia;
@@ -54,7 +55,9 @@ TEST(Cli, SemConfiguracaoValemOsPadroesENadaMuda) {
     ASSERT_EQ(e.status, 0) << e.erros;
     EXPECT_EQ(e.erros, "");
     const SecoesAnalise s = ComporAnalise(pasta.caminho(), "ANA SILVA", "15/03/1970", Data{6, 12, 2026});
-    EXPECT_EQ(e.saida, Cp1252ParaUtf8(TextoExportacao(s, ConfiguracaoPrograma{})));
+    const SecoesComplementares k = ComporComplementos(pasta.caminho(), "ANA SILVA", "15/03/1970");
+    EXPECT_EQ(e.saida, Cp1252ParaUtf8(TextoExportacaoCompleta(s, k, ConfiguracaoPrograma{},
+                                                              LerSelecaoComplementos({}))));
     std::map<std::string, std::string> depois;
     for (const auto& a : std::filesystem::directory_iterator(pasta.caminho())) {
         depois[a.path().filename().string()] = LerArquivo(a.path());
@@ -124,6 +127,10 @@ TEST(Cli, ConfiguracaoSemNenhumCalculo) {
         c.CalculosSelecionados[static_cast<std::size_t>(id)] = kDesligado;
     }
     ASSERT_TRUE(SalvarConfiguracao(pasta.caminho(), c));
+    // The sections after the 28 are off too.
+    Preferencias p;
+    GravarSelecaoComplementos(p, SelecaoComplementos{});
+    ASSERT_TRUE(SalvarPreferencias(pasta.caminho(), p));
     const Execucao e =
         Executar({"--nome", "Ana Silva", "--data", "15/03/1970", "--diretorio", pasta.caminho().string()});
     EXPECT_EQ(e.status, 3);

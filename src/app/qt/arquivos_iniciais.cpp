@@ -23,6 +23,7 @@ const ArquivoDeConfiguracao kConfiguracoes[] = {
     {kArquivoConfiguracao, "configurações do programa"},
     {kArquivoRodape, "cabeçalho e rodapé"},
     {kArquivoMargens, "margens de impressão"},
+    {kArquivoPreferencias, "preferências do programa"},
 };
 
 QString MensagemIlegiveis(const QString& pasta, const QStringList& configuracoes, const QStringList& textos) {

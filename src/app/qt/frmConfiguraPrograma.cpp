@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "analysis/complementos.h"
 #include "analysis/composicao.h"
 #include "layout/qt/dialogo_fixo.h"
 #include "programa/programa.h"
@@ -30,6 +31,16 @@ QString frmConfiguraPrograma::Legenda(int elemento) {
     return QString::fromUtf8(NomeCalculoConfiguracao(elemento + 1));
 }
 
+QString frmConfiguraPrograma::LegendaComplemento(int id) {
+    // Access keys that no other control of the dialog uses (Ok and Cancelar take k and r).
+    static const char* const kLegendas[kNumeroComplementos] = {
+        "&Quadro de Inclusão", "&Lições Cármicas",        "&Dívidas Cármicas", "&Tendências Ocultas",
+        "&Paixão Oculta",      "Re&sposta Subconsciente", "Números &Mestres"};
+    if (id < kPrimeiroComplemento || id > kUltimoComplemento)
+        return {};
+    return QString::fromUtf8(kLegendas[id - kPrimeiroComplemento]);
+}
+
 frmConfiguraPrograma::frmConfiguraPrograma(Programa& programa, QWidget* pai)
     : QDialog(pai), programa_(programa) {
     setObjectName(QStringLiteral("frmConfiguraPrograma"));
@@ -48,6 +59,21 @@ frmConfiguraPrograma::frmConfiguraPrograma(Programa& programa, QWidget* pai)
         const bool esquerda = i < kCaixasColunaEsquerda;
         grade->addWidget(caixa, esquerda ? i : i - kCaixasColunaEsquerda, esquerda ? 0 : 1);
         chkInterpretacoes[static_cast<std::size_t>(i)] = caixa;
+    }
+
+    fraComplementos = new QGroupBox(
+        QStringLiteral("Marque abaixo as seções do bloco cármico e dos números mestres que deverão "
+                       "fazer parte de cada análise:"),
+        this);
+    fraComplementos->setObjectName(QStringLiteral("fraComplementos"));
+    auto* gradeComplementos = new QGridLayout(fraComplementos);
+    gradeComplementos->setHorizontalSpacing(24);
+    gradeComplementos->setVerticalSpacing(2);
+    for (int i = 0; i < kNumeroComplementos; ++i) {
+        auto* caixa = new QCheckBox(LegendaComplemento(kPrimeiroComplemento + i), fraComplementos);
+        caixa->setObjectName(QStringLiteral("chkComplementos_%1").arg(kPrimeiroComplemento + i));
+        gradeComplementos->addWidget(caixa, i % 4, i / 4);
+        chkComplementos[static_cast<std::size_t>(i)] = caixa;
     }
 
     chkImprimirDescricao =
@@ -79,6 +105,7 @@ frmConfiguraPrograma::frmConfiguraPrograma(Programa& programa, QWidget* pai)
 
     auto* coluna = new QVBoxLayout(this);
     coluna->addWidget(fraFundo);
+    coluna->addWidget(fraComplementos);
     coluna->addSpacing(6);
     coluna->addWidget(chkImprimirDescricao);
     coluna->addWidget(chkImprimirNumero);
@@ -95,6 +122,9 @@ frmConfiguraPrograma::frmConfiguraPrograma(Programa& programa, QWidget* pai)
         caixa->setChecked(false);
         caixa->setChecked(c.Selecionado(i + 1));
     }
+    const SelecaoComplementos selecao = programa_.SelecaoDosComplementos();
+    for (int i = 0; i < kNumeroComplementos; ++i)
+        chkComplementos[static_cast<std::size_t>(i)]->setChecked(selecao[static_cast<std::size_t>(i)]);
     chkImprimirDescricao->setChecked(Ligado(c.ImprimirDescricao));
     chkImprimirNumero->setChecked(Ligado(c.ImprimirNumero));
     chkImprimirCabecalho->setChecked(Ligado(c.ImprimirCabecalho));
@@ -109,6 +139,8 @@ void frmConfiguraPrograma::cmdOk_Click() {
             break;
         }
     }
+    for (const QCheckBox* caixa : chkComplementos)
+        algum = algum || caixa->checkState() == Qt::Checked;
     if (!algum) {
         programa_.mensagens.Mostrar(
             this, QStringLiteral("Erro:"),
@@ -121,6 +153,10 @@ void frmConfiguraPrograma::cmdOk_Click() {
     for (int i = 0; i < 28; ++i)
         c.CalculosSelecionados[static_cast<std::size_t>(i + 1)] =
             Chave(chkInterpretacoes[static_cast<std::size_t>(i)]);
+    SelecaoComplementos selecao{};
+    for (int i = 0; i < kNumeroComplementos; ++i)
+        selecao[static_cast<std::size_t>(i)] = Chave(chkComplementos[static_cast<std::size_t>(i)]) == kLigado;
+    GravarSelecaoComplementos(programa_.Preferencias, selecao);
     c.ImprimirCabecalho = Chave(chkImprimirCabecalho);
     c.ImprimirDescricao = Chave(chkImprimirDescricao);
     c.ImprimirNumero = Chave(chkImprimirNumero);

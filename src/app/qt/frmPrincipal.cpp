@@ -231,6 +231,8 @@ void frmPrincipal::Iniciar(bool comAbertura) {
     programa_.AnotarLeitura(kArquivoFontes, estado);
     programa_.Configuracao = CarregarConfiguracao(programa_.PastaPrograma, &estado);
     programa_.AnotarLeitura(kArquivoConfiguracao, estado);
+    programa_.Preferencias = CarregarPreferencias(programa_.PastaPrograma, &estado);
+    programa_.AnotarLeitura(kArquivoPreferencias, estado);
     CarregaLinhasRodape();
     setWindowTitle(QStringLiteral("Oraculandia Comercial"));
     programa_.sons.Tocar(programa_.Caminho("welcomeb.wav"), false);
@@ -447,6 +449,16 @@ bool frmPrincipal::SalvarConfiguracaoUmaVez() {
     if (configuracaoSalva_)
         return true;
     configuracaoSalva_ = true;
+    // preferencias.ini: the keys changed in this run, never over a file that could not be read.
+    if (!programa_.Preferencias.Alteradas().empty() && !programa_.Ilegivel(kArquivoPreferencias) &&
+        !SalvarPreferencias(programa_.PastaPrograma, programa_.Preferencias))
+        programa_.mensagens.Mostrar(
+            this, QStringLiteral("Erro:"),
+            QStringLiteral("Não foi possível salvar as preferências do programa no arquivo "
+                           "preferencias.ini da pasta do programa (a pasta pode estar protegida contra "
+                           "gravação). As alterações feitas agora nas seções do bloco cármico e dos "
+                           "números mestres serão perdidas."),
+            IconeMensagem::Critico, BotoesMensagem::Ok);
     // A settings file that could not be read is not written over: the user was told at start.
     if (programa_.Ilegivel(kArquivoConfiguracao))
         return true;

@@ -109,7 +109,7 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
     try {
         AlvoVisualizador alvo(*janela, MaximoPaginas);
         paginas = ImprimirSecoes(alvo, paginacao, GeometriaPagina{larguraPagina, 297, kLimiteTexto}, p.Secoes,
-                                 p.Configuracao, p.Fontes);
+                                 p.ComplementosDoRelatorio(), p.Configuracao, p.Fontes);
     } catch (const PaginasDemais&) {
         falha = QStringLiteral(
                     "Com as fontes escolhidas (texto em %1 pontos) esta análise passaria de %2 páginas, "

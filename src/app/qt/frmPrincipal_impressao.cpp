@@ -105,7 +105,7 @@ void frmPrincipal::cmdExportar_Click() {
             janela->AjustaDadosNaMemoria();
             programa().ComporAnalise();
             EnviarAnaliseParaAreaTransf();
-            const std::string esperado = TextoExportacao(programa().Secoes, programa().Configuracao);
+            const std::string esperado = programa().TextoDaExportacao();
             ok = QGuiApplication::clipboard()->text() == Cp1252ParaQString(esperado);
         } catch (const std::exception&) {
             ok = false;
@@ -126,7 +126,7 @@ void frmPrincipal::cmdExportar_Click() {
 }
 
 void frmPrincipal::EnviarAnaliseParaAreaTransf() {
-    const std::string texto = TextoExportacao(programa().Secoes, programa().Configuracao);
+    const std::string texto = programa().TextoDaExportacao();
     QClipboard* area = QGuiApplication::clipboard();
     area->clear();
     area->setText(Cp1252ParaQString(texto), QClipboard::Clipboard);

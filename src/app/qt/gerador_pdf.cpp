@@ -57,6 +57,8 @@ GeradorPdf::GeradorPdf(const std::filesystem::path& pastaPrograma, const Data& h
     p.AnotarLeitura(kArquivoFontes, estado);
     p.Configuracao = CarregarConfiguracao(p.PastaPrograma, &estado);
     p.AnotarLeitura(kArquivoConfiguracao, estado);
+    p.Preferencias = CarregarPreferencias(p.PastaPrograma, &estado);
+    p.AnotarLeitura(kArquivoPreferencias, estado);
     p.Rodape = CarregaLinhasRodape(p.PastaPrograma, &estado);
     p.AnotarLeitura(kArquivoRodape, estado);
     AvisarArquivosDaPasta(p, nullptr);

@@ -75,21 +75,27 @@ void frmEstudoNome::MontarJanela() {
     txtGrafia = new QLineEdit(this);
     txtGrafia->setObjectName(QStringLiteral("txtGrafia"));
     txtGrafia->setMaxLength(std::numeric_limits<int>::max());
-    txtGrafia->setPlaceholderText(QStringLiteral("nome em uso, assinatura, nome de casada, nome artístico..."));
+    txtGrafia->setPlaceholderText(
+        QStringLiteral("nome em uso, assinatura, nome de casada, nome artístico..."));
     cmdAdicionar = botao("&Adicionar", "cmdAdicionar");
     cmdRemover = botao("&Remover", "cmdRemover");
     cmdSubir = botao("&Subir", "cmdSubir");
     cmdDescer = botao("D&escer", "cmdDescer");
 
-    tblEstudo = new QTableWidget(0, 7, this);
+    // The spelling, the six numbers, then the karmic lessons, debts and master numbers.
+    tblEstudo = new QTableWidget(0, 10, this);
     tblEstudo->setObjectName(QStringLiteral("tblEstudo"));
     // The long headings on two lines, so that the spellings keep most of the width.
     QStringList titulos{QStringLiteral("Grafia")};
-    for (const char* coluna : kColunasEstudo) {
+    std::vector<const char*> colunas(std::begin(kColunasEstudo), std::end(kColunasEstudo));
+    colunas.insert(colunas.end(), std::begin(kColunasCarmicas), std::end(kColunasCarmicas));
+    for (const char* coluna : colunas) {
         QString titulo = QString::fromUtf8(coluna);
         const qsizetype meio = titulo.size() / 2;
         const qsizetype antes = titulo.lastIndexOf(u' ', meio), depois = titulo.indexOf(u' ', meio);
-        const qsizetype quebra = antes < 0 ? depois : depois < 0 || meio - antes <= depois - meio ? antes : depois;
+        const qsizetype quebra = antes < 0                                     ? depois
+                                 : depois < 0 || meio - antes <= depois - meio ? antes
+                                                                               : depois;
         if (quebra > 0)
             titulo[quebra] = u'\n';
         titulos << titulo;
@@ -102,7 +108,7 @@ void frmEstudoNome::MontarJanela() {
     tblEstudo->verticalHeader()->hide();
     QHeaderView* cabecalho = tblEstudo->horizontalHeader();
     cabecalho->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int c = 1; c < 7; ++c)
+    for (int c = 1; c < 10; ++c)
         cabecalho->setSectionResizeMode(c, QHeaderView::ResizeToContents);
 
     txtTrabalho = new QPlainTextEdit(this);
@@ -186,7 +192,8 @@ void frmEstudoNome::MontarJanela() {
 }
 
 void frmEstudoNome::Erro(const QString& texto) {
-    programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"), texto, IconeMensagem::Critico, BotoesMensagem::Ok);
+    programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"), texto, IconeMensagem::Critico,
+                                BotoesMensagem::Ok);
 }
 
 // ---- The date, the birth name and the spellings ------------------------------------------------
@@ -195,7 +202,8 @@ void frmEstudoNome::DataDigitada() {
     // Rewritten as dd/mm/yyyy when it is a date, as the entry dialog does on leaving its field.
     const ConversaoCp1252 conv = Utf8ParaCp1252(txtDataNasc->text().toStdString());
     if (conv.ok()) {
-        const QString normalizada = QString::fromStdString(Cp1252ParaUtf8(NormalizarData(conv.texto, programa_.Hoje())));
+        const QString normalizada =
+            QString::fromStdString(Cp1252ParaUtf8(NormalizarData(conv.texto, programa_.Hoje())));
         if (normalizada != txtDataNasc->text())
             txtDataNasc->setText(normalizada);
     }
@@ -232,8 +240,9 @@ void frmEstudoNome::cmdAdicionar_Click() {
     if (static_cast<int>(grafias_.size()) + 1 >= kMaximoGrafias) {
         programa_.mensagens.Mostrar(
             this, QStringLiteral("Aviso:"),
-            QStringLiteral("O estudo compara no máximo %1 grafias: o nome de nascimento e mais %2. Remova uma "
-                           "grafia da lista antes de incluir outra.")
+            QStringLiteral(
+                "O estudo compara no máximo %1 grafias: o nome de nascimento e mais %2. Remova uma "
+                "grafia da lista antes de incluir outra.")
                 .arg(kMaximoGrafias)
                 .arg(kMaximoGrafias - 1),
             IconeMensagem::Informacao, BotoesMensagem::Ok);
@@ -310,7 +319,8 @@ void frmEstudoNome::Recalcular() {
     PreencherTabela();
     AtualizarBotoes();
     if (!estudo_)
-        lblSituacao->setText(QStringLiteral("Informe a data de nascimento e o nome de nascimento para ver o estudo."));
+        lblSituacao->setText(
+            QStringLiteral("Informe a data de nascimento e o nome de nascimento para ver o estudo."));
     else
         lblSituacao->setText(QStringLiteral("Caminho da Vida: %1").arg(estudo_->caminhoVida));
 }
@@ -331,9 +341,12 @@ void frmEstudoNome::PreencherTabela() {
             nome->setToolTip(QStringLiteral("Nome de nascimento"));
         tblEstudo->setItem(i, 0, nome);
         const DiferencasGrafia d = CompararComNascimento(*estudo_, static_cast<std::size_t>(i));
-        const bool difere[6] = {d.expressao, d.alma, d.silencioso, d.primeiraVogal, d.caracteristica, d.realidade};
-        const std::vector<std::string> celulas = CelulasGrafia(g);
-        for (int c = 0; c < 6; ++c) {
+        const bool difere[9] = {d.expressao, d.alma,   d.silencioso, d.primeiraVogal, d.caracteristica,
+                                d.realidade, d.licoes, d.dividas,    d.mestres};
+        std::vector<std::string> celulas = CelulasGrafia(g);
+        const std::vector<std::string> carmicas = CelulasCarmicas(g);
+        celulas.insert(celulas.end(), carmicas.begin(), carmicas.end());
+        for (int c = 0; c < 9; ++c) {
             auto* item = new QTableWidgetItem(QString::fromStdString(celulas[static_cast<std::size_t>(c)]));
             item->setTextAlignment(Qt::AlignCenter);
             if (difere[c]) {
@@ -357,7 +370,8 @@ void frmEstudoNome::MostrarTrabalho() {
         return;
     }
     QStringList texto;
-    for (const std::string& l : LinhasTrabalho(estudo_->grafias[static_cast<std::size_t>(linha)], estudo_->caminhoVida))
+    for (const std::string& l :
+         LinhasTrabalho(estudo_->grafias[static_cast<std::size_t>(linha)], estudo_->caminhoVida))
         texto << QString::fromStdString(l);
     txtTrabalho->setPlainText(texto.join(u'\n'));
 }

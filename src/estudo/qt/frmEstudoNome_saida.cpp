@@ -26,8 +26,8 @@ FolhasEstudo frmEstudoNome::Folhas(double larguraImprimivel, double alturaImprim
     // The margins of margens.dat as the print dialog takes them: a margin no sheet could take
     // becomes the default. The file is only read here, never written.
     EstadoArquivo estado = EstadoArquivo::Lido;
-    const Margens margens =
-        MargensImprimiveis(CarregaMargens(programa_.PastaPrograma, &estado), larguraImprimivel, alturaImprimivel);
+    const Margens margens = MargensImprimiveis(CarregaMargens(programa_.PastaPrograma, &estado),
+                                               larguraImprimivel, alturaImprimivel);
     FolhasEstudo f;
     f.contexto = programa_.ContextoPaginas(margens);
     f.contexto.NomeCompleto = estudo_ ? estudo_->grafias.front().nome : std::string();
@@ -67,7 +67,8 @@ void frmEstudoNome::cmdImprimir_Click() {
             *estudo_, Folhas(LarguraImprimivel(pagina), AlturaImprimivel(pagina)), *impressora);
         unsetCursor();
         if (!r.ok)
-            Erro(QStringLiteral("Não foi possível imprimir o estudo: %1. Verifique o problema e tente novamente.")
+            Erro(QStringLiteral(
+                     "Não foi possível imprimir o estudo: %1. Verifique o problema e tente novamente.")
                      .arg(r.erro));
     } catch (const std::exception&) {
         unsetCursor();
@@ -83,7 +84,8 @@ void frmEstudoNome::cmdSalvarPdf_Click() {
         ServicosImpressao& servicos = ServicosImpressaoAtuais();
         const QString sugestao = SugestaoArquivoPdf(
             QStringLiteral("Estudo do Nome - %1").arg(txtNome->text()), QStringLiteral("Estudo do Nome"));
-        QString arquivo = servicos.EscolherArquivoPdf(this, sugestao, QStringLiteral("Salvar o estudo em PDF"));
+        QString arquivo =
+            servicos.EscolherArquivoPdf(this, sugestao, QStringLiteral("Salvar o estudo em PDF"));
         if (arquivo.isEmpty())
             return;
         QFileInfo info(arquivo);
@@ -92,11 +94,11 @@ void frmEstudoNome::cmdSalvarPdf_Click() {
             info = QFileInfo(arquivo);
             // The file dialog asked about the name as typed, not about this one.
             if (info.exists() && !info.isDir() &&
-                programa_.mensagens.Mostrar(this, QStringLiteral("Atenção:"),
-                                            QStringLiteral("O arquivo %1 já existe. Deseja substituí-lo pelo estudo?")
-                                                .arg(QDir::toNativeSeparators(info.absoluteFilePath())),
-                                            IconeMensagem::Pergunta,
-                                            BotoesMensagem::SimNao) != RespostaMensagem::Sim)
+                programa_.mensagens.Mostrar(
+                    this, QStringLiteral("Atenção:"),
+                    QStringLiteral("O arquivo %1 já existe. Deseja substituí-lo pelo estudo?")
+                        .arg(QDir::toNativeSeparators(info.absoluteFilePath())),
+                    IconeMensagem::Pergunta, BotoesMensagem::SimNao) != RespostaMensagem::Sim)
                 return;
         }
         const QString destino = QDir::toNativeSeparators(info.absoluteFilePath());
@@ -107,7 +109,8 @@ void frmEstudoNome::cmdSalvarPdf_Click() {
                                         pagina, arquivo, &erro);
         unsetCursor();
         if (!ok) {
-            Erro(QStringLiteral("Não foi possível salvar o estudo no arquivo PDF %1: %2.").arg(destino, erro));
+            Erro(
+                QStringLiteral("Não foi possível salvar o estudo no arquivo PDF %1: %2.").arg(destino, erro));
             return;
         }
         programa_.mensagens.Mostrar(this, QStringLiteral("Informação:"),
@@ -115,7 +118,8 @@ void frmEstudoNome::cmdSalvarPdf_Click() {
                                     IconeMensagem::Informacao, BotoesMensagem::Ok);
     } catch (const std::exception&) {
         unsetCursor();
-        Erro(QStringLiteral("Não foi possível salvar o estudo em PDF: a página da impressora não pôde ser lida."));
+        Erro(QStringLiteral(
+            "Não foi possível salvar o estudo em PDF: a página da impressora não pôde ser lida."));
     }
 }
 
@@ -137,8 +141,9 @@ void frmEstudoNome::AbrirCliente(std::shared_ptr<CadastroClientes> cadastro, con
     QStringList guardadas;
     QString erro;
     if (!LerGrafiasCliente(*cadastro_, clienteId_, guardadas, &erro)) {
-        Erro(QStringLiteral("Não foi possível ler as grafias guardadas com este cliente: %1. O estudo pode ser "
-                            "feito, mas as grafias não serão guardadas no cadastro.")
+        Erro(QStringLiteral(
+                 "Não foi possível ler as grafias guardadas com este cliente: %1. O estudo pode ser "
+                 "feito, mas as grafias não serão guardadas no cadastro.")
                  .arg(erro));
         return;
     }
@@ -151,7 +156,9 @@ void frmEstudoNome::AbrirCliente(std::shared_ptr<CadastroClientes> cadastro, con
         if (!v.ok()) {
             recusas << QStringLiteral("\"%1\" (%2)").arg(guardadas[i].left(60), v.Motivo());
         } else if (static_cast<int>(grafias_.size()) + 1 >= kMaximoGrafias) {
-            recusas << QStringLiteral("\"%1\" (passa do limite de %2 grafias)").arg(guardadas[i].left(60)).arg(kMaximoGrafias);
+            recusas << QStringLiteral("\"%1\" (passa do limite de %2 grafias)")
+                           .arg(guardadas[i].left(60))
+                           .arg(kMaximoGrafias);
         } else {
             grafias_.push_back(Utf8ParaCp1252(v.nome.toStdString()).texto);
             lstGrafias->addItem(v.nome);
@@ -160,10 +167,11 @@ void frmEstudoNome::AbrirCliente(std::shared_ptr<CadastroClientes> cadastro, con
     gravar_ = recusas.isEmpty();
     Recalcular();
     if (!recusas.isEmpty())
-        Erro(QStringLiteral("Algumas grafias guardadas com este cliente não puderam ser usadas: %1. As demais "
-                            "foram carregadas; as alterações feitas agora não serão guardadas, para que nada "
-                            "do que está no cadastro se perca.")
-                 .arg(recusas.join(QStringLiteral(", "))));
+        Erro(
+            QStringLiteral("Algumas grafias guardadas com este cliente não puderam ser usadas: %1. As demais "
+                           "foram carregadas; as alterações feitas agora não serão guardadas, para que nada "
+                           "do que está no cadastro se perca.")
+                .arg(recusas.join(QStringLiteral(", "))));
 }
 
 void frmEstudoNome::GravarNoCadastro() {

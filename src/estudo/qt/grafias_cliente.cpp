@@ -49,7 +49,8 @@ bool GravarGrafiasCliente(CadastroClientes& cadastro, qint64 id, const QStringLi
         q.finish();
         QSqlQuery(cadastro.Banco()).exec(QStringLiteral("ROLLBACK"));
         if (erro)
-            *erro = QStringLiteral("o cliente não está mais no cadastro (outro programa pode tê-lo excluído)");
+            *erro =
+                QStringLiteral("o cliente não está mais no cadastro (outro programa pode tê-lo excluído)");
         return false;
     }
     q.finish();

@@ -19,9 +19,9 @@ namespace oraculandia {
 
 namespace {
 
-constexpr double kUnidade = 100.0;        // the surface's painter works in hundredths of a millimetre
+constexpr double kUnidade = 100.0;             // the surface's painter works in hundredths of a millimetre
 constexpr uint32_t kFundoDiferente = 0xD9D9D9; // the grey behind a number that differs
-constexpr double kFolga = 1.0;            // space around the text of a table cell, millimetres
+constexpr double kFolga = 1.0;                 // space around the text of a table cell, millimetres
 
 QString Q(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -131,15 +131,15 @@ private:
         return linhas;
     }
 
-    // Column edges of the table: each number column at least as wide as the longest word of its
-    // heading, and at least a ninth of the width; the spelling takes the rest.
-    void MedirColunas() {
+    // Column edges of a table: each number column at least as wide as the longest word of its
+    // heading, and at least `fracao` of the width; the spelling takes the rest.
+    void MedirColunas(const std::vector<const char*>& cabecalhos, double fracao) {
         const double total = direita_ - esquerda_;
         std::vector<double> larguras;
         double numeros = 0;
         s_.DefinirNegrito(true);
-        for (const char* coluna : kColunasEstudo) {
-            double largura = total / 9;
+        for (const char* coluna : cabecalhos) {
+            double largura = total * fracao;
             for (const QString& palavra : QString::fromUtf8(coluna).split(u' '))
                 largura = std::max(largura, Largura(palavra) + 2 * kFolga + 0.5);
             larguras.push_back(largura);
@@ -151,8 +151,9 @@ private:
             colunas_.push_back(colunas_.back() + largura);
         // Should the headings need more than the page gives, the number columns share what is left.
         if (colunas_.back() > direita_ + 0.01) {
-            const double passo = (direita_ - colunas_[1]) / 6;
-            for (int c = 2; c <= 7; ++c)
+            const int n = static_cast<int>(cabecalhos.size());
+            const double passo = (direita_ - colunas_[1]) / n;
+            for (int c = 2; c <= n + 1; ++c)
                 colunas_[static_cast<std::size_t>(c)] = colunas_[1] + passo * (c - 1);
         }
     }
@@ -200,7 +201,7 @@ private:
 
     void Tabela(const EstudoNome& estudo) {
         Fonte(folhas_.fontes.FonteDescricao, false);
-        MedirColunas();
+        MedirColunas(std::vector<const char*>(std::begin(kColunasEstudo), std::end(kColunasEstudo)), 1.0 / 9);
         titulos_ = {{QStringLiteral("Grafia"), false}};
         for (const char* coluna : kColunasEstudo)
             titulos_.push_back({QString::fromUtf8(coluna), false});
@@ -216,6 +217,7 @@ private:
                 linha.push_back({Q(numeros[c]) + (difere[c] ? QStringLiteral("*") : QString()), difere[c]});
             LinhaTabela(linha, false);
         }
+        TabelaCarmica(estudo);
         if (estudo.grafias.size() > 1) {
             y_ += 1;
             s_.DefinirItalico(true);
@@ -224,12 +226,35 @@ private:
         }
     }
 
+    // The karmic lessons, debts and master numbers of each spelling, in a table of their own
+    // below the six numbers, marked the same way.
+    void TabelaCarmica(const EstudoNome& estudo) {
+        y_ += 2;
+        MedirColunas(std::vector<const char*>(std::begin(kColunasCarmicas), std::end(kColunasCarmicas)),
+                     1.0 / 6);
+        titulos_ = {{QStringLiteral("Grafia"), false}};
+        for (const char* coluna : kColunasCarmicas)
+            titulos_.push_back({QString::fromUtf8(coluna), false});
+        LinhaTabela(titulos_, true);
+        for (std::size_t i = 0; i < estudo.grafias.size(); ++i) {
+            const EstudoGrafia& g = estudo.grafias[i];
+            const DiferencasGrafia d = CompararComNascimento(estudo, i);
+            const bool difere[3] = {d.licoes, d.dividas, d.mestres};
+            std::vector<Celula> linha{{Q(Cp1252ParaUtf8SemControles(g.digitado)), false}};
+            const std::vector<std::string> celulas = CelulasCarmicas(g);
+            for (std::size_t c = 0; c < celulas.size(); ++c)
+                linha.push_back({Q(celulas[c]) + (difere[c] ? QStringLiteral("*") : QString()), difere[c]});
+            LinhaTabela(linha, false);
+        }
+    }
+
     void Trabalho(const EstudoNome& estudo, std::size_t i) {
         const std::vector<std::string> linhas = LinhasTrabalho(estudo.grafias[i], estudo.caminhoVida);
         Fonte(folhas_.fontes.FonteCorpo, true);
         // The heading stays with the first lines of its working.
         Garantir(4 * Altura());
-        Linha(i == 0 ? QStringLiteral("Nome de nascimento") : QStringLiteral("Grafia %1").arg(i + 1), esquerda_);
+        Linha(i == 0 ? QStringLiteral("Nome de nascimento") : QStringLiteral("Grafia %1").arg(i + 1),
+              esquerda_);
         Fonte(folhas_.fontes.FonteCorpo, false);
         const double recuo = Largura(QStringLiteral("    "));
         for (const std::string& linha : linhas) {
@@ -260,7 +285,8 @@ private:
 
 } // namespace
 
-ResultadoImpressao ImprimirEstudo(const EstudoNome& estudo, const FolhasEstudo& folhas, QPrinter& impressora) {
+ResultadoImpressao ImprimirEstudo(const EstudoNome& estudo, const FolhasEstudo& folhas,
+                                  QPrinter& impressora) {
     ResultadoImpressao resultado;
     const QPageLayout pagina = impressora.pageLayout();
     resultado.erro = MotivoMargensRecusadas(folhas.contexto.MargensImpressao, LarguraImprimivel(pagina),
@@ -303,15 +329,17 @@ bool GravarPdfEstudo(const EstudoNome& estudo, const FolhasEstudo& folhas, const
         return falha(motivo);
     QPrinter pdf(QPrinter::HighResolution);
     PrepararPdf(pdf, pagina,
-                QStringLiteral("Estudo do Nome - %1").arg(Q(Cp1252ParaUtf8SemControles(folhas.contexto.NomeCompleto))));
+                QStringLiteral("Estudo do Nome - %1")
+                    .arg(Q(Cp1252ParaUtf8SemControles(folhas.contexto.NomeCompleto))));
     pdf.setOutputFileName(temporario->fileName());
     const ResultadoImpressao r = ImprimirEstudo(estudo, folhas, pdf);
     if (!r.ok)
         return falha(r.erro);
     if (!ConcluirPdf(temporario->fileName(), info.absoluteFilePath()))
-        return falha(QStringLiteral("o arquivo não pôde receber o nome %1 (verifique se ele não está aberto em "
-                                    "outro programa e se a pasta permite gravação)")
-                         .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
+        return falha(
+            QStringLiteral("o arquivo não pôde receber o nome %1 (verifique se ele não está aberto em "
+                           "outro programa e se a pasta permite gravação)")
+                .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
     return true;
 }
 

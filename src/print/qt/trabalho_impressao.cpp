@@ -342,8 +342,9 @@ ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, boo
         Paginacao paginacao(programa.ContextoPaginas(margens));
 
         AlvoImpressora alvo(impressora, superficie);
-        resultado.paginas = ImprimirSecoes(alvo, paginacao, geometria, programa.Secoes, programa.Configuracao,
-                                           programa.Fontes);
+        resultado.paginas =
+            ImprimirSecoes(alvo, paginacao, geometria, programa.Secoes, programa.ComplementosDoRelatorio(),
+                           programa.Configuracao, programa.Fontes);
         superficie.Descarregar();
         falhou = falhou || alvo.falhou;
     } catch (const std::exception&) {

@@ -105,10 +105,9 @@ TEST(FonteTextos, FaixaDeRegistrosDeCadaArquivo) {
     const struct {
         const char* arquivo;
         int maximo;
-    } faixas[] = {{"CDATA", 20},   {"CVIDA", 9},    {"DESNASC", 10}, {"PRESNASC", 10},
-                  {"INDSAUDE", 10}, {"INTVOG", 9},   {"DESVIDA", 9},  {"APICES", 9},
-                  {"INTREALI", 9},  {"LICOESC", 9},  {"DIVIDASC", 19}, {"TENDOCUL", 9},
-                  {"PAIXOCUL", 9},  {"RESPSUBC", 9}, {"NUMMESTR", 15}};
+    } faixas[] = {{"CDATA", 20},    {"CVIDA", 9},    {"DESNASC", 10}, {"PRESNASC", 10}, {"INDSAUDE", 10},
+                  {"INTVOG", 9},    {"DESVIDA", 9},  {"APICES", 9},   {"INTREALI", 9},  {"LICOESC", 9},
+                  {"DIVIDASC", 19}, {"TENDOCUL", 9}, {"PAIXOCUL", 9}, {"RESPSUBC", 9},  {"NUMMESTR", 15}};
     for (const auto& f : faixas) {
         SCOPED_TRACE(f.arquivo);
         EXPECT_EQ(RegistroMaximo(f.arquivo), f.maximo);
@@ -205,7 +204,7 @@ protected:
 
 } // namespace
 
-TEST_F(ProgramaEmpacotar, GravaTodosOsArquivosEOsQueFaltamFicamVazios) {
+TEST_F(ProgramaEmpacotar, GravaOs29ArquivosEOsQueFaltamFicamVazios) {
     Escrever(raiz / "fontes" / "CVIDA.txt", "@@ 2\nDois é par.\n");
     Escrever(raiz / "fontes" / ".CVIDA.txt.swp", "lixo de editor, ignorado");
     Execucao e = Executar(Args(), raiz);
@@ -243,7 +242,7 @@ TEST_F(ProgramaEmpacotar, RecusaNomeDeArquivoDesconhecido) {
     Execucao e = Executar(Args(), raiz);
     EXPECT_EQ(e.status, 1);
     const std::string resto = ": nome de arquivo desconhecido; cada arquivo da pasta deve ter o "
-                              "nome de um dos 23 arquivos de interpretação seguido de \".txt\" "
+                              "nome de um dos arquivos de interpretação seguido de \".txt\" "
                               "(por exemplo CVIDA.txt).\n";
     EXPECT_EQ(e.erros, "Erro: CVIDA.TXT.bak" + resto + "Erro: cvida.txt" + resto +
                            "Nenhum arquivo .DAT foi gravado.\n");
