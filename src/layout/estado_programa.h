@@ -5,6 +5,7 @@
 // beside the platform services); a test or a report made without windows can hold its own.
 
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -13,6 +14,7 @@
 #include "dados/configuracao.h"
 #include "dados/fontes.h"
 #include "dados/margens.h"
+#include "dados/preferencias.h"
 #include "dados/rodape.h"
 #include "engine/datas.h"
 #include "layout/paginacao.h"
@@ -28,12 +30,16 @@ struct EstadoPrograma {
     // and folded, or "Descartar" after a cancelled entry; the birth date as dd/mm/yyyy.
     std::string NomeCompleto;
     std::string DataNascimento;
+    // The day whose universal and personal numbers the analysis shows (the entry dialog's "Data
+    // de referência", so that a consultation can be prepared ahead); none: today.
+    std::optional<Data> DataReferencia;
 
     SecoesAnalise Secoes;              // SecoesAnalise
     ConfiguracaoPrograma Configuracao; // ConfiguracaoPrograma with CalculosSelecionados
     FontesAnalise Fontes;              // FontesAnalise
     LinhasRodape Rodape;               // CabecalhoLinhaUm, RodapeLinhaUm, RodapeLinhaDois
     Margens MargensImpressao;          // all zero until something sets them
+    Preferencias PreferenciasPrograma; // preferencias.ini: the settings added after the records
 
     // Files of the program folder (names such as "fontes.dat") that existed but could not be
     // read in this run. The run uses their defaults, and nothing is ever written over them:
@@ -50,6 +56,20 @@ struct EstadoPrograma {
     // numbers.
     void ComporAnalise(const Data& hoje) {
         Secoes = oraculandia::ComporAnalise(PastaPrograma, NomeCompleto, DataNascimento, hoje);
+    }
+    // The sections as the pages show them: the introductions of the universal and of the
+    // personal numbers say which day they are for (`dia`, the reference date). The export and
+    // the command line keep the sections as composed.
+    SecoesAnalise SecoesDasPaginas(const Data& dia) const {
+        SecoesAnalise s = Secoes;
+        const std::string data = FormatarData(dia);
+        auto anotar = [&s](int secao, const std::string& nota) {
+            std::string& introducao = s[static_cast<std::size_t>(secao)].Introducao;
+            introducao = introducao.empty() ? nota : introducao + "\r\n" + nota;
+        };
+        anotar(17, "Os n\xFAmeros universais a seguir s\xE3o os do dia " + data + ".");
+        anotar(20, "Os n\xFAmeros pessoais a seguir s\xE3o os do dia " + data + ".");
+        return s;
     }
     // What the page header and footer draw from the program's state, with the given margins.
     ContextoPagina ContextoPaginas(const Margens& margens) const {

@@ -18,9 +18,8 @@ struct ArquivoDeConfiguracao {
 
 // In the order the start-up reads them, margens.dat last (the print dialog reads it).
 const ArquivoDeConfiguracao kConfiguracoes[] = {
-    {kArquivoFontes, "fontes da análise"},
-    {kArquivoConfiguracao, "configurações do programa"},
-    {kArquivoRodape, "cabeçalho e rodapé"},
+    {kArquivoFontes, "fontes da análise"},     {kArquivoConfiguracao, "configurações do programa"},
+    {kArquivoRodape, "cabeçalho e rodapé"},    {kArquivoPreferencias, "preferências do programa"},
     {kArquivoMargens, "margens de impressão"},
 };
 

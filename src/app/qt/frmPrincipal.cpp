@@ -232,6 +232,8 @@ void frmPrincipal::Iniciar(bool comAbertura) {
     programa_.Configuracao = CarregarConfiguracao(programa_.PastaPrograma, &estado);
     programa_.AnotarLeitura(kArquivoConfiguracao, estado);
     CarregaLinhasRodape();
+    programa_.PreferenciasPrograma = CarregarPreferencias(programa_.PastaPrograma, &estado);
+    programa_.AnotarLeitura(kArquivoPreferencias, estado);
     setWindowTitle(QStringLiteral("Oraculandia Comercial"));
     programa_.sons.Tocar(programa_.Caminho("welcomeb.wav"), false);
     show();

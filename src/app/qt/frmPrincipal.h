@@ -201,7 +201,6 @@ private:
     bool configuracaoSalva_ = false;
     bool encerrando_ = false;
     std::shared_ptr<CadastroClientes> cadastro_;
-    bool falhaCadastroAvisada_ = false;
 };
 
 } // namespace oraculandia
