@@ -112,13 +112,14 @@ void TesteEstudoJanela::entrarRemoverEReordenar() {
     QCOMPARE(LinhasDaTabela(j), QStringList{QStringLiteral("Maria da Conceição")} + j.Grafias());
 
     // Every number is the core's for the same spellings and date.
-    const EstudoNome esperado = EstudarNome(Data{15, 3, 1970}, {Cp("Maria da Conceição"), Cp("Maria C. Souza"),
-                                                                Cp("Mari Conceição")});
+    const EstudoNome esperado = EstudarNome(
+        Data{15, 3, 1970}, {Cp("Maria da Conceição"), Cp("Maria C. Souza"), Cp("Mari Conceição")});
     QCOMPARE(j.lblSituacao->text(), QStringLiteral("Caminho da Vida: %1").arg(esperado.caminhoVida));
     for (int i = 0; i < 3; ++i) {
         const std::vector<std::string> celulas = CelulasGrafia(esperado.grafias[static_cast<std::size_t>(i)]);
         for (int c = 0; c < 6; ++c)
-            QCOMPARE(j.tblEstudo->item(i, c + 1)->text(), QString::fromStdString(celulas[static_cast<std::size_t>(c)]));
+            QCOMPARE(j.tblEstudo->item(i, c + 1)->text(),
+                     QString::fromStdString(celulas[static_cast<std::size_t>(c)]));
     }
     QCOMPARE(j.tblEstudo->horizontalHeaderItem(1)->text(), QStringLiteral("Expressão"));
     QCOMPARE(j.tblEstudo->horizontalHeaderItem(2)->text(), QStringLiteral("Impulso\nda Alma"));
@@ -138,7 +139,8 @@ void TesteEstudoJanela::celulasQueDiferem() {
     const EstudoNome e = *j.Estudo();
     for (int i = 0; i < 4; ++i) {
         const DiferencasGrafia d = CompararComNascimento(e, static_cast<std::size_t>(i));
-        const bool difere[6] = {d.expressao, d.alma, d.silencioso, d.primeiraVogal, d.caracteristica, d.realidade};
+        const bool difere[6] = {d.expressao,     d.alma,           d.silencioso,
+                                d.primeiraVogal, d.caracteristica, d.realidade};
         for (int c = 0; c < 6; ++c) {
             const QTableWidgetItem* item = j.tblEstudo->item(i, c + 1);
             QCOMPARE(item->font().bold(), difere[c]);
@@ -196,11 +198,19 @@ void TesteEstudoJanela::entradaRecusadaComAMensagemDaEntrada() {
     const QStringList antes = j.Grafias();
     const QStringList tabelaAntes = LinhasDaTabela(j);
 
-    const QStringList ruins{QStringLiteral("Ana"), QStringLiteral("Maria \u2605 Silva"),
+    // The entry's refusals, said as the study's; a spelling needs one letter, not five characters.
+    const QString semLetra =
+        QStringLiteral("No Estudo do Nome, cada grafia (apelido, nome artístico, assinatura...) "
+                       "precisa ter pelo menos uma letra. Digite-a novamente.");
+    const QStringList ruins{QStringLiteral("12 3"), QStringLiteral("Maria \u2605 Silva"),
                             QStringLiteral("Maria\tSilva"), QStringLiteral("Maria \u4E2D\u6587 Souza")};
     for (const QString& ruim : ruins) {
-        const QString esperada = MensagemDaEntrada(a, ruim);
-        QVERIFY2(!esperada.isEmpty(), qPrintable(ruim));
+        const QString daEntrada = MensagemDaEntrada(a, ruim);
+        QVERIFY2(!daEntrada.isEmpty(), qPrintable(ruim));
+        const QString esperada =
+            ruim == ruins[0]
+                ? semLetra
+                : QStringLiteral("No Estudo do Nome, esta grafia não pode ser usada: ") + daEntrada;
         a.mensagens.mostradas.clear();
         Adicionar(j, ruim);
         QCOMPARE(a.mensagens.mostradas.size(), 1);
@@ -213,10 +223,12 @@ void TesteEstudoJanela::entradaRecusadaComAMensagemDaEntrada() {
         QCOMPARE(j.txtGrafia->text(), ruim);
     }
     QCOMPARE(MensagemDaEntrada(a, QStringLiteral("Ana")), QString::fromUtf8(kMensagemNomeCurto));
-    QCOMPARE(MensagemDaEntrada(a, QStringLiteral("Maria\tSilva")), QString::fromUtf8(kMensagemNomeComControle));
-    QCOMPARE(MensagemDaEntrada(a, QStringLiteral("Maria \u2605 Silva")),
-             QStringLiteral("O nome informado contém caracteres que o programa não consegue usar numa análise: "
-                            "\"\u2605\". Digite o nome novamente sem esses caracteres."));
+    QCOMPARE(MensagemDaEntrada(a, QStringLiteral("Maria\tSilva")),
+             QString::fromUtf8(kMensagemNomeComControle));
+    QCOMPARE(
+        MensagemDaEntrada(a, QStringLiteral("Maria \u2605 Silva")),
+        QStringLiteral("O nome informado contém caracteres que o programa não consegue usar numa análise: "
+                       "\"\u2605\". Digite o nome novamente sem esses caracteres."));
     // A pasted name longer than the register takes is refused with its message, whole in its box
     // (never cut short by the box).
     const QString longo = QStringLiteral("Maria ") + QString(40000, u'a');
@@ -224,15 +236,24 @@ void TesteEstudoJanela::entradaRecusadaComAMensagemDaEntrada() {
     Adicionar(j, longo);
     QCOMPARE(a.mensagens.mostradas.size(), 1);
     QCOMPARE(a.mensagens.mostradas[0].texto,
-             QStringLiteral("O nome informado tem mais de 32767 caracteres. Digite um nome mais curto."));
+             QStringLiteral(
+                 "No Estudo do Nome, esta grafia não pode ser usada: O nome informado tem mais de 32767 "
+                 "caracteres. Digite um nome mais curto."));
     QCOMPARE(j.txtGrafia->text(), longo);
     QCOMPARE(j.Grafias(), antes);
     // Blanks only: nothing to add, refused as too short.
     a.mensagens.mostradas.clear();
     Adicionar(j, QStringLiteral("     "));
     QCOMPARE(a.mensagens.mostradas.size(), 1);
-    QCOMPARE(a.mensagens.mostradas[0].texto, QString::fromUtf8(kMensagemNomeCurto));
+    QCOMPARE(a.mensagens.mostradas[0].texto, semLetra);
     QCOMPARE(j.Grafias(), antes);
+    // Nicknames and stage names of any length with a letter are taken.
+    a.mensagens.mostradas.clear();
+    for (const char* apelido : {"Zé", "Bia", "Xuxa", "J"})
+        Adicionar(j, QString::fromUtf8(apelido));
+    QVERIFY(a.mensagens.mostradas.isEmpty());
+    QCOMPARE(j.Grafias().mid(antes.size()), (QStringList{QStringLiteral("Zé"), QStringLiteral("Bia"),
+                                                         QStringLiteral("Xuxa"), QStringLiteral("J")}));
 }
 
 void TesteEstudoJanela::dataEDoNomeDeNascimento() {
@@ -261,7 +282,10 @@ void TesteEstudoJanela::dataEDoNomeDeNascimento() {
     j.txtNome->setText(QStringLiteral("Ana"));
     j.NomeDigitado();
     QCOMPARE(a.mensagens.mostradas.size(), 2);
-    QCOMPARE(a.mensagens.mostradas[1].texto, QString::fromUtf8(kMensagemNomeCurto));
+    QCOMPARE(
+        a.mensagens.mostradas[1].texto,
+        QStringLiteral("No Estudo do Nome, o nome de nascimento é o nome completo da pessoa, com pelo menos "
+                       "5 caracteres. Digite-o novamente."));
     QCOMPARE(j.tblEstudo->rowCount(), 0);
     QCOMPARE(j.Grafias(), QStringList{QStringLiteral("Maria Conceição")});
 }
@@ -302,8 +326,8 @@ void TesteEstudoJanela::copiaIgualAoTextoDoEstudo() {
     Adicionar(j, QStringLiteral("Conceição Silva"));
     QGuiApplication::clipboard()->setText(QStringLiteral("antes"));
     j.cmdCopiar->click();
-    const EstudoNome e = EstudarNome(Data{15, 3, 1970}, {Cp("Maria da Conceição"), Cp("Maria Conceição"),
-                                                         Cp("Conceição Silva")});
+    const EstudoNome e = EstudarNome(
+        Data{15, 3, 1970}, {Cp("Maria da Conceição"), Cp("Maria Conceição"), Cp("Conceição Silva")});
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(TextoEstudo(e)));
     QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Conceição Silva")));
 }
@@ -320,13 +344,15 @@ void TesteEstudoJanela::enterPeloTeclado() {
     j.txtGrafia->setFocus();
     j.txtGrafia->setText(QStringLiteral("Maria Conceição"));
     QTest::keyClick(j.txtGrafia, Qt::Key_Return);
-    QTest::keyClicks(j.txtGrafia, QStringLiteral("Mary Conception"));  // typed key by key
+    QTest::keyClicks(j.txtGrafia, QStringLiteral("Mary Conception")); // typed key by key
     QTest::keyClick(j.txtGrafia, Qt::Key_Return);
-    QCOMPARE(j.Grafias(), (QStringList{QStringLiteral("Maria Conceição"), QStringLiteral("Mary Conception")}));
+    QCOMPARE(j.Grafias(),
+             (QStringList{QStringLiteral("Maria Conceição"), QStringLiteral("Mary Conception")}));
     j.lstGrafias->setCurrentRow(1);
     j.cmdSubir->setFocus(Qt::TabFocusReason);
     QTest::keyClick(j.cmdSubir, Qt::Key_Return);
-    QCOMPARE(j.Grafias(), (QStringList{QStringLiteral("Mary Conception"), QStringLiteral("Maria Conceição")}));
+    QCOMPARE(j.Grafias(),
+             (QStringList{QStringLiteral("Mary Conception"), QStringLiteral("Maria Conceição")}));
     j.cmdRemover->setFocus(Qt::TabFocusReason);
     QTest::keyClick(j.cmdRemover, Qt::Key_Return);
     QCOMPARE(j.Grafias().size(), 1);

@@ -72,6 +72,10 @@ public:
     // Status line.
     void DefinirStatus(const QString& texto);
     void StatusInicial();
+    // The status line for the window in front: the page of an analysis, the name study's line,
+    // or the start text when no window is open.
+    void StatusDaJanelaAtiva();
+    static QString TextoStatusEstudo();
     QString Status() const;
     static QString TextoStatusInicial();
 

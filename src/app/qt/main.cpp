@@ -111,6 +111,7 @@ int main(int argc, char* argv[]) {
 
     // Qt's own buttons and dialogs in Portuguese.
     InstalarTraducaoQt(&app);
+    EscolherFonteProporcional();
 
     MensagensQt mensagens;
     std::optional<std::string> valorDiretorio;
