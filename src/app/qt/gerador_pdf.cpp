@@ -10,9 +10,13 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#if defined(_WIN32)
+#include <io.h>
+#else
 #include <pthread.h>
 #include <signal.h>
 #include <unistd.h>
+#endif
 
 #include "app/qt/arquivos_iniciais.h"
 #include "print/limites_margens.h"
@@ -58,7 +62,11 @@ char arquivoEmCurso[4096];
 
 extern "C" void AoInterromper(int sinal) {
     if (arquivoEmCurso[0] != '\0')
+#if defined(_WIN32)
+        _unlink(arquivoEmCurso);
+#else
         ::unlink(arquivoEmCurso);
+#endif
     // The default action, so that the caller sees the program ended by the signal.
     std::signal(sinal, SIG_DFL);
     std::raise(sinal);
@@ -67,6 +75,10 @@ extern "C" void AoInterromper(int sinal) {
 // Blocks SIGINT and SIGTERM while the buffer changes.
 class SinaisBloqueados {
 public:
+#if defined(_WIN32)
+    // Windows runs a console's Ctrl+C handler in a thread of its own: nothing to block.
+    SinaisBloqueados() = default;
+#else
     SinaisBloqueados() {
         sigset_t s;
         sigemptyset(&s);
@@ -74,12 +86,17 @@ public:
         sigaddset(&s, SIGTERM);
         pthread_sigmask(SIG_BLOCK, &s, &antes_);
     }
-    ~SinaisBloqueados() { pthread_sigmask(SIG_SETMASK, &antes_, nullptr); }
+    ~SinaisBloqueados() {
+        pthread_sigmask(SIG_SETMASK, &antes_, nullptr);
+    }
+#endif
     SinaisBloqueados(const SinaisBloqueados&) = delete;
     SinaisBloqueados& operator=(const SinaisBloqueados&) = delete;
 
 private:
+#if !defined(_WIN32)
     sigset_t antes_{};
+#endif
 };
 
 // True when `arquivo` holds something and ends as a PDF file ends ("%%EOF" and at most a line
@@ -117,6 +134,11 @@ public:
     // Installs the handler for SIGINT and SIGTERM, unless the signal is ignored (a program
     // started in the background with nohup keeps ignoring it).
     static void Instalar() {
+#if defined(_WIN32)
+        for (int sinal : {SIGINT, SIGTERM})
+            if (std::signal(sinal, AoInterromper) == SIG_IGN)
+                std::signal(sinal, SIG_IGN);
+#else
         for (int sinal : {SIGINT, SIGTERM}) {
             struct sigaction atual {};
             if (sigaction(sinal, nullptr, &atual) == 0 && atual.sa_handler == SIG_IGN)
@@ -126,6 +148,7 @@ public:
             sigemptyset(&nova.sa_mask);
             sigaction(sinal, &nova, nullptr);
         }
+#endif
     }
 };
 
