@@ -45,6 +45,21 @@ lintian --fail-on error,warning --suppress-tags initial-upload-closes-no-bugs "$
 etapa "Entrada de menu e metadados"
 mkdir -p "$trabalho/conteudo"
 dpkg-deb -x "$pacote" "$trabalho/conteudo"
+# No compiler notes left in the programs (lintian's binary-has-unneeded-section).
+for programa in oraculandia oraculandia-cli; do
+  if readelf -S "$trabalho/conteudo/usr/bin/$programa" | grep -q '\.comment'; then
+    falhou "seção .comment em $programa"
+  fi
+done
+# The synopsis of the manual pages never splits an option name with a hyphen, at any width.
+for pagina in oraculandia oraculandia-cli; do
+  for largura in 40 50 60 70 80 90 100; do
+    if MANWIDTH=$largura man -l "$trabalho/conteudo/usr/share/man/man1/$pagina.1.gz" 2>/dev/null | col -b \
+      | sed -n '/^SINOPSE/,/^DESCRI/p' | grep -q '‐$'; then
+      falhou "palavra hifenizada na SINOPSE de $pagina.1 (largura $largura)"
+    fi
+  done
+done
 desktop-file-validate "$trabalho/conteudo/usr/share/applications/oraculandia.desktop" \
   || falhou "desktop-file-validate"
 appstreamcli validate --no-net \

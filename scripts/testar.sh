@@ -5,10 +5,10 @@
 # UndefinedBehaviorSanitizer and runs them too.
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
-bash "$raiz/scripts/instalar-dependencias.sh"
+bash "$raiz/scripts/instalar-dependencias.sh" testes
 export QT_QPA_PLATFORM=offscreen
 mkdir -p "$raiz/build" "$raiz/build-sanitizadores"
-bash "$raiz/scripts/compilar.sh" "$raiz/build" -DORACULANDIA_WERROR=ON
+bash "$raiz/scripts/compilar.sh" "$raiz/build" -DORACULANDIA_WERROR=ON -DORACULANDIA_TESTES=ON
 (cd "$raiz/build" && ctest --output-on-failure -j2)
 # The Debian package: built, checked, installed, used by an ordinary user, removed (as root only).
 bash "$raiz/scripts/testar-pacote.sh" "$raiz/build"

@@ -1,5 +1,6 @@
 #include "cli/entrada_cli.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -25,17 +26,21 @@ std::string ListarInvalidos(const std::vector<char32_t>& invalidos) {
 
 } // namespace
 
-std::optional<std::string> VerificarNome(std::string_view utf8, std::string& aceitoCp1252) {
+std::optional<std::string> VerificarNome(std::string_view utf8, std::string& aceitoCp1252, bool grafia) {
     // Letters typed with separate accents are joined first, as the entry dialog does.
     ConversaoCp1252 nome = Utf8ParaCp1252(ComporAcentos(utf8));
     if (!nome.ok()) {
-        return "O nome contém caracteres que o programa não consegue guardar: " + ListarInvalidos(nome.invalidos) +
-               ". Tente novamente sem eles.";
+        return "O nome contém caracteres que o programa não consegue guardar: " +
+               ListarInvalidos(nome.invalidos) + ". Tente novamente sem eles.";
     }
     if (TemCaractereDeControle(nome.texto)) {
         return std::string(kMensagemNomeComControle);
     }
-    if (!NomeAceitavel(nome.texto)) {
+    if (grafia) {
+        const std::string n = NormalizarNome(nome.texto);
+        if (std::none_of(n.begin(), n.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
+            return std::string("a grafia precisa ter pelo menos uma letra.");
+    } else if (!NomeAceitavel(nome.texto)) {
         return std::string(kMensagemNomeCurto);
     }
     aceitoCp1252 = std::move(nome.texto);

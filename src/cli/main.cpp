@@ -111,8 +111,9 @@ int EstudoDoNome(const std::vector<std::string>& nomes, const Data& nascimento, 
     std::vector<std::string> grafias;
     for (std::size_t i = 0; i < nomes.size(); ++i) {
         std::string aceito;
-        if (const auto recusa = VerificarNome(nomes[i], aceito)) {
-            Erro(std::to_string(i + 1) + "º nome" + (i == 0 ? " (nome de nascimento)" : "") + ": " + *recusa);
+        if (const auto recusa = VerificarNome(nomes[i], aceito, i > 0)) {
+            Erro(std::to_string(i + 1) + "º nome" + (i == 0 ? " (nome de nascimento)" : "") + ": " +
+                 *recusa);
             return kArgumentosInvalidos;
         }
         grafias.push_back(std::move(aceito));

@@ -164,6 +164,21 @@ std::unique_ptr<CadastroClientes> CadastroClientes::Abrir(const QString& pasta, 
                                     "cadastro; esta versão conhece até a %2)")
                          .arg(versao)
                          .arg(VersaoEsquemaAtual()));
+    // A database of another program (tables, but not the register's) is not made into a
+    // register: a file of version 0 is new only when it holds nothing, and a register of any
+    // later version holds the clients' table.
+    if (!Executar(q,
+                  QStringLiteral("SELECT count(*), coalesce(sum(type = 'table' AND name = 'clientes'), 0) "
+                                 "FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'"),
+                  &motivo) ||
+        !q.next())
+        return falha(motivo);
+    const bool vazio = q.value(0).toInt() == 0;
+    const bool temClientes = q.value(1).toInt() > 0;
+    q.finish();
+    if (versao == 0 ? !vazio : !temClientes)
+        return falha(QStringLiteral("o arquivo não é um cadastro de clientes: é um banco de dados SQLite com "
+                                    "outras tabelas, que o programa não altera"));
     // A damaged file is found now, not in the middle of the user's work.
     if (!Executar(q, QStringLiteral("PRAGMA quick_check"), &motivo))
         return falha(motivo);

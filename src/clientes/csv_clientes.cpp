@@ -12,6 +12,33 @@
 
 namespace oraculandia {
 
+namespace {
+
+// The first characters that make a spreadsheet take a cell as a formula (or, for tab and CR,
+// that some of them drop before doing so).
+bool IniciaFormula(QChar c) {
+    return c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r';
+}
+
+// True when a field leaves as "'" + field: it starts a formula, or it starts with the mark
+// itself before what the reader would take away (so that the round trip is exact).
+bool PrecisaApostrofo(const QString& campo) {
+    if (campo.isEmpty())
+        return false;
+    if (IniciaFormula(campo[0]))
+        return true;
+    return campo[0] == u'\'' && campo.size() > 1 && (IniciaFormula(campo[1]) || campo[1] == u'\'');
+}
+
+// A field as the file holds it, without the apostrophe that protects a formula.
+QString SemApostrofo(QString campo) {
+    if (campo.size() > 1 && campo[0] == u'\'' && (IniciaFormula(campo[1]) || campo[1] == u'\''))
+        campo.remove(0, 1);
+    return campo;
+}
+
+} // namespace
+
 std::vector<RegistroCsv> DividirCsv(QStringView texto) {
     std::vector<RegistroCsv> registros;
     const qsizetype n = texto.size();
@@ -58,7 +85,7 @@ std::vector<RegistroCsv> DividirCsv(QStringView texto) {
                 campo += texto[i];
                 ++i;
             }
-            r.campos << campo;
+            r.campos << SemApostrofo(campo);
             campo.clear();
             if (i >= n) {
                 fim = true;
@@ -83,12 +110,29 @@ std::vector<RegistroCsv> DividirCsv(QStringView texto) {
     return registros;
 }
 
-bool DecodificarCsv(const QByteArray& bytes, QString& texto, QString* erro) {
+namespace {
+
+// "3", "3 e 7", "3, 7 e 9"; past ten lines, the first ten and how many more.
+QString ListaDeLinhas(const std::vector<int>& linhas) {
+    QStringList nomes;
+    for (std::size_t i = 0; i < linhas.size() && i < 10; ++i)
+        nomes << QString::number(linhas[i]);
+    if (linhas.size() > 10)
+        nomes << QStringLiteral("outras %1").arg(linhas.size() - 10);
+    const QString ultimo = nomes.takeLast();
+    return nomes.isEmpty() ? ultimo : nomes.join(QStringLiteral(", ")) + QStringLiteral(" e ") + ultimo;
+}
+
+} // namespace
+
+bool DecodificarCsv(const QByteArray& bytes, QString& texto, QString* erro, QString* aviso) {
     auto falha = [erro](const QString& motivo) {
         if (erro)
             *erro = motivo;
         return false;
     };
+    if (aviso)
+        aviso->clear();
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
         return falha(QStringLiteral("o arquivo está em UTF-16; salve-o na planilha como \"CSV UTF-8\" ou "
                                     "\"CSV (separado por vírgulas)\""));
@@ -101,14 +145,46 @@ bool DecodificarCsv(const QByteArray& bytes, QString& texto, QString* erro) {
     texto = utf8.decode(dados);
     if (!utf8.hasError())
         return true;
-    // Not UTF-8: the Windows code page of older spreadsheets, in which every byte is a character.
-    const std::string convertido =
-        Cp1252ParaUtf8(std::string_view(dados.data(), static_cast<std::size_t>(dados.size())));
-    texto = QString::fromStdString(convertido);
+    // Not all UTF-8. Decided line by line: one stray byte must not turn the accents of every
+    // other line into nonsense. A line that is not UTF-8 is read in the Windows code page of
+    // older spreadsheets, in which every byte is a character; the user is told which lines.
+    texto.clear();
+    std::vector<int> emCp1252;
+    bool haUtf8 = false; // a line with accents that is valid UTF-8
+    int linha = 1;
+    qsizetype inicio = 0;
+    while (inicio < dados.size()) {
+        qsizetype fim = dados.indexOf('\n', inicio);
+        fim = fim < 0 ? dados.size() : fim + 1;
+        const QByteArrayView trecho = dados.sliced(inicio, fim - inicio);
+        QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString lido = d.decode(trecho);
+        if (d.hasError()) {
+            emCp1252.push_back(linha);
+            texto += QString::fromStdString(
+                Cp1252ParaUtf8(std::string_view(trecho.data(), static_cast<std::size_t>(trecho.size()))));
+        } else {
+            haUtf8 = haUtf8 || lido.size() != trecho.size();
+            texto += lido;
+        }
+        ++linha;
+        inicio = fim;
+    }
+    if (aviso) {
+        if (!haUtf8)
+            *aviso = QStringLiteral("o arquivo não está em UTF-8 e foi lido como Windows-1252");
+        else
+            *aviso = QStringLiteral("o arquivo está em UTF-8, mas %1 %2 foi lid%3 como Windows-1252")
+                         .arg(emCp1252.size() == 1 ? QStringLiteral("a linha") : QStringLiteral("as linhas"),
+                              ListaDeLinhas(emCp1252),
+                              emCp1252.size() == 1 ? QStringLiteral("a") : QStringLiteral("as"));
+        if (haUtf8 && emCp1252.size() > 1)
+            aviso->replace(QStringLiteral(" foi lidas "), QStringLiteral(" foram lidas "));
+    }
     return true;
 }
 
-bool LerArquivoCsv(const QString& caminho, QString& texto, QString* erro) {
+bool LerArquivoCsv(const QString& caminho, QString& texto, QString* erro, QString* aviso) {
     auto falha = [erro](const QString& motivo) {
         if (erro)
             *erro = motivo;
@@ -138,7 +214,7 @@ bool LerArquivoCsv(const QString& caminho, QString& texto, QString* erro) {
         trecho->bytes.size() > static_cast<std::size_t>(kMaximoArquivoCsv))
         return falha(limite);
     return DecodificarCsv(QByteArray(trecho->bytes.data(), static_cast<qsizetype>(trecho->bytes.size())),
-                          texto, erro);
+                          texto, erro, aviso);
 }
 
 bool EhCabecalhoCsv(const RegistroCsv& r) {
@@ -190,7 +266,8 @@ ClientesCsv VerificarCsv(const std::vector<RegistroCsv>& registros, const Data& 
     return resultado;
 }
 
-QString CampoCsv(const QString& campo) {
+QString CampoCsv(const QString& dado) {
+    const QString campo = PrecisaApostrofo(dado) ? u'\'' + dado : dado;
     const bool aspas = campo.contains(u';') || campo.contains(u'"') || campo.contains(u'\n') ||
                        campo.contains(u'\r') || campo.startsWith(u' ') || campo.endsWith(u' ');
     if (!aspas)

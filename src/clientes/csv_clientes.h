@@ -1,8 +1,12 @@
 #pragma once
 // Client lists as Brazilian spreadsheets write them: text with ";" between the columns nome,
 // nascimento and observacoes, a field in double quotes when it holds ";", quotes (doubled) or
-// line breaks; UTF-8 with or without the byte order mark. A file that is not valid UTF-8 is read
-// as Windows-1252, which is what older spreadsheets save as "CSV".
+// line breaks; UTF-8 with or without the byte order mark. A field that a spreadsheet would run as
+// a formula (one starting with "=", "+", "-", "@", a tab or CR) is written with an apostrophe in
+// front, the mark spreadsheets take for "this is text", and the reader takes that apostrophe away
+// again (as it does before an apostrophe so written), so that export and import give back the
+// same text. A line that is not valid UTF-8 is read
+// as Windows-1252, which is what older spreadsheets save as "CSV", and the reader says so.
 
 #include <QByteArray>
 #include <QString>
@@ -33,10 +37,11 @@ std::vector<RegistroCsv> DividirCsv(QStringView texto);
 // Reads a CSV file whole. The file is opened without blocking and must be a regular file (a
 // named pipe or a device under its name is refused, never waited on) of at most
 // kMaximoArquivoCsv bytes. False, with the reason in `erro`, otherwise.
-bool LerArquivoCsv(const QString& caminho, QString& texto, QString* erro);
-// The text of a file's bytes: UTF-8 (the mark removed), or Windows-1252 when the bytes are not
-// UTF-8. False, with `erro`, for UTF-16 files and files with null bytes (not text).
-bool DecodificarCsv(const QByteArray& bytes, QString& texto, QString* erro);
+bool LerArquivoCsv(const QString& caminho, QString& texto, QString* erro, QString* aviso = nullptr);
+// The text of a file's bytes: UTF-8 (the mark removed), each line that is not UTF-8 read as
+// Windows-1252. `aviso` (Portuguese, empty for a file all in UTF-8) says which encoding was used
+// and for which lines. False, with `erro`, for UTF-16 files and files with null bytes (not text).
+bool DecodificarCsv(const QByteArray& bytes, QString& texto, QString* erro, QString* aviso = nullptr);
 
 struct LinhaRecusada {
     int linha = 0;

@@ -37,10 +37,11 @@ void frmClientes::cmdImportar_Click() {
 
     QString texto;
     QString erro;
+    QString codificacao;
     ClientesCsv lidos;
     {
         Ampulheta ampulheta;
-        if (LerArquivoCsv(arquivo, texto, &erro))
+        if (LerArquivoCsv(arquivo, texto, &erro, &codificacao))
             lidos = VerificarCsv(DividirCsv(texto), Hoje());
     }
     if (!erro.isEmpty()) {
@@ -90,6 +91,9 @@ void frmClientes::cmdImportar_Click() {
                 .arg(Plural(static_cast<int>(lidos.recusadas.size()), "linha recusada", "linhas recusadas"),
                      lidos.recusadas.size() == 1 ? QStringLiteral("foi") : QStringLiteral("foram"),
                      lidos.recusadas.size() == 1 ? QStringLiteral("a") : QStringLiteral("as"));
+    if (!codificacao.isEmpty())
+        resumo +=
+            QStringLiteral(" Atenção: %1; confira os acentos dos nomes dessas linhas.").arg(codificacao);
     mensagens_.Mostrar(this, QStringLiteral("Informação:"), resumo, IconeMensagem::Informacao,
                        BotoesMensagem::Ok);
 }

@@ -1,6 +1,7 @@
 #include "clientes/regras_cliente.h"
 
 #include <QStringList>
+#include <algorithm>
 
 #include "analysis/cp1252.h"
 #include "engine/entrada.h"
@@ -157,6 +158,43 @@ VerificacaoCliente VerificarNome(const QString& nome, bool aparar) {
     v.nomeAnalise = NormalizarNome(nomeCp.texto);
     v.chave = QString::fromStdString(Cp1252ParaUtf8(v.nomeAnalise));
     return v;
+}
+
+bool TemLetra(const std::string& nomeCp1252) {
+    const std::string n = NormalizarNome(nomeCp1252);
+    return std::any_of(n.begin(), n.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+VerificacaoCliente VerificarGrafia(const QString& nome, bool aparar) {
+    VerificacaoCliente v = VerificarNome(nome, aparar);
+    if (v.recusa != Recusa::NomeCurto)
+        return v;
+    QString n = QString::fromStdString(ComporAcentos(nome.toStdString()));
+    if (aparar)
+        n = n.trimmed();
+    const ConversaoCp1252 nomeCp = Utf8ParaCp1252(n.toStdString());
+    if (!nomeCp.ok() || !TemLetra(nomeCp.texto))
+        return v;
+    v.recusa = Recusa::Nenhuma;
+    v.nome = n;
+    v.nomeAnalise = NormalizarNome(nomeCp.texto);
+    v.chave = QString::fromStdString(Cp1252ParaUtf8(v.nomeAnalise));
+    return v;
+}
+
+QString MensagemEstudo(const VerificacaoCliente& v, bool nascimento) {
+    if (v.ok())
+        return {};
+    if (v.recusa == Recusa::NomeCurto || v.recusa == Recusa::NomeVazio)
+        return nascimento
+                   ? QStringLiteral("No Estudo do Nome, o nome de nascimento é o nome completo da pessoa, "
+                                    "com pelo menos 5 caracteres. Digite-o novamente.")
+                   : QStringLiteral("No Estudo do Nome, cada grafia (apelido, nome artístico, "
+                                    "assinatura...) precisa ter pelo menos uma letra. Digite-a "
+                                    "novamente.");
+    return QStringLiteral("No Estudo do Nome, %1 não pode ser usad%2: %3")
+        .arg(nascimento ? QStringLiteral("este nome de nascimento") : QStringLiteral("esta grafia"),
+             nascimento ? QStringLiteral("o") : QStringLiteral("a"), v.Mensagem());
 }
 
 QString ChaveDeBusca(const QString& texto) {

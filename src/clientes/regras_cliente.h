@@ -57,6 +57,14 @@ VerificacaoCliente VerificarCliente(const QString& nome, const QString& data, co
 // and `chave` are filled; `nascimento` and `observacoes` are left empty.
 VerificacaoCliente VerificarNome(const QString& nome, bool aparar = true);
 
+// The checks of a spelling of the name study other than the birth name (a nickname, a stage name:
+// "Zé", "Bia"): as VerificarNome, except that at least one letter is enough.
+VerificacaoCliente VerificarGrafia(const QString& nome, bool aparar = true);
+// True when the Windows-1252 name holds a letter that the analyses count (A to Z, accents folded).
+bool TemLetra(const std::string& nomeCp1252);
+// The name study's message for a refusal: of the birth name (`nascimento`) or of another spelling.
+QString MensagemEstudo(const VerificacaoCliente& v, bool nascimento);
+
 // The form a text takes for searching and for recognising the same person: upper case with the
 // accents folded by the letter table of the analyses (so "Conceição" and "CONCEICAO" meet).
 // Characters Windows-1252 cannot hold are kept, upper-cased.

@@ -97,8 +97,10 @@ PastaEscolhida EscolherPastaPrograma(const std::optional<std::string>& opcaoDire
     }
 
     const auto gravavel = locais.gravavel ? locais.gravavel : plataforma::PastaGravavel;
-    if (!locais.pastaExecutavel.empty() && TemArquivosDeInterpretacao(locais.pastaExecutavel) &&
-        gravavel(locais.pastaExecutavel)) {
+    // A portable copy: the executable's folder holds the interpretation files.
+    const bool portatil =
+        !locais.pastaExecutavel.empty() && TemArquivosDeInterpretacao(locais.pastaExecutavel);
+    if (portatil && gravavel(locais.pastaExecutavel)) {
         r.origem = OrigemPasta::Executavel;
         r.pasta = locais.pastaExecutavel;
         return r;
@@ -111,8 +113,11 @@ PastaEscolhida EscolherPastaPrograma(const std::optional<std::string>& opcaoDire
     }
     if (!preparar) {
         // Only reading: the user's folder when it is ready, else the installed files.
-        if (TemTodosOsArquivosDeInterpretacao(locais.dadosUsuario) ||
-            !TemArquivosDeInterpretacao(locais.dadosInstalados)) {
+        if (!TemTodosOsArquivosDeInterpretacao(locais.dadosUsuario) && portatil) {
+            r.origem = OrigemPasta::Executavel;
+            r.pasta = locais.pastaExecutavel;
+        } else if (TemTodosOsArquivosDeInterpretacao(locais.dadosUsuario) ||
+                   !TemArquivosDeInterpretacao(locais.dadosInstalados)) {
             r.origem = OrigemPasta::Usuario;
             r.pasta = locais.dadosUsuario;
         } else {
@@ -132,13 +137,28 @@ PastaEscolhida EscolherPastaPrograma(const std::optional<std::string>& opcaoDire
         return r;
     }
     r.pasta = locais.dadosUsuario;
+    if (portatil) {
+        // Only the data of the copy (not the program, its libraries or its settings).
+        const auto& textos = ArquivosDeInterpretacao();
+        r.naoCopiados = CopiarArquivosQueFaltam(
+            locais.pastaExecutavel, locais.dadosUsuario, [&textos](const std::string& n) {
+                return std::find(textos.begin(), textos.end(), n) != textos.end() ||
+                       (n.size() > 4 && n.compare(n.size() - 4, 4, ".wav") == 0);
+            });
+    }
     if (EhPasta(locais.dadosInstalados)) {
-        r.naoCopiados = CopiarArquivosQueFaltam(locais.dadosInstalados, locais.dadosUsuario);
+        std::vector<std::string> falhas =
+            CopiarArquivosQueFaltam(locais.dadosInstalados, locais.dadosUsuario);
+        for (std::string& f : falhas)
+            if (std::find(r.naoCopiados.begin(), r.naoCopiados.end(), f) == r.naoCopiados.end())
+                r.naoCopiados.push_back(std::move(f));
+        std::sort(r.naoCopiados.begin(), r.naoCopiados.end());
     }
     return r;
 }
 
-std::vector<std::string> CopiarArquivosQueFaltam(const fs::path& origem, const fs::path& destino) {
+std::vector<std::string> CopiarArquivosQueFaltam(const fs::path& origem, const fs::path& destino,
+                                                 const std::function<bool(const std::string&)>& aceitar) {
     std::vector<std::string> falhas;
     std::error_code erro;
     fs::directory_iterator it(origem, erro);
@@ -147,7 +167,7 @@ std::vector<std::string> CopiarArquivosQueFaltam(const fs::path& origem, const f
     }
     for (const auto& entrada : it) {
         const fs::path fonte = entrada.path();
-        if (!EhArquivoRegular(fonte)) {
+        if (!EhArquivoRegular(fonte) || (aceitar && !aceitar(fonte.filename().string()))) {
             continue;
         }
         const fs::path alvo = destino / fonte.filename();

@@ -8,10 +8,14 @@
 //   3. otherwise the user's data folder (~/.local/share/Oraculandia on Linux), which the window
 //      program creates and fills with copies of the installed files on its first start. A file
 //      that is already there is never replaced, so the user's edited texts survive upgrades; a
-//      file the user lacks (one added by a later version, say) is copied in.
+//      file the user lacks (one added by a later version, say) is copied in. A portable copy
+//      that cannot be written (its folder owned by another user) fills the user's folder from the
+//      executable's folder first (its interpretation files and sounds), then from the installed
+//      files.
 //
 // The command line only reads: it never creates the user's folder nor copies anything into it,
-// and reads the installed files when the user's folder is not ready.
+// and reads the executable's folder (a read-only portable copy) or else the installed files when
+// the user's folder is not ready.
 
 #include <filesystem>
 #include <functional>
@@ -64,7 +68,9 @@ PastaEscolhida EscolherPastaPrograma(const std::optional<std::string>& opcaoDire
 // Copies into `destino` every regular file of `origem` that `destino` lacks, never replacing
 // anything. Each copy goes through a temporary file, so a failed copy (a full disk) leaves no
 // partial file behind. Returns the names that could not be copied.
+// With `aceitar`, only the files whose names it accepts are copied.
 std::vector<std::string> CopiarArquivosQueFaltam(const std::filesystem::path& origem,
-                                                 const std::filesystem::path& destino);
+                                                 const std::filesystem::path& destino,
+                                                 const std::function<bool(const std::string&)>& aceitar = {});
 
 } // namespace oraculandia

@@ -5,6 +5,7 @@
 // beside the platform services); a test or a report made without windows can hold its own.
 
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -31,6 +32,9 @@ struct EstadoPrograma {
     // and folded, or "Descartar" after a cancelled entry; the birth date as dd/mm/yyyy.
     std::string NomeCompleto;
     std::string DataNascimento;
+    // The day whose universal and personal numbers the analysis shows (the entry dialog's "Data
+    // de referência", so that a consultation can be prepared ahead); none: today.
+    std::optional<Data> DataReferencia;
 
     SecoesAnalise Secoes;                   // SecoesAnalise
     SecoesComplementares Complementos;      // the sections after the 28, composed with them
@@ -38,7 +42,7 @@ struct EstadoPrograma {
     FontesAnalise Fontes;                   // FontesAnalise
     LinhasRodape Rodape;                    // CabecalhoLinhaUm, RodapeLinhaUm, RodapeLinhaDois
     Margens MargensImpressao;               // all zero until something sets them
-    oraculandia::Preferencias Preferencias; // preferencias.ini: the settings added after oraculandia.dat
+    Preferencias PreferenciasPrograma;      // preferencias.ini: the settings added after oraculandia.dat
 
     // Files of the program folder (names such as "fontes.dat") that existed but could not be
     // read in this run. The run uses their defaults, and nothing is ever written over them:
@@ -58,7 +62,7 @@ struct EstadoPrograma {
         Complementos = ComporComplementos(PastaPrograma, NomeCompleto, DataNascimento);
     }
     // Which of the sections after the 28 are shown.
-    SelecaoComplementos SelecaoDosComplementos() const { return LerSelecaoComplementos(Preferencias); }
+    SelecaoComplementos SelecaoDosComplementos() const { return LerSelecaoComplementos(PreferenciasPrograma); }
     // The sections after the 28 as the page walk draws them.
     ComplementosRelatorio ComplementosDoRelatorio() const {
         return {&Complementos, SelecaoDosComplementos()};
@@ -66,6 +70,20 @@ struct EstadoPrograma {
     // The text the export puts on the clipboard (Windows-1252).
     std::string TextoDaExportacao() const {
         return TextoExportacaoCompleta(Secoes, Complementos, Configuracao, SelecaoDosComplementos());
+    }
+    // The sections as the pages show them: the introductions of the universal and of the
+    // personal numbers say which day they are for (`dia`, the reference date). The export and
+    // the command line keep the sections as composed.
+    SecoesAnalise SecoesDasPaginas(const Data& dia) const {
+        SecoesAnalise s = Secoes;
+        const std::string data = FormatarData(dia);
+        auto anotar = [&s](int secao, const std::string& nota) {
+            std::string& introducao = s[static_cast<std::size_t>(secao)].Introducao;
+            introducao = introducao.empty() ? nota : introducao + "\r\n" + nota;
+        };
+        anotar(17, "Os n\xFAmeros universais a seguir s\xE3o os do dia " + data + ".");
+        anotar(20, "Os n\xFAmeros pessoais a seguir s\xE3o os do dia " + data + ".");
+        return s;
     }
     // What the page header and footer draw from the program's state, with the given margins.
     ContextoPagina ContextoPaginas(const Margens& margens) const {

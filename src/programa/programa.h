@@ -32,8 +32,10 @@ struct Programa : EstadoPrograma, ServicosPrograma {
         const QDate d = relogio.Hoje();
         return Data{d.day(), d.month(), d.year()};
     }
-    // Composes SecoesAnalise for the current subject with today's date.
-    void ComporAnalise() { EstadoPrograma::ComporAnalise(Hoje()); }
+    // The day of the universal and personal numbers: the reference date, or today.
+    Data Referencia() const { return DataReferencia.value_or(Hoje()); }
+    // Composes SecoesAnalise for the current subject with the reference date.
+    void ComporAnalise() { EstadoPrograma::ComporAnalise(Referencia()); }
     // When `arquivo` could not be read in this run, refuses to write over it: shows an "Erro:"
     // naming the file, followed by `consequencia` (what the refusal means for the user), and
     // returns true. False when the file may be written.

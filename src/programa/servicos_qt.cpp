@@ -4,6 +4,8 @@
 #include <QAudioDevice>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLibraryInfo>
 #include <QMediaDevices>
 #include <QMessageBox>
@@ -101,6 +103,22 @@ bool InstalarTraducaoQt(QObject* dono) {
     }
     QCoreApplication::installTranslator(traducao);
     return true;
+}
+
+bool EscolherFonteProporcional() {
+    QFont fonte = QApplication::font();
+    if (!QFontInfo(fonte).fixedPitch())
+        return false;
+    const QStringList instaladas = QFontDatabase::families();
+    for (const char* familia : {"DejaVu Sans", "Liberation Sans", "Noto Sans", "FreeSans"}) {
+        const QString nome = QString::fromLatin1(familia);
+        if (!instaladas.contains(nome) || QFontDatabase::isFixedPitch(nome))
+            continue;
+        fonte.setFamilies({nome});
+        QApplication::setFont(fonte);
+        return true;
+    }
+    return false;
 }
 
 } // namespace oraculandia

@@ -49,4 +49,10 @@ public:
 // files are not installed (the texts stay in English then).
 bool InstalarTraducaoQt(QObject* dono);
 
+// On a minimal system without the usual desktop fonts, the default sans-serif font can resolve
+// to a monospaced one, and the whole interface then looks like a terminal. When the application
+// font is of fixed pitch, it becomes the first proportional one installed of DejaVu Sans,
+// Liberation Sans, Noto Sans and FreeSans (same size). True when the font was changed.
+bool EscolherFonteProporcional();
+
 } // namespace oraculandia

@@ -167,6 +167,7 @@ void frmExibeRelatorio::GravaDados(int Paginas, int Atual, const std::string& dt
     GuardarPosicao(Atual);
     dataAnalisada_ = dtAnalisada;
     nomeAnalisado_ = nmAnalisado;
+    referencia_ = programa_.DataReferencia;
     armazem_->TerminarGravacao();
     ExibePagina(PaginaAtual);
 }
@@ -265,6 +266,7 @@ QString frmExibeRelatorio::TextoStatus() const {
 void frmExibeRelatorio::AjustaDadosNaMemoria() {
     programa_.NomeCompleto = nomeAnalisado_;
     programa_.DataNascimento = dataAnalisada_;
+    programa_.DataReferencia = referencia_;
 }
 
 void frmExibeRelatorio::PosicionarExibe(double esquerdaMm, double topoMm) {

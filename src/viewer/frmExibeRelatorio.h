@@ -20,9 +20,11 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/datas.h"
 #include "layout/superficie.h"
 
 class QScrollBar;
@@ -72,6 +74,8 @@ public:
 
     const std::string& NomeAnalisado() const { return nomeAnalisado_; }
     const std::string& DataAnalisada() const { return dataAnalisada_; }
+    // The reference date the analysis was made for (none: the day it is printed or exported).
+    const std::optional<Data>& DataReferencia() const { return referencia_; }
 
     // Scroll values are millimetres of page movement.
     QScrollBar* vScroll = nullptr;
@@ -133,6 +137,7 @@ private:
     int PaginaAtual = 0;
     std::string nomeAnalisado_;
     std::string dataAnalisada_;
+    std::optional<Data> referencia_;
     QImage imagemExibida_; // shares the pixels of the image kept by the store
     QString falhaExibida_; // why the page shown has no image
     bool vizinhasAgendadas_ = false;

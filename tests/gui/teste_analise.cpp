@@ -222,13 +222,15 @@ private slots:
         QCOMPARE(Janelas(t), 2);
         QVERIFY(segunda != primeira);
 
-        // Closing one viewer sets the initial status; activating the other restores its own.
+        // Closing one viewer brings the other to the front, and the status line says its page;
+        // activating it again keeps its own.
         segunda->ExibePagina(2);
         QMdiSubWindow* subPrimeira = qobject_cast<QMdiSubWindow*>(primeira->parentWidget());
         QMdiSubWindow* subSegunda = qobject_cast<QMdiSubWindow*>(segunda->parentWidget());
         subSegunda->close();
         QCoreApplication::processEvents();
-        QCOMPARE(t.janela->Status(), frmPrincipal::TextoStatusInicial());
+        QCOMPARE(t.janela->Status(),
+                 QStringLiteral("Navegando: Página 1 de %1").arg(primeira->TotalDePaginas()));
         t.janela->areaMdi()->setActiveSubWindow(nullptr);
         t.janela->areaMdi()->setActiveSubWindow(subPrimeira);
         QCOMPARE(t.janela->Status(),

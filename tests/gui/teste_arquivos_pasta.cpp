@@ -100,7 +100,8 @@ private slots:
     // the names are free again.
     void arquivosIlegiveisUmErroENuncaGravados() {
         PrincipalTeste t(false, true);
-        for (const char* nome : {"fontes.dat", "oraculandia.dat", "rodape.dat", "margens.dat", "CFORM.DAT"})
+        for (const char* nome :
+             {"fontes.dat", "oraculandia.dat", "rodape.dat", "preferencias.ini", "margens.dat", "CFORM.DAT"})
             QVERIFY(CriarPipe(t.ambiente.Arquivo(nome)));
         {
             LimiteDeTempo limite(20);
@@ -113,12 +114,14 @@ private slots:
         for (const QString& parte :
              {QStringLiteral(
                   "• fontes.dat (fontes da análise)\n• oraculandia.dat (configurações do programa)\n"
-                  "• rodape.dat (cabeçalho e rodapé)\n• margens.dat (margens de impressão)"),
+                  "• rodape.dat (cabeçalho e rodapé)\n• preferencias.ini (preferências do programa)\n"
+                  "• margens.dat (margens de impressão)"),
               QStringLiteral("não vai gravar por cima deles"),
               QStringLiteral("arquivos de interpretação: CFORM.DAT.")})
             QVERIFY2(m[0].texto.contains(parte), qPrintable(m[0].texto));
         Programa& p = *t.ambiente.programa;
         QVERIFY(p.Configuracao.Selecionado(1)); // the defaults for the run
+        QVERIFY(p.Ilegivel(kArquivoPreferencias)); // never written over in this run
         QCOMPARE(p.Fontes.FonteCorpo.Nome, std::string("Times New Roman"));
 
         // The names are free again: the dialogs still refuse to write there.

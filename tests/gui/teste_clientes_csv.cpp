@@ -86,6 +86,8 @@ private slots:
     void verificacaoDasLinhas();
     void bytesGravados();
     void idaEVolta();
+    void formulasProtegidas();
+    void codificacaoPorLinha();
     void arquivosRecusados();
     void gravacaoSemMeioArquivo();
 };
@@ -258,6 +260,71 @@ void TesteClientesCsv::idaEVolta() {
         QCOMPARE(lidos.validos[i].nascimento, clientes[i].nascimento);
         QCOMPARE(lidos.validos[i].observacoes, clientes[i].observacoes);
     }
+}
+
+// Every field that a spreadsheet would run as a formula leaves with an apostrophe in front, and
+// every field comes back exactly as it left, apostrophes of its own included.
+void TesteClientesCsv::formulasProtegidas() {
+    QCOMPARE(CampoCsv(QStringLiteral("=HYPERLINK(\"http://x.invalid\")")),
+             QStringLiteral("\"'=HYPERLINK(\"\"http://x.invalid\"\")\""));
+    QCOMPARE(CampoCsv(QStringLiteral("+cmd|' /C calc'!A0")), QStringLiteral("'+cmd|' /C calc'!A0"));
+    QCOMPARE(CampoCsv(QStringLiteral("'=1")), QStringLiteral("''=1"));
+    QCOMPARE(CampoCsv(QStringLiteral("D'Arc")), QStringLiteral("D'Arc"));
+    QCOMPARE(CampoCsv(QStringLiteral("'a")), QStringLiteral("'a"));
+    const QStringList inicios = {QString(),
+                                 QStringLiteral("="),
+                                 QStringLiteral("+"),
+                                 QStringLiteral("-"),
+                                 QStringLiteral("@"),
+                                 QStringLiteral("\t"),
+                                 QStringLiteral("\r"),
+                                 QStringLiteral("'"),
+                                 QStringLiteral("''"),
+                                 QStringLiteral("'="),
+                                 QStringLiteral("''-"),
+                                 QStringLiteral("'\t")};
+    const QStringList restos = {QString(), QStringLiteral("SOMA(A1:A9)"), QStringLiteral("1;2"),
+                                QStringLiteral("a\"b\nc"), QStringLiteral(" ")};
+    int protegidos = 0;
+    for (const QString& a : inicios)
+        for (const QString& b : restos) {
+            const QString campo = a + b;
+            const QString escrito = CampoCsv(campo);
+            const QString sem = escrito.startsWith(u'"') ? escrito.mid(1) : escrito;
+            // What a spreadsheet sees first is never the start of a formula.
+            QVERIFY2(sem.isEmpty() || !QStringLiteral("=+-@\t\r").contains(sem[0]), qPrintable(escrito));
+            protegidos += sem.startsWith(u'\'') && !campo.startsWith(u'\'') ? 1 : 0;
+            const auto r = DividirCsv(QStringLiteral("x;%1;y\r\n").arg(escrito));
+            QCOMPARE(r.size(), std::size_t{1});
+            QCOMPARE(r[0].campos, (QStringList{QStringLiteral("x"), campo, QStringLiteral("y")}));
+        }
+    QCOMPARE(protegidos, 6 * static_cast<int>(restos.size()));
+}
+
+// One stray byte changes only its own line; the user is told which lines were read how.
+void TesteClientesCsv::codificacaoPorLinha() {
+    const QByteArray utf8 = QStringLiteral("José Silva;01/01/1970\n").toUtf8();
+    auto ler = [](const QByteArray& bytes, QString* aviso) {
+        QString texto, erro;
+        [&] { QVERIFY2(DecodificarCsv(bytes, texto, &erro, aviso), qPrintable(erro)); }();
+        return texto;
+    };
+    QString aviso;
+    QString texto = ler(utf8 + "Ana \xFF\xFE Lima;02/02/1980\n" + utf8, &aviso);
+    QCOMPARE(texto, QStringLiteral("José Silva;01/01/1970\nAna ÿþ Lima;02/02/1980\nJosé Silva;01/01/1970\n"));
+    QCOMPARE(aviso, QStringLiteral("o arquivo está em UTF-8, mas a linha 2 foi lida como Windows-1252"));
+    texto = ler("\xEF\xBB\xBF" + utf8 + "Jo\xE3o;1/1/1990\r\n\n" + utf8 + "Concei\xE7\xE3o;2/2/1990", &aviso);
+    QCOMPARE(texto,
+             QStringLiteral(
+                 "José Silva;01/01/1970\nJoão;1/1/1990\r\n\nJosé Silva;01/01/1970\nConceição;2/2/1990"));
+    QCOMPARE(aviso,
+             QStringLiteral("o arquivo está em UTF-8, mas as linhas 2 e 5 foram lidas como Windows-1252"));
+    // Wholly in the old code page, or wholly UTF-8 (no notice).
+    QCOMPARE(ler("Jos\xE9 Silva;01/01/1970\nPl\xE1" "cido;1/1/1990\n", &aviso),
+             QStringLiteral("José Silva;01/01/1970\nPlácido;1/1/1990\n"));
+    QCOMPARE(aviso, QStringLiteral("o arquivo não está em UTF-8 e foi lido como Windows-1252"));
+    QCOMPARE(ler(utf8 + utf8, &aviso), QString::fromUtf8(utf8 + utf8));
+    QVERIFY(aviso.isEmpty());
 }
 
 void TesteClientesCsv::arquivosRecusados() {

@@ -93,6 +93,7 @@ class TesteClientesFalhas : public QObject {
 private slots:
     void arquivoDanificado();
     void arquivoDeVersaoMaisNova();
+    void bancoDeOutroPrograma();
     void arquivoBloqueado();
     void arquivoQueNaoEComum();
     void pastaOuArquivoSemGravacao();
@@ -154,6 +155,33 @@ void TesteClientesFalhas::arquivoDeVersaoMaisNova() {
     QVERIFY(!CadastroClientes::Abrir(pasta.path(), &erro));
     QCOMPARE(erro, QStringLiteral("o arquivo foi criado por uma versão mais nova do programa (versão 99 do "
                                   "cadastro; esta versão conhece até a 2)"));
+}
+
+// A valid SQLite file with tables of another program is refused, and left byte for byte.
+void TesteClientesFalhas::bancoDeOutroPrograma() {
+    for (int versao : {0, 1, 2}) {
+        QTemporaryDir pasta;
+        const QString arquivo = pasta.filePath(QStringLiteral("clientes.db"));
+        {
+            OutraConexao o(arquivo);
+            QVERIFY(o.Executar(QStringLiteral("CREATE TABLE contabilidade (conta TEXT, valor REAL)")));
+            QVERIFY(o.Executar(QStringLiteral("INSERT INTO contabilidade VALUES ('caixa', 10.5)")));
+            QVERIFY(o.Executar(QStringLiteral("PRAGMA user_version = %1").arg(versao)));
+        }
+        QFile f(arquivo);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray antes = f.readAll();
+        f.close();
+        QString erro;
+        QVERIFY(!CadastroClientes::Abrir(pasta.path(), &erro));
+        QCOMPARE(erro,
+                 QStringLiteral("o arquivo não é um cadastro de clientes: é um banco de dados SQLite com "
+                                "outras tabelas, que o programa não altera"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), antes);
+        QCOMPARE(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("clientes.db")});
+    }
 }
 
 void TesteClientesFalhas::arquivoBloqueado() {

@@ -2,9 +2,11 @@
 // analysis of a client chosen in the Clientes window (the creation sequence of the entry dialog,
 // its question and sounds included), every analysis of the entry dialog recorded, and a register
 // that cannot be used (damaged, locked): an error, and the program goes on without it.
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -16,6 +18,8 @@
 #include "app/qt/frmEntraNome.h"
 #include "clientes/cadastro_clientes.h"
 #include "clientes/frmClientes.h"
+#include "print/qt/trabalho_impressao.h"
+#include "teste_impressao_duplo.h"
 #include "viewer/frmExibeRelatorio.h"
 
 using namespace oraculandia;
@@ -62,6 +66,7 @@ private slots:
     void entradaRegistraCadaAnalise();
     void cadastroDanificado();
     void cadastroBloqueado();
+    void entradaSemCadastroEComReferencia();
 };
 
 void TesteClientesPrincipal::menuEBotaoComDica() {
@@ -226,18 +231,21 @@ void TesteClientesPrincipal::cadastroDanificado() {
     QCOMPARE(msgs.mostradas[0].icone, IconeMensagem::Critico);
     QVERIFY2(msgs.mostradas[0].texto.startsWith(esperado), qPrintable(msgs.mostradas[0].texto));
     QVERIFY(msgs.mostradas[0].texto.endsWith(
-        QStringLiteral(". O programa continua funcionando sem o cadastro.")));
-    // Said once per run when the register is only used in passing.
+        QStringLiteral(". Esta pessoa não foi guardada no cadastro; a análise será criada mesmo assim.")));
+    // Said again for every person left out of the register.
     msgs.respostas = {RespostaMensagem::Nao};
     ResponderEntrada(QStringLiteral("02/02/1992"), QStringLiteral("Pedro Alves"));
     t.janela->cmdCriaAnalise->click();
     QCOMPARE(Janelas(t), 2);
-    QCOMPARE(msgs.mostradas.size(), 2);
+    QCOMPARE(msgs.mostradas.size(), 3);
     QCOMPARE(msgs.mostradas[1].titulo, QStringLiteral("Advertência:"));
+    QCOMPARE(msgs.mostradas[2].texto, msgs.mostradas[0].texto);
     // Asked for directly, the window says it again and does not open.
     t.janela->cmdClientes->click();
-    QCOMPARE(msgs.mostradas.size(), 3);
-    QVERIFY(msgs.mostradas[2].texto.startsWith(esperado));
+    QCOMPARE(msgs.mostradas.size(), 4);
+    QVERIFY(msgs.mostradas[3].texto.startsWith(esperado));
+    QVERIFY(msgs.mostradas[3].texto.endsWith(
+        QStringLiteral(". O programa continua funcionando sem o cadastro.")));
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     // The damaged file is never replaced.
     QCOMPARE(t.ambiente.Ler("clientes.db"), QByteArray(4096, 'x'));
@@ -249,28 +257,92 @@ void TesteClientesPrincipal::cadastroBloqueado() {
     ResponderEntrada(QStringLiteral("15/03/1970"), QStringLiteral("Maria da Conceição"));
     t.janela->cmdCriaAnalise->click();
     QVERIFY(msgs.mostradas.isEmpty());
-    {
-        // Another program holds the file in a long write.
+    // Another program holds the file in a long write while a person is added; then the file is
+    // free for one analysis, and held again for the next: each person left out is said.
+    auto analiseBloqueada = [&](const QString& data, const QString& nome) {
         QSqlDatabase outro = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("outro"));
         outro.setDatabaseName(t.ambiente.Arquivo("clientes.db"));
         QVERIFY(outro.open());
         QVERIFY(QSqlQuery(outro).exec(QStringLiteral("BEGIN IMMEDIATE")));
         msgs.respostas = {RespostaMensagem::Nao};
-        ResponderEntrada(QStringLiteral("02/02/1992"), QStringLiteral("Pedro Alves"));
+        ResponderEntrada(data, nome);
         t.janela->cmdCriaAnalise->click();
         QVERIFY(QSqlQuery(outro).exec(QStringLiteral("ROLLBACK")));
         outro.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("outro"));
+        outro = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("outro"));
+    };
+    const QString bloqueado = QStringLiteral(
+        "Não foi possível guardar esta pessoa no cadastro de clientes: o cadastro está bloqueado "
+        "por outro programa que o está usando (database is locked). A "
+        "análise será criada mesmo assim.");
+    analiseBloqueada(QStringLiteral("02/02/1992"), QStringLiteral("Pedro Alves"));
     QCOMPARE(Janelas(t), 2);
     QCOMPARE(msgs.mostradas.size(), 2);
     QCOMPARE(msgs.mostradas[1].titulo, QStringLiteral("Erro:"));
-    QCOMPARE(msgs.mostradas[1].texto,
-             QStringLiteral(
-                 "Não foi possível guardar esta pessoa no cadastro de clientes: o cadastro está bloqueado "
-                 "por outro programa que o está usando (database is locked). A "
-                 "análise será criada mesmo assim."));
+    QCOMPARE(msgs.mostradas[1].texto, bloqueado);
     QCOMPARE(t.janela->JanelaAtiva()->NomeAnalisado(), std::string("PEDRO ALVES"));
+    msgs.respostas = {RespostaMensagem::Nao};
+    ResponderEntrada(QStringLiteral("03/03/1993"), QStringLiteral("Joana Lima"));
+    t.janela->cmdCriaAnalise->click();
+    QCOMPARE(msgs.mostradas.size(), 3); // the question only
+    analiseBloqueada(QStringLiteral("04/04/1994"), QStringLiteral("Carlos Souza"));
+    QCOMPARE(msgs.mostradas.size(), 5);
+    QCOMPARE(msgs.mostradas[4].texto, bloqueado);
+    QCOMPARE(Todos(t.ambiente).size(), std::size_t{2});
+}
+
+// With the box unchecked the person stays out of the register; a reference date stays with its
+// analysis: the pages say it, and printing the analysis later uses it.
+void TesteClientesPrincipal::entradaSemCadastroEComReferencia() {
+    PrincipalTeste t(true, true);
+    AoAbrirModal([](QWidget* w) {
+        auto* d = qobject_cast<frmEntraNome*>(w);
+        QVERIFY(d);
+        d->txtDataNasc->setText(QStringLiteral("15/03/1970"));
+        d->txtNome->setText(QStringLiteral("Nome de Teste"));
+        d->txtReferencia->setText(QStringLiteral("15/01/2027"));
+        d->chkIncluirCadastro->setChecked(false);
+        d->cmdOk->click();
+    });
+    t.janela->cmdCriaAnalise->click();
+    QCOMPARE(Janelas(t), 1);
+    QVERIFY(Todos(t.ambiente).empty());
+    frmExibeRelatorio* janela = t.janela->JanelaAtiva();
+    QVERIFY(janela->DataReferencia() == std::optional<Data>(Data{15, 1, 2027}));
+
+    // Another analysis of today, with the box checked again; the first keeps its day.
+    t.ambiente.mensagens.respostas = {RespostaMensagem::Nao};
+    AoAbrirModal([](QWidget* w) {
+        auto* d = qobject_cast<frmEntraNome*>(w);
+        QVERIFY(d);
+        QVERIFY(!d->chkIncluirCadastro->isChecked()); // remembered
+        d->chkIncluirCadastro->setChecked(true);
+        d->txtDataNasc->setText(QStringLiteral("02/02/1992"));
+        d->txtNome->setText(QStringLiteral("Pedro Alves"));
+        d->cmdOk->click();
+    });
+    t.janela->cmdCriaAnalise->click();
+    QCOMPARE(Todos(t.ambiente).size(), std::size_t{1});
+    QVERIFY(!t.janela->JanelaAtiva()->DataReferencia());
+    Programa& p = *t.ambiente.programa;
+    janela->AjustaDadosNaMemoria();
+    QVERIFY(p.Referencia() == (Data{15, 1, 2027}));
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    const QString arquivo = t.ambiente.Arquivo("referencia.pdf");
+    pdf.setOutputFileName(arquivo);
+    p.MargensImpressao = Margens{10, 10, 10, 10};
+    QVERIFY(ImprimirAnalise(p, pdf, false).ok);
+    const QString texto = TextoPdf(arquivo).simplified();
+    QVERIFY(texto.contains(QStringLiteral("Os números universais a seguir são os do dia 15/01/2027.")));
+    QVERIFY(texto.contains(QStringLiteral("Os números pessoais a seguir são os do dia 15/01/2027.")));
+    // The personal year of that day, not of today's.
+    const SecoesAnalise de2027 =
+        ComporAnalise(p.PastaPrograma, "NOME DE TESTE", "15/03/1970", Data{15, 1, 2027});
+    QCOMPARE(p.Secoes[20].Numero, de2027[20].Numero);
+    QVERIFY(de2027[20].Numero !=
+            ComporAnalise(p.PastaPrograma, "NOME DE TESTE", "15/03/1970", p.Hoje())[20].Numero);
 }
 
 QTEST_MAIN(TesteClientesPrincipal)

@@ -1,6 +1,8 @@
 // The name and birth-date entry dialog: its controls, the date rewritten when the field is left
 // and before acceptance, the checks and their messages, the normalised subject, and the three
 // ways of cancelling.
+#include <QCheckBox>
+#include <QDir>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +12,7 @@
 #include "analysis/cp1252.h"
 #include "apoio/duplos.h"
 #include "app/qt/frmEntraNome.h"
+#include "dados/preferencias.h"
 #include "engine/entrada.h"
 
 using namespace oraculandia;
@@ -47,7 +50,9 @@ private slots:
         AmbienteTeste a;
         frmEntraNome d(*a.programa);
         QCOMPARE(d.windowTitle(), QStringLiteral("Dados para análise..."));
-        QCOMPARE(d.size(), QSize(332, 133));
+        // The original 133 pixels and the strip of the reference date and the register's box.
+        QCOMPARE(d.size(), QSize(332, 183));
+        QCOMPARE(d.pnlOpcoes->geometry(), QRect(0, 133, 332, 50));
         QCOMPARE(d.lblInfo[0]->text(), QStringLiteral("Digite a data do nascimento (dd/mm/aaaa):"));
         QCOMPARE(d.lblInfo[1]->text(), QStringLiteral("Digite abaixo o NOME COMPLETO:"));
         QCOMPARE(d.txtDataNasc->geometry(), QRect(3, 24, 82, 21));
@@ -294,6 +299,123 @@ private slots:
         QCOMPARE(d.result(), static_cast<int>(QDialog::Rejected));
         QCOMPARE(QString::fromStdString(a.programa->NomeCompleto), QStringLiteral("Descartar"));
         QCOMPARE(QString::fromStdString(a.programa->DataNascimento), QStringLiteral("01/01/2000"));
+    }
+
+    // The register's check box: on by default, its last state kept in preferencias.ini; a file
+    // that could not be read at start is never written.
+    void incluirNoCadastroLembrado() {
+        AmbienteTeste a;
+        Programa& p = *a.programa;
+        const std::filesystem::path ini = p.PastaPrograma / kArquivoPreferencias;
+        auto aceitar = [&p](bool incluir) {
+            frmEntraNome d(p);
+            d.txtDataNasc->setText(QStringLiteral("20/08/1978"));
+            d.txtNome->setText(QStringLiteral("Maria Silva"));
+            const bool antes = d.chkIncluirCadastro->isChecked();
+            d.chkIncluirCadastro->setChecked(incluir);
+            d.cmdOk->click();
+            [&] { QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted)); }();
+            [&] { QCOMPARE(d.IncluirNoCadastro(), incluir); }();
+            return antes;
+        };
+        {
+            frmEntraNome d(p);
+            QCOMPARE(d.chkIncluirCadastro->text(), QStringLiteral("Incluir no cadastro de clientes"));
+            QCOMPARE(d.lblReferencia->text(), QStringLiteral("Data de referência:"));
+            QCOMPARE(d.txtReferencia->text(), QStringLiteral("07/12/2026"));
+        }
+        QVERIFY(aceitar(true));                 // the default
+        QVERIFY(!std::filesystem::exists(ini)); // nothing changed, nothing written
+        QVERIFY(aceitar(false));
+        QCOMPARE(a.Ler("preferencias.ini").contains("entrada.incluir-no-cadastro=nao\n"), true);
+        // Another run of the program reads it back.
+        p.PreferenciasPrograma = CarregarPreferencias(p.PastaPrograma);
+        QVERIFY(!aceitar(true));
+        QCOMPARE(a.Ler("preferencias.ini").contains("entrada.incluir-no-cadastro=sim\n"), true);
+
+        // Unreadable at start (here: a file too large to be ours): the choice holds for the run.
+        const QByteArray grande(static_cast<int>(kTamanhoMaximoPreferencias) + 10, '#');
+        QFile f(QString::fromStdString(ini.string()));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(grande);
+        f.close();
+        EstadoArquivo estado = EstadoArquivo::Lido;
+        p.PreferenciasPrograma = CarregarPreferencias(p.PastaPrograma, &estado);
+        p.AnotarLeitura(kArquivoPreferencias, estado);
+        QVERIFY(p.Ilegivel(kArquivoPreferencias));
+        QVERIFY(aceitar(false));
+        QVERIFY(!aceitar(false));
+        QCOMPARE(a.Ler("preferencias.ini"), grande);
+        QVERIFY(a.mensagens.mostradas.isEmpty());
+    }
+
+    // A birth date after today is asked about, once; "Não" goes back to the date.
+    void nascimentoNoFuturoPerguntado() {
+        AmbienteTeste a;
+        frmEntraNome d(*a.programa);
+        d.txtDataNasc->setText(QStringLiteral("01/01/2030"));
+        d.txtNome->setText(QStringLiteral("Maria Silva"));
+        a.mensagens.respostas = {RespostaMensagem::Nao, RespostaMensagem::Sim};
+        d.cmdOk->click();
+        QCOMPARE(d.result(), 0);
+        QCOMPARE(a.mensagens.mostradas.size(), 1);
+        QCOMPARE(a.mensagens.mostradas[0].titulo, QStringLiteral("Atenção:"));
+        QCOMPARE(a.mensagens.mostradas[0].texto,
+                 QStringLiteral("A data de nascimento informada (01/01/2030) é posterior à data de hoje. Ela "
+                                "está correta?"));
+        QCOMPARE(a.mensagens.mostradas[0].botoes, BotoesMensagem::SimNao);
+        d.cmdOk->click();
+        QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
+        QCOMPARE(a.mensagens.mostradas.size(), 2);
+        // Today and the days before: no question.
+        for (const char* data : {"07/12/2026", "06/12/2026", "07/12/1926"}) {
+            AmbienteTeste b;
+            frmEntraNome e(*b.programa);
+            e.txtDataNasc->setText(QString::fromLatin1(data));
+            e.txtNome->setText(QStringLiteral("Maria Silva"));
+            e.cmdOk->click();
+            QCOMPARE(e.result(), static_cast<int>(QDialog::Accepted));
+            QVERIFY(b.mensagens.mostradas.isEmpty());
+        }
+    }
+
+    // The reference date: today by default (the analysis then follows the day it is printed
+    // on), another valid day kept, an invalid one refused with its message.
+    void dataDeReferencia() {
+        struct Caso {
+            const char* digitado;
+            bool aceito;
+            std::optional<Data> guardada;
+            const char* exibido;
+        } casos[] = {
+            {"07/12/2026", true, std::nullopt, "07/12/2026"},
+            {"15/1/27", true, Data{15, 1, 2027}, "15/01/2027"},
+            {" 01/03/2020 ", true, Data{1, 3, 2020}, "01/03/2020"},
+            {"31/02/2027", false, std::nullopt, "31/02/2027"},
+            {"", false, std::nullopt, ""},
+        };
+        for (const Caso& c : casos) {
+            AmbienteTeste a;
+            a.programa->DataReferencia = Data{1, 1, 1999}; // of an earlier analysis
+            frmEntraNome d(*a.programa);
+            d.txtDataNasc->setText(QStringLiteral("20/08/1978"));
+            d.txtNome->setText(QStringLiteral("Maria Silva"));
+            d.txtReferencia->setText(QString::fromLatin1(c.digitado));
+            d.cmdOk->click();
+            QCOMPARE(d.txtReferencia->text(), QString::fromLatin1(c.exibido));
+            if (c.aceito) {
+                QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
+                QVERIFY(a.programa->DataReferencia == c.guardada);
+                QVERIFY(a.mensagens.mostradas.isEmpty());
+            } else {
+                QCOMPARE(d.result(), 0);
+                QCOMPARE(a.mensagens.mostradas.size(), 1);
+                QCOMPARE(a.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
+                QCOMPARE(a.mensagens.mostradas[0].texto,
+                         QStringLiteral("A data de referência informada não é uma data válida. Digite-a no "
+                                        "formato dd/mm/aaaa (por exemplo, 07/12/2026)."));
+            }
+        }
     }
 };
 

@@ -207,11 +207,19 @@ void TesteEstudoJanela::entradaRecusadaComAMensagemDaEntrada() {
     const QStringList antes = j.Grafias();
     const QStringList tabelaAntes = LinhasDaTabela(j);
 
-    const QStringList ruins{QStringLiteral("Ana"), QStringLiteral("Maria \u2605 Silva"),
+    // The entry's refusals, said as the study's; a spelling needs one letter, not five characters.
+    const QString semLetra =
+        QStringLiteral("No Estudo do Nome, cada grafia (apelido, nome artístico, assinatura...) "
+                       "precisa ter pelo menos uma letra. Digite-a novamente.");
+    const QStringList ruins{QStringLiteral("12 3"), QStringLiteral("Maria \u2605 Silva"),
                             QStringLiteral("Maria\tSilva"), QStringLiteral("Maria \u4E2D\u6587 Souza")};
     for (const QString& ruim : ruins) {
-        const QString esperada = MensagemDaEntrada(a, ruim);
-        QVERIFY2(!esperada.isEmpty(), qPrintable(ruim));
+        const QString daEntrada = MensagemDaEntrada(a, ruim);
+        QVERIFY2(!daEntrada.isEmpty(), qPrintable(ruim));
+        const QString esperada =
+            ruim == ruins[0]
+                ? semLetra
+                : QStringLiteral("No Estudo do Nome, esta grafia não pode ser usada: ") + daEntrada;
         a.mensagens.mostradas.clear();
         Adicionar(j, ruim);
         QCOMPARE(a.mensagens.mostradas.size(), 1);
@@ -237,15 +245,24 @@ void TesteEstudoJanela::entradaRecusadaComAMensagemDaEntrada() {
     Adicionar(j, longo);
     QCOMPARE(a.mensagens.mostradas.size(), 1);
     QCOMPARE(a.mensagens.mostradas[0].texto,
-             QStringLiteral("O nome informado tem mais de 32767 caracteres. Digite um nome mais curto."));
+             QStringLiteral(
+                 "No Estudo do Nome, esta grafia não pode ser usada: O nome informado tem mais de 32767 "
+                 "caracteres. Digite um nome mais curto."));
     QCOMPARE(j.txtGrafia->text(), longo);
     QCOMPARE(j.Grafias(), antes);
     // Blanks only: nothing to add, refused as too short.
     a.mensagens.mostradas.clear();
     Adicionar(j, QStringLiteral("     "));
     QCOMPARE(a.mensagens.mostradas.size(), 1);
-    QCOMPARE(a.mensagens.mostradas[0].texto, QString::fromUtf8(kMensagemNomeCurto));
+    QCOMPARE(a.mensagens.mostradas[0].texto, semLetra);
     QCOMPARE(j.Grafias(), antes);
+    // Nicknames and stage names of any length with a letter are taken.
+    a.mensagens.mostradas.clear();
+    for (const char* apelido : {"Zé", "Bia", "Xuxa", "J"})
+        Adicionar(j, QString::fromUtf8(apelido));
+    QVERIFY(a.mensagens.mostradas.isEmpty());
+    QCOMPARE(j.Grafias().mid(antes.size()), (QStringList{QStringLiteral("Zé"), QStringLiteral("Bia"),
+                                                         QStringLiteral("Xuxa"), QStringLiteral("J")}));
 }
 
 void TesteEstudoJanela::dataEDoNomeDeNascimento() {
@@ -274,7 +291,10 @@ void TesteEstudoJanela::dataEDoNomeDeNascimento() {
     j.txtNome->setText(QStringLiteral("Ana"));
     j.NomeDigitado();
     QCOMPARE(a.mensagens.mostradas.size(), 2);
-    QCOMPARE(a.mensagens.mostradas[1].texto, QString::fromUtf8(kMensagemNomeCurto));
+    QCOMPARE(
+        a.mensagens.mostradas[1].texto,
+        QStringLiteral("No Estudo do Nome, o nome de nascimento é o nome completo da pessoa, com pelo menos "
+                       "5 caracteres. Digite-o novamente."));
     QCOMPARE(j.tblEstudo->rowCount(), 0);
     QCOMPARE(j.Grafias(), QStringList{QStringLiteral("Maria Conceição")});
 }

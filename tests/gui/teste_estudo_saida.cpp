@@ -284,7 +284,7 @@ void TesteEstudoSaida::grafiasGuardadasComOCliente() {
     // A spelling the entry would refuse, put in the file by hand, is not used and not lost.
     {
         OutraConexao o(t.ambiente.Arquivo("clientes.db"));
-        QVERIFY(o.Executar(QStringLiteral("INSERT INTO grafias_clientes VALUES (%1, 3, 'Ana')").arg(id)));
+        QVERIFY(o.Executar(QStringLiteral("INSERT INTO grafias_clientes VALUES (%1, 3, '12 3')").arg(id)));
     }
     t.janela->areaMdi()->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -293,7 +293,7 @@ void TesteEstudoSaida::grafiasGuardadasComOCliente() {
     QCOMPARE(j->Grafias(), esperadas);
     QVERIFY(!j->GravandoNoCadastro());
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
-    QVERIFY(t.ambiente.mensagens.mostradas[0].texto.contains(QStringLiteral("\"Ana\"")));
+    QVERIFY(t.ambiente.mensagens.mostradas[0].texto.contains(QStringLiteral("\"12 3\"")));
     j->lstGrafias->setCurrentRow(0);
     j->cmdRemover->click();
     QString erro;
@@ -303,7 +303,7 @@ void TesteEstudoSaida::grafiasGuardadasComOCliente() {
     QVERIFY(q.exec(QStringLiteral("SELECT grafia FROM grafias_clientes ORDER BY posicao")));
     while (q.next())
         guardadas << q.value(0).toString();
-    QCOMPARE(guardadas, esperadas + QStringList{QStringLiteral("Ana")});
+    QCOMPARE(guardadas, esperadas + QStringList{QStringLiteral("12 3")});
 }
 
 QTEST_MAIN(TesteEstudoSaida)

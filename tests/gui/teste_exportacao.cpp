@@ -129,7 +129,7 @@ void TesteExportacao::nenhumCalculoSelecionado() {
     QVERIFY(CriarAnalise(t, "ANA SILVA", "29/11/1985"));
     for (int c = 1; c <= 28; ++c)
         p.Configuracao.CalculosSelecionados[c] = kDesligado;
-    GravarSelecaoComplementos(p.Preferencias, SelecaoComplementos{}); // and the sections after them
+    GravarSelecaoComplementos(p.PreferenciasPrograma, SelecaoComplementos{}); // and the sections after them
     QGuiApplication::clipboard()->setText(QStringLiteral("antes"));
     t.janela->cmdExportar->click();
     QCOMPARE(QGuiApplication::clipboard()->text(), QString());

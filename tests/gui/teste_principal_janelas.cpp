@@ -6,6 +6,8 @@
 #include <QtTest>
 
 #include "apoio/principal_teste.h"
+#include "app/qt/janela_ativa.h"
+#include "estudo/qt/frmEstudoNome.h"
 #include "viewer/frmExibeRelatorio.h"
 
 using namespace oraculandia;
@@ -32,6 +34,7 @@ private slots:
     void cascataMantemTamanhoUtil();
     void cascataDeMuitasJanelasRecomecaNoCanto();
     void janelaPrincipalMenorMantemAsJanelasAoAlcance();
+    void statusSegueAJanelaDaFrente();
 };
 
 void TestePrincipalJanelas::cascataMantemTamanhoUtil() {
@@ -113,6 +116,28 @@ void TestePrincipalJanelas::janelaPrincipalMenorMantemAsJanelasAoAlcance() {
     QTRY_VERIFY(area->horizontalScrollBar()->isVisible() && area->verticalScrollBar()->isVisible());
     for (QMdiSubWindow* s : subs.mid(1))
         QVERIFY2(area->viewport()->rect().contains(s->geometry()), qPrintable(Texto(s->geometry())));
+}
+
+// With the name study in front the status line speaks of it (the page buttons then refuse, as
+// they act on the window in front); back on an analysis, its page again.
+void TestePrincipalJanelas::statusSegueAJanelaDaFrente() {
+    PrincipalTeste t(true, true);
+    t.janela->show();
+    const QList<QMdiSubWindow*> subs = TresAnalises(t);
+    auto* primeira = qobject_cast<frmExibeRelatorio*>(subs[0]->widget());
+    primeira->ExibePagina(2);
+    t.janela->mnuEstudoNome->trigger();
+    QVERIFY(EstudoDoNomeAtivo(t.janela->areaMdi()));
+    QCOMPARE(t.janela->Status(), frmPrincipal::TextoStatusEstudo());
+    t.ambiente.mensagens.mostradas.clear();
+    t.janela->picAvanca_Click();
+    QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1); // the refusal: no analysis in front
+    t.janela->areaMdi()->setActiveSubWindow(subs[0]);
+    QCOMPARE(t.janela->Status(), QStringLiteral("Navegando: Página 2 de %1").arg(primeira->TotalDePaginas()));
+    t.janela->areaMdi()->setActiveSubWindow(subs[2]);
+    QCOMPARE(t.janela->Status(),
+             QStringLiteral("Navegando: Página 1 de %1")
+                 .arg(qobject_cast<frmExibeRelatorio*>(subs[2]->widget())->TotalDePaginas()));
 }
 
 QTEST_MAIN(TestePrincipalJanelas)

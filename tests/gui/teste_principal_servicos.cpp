@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSoundEffect>
@@ -56,6 +57,7 @@ private slots:
     void botoesEmPortugues();
     void somInexistenteNaoFazNada();
     void somNuncaBloqueia();
+    void fonteMonoespacadaTrocada();
 };
 
 void TesteServicos::caixaDeInformacao() {
@@ -148,6 +150,22 @@ void TesteServicos::somNuncaBloqueia() {
     sons.Parar();
     QTest::qWait(50);
     QVERIFY(sons.findChildren<QSoundEffect*>().isEmpty());
+}
+
+// A default font of fixed pitch (a minimal system without DejaVu) gives way to a proportional
+// one of the same size; a proportional default is left alone.
+void TesteServicos::fonteMonoespacadaTrocada() {
+    const QFont antes = QApplication::font();
+    QFont mono(QStringLiteral("Liberation Mono"), 10);
+    QApplication::setFont(mono);
+    QVERIFY(QFontInfo(QApplication::font()).fixedPitch());
+    QVERIFY(EscolherFonteProporcional());
+    QVERIFY(!QFontInfo(QApplication::font()).fixedPitch());
+    QCOMPARE(QApplication::font().pointSize(), 10);
+    const QFont escolhida = QApplication::font();
+    QVERIFY(!EscolherFonteProporcional());
+    QCOMPARE(QApplication::font(), escolhida);
+    QApplication::setFont(antes);
 }
 
 QTEST_MAIN(TesteServicos)

@@ -224,9 +224,11 @@ TEST(CliEstudo, Recusas) {
     const Caso casos[] = {
         {{"--data", "31/02/2000", "--nome", "Ana"}, "Erro: " + kMensagemData + "\n"}, // the date first
         {{"--data", d, "--nome", "Ana"}, "Erro: 1º nome (nome de nascimento): " + kMensagemNome + "\n"},
-        {{"--data", d, "--nome", "Ana Silva", "--nome", "Ana"}, "Erro: 2º nome: " + kMensagemNome + "\n"},
+        // After the birth name, a nickname of any length is a spelling; one letter is needed.
+        {{"--data", d, "--nome", "Ana Silva", "--nome", "Zé", "--nome", "12 3"},
+         "Erro: 3º nome: a grafia precisa ter pelo menos uma letra.\n"},
         {{"--data", d, "--nome", "Ana Silva", "--nome", "Ana Sylva", "--nome", "     "},
-         "Erro: 3º nome: " + kMensagemNome + "\n"},
+         "Erro: 3º nome: a grafia precisa ter pelo menos uma letra.\n"},
         {{"--data", d, "--nome", "Ana Silva", "--nome", "Ana Sylva", "--nome", "Ana\tSilva"},
          "Erro: 3º nome: " + kMensagemControle + "\n"},
         // Characters Windows-1252 cannot hold come before a short name, as in the entry.

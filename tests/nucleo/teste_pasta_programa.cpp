@@ -87,6 +87,43 @@ TEST(PastaPrograma, PastaDoExecutavelComTextosEGravavelEAPastaDoPrograma) {
     EXPECT_EQ(EscolherPastaPrograma(std::nullopt, inst.locais, true).origem, OrigemPasta::Usuario);
 }
 
+// A portable copy in a folder the user cannot write (owned by another user): the user's folder
+// is filled from the copy's own texts and sounds (not its program or settings files), the
+// installed files fill only what the copy lacks, and the command line reads the copy.
+TEST(PastaPrograma, CopiaPortatilSemGravacaoEncheAPastaDoUsuario) {
+    Instalacao inst;
+    const fs::path copia = inst.raiz / "portatil";
+    fs::create_directories(copia);
+    const auto& textos = ArquivosDeInterpretacao();
+    for (std::size_t i = 1; i < textos.size(); ++i) // all but the first
+        EscreverArquivo(copia / textos[i], "portátil " + textos[i]);
+    EscreverArquivo(copia / "aguarda.wav", "RIFF portátil");
+    EscreverArquivo(copia / "oraculandia", "\x7F"
+                                           "ELF");
+    EscreverArquivo(copia / "oraculandia.dat", "configuração de outro usuário");
+    inst.locais.pastaExecutavel = copia;
+    inst.executavelGravavel = false;
+
+    auto r = EscolherPastaPrograma(std::nullopt, inst.locais, false);
+    EXPECT_EQ(r.origem, OrigemPasta::Executavel);
+    EXPECT_EQ(r.pasta, copia);
+    EXPECT_FALSE(fs::exists(inst.usuario()));
+
+    r = EscolherPastaPrograma(std::nullopt, inst.locais, true);
+    ASSERT_TRUE(r.erro.empty()) << r.erro;
+    EXPECT_EQ(r.origem, OrigemPasta::Usuario);
+    EXPECT_TRUE(r.naoCopiados.empty());
+    for (std::size_t i = 1; i < textos.size(); ++i)
+        EXPECT_EQ(LerArquivo(inst.usuario() / textos[i]), "portátil " + textos[i]);
+    EXPECT_EQ(LerArquivo(inst.usuario() / textos[0]), "instalado " + textos[0]);
+    EXPECT_EQ(LerArquivo(inst.usuario() / "aguarda.wav"), "RIFF portátil");
+    EXPECT_EQ(LerArquivo(inst.usuario() / "welcomeb.wav"), "RIFF");
+    EXPECT_FALSE(fs::exists(inst.usuario() / "oraculandia"));
+    EXPECT_FALSE(fs::exists(inst.usuario() / "oraculandia.dat"));
+    // Ready now: the command line reads the user's folder.
+    EXPECT_EQ(EscolherPastaPrograma(std::nullopt, inst.locais, false).origem, OrigemPasta::Usuario);
+}
+
 TEST(PastaPrograma, PrimeiraExecucaoCriaAPastaDoUsuarioEACopiaSemNuncaSubstituir) {
     Instalacao inst;
     const auto r = EscolherPastaPrograma(std::nullopt, inst.locais, true);

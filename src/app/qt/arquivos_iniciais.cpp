@@ -19,11 +19,9 @@ struct ArquivoDeConfiguracao {
 
 // In the order the start-up reads them, margens.dat last (the print dialog reads it).
 const ArquivoDeConfiguracao kConfiguracoes[] = {
-    {kArquivoFontes, "fontes da análise"},
-    {kArquivoConfiguracao, "configurações do programa"},
-    {kArquivoRodape, "cabeçalho e rodapé"},
+    {kArquivoFontes, "fontes da análise"},     {kArquivoConfiguracao, "configurações do programa"},
+    {kArquivoRodape, "cabeçalho e rodapé"},    {kArquivoPreferencias, "preferências do programa"},
     {kArquivoMargens, "margens de impressão"},
-    {kArquivoPreferencias, "preferências do programa"},
 };
 
 QString MensagemIlegiveis(const QString& pasta, const QStringList& configuracoes, const QStringList& textos) {

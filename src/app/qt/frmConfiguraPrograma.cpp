@@ -156,7 +156,7 @@ void frmConfiguraPrograma::cmdOk_Click() {
     SelecaoComplementos selecao{};
     for (int i = 0; i < kNumeroComplementos; ++i)
         selecao[static_cast<std::size_t>(i)] = Chave(chkComplementos[static_cast<std::size_t>(i)]) == kLigado;
-    GravarSelecaoComplementos(programa_.Preferencias, selecao);
+    GravarSelecaoComplementos(programa_.PreferenciasPrograma, selecao);
     c.ImprimirCabecalho = Chave(chkImprimirCabecalho);
     c.ImprimirDescricao = Chave(chkImprimirDescricao);
     c.ImprimirNumero = Chave(chkImprimirNumero);

@@ -1,6 +1,8 @@
 #include "app/qt/frmEntraNome.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDir>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
@@ -11,8 +13,10 @@
 #include <QTimer>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "analysis/cp1252.h"
+#include "dados/preferencias.h"
 #include "engine/entrada.h"
 #include "layout/qt/dialogo_fixo.h"
 #include "layout/qt/superficie_qt.h"
@@ -21,6 +25,13 @@
 namespace oraculandia {
 
 namespace {
+
+// preferencias.ini: whether each analysis of this dialog adds its person to the register.
+constexpr const char* kPreferenciaIncluirCadastro = "entrada.incluir-no-cadastro";
+
+bool Posterior(const Data& a, const Data& b) {
+    return std::tie(a.ano, a.mes, a.dia) > std::tie(b.ano, b.mes, b.dia);
+}
 
 // Window measures are given in twips, 15 to a pixel.
 int Tw(int twips) {
@@ -59,7 +70,8 @@ frmEntraNome::frmEntraNome(Programa& programa, QWidget* pai) : QDialog(pai), pro
     QFont fonte(QStringLiteral("Liberation Sans"));
     fonte.setPixelSize(11);
     setFont(fonte);
-    FixarDialogo(*this, QSize(Tw(4980), Tw(1995)));
+    // The original 1995 twips, and a strip for the reference date and the register's check box.
+    FixarDialogo(*this, QSize(Tw(4980), Tw(1995 + 750)));
 
     lblInfo[0] = new QLabel(QStringLiteral("Digite a data do nascimento (dd/mm/aaaa):"), this);
     lblInfo[0]->move(Tw(45), Tw(90));
@@ -96,9 +108,30 @@ frmEntraNome::frmEntraNome(Programa& programa, QWidget* pai) : QDialog(pai), pro
             RetanguloTw(630 * (i % 8), primeiraFila ? 1395 : 2025, 555, 510));
     }
 
+    // Opaque, over the second row of pictures, which stays below the visible area as before.
+    pnlOpcoes = new QWidget(this);
+    pnlOpcoes->setAutoFillBackground(true);
+    pnlOpcoes->setGeometry(RetanguloTw(0, 1995, 4980, 750));
+    pnlOpcoes->raise();
+    lblReferencia = new QLabel(QStringLiteral("Data de referência:"), pnlOpcoes);
+    lblReferencia->move(Tw(45), Tw(90));
+    lblReferencia->adjustSize();
+    txtReferencia = new QLineEdit(pnlOpcoes);
+    txtReferencia->setObjectName(QStringLiteral("txtReferencia"));
+    txtReferencia->setGeometry(RetanguloTw(1650, 45, 1230, 315));
+    txtReferencia->setText(QString::fromStdString(Cp1252ParaUtf8(FormatarData(programa_.Hoje()))));
+    txtReferencia->setToolTip(QStringLiteral("O dia dos números universais e pessoais da análise."));
+    lblReferencia->setBuddy(txtReferencia);
+    chkIncluirCadastro = new QCheckBox(QStringLiteral("Incluir no cadastro de clientes"), pnlOpcoes);
+    chkIncluirCadastro->setObjectName(QStringLiteral("chkIncluirCadastro"));
+    chkIncluirCadastro->setGeometry(RetanguloTw(45, 420, 4830, 300));
+    chkIncluirCadastro->setChecked(programa_.PreferenciasPrograma.Chave(kPreferenciaIncluirCadastro, true));
+
     setTabOrder(txtDataNasc, txtNome);
     setTabOrder(txtNome, cmdOk);
     setTabOrder(cmdOk, cmdCancelar);
+    setTabOrder(cmdCancelar, txtReferencia);
+    setTabOrder(txtReferencia, chkIncluirCadastro);
     txtDataNasc->setFocus();
 
     connect(cmdOk, &QPushButton::clicked, this, &frmEntraNome::cmdOk_Click);
@@ -188,12 +221,78 @@ void frmEntraNome::cmdOk_Click() {
         txtNome->setFocus();
         return;
     }
+    // A birth date after today is most likely a typing mistake: asked once.
+    const Data hoje = programa_.Hoje();
+    if (const auto nascimento = LerDataNormalizada(programa_.DataNascimento);
+        nascimento && Posterior(*nascimento, hoje) && futuraConfirmada_ != programa_.DataNascimento) {
+        const RespostaMensagem r = programa_.mensagens.Mostrar(
+            this, QStringLiteral("Atenção:"),
+            QStringLiteral(
+                "A data de nascimento informada (%1) é posterior à data de hoje. Ela está correta?")
+                .arg(txtDataNasc->text()),
+            IconeMensagem::Pergunta, BotoesMensagem::SimNao);
+        if (r != RespostaMensagem::Sim) {
+            txtDataNasc->setFocus();
+            txtDataNasc->selectAll();
+            return;
+        }
+        futuraConfirmada_ = programa_.DataNascimento;
+    }
+    const std::optional<Data> referencia = LerReferencia();
+    if (!referencia) {
+        programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"),
+                                    QStringLiteral("A data de referência informada não é uma data válida. "
+                                                   "Digite-a no formato dd/mm/aaaa (por exemplo, %1).")
+                                        .arg(QString::fromStdString(FormatarData(hoje))),
+                                    IconeMensagem::Critico, BotoesMensagem::Ok);
+        txtReferencia->setFocus();
+        txtReferencia->selectAll();
+        return;
+    }
+    // Today is no fixed day: an analysis of today shows the numbers of the day it is printed on,
+    // as before; another day stays with the analysis.
+    programa_.DataReferencia = *referencia == hoje ? std::nullopt : referencia;
+    GuardarEscolhaCadastro();
     aceito_ = true;
     setWindowTitle(QStringLiteral("Gerando análise, aguarde..."));
     cmdOk->setEnabled(false);
     cmdCancelar->setEnabled(false);
     programa_.NomeCompleto = NormalizarNome(nome.texto);
     accept();
+}
+
+std::optional<Data> frmEntraNome::LerReferencia() {
+    const ConversaoCp1252 conv = Utf8ParaCp1252(txtReferencia->text().trimmed().toStdString());
+    if (!conv.ok())
+        return std::nullopt;
+    const std::optional<Data> d = InterpretarData(conv.texto, programa_.Hoje());
+    if (d)
+        txtReferencia->setText(QString::fromStdString(FormatarData(*d)));
+    return d;
+}
+
+bool frmEntraNome::IncluirNoCadastro() const {
+    return chkIncluirCadastro->isChecked();
+}
+
+void frmEntraNome::GuardarEscolhaCadastro() {
+    Preferencias& p = programa_.PreferenciasPrograma;
+    const bool incluir = chkIncluirCadastro->isChecked();
+    if (p.Chave(kPreferenciaIncluirCadastro, true) == incluir)
+        return;
+    p.DefinirChave(kPreferenciaIncluirCadastro, incluir);
+    // A file that could not be read at start is never written over (the start said so); the
+    // choice then holds for this run only.
+    if (programa_.Ilegivel(kArquivoPreferencias))
+        return;
+    if (!SalvarPreferencias(programa_.PastaPrograma, p))
+        programa_.mensagens.Mostrar(
+            this, QStringLiteral("Aviso:"),
+            QStringLiteral(
+                "Não foi possível gravar o arquivo %1: a escolha \"Incluir no cadastro de clientes\" "
+                "vale só até o programa ser fechado.")
+                .arg(QDir::toNativeSeparators(programa_.Caminho(kArquivoPreferencias))),
+            IconeMensagem::Informacao, BotoesMensagem::Ok);
 }
 
 void frmEntraNome::cmdCancelar_Click() {

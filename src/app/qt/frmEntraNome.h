@@ -3,10 +3,20 @@
 // acceptance it leaves the subject in the program state: the name upper case with accents
 // folded, the date as dd/mm/yyyy. Cancelling it, by its button, Esc or the window frame, leaves
 // the name "Descartar".
+//
+// Below the original controls, a strip holds two additions: "Data de referência" (today unless
+// changed: the day whose universal and personal numbers the analysis shows, so that a
+// consultation can be prepared ahead) and "Incluir no cadastro de clientes" (remembered in
+// preferencias.ini), so that a typing mistake or a test does not join the register.
 
 #include <QDialog>
 #include <array>
+#include <optional>
+#include <string>
 
+#include "engine/datas.h"
+
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -42,6 +52,13 @@ public:
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdCancelar = nullptr;
     std::array<QuadroFigura*, 16> picSigno{};
+    QWidget* pnlOpcoes = nullptr; // the strip of the additions, over the hidden row of pictures
+    QLabel* lblReferencia = nullptr;
+    QLineEdit* txtReferencia = nullptr;
+    QCheckBox* chkIncluirCadastro = nullptr;
+
+    // After acceptance: whether the person goes into the register.
+    bool IncluirNoCadastro() const;
 
     // Zodiac sign now shown in the picture boxes (0: none yet).
     int SignoExibido() const { return signo_; }
@@ -58,11 +75,16 @@ private:
     // Leaving the date field: rewrites it as dd/mm/yyyy and shows the sign, or selects the
     // whole text when it is not a date. Returns true for a valid date.
     bool SairDaData(bool selecionarSeInvalida);
+    // The reference date rewritten as dd/mm/yyyy; nothing when it is not a date.
+    std::optional<Data> LerReferencia();
+    // Keeps the check box's state in preferencias.ini when it changed.
+    void GuardarEscolhaCadastro();
 
     Programa& programa_;
     int signo_ = 0;
     bool aceito_ = false;
     bool fechando_ = false;
+    std::string futuraConfirmada_; // a birth date after today that the user confirmed
 };
 
 } // namespace oraculandia

@@ -71,6 +71,8 @@ frmPrincipal::frmPrincipal(Programa& programa, QWidget* pai) : QMainWindow(pai),
     // An analysis window larger than the area (the main window made small) stays reachable.
     areaMdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     areaMdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The status line speaks of the window in front, as the page buttons act on it.
+    connect(areaMdi_, &QMdiArea::subWindowActivated, this, [this] { StatusDaJanelaAtiva(); });
     MontarRodape();
 
     picMenu->setParent(central);
@@ -231,9 +233,9 @@ void frmPrincipal::Iniciar(bool comAbertura) {
     programa_.AnotarLeitura(kArquivoFontes, estado);
     programa_.Configuracao = CarregarConfiguracao(programa_.PastaPrograma, &estado);
     programa_.AnotarLeitura(kArquivoConfiguracao, estado);
-    programa_.Preferencias = CarregarPreferencias(programa_.PastaPrograma, &estado);
-    programa_.AnotarLeitura(kArquivoPreferencias, estado);
     CarregaLinhasRodape();
+    programa_.PreferenciasPrograma = CarregarPreferencias(programa_.PastaPrograma, &estado);
+    programa_.AnotarLeitura(kArquivoPreferencias, estado);
     setWindowTitle(QStringLiteral("Oraculandia Comercial"));
     programa_.sons.Tocar(programa_.Caminho("welcomeb.wav"), false);
     show();
@@ -275,6 +277,19 @@ void frmPrincipal::DefinirStatus(const QString& texto) {
 }
 void frmPrincipal::StatusInicial() {
     DefinirStatus(TextoStatusInicial());
+}
+QString frmPrincipal::TextoStatusEstudo() {
+    return QStringLiteral("Estudo do Nome em exibição: para navegar nas páginas, clique numa análise.");
+}
+void frmPrincipal::StatusDaJanelaAtiva() {
+    // The current child, not the argument of the signal: that is empty while the program is not
+    // the active application, and the line must not change then.
+    if (frmExibeRelatorio* janela = JanelaAtiva())
+        DefinirStatus(janela->TextoStatus());
+    else if (EstudoDoNomeAtivo(areaMdi_))
+        DefinirStatus(TextoStatusEstudo());
+    else if (areaMdi_->subWindowList().isEmpty())
+        StatusInicial();
 }
 QString frmPrincipal::Status() const {
     return lblInfoNavega->text();
@@ -450,8 +465,8 @@ bool frmPrincipal::SalvarConfiguracaoUmaVez() {
         return true;
     configuracaoSalva_ = true;
     // preferencias.ini: the keys changed in this run, never over a file that could not be read.
-    if (!programa_.Preferencias.Alteradas().empty() && !programa_.Ilegivel(kArquivoPreferencias) &&
-        !SalvarPreferencias(programa_.PastaPrograma, programa_.Preferencias))
+    if (!programa_.PreferenciasPrograma.Alteradas().empty() && !programa_.Ilegivel(kArquivoPreferencias) &&
+        !SalvarPreferencias(programa_.PastaPrograma, programa_.PreferenciasPrograma))
         programa_.mensagens.Mostrar(
             this, QStringLiteral("Erro:"),
             QStringLiteral("Não foi possível salvar as preferências do programa no arquivo "

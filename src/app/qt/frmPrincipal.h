@@ -72,6 +72,10 @@ public:
     // Status line.
     void DefinirStatus(const QString& texto);
     void StatusInicial();
+    // The status line for the window in front: the page of an analysis, the name study's line,
+    // or the start text when no window is open.
+    void StatusDaJanelaAtiva();
+    static QString TextoStatusEstudo();
     QString Status() const;
     static QString TextoStatusInicial();
 
@@ -201,7 +205,6 @@ private:
     bool configuracaoSalva_ = false;
     bool encerrando_ = false;
     std::shared_ptr<CadastroClientes> cadastro_;
-    bool falhaCadastroAvisada_ = false;
 };
 
 } // namespace oraculandia

@@ -50,15 +50,18 @@ void frmPrincipal::cmdCriaAnalise_Click() {
     OferecerFecharAnaliseAtiva();
 
     QString nomeDigitado;
+    bool incluir = true;
     {
         frmEntraNome dialogo(p, this);
         dialogo.exec();
         nomeDigitado = dialogo.txtNome->text();
+        incluir = dialogo.IncluirNoCadastro();
     }
     if (p.NomeCompleto == "Descartar")
         return;
 
-    RegistrarAnalise(nomeDigitado);
+    if (incluir)
+        RegistrarAnalise(nomeDigitado);
     GerarAnalise();
 }
 
@@ -108,8 +111,9 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
     QString falha;
     try {
         AlvoVisualizador alvo(*janela, MaximoPaginas);
-        paginas = ImprimirSecoes(alvo, paginacao, GeometriaPagina{larguraPagina, 297, kLimiteTexto}, p.Secoes,
-                                 p.ComplementosDoRelatorio(), p.Configuracao, p.Fontes);
+        paginas = ImprimirSecoes(alvo, paginacao, GeometriaPagina{larguraPagina, 297, kLimiteTexto},
+                                 p.SecoesDasPaginas(p.Referencia()), p.ComplementosDoRelatorio(), p.Configuracao,
+                                 p.Fontes);
     } catch (const PaginasDemais&) {
         falha = QStringLiteral(
                     "Com as fontes escolhidas (texto em %1 pontos) esta análise passaria de %2 páginas, "

@@ -18,18 +18,16 @@ CadastroClientes* frmPrincipal::Cadastro(bool sempreAvisar) {
     cadastro_ = CadastroClientes::Abrir(QStringDeCaminho(programa_.PastaPrograma), &erro);
     if (cadastro_)
         return cadastro_.get();
-    // The program goes on without the register; the user is told why (once per run when the
-    // register is only used in passing, by the creation of an analysis).
-    if (sempreAvisar || !falhaCadastroAvisada_) {
-        falhaCadastroAvisada_ = true;
-        programa_.mensagens.Mostrar(
-            this, QStringLiteral("Erro:"),
-            QStringLiteral(
-                "Não foi possível usar o cadastro de clientes (arquivo %1): %2. O programa continua "
-                "funcionando sem o cadastro.")
-                .arg(QDir::toNativeSeparators(programa_.Caminho(kArquivoClientes)), erro),
-            IconeMensagem::Critico, BotoesMensagem::Ok);
-    }
+    // The program goes on without the register; the user is told why every time, so that no
+    // person is left out of it without a word (the next use tries the file again).
+    programa_.mensagens.Mostrar(
+        this, QStringLiteral("Erro:"),
+        QStringLiteral("Não foi possível usar o cadastro de clientes (arquivo %1): %2. %3")
+            .arg(QDir::toNativeSeparators(programa_.Caminho(kArquivoClientes)), erro,
+                 sempreAvisar ? QStringLiteral("O programa continua funcionando sem o cadastro.")
+                              : QStringLiteral("Esta pessoa não foi guardada no cadastro; a análise será "
+                                               "criada mesmo assim.")),
+        IconeMensagem::Critico, BotoesMensagem::Ok);
     return nullptr;
 }
 
@@ -47,8 +45,8 @@ void frmPrincipal::RegistrarAnalise(const VerificacaoCliente& cliente) {
     if (cadastro == nullptr)
         return;
     const ResultadoCadastro r = cadastro->RegistrarAnalise(cliente, programa_.Hoje());
-    if (r.situacao == SituacaoCadastro::Falha && !falhaCadastroAvisada_) {
-        falhaCadastroAvisada_ = true;
+    // Said every time: each failure is a person left out of the register.
+    if (r.situacao == SituacaoCadastro::Falha) {
         programa_.mensagens.Mostrar(
             this, QStringLiteral("Erro:"),
             QStringLiteral("Não foi possível guardar esta pessoa no cadastro de clientes: %1. A análise será "
@@ -89,6 +87,7 @@ void frmPrincipal::mnuClientes_Click() {
         return; // checked by the window before it closed
     programa_.NomeCompleto = v.nomeAnalise;
     programa_.DataNascimento = FormatarData(v.nascimento);
+    programa_.DataReferencia.reset(); // the numbers of today
     RegistrarAnalise(v);
     GerarAnalise();
 }

@@ -4,9 +4,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTemporaryFile>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#if defined(_WIN32)
+#include <io.h>
+#else
+#include <pthread.h>
+#include <signal.h>
+#include <unistd.h>
+#endif
 
 #include "app/qt/arquivos_iniciais.h"
 #include "print/limites_margens.h"
@@ -44,6 +54,121 @@ struct GeradorPdf::Servicos {
     } navegador;
 };
 
+namespace {
+
+// The temporary file being written, for the signal handler: a fixed buffer (nothing is allocated
+// or freed in a handler), written only outside the handler while the signals are blocked.
+char arquivoEmCurso[4096];
+
+extern "C" void AoInterromper(int sinal) {
+    if (arquivoEmCurso[0] != '\0')
+#if defined(_WIN32)
+        _unlink(arquivoEmCurso);
+#else
+        ::unlink(arquivoEmCurso);
+#endif
+    // The default action, so that the caller sees the program ended by the signal.
+    std::signal(sinal, SIG_DFL);
+    std::raise(sinal);
+}
+
+// Blocks SIGINT and SIGTERM while the buffer changes.
+class SinaisBloqueados {
+public:
+#if defined(_WIN32)
+    // Windows runs a console's Ctrl+C handler in a thread of its own: nothing to block.
+    SinaisBloqueados() = default;
+#else
+    SinaisBloqueados() {
+        sigset_t s;
+        sigemptyset(&s);
+        sigaddset(&s, SIGINT);
+        sigaddset(&s, SIGTERM);
+        pthread_sigmask(SIG_BLOCK, &s, &antes_);
+    }
+    ~SinaisBloqueados() {
+        pthread_sigmask(SIG_SETMASK, &antes_, nullptr);
+    }
+#endif
+    SinaisBloqueados(const SinaisBloqueados&) = delete;
+    SinaisBloqueados& operator=(const SinaisBloqueados&) = delete;
+
+private:
+#if !defined(_WIN32)
+    sigset_t antes_{};
+#endif
+};
+
+// True when `arquivo` holds something and ends as a PDF file ends ("%%EOF" and at most a line
+// break after it). A write that failed part way (a full disk) leaves a file without that end.
+bool PdfCompleto(const QString& arquivo) {
+    QFile f(arquivo);
+    if (!f.open(QIODevice::ReadOnly) || f.size() < 16)
+        return false;
+    if (!f.seek(f.size() - 16))
+        return false;
+    QByteArray fim = f.read(16);
+    while (fim.endsWith('\n') || fim.endsWith('\r'))
+        fim.chop(1);
+    return fim.endsWith("%%EOF") && f.read(1).isEmpty();
+}
+
+} // namespace
+
+// Names the file being written for the handler while it lives.
+class GeradorPdf::GuardarArquivoEmCurso {
+public:
+    explicit GuardarArquivoEmCurso(const QString& arquivo) {
+        const QByteArray nome = QFile::encodeName(arquivo);
+        const SinaisBloqueados bloqueio;
+        if (static_cast<std::size_t>(nome.size()) < sizeof arquivoEmCurso)
+            std::memcpy(arquivoEmCurso, nome.constData(), static_cast<std::size_t>(nome.size()) + 1);
+    }
+    ~GuardarArquivoEmCurso() {
+        const SinaisBloqueados bloqueio;
+        arquivoEmCurso[0] = '\0';
+    }
+    GuardarArquivoEmCurso(const GuardarArquivoEmCurso&) = delete;
+    GuardarArquivoEmCurso& operator=(const GuardarArquivoEmCurso&) = delete;
+
+    // Installs the handler for SIGINT and SIGTERM, unless the signal is ignored (a program
+    // started in the background with nohup keeps ignoring it).
+    static void Instalar() {
+#if defined(_WIN32)
+        for (int sinal : {SIGINT, SIGTERM})
+            if (std::signal(sinal, AoInterromper) == SIG_IGN)
+                std::signal(sinal, SIG_IGN);
+#else
+        for (int sinal : {SIGINT, SIGTERM}) {
+            struct sigaction atual {};
+            if (sigaction(sinal, nullptr, &atual) == 0 && atual.sa_handler == SIG_IGN)
+                continue;
+            struct sigaction nova {};
+            nova.sa_handler = AoInterromper;
+            sigemptyset(&nova.sa_mask);
+            sigaction(sinal, &nova, nullptr);
+        }
+#endif
+    }
+};
+
+int GeradorPdf::RemoverTemporariosAntigos(const QString& pasta, const QDateTime& inicio) {
+    // QTemporaryFile puts six letters or digits in place of the XXXXXX of CriarTemporarioPdf.
+    static const QRegularExpression padrao(QStringLiteral("^\\.oraculandia-[A-Za-z0-9]{6}\\.pdf$"));
+    int removidos = 0;
+    const QDir dir(pasta);
+    for (const QFileInfo& f : dir.entryInfoList({QStringLiteral(".oraculandia-*.pdf")},
+                                                QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        if (!padrao.match(f.fileName()).hasMatch() || !f.isFile() || f.isSymLink())
+            continue;
+        if (f.lastModified() >= inicio)
+            continue;
+        if (QFile::remove(f.absoluteFilePath()))
+            ++removidos;
+    }
+    return removidos;
+}
+
 GeradorPdf::GeradorPdf(const std::filesystem::path& pastaPrograma, const Data& hoje)
     : servicos_(std::make_unique<Servicos>()) {
     servicos_->relogio.dia = QDate(hoje.ano, hoje.mes, hoje.dia);
@@ -57,10 +182,10 @@ GeradorPdf::GeradorPdf(const std::filesystem::path& pastaPrograma, const Data& h
     p.AnotarLeitura(kArquivoFontes, estado);
     p.Configuracao = CarregarConfiguracao(p.PastaPrograma, &estado);
     p.AnotarLeitura(kArquivoConfiguracao, estado);
-    p.Preferencias = CarregarPreferencias(p.PastaPrograma, &estado);
-    p.AnotarLeitura(kArquivoPreferencias, estado);
     p.Rodape = CarregaLinhasRodape(p.PastaPrograma, &estado);
     p.AnotarLeitura(kArquivoRodape, estado);
+    p.PreferenciasPrograma = CarregarPreferencias(p.PastaPrograma, &estado);
+    p.AnotarLeitura(kArquivoPreferencias, estado);
     AvisarArquivosDaPasta(p, nullptr);
 
     // The page as the print dialog takes it, in the orientation the main window's start-up gives
@@ -76,8 +201,7 @@ GeradorPdf::GeradorPdf(const std::filesystem::path& pastaPrograma, const Data& h
     auto caixa = [](float valor) { return static_cast<float>(ValorNumerico(TextoMargem(valor))); };
     p.MargensImpressao = Margens{caixa(m.Esquerda), caixa(m.Superior), caixa(m.Direita), caixa(m.Inferior)};
 
-    pdf_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    PrepararPdf(*pdf_, pagina_, QString());
+    GuardarArquivoEmCurso::Instalar();
 }
 
 GeradorPdf::~GeradorPdf() = default;
@@ -101,11 +225,19 @@ bool GeradorPdf::Gravar(const std::string& nome, const Data& nascimento, const Q
     Programa& p = *programa_;
     p.NomeCompleto = nome;
     p.DataNascimento = FormatarData(nascimento);
-    pdf_->setDocName(Cp1252ParaQString(nome));
-    pdf_->setOutputFileName(temporario->fileName());
-    const ResultadoImpressao r = ImprimirAnalise(p, *pdf_, Ligado(p.Configuracao.ImprimirFolhaRosto));
-    if (!r.ok)
-        return falha(r.erro);
+    const GuardarArquivoEmCurso guarda(temporario->fileName());
+    {
+        QPrinter pdf(QPrinter::HighResolution);
+        PrepararPdf(pdf, pagina_, Cp1252ParaQString(nome));
+        pdf.setOutputFileName(temporario->fileName());
+        const ResultadoImpressao r = ImprimirAnalise(p, pdf, Ligado(p.Configuracao.ImprimirFolhaRosto));
+        if (!r.ok)
+            return falha(r.erro);
+    }
+    if (!PdfCompleto(temporario->fileName()))
+        return falha(QStringLiteral("o arquivo não foi gravado por inteiro (verifique se há espaço livre no "
+                                    "disco da pasta %1)")
+                         .arg(QDir::toNativeSeparators(info.absolutePath())));
 
     if (!ConcluirPdf(temporario->fileName(), info.absoluteFilePath(), substituir)) {
         if (!substituir && QFileInfo::exists(info.absoluteFilePath()))

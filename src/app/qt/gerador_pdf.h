@@ -4,10 +4,14 @@
 // margins, report fonts, header and footer lines) and the same page.
 //
 // Everything that does not depend on the person is done once, when the generator is made: the
-// settings are read, the page is taken from the printer services and one PDF printer is set up;
-// the print job keeps the shaped words and the pictures between reports. Each report is written
-// under a temporary name in the target folder and takes its name only when complete.
+// settings are read and the page is taken from the printer services; the print job keeps the
+// shaped words and the pictures between reports. Each report gets a PDF printer of its own (one
+// that failed once, on a full disk, goes on failing without a word), is written under a temporary
+// name in the target folder and takes its name only when the file is complete: not empty, and
+// ending as a PDF ends. An interrupted run (Ctrl+C, SIGTERM) removes the file it was writing; the
+// next run removes the ones an earlier run could not (a killed process, a power cut).
 
+#include <QDateTime>
 #include <QPageLayout>
 #include <QString>
 #include <filesystem>
@@ -15,8 +19,6 @@
 #include <string>
 
 #include "engine/datas.h"
-
-class QPrinter;
 
 namespace oraculandia {
 
@@ -36,11 +38,16 @@ public:
     bool Gravar(const std::string& nome, const Data& nascimento, const QString& destino, bool substituir,
                 QString* erro);
 
+    // Removes from `pasta` the temporary files that this program's reports left there before
+    // this run began (named exactly as CriarTemporarioPdf names them, ordinary files, last
+    // written before `inicio`). Returns how many were removed.
+    static int RemoverTemporariosAntigos(const QString& pasta, const QDateTime& inicio);
+
 private:
     struct Servicos;
+    class GuardarArquivoEmCurso;
     std::unique_ptr<Servicos> servicos_;
     std::unique_ptr<Programa> programa_;
-    std::unique_ptr<QPrinter> pdf_;
     QPageLayout pagina_;
 };
 

@@ -4,6 +4,7 @@
 //   --version         print the version
 //   --sem-abertura    skip the opening animation
 //   --fechar-apos MS  close the main window by itself after MS milliseconds (scripted runs)
+//   --ajuda, --help   print the options
 // and, without any window, the reports of relatorios_sem_janela.h (--pdf, --lote).
 #include <QApplication>
 #include <QCommandLineParser>
@@ -22,6 +23,28 @@
 
 using namespace oraculandia;
 
+namespace {
+
+constexpr const char* kAjuda =
+    "Uso: oraculandia [--diretorio PASTA] [--sem-abertura] [--fechar-apos MS]\n"
+    "     oraculandia --nome NOME --data DD/MM/AAAA --pdf ARQUIVO.pdf [--hoje DD/MM/AAAA]\n"
+    "                 [--diretorio PASTA] [--substituir]\n"
+    "     oraculandia --lote ARQUIVO.csv --pasta-pdf PASTA [--substituir] [--hoje DD/MM/AAAA]\n"
+    "                 [--diretorio PASTA]\n"
+    "\n"
+    "Oraculandia: análises de numerologia.\n"
+    "\n"
+    "Opções:\n"
+    "  --diretorio PASTA   pasta do programa (dados e configurações)\n"
+    "  --sem-abertura      não mostra a animação de abertura\n"
+    "  --fechar-apos MS    fecha a janela principal após MS milissegundos\n"
+    "  --nome, --data, --pdf, --hoje, --lote, --pasta-pdf, --substituir\n"
+    "                      relatórios em PDF sem abrir a janela (veja: man oraculandia)\n"
+    "  --version           mostra a versão do programa\n"
+    "  --ajuda, --help     mostra esta ajuda\n";
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     // The version needs no window system: answered before Qt looks for a display.
     for (int i = 1; i < argc; ++i) {
@@ -32,15 +55,53 @@ int main(int argc, char* argv[]) {
     }
     if (PedeRelatorioSemJanela(argc, argv))
         return ExecutarRelatoriosSemJanela(argc, argv);
-    // The help is only text: on a machine without a display it must not stop at the missing
-    // window system.
-    for (int i = 1; i < argc; ++i) {
-        const bool ajuda = std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0 ||
-                           std::strcmp(argv[i], "--help-all") == 0 || std::strcmp(argv[i], "-?") == 0;
-        if (ajuda && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-            qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    // The options are read before Qt chooses a platform: the help and a refused option are only
+    // text, and must not stop at a missing display. Qt's own options (-platform, -style...) are
+    // taken here too, so that QApplication still finds them.
+    QStringList argumentos;
+    for (int i = 0; i < argc; ++i)
+        argumentos << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser opcoes;
+    opcoes.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption ajuda(QStringList{QStringLiteral("ajuda"), QStringLiteral("help"),
+                                               QStringLiteral("h"), QStringLiteral("?"),
+                                               QStringLiteral("help-all")});
+    const QCommandLineOption diretorio(QStringLiteral("diretorio"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption semAbertura(QStringLiteral("sem-abertura"));
+    const QCommandLineOption fecharApos(QStringLiteral("fechar-apos"), QString(), QStringLiteral("MS"));
+    for (const QCommandLineOption& o :
+         {ajuda, diretorio, semAbertura, fecharApos, QCommandLineOption(QStringLiteral("version"))})
+        opcoes.addOption(o);
+    for (const char* qt : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                           "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "display",
+                           "geometry", "title", "name", "qmljsdebugger"})
+        opcoes.addOption(QCommandLineOption(QString::fromLatin1(qt), QString(), QStringLiteral("X")));
+    for (const char* qt : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+        opcoes.addOption(QCommandLineOption(QString::fromLatin1(qt)));
+    if (!opcoes.parse(argumentos) || !opcoes.positionalArguments().isEmpty()) {
+        QString motivo;
+        if (!opcoes.unknownOptionNames().isEmpty()) {
+            const QString nome = opcoes.unknownOptionNames().front();
+            motivo = QStringLiteral("opção desconhecida: %1%2")
+                         .arg(nome.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), nome);
+        } else if (!opcoes.positionalArguments().isEmpty()) {
+            motivo = QStringLiteral("argumento inesperado: %1").arg(opcoes.positionalArguments().front());
+        } else {
+            // The one other refusal: an option that takes a value, given last without it.
+            QString ultima = argumentos.back();
+            while (ultima.startsWith(u'-'))
+                ultima.remove(0, 1);
+            motivo = QStringLiteral("falta o valor da opção --%1").arg(ultima);
+        }
+        std::fprintf(stderr, "Erro: %s\n\n%s", motivo.toUtf8().constData(), kAjuda);
+        return 2;
     }
+    if (opcoes.isSet(ajuda)) {
+        std::fputs(kAjuda, stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     // The application name alone (no organisation) names the user's data folder,
     // ~/.local/share/Oraculandia, as the folder rule expects.
@@ -50,28 +111,7 @@ int main(int argc, char* argv[]) {
 
     // Qt's own buttons and dialogs in Portuguese.
     InstalarTraducaoQt(&app);
-
-    QCommandLineParser opcoes;
-    opcoes.setApplicationDescription(
-        QStringLiteral("Oraculandia: análises de numerologia.\n\nRelatórios em PDF sem abrir a janela:\n"
-                       "  oraculandia --nome NOME --data DD/MM/AAAA --pdf ARQUIVO.pdf [--hoje DD/MM/AAAA]\n"
-                       "  oraculandia --lote ARQUIVO.csv --pasta-pdf PASTA [--substituir]"));
-    opcoes.addHelpOption();
-    const QCommandLineOption diretorio(QStringList{QStringLiteral("diretorio")},
-                                       QStringLiteral("Pasta do programa (dados e configurações)."),
-                                       QStringLiteral("DIR"));
-    const QCommandLineOption semAbertura(QStringList{QStringLiteral("sem-abertura")},
-                                         QStringLiteral("Não mostra a animação de abertura."));
-    const QCommandLineOption fecharApos(QStringList{QStringLiteral("fechar-apos")},
-                                        QStringLiteral("Fecha a janela principal após MS milissegundos."),
-                                        QStringLiteral("MS"));
-    const QCommandLineOption versao(QStringList{QStringLiteral("version")},
-                                    QStringLiteral("Mostra a versão do programa."));
-    opcoes.addOption(versao);
-    opcoes.addOption(diretorio);
-    opcoes.addOption(semAbertura);
-    opcoes.addOption(fecharApos);
-    opcoes.process(app);
+    EscolherFonteProporcional();
 
     MensagensQt mensagens;
     std::optional<std::string> valorDiretorio;

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDate>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <cstring>
 #include <map>
@@ -99,11 +101,14 @@ int ExecutarLote(GeradorPdf& gerador, const QString& arquivoCsv, const QString& 
                  const Data& hoje, std::FILE* saida) {
     QString texto;
     QString erro;
-    if (!LerArquivoCsv(arquivoCsv, texto, &erro)) {
+    QString codificacao;
+    if (!LerArquivoCsv(arquivoCsv, texto, &erro, &codificacao)) {
         Escrever(saida, QStringLiteral("Erro: não foi possível ler o arquivo %1: %2.\n")
                             .arg(QDir::toNativeSeparators(arquivoCsv), erro));
         return kArgumentosInvalidos;
     }
+    if (!codificacao.isEmpty())
+        Escrever(saida, QStringLiteral("Aviso: %1.\n").arg(codificacao));
     const std::vector<RegistroCsv> registros = DividirCsv(texto);
     const std::size_t inicio = !registros.empty() && EhCabecalhoCsv(registros.front()) ? 1 : 0;
     const int total = static_cast<int>(registros.size() - inicio);
@@ -170,6 +175,8 @@ int ExecutarLote(GeradorPdf& gerador, const QString& arquivoCsv, const QString& 
 }
 
 int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
+    // Temporary files of reports older than this are left-overs of an interrupted earlier run.
+    const QDateTime inicio = QDateTime::currentDateTime();
     // No window is shown: without a platform chosen by the user, none that needs a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -207,6 +214,14 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
     if (!opcoes.positionalArguments().isEmpty())
         return ErroDeUso(
             QStringLiteral("argumento inesperado: %1").arg(opcoes.positionalArguments().front()));
+
+    // A file or folder option given without a name ("--pdf ''") is a mistake of the command line.
+    for (const auto* o : {&pdf, &lote, &pastaPdf, &diretorio})
+        if (opcoes.isSet(*o) && opcoes.value(*o).trimmed().isEmpty())
+            return ErroDeUso(QStringLiteral("a opção --%1 precisa de um nome de %2")
+                                 .arg(o->names().front(), o == &pastaPdf || o == &diretorio
+                                                              ? QStringLiteral("pasta")
+                                                              : QStringLiteral("arquivo")));
 
     const bool emLote = opcoes.isSet(lote);
     if (emLote) {
@@ -255,6 +270,7 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
                      .arg(QDir::toNativeSeparators(pastaSaida)));
             return kArgumentosInvalidos;
         }
+        GeradorPdf::RemoverTemporariosAntigos(pastaSaida, inicio);
         GeradorPdf gerador(pasta, dia);
         return ExecutarLote(gerador, opcoes.value(lote), pastaSaida, opcoes.isSet(substituir), dia, stderr);
     }
@@ -265,6 +281,7 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
         Erro(v.Mensagem());
         return kArgumentosInvalidos;
     }
+    GeradorPdf::RemoverTemporariosAntigos(QFileInfo(opcoes.value(pdf)).absolutePath(), inicio);
     GeradorPdf gerador(pasta, dia);
     QString erro;
     if (!gerador.Gravar(v.nomeAnalise, v.nascimento, opcoes.value(pdf), opcoes.isSet(substituir), &erro)) {

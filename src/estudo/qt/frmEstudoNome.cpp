@@ -231,7 +231,7 @@ void frmEstudoNome::NomeDigitado() {
         nomeNascimento_ = ParaCp1252(v.nome);
     Recalcular();
     if (!v.ok() && v.recusa != Recusa::NomeVazio) {
-        Erro(v.Mensagem());
+        Erro(MensagemEstudo(v, true));
         txtNome->setFocus();
     }
 }
@@ -249,9 +249,9 @@ void frmEstudoNome::cmdAdicionar_Click() {
         return;
     }
     // The entry dialog's checks and messages; a refused spelling stays in its box to be corrected.
-    const VerificacaoCliente v = VerificarNome(txtGrafia->text());
+    const VerificacaoCliente v = VerificarGrafia(txtGrafia->text());
     if (!v.ok()) {
-        Erro(v.Mensagem());
+        Erro(MensagemEstudo(v, false));
         txtGrafia->setFocus();
         return;
     }

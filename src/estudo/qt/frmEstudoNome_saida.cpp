@@ -152,7 +152,7 @@ void frmEstudoNome::AbrirCliente(std::shared_ptr<CadastroClientes> cadastro, con
     // nothing kept there is lost.
     QStringList recusas;
     for (int i = 0; i < guardadas.size(); ++i) {
-        const VerificacaoCliente v = VerificarNome(guardadas[i]);
+        const VerificacaoCliente v = VerificarGrafia(guardadas[i]);
         if (!v.ok()) {
             recusas << QStringLiteral("\"%1\" (%2)").arg(guardadas[i].left(60), v.Motivo());
         } else if (static_cast<int>(grafias_.size()) + 1 >= kMaximoGrafias) {

@@ -289,8 +289,9 @@ bool ComecarDocumento(QPainter& pintor, QPrinter& impressora, QString* erro) {
         return true;
     }
     if (erro) {
-        *erro = impressora.outputFormat() == QPrinter::PdfFormat ? QStringLiteral("o arquivo não pôde ser criado")
-                                                                 : QStringLiteral("a impressora não aceitou o documento");
+        *erro = impressora.outputFormat() == QPrinter::PdfFormat
+                    ? QStringLiteral("o arquivo não pôde ser criado")
+                    : QStringLiteral("a impressora não aceitou o documento");
     }
     return false;
 }
@@ -343,7 +344,8 @@ ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, boo
 
         AlvoImpressora alvo(impressora, superficie);
         resultado.paginas =
-            ImprimirSecoes(alvo, paginacao, geometria, programa.Secoes, programa.ComplementosDoRelatorio(),
+            ImprimirSecoes(alvo, paginacao, geometria, programa.SecoesDasPaginas(programa.Referencia()),
+                           programa.ComplementosDoRelatorio(),
                            programa.Configuracao, programa.Fontes);
         superficie.Descarregar();
         falhou = falhou || alvo.falhou;
