@@ -88,7 +88,7 @@ private slots:
     void nadaSelecionadoUmaPagina() {
         PrincipalTeste t(true, true);
         t.ambiente.programa->Configuracao.CalculosSelecionados.fill(kDesligado);
-        GravarSelecaoComplementos(t.ambiente.programa->Preferencias, SelecaoComplementos{});
+        GravarSelecaoComplementos(t.ambiente.programa->PreferenciasPrograma, SelecaoComplementos{});
         frmExibeRelatorio* v = Criar(t, QStringLiteral("20/08/1978"), QStringLiteral("ANA SILVA"));
         QVERIFY(v);
         QCOMPARE(v->TotalDePaginas(), 1);

@@ -266,7 +266,7 @@ void TesteConfiguracao::grupoDosComplementos() {
     SelecaoComplementos s;
     s.fill(true);
     s[2] = false; // Dívidas Cármicas off in preferencias.ini
-    GravarSelecaoComplementos(a.programa->Preferencias, s);
+    GravarSelecaoComplementos(a.programa->PreferenciasPrograma, s);
     frmConfiguraPrograma d(*a.programa);
     d.show();
     QCOMPARE(d.fraComplementos->title(),
