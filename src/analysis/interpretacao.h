@@ -10,12 +10,14 @@ namespace oraculandia {
 
 inline constexpr std::size_t kTamanhoRegistro = 5120;
 
-// The 23 interpretation files, CDATA.DAT (the group introductions) first.
+// The interpretation files, CDATA.DAT (the group introductions) first: the 23 of the analysis,
+// then those of the consultation tools (src/consulta).
 inline constexpr const char* kArquivosInterpretacao[] = {
     "CDATA.DAT",    "CVIDA.DAT",    "CFORM.DAT",    "CPROD.DAT",    "CCOLH.DAT",    "CDNAS.DAT",
     "DESNASC.DAT",  "PRESNASC.DAT", "APICES.DAT",   "DESVIDA.DAT",  "INDSAUDE.DAT", "INTANOUN.DAT",
     "INTMESUN.DAT", "INTDIAUN.DAT", "INTANOPS.DAT", "INTMESPS.DAT", "INTDIAPS.DAT", "INTEXEXP.DAT",
-    "IMPXALMA.DAT", "EUXSILEN.DAT", "INTVOG.DAT",   "INTNOME.DAT",  "INTREALI.DAT"};
+    "IMPXALMA.DAT", "EUXSILEN.DAT", "INTVOG.DAT",   "INTNOME.DAT",  "INTREALI.DAT",
+    "PREVANO.DAT",  "PREVMES.DAT",  "PREVDIA.DAT",  "HARMONIA.DAT"};
 
 // Text of record `numero` (from 1) of `arquivo` in the program directory, with leading and
 // trailing spaces (and zero bytes, what a record never written holds) removed. A missing file is

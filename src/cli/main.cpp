@@ -18,6 +18,7 @@
 #include "analysis/interpretacao.h"
 #include "dados/configuracao.h"
 #include "cli/argumentos.h"
+#include "cli/consulta_cli.h"
 #include "cli/entrada_cli.h"
 #include "cli/json.h"
 #include "dados/pasta_programa.h"
@@ -153,6 +154,9 @@ int main(int argc, char** argv) {
                                                             ? escolhida.pasta.string().c_str()
                                                             : ("nenhuma (" + escolhida.erro + ")").c_str());
         return std::fflush(stdout) == 0 ? kSucesso : kFalhaSaida;
+    }
+    if (a.previsoes || a.harmonia) {
+        return ExecutarConsulta(a, escolhida);
     }
     if (a.nomes.empty()) {
         return ErroDeUso("falta a opção --nome");

@@ -13,7 +13,8 @@ namespace oraculandia::teste {
 inline constexpr const char* kArquivosInterpretacao[] = {
     "CDATA",    "CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",    "DESNASC",  "PRESNASC",
     "APICES",   "DESVIDA",  "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN", "INTANOPS", "INTMESPS",
-    "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",  "INTREALI"};
+    "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",  "INTREALI",
+    "PREVANO",  "PREVMES",  "PREVDIA",  "HARMONIA"};
 
 inline void CriarArquivosExemplo(const std::filesystem::path& pasta, int registros = 13) {
     for (const char* nome : kArquivosInterpretacao) {

@@ -407,7 +407,8 @@ TEST(TextosDeInterpretacao, TamanhoDeCadaArquivoEmPalavras) {
         {"INDSAUDE", {120, 200}}, {"DESNASC", {90, 150}},   {"INTNOME", {90, 150}},
         {"INTVOG", {90, 150}},    {"INTMESUN", {90, 150}},  {"INTMESPS", {90, 150}},
         {"INTDIAUN", {90, 150}},  {"INTDIAPS", {90, 150}},  {"APICES", {90, 130}},
-        {"DESVIDA", {90, 130}},   {"CDATA", {80, 250}}};
+        {"DESVIDA", {90, 130}},   {"CDATA", {80, 250}},     {"PREVANO", {40, 80}},
+        {"PREVMES", {25, 60}},    {"PREVDIA", {3, 12}},     {"HARMONIA", {30, 90}}};
     ASSERT_EQ(faixas.size(), NomesArquivos().size());
     std::vector<std::string> fora;
     for (const auto& t : Fontes().textos) {
@@ -501,7 +502,8 @@ TEST(TextosDeInterpretacao, TodosOsRegistrosLidosPelaAnaliseExistem) {
         {"APICES", {1, 9}},   {"DESVIDA", {1, 9}},  {"INDSAUDE", {1, 10}}, {"INTANOUN", {1, 9}},
         {"INTMESUN", {1, 9}}, {"INTDIAUN", {1, 9}}, {"INTANOPS", {1, 9}},  {"INTMESPS", {1, 9}},
         {"INTDIAPS", {1, 9}}, {"INTEXEXP", {1, 9}}, {"IMPXALMA", {1, 9}},  {"EUXSILEN", {1, 9}},
-        {"INTVOG", {1, 6}},   {"INTNOME", {1, 9}},  {"INTREALI", {1, 9}}};
+        {"INTVOG", {1, 6}},   {"INTNOME", {1, 9}},  {"INTREALI", {1, 9}}, {"PREVANO", {1, 9}},
+        {"PREVMES", {1, 9}},  {"PREVDIA", {1, 9}},  {"HARMONIA", {1, 24}}};
     ASSERT_EQ(exigidos.size(), NomesArquivos().size());
     std::vector<std::string> faltam;
     for (const auto& [arquivo, faixa] : exigidos) {

@@ -107,7 +107,7 @@ TEST(FonteTextos, FaixaDeRegistrosDeCadaArquivo) {
         int maximo;
     } faixas[] = {{"CDATA", 13},   {"CVIDA", 9},    {"DESNASC", 10}, {"PRESNASC", 10},
                   {"INDSAUDE", 10}, {"INTVOG", 9},   {"DESVIDA", 9},  {"APICES", 9},
-                  {"INTREALI", 9}};
+                  {"INTREALI", 9},  {"HARMONIA", 24}};
     for (const auto& f : faixas) {
         SCOPED_TRACE(f.arquivo);
         EXPECT_EQ(RegistroMaximo(f.arquivo), f.maximo);
@@ -124,7 +124,7 @@ TEST(FonteTextos, FaixaDeRegistrosDeCadaArquivo) {
     }
     EXPECT_EQ(RegistroMaximo("CVIDA.txt"), 0);
     EXPECT_EQ(RegistroMaximo("cvida"), 0);
-    EXPECT_EQ(NomesArquivos().size(), 23u);
+    EXPECT_EQ(NomesArquivos().size(), 27u);
 }
 
 TEST(FonteTextos, RecusaMarcadoresRepetidosMalFormadosETextoAntes) {
@@ -204,7 +204,7 @@ protected:
 
 } // namespace
 
-TEST_F(ProgramaEmpacotar, GravaOs23ArquivosEOsQueFaltamFicamVazios) {
+TEST_F(ProgramaEmpacotar, GravaTodosOsArquivosEOsQueFaltamFicamVazios) {
     Escrever(raiz / "fontes" / "CVIDA.txt", "@@ 2\nDois é par.\n");
     Escrever(raiz / "fontes" / ".CVIDA.txt.swp", "lixo de editor, ignorado");
     Execucao e = Executar(Args(), raiz);
@@ -219,8 +219,8 @@ TEST_F(ProgramaEmpacotar, GravaOs23ArquivosEOsQueFaltamFicamVazios) {
     }
     EXPECT_EQ(Ler(raiz / "saida" / "CVIDA.DAT"),
               Espacos(5120) + "Dois \xE9 par." + Espacos(5120 - 11));
-    // Nothing but the 23 files is left in the program directory.
-    EXPECT_EQ(std::distance(fs::directory_iterator(raiz / "saida"), fs::directory_iterator()), 23);
+    // Nothing but the 27 files is left in the program directory.
+    EXPECT_EQ(std::distance(fs::directory_iterator(raiz / "saida"), fs::directory_iterator()), 27);
 }
 
 TEST_F(ProgramaEmpacotar, RecusaSemGravarNada) {
@@ -242,7 +242,7 @@ TEST_F(ProgramaEmpacotar, RecusaNomeDeArquivoDesconhecido) {
     Execucao e = Executar(Args(), raiz);
     EXPECT_EQ(e.status, 1);
     const std::string resto = ": nome de arquivo desconhecido; cada arquivo da pasta deve ter o "
-                              "nome de um dos 23 arquivos de interpretação seguido de \".txt\" "
+                              "nome de um dos 27 arquivos de interpretação seguido de \".txt\" "
                               "(por exemplo CVIDA.txt).\n";
     EXPECT_EQ(e.erros, "Erro: CVIDA.TXT.bak" + resto + "Erro: cvida.txt" + resto +
                            "Nenhum arquivo .DAT foi gravado.\n");
