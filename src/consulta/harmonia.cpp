@@ -59,11 +59,11 @@ Harmonia ComporHarmonia(const std::filesystem::path& pasta, const PessoaHarmonia
     for (int i = 0; i < kAspectosHarmonia; ++i) {
         ParHarmonia& par = h.pares[static_cast<std::size_t>(i)];
         if (!par.semNumero) {
-            par.texto = textos.Texto(kArquivoHarmonia, RegistroPar(i, par.relacao));
+            par.texto = textos.Texto(kArquivoHarmonia, RegistroPar(i, par.relacao), kRegistrosHarmonia);
         }
     }
     h.leituraGeral = ResumoRelacoes(h);
-    const std::string geral = textos.Texto(kArquivoHarmonia, h.registroGeral);
+    const std::string geral = textos.Texto(kArquivoHarmonia, h.registroGeral, kRegistrosHarmonia);
     if (!geral.empty()) {
         h.leituraGeral += "\n\n" + geral;
     }

@@ -26,6 +26,7 @@ inline constexpr const char* kNomesAspectos[kAspectosHarmonia] = {
 // The harmony texts: record 4 * aspect + relation (aspect 0 to 4, relation 1 to 4) for a pair,
 // records 21 to 24 for the overall reading (kLeituraGeral...).
 inline constexpr const char* kArquivoHarmonia = "HARMONIA.DAT";
+inline constexpr int kRegistrosHarmonia = 24;
 int RegistroPar(int aspecto, Relacao r);
 
 struct PessoaHarmonia {
