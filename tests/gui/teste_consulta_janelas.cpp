@@ -127,6 +127,8 @@ void TesteConsultaJanelas::previsoesIguaisAoNucleo() {
     j.resize(900, 640);
     Digitar(j.txtReferencia, QStringLiteral("9/12/2026"));
     Capturar(j, "previsoes.png");
+    j.abas->setCurrentIndex(2);
+    Capturar(j, "previsoes-calendario.png");
 }
 
 void TesteConsultaJanelas::previsoesSemTextosAvisaUmaVez() {
@@ -211,9 +213,9 @@ void TesteConsultaJanelas::harmoniaIguaisAoNucleo() {
         QVERIFY(j.txtLeitura->toPlainText().contains(QString::fromStdString(p.texto)));
     }
     QVERIFY(j.txtLeitura->toPlainText().endsWith(QString::fromStdString(h.leituraGeral)));
+    Capturar(j, "harmonia.png");
     j.cmdCopiar->click();
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(TextoHarmonia(h)));
-    Capturar(j, "harmonia.png");
 }
 
 void TesteConsultaJanelas::harmoniaTabelaDeRelacoes() {

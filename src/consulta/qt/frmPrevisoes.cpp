@@ -119,6 +119,11 @@ void frmPrevisoes::MontarJanela() {
     QStringList dias;
     for (int d = 0; d < 7; ++d)
         dias << QString::fromUtf8(AbreviaturaDiaSemana(d));
+    // The number columns as wide as their headings; the first takes what is left.
+    for (QTableWidget* t : {tblAnos, tblMeses}) {
+        t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
     tblCalendario = tabela("tblCalendario", dias);
     tblCalendario->setSelectionBehavior(QAbstractItemView::SelectItems);
     tblCalendario->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
