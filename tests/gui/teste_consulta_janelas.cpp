@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -25,8 +26,10 @@
 #include "consulta/qt/dlgTabelaRelacoes.h"
 #include "consulta/qt/frmHarmonia.h"
 #include "consulta/qt/frmPrevisoes.h"
+#include "consulta/qt/saida_consulta.h"
 #include "engine/entrada.h"
 #include "programa/programa.h"
+#include "teste_clientes_apoio.h"
 #include "teste_impressao_duplo.h"
 #include "viewer/frmExibeRelatorio.h"
 
@@ -58,6 +61,28 @@ void Capturar(QWidget& w, const char* nome) {
     w.grab().save(QDir(pasta).filePath(QString::fromLatin1(nome)));
 }
 
+// The access keys of a window's labels, buttons and tabs: each letter once.
+void TeclasUnicas(QWidget& janela) {
+    QStringList textos;
+    for (const QLabel* l : janela.findChildren<QLabel*>())
+        textos << l->text();
+    for (const QPushButton* b : janela.findChildren<QPushButton*>())
+        textos << b->text();
+    for (const QTabWidget* t : janela.findChildren<QTabWidget*>())
+        for (int i = 0; i < t->count(); ++i)
+            textos << t->tabText(i);
+    QMap<QChar, QString> usadas;
+    for (const QString& t : textos) {
+        const qsizetype e = t.indexOf(u'&');
+        if (e < 0 || e + 1 >= t.size())
+            continue;
+        const QChar letra = t[e + 1].toLower();
+        QVERIFY2(!usadas.contains(letra), qPrintable(t + QStringLiteral(" / ") + usadas.value(letra)));
+        usadas.insert(letra, t);
+    }
+    QVERIFY(usadas.size() >= 8);
+}
+
 } // namespace
 
 class TesteConsultaJanelas : public QObject {
@@ -70,12 +95,14 @@ private slots:
     void harmoniaTabelaDeRelacoes();
     void harmoniaPdf();
     void menusEAnalise();
+    void clientesDoCadastro();
 };
 
 void TesteConsultaJanelas::previsoesIguaisAoNucleo() {
     AmbienteTeste a(true);
     frmPrevisoes j(*a.programa);
     QVERIFY(!j.cmdCopiar->isEnabled());
+    TeclasUnicas(j);
     // A refused date: the entry's message, naming the field; nothing computed.
     Digitar(j.txtDataNasc, QStringLiteral("31/02/1970"));
     QCOMPARE(a.mensagens.mostradas.size(), 1);
@@ -188,6 +215,7 @@ void TesteConsultaJanelas::harmoniaIguaisAoNucleo() {
     AmbienteTeste a(true);
     frmHarmonia j(*a.programa);
     QVERIFY(!j.cmdCopiar->isEnabled());
+    TeclasUnicas(j);
     Digitar(j.txtNome[0], QStringLiteral("Ana Maria Souza"));
     Digitar(j.txtDataNasc[0], QStringLiteral("15/03/1970"));
     Digitar(j.txtNome[1], QStringLiteral("Jo"));
@@ -323,6 +351,53 @@ void TesteConsultaJanelas::menusEAnalise() {
     QVERIFY(p->PrevisaoAtual());
     QCOMPARE(t.janela->areaMdi()->currentSubWindow()->windowTitle(),
              QStringLiteral("Previsões - Maria Souza"));
+}
+
+void TesteConsultaJanelas::clientesDoCadastro() {
+    AmbienteTeste a(true);
+    QString erro;
+    auto cadastro = CadastroClientes::Abrir(a.Pasta(), &erro);
+    QVERIFY2(cadastro, qPrintable(erro));
+    QVERIFY(cadastro->Adicionar(Novo("Ana Maria Souza", "15/03/1970"), kHojeClientes).ok());
+    QVERIFY(cadastro->Adicionar(Novo("José Carlos Lima", "29/11/1968"), kHojeClientes).ok());
+    // The chooser: the search ignores case and accents, Enter chooses.
+    {
+        dlgEscolherCliente d(*cadastro);
+        QCOMPARE(d.lstClientes->count(), 2);
+        d.txtProcurar->setText(QStringLiteral("jose"));
+        QCOMPARE(d.lstClientes->count(), 1);
+        QCOMPARE(d.lstClientes->item(0)->text(), QStringLiteral("José Carlos Lima (29/11/1968)"));
+        d.txtProcurar->setText(QStringLiteral("ninguém"));
+        QVERIFY(!d.cmdEscolher->isEnabled());
+        d.txtProcurar->setText(QStringLiteral("SOUZA"));
+        QTest::keyClick(d.txtProcurar, Qt::Key_Return);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(d.Escolhido()->nome, QStringLiteral("Ana Maria Souza"));
+    }
+    // The windows' buttons open it and take the client chosen.
+    frmHarmonia h(*a.programa);
+    h.DefinirCadastro([&cadastro] { return cadastro.get(); });
+    AoAbrirModal([](QWidget* w) {
+        auto* d = qobject_cast<dlgEscolherCliente*>(w);
+        QVERIFY(d);
+        d->txtProcurar->setText(QStringLiteral("lima"));
+        d->cmdEscolher->click();
+    });
+    h.cmdCliente[1]->click();
+    QCOMPARE(h.txtNome[1]->text(), QStringLiteral("José Carlos Lima"));
+    QCOMPARE(h.txtDataNasc[1]->text(), QStringLiteral("29/11/1968"));
+    frmPrevisoes p(*a.programa);
+    p.DefinirCadastro([&cadastro] { return cadastro.get(); });
+    AoAbrirModal([](QWidget* w) {
+        auto* d = qobject_cast<dlgEscolherCliente*>(w);
+        QVERIFY(d);
+        d->cmdEscolher->click(); // the first of the list: Ana Maria Souza
+    });
+    p.cmdCliente->click();
+    QCOMPARE(p.txtDataNasc->text(), QStringLiteral("15/03/1970"));
+    QVERIFY(p.PrevisaoAtual());
+    QCOMPARE(p.windowTitle(), QStringLiteral("Previsões - Ana Maria Souza"));
+    QCOMPARE(a.mensagens.mostradas.size(), 0);
 }
 
 QTEST_MAIN(TesteConsultaJanelas)

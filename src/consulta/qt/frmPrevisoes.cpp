@@ -96,7 +96,7 @@ void frmPrevisoes::MontarJanela() {
     txtReferencia->setMaximumWidth(largura);
     txtReferencia->setText(QString::fromStdString(FormatarData(referencia_)));
     referenciaVerificada_ = txtReferencia->text();
-    cmdCliente = botao("Do c&adastro...", "cmdCliente");
+    cmdCliente = botao("Do cadas&tro...", "cmdCliente");
 
     spnAnoMeses = new QSpinBox(this);
     spnAnoMeses->setObjectName(QStringLiteral("spnAnoMeses"));
@@ -173,7 +173,7 @@ void frmPrevisoes::MontarJanela() {
     dados->addWidget(rotulo("N&ome:", txtNome), 1, 0);
     dados->addWidget(txtNome, 1, 1);
     auto* linhaEscolhas = new QHBoxLayout;
-    linhaEscolhas->addWidget(rotulo("Meses do an&o:", spnAnoMeses));
+    linhaEscolhas->addWidget(rotulo("Meses do &ano:", spnAnoMeses));
     linhaEscolhas->addWidget(spnAnoMeses);
     linhaEscolhas->addSpacing(12);
     linhaEscolhas->addWidget(rotulo("Calendário de &mês:", cboMes));
