@@ -65,7 +65,12 @@ dlgTabelaRelacoes::dlgTabelaRelacoes(Programa& programa, QWidget* pai) : QDialog
     connect(cmdPadrao, &QPushButton::clicked, this, &dlgTabelaRelacoes::cmdPadrao_Click);
     connect(cmdSalvar, &QPushButton::clicked, this, &dlgTabelaRelacoes::cmdSalvar_Click);
     connect(cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
-    resize(1000, 420);
+    // Wide enough for the nine columns without a scroll bar.
+    tblRelacoes->resizeColumnsToContents();
+    int largura = tblRelacoes->verticalHeader()->sizeHint().width() + 2 * tblRelacoes->frameWidth() + 40;
+    for (int c = 0; c < 9; ++c)
+        largura += tblRelacoes->columnWidth(c);
+    resize(largura, 430);
 
     const TabelaCarregada c = CarregarTabela(programa_.PastaPrograma);
     Mostrar(c.tabela);
