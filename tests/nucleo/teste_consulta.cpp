@@ -313,3 +313,48 @@ TEST(TabelaRelacoes, CarregarESalvar) {
     EXPECT_EQ(c.situacao, SituacaoTabela::Invalida);
     EXPECT_NE(c.erro.find("não pode ser lido"), std::string::npos);
 }
+
+TEST(TabelaRelacoes, ArquivosAleatoriosETruncados) {
+    // Whatever a file holds, the reader gives a table or a reason, never anything else; a table
+    // cut short is refused, never taken in part.
+    Gerador g(11);
+    const std::string padrao = SerializarTabela(TabelaPadrao());
+    for (std::size_t n = 0; n < padrao.size(); ++n) {
+        std::string erro;
+        const auto t = LerTabela(padrao.substr(0, n), &erro);
+        if (t) {
+            EXPECT_EQ(*t, TabelaPadrao()) << n; // only a cut inside the last line's end can still be whole
+        } else {
+            EXPECT_FALSE(erro.empty());
+        }
+    }
+    for (int caso = 0; caso < 2000; ++caso) {
+        std::string bytes = padrao;
+        const int mudancas = g.Entre(1, 5);
+        for (int m = 0; m < mudancas; ++m)
+            bytes[static_cast<std::size_t>(g.Entre(0, static_cast<int>(bytes.size()) - 1))] =
+                static_cast<char>(g.Entre(0, 255));
+        std::string erro;
+        const auto t = LerTabela(bytes, &erro);
+        if (t) {
+            for (int a = 1; a <= 9; ++a)
+                for (int b = 1; b <= 9; ++b)
+                    ASSERT_EQ(t->Entre(a, b), t->Entre(b, a));
+        } else {
+            ASSERT_FALSE(erro.empty());
+        }
+    }
+}
+
+TEST_F(Consulta, NomeSemVogaisNaoTemRelacaoNoImpulsoDaAlma) {
+    const PessoaHarmonia a = CalcularPessoa("Brr Thx", {1, 1, 1980});
+    EXPECT_EQ(a.numeros[2], 0);
+    const Harmonia h =
+        ComporHarmonia(pasta.caminho(), a, CalcularPessoa("Ana Maria", {2, 2, 1982}), TabelaPadrao());
+    EXPECT_TRUE(h.pares[2].semNumero);
+    EXPECT_EQ(h.pares[2].texto, "");
+    EXPECT_EQ(h.contagem[1] + h.contagem[2] + h.contagem[3] + h.contagem[4], 4);
+    EXPECT_NE(TextoHarmonia(h).find("Impulso da Alma\t0\t"), std::string::npos);
+    EXPECT_NE(TextoHarmonia(h).find("\tsem relação (número 0)\n"), std::string::npos);
+    EXPECT_EQ(h.leituraGeral.rfind("Dos 4 pares comparados: ", 0), 0u);
+}
