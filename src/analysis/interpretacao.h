@@ -16,8 +16,11 @@ inline constexpr const char* kArquivosInterpretacao[] = {
     "CDATA.DAT",    "CVIDA.DAT",    "CFORM.DAT",    "CPROD.DAT",    "CCOLH.DAT",    "CDNAS.DAT",
     "DESNASC.DAT",  "PRESNASC.DAT", "APICES.DAT",   "DESVIDA.DAT",  "INDSAUDE.DAT", "INTANOUN.DAT",
     "INTMESUN.DAT", "INTDIAUN.DAT", "INTANOPS.DAT", "INTMESPS.DAT", "INTDIAPS.DAT", "INTEXEXP.DAT",
-    "IMPXALMA.DAT", "EUXSILEN.DAT", "INTVOG.DAT",   "INTNOME.DAT",  "INTREALI.DAT",
-    "PREVANO.DAT",  "PREVMES.DAT",  "PREVDIA.DAT",  "HARMONIA.DAT"};
+    "IMPXALMA.DAT", "EUXSILEN.DAT", "INTVOG.DAT",   "INTNOME.DAT",  "INTREALI.DAT", "PREVANO.DAT",
+    "PREVMES.DAT",  "PREVDIA.DAT",  "HARMONIA.DAT"};
+// How many of them, from the first, an analysis reads (the others serve other tools, which say
+// for themselves when one is missing).
+inline constexpr std::size_t kArquivosDaAnalise = 23;
 
 // Text of record `numero` (from 1) of `arquivo` in the program directory, with leading and
 // trailing spaces (and zero bytes, what a record never written holds) removed. A missing file is

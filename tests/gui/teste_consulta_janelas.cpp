@@ -151,6 +151,9 @@ void TesteConsultaJanelas::previsoesIguaisAoNucleo() {
     Digitar(j.txtReferencia, QStringLiteral("xx"));
     QCOMPARE(a.mensagens.mostradas.last().texto, QStringLiteral("Data de referência: ") + kMensagemData);
     QCOMPARE(j.tblAnos->item(0, 0)->text(), QStringLiteral("2040"));
+    Digitar(j.txtReferencia, QString());
+    QCOMPARE(j.txtReferencia->text(), QStringLiteral("07/12/2026"));
+    QCOMPARE(j.tblAnos->item(0, 0)->text(), QStringLiteral("2026"));
     j.resize(900, 640);
     Digitar(j.txtReferencia, QStringLiteral("9/12/2026"));
     Capturar(j, "previsoes.png");

@@ -259,6 +259,9 @@ void frmPrevisoes::DataDigitada() {
 }
 
 void frmPrevisoes::ReferenciaDigitada() {
+    // A cleared reference date is today again.
+    if (txtReferencia->text().trimmed().isEmpty())
+        txtReferencia->setText(QString::fromStdString(FormatarData(programa_.Hoje())));
     const std::optional<Data> d = LerCampoData(txtReferencia, programa_.Hoje());
     if (txtReferencia->text() == referenciaVerificada_)
         return;
