@@ -9,7 +9,8 @@
 //     separated by blanks, the columns 1 to 9: I (idênticos), N (naturais), C (compatíveis),
 //     D (desafiadores), upper or lower case;
 //   - the table must be symmetric (the relation of 3 and 7 is that of 7 and 3).
-// A missing file means the default table. A file that is unreadable or not in this format gives
+// The program ships the default table as data/relacoes-harmonia.txt (the same as TabelaPadrao);
+// a missing file means the default table too. A file that is unreadable or not in this format gives
 // the default table too, with the reason, and is never written over.
 
 #include <array>

@@ -285,6 +285,15 @@ TEST(TabelaRelacoes, ArquivoIdaEVoltaERecusas) {
     EXPECT_EQ(LerTabela(crlf, nullptr), TabelaPadrao());
 }
 
+TEST(TabelaRelacoes, ArquivoDoProgramaEOPadrao) {
+    // The file shipped in the program directory is the default table, in the writer's own form.
+    EXPECT_EQ(teste::LerArquivo(std::filesystem::path(PASTA_FONTES) / "data" / kArquivoRelacoes),
+              SerializarTabela(TabelaPadrao()));
+    const TabelaCarregada c = CarregarTabela(PASTA_PROGRAMA_TESTE);
+    EXPECT_EQ(c.situacao, SituacaoTabela::Lida) << c.erro;
+    EXPECT_EQ(c.tabela, TabelaPadrao());
+}
+
 TEST(TabelaRelacoes, CarregarESalvar) {
     PastaTemporaria pasta;
     TabelaCarregada c = CarregarTabela(pasta.caminho());
