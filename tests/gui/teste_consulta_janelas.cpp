@@ -21,6 +21,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include "apoio/principal_teste.h"
 #include "consulta/qt/dlgTabelaRelacoes.h"
@@ -339,7 +340,28 @@ void TesteConsultaJanelas::menusEAnalise() {
     QCOMPARE(teclas.size(), 4);
 
     t.janela->mnuHarmonia->trigger();
-    QVERIFY(qobject_cast<frmHarmonia*>(t.janela->areaMdi()->currentSubWindow()->widget()));
+    auto* h = qobject_cast<frmHarmonia*>(t.janela->areaMdi()->currentSubWindow()->widget());
+    QVERIFY(h);
+    // The toolbar's export button: refused while the window shows nothing, its Copiar after.
+    const qsizetype antes = t.ambiente.mensagens.mostradas.size();
+    t.janela->cmdExportar->click();
+    QCOMPARE(t.ambiente.mensagens.mostradas.size(), antes + 1);
+    QCOMPARE(t.ambiente.mensagens.mostradas.last().titulo, QStringLiteral("Erro:"));
+    h->AbrirPessoa(0, QStringLiteral("Ana Maria Souza"), {15, 3, 1970});
+    h->AbrirPessoa(1, QStringLiteral("José Carlos Lima"), {29, 11, 1968});
+    QGuiApplication::clipboard()->clear();
+    t.janela->cmdExportar->click();
+    QCOMPARE(t.ambiente.mensagens.mostradas.size(), antes + 1);
+    QCOMPARE(QGuiApplication::clipboard()->text(), h->TextoParaCopiar());
+    {
+        // The print button: its own print path (no printer here: the offer of a PDF, declined).
+        ComServicos s;
+        t.ambiente.mensagens.respostas = {RespostaMensagem::Nao};
+        t.janela->cmdImprimir->click();
+        QCOMPARE(t.ambiente.mensagens.mostradas.last().titulo, QStringLiteral("Aviso:"));
+        QVERIFY(t.ambiente.mensagens.mostradas.last().texto.contains(
+            QStringLiteral("salvar a harmonia em um arquivo PDF")));
+    }
     t.janela->mnuPrevisoes->trigger();
     auto* vazia = qobject_cast<frmPrevisoes*>(t.janela->areaMdi()->currentSubWindow()->widget());
     QVERIFY(vazia);

@@ -1,8 +1,10 @@
-// The consultation windows from the main window: menu Arquivo, Previsões and Harmonia.
+// The consultation windows from the main window: menu Arquivo, Previsões and Harmonia, and the
+// toolbar's print and export buttons with one of them in front.
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include "analysis/cp1252.h"
+#include "app/qt/consulta_ativa.h"
 #include "app/qt/frmPrincipal.h"
 #include "consulta/qt/frmHarmonia.h"
 #include "consulta/qt/frmPrevisoes.h"
@@ -10,6 +12,21 @@
 #include "viewer/frmExibeRelatorio.h"
 
 namespace oraculandia {
+
+bool AcaoNaConsultaAtiva(const QMdiArea* area, bool imprimir) {
+    const QMdiSubWindow* sub = area ? area->currentSubWindow() : nullptr;
+    if (sub == nullptr)
+        return false;
+    if (auto* p = qobject_cast<frmPrevisoes*>(sub->widget()); p && p->PrevisaoAtual()) {
+        imprimir ? p->cmdImprimir_Click() : p->cmdCopiar_Click();
+        return true;
+    }
+    if (auto* h = qobject_cast<frmHarmonia*>(sub->widget()); h && h->HarmoniaAtual()) {
+        imprimir ? h->cmdImprimir_Click() : h->cmdCopiar_Click();
+        return true;
+    }
+    return false;
+}
 
 QWidget* frmPrincipal::AbrirConsulta(bool harmonia) {
     InicioComumDasAcoes();
