@@ -188,6 +188,9 @@ TabelaCarregada CarregarTabela(const std::filesystem::path& pasta) {
                  " não pode ser lido (sem permissão de leitura, ou não é um arquivo comum)";
         return c;
     }
+    if (trecho->tamanho == 0) {
+        return c; // an empty file holds nothing to lose: the default, and it may be written
+    }
     if (trecho->tamanho > kTamanhoMaximo) {
         c.situacao = SituacaoTabela::Invalida;
         c.erro = "o arquivo " + caminho.string() + " é grande demais para ser uma tabela de relações";

@@ -10,8 +10,8 @@
 //     D (desafiadores), upper or lower case;
 //   - the table must be symmetric (the relation of 3 and 7 is that of 7 and 3).
 // The program ships the default table as data/relacoes-harmonia.txt (the same as TabelaPadrao);
-// a missing file means the default table too. A file that is unreadable or not in this format gives
-// the default table too, with the reason, and is never written over.
+// a missing or empty file means the default table too. A file that is unreadable or not in this
+// format gives the default table as well, with the reason, and is never written over.
 
 #include <array>
 #include <filesystem>

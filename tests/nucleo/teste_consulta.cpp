@@ -309,6 +309,8 @@ TEST(TabelaRelacoes, CarregarESalvar) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta.caminho()), {}),
               1); // no temporary left
 
+    teste::EscreverArquivo(pasta / kArquivoRelacoes, "");
+    EXPECT_EQ(CarregarTabela(pasta.caminho()).situacao, SituacaoTabela::Padrao);
     teste::EscreverArquivo(pasta / kArquivoRelacoes, "I I I\n");
     c = CarregarTabela(pasta.caminho());
     EXPECT_EQ(c.situacao, SituacaoTabela::Invalida);
