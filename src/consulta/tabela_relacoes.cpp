@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dados/arquivos.h"
+#include "dados/plataforma.h"
 
 namespace oraculandia {
 
@@ -209,9 +210,24 @@ TabelaCarregada CarregarTabela(const std::filesystem::path& pasta) {
 
 bool SalvarTabela(const std::filesystem::path& pasta, const TabelaRelacoes& t, std::string* erro) {
     const std::filesystem::path destino = pasta / kArquivoRelacoes;
-    const std::filesystem::path temporario = pasta / (std::string(kArquivoRelacoes) + ".novo");
+    // Never in place of something that is not a readable file (a folder, a named pipe, a file
+    // without read permission): what it holds could not be known, so it is not replaced.
+    if (arquivos::Examinar(destino) == arquivos::Situacao::Ilegivel) {
+        if (erro) {
+            *erro = "o arquivo " + destino.string() +
+                    " não pode ser lido (sem permissão de leitura, ou não é um arquivo comum) e não é "
+                    "substituído";
+        }
+        return false;
+    }
+    // A temporary name of this process, cleared first: whatever was left under it (even a named
+    // pipe, which opening would wait on) is ours to remove, never to open.
+    const std::filesystem::path temporario =
+        pasta / (std::string(kArquivoRelacoes) + ".gravando-" + std::to_string(plataforma::IdProcesso()));
     const std::string texto = SerializarTabela(t);
     {
+        std::error_code limpo;
+        std::filesystem::remove(temporario, limpo);
         std::ofstream f(temporario, std::ios::binary | std::ios::trunc);
         f << texto;
         f.flush();

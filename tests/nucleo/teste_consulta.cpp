@@ -323,6 +323,11 @@ TEST(TabelaRelacoes, CarregarESalvar) {
     c = CarregarTabela(pasta.caminho());
     EXPECT_EQ(c.situacao, SituacaoTabela::Invalida);
     EXPECT_NE(c.erro.find("não pode ser lido"), std::string::npos);
+    // ... and is never replaced; nothing is left behind.
+    EXPECT_FALSE(SalvarTabela(pasta.caminho(), t, &erro));
+    EXPECT_NE(erro.find("não é substituído"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_fifo(pasta / kArquivoRelacoes));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta.caminho()), {}), 1);
 }
 
 TEST(TabelaRelacoes, ArquivosAleatoriosETruncados) {
