@@ -10,7 +10,8 @@ file(GLOB GUI_FONTES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/viewer/*.cpp ${CMAKE_SOURCE_DIR}/src/viewer/*.h
   ${CMAKE_SOURCE_DIR}/src/editor/*.cpp ${CMAKE_SOURCE_DIR}/src/editor/*.h
   ${CMAKE_SOURCE_DIR}/src/clientes/*.cpp ${CMAKE_SOURCE_DIR}/src/clientes/*.h
-  ${CMAKE_SOURCE_DIR}/src/estudo/qt/*.cpp ${CMAKE_SOURCE_DIR}/src/estudo/qt/*.h)
+  ${CMAKE_SOURCE_DIR}/src/estudo/qt/*.cpp ${CMAKE_SOURCE_DIR}/src/estudo/qt/*.h
+  ${CMAKE_SOURCE_DIR}/src/consulta/qt/*.cpp ${CMAKE_SOURCE_DIR}/src/consulta/qt/*.h)
 list(REMOVE_ITEM GUI_FONTES ${CMAKE_SOURCE_DIR}/src/app/qt/main.cpp)
 
 # The register of clients loads Qt's SQLite driver, a plugin the package must bring along.

@@ -17,7 +17,7 @@ sed "s/@PROJECT_VERSION@/$versao/" "$raiz/src/versao.h.in" > "$pasta/gerado/vers
 # Every Qt-free folder of the core, and the command line; two compilers at a time (a compile
 # check: no optimisation needed).
 fontes=()
-for fonte in "$raiz"/src/{engine,dados,analysis,layout,print,estudo}/*.cpp "$raiz"/src/cli/*.cpp; do
+for fonte in "$raiz"/src/{engine,dados,analysis,layout,print,estudo,consulta}/*.cpp "$raiz"/src/cli/*.cpp; do
   case "$fonte" in *_posix.cpp) continue ;; esac
   fontes+=("$fonte")
 done

@@ -11,13 +11,18 @@ namespace oraculandia {
 inline constexpr std::size_t kTamanhoRegistro = 5120;
 
 // The interpretation files, CDATA.DAT (the group introductions) first: the 23 of the 28 sections,
-// then those of the sections after them (analysis/complementos.h).
+// then those of the sections after them (analysis/complementos.h), then those of the consultation
+// tools (src/consulta).
 inline constexpr const char* kArquivosInterpretacao[] = {
     "CDATA.DAT",    "CVIDA.DAT",    "CFORM.DAT",    "CPROD.DAT",    "CCOLH.DAT",    "CDNAS.DAT",
     "DESNASC.DAT",  "PRESNASC.DAT", "APICES.DAT",   "DESVIDA.DAT",  "INDSAUDE.DAT", "INTANOUN.DAT",
     "INTMESUN.DAT", "INTDIAUN.DAT", "INTANOPS.DAT", "INTMESPS.DAT", "INTDIAPS.DAT", "INTEXEXP.DAT",
     "IMPXALMA.DAT", "EUXSILEN.DAT", "INTVOG.DAT",   "INTNOME.DAT",  "INTREALI.DAT", "LICOESC.DAT",
-    "DIVIDASC.DAT", "TENDOCUL.DAT", "PAIXOCUL.DAT", "RESPSUBC.DAT", "NUMMESTR.DAT"};
+    "DIVIDASC.DAT", "TENDOCUL.DAT", "PAIXOCUL.DAT", "RESPSUBC.DAT", "NUMMESTR.DAT",
+    "PREVANO.DAT",  "PREVMES.DAT",  "PREVDIA.DAT",  "HARMONIA.DAT"};
+// How many of them, from the first, an analysis reads (the others serve other tools, which say
+// for themselves when one is missing).
+inline constexpr std::size_t kArquivosDaAnalise = 29;
 
 // Text of record `numero` (from 1) of `arquivo` in the program directory, with leading and
 // trailing spaces (and zero bytes, what a record never written holds) removed. A missing file is

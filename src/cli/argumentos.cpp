@@ -9,6 +9,10 @@ const char* const kUso =
     "                     [--formato texto|json]\n"
     "     oraculandia-cli --estudo-nome --data DATA --nome NOME [--nome NOME ...]\n"
     "                     [--formato texto|json]\n"
+    "     oraculandia-cli --previsoes --data DATA [--nome NOME] [--hoje DATA] [--ano AAAA]\n"
+    "                     [--mes MM/AAAA] [--formato texto|json]\n"
+    "     oraculandia-cli --harmonia --nome NOME1 --data DATA1 --nome NOME2 --data DATA2\n"
+    "                     [--formato texto|json]\n"
     "\n"
     "Compõe a análise numerológica de uma pessoa, como o programa Oraculandia a compõe, e a\n"
     "escreve na saída padrão em UTF-8. A pasta do programa só é lida: nenhum arquivo dela é\n"
@@ -21,6 +25,20 @@ const char* const kUso =
     "cada uma, as suas lições cármicas, dívidas cármicas e números mestres, e as contas que\n"
     "levam a esses números, letra por letra. O que difere do nome de nascimento é marcado.\n"
     "O estudo não lê nenhum arquivo: --diretorio é aceito e não é usado.\n"
+    "\n"
+    "Com --previsoes, escreve as previsões de uma pessoa (basta a data de nascimento): o Ano\n"
+    "Pessoal de cada um dos nove anos a partir do ano de --hoje, ao lado do Ano Universal,\n"
+    "com * nos anos em que começa um novo ciclo de nove anos; os doze Meses Pessoais do ano\n"
+    "de --ano (padrão: o ano de --hoje); e o calendário dos Dias Pessoais do mês de --mes\n"
+    "(padrão: o mês de --hoje), com a legenda de cada número.\n"
+    "\n"
+    "Com --harmonia, escreve a harmonia de duas pessoas (o primeiro --nome vai com a primeira\n"
+    "--data): o Caminho da Vida, a Expressão, o Impulso da Alma, o Eu Silencioso e a Vibração\n"
+    "do Dia do Nascimento das duas, a relação de cada par de números pela tabela de relações\n"
+    "da pasta do programa (relacoes-harmonia.txt; sem ela, a tabela padrão) e a leitura geral.\n"
+    "\n"
+    "Nas previsões e na harmonia, um arquivo de textos que falta ou não pode ser lido é\n"
+    "avisado na saída de erros, e os números são escritos mesmo assim.\n"
     "\n"
     "  --nome NOME          nome completo da pessoa (pelo menos 5 caracteres, espaços\n"
     "                       incluídos); entre aspas quando tiver espaços; com\n"
@@ -47,6 +65,10 @@ const char* const kUso =
     "                       --estudo-nome, a data, o Caminho da Vida e, para cada grafia,\n"
     "                       os números, as lições e dívidas cármicas e os números mestres,\n"
     "                       as letras com seus valores e cada soma com os passos da redução\n"
+    "  --previsoes          as previsões, em vez da análise\n"
+    "  --ano AAAA           com --previsoes, o ano dos doze Meses Pessoais\n"
+    "  --mes MM/AAAA        com --previsoes, o mês do calendário dos Dias Pessoais\n"
+    "  --harmonia           a harmonia de duas pessoas, em vez da análise\n"
     "  --ajuda              mostra esta ajuda\n"
     "  --version            mostra a versão\n"
     "\n"
@@ -54,7 +76,8 @@ const char* const kUso =
     "valem as escolhas padrão do programa.\n"
     "\n"
     "Situação de saída:\n"
-    "  0  a análise, o estudo do nome ou esta ajuda foi escrito na saída padrão\n"
+    "  0  a análise, o estudo do nome, as previsões, a harmonia ou esta ajuda foi escrito\n"
+    "     na saída padrão\n"
     "  1  não foi possível escrever na saída padrão\n"
     "  2  uma opção, a pasta, um nome ou a data foi recusado\n"
     "  3  a pasta do programa não permite compor a análise: um arquivo de interpretação\n"
@@ -78,6 +101,14 @@ std::optional<std::string> LerArgumentos(int argc, char** argv, Argumentos& a) {
             a.estudoNome = true;
             continue;
         }
+        if (arg == "--previsoes") {
+            a.previsoes = true;
+            continue;
+        }
+        if (arg == "--harmonia") {
+            a.harmonia = true;
+            continue;
+        }
         if (arg.empty() || arg.front() != '-') {
             // Most often a name with spaces typed without quotes, or a value without its option.
             return "o argumento \xE2\x80\x9C" + std::string(arg) +
@@ -97,6 +128,10 @@ std::optional<std::string> LerArgumentos(int argc, char** argv, Argumentos& a) {
             destino = &a.hoje;
         } else if (opcao == "--diretorio") {
             destino = &a.diretorio;
+        } else if (opcao == "--ano") {
+            destino = &a.ano;
+        } else if (opcao == "--mes") {
+            destino = &a.mes;
         } else if (opcao != "--formato" && opcao != "--nome") {
             return "opção desconhecida: " + std::string(arg);
         }
@@ -111,6 +146,9 @@ std::optional<std::string> LerArgumentos(int argc, char** argv, Argumentos& a) {
             a.nomes.push_back(*valor);
         } else if (destino != nullptr) {
             *destino = *valor;
+            if (destino == &a.data) {
+                a.datas.push_back(*valor);
+            }
         } else if (*valor == "texto" || *valor == "json") {
             a.formato = *valor;
         } else {

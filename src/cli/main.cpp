@@ -17,6 +17,7 @@
 #include "analysis/exportacao.h"
 #include "analysis/interpretacao.h"
 #include "cli/argumentos.h"
+#include "cli/consulta_cli.h"
 #include "cli/entrada_cli.h"
 #include "cli/json.h"
 #include "dados/arquivos.h"
@@ -67,7 +68,8 @@ std::string Juntar(const std::vector<std::string>& nomes) {
 // only, so this is an error and nothing is written.
 std::optional<std::string> ProblemaDosArquivosDeInterpretacao(const std::filesystem::path& pasta) {
     std::vector<std::string> ausentes, vazios, ilegiveis;
-    for (const char* arquivo : kArquivosInterpretacao) {
+    for (std::size_t i = 0; i < kArquivosDaAnalise; ++i) {
+        const char* arquivo = kArquivosInterpretacao[i];
         switch (arquivos::Examinar(pasta / arquivo)) {
         case arquivos::Situacao::Ausente:
             ausentes.emplace_back(arquivo);
@@ -160,6 +162,9 @@ int main(int argc, char** argv) {
         const std::string pasta = escolhida.erro.empty() ? plataforma::Utf8DoCaminho(escolhida.pasta)
                                                          : "nenhuma (" + escolhida.erro + ")";
         return Escrever(kUso + ("\nPasta do programa em uso: " + pasta + "\n")) ? kSucesso : kFalhaSaida;
+    }
+    if (a.previsoes || a.harmonia) {
+        return ExecutarConsulta(a, escolhida);
     }
     if (a.nomes.empty()) {
         return ErroDeUso("falta a opção --nome");

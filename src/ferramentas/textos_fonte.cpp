@@ -71,7 +71,8 @@ const std::vector<std::string>& NomesArquivos() {
         "CDATA",    "CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",    "DESNASC",  "PRESNASC",
         "APICES",   "DESVIDA",  "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN", "INTANOPS", "INTMESPS",
         "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",  "INTREALI", "LICOESC",
-        "DIVIDASC", "TENDOCUL", "PAIXOCUL", "RESPSUBC", "NUMMESTR"};
+        "DIVIDASC", "TENDOCUL", "PAIXOCUL", "RESPSUBC", "NUMMESTR",
+        "PREVANO",  "PREVMES",  "PREVDIA",  "HARMONIA"};
     return nomes;
 }
 
@@ -91,6 +92,9 @@ int RegistroMaximo(std::string_view nome) {
     }
     if (nome == "DESNASC" || nome == "PRESNASC" || nome == "INDSAUDE") {
         return 10;
+    }
+    if (nome == "HARMONIA") {
+        return 24; // five pairs of numbers times four relations, then the four overall readings
     }
     // INTVOG: the composition reads 1 to 6, but the editor reaches 7 to 9 as well.
     return 9;
@@ -330,8 +334,8 @@ int Empacotar(const std::filesystem::path& pastaFontes, const std::filesystem::p
     std::sort(desconhecidos.begin(), desconhecidos.end());
     for (const auto& nome : desconhecidos) {
         mensagens.push_back(nome + ": nome de arquivo desconhecido; cada arquivo da pasta deve ter o nome "
-                                   "de um dos arquivos de interpretação seguido de \".txt\" (por "
-                                   "exemplo CVIDA.txt).");
+                                   "de um dos " + std::to_string(nomes.size()) +
+                                   " arquivos de interpretação seguido de \".txt\" (por exemplo CVIDA.txt).");
     }
 
     std::vector<std::string> dats;

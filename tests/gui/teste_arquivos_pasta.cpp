@@ -71,9 +71,10 @@ private slots:
         QCOMPARE(m[0].titulo, QStringLiteral("Aviso:"));
         QCOMPARE(m[0].icone, IconeMensagem::Informacao);
         QVERIFY(AvisoDeArquivosDeInterpretacao(m[0]));
+        // The analysis' own files (the consultation windows name theirs themselves).
         QStringList todos;
-        for (const char* nome : kArquivosInterpretacao)
-            todos << QString::fromLatin1(nome);
+        for (std::size_t i = 0; i < kArquivosDaAnalise; ++i)
+            todos << QString::fromLatin1(kArquivosInterpretacao[i]);
         QVERIFY2(m[0].texto.contains(todos.join(QStringLiteral(", ")) + QStringLiteral(".")),
                  qPrintable(m[0].texto));
         QVERIFY(m[0].texto.contains(QDir::toNativeSeparators(t.ambiente.Pasta())));

@@ -217,13 +217,17 @@ void TestePrincipal::menusComLegendasEAtalhos() {
     QCOMPARE(topo[3]->text(), QStringLiteral("Sobre"));
 
     const QList<QAction*> arquivo = p.mnuArquivo->actions();
-    QCOMPARE(arquivo.size(), 5);
+    QCOMPARE(arquivo.size(), 7);
     QCOMPARE(arquivo[0], p.mnuClientes);   // the register of clients (teste_clientes_principal)
     QCOMPARE(arquivo[1], p.mnuEstudoNome); // the name study (teste_estudo_janela)
-    QCOMPARE(arquivo[2], p.mnuConfigurarRodape);
-    QCOMPARE(arquivo[2]->text(), QStringLiteral("&Configurar Cabeçalho e Rodapé"));
-    QVERIFY(arquivo[3]->isSeparator());
-    QCOMPARE(arquivo[4]->text(), QStringLiteral("Encerrar Programa"));
+    QCOMPARE(arquivo[2], p.mnuPrevisoes);  // the consultation tools (teste_consulta_janelas)
+    QCOMPARE(arquivo[2]->text(), QStringLiteral("&Previsões..."));
+    QCOMPARE(arquivo[3], p.mnuHarmonia);
+    QCOMPARE(arquivo[3]->text(), QStringLiteral("&Harmonia..."));
+    QCOMPARE(arquivo[4], p.mnuConfigurarRodape);
+    QCOMPARE(arquivo[4]->text(), QStringLiteral("&Configurar Cabeçalho e Rodapé"));
+    QVERIFY(arquivo[5]->isSeparator());
+    QCOMPARE(arquivo[6]->text(), QStringLiteral("Encerrar Programa"));
 
     const QList<QAction*> janela = p.mnuJanela->actions();
     QCOMPARE(janela.size(), 2);

@@ -61,7 +61,9 @@ void AvisarArquivosDaPasta(Programa& programa, QWidget* pai) {
             configuracoes << QStringLiteral("\u2022 %1 (%2)")
                                  .arg(QString::fromLatin1(c.nome), QString::fromUtf8(c.conteudo));
     QStringList ilegiveis, faltando;
-    for (const char* arquivo : kArquivosInterpretacao) {
+    // The analysis' own files; the consultation windows say for themselves when theirs are missing.
+    for (std::size_t i = 0; i < kArquivosDaAnalise; ++i) {
+        const char* arquivo = kArquivosInterpretacao[i];
         switch (arquivos::Examinar(programa.PastaPrograma / arquivo)) {
         case arquivos::Situacao::Ilegivel:
             ilegiveis << QString::fromLatin1(arquivo);

@@ -186,6 +186,12 @@ void frmPrincipal::MontarMenus() {
     mnuEstudoNome = mnuArquivo->addAction(QStringLiteral("&Estudo do Nome..."));
     mnuEstudoNome->setObjectName(QStringLiteral("mnuEstudoNome"));
     mnuEstudoNome->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    mnuPrevisoes = mnuArquivo->addAction(QStringLiteral("&Previsões..."));
+    mnuPrevisoes->setObjectName(QStringLiteral("mnuPrevisoes"));
+    mnuPrevisoes->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    mnuHarmonia = mnuArquivo->addAction(QStringLiteral("&Harmonia..."));
+    mnuHarmonia->setObjectName(QStringLiteral("mnuHarmonia"));
+    mnuHarmonia->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
     mnuConfigurarRodape = mnuArquivo->addAction(QStringLiteral("&Configurar Cabeçalho e Rodapé"));
     mnuConfigurarRodape->setObjectName(QStringLiteral("mnuConfigurarRodape"));
     QAction* mnuNulo = mnuArquivo->addSeparator();
@@ -212,6 +218,8 @@ void frmPrincipal::MontarMenus() {
 
     connect(mnuClientes, &QAction::triggered, this, &frmPrincipal::mnuClientes_Click);
     connect(mnuEstudoNome, &QAction::triggered, this, &frmPrincipal::mnuEstudoNome_Click);
+    connect(mnuPrevisoes, &QAction::triggered, this, [this] { AbrirConsulta(false); });
+    connect(mnuHarmonia, &QAction::triggered, this, [this] { AbrirConsulta(true); });
     connect(mnuConfigurarRodape, &QAction::triggered, this, &frmPrincipal::mnuConfigurarRodape_Click);
     connect(mnuEncerrar, &QAction::triggered, this, &frmPrincipal::mnuEncerrar_Click);
     connect(mnuJanelaLadoLado, &QAction::triggered, this, &frmPrincipal::mnuJanelaLadoLado_Click);

@@ -11,6 +11,7 @@
 //   frmPrincipal_impressao.cpp  printing, export, footer dialog, interpretation editor
 //   frmPrincipal_clientes.cpp   the register of clients: its window, and each analysis recorded
 //   frmPrincipal_estudo.cpp     the name study windows
+//   frmPrincipal_consulta.cpp   the Previsões and Harmonia windows
 
 #include <QMainWindow>
 #include <QPointer>
@@ -120,6 +121,8 @@ public:
     QMenu* mnuArquivo = nullptr;
     QAction* mnuClientes = nullptr;
     QAction* mnuEstudoNome = nullptr;
+    QAction* mnuPrevisoes = nullptr;
+    QAction* mnuHarmonia = nullptr;
     QAction* mnuConfigurarRodape = nullptr;
     QAction* mnuEncerrar = nullptr;
     QMenu* mnuJanela = nullptr;
@@ -153,6 +156,9 @@ public:
     // Opens a study window in the area, for `cliente` of the register when given (its spellings
     // are kept there), empty otherwise. Returns the window.
     frmEstudoNome* AbrirEstudoNome(const Cliente* cliente);
+    // Opens a Previsões (`harmonia` false) or Harmonia window in the area (frmPrincipal_consulta.cpp);
+    // Previsões opened while an analysis window is active starts with that analysis' person.
+    QWidget* AbrirConsulta(bool harmonia);
 
 public slots:
 

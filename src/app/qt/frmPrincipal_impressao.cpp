@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "analysis/exportacao.h"
+#include "app/qt/consulta_ativa.h"
 #include "app/qt/frmPrincipal.h"
 #include "app/qt/janela_ativa.h"
 #include "estudo/qt/frmEstudoNome.h"
@@ -58,7 +59,8 @@ void frmPrincipal::cmdImprimir_Click() {
     };
     frmExibeRelatorio* janela = JanelaAtiva();
     if (janela == nullptr) {
-        if (!AcaoNoEstudoAtivo(areaMdi(), &frmEstudoNome::cmdImprimir_Click)) {
+        if (!AcaoNoEstudoAtivo(areaMdi(), &frmEstudoNome::cmdImprimir_Click) &&
+            !AcaoNaConsultaAtiva(areaMdi(), true)) {
             recusa();
         }
         return;
@@ -92,7 +94,8 @@ void frmPrincipal::cmdExportar_Click() {
     };
     frmExibeRelatorio* janela = JanelaAtiva();
     if (janela == nullptr) {
-        if (!AcaoNoEstudoAtivo(areaMdi(), &frmEstudoNome::cmdCopiar_Click)) {
+        if (!AcaoNoEstudoAtivo(areaMdi(), &frmEstudoNome::cmdCopiar_Click) &&
+            !AcaoNaConsultaAtiva(areaMdi(), false)) {
             recusa();
         }
         return;

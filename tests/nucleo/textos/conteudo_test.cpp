@@ -409,7 +409,8 @@ TEST(TextosDeInterpretacao, TamanhoDeCadaArquivoEmPalavras) {
         {"INTDIAUN", {90, 150}},  {"INTDIAPS", {90, 150}},  {"APICES", {90, 130}},
         {"DESVIDA", {90, 130}},   {"CDATA", {80, 250}},     {"LICOESC", {140, 280}},
         {"DIVIDASC", {140, 280}}, {"TENDOCUL", {140, 280}}, {"PAIXOCUL", {140, 280}},
-        {"RESPSUBC", {140, 280}}, {"NUMMESTR", {140, 280}}};
+        {"RESPSUBC", {140, 280}}, {"NUMMESTR", {140, 280,
+        {"PREVANO", {40, 80}},    {"PREVMES", {25, 60}},    {"PREVDIA", {3, 12}},     {"HARMONIA", {30, 90}}};
     ASSERT_EQ(faixas.size(), NomesArquivos().size());
     std::vector<std::string> fora;
     for (const auto& t : Fontes().textos) {
@@ -504,7 +505,8 @@ TEST(TextosDeInterpretacao, TodosOsRegistrosLidosPelaAnaliseExistem) {
         {"INTMESUN", {1, 9}}, {"INTDIAUN", {1, 9}}, {"INTANOPS", {1, 9}},  {"INTMESPS", {1, 9}},
         {"INTDIAPS", {1, 9}}, {"INTEXEXP", {1, 9}}, {"IMPXALMA", {1, 9}},  {"EUXSILEN", {1, 9}},
         {"INTVOG", {1, 6}},   {"INTNOME", {1, 9}},  {"INTREALI", {1, 9}},  {"LICOESC", {1, 9}},
-        {"TENDOCUL", {1, 9}}, {"PAIXOCUL", {1, 9}}, {"RESPSUBC", {1, 9}},  {"NUMMESTR", {1, 15}}};
+        {"TENDOCUL", {1, 9}}, {"PAIXOCUL", {1, 9}}, {"RESPSUBC", {1, 9}},  {"NUMMESTR", {1, 15}},
+        {"PREVANO", {1, 9}},  {"PREVMES", {1, 9}},  {"PREVDIA", {1, 9}},   {"HARMONIA", {1, 24}}};
     // DIVIDASC holds only the four debts, under their own numbers.
     ASSERT_EQ(exigidos.size() + 1, NomesArquivos().size());
     std::vector<std::string> faltam;

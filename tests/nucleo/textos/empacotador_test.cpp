@@ -107,7 +107,8 @@ TEST(FonteTextos, FaixaDeRegistrosDeCadaArquivo) {
         int maximo;
     } faixas[] = {{"CDATA", 20},    {"CVIDA", 9},    {"DESNASC", 10}, {"PRESNASC", 10}, {"INDSAUDE", 10},
                   {"INTVOG", 9},    {"DESVIDA", 9},  {"APICES", 9},   {"INTREALI", 9},  {"LICOESC", 9},
-                  {"DIVIDASC", 19}, {"TENDOCUL", 9}, {"PAIXOCUL", 9}, {"RESPSUBC", 9},  {"NUMMESTR", 15}};
+                  {"DIVIDASC", 19}, {"TENDOCUL", 9}, {"PAIXOCUL", 9}, {"RESPSUBC", 9},  {"NUMMESTR", 15,
+                  {"HARMONIA", 24}};
     for (const auto& f : faixas) {
         SCOPED_TRACE(f.arquivo);
         EXPECT_EQ(RegistroMaximo(f.arquivo), f.maximo);
@@ -124,7 +125,7 @@ TEST(FonteTextos, FaixaDeRegistrosDeCadaArquivo) {
     }
     EXPECT_EQ(RegistroMaximo("CVIDA.txt"), 0);
     EXPECT_EQ(RegistroMaximo("cvida"), 0);
-    EXPECT_EQ(NomesArquivos().size(), 29u);
+    EXPECT_EQ(NomesArquivos().size(), 33u);
 }
 
 TEST(FonteTextos, RecusaMarcadoresRepetidosMalFormadosETextoAntes) {
@@ -204,7 +205,7 @@ protected:
 
 } // namespace
 
-TEST_F(ProgramaEmpacotar, GravaOs29ArquivosEOsQueFaltamFicamVazios) {
+TEST_F(ProgramaEmpacotar, GravaTodosOsArquivosEOsQueFaltamFicamVazios) {
     Escrever(raiz / "fontes" / "CVIDA.txt", "@@ 2\nDois é par.\n");
     Escrever(raiz / "fontes" / ".CVIDA.txt.swp", "lixo de editor, ignorado");
     Execucao e = Executar(Args(), raiz);
@@ -219,8 +220,8 @@ TEST_F(ProgramaEmpacotar, GravaOs29ArquivosEOsQueFaltamFicamVazios) {
     }
     EXPECT_EQ(Ler(raiz / "saida" / "CVIDA.DAT"),
               Espacos(5120) + "Dois \xE9 par." + Espacos(5120 - 11));
-    // Nothing but the 29 files is left in the program directory.
-    EXPECT_EQ(std::distance(fs::directory_iterator(raiz / "saida"), fs::directory_iterator()), 29);
+    // Nothing but the 33 files is left in the program directory.
+    EXPECT_EQ(std::distance(fs::directory_iterator(raiz / "saida"), fs::directory_iterator()), 33);
 }
 
 TEST_F(ProgramaEmpacotar, RecusaSemGravarNada) {
@@ -242,7 +243,7 @@ TEST_F(ProgramaEmpacotar, RecusaNomeDeArquivoDesconhecido) {
     Execucao e = Executar(Args(), raiz);
     EXPECT_EQ(e.status, 1);
     const std::string resto = ": nome de arquivo desconhecido; cada arquivo da pasta deve ter o "
-                              "nome de um dos arquivos de interpretação seguido de \".txt\" "
+                              "nome de um dos 33 arquivos de interpretação seguido de \".txt\" "
                               "(por exemplo CVIDA.txt).\n";
     EXPECT_EQ(e.erros, "Erro: CVIDA.TXT.bak" + resto + "Erro: cvida.txt" + resto +
                            "Nenhum arquivo .DAT foi gravado.\n");

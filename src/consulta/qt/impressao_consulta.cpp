@@ -1,0 +1,290 @@
+#include "consulta/qt/impressao_consulta.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <exception>
+
+#include "layout/qt/superficie_qt.h"
+#include "print/qt/pdf_analise.h"
+#include "print/qt/servicos_impressao.h"
+
+namespace oraculandia {
+
+namespace {
+
+constexpr double kUnidade = 100.0;            // the surface's painter works in hundredths of a millimetre
+constexpr uint32_t kFundoDestaque = 0xD9D9D9; // the grey behind a marked cell
+constexpr double kFolga = 1.0;                // space around the text of a table cell, millimetres
+
+// Draws the pages of one document. Texts are drawn as Unicode through the surface's painter and
+// font, as the name study does.
+class PaginasConsulta {
+public:
+    PaginasConsulta(QPrinter& impressora, SuperficieQt& s, const FolhasConsulta& folhas)
+        : impressora_(impressora), s_(s), folhas_(folhas), m_(folhas.contexto.MargensImpressao),
+          paginacao_(folhas.contexto) {
+        largura_ = static_cast<float>(s.LarguraEscala());
+        altura_ = static_cast<float>(s.AlturaEscala());
+        limite_ = altura_ - m_.Inferior - 20; // above the footer, as the analysis leaves it
+        esquerda_ = m_.Esquerda + 2;
+        direita_ = largura_ - m_.Direita - 2;
+    }
+
+    void Imprimir(const DocumentoConsulta& doc) {
+        y_ = m_.Superior + paginacao_.NovaPagina(s_, largura_, altura_, 1) + 2;
+        inicioPagina_ = y_;
+        for (const BlocoConsulta& b : doc.blocos) {
+            switch (b.tipo) {
+            case BlocoConsulta::Tipo::Titulo:
+                Fonte(folhas_.fontes.FonteTitulo, false);
+                Texto(b.texto);
+                y_ += 2;
+                break;
+            case BlocoConsulta::Tipo::Subtitulo:
+                y_ += 3;
+                Fonte(folhas_.fontes.FonteDescricao, true);
+                Garantir(4 * Altura()); // a heading stays with what follows it
+                Texto(b.texto);
+                y_ += 1;
+                break;
+            case BlocoConsulta::Tipo::Paragrafo:
+                Fonte(folhas_.fontes.FonteCorpo, false);
+                Texto(b.texto);
+                y_ += 1.5;
+                break;
+            case BlocoConsulta::Tipo::Tabela:
+                Fonte(folhas_.fontes.FonteDescricao, false);
+                Tabela(b);
+                y_ += 2;
+                break;
+            }
+        }
+    }
+
+    bool falhou = false;
+
+private:
+    void Fonte(const FonteTexto& f, bool negrito) {
+        s_.DefinirNomeFonte(f.Nome);
+        s_.DefinirTamanhoFonte(f.Tamanho);
+        s_.DefinirNegrito(negrito || f.Negrito != 0);
+        s_.DefinirItalico(f.Italico != 0);
+        s_.DefinirCor(kCorPreta);
+    }
+    double Altura() { return s_.AlturaTexto("Ag"); }
+    double Largura(const QString& t) {
+        return QFontMetricsF(s_.FonteQt(), s_.Pintor().device()).horizontalAdvance(t) / kUnidade;
+    }
+    void Escrever(double x, double y, const QString& t) {
+        QPainter& p = s_.Pintor();
+        p.setFont(s_.FonteQt());
+        p.setPen(Qt::black);
+        const double ascent = QFontMetricsF(s_.FonteQt(), p.device()).ascent();
+        p.drawText(QPointF(x * kUnidade, y * kUnidade + ascent), t);
+    }
+
+    bool Garantir(double altura) {
+        if (y_ + altura <= limite_ || y_ <= inicioPagina_)
+            return false;
+        paginacao_.SalvarFontesTela(s_);
+        if (!impressora_.newPage())
+            falhou = true;
+        y_ = m_.Superior + paginacao_.NovaPagina(s_, largura_, altura_, 2) + 2;
+        inicioPagina_ = y_;
+        paginacao_.RestaurarFontesTela(s_);
+        return true;
+    }
+
+    // Lines no wider than `largura`, broken between words; a word wider than the whole width is
+    // broken between its characters. Nothing is left out.
+    QStringList Quebrar(const QString& texto, double largura) {
+        QStringList linhas;
+        for (const QString& paragrafo : texto.split(u'\n')) {
+            QString atual;
+            const QStringList palavras = paragrafo.split(u' ');
+            for (QString palavra : palavras) {
+                const QString tentativa = atual.isEmpty() ? palavra : atual + u' ' + palavra;
+                if (Largura(tentativa) <= largura || (atual.isEmpty() && palavra.isEmpty())) {
+                    atual = tentativa;
+                    continue;
+                }
+                if (!atual.isEmpty())
+                    linhas << atual;
+                atual.clear();
+                while (Largura(palavra) > largura && palavra.size() > 1) {
+                    qsizetype n = 1;
+                    while (n < palavra.size() && Largura(palavra.left(n + 1)) <= largura)
+                        ++n;
+                    linhas << palavra.left(n);
+                    palavra = palavra.mid(n);
+                }
+                atual = palavra;
+            }
+            linhas << atual;
+        }
+        return linhas;
+    }
+
+    void Texto(const QString& texto) {
+        for (const QString& l : Quebrar(texto, direita_ - esquerda_)) {
+            Garantir(Altura());
+            Escrever(esquerda_, y_, l);
+            y_ += Altura();
+        }
+    }
+
+    // Column edges: each column as wide as its widest word (heading or cell) needs, the rest of
+    // the width shared in proportion to the longest text of each column.
+    std::vector<double> Colunas(const BlocoConsulta& b) {
+        const std::size_t n = static_cast<std::size_t>(b.colunas.size());
+        std::vector<double> minimo(n, 0), desejo(n, 0);
+        auto medir = [&](std::size_t c, const QString& t, bool negrito) {
+            s_.DefinirNegrito(negrito);
+            for (const QString& palavra : t.split(u' '))
+                minimo[c] = std::max(minimo[c], Largura(palavra) + 2 * kFolga + 0.5);
+            desejo[c] = std::max(desejo[c], Largura(t) + 2 * kFolga + 0.5);
+        };
+        for (std::size_t c = 0; c < n; ++c)
+            medir(c, b.colunas[static_cast<qsizetype>(c)], true);
+        for (const QStringList& l : b.linhas)
+            for (std::size_t c = 0; c < n && c < static_cast<std::size_t>(l.size()); ++c)
+                medir(c, l[static_cast<qsizetype>(c)], false);
+        s_.DefinirNegrito(false);
+        const double total = direita_ - esquerda_;
+        double somaMin = 0, somaDesejo = 0;
+        for (std::size_t c = 0; c < n; ++c) {
+            somaMin += minimo[c];
+            somaDesejo += desejo[c];
+        }
+        std::vector<double> largura(n);
+        for (std::size_t c = 0; c < n; ++c) {
+            if (somaDesejo <= total)
+                largura[c] = desejo[c] + (total - somaDesejo) / static_cast<double>(n);
+            else if (somaMin <= total)
+                largura[c] = minimo[c] + (total - somaMin) * (desejo[c] - minimo[c]) /
+                                             std::max(1e-9, somaDesejo - somaMin);
+            else
+                largura[c] = total / static_cast<double>(n);
+        }
+        std::vector<double> x{esquerda_};
+        for (double l : largura)
+            x.push_back(x.back() + l);
+        return x;
+    }
+
+    void Linha(const std::vector<double>& x, const QStringList& celulas, const std::vector<bool>& destaque,
+               bool cabecalho, const BlocoConsulta& b) {
+        std::vector<QStringList> linhas;
+        int maximo = 1;
+        for (std::size_t c = 0; c + 1 < x.size(); ++c) {
+            const bool d = c < destaque.size() && destaque[c];
+            s_.DefinirNegrito(cabecalho || d);
+            const QString t =
+                c < static_cast<std::size_t>(celulas.size()) ? celulas[static_cast<qsizetype>(c)] : QString();
+            linhas.push_back(Quebrar(t, x[c + 1] - x[c] - 2 * kFolga));
+            maximo = std::max(maximo, static_cast<int>(linhas.back().size()));
+        }
+        const double altura = maximo * Altura() + 2 * kFolga;
+        if (Garantir(altura) && !cabecalho) {
+            Linha(x, b.colunas, {}, true, b);
+        }
+        s_.Retangulo(x.front(), y_, x.back(), y_ + 0.2, kCorPreta);
+        for (std::size_t c = 0; c + 1 < x.size(); ++c) {
+            const bool d = c < destaque.size() && destaque[c];
+            if (d)
+                s_.Retangulo(x[c] + 0.1, y_ + 0.2, x[c + 1] - 0.1, y_ + altura, kFundoDestaque);
+            s_.DefinirNegrito(cabecalho || d);
+            double yl = y_ + kFolga;
+            for (const QString& l : linhas[c]) {
+                Escrever(x[c] + kFolga, yl, l);
+                yl += Altura();
+            }
+        }
+        for (double xc : x)
+            s_.Retangulo(xc - 0.1, y_, xc + 0.1, y_ + altura, kCorPreta);
+        y_ += altura;
+        s_.Retangulo(x.front(), y_, x.back(), y_ + 0.2, kCorPreta);
+        s_.DefinirNegrito(false);
+    }
+
+    void Tabela(const BlocoConsulta& b) {
+        const std::vector<double> x = Colunas(b);
+        Linha(x, b.colunas, {}, true, b);
+        for (std::size_t i = 0; i < b.linhas.size(); ++i)
+            Linha(x, b.linhas[i], i < b.destaques.size() ? b.destaques[i] : std::vector<bool>{}, false, b);
+    }
+
+    QPrinter& impressora_;
+    SuperficieQt& s_;
+    const FolhasConsulta& folhas_;
+    Margens m_;
+    Paginacao paginacao_;
+    float largura_ = 0, altura_ = 0;
+    double limite_ = 0, esquerda_ = 0, direita_ = 0;
+    double y_ = 0;
+    double inicioPagina_ = 0;
+};
+
+} // namespace
+
+ResultadoImpressao ImprimirConsulta(const DocumentoConsulta& doc, const FolhasConsulta& folhas,
+                                    QPrinter& impressora) {
+    ResultadoImpressao resultado;
+    const QPageLayout pagina = impressora.pageLayout();
+    resultado.erro = MotivoMargensRecusadas(folhas.contexto.MargensImpressao, LarguraImprimivel(pagina),
+                                            AlturaImprimivel(pagina));
+    if (!resultado.erro.isEmpty())
+        return resultado;
+    QPainter pintor;
+    if (!ComecarDocumento(pintor, impressora, &resultado.erro))
+        return resultado;
+    bool falhou = false;
+    try {
+        SuperficieQt superficie(pintor, &impressora);
+        PaginasConsulta paginas(impressora, superficie, folhas);
+        paginas.Imprimir(doc);
+        falhou = paginas.falhou;
+    } catch (const std::exception&) {
+        falhou = true;
+    }
+    const bool terminou = pintor.end();
+    if (falhou || !terminou || impressora.printerState() == QPrinter::Error) {
+        resultado.erro = FalhaDoDocumento(impressora);
+        return resultado;
+    }
+    resultado.ok = true;
+    return resultado;
+}
+
+bool GravarPdfConsulta(const DocumentoConsulta& doc, const FolhasConsulta& folhas, const QPageLayout& pagina,
+                       const QString& destino, QString* erro) {
+    auto falha = [erro](const QString& motivo) {
+        if (erro)
+            *erro = motivo;
+        return false;
+    };
+    const QFileInfo info(destino);
+    QString motivo;
+    const std::unique_ptr<QTemporaryFile> temporario = CriarTemporarioPdf(info, &motivo);
+    if (!temporario)
+        return falha(motivo);
+    QPrinter pdf(QPrinter::HighResolution);
+    PrepararPdf(pdf, pagina, doc.titulo);
+    pdf.setOutputFileName(temporario->fileName());
+    const ResultadoImpressao r = ImprimirConsulta(doc, folhas, pdf);
+    if (!r.ok)
+        return falha(r.erro);
+    if (!ConcluirPdf(temporario->fileName(), info.absoluteFilePath()))
+        return falha(
+            QStringLiteral("o arquivo não pôde receber o nome %1 (verifique se ele não está aberto em "
+                           "outro programa e se a pasta permite gravação)")
+                .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
+    return true;
+}
+
+} // namespace oraculandia

@@ -1,0 +1,186 @@
+#include "consulta/qt/saida_consulta.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <exception>
+#include <memory>
+
+#include "dados/margens.h"
+#include "print/limites_margens.h"
+#include "print/qt/pdf_analise.h"
+#include "print/qt/servicos_impressao.h"
+#include "programa/programa.h"
+
+namespace oraculandia {
+
+FolhasConsulta FolhasDoPrograma(const Programa& programa, const std::string& nomeCp1252,
+                                const std::string& data, double larguraImprimivel, double alturaImprimivel) {
+    // The margins of margens.dat as the print dialog takes them; the file is only read here.
+    EstadoArquivo estado = EstadoArquivo::Lido;
+    const Margens margens = MargensImprimiveis(CarregaMargens(programa.PastaPrograma, &estado),
+                                               larguraImprimivel, alturaImprimivel);
+    FolhasConsulta f;
+    f.contexto = programa.ContextoPaginas(margens);
+    f.contexto.NomeCompleto = nomeCp1252;
+    f.contexto.DataNascimento = data;
+    f.fontes = programa.Fontes;
+    return f;
+}
+
+namespace {
+
+void Erro(QWidget* janela, Programa& programa, const QString& texto) {
+    programa.mensagens.Mostrar(janela, QStringLiteral("Erro:"), texto, IconeMensagem::Critico,
+                               BotoesMensagem::Ok);
+}
+
+} // namespace
+
+void ImprimirDocumento(QWidget* janela, Programa& programa, const DocumentoConsulta& doc,
+                       const std::string& nomeCp1252, const std::string& data, const QString& oque,
+                       const std::function<void()>& salvarPdf) {
+    try {
+        ServicosImpressao& servicos = ServicosImpressaoAtuais();
+        std::unique_ptr<QPrinter> impressora = servicos.HaImpressora() ? servicos.Impressora() : nullptr;
+        if (!impressora) {
+            const RespostaMensagem r = programa.mensagens.Mostrar(
+                janela, QStringLiteral("Aviso:"),
+                QStringLiteral("Não há nenhuma impressora instalada neste computador. Deseja salvar %1 em um "
+                               "arquivo PDF, que pode ser impresso depois ou enviado por e-mail?")
+                    .arg(oque),
+                IconeMensagem::Pergunta, BotoesMensagem::SimNao);
+            if (r == RespostaMensagem::Sim)
+                salvarPdf();
+            return;
+        }
+        if (!servicos.ConfirmarImpressao(janela, *impressora))
+            return;
+        const QPageLayout pagina = impressora->pageLayout();
+        janela->setCursor(Qt::WaitCursor);
+        const ResultadoImpressao r = ImprimirConsulta(
+            doc,
+            FolhasDoPrograma(programa, nomeCp1252, data, LarguraImprimivel(pagina), AlturaImprimivel(pagina)),
+            *impressora);
+        janela->unsetCursor();
+        if (!r.ok)
+            Erro(janela, programa,
+                 QStringLiteral("Não foi possível imprimir %1: %2. Verifique o problema e tente novamente.")
+                     .arg(oque, r.erro));
+    } catch (const std::exception&) {
+        janela->unsetCursor();
+        Erro(janela, programa,
+             QStringLiteral(
+                 "Não foi possível imprimir %1: a impressora não pôde ser usada. Verifique o problema e "
+                 "tente novamente.")
+                 .arg(oque));
+    }
+}
+
+void SalvarDocumentoPdf(QWidget* janela, Programa& programa, const DocumentoConsulta& doc,
+                        const std::string& nomeCp1252, const std::string& data, const QString& oque,
+                        const QString& sugestao) {
+    try {
+        ServicosImpressao& servicos = ServicosImpressaoAtuais();
+        QString arquivo = servicos.EscolherArquivoPdf(janela, SugestaoArquivoPdf(sugestao, doc.titulo),
+                                                      QStringLiteral("Salvar %1 em PDF").arg(oque));
+        if (arquivo.isEmpty())
+            return;
+        QFileInfo info(arquivo);
+        if (!info.isDir() && info.suffix().isEmpty()) {
+            arquivo += QStringLiteral(".pdf");
+            info = QFileInfo(arquivo);
+            // The file dialog asked about the name as typed, not about this one.
+            if (info.exists() && !info.isDir() &&
+                programa.mensagens.Mostrar(janela, QStringLiteral("Atenção:"),
+                                           QStringLiteral("O arquivo %1 já existe. Deseja substituí-lo?")
+                                               .arg(QDir::toNativeSeparators(info.absoluteFilePath())),
+                                           IconeMensagem::Pergunta,
+                                           BotoesMensagem::SimNao) != RespostaMensagem::Sim)
+                return;
+        }
+        const QString destino = QDir::toNativeSeparators(info.absoluteFilePath());
+        const QPageLayout pagina = servicos.Pagina();
+        QString erro;
+        janela->setCursor(Qt::WaitCursor);
+        const bool ok = GravarPdfConsulta(
+            doc,
+            FolhasDoPrograma(programa, nomeCp1252, data, LarguraImprimivel(pagina), AlturaImprimivel(pagina)),
+            pagina, arquivo, &erro);
+        janela->unsetCursor();
+        if (!ok) {
+            Erro(
+                janela, programa,
+                QStringLiteral("Não foi possível salvar %1 no arquivo PDF %2: %3.").arg(oque, destino, erro));
+            return;
+        }
+        programa.mensagens.Mostrar(janela, QStringLiteral("Informação:"),
+                                   QStringLiteral("O arquivo %1 foi salvo.").arg(destino),
+                                   IconeMensagem::Informacao, BotoesMensagem::Ok);
+    } catch (const std::exception&) {
+        janela->unsetCursor();
+        Erro(janela, programa,
+             QStringLiteral("Não foi possível salvar %1 em PDF: a página da impressora não pôde ser lida.")
+                 .arg(oque));
+    }
+}
+
+dlgEscolherCliente::dlgEscolherCliente(CadastroClientes& cadastro, QWidget* pai)
+    : QDialog(pai), cadastro_(cadastro) {
+    setObjectName(QStringLiteral("dlgEscolherCliente"));
+    setWindowTitle(QStringLiteral("Escolher Cliente"));
+    txtProcurar = new QLineEdit(this);
+    txtProcurar->setObjectName(QStringLiteral("txtProcurar"));
+    lstClientes = new QListWidget(this);
+    lstClientes->setObjectName(QStringLiteral("lstClientes"));
+    auto* rotulo = new QLabel(QStringLiteral("&Procurar:"), this);
+    rotulo->setBuddy(txtProcurar);
+    auto* botoes = new QDialogButtonBox(this);
+    cmdEscolher = botoes->addButton(QStringLiteral("&Escolher"), QDialogButtonBox::AcceptRole);
+    cmdEscolher->setObjectName(QStringLiteral("cmdEscolher"));
+    QPushButton* cancelar = botoes->addButton(QStringLiteral("Cancelar"), QDialogButtonBox::RejectRole);
+    cancelar->setObjectName(QStringLiteral("cmdCancelar"));
+    auto* coluna = new QVBoxLayout(this);
+    coluna->addWidget(rotulo);
+    coluna->addWidget(txtProcurar);
+    coluna->addWidget(lstClientes, 1);
+    coluna->addWidget(botoes);
+    connect(txtProcurar, &QLineEdit::textChanged, this, &dlgEscolherCliente::Filtrar);
+    connect(txtProcurar, &QLineEdit::returnPressed, this, &dlgEscolherCliente::Escolher);
+    connect(lstClientes, &QListWidget::itemActivated, this, &dlgEscolherCliente::Escolher);
+    connect(cmdEscolher, &QPushButton::clicked, this, &dlgEscolherCliente::Escolher);
+    connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
+    resize(460, 420);
+    Filtrar();
+}
+
+void dlgEscolherCliente::Filtrar() {
+    std::vector<ClienteListado> lista;
+    lstClientes->clear();
+    if (!cadastro_.Buscar(txtProcurar->text(), lista, &erro_))
+        return;
+    erro_.clear();
+    for (const ClienteListado& c : lista) {
+        auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(c.nome, c.nascimento), lstClientes);
+        item->setData(Qt::UserRole, c.id);
+    }
+    lstClientes->setCurrentRow(lista.empty() ? -1 : 0);
+    cmdEscolher->setEnabled(!lista.empty());
+}
+
+void dlgEscolherCliente::Escolher() {
+    QListWidgetItem* item = lstClientes->currentItem();
+    if (item == nullptr)
+        return;
+    escolhido_ = cadastro_.Obter(item->data(Qt::UserRole).toLongLong(), &erro_);
+    if (escolhido_)
+        accept();
+}
+
+} // namespace oraculandia
