@@ -107,7 +107,7 @@ TEST(FonteTextos, FaixaDeRegistrosDeCadaArquivo) {
         int maximo;
     } faixas[] = {{"CDATA", 20},    {"CVIDA", 9},    {"DESNASC", 10}, {"PRESNASC", 10}, {"INDSAUDE", 10},
                   {"INTVOG", 9},    {"DESVIDA", 9},  {"APICES", 9},   {"INTREALI", 9},  {"LICOESC", 9},
-                  {"DIVIDASC", 19}, {"TENDOCUL", 9}, {"PAIXOCUL", 9}, {"RESPSUBC", 9},  {"NUMMESTR", 15,
+                  {"DIVIDASC", 19}, {"TENDOCUL", 9}, {"PAIXOCUL", 9}, {"RESPSUBC", 9},  {"NUMMESTR", 15},
                   {"HARMONIA", 24}};
     for (const auto& f : faixas) {
         SCOPED_TRACE(f.arquivo);
