@@ -55,14 +55,14 @@ const TextosComplementos& Textos() {
             "",
             "Todos os valores de 1 a 9 aparecem nas letras do seu nome, por isso o seu mapa não tem "
             "Lições Cármicas.",
-            "Nenhum dos cinco totais, nem os números por onde passa a sua redução, é 13, 14, 16 ou 19, "
-            "por isso o seu mapa não tem Dívidas Cármicas.",
+            "Nenhum dos cinco totais é 13, 14, 16 ou 19 nem passa por eles ao ser reduzido, por isso o "
+            "seu mapa não tem Dívidas Cármicas.",
             "Nenhum valor de 1 a 9 aparece em quatro letras ou mais do seu nome, por isso o seu mapa não "
             "tem Tendências Ocultas.",
             "O nome não tem letras, por isso não há Paixão Oculta a indicar.",
             "O nome não tem letras, por isso não há Resposta Subconsciente a indicar.",
-            "Nenhum dos cinco totais, nem os números por onde passa a sua redução, é 11, 22 ou 33, "
-            "por isso o seu mapa não tem Números Mestres.",
+            "Nenhum dos cinco totais é 11, 22 ou 33 nem passa por eles ao ser reduzido, por isso o seu "
+            "mapa não tem Números Mestres.",
         };
         for (int i = 0; i < kNumeroComplementos; ++i) {
             f.nenhum[static_cast<std::size_t>(i)] = Cp(nenhum[i]);

@@ -36,8 +36,8 @@ const std::string kMaria =
       "Lição Cármica 6:\r\nLICOESC 6\r\n\r\nLição Cármica 7:\r\nLICOESC 7\r\n\r\n"
       "Lição Cármica 8:\r\nLICOESC 8\r\n\r\n") +
     kSep +
-    W("CDATA 16\r\n\r\nDívidas Cármicas:\r\n\r\nNenhum dos cinco totais, nem os números por onde passa a "
-      "sua redução, é 13, 14, 16 ou 19, por isso o seu mapa não tem Dívidas Cármicas.\r\n\r\n") +
+    W("CDATA 16\r\n\r\nDívidas Cármicas:\r\n\r\nNenhum dos cinco totais é 13, 14, 16 ou 19 nem passa por "
+      "eles ao ser reduzido, por isso o seu mapa não tem Dívidas Cármicas.\r\n\r\n") +
     kSep +
     W("CDATA 17\r\n\r\nTendências Ocultas: Número 1\r\n\r\nNúmero 1, presente 5 vezes no nome:\r\n"
       "TENDOCUL 1\r\n\r\n") +
