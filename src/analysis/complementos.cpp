@@ -53,15 +53,16 @@ const TextosComplementos& Textos() {
         }
         const char* nenhum[kNumeroComplementos] = {
             "",
-            "O seu nome contém todos os números de 1 a 9, por isso não há lições cármicas no seu mapa.",
-            "Nenhum dos números principais do seu mapa passa por 13, 14, 16 ou 19, por isso não há "
-            "dívidas cármicas no seu mapa.",
-            "Nenhum número aparece quatro vezes ou mais no seu nome, por isso não há tendências "
-            "ocultas no seu mapa.",
-            "O nome não tem letras, por isso não há paixão oculta a indicar.",
-            "O nome não tem letras, por isso não há resposta subconsciente a indicar.",
-            "Nenhum dos números principais do seu mapa passa por 11, 22 ou 33, por isso não há "
-            "números mestres no seu mapa.",
+            "Todos os valores de 1 a 9 aparecem nas letras do seu nome, por isso o seu mapa não tem "
+            "Lições Cármicas.",
+            "Nenhum dos cinco totais é 13, 14, 16 ou 19 nem passa por eles ao ser reduzido, por isso o "
+            "seu mapa não tem Dívidas Cármicas.",
+            "Nenhum valor de 1 a 9 aparece em quatro letras ou mais do seu nome, por isso o seu mapa não "
+            "tem Tendências Ocultas.",
+            "O nome não tem letras, por isso não há Paixão Oculta a indicar.",
+            "O nome não tem letras, por isso não há Resposta Subconsciente a indicar.",
+            "Nenhum dos cinco totais é 11, 22 ou 33 nem passa por eles ao ser reduzido, por isso o seu "
+            "mapa não tem Números Mestres.",
         };
         for (int i = 0; i < kNumeroComplementos; ++i) {
             f.nenhum[static_cast<std::size_t>(i)] = Cp(nenhum[i]);
@@ -71,9 +72,9 @@ const TextosComplementos& Textos() {
         for (int i = 0; i < kNumeroPosicoes; ++i) {
             f.naPosicao[static_cast<std::size_t>(i)] = Cp(na[i]);
         }
-        f.licao = Cp("Lição cármica do número ");
-        f.divida = Cp("Dívida cármica ");
-        f.mestre = Cp("Número mestre ");
+        f.licao = Cp("Lição Cármica ");
+        f.divida = Cp("Dívida Cármica ");
+        f.mestre = Cp("Número Mestre ");
         f.numero = Cp("Número ");
         f.presente = Cp(", presente ");
         f.vez = Cp(" vez no nome:");
@@ -226,7 +227,7 @@ SecoesComplementares ComporComplementos(const std::filesystem::path& pastaProgra
             }
             if (!onde.empty()) {
                 numeros.push_back(d);
-                itens.Juntar(fixos.divida + std::to_string(d) + ", " + Enumerar(onde) + ":",
+                itens.Juntar(fixos.divida + std::to_string(d) + " " + Enumerar(onde) + ":",
                              ler(d, "DIVIDASC.DAT"));
             }
         }

@@ -32,12 +32,12 @@ const std::string kMaria =
       "7: -    8: -    9: 3\r\n\r\n") +
     kSep +
     W("CDATA 15\r\n\r\nLições Cármicas: Números 2, 5, 6, 7, 8\r\n\r\n"
-      "Lição cármica do número 2:\r\nLICOESC 2\r\n\r\nLição cármica do número 5:\r\nLICOESC 5\r\n\r\n"
-      "Lição cármica do número 6:\r\nLICOESC 6\r\n\r\nLição cármica do número 7:\r\nLICOESC 7\r\n\r\n"
-      "Lição cármica do número 8:\r\nLICOESC 8\r\n\r\n") +
+      "Lição Cármica 2:\r\nLICOESC 2\r\n\r\nLição Cármica 5:\r\nLICOESC 5\r\n\r\n"
+      "Lição Cármica 6:\r\nLICOESC 6\r\n\r\nLição Cármica 7:\r\nLICOESC 7\r\n\r\n"
+      "Lição Cármica 8:\r\nLICOESC 8\r\n\r\n") +
     kSep +
-    W("CDATA 16\r\n\r\nDívidas Cármicas:\r\n\r\nNenhum dos números principais do seu mapa passa por 13, 14, "
-      "16 ou 19, por isso não há dívidas cármicas no seu mapa.\r\n\r\n") +
+    W("CDATA 16\r\n\r\nDívidas Cármicas:\r\n\r\nNenhum dos cinco totais é 13, 14, 16 ou 19 nem passa por "
+      "eles ao ser reduzido, por isso o seu mapa não tem Dívidas Cármicas.\r\n\r\n") +
     kSep +
     W("CDATA 17\r\n\r\nTendências Ocultas: Número 1\r\n\r\nNúmero 1, presente 5 vezes no nome:\r\n"
       "TENDOCUL 1\r\n\r\n") +
@@ -46,9 +46,9 @@ const std::string kMaria =
       "1\r\n\r\n") +
     kSep + W("CDATA 19\r\n\r\nResposta Subconsciente: Número 4\r\n\r\nRESPSUBC 4\r\n\r\n") + kSep +
     W("CDATA 20\r\n\r\nNúmeros Mestres: Números 11, 22\r\n\r\n"
-      "Número mestre 11 no Dia do Nascimento:\r\nNUMMESTR 2\r\n\r\n"
-      "Número mestre 11 na Expressão:\r\nNUMMESTR 3\r\n\r\n"
-      "Número mestre 22 no Impulso da Alma:\r\nNUMMESTR 9\r\n\r\n") +
+      "Número Mestre 11 no Dia do Nascimento:\r\nNUMMESTR 2\r\n\r\n"
+      "Número Mestre 11 na Expressão:\r\nNUMMESTR 3\r\n\r\n"
+      "Número Mestre 22 no Impulso da Alma:\r\nNUMMESTR 9\r\n\r\n") +
     kSep;
 
 } // namespace
@@ -76,19 +76,18 @@ TEST(Complementos, VariasDividasEUmNomeSemLetras) {
     CriarArquivosExemplo(pasta.caminho(), 20);
     // Debt 13 in three positions: one text, the positions named together.
     const SecoesComplementares j = ComporComplementos(pasta.caminho(), "JOSE", "13/04/1985");
-    EXPECT_EQ(
-        j[31].Texto,
-        W("Dívida cármica 13, no Caminho da Vida, no Dia do Nascimento e na Expressão:\r\nDIVIDASC 13"));
+    EXPECT_EQ(j[31].Texto,
+              W("Dívida Cármica 13 no Caminho da Vida, no Dia do Nascimento e na Expressão:\r\nDIVIDASC 13"));
     EXPECT_EQ(j[31].Numero, "13");
-    EXPECT_EQ(j[35].Texto, W("Número mestre 11 no Impulso da Alma:\r\nNUMMESTR 4"));
+    EXPECT_EQ(j[35].Texto, W("Número Mestre 11 no Impulso da Alma:\r\nNUMMESTR 4"));
     // Letters only from digits and signs: every section says it has nothing to show.
     const SecoesComplementares v = ComporComplementos(pasta.caminho(), "12 - 34", "05/05/2005");
     EXPECT_EQ(v[29].Texto, "1: -    2: -    3: -\r\n4: -    5: -    6: -\r\n7: -    8: -    9: -");
-    EXPECT_EQ(v[33].Texto, W("O nome não tem letras, por isso não há paixão oculta a indicar."));
-    EXPECT_EQ(v[34].Texto, W("O nome não tem letras, por isso não há resposta subconsciente a indicar."));
+    EXPECT_EQ(v[33].Texto, W("O nome não tem letras, por isso não há Paixão Oculta a indicar."));
+    EXPECT_EQ(v[34].Texto, W("O nome não tem letras, por isso não há Resposta Subconsciente a indicar."));
     EXPECT_EQ(v[34].Numero, "");
-    EXPECT_EQ(v[32].Texto, W("Nenhum número aparece quatro vezes ou mais no seu nome, por isso não há "
-                             "tendências ocultas no seu mapa."));
+    EXPECT_EQ(v[32].Texto, W("Nenhum valor de 1 a 9 aparece em quatro letras ou mais do seu nome, por "
+                             "isso o seu mapa não tem Tendências Ocultas."));
     // An empty record leaves the heading line alone.
     const SecoesComplementares semTextos =
         ComporComplementos(pasta.caminho() / "nada", "MARIA DA SILVA", "29/11/1975");
