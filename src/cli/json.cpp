@@ -56,10 +56,15 @@ std::string Json(std::string_view cp1252) {
     return s;
 }
 
-std::string DocumentoJson(std::string_view nome, const std::string& data, const std::string& hoje,
-                          const SecoesAnalise& secoes) {
+std::string DocumentoJson(std::string_view nome, std::string_view nomeDigitado, const std::string& data,
+                          const std::string& hoje, const SecoesAnalise& secoes) {
+    const auto inicio = nomeDigitado.find_first_not_of(' ');
+    nomeDigitado = inicio == std::string_view::npos
+                       ? std::string_view()
+                       : nomeDigitado.substr(inicio, nomeDigitado.find_last_not_of(' ') + 1 - inicio);
     std::string j = "{\n";
     j += "  \"nome\": " + Json(nome) + ",\n";
+    j += "  \"nomeDigitado\": " + Json(nomeDigitado) + ",\n";
     j += "  \"data\": " + Json(data) + ",\n";
     j += "  \"hoje\": " + Json(hoje) + ",\n";
     j += "  \"secoes\": [\n";
@@ -118,7 +123,7 @@ std::string Soma(const SomaEstudo& s) {
 }
 
 // The keys of the six numbers, in the order of the table's columns.
-constexpr const char* kChaves[6] = {"expressao",   "impulsoAlma",        "euSilencioso",
+constexpr const char* kChaves[6] = {"expressao",     "impulsoAlma",        "euSilencioso",
                                     "primeiraVogal", "caracteristicaNome", "numeroRealidade"};
 
 std::string Grafia(const EstudoNome& estudo, std::size_t indice) {
@@ -131,10 +136,13 @@ std::string Grafia(const EstudoNome& estudo, std::size_t indice) {
         std::to_string(g.caracteristica.numero),
         std::to_string(g.realidade.numero)};
     const DiferencasGrafia d = CompararComNascimento(estudo, indice);
-    const bool difere[6] = {d.expressao, d.alma, d.silencioso, d.primeiraVogal, d.caracteristica, d.realidade};
-    const SomaEstudo* somas[6] = {&g.expressao, &g.alma, &g.silencioso, nullptr, &g.caracteristica, &g.realidade};
+    const bool difere[6] = {d.expressao,     d.alma,           d.silencioso,
+                            d.primeiraVogal, d.caracteristica, d.realidade};
+    const SomaEstudo* somas[6] = {&g.expressao, &g.alma,           &g.silencioso,
+                                  nullptr,      &g.caracteristica, &g.realidade};
 
-    std::string j = "    {\n      \"nome\": " + Json(g.digitado) + ",\n      \"nomeCalculo\": " + Json(g.nome) + ",\n";
+    std::string j =
+        "    {\n      \"nome\": " + Json(g.digitado) + ",\n      \"nomeCalculo\": " + Json(g.nome) + ",\n";
     for (int c = 0; c < 6; ++c) {
         j += std::string("      \"") + kChaves[c] + "\": " + numeros[c] + ",\n";
     }
@@ -145,8 +153,9 @@ std::string Grafia(const EstudoNome& estudo, std::size_t indice) {
     j += "},\n      \"letras\": [";
     for (std::size_t i = 0; i < g.letras.size(); ++i) {
         const LetraEstudo& l = g.letras[i];
-        j += std::string(i ? "," : "") + "\n        {\"digitada\": " + Letra(l.digitada) + ", \"lida\": " +
-             Letra(l.dobrada) + ", \"tipo\": " + Tipo(l.tipo) + ", \"valor\": " + std::to_string(l.valor) + "}";
+        j += std::string(i ? "," : "") + "\n        {\"digitada\": " + Letra(l.digitada) +
+             ", \"lida\": " + Letra(l.dobrada) + ", \"tipo\": " + Tipo(l.tipo) +
+             ", \"valor\": " + std::to_string(l.valor) + "}";
     }
     j += "\n      ],\n      \"somas\": {";
     bool primeira = true;

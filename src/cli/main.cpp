@@ -11,15 +11,15 @@
 #include <string_view>
 #include <vector>
 
-#include "dados/arquivos.h"
 #include "analysis/composicao.h"
 #include "analysis/cp1252.h"
 #include "analysis/exportacao.h"
 #include "analysis/interpretacao.h"
-#include "dados/configuracao.h"
 #include "cli/argumentos.h"
 #include "cli/entrada_cli.h"
 #include "cli/json.h"
+#include "dados/arquivos.h"
+#include "dados/configuracao.h"
 #include "dados/pasta_programa.h"
 #include "dados/plataforma.h"
 #include "engine/datas.h"
@@ -110,8 +110,7 @@ int EstudoDoNome(const std::vector<std::string>& nomes, const Data& nascimento, 
     for (std::size_t i = 0; i < nomes.size(); ++i) {
         std::string aceito;
         if (const auto recusa = VerificarNome(nomes[i], aceito)) {
-            Erro(std::to_string(i + 1) + "º nome" + (i == 0 ? " (nome de nascimento)" : "") + ": " +
-                 *recusa);
+            Erro(std::to_string(i + 1) + "º nome" + (i == 0 ? " (nome de nascimento)" : "") + ": " + *recusa);
             return kArgumentosInvalidos;
         }
         grafias.push_back(std::move(aceito));
@@ -163,7 +162,8 @@ int main(int argc, char** argv) {
                          "); foram dadas " + std::to_string(a.nomes.size()) + " opções --nome");
     }
     if (!a.estudoNome && a.nomes.size() > 1) {
-        return ErroDeUso("a análise é de um só nome, e a opção --nome foi dada " + std::to_string(a.nomes.size()) +
+        return ErroDeUso("a análise é de um só nome, e a opção --nome foi dada " +
+                         std::to_string(a.nomes.size()) +
                          " vezes; para comparar grafias do nome, use --estudo-nome");
     }
     if (!a.data) {
@@ -211,7 +211,8 @@ int main(int argc, char** argv) {
     std::string saida;
     if (a.formato == "json") {
         // Every section goes to JSON, whatever the settings say: they are not needed.
-        saida = DocumentoJson(nome, data, FormatarData(hoje), ComporAnalise(pasta, nome, data, hoje, false));
+        saida = DocumentoJson(nome, nomeCp, data, FormatarData(hoje),
+                              ComporAnalise(pasta, nome, data, hoje, false));
     } else {
         // Read only: a missing settings file means the defaults, and is not created.
         EstadoArquivo estado = EstadoArquivo::Lido;

@@ -15,6 +15,7 @@
 #include "dados/margens.h"
 #include "dados/rodape.h"
 #include "engine/datas.h"
+#include "engine/entrada.h"
 #include "layout/paginacao.h"
 
 namespace oraculandia {
@@ -28,6 +29,14 @@ struct EstadoPrograma {
     // and folded, or "Descartar" after a cancelled entry; the birth date as dd/mm/yyyy.
     std::string NomeCompleto;
     std::string DataNascimento;
+    // The name as it was typed (Windows-1252, accents kept): what the pages, the window caption
+    // and the file names show. Empty when unknown: then NomeCompleto is shown.
+    std::string NomeDigitado;
+
+    // The name as shown on the pages and in titles: upper case, with its accents.
+    std::string NomeExibido() const {
+        return NomeDigitado.empty() ? NomeCompleto : NomeMaiusculo(NomeDigitado);
+    }
 
     SecoesAnalise Secoes;              // SecoesAnalise
     ConfiguracaoPrograma Configuracao; // ConfiguracaoPrograma with CalculosSelecionados
@@ -59,6 +68,7 @@ struct EstadoPrograma {
         c.RodapeLinhaUm = Rodape.RodapeLinhaUm;
         c.RodapeLinhaDois = Rodape.RodapeLinhaDois;
         c.NomeCompleto = NomeCompleto;
+        c.NomeExibido = NomeExibido();
         c.DataNascimento = DataNascimento;
         c.ImprimirCabecalho = Ligado(Configuracao.ImprimirCabecalho);
         return c;

@@ -10,13 +10,19 @@
 //   * for every selected CalculationId 1..28: the introduction (when ImprimirDescricao is on and
 //     it has more than 5 characters), the heading (with " Número N", or " Letra X" for 26, when
 //     ImprimirNumero is on), the interpretation text, then the divider picture;
-//   * a heading or an interpretation text moves to a new page first when its first line does
-//     not fit above LimiteTexto (an introduction has no such check); on a page with nothing on
-//     it yet the block simply starts;
+//   * a section's introduction and heading move to a new page together with the first two lines
+//     of its text when they do not all fit above LimiteTexto (and would fit on a new page); a
+//     heading or an interpretation text moves to a new page first when its first line does not
+//     fit above LimiteTexto; on a page with nothing on it yet the block simply starts, and a text
+//     with nothing to print never starts a page;
 //   * a block continues over as many pages as it needs: nothing is ever dropped;
 //   * each block starts 5 mm below the last line of the one before; the divider (3 mm high, 40 mm
 //     inside each margin) moves to the top of the next page's text area when it would start less
-//     than 5 mm above LimiteTexto; the next section starts 8 mm below the divider's top.
+//     than 5 mm above LimiteTexto and another section follows (after the last one it is left
+//     out: no page holds a divider alone); the next section starts 8 mm below the divider's top;
+//   * a pinnacle (8 to 11) or a life challenge (12 to 15) whose number and text repeat those of
+//     one printed before it in the same group shows one sentence pointing to that one instead
+//     of the text again (TextoNasPaginas). The stored analysis keeps every text.
 
 #include "analysis/composicao.h"
 #include "dados/configuracao.h"
@@ -42,6 +48,10 @@ struct GeometriaPagina {
     float LimiteTexto = 0;   // screen: 272; printer: AlturaPagina - bottom margin - 20
 };
 
+// The text section `c` shows on the pages (Windows-1252): its own, or for a repeated pinnacle or
+// life challenge "O número N volta aqui: a sua interpretação está no Desafio Maior, acima."
+std::string TextoNasPaginas(const SecoesAnalise& secoes, const ConfiguracaoPrograma& cfg, int c);
+
 // Heading of section `c` as the analysis shows it (Windows-1252).
 std::string TituloSecao(const SecoesAnalise& secoes, int c, const ConfiguracaoPrograma& cfg);
 
@@ -54,8 +64,24 @@ int ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagin
                    const SecoesAnalise& secoes, const ConfiguracaoPrograma& configuracao,
                    const FontesAnalise& fontes);
 
+// Who the cover is for and who prepared it (Windows-1252).
+struct DadosFolhaRosto {
+    std::string Nome;           // as shown: typed, upper case, with its accents
+    std::string DataNascimento; // dd/mm/yyyy
+    std::string DataRelatorio;  // dd/mm/yyyy: the day the report is made
+    std::string LinhaUm;        // the numerologist's name and contacts: the two footer lines
+    std::string LinhaDois;
+};
+DadosFolhaRosto FolhaRostoDe(const ContextoPagina& contexto, const std::string& dataRelatorio);
+
+// "Escorpião" ... "Capricórnio" (Windows-1252) for sign 1 ... 12; empty for anything else.
+const char* NomeSigno(int signo);
+
 // The cover page inside the margins: the border picture over the whole area, the cover picture
-// and "Análise" / "Numerológica" centred below it. Leaves Y at the bottom of the surface.
-void DesenhaFolhaRosto(SuperficieDesenho& superficie, const Margens& margens);
+// and "Análise" / "Numerológica" centred below it. With `dados`, below them the client's name
+// (fitted, and broken into lines when long), "Nascimento: <date> - <sign>", "Análise preparada
+// em <date>", and at the foot the numerologist's two lines. Leaves Y at the bottom of the surface.
+void DesenhaFolhaRosto(SuperficieDesenho& superficie, const Margens& margens,
+                       const DadosFolhaRosto* dados = nullptr);
 
 } // namespace oraculandia

@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "analysis/cp1252.h"
+#include "programa/cp1252_qt.h"
 #include "programa/programa.h"
 #include "viewer/armazem_paginas.h"
 
@@ -160,13 +161,20 @@ double frmExibeRelatorio::RazaoPixels() const {
     return picExibe->devicePixelRatioF();
 }
 
+QString frmExibeRelatorio::TituloCliente(const std::string& nomeDigitado, const std::string& data) {
+    return QStringLiteral("%1: %2").arg(Cp1252ParaQString(nomeDigitado).simplified(),
+                                        Cp1252ParaQString(data));
+}
+
 void frmExibeRelatorio::GravaDados(int Paginas, int Atual, const std::string& dtAnalisada,
-                                   const std::string& nmAnalisado) {
+                                   const std::string& nmAnalisado, const std::string& nmDigitado) {
     TotalPaginas = Paginas;
     PaginaAtual = Atual;
     GuardarPosicao(Atual);
     dataAnalisada_ = dtAnalisada;
     nomeAnalisado_ = nmAnalisado;
+    nomeDigitado_ = nmDigitado;
+    setWindowTitle(TituloCliente(nmDigitado.empty() ? nmAnalisado : nmDigitado, dtAnalisada));
     armazem_->TerminarGravacao();
     ExibePagina(PaginaAtual);
 }
@@ -264,6 +272,7 @@ QString frmExibeRelatorio::TextoStatus() const {
 
 void frmExibeRelatorio::AjustaDadosNaMemoria() {
     programa_.NomeCompleto = nomeAnalisado_;
+    programa_.NomeDigitado = nomeDigitado_;
     programa_.DataNascimento = dataAnalisada_;
 }
 

@@ -57,7 +57,12 @@ public:
     ArmazemPaginas& Armazem() { return *armazem_; }
 
     // Hands the finished analysis over and shows page `Atual` (1-based). Texts are Windows-1252.
-    void GravaDados(int Paginas, int Atual, const std::string& dtAnalisada, const std::string& nmAnalisado);
+    // `nmDigitado`: the name as typed (Windows-1252); the window's caption names the client with
+    // it: "Maria da Conceição Souza: 21/07/1985".
+    void GravaDados(int Paginas, int Atual, const std::string& dtAnalisada, const std::string& nmAnalisado,
+                    const std::string& nmDigitado = {});
+    // "<name as typed>: dd/mm/yyyy".
+    static QString TituloCliente(const std::string& nomeDigitado, const std::string& data);
     // Shows page `Pagina` (1-based) where the user left it (top left the first time), plays the
     // page sound when sounds are on and writes the status line. A page outside the store keeps
     // the previous image.
@@ -132,6 +137,7 @@ private:
     int TotalPaginas = 0;
     int PaginaAtual = 0;
     std::string nomeAnalisado_;
+    std::string nomeDigitado_;
     std::string dataAnalisada_;
     QImage imagemExibida_; // shares the pixels of the image kept by the store
     QString falhaExibida_; // why the page shown has no image

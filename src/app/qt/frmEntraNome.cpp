@@ -193,6 +193,7 @@ void frmEntraNome::cmdOk_Click() {
     cmdOk->setEnabled(false);
     cmdCancelar->setEnabled(false);
     programa_.NomeCompleto = NormalizarNome(nome.texto);
+    programa_.NomeDigitado = nome.texto;
     accept();
 }
 
@@ -205,6 +206,7 @@ void frmEntraNome::reject() {
         return;
     fechando_ = true;
     programa_.NomeCompleto = "Descartar";
+    programa_.NomeDigitado.clear();
     QDialog::reject();
 }
 

@@ -87,6 +87,7 @@ void frmPrincipal::mnuClientes_Click() {
     if (!v.ok())
         return; // checked by the window before it closed
     programa_.NomeCompleto = v.nomeAnalise;
+    programa_.NomeDigitado = v.nomeDigitado;
     programa_.DataNascimento = FormatarData(v.nascimento);
     RegistrarAnalise(v);
     GerarAnalise();

@@ -81,7 +81,7 @@ GeradorPdf::GeradorPdf(const std::filesystem::path& pastaPrograma, const Data& h
 GeradorPdf::~GeradorPdf() = default;
 
 bool GeradorPdf::Gravar(const std::string& nome, const Data& nascimento, const QString& destino,
-                        bool substituir, QString* erro) {
+                        bool substituir, QString* erro, const std::string& nomeDigitado) {
     auto falha = [erro](const QString& motivo) {
         if (erro)
             *erro = motivo;
@@ -98,8 +98,9 @@ bool GeradorPdf::Gravar(const std::string& nome, const Data& nascimento, const Q
 
     Programa& p = *programa_;
     p.NomeCompleto = nome;
+    p.NomeDigitado = nomeDigitado;
     p.DataNascimento = FormatarData(nascimento);
-    pdf_->setDocName(Cp1252ParaQString(nome));
+    pdf_->setDocName(Cp1252ParaQString(p.NomeExibido()));
     pdf_->setOutputFileName(temporario->fileName());
     const ResultadoImpressao r = ImprimirAnalise(p, *pdf_, Ligado(p.Configuracao.ImprimirFolhaRosto));
     if (!r.ok)

@@ -33,8 +33,10 @@ public:
     // Writes the analysis of `nome` (Windows-1252, as accepted by the entry: upper case, accents
     // folded) born on `nascimento` to `destino`. An existing file is replaced only with
     // `substituir`. False, with the reason in `erro` (Portuguese), when nothing was written.
+    // `nomeDigitado` (Windows-1252, as typed) is what the pages and the document title show;
+    // empty: `nome`.
     bool Gravar(const std::string& nome, const Data& nascimento, const QString& destino, bool substituir,
-                QString* erro);
+                QString* erro, const std::string& nomeDigitado = {});
 
 private:
     struct Servicos;

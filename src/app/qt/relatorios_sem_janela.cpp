@@ -142,7 +142,8 @@ int ExecutarLote(GeradorPdf& gerador, const QString& arquivoCsv, const QString& 
                 NomeArquivoRelatorio(v->nome, v->nascimento).chopped(4) + QStringLiteral(" (%1).pdf").arg(k);
         nomesUsados.insert(nome.toCaseFolded());
 
-        if (!gerador.Gravar(v->nomeAnalise, v->nascimento, destino.filePath(nome), substituir, &erro)) {
+        if (!gerador.Gravar(v->nomeAnalise, v->nascimento, destino.filePath(nome), substituir, &erro,
+                            v->nomeDigitado)) {
             falhas.push_back({r.linha, erro});
             Escrever(saida, QStringLiteral("%1: linha %2 falhou: %3\n").arg(posicao).arg(r.linha).arg(erro));
             continue;
@@ -267,7 +268,8 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
     }
     GeradorPdf gerador(pasta, dia);
     QString erro;
-    if (!gerador.Gravar(v.nomeAnalise, v.nascimento, opcoes.value(pdf), opcoes.isSet(substituir), &erro)) {
+    if (!gerador.Gravar(v.nomeAnalise, v.nascimento, opcoes.value(pdf), opcoes.isSet(substituir), &erro,
+                        v.nomeDigitado)) {
         Erro(QStringLiteral("não foi possível gravar o arquivo PDF %1: %2.")
                  .arg(QDir::toNativeSeparators(opcoes.value(pdf)), erro));
         return kFalha;

@@ -173,7 +173,8 @@ void frmImprimir::Imprimir() {
 }
 
 QString frmImprimir::SugestaoArquivoPdf() const {
-    return oraculandia::SugestaoArquivoPdf(Cp1252ParaQString(programa_.NomeCompleto), QStringLiteral("Análise"));
+    return oraculandia::SugestaoArquivoPdf(Cp1252ParaQString(programa_.NomeExibido()),
+                                           QStringLiteral("Análise"));
 }
 
 void frmImprimir::SalvarPdf() {
@@ -222,7 +223,7 @@ void frmImprimir::SalvarPdf() {
     temporario.close();
 
     QPrinter pdf(QPrinter::HighResolution);
-    PrepararPdf(pdf, pagina_, Cp1252ParaQString(programa_.NomeCompleto));
+    PrepararPdf(pdf, pagina_, Cp1252ParaQString(programa_.NomeExibido()));
     pdf.setOutputFileName(temporario.fileName());
 
     const QString destino = QDir::toNativeSeparators(info.absoluteFilePath());

@@ -289,8 +289,9 @@ bool ComecarDocumento(QPainter& pintor, QPrinter& impressora, QString* erro) {
         return true;
     }
     if (erro) {
-        *erro = impressora.outputFormat() == QPrinter::PdfFormat ? QStringLiteral("o arquivo não pôde ser criado")
-                                                                 : QStringLiteral("a impressora não aceitou o documento");
+        *erro = impressora.outputFormat() == QPrinter::PdfFormat
+                    ? QStringLiteral("o arquivo não pôde ser criado")
+                    : QStringLiteral("a impressora não aceitou o documento");
     }
     return false;
 }
@@ -325,7 +326,9 @@ ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, boo
         SuperficieImpressora superficie(superficieQt, Ligado(programa.Configuracao.PretoEmBranco));
         const Margens margens = programa.MargensImpressao;
         if (folhaRosto) {
-            DesenhaFolhaRostoComAmpulheta(superficie, margens);
+            const DadosFolhaRosto dados =
+                FolhaRostoDe(programa.ContextoPaginas(margens), FormatarData(programa.Hoje()));
+            DesenhaFolhaRostoComAmpulheta(superficie, margens, &dados);
             superficie.Descarregar();
             if (!impressora.newPage()) {
                 falhou = true;
