@@ -22,6 +22,9 @@
 #include "app/qt/frmDicas.h"
 #include "app/qt/frmEntrada.h"
 #include "app/qt/janela_ativa.h"
+#include "dados/preferencias.h"
+#include "dados/rodape.h"
+#include "layout/qt/frmConfiguraRodape.h"
 #include "print/qt/servicos_impressao.h"
 #include "programa/programa.h"
 #include "viewer/frmExibeRelatorio.h"
@@ -221,7 +224,7 @@ void frmPrincipal::MontarMenus() {
 
 // ---- Start-up ---------------------------------------------------------------------------------
 
-void frmPrincipal::Iniciar(bool comAbertura) {
+void frmPrincipal::Iniciar(bool comAbertura, bool pedirDadosDoNumerologo) {
     DefinirOcupado(true);
     // A file that cannot be read leaves its defaults for this run and is never written over
     // (reported below, once the window is up). A settings file that cannot be created
@@ -242,6 +245,29 @@ void frmPrincipal::Iniciar(bool comAbertura) {
     DefinirOrientacaoDaImpressora();
     DefinirOcupado(false);
     AvisarArquivosDaPasta(programa_, this);
+    if (pedirDadosDoNumerologo)
+        PedirDadosDoNumerologo();
+}
+
+void frmPrincipal::PedirDadosDoNumerologo() {
+    if (!RodapeProvisorio(programa_.Rodape) || programa_.Ilegivel(kArquivoRodape))
+        return;
+    // A settings file that cannot be read cannot remember the question either: not asked then,
+    // rather than at every start.
+    EstadoArquivo estado = EstadoArquivo::Lido;
+    Preferencias preferencias = CarregarPreferencias(programa_.PastaPrograma, &estado);
+    if (estado == EstadoArquivo::Ilegivel || preferencias.Chave(kChaveDadosNumerologoPedidos, false))
+        return;
+    preferencias.DefinirChave(kChaveDadosNumerologoPedidos, true);
+    SalvarPreferencias(programa_.PastaPrograma, preferencias);
+    {
+        frmConfiguraRodape dialogo(programa(), this);
+        dialogo.MostrarMotivo(QStringLiteral(
+            "Estas linhas saem em todas as páginas das análises que você entrega: informe o seu nome e "
+            "os seus contatos, para que os seus clientes saibam como encontrar você."));
+        dialogo.exec();
+    }
+    CarregaLinhasRodape();
 }
 
 void frmPrincipal::DefinirOrientacaoDaImpressora() {

@@ -37,6 +37,9 @@ class frmEstudoNome;     // src/estudo/qt/frmEstudoNome.h
 struct Cliente;
 struct VerificacaoCliente;
 
+// preferencias.ini: "sim" once the numerologist was asked for the name and contacts of the footer.
+inline constexpr const char* kChaveDadosNumerologoPedidos = "numerologo.dados_pedidos";
+
 class frmPrincipal : public QMainWindow {
     Q_OBJECT
 
@@ -46,7 +49,13 @@ public:
 
     // Start-up: busy pointer, fonts, settings, footer lines, caption, welcome sound, show, the
     // opening animation (skipped when `comAbertura` is false), printer orientation, pointer back.
-    void Iniciar(bool comAbertura);
+    // With `pedirDadosDoNumerologo` (the program started by the user), a fresh install asks once
+    // for the numerologist's name and contacts (PedirDadosDoNumerologo).
+    void Iniciar(bool comAbertura, bool pedirDadosDoNumerologo = false);
+    // While the footer is still the placeholder and it was never asked in this program folder
+    // (preferencias.ini, kChaveDadosNumerologoPedidos): the header and footer dialog, with one
+    // line saying why. Remembered as asked however the dialog is closed.
+    void PedirDadosDoNumerologo();
 
     Programa& programa() { return programa_; }
     QMdiArea* areaMdi() const { return areaMdi_; }

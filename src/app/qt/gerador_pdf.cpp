@@ -80,6 +80,10 @@ GeradorPdf::GeradorPdf(const std::filesystem::path& pastaPrograma, const Data& h
 
 GeradorPdf::~GeradorPdf() = default;
 
+bool GeradorPdf::RodapeProvisorio() const {
+    return oraculandia::RodapeProvisorio(programa_->Rodape);
+}
+
 bool GeradorPdf::Gravar(const std::string& nome, const Data& nascimento, const QString& destino,
                         bool substituir, QString* erro, const std::string& nomeDigitado) {
     auto falha = [erro](const QString& motivo) {

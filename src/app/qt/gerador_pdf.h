@@ -38,6 +38,9 @@ public:
     bool Gravar(const std::string& nome, const Data& nascimento, const QString& destino, bool substituir,
                 QString* erro, const std::string& nomeDigitado = {});
 
+    // Whether the footer of the reports is still the placeholder for the numerologist's contacts.
+    bool RodapeProvisorio() const;
+
 private:
     struct Servicos;
     std::unique_ptr<Servicos> servicos_;

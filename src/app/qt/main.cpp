@@ -110,7 +110,7 @@ int main(int argc, char* argv[]) {
     frmPrincipal principal(programa);
     principal.resize(1024, 720);
     principal.setWindowState(Qt::WindowMaximized);
-    principal.Iniciar(!opcoes.isSet(semAbertura));
+    principal.Iniciar(!opcoes.isSet(semAbertura), true);
     // Counted from the end of the start-up, so that the close goes through the normal path.
     if (msFechar >= 0)
         QTimer::singleShot(msFechar, &principal, [&principal] { principal.close(); });

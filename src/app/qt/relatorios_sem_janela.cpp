@@ -43,6 +43,13 @@ void Erro(const QString& mensagem) {
     Escrever(stderr, QStringLiteral("Erro: %1\n").arg(mensagem));
 }
 
+// The reports go to clients: said once, after they are written, while the footer lacks the
+// numerologist's contacts.
+void AvisarRodapeProvisorio(const GeradorPdf& gerador, std::FILE* saida = stderr) {
+    if (gerador.RodapeProvisorio())
+        Escrever(saida, QString::fromUtf8(kAvisoRodape));
+}
+
 int ErroDeUso(const QString& mensagem) {
     Erro(mensagem);
     std::fputs("\n", stderr);
@@ -165,9 +172,10 @@ int ExecutarLote(GeradorPdf& gerador, const QString& arquivoCsv, const QString& 
         Escrever(saida, QStringLiteral("Linhas com problema (nenhum relatório gravado para elas):\n"));
         for (const LinhaRecusada& l : falhas)
             Escrever(saida, QStringLiteral("  linha %1: %2\n").arg(l.linha).arg(l.motivo));
-        return kFalha;
     }
-    return kSucesso;
+    if (gravados > 0)
+        AvisarRodapeProvisorio(gerador, saida);
+    return falhas.empty() ? kSucesso : kFalha;
 }
 
 int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
@@ -274,6 +282,7 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
                  .arg(QDir::toNativeSeparators(opcoes.value(pdf)), erro));
         return kFalha;
     }
+    AvisarRodapeProvisorio(gerador);
     return kSucesso;
 }
 
