@@ -1,7 +1,12 @@
-// The windows around a report: the numerologist asked once for the footer at the first start.
+// The windows around a report: the numerologist asked once for the footer at the first start;
+// captions that name the client, the Janela menu and the keys between windows; menu keys.
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 
 #include "apoio/principal_teste.h"
@@ -10,6 +15,7 @@
 #include "dados/rodape.h"
 #include "layout/qt/frmConfiguraRodape.h"
 #include "programa/programa.h"
+#include "viewer/frmExibeRelatorio.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;
@@ -18,6 +24,8 @@ class TesteRelatorioJanelas : public QObject {
     Q_OBJECT
 private slots:
     void primeiroInicioPedeODoNumerologoUmaVez();
+    void janelasComONomeDoClienteNoMenuEEntreElas();
+    void atalhosDosMenus();
 };
 
 void TesteRelatorioJanelas::primeiroInicioPedeODoNumerologoUmaVez() {
@@ -65,6 +73,68 @@ void TesteRelatorioJanelas::primeiroInicioPedeODoNumerologoUmaVez() {
     segunda.Iniciar(false, true);
     QTest::qWait(100);
     QCOMPARE(pedidos, 2);
+}
+
+void TesteRelatorioJanelas::janelasComONomeDoClienteNoMenuEEntreElas() {
+    PrincipalTeste t;
+    frmPrincipal& p = *t.janela;
+    p.show();
+    t.ambiente.programa->NomeDigitado = "Maria da Concei\xE7\xE3o Souza";
+    frmExibeRelatorio* maria = CriarAnalise(t, "MARIA DA CONCEICAO SOUZA", "21/07/1985");
+    t.ambiente.programa->NomeDigitado = "Jos\xE9 Lima";
+    frmExibeRelatorio* jose = CriarAnalise(t, "JOSE LIMA", "02/01/1990");
+    QVERIFY(maria && jose && maria != jose);
+    const QList<QMdiSubWindow*> subs = p.findChild<QMdiArea*>()->subWindowList();
+    QCOMPARE(subs.size(), 2);
+    QCOMPARE(subs[0]->windowTitle(), QStringLiteral("Maria da Conceição Souza: 21/07/1985"));
+    QCOMPARE(subs[1]->windowTitle(), QStringLiteral("José Lima: 02/01/1990"));
+
+    // The Janela menu lists them, the active one checked; choosing one activates it.
+    emit p.mnuJanela->aboutToShow();
+    QStringList listadas;
+    QAction* primeira = nullptr;
+    for (QAction* a : p.mnuJanela->actions()) {
+        if (a->isCheckable()) {
+            listadas << a->text() + (a->isChecked() ? QStringLiteral(" *") : QString());
+            if (!primeira)
+                primeira = a;
+        }
+    }
+    QCOMPARE(listadas, (QStringList{QStringLiteral("&1 Maria da Conceição Souza: 21/07/1985"),
+                                    QStringLiteral("&2 José Lima: 02/01/1990 *")}));
+    primeira->trigger();
+    QCOMPARE(p.JanelaAtiva(), maria);
+    emit p.mnuJanela->aboutToShow(); // listed afresh, not added again
+    int marcaveis = 0;
+    for (QAction* a : p.mnuJanela->actions())
+        marcaveis += a->isCheckable();
+    QCOMPARE(marcaveis, 2);
+
+    // Ctrl+F6 and Ctrl+Tab go to the next window, with Shift to the one before.
+    QVERIFY(p.mnuProximaJanela->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+F6"))));
+    QVERIFY(p.mnuProximaJanela->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Tab"))));
+    p.mnuProximaJanela->trigger();
+    QCOMPARE(p.JanelaAtiva(), jose);
+    p.mnuJanelaAnterior->trigger();
+    QCOMPARE(p.JanelaAtiva(), maria);
+}
+
+void TesteRelatorioJanelas::atalhosDosMenus() {
+    PrincipalTeste t;
+    frmPrincipal& p = *t.janela;
+    QString aberto;
+    AoAbrirModal([&](QWidget* w) {
+        aberto = QString::fromLatin1(w->metaObject()->className());
+        w->close();
+    });
+    p.mnuNovaAnalise->trigger(); // Ctrl+N: the entry dialog of a new analysis
+    QCOMPARE(aberto, QStringLiteral("oraculandia::frmEntraNome"));
+    QCOMPARE(p.mnuImprimir->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    // The toolbar: the name study beside the register, "Sair" the last button.
+    QVERIFY(p.cmdEstudoNome->x() > p.cmdClientes->x());
+    QVERIFY(p.cmdSair->x() > p.cmdEstudoNome->x());
+    QCOMPARE(frmPrincipal::TextoDaDica(QStringLiteral("Estudo")),
+             QStringLiteral("Comparar as grafias de um nome: os números de cada uma, letra a letra."));
 }
 
 QTEST_MAIN(TesteRelatorioJanelas)

@@ -121,10 +121,13 @@ void frmPrincipal::MontarBarraDeFerramentas() {
         {&cmdAjuda, "cmdAjuda", "Ajuda", "botao_ajuda", "Ajuda", &frmPrincipal::cmdAjuda_Click},
         {&cmdExportar, "cmdExportar", "Exportar", "botao_exportar", "Exportar",
          &frmPrincipal::cmdExportar_Click},
-        {&cmdSair, "cmdSair", "Sair", "botao_sair", "Sair", &frmPrincipal::cmdSair_Click},
-        // After the seven buttons of the program's first versions, which keep their places.
+        // After the six buttons of the program's first versions, which keep their places; "Sair"
+        // stays the last one.
         {&cmdClientes, "cmdClientes", "Clientes", "botao_clientes", "Clientes",
          &frmPrincipal::mnuClientes_Click},
+        {&cmdEstudoNome, "cmdEstudoNome", "Estudo", "botao_estudo", "Estudo do nome",
+         &frmPrincipal::mnuEstudoNome_Click},
+        {&cmdSair, "cmdSair", "Sair", "botao_sair", "Sair", &frmPrincipal::cmdSair_Click},
     };
     int k = 0;
     for (const Botao& b : botoes) {
@@ -179,38 +182,47 @@ void frmPrincipal::MontarRodape() {
 
 void frmPrincipal::MontarMenus() {
     QMenuBar* barra = menuBar();
-    mnuArquivo = barra->addMenu(QStringLiteral("Arquivo"));
+    mnuArquivo = barra->addMenu(QStringLiteral("&Arquivo"));
     mnuArquivo->setObjectName(QStringLiteral("mnuArquivo"));
+    mnuNovaAnalise = mnuArquivo->addAction(QStringLiteral("&Nova Análise..."));
+    mnuNovaAnalise->setObjectName(QStringLiteral("mnuNovaAnalise"));
+    mnuNovaAnalise->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuImprimir = mnuArquivo->addAction(QStringLiteral("&Imprimir..."));
+    mnuImprimir->setObjectName(QStringLiteral("mnuImprimir"));
+    mnuImprimir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuArquivo->addSeparator();
     mnuClientes = mnuArquivo->addAction(QStringLiteral("&Clientes..."));
     mnuClientes->setObjectName(QStringLiteral("mnuClientes"));
     mnuClientes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     mnuEstudoNome = mnuArquivo->addAction(QStringLiteral("&Estudo do Nome..."));
     mnuEstudoNome->setObjectName(QStringLiteral("mnuEstudoNome"));
     mnuEstudoNome->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    mnuConfigurarRodape = mnuArquivo->addAction(QStringLiteral("&Configurar Cabeçalho e Rodapé"));
+    mnuConfigurarRodape = mnuArquivo->addAction(QStringLiteral("Configurar Ca&beçalho e Rodapé"));
     mnuConfigurarRodape->setObjectName(QStringLiteral("mnuConfigurarRodape"));
     QAction* mnuNulo = mnuArquivo->addSeparator();
     mnuNulo->setObjectName(QStringLiteral("mnuNulo"));
-    mnuEncerrar = mnuArquivo->addAction(QStringLiteral("Encerrar Programa"));
+    mnuEncerrar = mnuArquivo->addAction(QStringLiteral("Encerra&r Programa"));
     mnuEncerrar->setObjectName(QStringLiteral("mnuEncerrar"));
 
-    mnuJanela = barra->addMenu(QStringLiteral("Janela"));
+    mnuJanela = barra->addMenu(QStringLiteral("&Janela"));
     mnuJanela->setObjectName(QStringLiteral("mnuJanela"));
-    mnuJanelaLadoLado = mnuJanela->addAction(QStringLiteral("Organizar Lado a Lado"));
+    mnuJanelaLadoLado = mnuJanela->addAction(QStringLiteral("Organizar &Lado a Lado"));
     mnuJanelaLadoLado->setObjectName(QStringLiteral("mnuJanelaLadoLado"));
-    mnuJanelaEmCascata = mnuJanela->addAction(QStringLiteral("Organizar em Cascata"));
+    mnuJanelaEmCascata = mnuJanela->addAction(QStringLiteral("Organizar em &Cascata"));
     mnuJanelaEmCascata->setObjectName(QStringLiteral("mnuJanelaEmCascata"));
 
-    mnuAlterarNada = barra->addMenu(QStringLiteral("Alterar"));
+    mnuAlterarNada = barra->addMenu(QStringLiteral("A&lterar"));
     mnuAlterarNada->setObjectName(QStringLiteral("mnuAlterarNada"));
     mnuAlterarConteudoDasAnalises = mnuAlterarNada->addAction(QStringLiteral("&Conteúdo das Análises"));
     mnuAlterarConteudoDasAnalises->setObjectName(QStringLiteral("mnuAlterarConteudoDasAnalises"));
 
-    mnuSobre = barra->addMenu(QStringLiteral("Sobre"));
+    mnuSobre = barra->addMenu(QStringLiteral("&Sobre"));
     mnuSobre->setObjectName(QStringLiteral("mnuSobre"));
-    mnuSobreEstePrograma = mnuSobre->addAction(QStringLiteral("Sobre este Programa"));
+    mnuSobreEstePrograma = mnuSobre->addAction(QStringLiteral("Sobre &este Programa"));
     mnuSobreEstePrograma->setObjectName(QStringLiteral("mnuSobreEstePrograma"));
 
+    connect(mnuNovaAnalise, &QAction::triggered, this, &frmPrincipal::cmdCriaAnalise_Click);
+    connect(mnuImprimir, &QAction::triggered, this, &frmPrincipal::cmdImprimir_Click);
     connect(mnuClientes, &QAction::triggered, this, &frmPrincipal::mnuClientes_Click);
     connect(mnuEstudoNome, &QAction::triggered, this, &frmPrincipal::mnuEstudoNome_Click);
     connect(mnuConfigurarRodape, &QAction::triggered, this, &frmPrincipal::mnuConfigurarRodape_Click);
@@ -220,6 +232,48 @@ void frmPrincipal::MontarMenus() {
     connect(mnuAlterarConteudoDasAnalises, &QAction::triggered, this,
             &frmPrincipal::mnuAlterarConteudoDasAnalises_Click);
     connect(mnuSobreEstePrograma, &QAction::triggered, this, &frmPrincipal::mnuSobreEstePrograma_Click);
+
+    // The open windows, listed when the menu opens; Ctrl+F6 and Ctrl+Tab go to the next one
+    // (with Shift, to the one before).
+    mnuJanela->addSeparator();
+    connect(mnuJanela, &QMenu::aboutToShow, this, &frmPrincipal::ListarJanelas);
+    mnuProximaJanela = new QAction(QStringLiteral("Próxima Janela"), this);
+    mnuProximaJanela->setObjectName(QStringLiteral("mnuProximaJanela"));
+    mnuProximaJanela->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_F6), QKeySequence(Qt::CTRL | Qt::Key_Tab)});
+    mnuProximaJanela->setShortcutContext(Qt::ApplicationShortcut);
+    connect(mnuProximaJanela, &QAction::triggered, areaMdi_, &QMdiArea::activateNextSubWindow);
+    addAction(mnuProximaJanela);
+    mnuJanelaAnterior = new QAction(QStringLiteral("Janela Anterior"), this);
+    mnuJanelaAnterior->setObjectName(QStringLiteral("mnuJanelaAnterior"));
+    mnuJanelaAnterior->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
+    mnuJanelaAnterior->setShortcutContext(Qt::ApplicationShortcut);
+    connect(mnuJanelaAnterior, &QAction::triggered, areaMdi_, &QMdiArea::activatePreviousSubWindow);
+    addAction(mnuJanelaAnterior);
+}
+
+void frmPrincipal::ListarJanelas() {
+    for (QAction* a : std::as_const(acoesJanelas_)) {
+        mnuJanela->removeAction(a);
+        a->deleteLater();
+    }
+    acoesJanelas_.clear();
+    const QList<QMdiSubWindow*> janelas = areaMdi_->subWindowList();
+    int n = 0;
+    for (QMdiSubWindow* sub : janelas) {
+        ++n;
+        const QString rotulo = n < 10 ? QStringLiteral("&%1 %2").arg(n).arg(sub->windowTitle())
+                                      : QStringLiteral("%1 %2").arg(n).arg(sub->windowTitle());
+        QAction* a = mnuJanela->addAction(rotulo);
+        a->setCheckable(true);
+        a->setChecked(sub == areaMdi_->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, sub = QPointer<QMdiSubWindow>(sub)] {
+            if (sub)
+                areaMdi_->setActiveSubWindow(sub);
+        });
+        acoesJanelas_.append(a);
+    }
 }
 
 // ---- Start-up ---------------------------------------------------------------------------------
@@ -356,6 +410,8 @@ QString frmPrincipal::TextoDaDica(const QString& chave) {
         return QStringLiteral("Este botão finaliza o programa de Oraculandia.");
     if (chave == QLatin1String("Clientes"))
         return QStringLiteral("Abrir o cadastro de clientes e criar a análise de um deles.");
+    if (chave == QLatin1String("Estudo"))
+        return QStringLiteral("Comparar as grafias de um nome: os números de cada uma, letra a letra.");
     return {};
 }
 

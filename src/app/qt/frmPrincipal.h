@@ -111,6 +111,7 @@ public:
     QWidget* picMenu = nullptr;
     QToolButton* cmdCriaAnalise = nullptr;
     QToolButton* cmdImprimir = nullptr;
+    QToolButton* cmdEstudoNome = nullptr;
     QToolButton* cmdConfigurarFontes = nullptr;
     QToolButton* cmdConfiguraPrograma = nullptr;
     QToolButton* cmdAjuda = nullptr;
@@ -128,6 +129,14 @@ public:
     QAction* mnuConfigurarRodape = nullptr;
     QAction* mnuEncerrar = nullptr;
     QMenu* mnuJanela = nullptr;
+    QAction* mnuNovaAnalise = nullptr;    // Ctrl+N
+    QAction* mnuImprimir = nullptr;       // Ctrl+P
+    QAction* mnuProximaJanela = nullptr;  // Ctrl+F6, Ctrl+Tab
+    QAction* mnuJanelaAnterior = nullptr; // Ctrl+Shift+F6, Ctrl+Shift+Tab
+    // Lists the open windows at the end of the Janela menu (by their captions), the active one
+    // checked; choosing one activates it.
+    void ListarJanelas();
+    QList<QAction*> acoesJanelas_;
     QAction* mnuJanelaLadoLado = nullptr;
     QAction* mnuJanelaEmCascata = nullptr;
     QMenu* mnuAlterarNada = nullptr;
