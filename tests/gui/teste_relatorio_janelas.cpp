@@ -1,10 +1,13 @@
 // The windows around a report: the numerologist asked once for the footer at the first start;
 // captions that name the client, the Janela menu and the keys between windows; menu keys.
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
@@ -14,7 +17,10 @@
 #include "dados/preferencias.h"
 #include "dados/rodape.h"
 #include "layout/qt/frmConfiguraRodape.h"
+#include "print/qt/frmImprimir.h"
+#include "print/qt/trabalho_impressao.h"
 #include "programa/programa.h"
+#include "teste_impressao_duplo.h"
 #include "viewer/frmExibeRelatorio.h"
 
 using namespace oraculandia;
@@ -26,6 +32,7 @@ private slots:
     void primeiroInicioPedeODoNumerologoUmaVez();
     void janelasComONomeDoClienteNoMenuEEntreElas();
     void atalhosDosMenus();
+    void visualizarAsPaginasDoTrabalho();
 };
 
 void TesteRelatorioJanelas::primeiroInicioPedeODoNumerologoUmaVez() {
@@ -135,6 +142,46 @@ void TesteRelatorioJanelas::atalhosDosMenus() {
     QVERIFY(p.cmdSair->x() > p.cmdEstudoNome->x());
     QCOMPARE(frmPrincipal::TextoDaDica(QStringLiteral("Estudo")),
              QStringLiteral("Comparar as grafias de um nome: os números de cada uma, letra a letra."));
+}
+
+// "Visualizar..." beside the unchanged miniature: the print job's own pages, the cover as the
+// check box says, with the margins typed; nothing saved.
+void TesteRelatorioJanelas::visualizarAsPaginasDoTrabalho() {
+    AmbienteTeste amb(true);
+    Programa& p = *amb.programa;
+    p.NomeCompleto = "MARIA DA CONCEICAO";
+    p.NomeDigitado = "Maria da Concei\xE7\xE3o";
+    p.DataNascimento = "15/03/1970";
+    p.Rodape = LinhasRodapeIniciais();
+    p.ComporAnalise();
+    ServicosImpressaoDuplo servicos;
+    frmImprimir dialogo(p, servicos);
+    QCOMPARE(dialogo.cmdVisualizar->text(), QStringLiteral("&Visualizar..."));
+    dialogo.chkImprimirFolhaRosto->setChecked(true);
+    dialogo.txtSuperior->setText(QStringLiteral("30"));
+    const QByteArray margensAntes = amb.Ler("margens.dat");
+    int paginas = -1;
+    QString titulo;
+    AoAbrirModal([&](QWidget* w) {
+        titulo = w->windowTitle();
+        if (auto* previa = w->findChild<QPrintPreviewWidget*>()) {
+            previa->updatePreview();
+            paginas = previa->pageCount();
+        }
+        w->close();
+    });
+    dialogo.cmdVisualizar->click();
+    QCOMPARE(titulo, QStringLiteral("Visualizar: MARIA DA CONCEIÇÃO"));
+    // The same job into a PDF with those margins: as many sheets, the cover included.
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setPageLayout(servicos.pagina);
+    pdf.setOutputFileName(amb.Arquivo("comparar.pdf"));
+    p.MargensImpressao.Superior = 30;
+    const ResultadoImpressao r = ImprimirAnalise(p, pdf, true);
+    QVERIFY(r.ok);
+    QCOMPARE(paginas, r.paginas + 1);
+    QCOMPARE(amb.Ler("margens.dat"), margensAntes); // a preview saves nothing
 }
 
 QTEST_MAIN(TesteRelatorioJanelas)
