@@ -101,6 +101,15 @@ public:
     // was drawn. Runs by itself from the event loop after each page shown.
     bool PrepararVizinhas();
 
+    // Zoom of the page on the screen (1 = the page width above, 90% of the screen); the page is
+    // drawn again at each zoom, at the pixels it covers, never scaled. Ctrl++ and Ctrl+- step by
+    // a quarter (also Ctrl with the wheel), Ctrl+0 fits the page to the window's width.
+    double Zoom() const { return zoom_; }
+    void DefinirZoom(double zoom);
+    void AjustarLargura();
+    static constexpr double kZoomMinimo = 0.5;
+    static constexpr double kZoomMaximo = 3.0;
+
 signals:
     // The status line text the main window should show (on every page shown, on activation,
     // and the initial text when the window closes).
@@ -110,6 +119,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
+    // The wheel scrolls the page; at its end (or top) it goes on to the next (or previous) page.
+    void wheelEvent(QWheelEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
@@ -128,6 +139,11 @@ private:
     void AgendarVizinhas();
     void AtualizarResolucao();
     void MostrarImagem(int pagina);
+    // The resolution pages are drawn at: the screen's pixel ratio times the zoom.
+    double RazaoDesenho() const { return RazaoPixels() * zoom_; }
+    // Scrolls by `passo` millimetres; past the end of the page, shows the next one from its top
+    // (past the top, the previous one from its end). True when a page was turned.
+    bool Rolar(int passo);
     static int Px(double mm);
 
     Programa& programa_;
@@ -138,6 +154,7 @@ private:
     int PaginaAtual = 0;
     std::string nomeAnalisado_;
     std::string nomeDigitado_;
+    double zoom_ = 1.0;
     std::string dataAnalisada_;
     QImage imagemExibida_; // shares the pixels of the image kept by the store
     QString falhaExibida_; // why the page shown has no image

@@ -9,6 +9,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -33,6 +34,7 @@ private slots:
     void janelasComONomeDoClienteNoMenuEEntreElas();
     void atalhosDosMenus();
     void visualizarAsPaginasDoTrabalho();
+    void rodaPaginaEZoomDoVisualizador();
 };
 
 void TesteRelatorioJanelas::primeiroInicioPedeODoNumerologoUmaVez() {
@@ -182,6 +184,78 @@ void TesteRelatorioJanelas::visualizarAsPaginasDoTrabalho() {
     QVERIFY(r.ok);
     QCOMPARE(paginas, r.paginas + 1);
     QCOMPARE(amb.Ler("margens.dat"), margensAntes); // a preview saves nothing
+}
+
+namespace {
+void Roda(QWidget* alvo, int graus, Qt::KeyboardModifiers teclas = Qt::NoModifier) {
+    const QPointF p = alvo->rect().center();
+    QWheelEvent e(p, alvo->mapToGlobal(p), QPoint(), QPoint(0, graus), Qt::NoButton, teclas,
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(alvo, &e);
+}
+} // namespace
+
+void TesteRelatorioJanelas::rodaPaginaEZoomDoVisualizador() {
+    PrincipalTeste t(true, true);
+    t.janela->show();
+    QVERIFY(QTest::qWaitForWindowExposed(t.janela.get()));
+    frmExibeRelatorio* v = CriarAnalise(t, "MARIA DA CONCEICAO", "15/03/1970");
+    QVERIFY(v && v->TotalDePaginas() > 3);
+    v->parentWidget()->resize(720, 540);
+    QTest::qWait(0);
+    QVERIFY(v->vScroll->maximum() > 0);
+    QCOMPARE(v->PaginaExibida(), 1);
+    // The wheel over the page scrolls it, three steps a notch.
+    Roda(v->picExibe, -120);
+    QCOMPARE(v->vScroll->value(), 3 * v->vScroll->singleStep());
+    Roda(v->picExibe, 120);
+    QCOMPARE(v->vScroll->value(), 0);
+    // At the top of the first page nothing moves; at the end of a page the next one starts.
+    Roda(v->picExibe, 120);
+    QCOMPARE(v->PaginaExibida(), 1);
+    v->vScroll->setValue(v->vScroll->maximum());
+    Roda(v->picExibe, -120);
+    QCOMPARE(v->PaginaExibida(), 2);
+    QCOMPARE(v->vScroll->value(), 0);
+    Roda(v->picExibe, 120); // back up past the top: the end of page 1
+    QCOMPARE(v->PaginaExibida(), 1);
+    QCOMPARE(v->vScroll->value(), v->vScroll->maximum());
+    // Page Down at the end of a page continues on the next, from its top.
+    QTest::keyClick(v->picExibe, Qt::Key_PageDown);
+    QCOMPARE(v->PaginaExibida(), 2);
+    QCOMPARE(v->vScroll->value(), 0);
+    QTest::keyClick(v->picExibe, Qt::Key_PageDown);
+    QCOMPARE(v->PaginaExibida(), 2);
+    QCOMPARE(v->vScroll->value(), v->vScroll->pageStep());
+
+    // Zoom: the page is drawn again at the pixels it covers (sharp), never stretched.
+    auto nitida = [v] {
+        const QImage& img = v->ImagemExibida();
+        return img.width() == qRound(v->picExibe->width() * v->RazaoPixels()) ||
+               std::abs(img.width() - v->picExibe->width() * v->RazaoPixels()) <= 2;
+    };
+    const int largura = v->picExibe->width();
+    QTest::keyClick(v->picExibe, Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(v->Zoom(), 1.25);
+    QVERIFY(std::abs(v->picExibe->width() - largura * 1.25) <= 1);
+    QVERIFY(nitida());
+    QTest::keyClick(v->picExibe, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(v->picExibe, Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(v->Zoom(), 0.8);
+    QVERIFY(nitida());
+    Roda(v->picExibe, 120, Qt::ControlModifier);
+    QCOMPARE(v->Zoom(), 1.0);
+    for (int i = 0; i < 12; ++i)
+        QTest::keyClick(v->picExibe, Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(v->Zoom(), frmExibeRelatorio::kZoomMinimo);
+    // Ctrl+0: the page as wide as the window leaves room for, beside the margins and the bar.
+    QTest::keyClick(v->picExibe, Qt::Key_0, Qt::ControlModifier);
+    const int livre =
+        v->width() - v->vScroll->width() - 2 * qRound(v->MargemPagina * frmExibeRelatorio::PixelsPorMm());
+    QVERIFY2(std::abs(v->picExibe->width() - livre) <= 2,
+             qPrintable(QStringLiteral("%1 %2").arg(v->picExibe->width()).arg(livre)));
+    QVERIFY(v->picExibe->geometry().right() < v->vScroll->geometry().left());
+    QVERIFY(nitida());
 }
 
 QTEST_MAIN(TesteRelatorioJanelas)
