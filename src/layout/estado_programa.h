@@ -5,6 +5,7 @@
 // beside the platform services); a test or a report made without windows can hold its own.
 
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -13,10 +14,12 @@
 #include "dados/configuracao.h"
 #include "dados/fontes.h"
 #include "dados/margens.h"
+#include "dados/preferencias.h"
 #include "dados/rodape.h"
 #include "engine/datas.h"
 #include "engine/entrada.h"
 #include "layout/paginacao.h"
+#include "layout/seus_numeros.h"
 
 namespace oraculandia {
 
@@ -59,6 +62,13 @@ struct EstadoPrograma {
     // numbers.
     void ComporAnalise(const Data& hoje) {
         Secoes = oraculandia::ComporAnalise(PastaPrograma, NomeCompleto, DataNascimento, hoje);
+    }
+    // The "Seus Números" page of the current subject for a report made on `hoje`; nothing when
+    // preferencias.ini turns it off.
+    std::optional<SeusNumeros> SeusNumerosDoRelatorio(const Data& hoje) const {
+        if (!CarregarPreferencias(PastaPrograma).Chave(kChaveSeusNumeros, true))
+            return std::nullopt;
+        return MontarSeusNumeros(Secoes, Configuracao, NomeDigitado, NomeCompleto, DataNascimento, hoje);
     }
     // What the page header and footer draw from the program's state, with the given margins.
     ContextoPagina ContextoPaginas(const Margens& margens) const {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/datas.h"
+#include "layout/seus_numeros.h"
 
 namespace oraculandia {
 
@@ -87,11 +88,21 @@ public:
     Percurso(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagina& g)
         : alvo_(alvo), pag_(paginacao), g_(g), m_(paginacao.Contexto.MargensImpressao) {}
 
-    int Executar(const SecoesAnalise& secoes, const ConfiguracaoPrograma& cfg, const FontesAnalise& fontes) {
+    int Executar(const SecoesAnalise& secoes, const ConfiguracaoPrograma& cfg, const FontesAnalise& fontes,
+                 const SeusNumeros* seusNumeros) {
         posicaoY_ = pag_.NovaPagina(alvo_.Superficie(), g_.LarguraPagina, g_.AlturaPagina, 1);
         inicioPagina_ = posicaoY_;
         alturaCabecalho_ = posicaoY_;
         paginas_ = 1;
+        if (seusNumeros) {
+            DesenhaSeusNumeros(alvo_.Superficie(), *seusNumeros, m_, g_.LarguraPagina,
+                               posicaoY_ + m_.Superior, g_.LimiteTexto);
+            bool algum = false;
+            for (int c = 1; c <= kNumeroCalculos; ++c)
+                algum = algum || cfg.Selecionado(c);
+            if (algum)
+                posicaoY_ = QuebraDePagina();
+        }
         for (int c = 1; c <= kNumeroCalculos; ++c) {
             if (!cfg.Selecionado(c))
                 continue;
@@ -283,8 +294,8 @@ void AplicarFonte(SuperficieDesenho& s, const FonteTexto& fonte) {
 
 int ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagina& geometria,
                    const SecoesAnalise& secoes, const ConfiguracaoPrograma& configuracao,
-                   const FontesAnalise& fontes) {
-    return Percurso(alvo, paginacao, geometria).Executar(secoes, configuracao, fontes);
+                   const FontesAnalise& fontes, const SeusNumeros* seusNumeros) {
+    return Percurso(alvo, paginacao, geometria).Executar(secoes, configuracao, fontes, seusNumeros);
 }
 
 DadosFolhaRosto FolhaRostoDe(const ContextoPagina& ctx, const std::string& dataRelatorio) {

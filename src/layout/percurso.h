@@ -58,11 +58,14 @@ std::string TituloSecao(const SecoesAnalise& secoes, int c, const ConfiguracaoPr
 // Sets the surface's font from a font entry: name without surrounding blanks, size, italic, bold.
 void AplicarFonte(SuperficieDesenho& superficie, const FonteTexto& fonte);
 
+struct SeusNumeros; // layout/seus_numeros.h
+
 // Draws the whole analysis, starting with NovaPagina(..., 1) on the target's current page. The
-// margins are those of paginacao.Contexto. Returns the number of pages drawn.
+// margins are those of paginacao.Contexto. With `seusNumeros`, the first page holds that page
+// (DesenhaSeusNumeros) and section 1 starts on the next. Returns the number of pages drawn.
 int ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagina& geometria,
                    const SecoesAnalise& secoes, const ConfiguracaoPrograma& configuracao,
-                   const FontesAnalise& fontes);
+                   const FontesAnalise& fontes, const SeusNumeros* seusNumeros = nullptr);
 
 // Who the cover is for and who prepared it (Windows-1252).
 struct DadosFolhaRosto {

@@ -14,12 +14,14 @@
 #include <QtTest>
 
 #include "apoio/principal_teste.h"
+#include "app/qt/frmConfiguraPrograma.h"
 #include "app/qt/frmPrincipal.h"
 #include "dados/preferencias.h"
 #include "dados/rodape.h"
 #include "layout/qt/frmConfiguraRodape.h"
 #include "print/qt/frmImprimir.h"
 #include "print/qt/trabalho_impressao.h"
+#include "programa/cp1252_qt.h"
 #include "programa/programa.h"
 #include "teste_impressao_duplo.h"
 #include "viewer/frmExibeRelatorio.h"
@@ -35,6 +37,7 @@ private slots:
     void atalhosDosMenus();
     void visualizarAsPaginasDoTrabalho();
     void rodaPaginaEZoomDoVisualizador();
+    void seusNumerosPrimeiroESelecionavel();
 };
 
 void TesteRelatorioJanelas::primeiroInicioPedeODoNumerologoUmaVez() {
@@ -256,6 +259,47 @@ void TesteRelatorioJanelas::rodaPaginaEZoomDoVisualizador() {
              qPrintable(QStringLiteral("%1 %2").arg(v->picExibe->width()).arg(livre)));
     QVERIFY(v->picExibe->geometry().right() < v->vScroll->geometry().left());
     QVERIFY(nitida());
+}
+
+// "Seus Números" opens the report (its own first page, the header's page 1), on by default;
+// the settings dialog turns it off in preferencias.ini, and then the report starts with
+// section 1 as before.
+void TesteRelatorioJanelas::seusNumerosPrimeiroESelecionavel() {
+    AmbienteTeste amb(true);
+    Programa& p = *amb.programa;
+    p.NomeCompleto = "MARIA DA CONCEICAO SOUZA";
+    p.NomeDigitado = "Maria da Concei\xE7\xE3o Souza";
+    p.DataNascimento = "21/07/1985";
+    p.Rodape = LinhasRodapeIniciais();
+    p.MargensImpressao = {10, 10, 10, 10};
+    ServicosImpressaoDuplo servicos;
+    auto imprimir = [&](const char* nome) {
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setPageLayout(servicos.pagina);
+        pdf.setOutputFileName(amb.Arquivo(nome));
+        const ResultadoImpressao r = ImprimirAnalise(p, pdf, false);
+        return r.ok ? r.paginas : -1;
+    };
+    const int com = imprimir("com.pdf");
+    const QString primeira = TextoPdf(amb.Arquivo("com.pdf"), 1);
+    QVERIFY(primeira.contains(QStringLiteral("Seus Números")));
+    QVERIFY(primeira.contains(QStringLiteral("hoje: 41 anos"))); // the doubles' day: 07/12/2026
+    QVERIFY(primeira.contains(QStringLiteral("Caminho da Vida: dia 21 » 2 + 1 = 3")));
+    QVERIFY(!primeira.contains(Cp1252ParaQString(p.Secoes[1].Titulo)));
+    QVERIFY(TextoPdf(amb.Arquivo("com.pdf"), 2).contains(Cp1252ParaQString(p.Secoes[1].Titulo)));
+
+    {
+        frmConfiguraPrograma dialogo(p);
+        QVERIFY(dialogo.chkSeusNumeros->isChecked());
+        dialogo.chkSeusNumeros->setChecked(false);
+        dialogo.cmdOk_Click();
+    }
+    QVERIFY(!CarregarPreferencias(p.PastaPrograma).Chave(kChaveSeusNumeros, true));
+    QCOMPARE(imprimir("sem.pdf"), com - 1);
+    QVERIFY(!TextoPdf(amb.Arquivo("sem.pdf")).contains(QStringLiteral("Seus Números")));
+    frmConfiguraPrograma outra(p);
+    QVERIFY(!outra.chkSeusNumeros->isChecked());
 }
 
 QTEST_MAIN(TesteRelatorioJanelas)

@@ -3,12 +3,14 @@
 // texts pointing back, and the cover naming the client.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <random>
 
 #include "engine/entrada.h"
 #include "layout/percurso.h"
+#include "layout/seus_numeros.h"
 #include "teste_layout_superficie.h"
 
 namespace oraculandia {
@@ -276,6 +278,98 @@ TEST(NomeMaiusculo, UpperCaseWithTheAccentsKeptAndBlanksAroundRemoved) {
     EXPECT_EQ(NomeMaiusculo("   "), "");
     // Folded, it is the name the numbers come from.
     EXPECT_EQ(NormalizarNome(NomeMaiusculo("Concei\xE7\xE3o")), NormalizarNome("Concei\xE7\xE3o"));
+}
+
+} // namespace
+} // namespace oraculandia
+
+namespace oraculandia {
+namespace {
+
+bool TerminaCom(const std::string& texto, const std::string& fim) {
+    return texto.size() >= fim.size() && texto.compare(texto.size() - fim.size(), fim.size(), fim) == 0;
+}
+
+// Over generated birth dates: the table holds every selected number as the sections have it,
+// the working arrives at the client's own Life Path and Expression, the bands of each row cover
+// the ages from birth to 90 without gaps.
+TEST(SeusNumeros, TheClientsOwnNumbersTheirAgesAndTheirWorking) {
+    const Data hoje{9, 12, 2026};
+    std::mt19937 gerador(7);
+    const char* const nomes[] = {"Maria da Concei\xE7\xE3o Souza", "Jos\xE9 Lima",
+                                 "Ana Beatriz de Ara\xFAjo"};
+    for (int caso = 0; caso < 24; ++caso) {
+        char data[16];
+        std::snprintf(data, sizeof data, "%02d/%02d/%04d", 1 + static_cast<int>(gerador() % 28),
+                      1 + static_cast<int>(gerador() % 12), 1940 + static_cast<int>(gerador() % 80));
+        const std::string digitado = nomes[caso % 3];
+        const std::string nome = NormalizarNome(digitado);
+        const SecoesAnalise secoes = ComporAnalise(PASTA_PROGRAMA_TESTE, nome, data, hoje, false);
+        ConfiguracaoPrograma cfg;
+        if (caso % 2)
+            cfg.CalculosSelecionados[5] = kDesligado;
+        const SeusNumeros s = MontarSeusNumeros(secoes, cfg, digitado, nome, data, hoje);
+        SCOPED_TRACE(data);
+        std::size_t linha = 0;
+        for (int c = 1; c <= kNumeroCalculos; ++c) {
+            if (!cfg.Selecionado(c))
+                continue;
+            ASSERT_LT(linha, s.Linhas.size());
+            EXPECT_EQ(s.Linhas[linha].Numero, secoes[c].Numero);
+            ++linha;
+        }
+        EXPECT_EQ(linha, s.Linhas.size());
+        ASSERT_GE(s.Calculo.size(), 3u);
+        EXPECT_TRUE(TerminaCom(s.Calculo.front(), secoes[1].Numero + ".")) << s.Calculo.front();
+        EXPECT_EQ(s.Calculo.back().rfind("Express\xE3o", 0), 0u);
+        EXPECT_TRUE(TerminaCom(s.Calculo.back(), secoes[23].Numero)) << s.Calculo.back();
+        for (int l = 0; l < 4; ++l) {
+            double ate = 0;
+            for (const FaixaVida& f : s.Faixas) {
+                if (f.Linha != l)
+                    continue;
+                EXPECT_DOUBLE_EQ(f.De, ate);
+                ate = f.Ate;
+            }
+            EXPECT_DOUBLE_EQ(ate, 90);
+        }
+    }
+}
+
+TEST(SeusNumeros, ThePageOfMariaAndItsPlaceBeforeSectionOne) {
+    const Data hoje{9, 12, 2026};
+    const std::string nome = "MARIA DA CONCEICAO SOUZA";
+    const SecoesAnalise secoes = ComporAnalise(PASTA_PROGRAMA_TESTE, nome, "21/07/1985", hoje, false);
+    ConfiguracaoPrograma cfg;
+    const SeusNumeros s =
+        MontarSeusNumeros(secoes, cfg, "Maria da Concei\xE7\xE3o Souza", nome, "21/07/1985", hoje);
+    EXPECT_NEAR(s.IdadeHoje, 41.39, 0.01);
+    EXPECT_EQ(s.Linhas[1].Quando, "do nascimento a 21/07/2016"); // Ciclo Formativo
+    EXPECT_EQ(s.Linhas[8].Quando, "dos 30 aos 39 anos");         // Segunda Realização (Life Path 6)
+    EXPECT_EQ(s.Calculo.front(),
+              "Caminho da Vida: dia 21 \xBB 2 + 1 = 3; m\xEAs 7; ano 1985 \xBB 1 + 9 + 8 + 5 = 23 "
+              "\xBB 2 + 3 = 5; 3 + 7 + 5 = 15 \xBB 1 + 5 = 6.");
+
+    SuperficieTeste p(210, 297);
+    p.alturaLinha = 4.2; // about the line of the 10-point font the page uses
+    const double fim = DesenhaSeusNumeros(p, s, {10, 5, 10, 5}, 210, 32, 272);
+    EXPECT_LE(fim, 272);
+    EXPECT_NE(p.Procurar(kTituloSeusNumeros), nullptr);
+    EXPECT_NE(p.Procurar("hoje: 41 anos"), nullptr);
+    for (const LinhaSeusNumeros& l : s.Linhas)
+        EXPECT_NE(p.Procurar(l.Posicao), nullptr) << l.Posicao;
+    for (const Saida& t : p.Textos())
+        EXPECT_LE(t.x + 2 * static_cast<double>(t.texto.size()), 200.5) << t.texto;
+
+    // In the walk: its own first page, section 1 from the next.
+    Cenario c;
+    c.Secao(1, 0, 1, 2);
+    AlvoTeste sem, com;
+    EXPECT_EQ(c.Executar(sem), 1);
+    Paginacao pag(c.ctx);
+    EXPECT_EQ(ImprimirSecoes(com, pag, c.g, c.secoes, c.cfg, c.fontes, &s), 2);
+    EXPECT_NE(com.paginas[0]->Procurar(kTituloSeusNumeros), nullptr);
+    EXPECT_EQ(com.PaginaDe("Titulo1 0"), 1);
 }
 
 } // namespace

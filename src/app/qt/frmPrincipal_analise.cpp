@@ -108,8 +108,9 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
     QString falha;
     try {
         AlvoVisualizador alvo(*janela, MaximoPaginas);
+        const std::optional<SeusNumeros> seus = p.SeusNumerosDoRelatorio(p.Hoje());
         paginas = ImprimirSecoes(alvo, paginacao, GeometriaPagina{larguraPagina, 297, kLimiteTexto}, p.Secoes,
-                                 p.Configuracao, p.Fontes);
+                                 p.Configuracao, p.Fontes, seus ? &*seus : nullptr);
     } catch (const PaginasDemais&) {
         falha = QStringLiteral(
                     "Com as fontes escolhidas (texto em %1 pontos) esta análise passaria de %2 páginas, "

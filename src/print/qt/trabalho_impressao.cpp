@@ -345,8 +345,9 @@ ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, boo
         Paginacao paginacao(programa.ContextoPaginas(margens));
 
         AlvoImpressora alvo(impressora, superficie);
+        const std::optional<SeusNumeros> seus = programa.SeusNumerosDoRelatorio(programa.Hoje());
         resultado.paginas = ImprimirSecoes(alvo, paginacao, geometria, programa.Secoes, programa.Configuracao,
-                                           programa.Fontes);
+                                           programa.Fontes, seus ? &*seus : nullptr);
         superficie.Descarregar();
         falhou = falhou || alvo.falhou;
     } catch (const std::exception&) {
