@@ -41,6 +41,50 @@ std::string Anos(int n) {
     return Numero(n) + (n == 1 ? " ano" : " anos");
 }
 
+// Measures like the surface it wraps and draws nothing.
+class Medidor : public SuperficieDesenho {
+public:
+    explicit Medidor(SuperficieDesenho& s) : s_(s) {}
+    double X() const override { return x_; }
+    double Y() const override { return y_; }
+    void DefinirX(double x) override { x_ = x; }
+    void DefinirY(double y) override { y_ = y; }
+    std::string NomeFonte() const override { return s_.NomeFonte(); }
+    double TamanhoFonte() const override { return s_.TamanhoFonte(); }
+    bool Negrito() const override { return s_.Negrito(); }
+    bool Italico() const override { return s_.Italico(); }
+    void DefinirNomeFonte(const std::string& nome) override { s_.DefinirNomeFonte(nome); }
+    void DefinirTamanhoFonte(double pontos) override { s_.DefinirTamanhoFonte(pontos); }
+    void DefinirNegrito(bool negrito) override { s_.DefinirNegrito(negrito); }
+    void DefinirItalico(bool italico) override { s_.DefinirItalico(italico); }
+    void DefinirCor(uint32_t) override {}
+    double LarguraTexto(std::string_view texto) override { return s_.LarguraTexto(texto); }
+    double AlturaTexto(std::string_view texto) override { return s_.AlturaTexto(texto); }
+    void Imprimir(std::string_view) override {}
+    void ImprimirLinha(std::string_view texto) override { y_ += s_.AlturaTexto(texto); }
+    void Retangulo(double, double, double, double, uint32_t) override {}
+    void Figura(std::string_view, double, double, double, double) override {}
+    double LarguraEscala() const override { return s_.LarguraEscala(); }
+    double AlturaEscala() const override { return s_.AlturaEscala(); }
+
+private:
+    SuperficieDesenho& s_;
+    double x_ = 0, y_ = 0;
+};
+
+// Height the paragraphs take in the current font, one after the other.
+double AlturaParagrafos(SuperficieDesenho& s, const std::vector<std::string>& paragrafos, double xE,
+                        double xD) {
+    Medidor m(s);
+    double y = 0;
+    for (std::string t : paragrafos) {
+        while (!ImprimeTexto(m, y, xE, xD, 1e9, t)) {
+        }
+        y = m.Y() + m.AlturaTexto("Ag");
+    }
+    return y;
+}
+
 } // namespace
 
 SeusNumeros MontarSeusNumeros(const SecoesAnalise& secoes, const ConfiguracaoPrograma& cfg,
@@ -143,9 +187,20 @@ SeusNumeros MontarSeusNumeros(const SecoesAnalise& secoes, const ConfiguracaoPro
             TextoReducao(nascimento->mes) + "; ano " + TextoReducao(nascimento->ano) + "; " + Numero(rD) +
             " + " + Numero(rM) + " + " + Numero(rA) + " = " + TextoReducao(rD + rM + rA) + "."));
     }
+    // The study gives one line a word; here the words follow each other in one paragraph, so that
+    // a long name keeps to a few lines.
     const EstudoGrafia g = EstudarGrafia(nome, n.caminhoVida);
     const std::vector<std::string> linhas = LinhasTrabalho(g, n.caminhoVida);
+    std::string palavras;
     for (std::size_t i = 1; i < linhas.size(); ++i) {
+        if (linhas[i].rfind("  ", 0) == 0) {
+            palavras += (palavras.empty() ? "" : "  /  ") + linhas[i].substr(2);
+            continue;
+        }
+        if (!palavras.empty()) {
+            r.Calculo.push_back(ParaPagina(palavras));
+            palavras.clear();
+        }
         r.Calculo.push_back(ParaPagina(linhas[i]));
         if (linhas[i].rfind("Express\xC3\xA3o", 0) == 0)
             break;
@@ -263,11 +318,18 @@ double DesenhaSeusNumeros(SuperficieDesenho& s, const SeusNumeros& d, const Marg
     s.Imprimir(kComo);
     y += s.AlturaTexto(kComo) + 1;
     s.DefinirNegrito(false);
-    s.DefinirTamanhoFonte(10);
-    for (std::string t : d.Calculo) {
-        // Each line is a paragraph of its own; a long one goes on below, never past the limit.
-        if (!ImprimeTexto(s, y, xE, xD, limite, t))
+    // Each line is a paragraph of its own. In the room left above the limit: at 10 points, or
+    // smaller (down to 6) when a long name needs it.
+    double tamanho = 10;
+    for (; tamanho > 6; tamanho -= 0.5) {
+        s.DefinirTamanhoFonte(tamanho);
+        if (y + AlturaParagrafos(s, d.Calculo, xE, xD) <= limite)
             break;
+    }
+    s.DefinirTamanhoFonte(tamanho);
+    for (std::string t : d.Calculo) {
+        while (!ImprimeTexto(s, y, xE, xD, 1e9, t)) {
+        }
         y = s.Y() + s.AlturaTexto("Ag");
     }
     return y;

@@ -389,4 +389,22 @@ void TesteImpressaoPdf::nomeDigitadoLongoDentroDaFaixa() {
         QVERIFY2(m.captured(2).toDouble() <= (largura - 10) * mm + 1, qPrintable(m.captured(3)));
     }
     QVERIFY(achadas >= 8 * r.folhas);
+
+    // On the first sheet ("Seus Números", whose working grows with the name) nothing but the
+    // footer reaches below the footer's rule (10 mm margin, rule 12 mm above it).
+    const QString primeira = html.left(html.indexOf(QStringLiteral("</page>")));
+    static const QRegularExpression comY(QStringLiteral(
+        "<word xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"[0-9.]+\">([^<]*)</word>"));
+    const QStringList rodape =
+        QStringLiteral(
+            "Análise numerológica preparada com o programa Oraculandia Seu numerólogo: informe aqui o "
+            "seu telefone e o seu e-mail 1")
+            .split(u' ');
+    const double altura = QPageSize(QPageSize::A4).size(QPageSize::Millimeter).height();
+    for (auto it = comY.globalMatch(primeira); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(1).toDouble() > (altura - 10 - 12) * mm)
+            QVERIFY2(rodape.contains(m.captured(2)), qPrintable(m.captured(2)));
+    }
+    QVERIFY(primeira.contains(QStringLiteral(">Seus</word>")));
 }
