@@ -150,54 +150,70 @@ private:
             inicioPagina_ = posicaoY_; // the divider alone does not count as text on the page
             return;
         }
-        if (PaginaVazia() || CabeJunto(posicaoY_, introducao, titulo, texto, fontes))
+        if (PaginaVazia())
+            return;
+        // Line breaking does not depend on where a block starts, so the group is measured once
+        // (from 0) and the measures serve for this page and for a new one.
+        const MedidasGrupo medidas = MedirGrupo(introducao, titulo, texto, fontes);
+        if (CabeJunto(posicaoY_, medidas))
             return;
         // Moved only when that gives the group the room it lacks.
-        if (CabeJunto(InicioPaginaNova(), introducao, titulo, texto, fontes))
+        if (CabeJunto(InicioPaginaNova(), medidas))
             posicaoY_ = QuebraDePagina();
     }
 
-    // Whether the introduction (if any) and the heading print whole from `y` on this page, and the
-    // text after them passes its room check (which leaves room for its first two lines).
-    bool CabeJunto(float y, const std::string* introducao, const std::string& titulo,
-                   const std::string& texto, const FontesAnalise& fontes) {
-        SuperficieDesenho& real = alvo_.Superficie();
-        // A quick bound first: most groups are far from the foot of the page and need no layout.
-        const double largura = g_.LarguraPagina - m_.Direita - 2 - (m_.Esquerda + 2);
-        double limite = 0;
-        auto acrescentar = [&](const std::string& t, const FonteTexto& fonte) {
-            AplicarFonte(real, fonte);
-            const double paragrafos = 1 + static_cast<double>(std::count(t.begin(), t.end(), '\n'));
-            limite += (paragrafos + 3 * real.LarguraTexto(t) / largura + 2) * real.AlturaTexto("Ag\xEA") + 5;
-        };
-        if (introducao)
-            acrescentar(*introducao, fontes.FonteDescricao);
-        acrescentar(titulo, fontes.FonteTitulo);
-        AplicarFonte(real, fontes.FonteCorpo);
-        limite += 2 * real.AlturaTexto("Ag\xEA");
-        if (y + m_.Superior + limite <= g_.LimiteTexto)
-            return true;
+    // Positions of a section's first blocks laid out from 0 (millimetres): the top of the last
+    // line of the introduction and of the heading, where the heading and the text start, and the
+    // line heights of the heading's and the text's fonts.
+    struct MedidasGrupo {
+        bool introducao = false;
+        double ultimaIntroducao = 0;
+        double inicioTitulo = 0, alturaTitulo = 0, ultimaTitulo = 0;
+        bool corpo = false;
+        double inicioCorpo = 0, alturaCorpo = 0;
+    };
 
+    MedidasGrupo MedirGrupo(const std::string* introducao, const std::string& titulo,
+                            const std::string& texto, const FontesAnalise& fontes) {
+        SuperficieDesenho& real = alvo_.Superficie();
         SuperficieSeca seca(real);
         const double xEsquerda = m_.Esquerda + 2;
         const double xDireita = g_.LarguraPagina - m_.Direita - 2;
-        auto bloco = [&](std::string t, const FonteTexto& fonte, bool verificar) {
+        MedidasGrupo r;
+        double y = 0;
+        auto ultimaLinha = [&](std::string t, const FonteTexto& fonte) {
             AplicarFonte(seca, fonte);
-            if (verificar && y + m_.Superior + seca.AlturaTexto("Ag\xEA") > g_.LimiteTexto)
-                return false;
-            if (!ImprimeTexto(seca, y + m_.Superior, xEsquerda, xDireita, g_.LimiteTexto, t))
-                return false;
-            y = static_cast<float>(seca.Y() + seca.AlturaTexto("Ag\xEA") + 5 - m_.Superior);
-            return true;
+            // No limit: the whole block, as on a page long enough for it.
+            while (!ImprimeTexto(seca, y, xEsquerda, xDireita, 1e12, t)) {
+            }
+            return seca.Y();
         };
-        if (introducao && !bloco(*introducao, fontes.FonteDescricao, false))
-            return false;
-        if (!bloco(titulo, fontes.FonteTitulo, true))
-            return false;
-        if (!TemConteudo(texto))
-            return true;
+        if (introducao) {
+            r.introducao = true;
+            r.ultimaIntroducao = ultimaLinha(*introducao, fontes.FonteDescricao);
+            y = r.ultimaIntroducao + seca.AlturaTexto("Ag\xEA") + 5;
+        }
+        r.inicioTitulo = y;
+        r.ultimaTitulo = ultimaLinha(titulo, fontes.FonteTitulo);
+        r.alturaTitulo = seca.AlturaTexto("Ag\xEA");
+        r.inicioCorpo = r.ultimaTitulo + r.alturaTitulo + 5;
+        r.corpo = TemConteudo(texto);
         AplicarFonte(seca, fontes.FonteCorpo);
-        return y + m_.Superior + seca.AlturaTexto("Ag\xEA") <= g_.LimiteTexto;
+        r.alturaCorpo = seca.AlturaTexto("Ag\xEA");
+        return r;
+    }
+
+    // Whether, from `y` below the margin, the introduction and the heading print whole on this
+    // page (a block's lines go on while the one before ends above the limit) and the text after
+    // them passes its room check (which leaves room for its first two lines).
+    bool CabeJunto(float y, const MedidasGrupo& m) const {
+        const double topo = y + m_.Superior;
+        const double limite = g_.LimiteTexto;
+        if (m.introducao && topo + m.ultimaIntroducao > limite)
+            return false;
+        if (topo + m.inicioTitulo + m.alturaTitulo > limite || topo + m.ultimaTitulo > limite)
+            return false;
+        return !m.corpo || topo + m.inicioCorpo + m.alturaCorpo <= limite;
     }
 
     void Bloco(std::string texto, const FonteTexto& fonte, Tipo tipo) {
