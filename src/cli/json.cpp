@@ -102,10 +102,16 @@ std::string Complementos(const SecoesComplementares& c) {
 
 } // namespace
 
-std::string DocumentoJson(std::string_view nome, const std::string& data, const std::string& hoje,
-                          const SecoesAnalise& secoes, const SecoesComplementares& complementos) {
+std::string DocumentoJson(std::string_view nome, std::string_view nomeDigitado, const std::string& data,
+                          const std::string& hoje, const SecoesAnalise& secoes,
+                          const SecoesComplementares& complementos) {
+    const auto inicio = nomeDigitado.find_first_not_of(' ');
+    nomeDigitado = inicio == std::string_view::npos
+                       ? std::string_view()
+                       : nomeDigitado.substr(inicio, nomeDigitado.find_last_not_of(' ') + 1 - inicio);
     std::string j = "{\n";
     j += "  \"nome\": " + Json(nome) + ",\n";
+    j += "  \"nomeDigitado\": " + Json(nomeDigitado) + ",\n";
     j += "  \"data\": " + Json(data) + ",\n";
     j += "  \"hoje\": " + Json(hoje) + ",\n";
     j += "  \"secoes\": [\n";

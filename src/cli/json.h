@@ -14,10 +14,12 @@ namespace oraculandia::cli {
 // character escaped (CR LF become \r\n).
 std::string Json(std::string_view cp1252);
 
-// The whole document: name, dates, the 28 sections (id, titulo, introducao, texto, numero) and
-// "complementos": the karmic block, the master numbers and the sections 29 to 35.
-std::string DocumentoJson(std::string_view nome, const std::string& data, const std::string& hoje,
-                          const SecoesAnalise& secoes, const SecoesComplementares& complementos);
+// The whole document: the name computed from (`nome`, folded), the name as typed
+// (`nomeDigitado`, blanks around it removed), dates, the 28 sections (id, titulo, introducao,
+// texto, numero) and "complementos": the karmic block, the master numbers and the sections 29 to 35.
+std::string DocumentoJson(std::string_view nome, std::string_view nomeDigitado, const std::string& data,
+                          const std::string& hoje, const SecoesAnalise& secoes,
+                          const SecoesComplementares& complementos);
 
 // The name study: the birth date, the Life Path and, per spelling, the name as typed and as
 // the calculation reads it, the six numbers, which of them differ from the birth name's, every

@@ -224,7 +224,7 @@ int main(int argc, char** argv) {
     std::string saida;
     if (a.formato == "json") {
         // Every section goes to JSON, whatever the settings say: they are not needed.
-        saida = DocumentoJson(nome, data, FormatarData(hoje), ComporAnalise(pasta, nome, data, hoje, false),
+        saida = DocumentoJson(nome, nomeCp, data, FormatarData(hoje), ComporAnalise(pasta, nome, data, hoje, false),
                               ComporComplementos(pasta, nome, data, false));
     } else {
         // Read only: a missing settings file means the defaults, and is not created.

@@ -118,6 +118,7 @@ VerificacaoCliente VerificarCliente(const QString& nome, const QString& data, co
     }
     v.nome = nomeVerificado.nome;
     v.nomeAnalise = nomeVerificado.nomeAnalise;
+    v.nomeDigitado = nomeVerificado.nomeDigitado;
     v.chave = nomeVerificado.chave;
     // Never a null text: the register stores notes as text, empty or not.
     v.observacoes = obs.isNull() ? QStringLiteral("") : obs;
@@ -156,6 +157,7 @@ VerificacaoCliente VerificarNome(const QString& nome, bool aparar) {
 
     v.nome = n;
     v.nomeAnalise = NormalizarNome(nomeCp.texto);
+    v.nomeDigitado = nomeCp.texto;
     v.chave = QString::fromStdString(Cp1252ParaUtf8(v.nomeAnalise));
     return v;
 }

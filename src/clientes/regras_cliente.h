@@ -31,12 +31,13 @@ enum class Recusa {
 
 struct VerificacaoCliente {
     Recusa recusa = Recusa::Nenhuma;
-    QString detalhe;         // the refused characters, or the refused date as given
-    QString nome;            // the name as it will be shown: blanks around it removed, accents composed
-    std::string nomeAnalise; // the name of the analysis: Windows-1252, upper case, accents folded
-    QString chave;           // the same as UTF-8 text: what searches and the register compare
-    Data nascimento;         // the accepted birth date
-    QString observacoes;     // line breaks as "\n"
+    QString detalhe;          // the refused characters, or the refused date as given
+    QString nome;             // the name as it will be shown: blanks around it removed, accents composed
+    std::string nomeAnalise;  // the name of the analysis: Windows-1252, upper case, accents folded
+    std::string nomeDigitado; // `nome` in Windows-1252, accents kept: what the pages show
+    QString chave;            // the same as UTF-8 text: what searches and the register compare
+    Data nascimento;          // the accepted birth date
+    QString observacoes;      // line breaks as "\n"
 
     bool ok() const { return recusa == Recusa::Nenhuma; }
     // The message the entry dialog shows for this refusal (for message boxes and the command line).

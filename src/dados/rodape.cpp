@@ -20,6 +20,10 @@ LinhasRodape LinhasRodapeIniciais() {
     return l;
 }
 
+bool RodapeProvisorio(const LinhasRodape& l) {
+    return l.RodapeLinhaDois == LinhasRodapeIniciais().RodapeLinhaDois;
+}
+
 namespace {
 
 // One record: the count, then at most what the record and the file really hold.

@@ -23,6 +23,10 @@ inline constexpr const char* kArquivoRodape = "rodape.dat";
 // The lines used while rodape.dat does not exist or is empty (Windows-1252).
 LinhasRodape LinhasRodapeIniciais();
 
+// Whether the footer still carries the placeholder for the numerologist's contacts (the second
+// initial line): the pages then reach the client without them.
+bool RodapeProvisorio(const LinhasRodape& l);
+
 // Reads rodape.dat; missing or empty file: the initial lines (the file is not created). A record
 // beyond the end reads as empty; a count beyond the record (nonsense) is limited to what the
 // record and the file hold. A file that cannot be read gives the initial lines and is left alone;

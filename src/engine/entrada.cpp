@@ -15,6 +15,18 @@ std::string NormalizarNome(std::string_view nomeCp1252) {
     return s;
 }
 
+std::string NomeMaiusculo(std::string_view nomeCp1252) {
+    const auto inicio = nomeCp1252.find_first_not_of(' ');
+    if (inicio == std::string_view::npos)
+        return {};
+    const auto fim = nomeCp1252.find_last_not_of(' ');
+    std::string s;
+    s.reserve(fim + 1 - inicio);
+    for (char c : nomeCp1252.substr(inicio, fim + 1 - inicio))
+        s += static_cast<char>(MaiusculaCp1252(static_cast<unsigned char>(c)));
+    return s;
+}
+
 bool TemCaractereDeControle(std::string_view cp1252) {
     for (char ch : cp1252) {
         const auto c = static_cast<unsigned char>(ch);

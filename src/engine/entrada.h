@@ -28,6 +28,10 @@ std::string ComporAcentos(std::string_view utf8);
 // Upper case, then the accent table; every character kept in place (Windows-1252 in and out).
 std::string NormalizarNome(std::string_view nomeCp1252);
 
+// The name as the pages show it: blanks around it removed, upper case, accents kept ("Maria da
+// Conceição" becomes "MARIA DA CONCEIÇÃO"). Windows-1252 in and out.
+std::string NomeMaiusculo(std::string_view nomeCp1252);
+
 // True when the text (Windows-1252) holds a control character: a line break or a tab pasted
 // into the name, or one of the codes that Windows-1252 leaves without a character.
 bool TemCaractereDeControle(std::string_view cp1252);

@@ -18,8 +18,10 @@
 #include "dados/preferencias.h"
 #include "dados/rodape.h"
 #include "engine/datas.h"
+#include "engine/entrada.h"
 #include "layout/paginacao.h"
 #include "layout/percurso.h"
+#include "layout/seus_numeros.h"
 
 namespace oraculandia {
 
@@ -35,6 +37,14 @@ struct EstadoPrograma {
     // The day whose universal and personal numbers the analysis shows (the entry dialog's "Data
     // de referência", so that a consultation can be prepared ahead); none: today.
     std::optional<Data> DataReferencia;
+    // The name as it was typed (Windows-1252, accents kept): what the pages, the window caption
+    // and the file names show. Empty when unknown: then NomeCompleto is shown.
+    std::string NomeDigitado;
+
+    // The name as shown on the pages and in titles: upper case, with its accents.
+    std::string NomeExibido() const {
+        return NomeDigitado.empty() ? NomeCompleto : NomeMaiusculo(NomeDigitado);
+    }
 
     SecoesAnalise Secoes;                   // SecoesAnalise
     SecoesComplementares Complementos;      // the sections after the 28, composed with them
@@ -85,6 +95,13 @@ struct EstadoPrograma {
         anotar(20, "Os n\xFAmeros pessoais a seguir s\xE3o os do dia " + data + ".");
         return s;
     }
+    // The "Seus Números" page of the current subject for a report made on `hoje`; nothing when
+    // preferencias.ini turns it off.
+    std::optional<SeusNumeros> SeusNumerosDoRelatorio(const Data& hoje) const {
+        if (!CarregarPreferencias(PastaPrograma).Chave(kChaveSeusNumeros, true))
+            return std::nullopt;
+        return MontarSeusNumeros(Secoes, Configuracao, NomeDigitado, NomeCompleto, DataNascimento, hoje);
+    }
     // What the page header and footer draw from the program's state, with the given margins.
     ContextoPagina ContextoPaginas(const Margens& margens) const {
         ContextoPagina c;
@@ -93,6 +110,7 @@ struct EstadoPrograma {
         c.RodapeLinhaUm = Rodape.RodapeLinhaUm;
         c.RodapeLinhaDois = Rodape.RodapeLinhaDois;
         c.NomeCompleto = NomeCompleto;
+        c.NomeExibido = NomeExibido();
         c.DataNascimento = DataNascimento;
         c.ImprimirCabecalho = Ligado(Configuracao.ImprimirCabecalho);
         return c;

@@ -176,11 +176,83 @@ double XCentradoCabecalho(SuperficieDesenho& s, float LarguraPagina, const Marge
 
 } // namespace
 
-void DesenhaCabecalho(SuperficieDesenho& s, float LarguraPagina, const ContextoPagina& ctx) {
+const std::string& NomeNaPagina(const ContextoPagina& ctx) {
+    return ctx.NomeExibido.empty() ? ctx.NomeCompleto : ctx.NomeExibido;
+}
+
+TextoAjustado AjustarTexto(SuperficieDesenho& s, std::string_view texto, double largura, double tamanhoMaximo,
+                           double tamanhoMinimo) {
+    TextoAjustado r;
+    r.Tamanho = tamanhoMaximo;
+    s.DefinirTamanhoFonte(r.Tamanho);
+    while (s.LarguraTexto(texto) > largura && r.Tamanho - 0.5 >= tamanhoMinimo) {
+        r.Tamanho -= 0.5;
+        s.DefinirTamanhoFonte(r.Tamanho);
+    }
+    if (s.LarguraTexto(texto) <= largura) {
+        r.Linhas.emplace_back(texto);
+        return r;
+    }
+    // Broken at spaces: as many words on each line as fit.
+    std::string linha;
+    std::size_t i = 0;
+    while (i < texto.size()) {
+        while (i < texto.size() && texto[i] == ' ')
+            ++i;
+        if (i >= texto.size())
+            break;
+        std::size_t fim = texto.find(' ', i);
+        if (fim == std::string_view::npos)
+            fim = texto.size();
+        std::string palavra(texto.substr(i, fim - i));
+        i = fim;
+        const std::string candidata = linha.empty() ? palavra : linha + ' ' + palavra;
+        if (s.LarguraTexto(candidata) <= largura) {
+            linha = candidata;
+            continue;
+        }
+        if (!linha.empty())
+            r.Linhas.push_back(std::move(linha));
+        linha.clear();
+        // A word wider than the width on its own: cut at the width, at least one character a line.
+        while (s.LarguraTexto(palavra) > largura) {
+            std::size_t k = palavra.size() - 1;
+            while (k > 1 && s.LarguraTexto(std::string_view(palavra).substr(0, k)) > largura)
+                --k;
+            r.Linhas.push_back(palavra.substr(0, k));
+            palavra.erase(0, k);
+        }
+        linha = std::move(palavra);
+    }
+    if (!linha.empty())
+        r.Linhas.push_back(std::move(linha));
+    return r;
+}
+
+float DesenhaCabecalho(SuperficieDesenho& s, float LarguraPagina, const ContextoPagina& ctx) {
     const Margens& m = ctx.MargensImpressao;
     const double yGuardado = s.Y();
     s.EscalaMilimetros();
-    s.Retangulo(m.Esquerda, m.Superior + 24, LarguraPagina - m.Direita, m.Superior + 25, kCorPreta);
+
+    // Measured first: a long name takes several lines, and the rule goes below the last one.
+    s.DefinirNomeFonte("Times New Roman");
+    s.DefinirItalico(false);
+    s.DefinirNegrito(true);
+    s.DefinirTamanhoFonte(20);
+    const double alturaTitulo = s.AlturaTexto(ctx.CabecalhoLinhaUm);
+    s.DefinirNegrito(false);
+    const double larguraFaixa = LarguraPagina - (m.Esquerda + m.Direita + 22 + 2);
+    const TextoAjustado nome =
+        AjustarTexto(s, NomeNaPagina(ctx), larguraFaixa, kTamanhoNomeCabecalho, kTamanhoMinimoNomeCabecalho);
+    const double alturaNome = s.AlturaTexto(NomeNaPagina(ctx));
+    const std::string data = DataPorExtenso(ctx.DataNascimento);
+    s.DefinirTamanhoFonte(12);
+    const double fimData = m.Superior + 2 + alturaTitulo + 1 +
+                           alturaNome * static_cast<double>(std::max<std::size_t>(1, nome.Linhas.size())) +
+                           s.AlturaTexto(data);
+    const double regra = std::max<double>(m.Superior + 24, fimData + 0.5);
+
+    s.Retangulo(m.Esquerda, regra, LarguraPagina - m.Direita, regra + 1, kCorPreta);
 
     if (const auto d = LerDataNormalizada(ctx.DataNascimento)) {
         const int signo = SignoDoZodiaco(d->dia, d->mes);
@@ -199,17 +271,22 @@ void DesenhaCabecalho(SuperficieDesenho& s, float LarguraPagina, const ContextoP
     s.DefinirY(s.Y() + s.AlturaTexto(ctx.CabecalhoLinhaUm) + 1);
 
     s.DefinirNegrito(false);
-    s.DefinirTamanhoFonte(14);
-    s.DefinirX(XCentradoCabecalho(s, LarguraPagina, m, ctx.NomeCompleto));
-    s.Imprimir(ctx.NomeCompleto);
-    s.DefinirY(s.Y() + s.AlturaTexto(ctx.NomeCompleto));
+    s.DefinirTamanhoFonte(nome.Tamanho);
+    if (nome.Linhas.empty()) {
+        s.DefinirY(s.Y() + s.AlturaTexto(""));
+    }
+    for (const std::string& linha : nome.Linhas) {
+        s.DefinirX(XCentradoCabecalho(s, LarguraPagina, m, linha));
+        s.Imprimir(linha);
+        s.DefinirY(s.Y() + s.AlturaTexto(linha));
+    }
 
     s.DefinirTamanhoFonte(12);
-    const std::string data = DataPorExtenso(ctx.DataNascimento);
     s.DefinirX(XCentradoCabecalho(s, LarguraPagina, m, data));
     s.Imprimir(data);
 
     s.DefinirY(yGuardado);
+    return static_cast<float>(regra + 3 - m.Superior);
 }
 
 void DesenhaRodape(SuperficieDesenho& s, float LarguraPagina, float AlturaPagina,
@@ -253,10 +330,8 @@ float Paginacao::NovaPagina(SuperficieDesenho& s, float LarguraPagina, float Alt
     else if (Tipo == 2)
         ++NumeroPagina;
     float resultado = 0;
-    if (Contexto.ImprimirCabecalho || NumeroPagina == 1) {
-        DesenhaCabecalho(s, LarguraPagina, Contexto);
-        resultado = 27;
-    }
+    if (Contexto.ImprimirCabecalho || NumeroPagina == 1)
+        resultado = DesenhaCabecalho(s, LarguraPagina, Contexto);
     DesenhaRodape(s, LarguraPagina, AlturaPagina, std::to_string(NumeroPagina), Contexto);
     s.DefinirY(yGuardado);
     return resultado;

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "dados/margens.h"
 #include "layout/superficie.h"
@@ -42,13 +43,35 @@ struct ContextoPagina {
     std::string CabecalhoLinhaUm;
     std::string RodapeLinhaUm;
     std::string RodapeLinhaDois;
-    std::string NomeCompleto;       // the subject, Windows-1252
+    std::string NomeCompleto;       // the subject, Windows-1252, folded (what the numbers come from)
+    std::string NomeExibido;        // the name as typed, upper case with its accents; empty: NomeCompleto
     std::string DataNascimento;     // dd/mm/yyyy
     bool ImprimirCabecalho = false; // header on every page, not only on the first
 };
 
-// Header band; restores the surface's Y. Leaves the font as its last line set it.
-void DesenhaCabecalho(SuperficieDesenho& superficie, float LarguraPagina, const ContextoPagina& ctx);
+// The name a page shows: NomeExibido, or NomeCompleto when there is no typed name.
+const std::string& NomeNaPagina(const ContextoPagina& ctx);
+
+// A one-line text fitted into a width: the largest size from `tamanhoMaximo` down to
+// `tamanhoMinimo` (half a point at a time) at which it fits on one line; when it does not fit even
+// at `tamanhoMinimo`, it is broken at spaces into as many lines as it needs at that size (a word
+// wider than the width is cut at the width). Measured in the surface's current font name and
+// style; the surface is left at the size found.
+struct TextoAjustado {
+    double Tamanho = 0;
+    std::vector<std::string> Linhas;
+};
+TextoAjustado AjustarTexto(SuperficieDesenho& superficie, std::string_view texto, double largura,
+                           double tamanhoMaximo, double tamanhoMinimo);
+
+// Sizes of the client's name in the page header: 14 points, never below 9.
+inline constexpr double kTamanhoNomeCabecalho = 14;
+inline constexpr double kTamanhoMinimoNomeCabecalho = 9;
+
+// Header band; restores the surface's Y. Leaves the font as its last line set it. Returns the
+// band's height: 27, or more when a long name needs more lines than the band holds (the rule
+// then moves down with them).
+float DesenhaCabecalho(SuperficieDesenho& superficie, float LarguraPagina, const ContextoPagina& ctx);
 // Footer band with `NumeroTexto` as the page number ("0": no number); restores the surface's Y.
 void DesenhaRodape(SuperficieDesenho& superficie, float LarguraPagina, float AlturaPagina,
                    const std::string& NumeroTexto, const ContextoPagina& ctx);
@@ -72,7 +95,8 @@ public:
 
     // Tipo 1: first page of an analysis (number 1); Tipo 2: the next page. Draws the header on
     // the first page, and on later pages when Contexto.ImprimirCabecalho is on, and the footer
-    // with the page number. Returns 27 when the header was drawn, else 0: where text may start,
+    // with the page number. Returns the header's height (DesenhaCabecalho: 27 unless a long name
+    // needs more) when the header was drawn, else 0: where text may start,
     // below the top margin. The surface's Y is the same on return as on entry.
     float NovaPagina(SuperficieDesenho& superficie, float LarguraPagina, float AlturaPagina, int16_t Tipo);
 

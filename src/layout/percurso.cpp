@@ -1,6 +1,10 @@
 #include "layout/percurso.h"
 
 #include "layout/quadro_inclusao.h"
+#include <algorithm>
+
+#include "engine/datas.h"
+#include "layout/seus_numeros.h"
 
 namespace oraculandia {
 
@@ -14,24 +18,106 @@ std::string SemBrancos(const std::string& texto) {
     return texto.substr(inicio, fim - inicio + 1);
 }
 
+// Measures like the surface it wraps and draws nothing: what a block would take is found by
+// laying it out on this surface first. The font is the wrapped surface's own (so that every
+// measurement is made in it); the caller restores it afterwards.
+class SuperficieSeca : public SuperficieDesenho {
+public:
+    explicit SuperficieSeca(SuperficieDesenho& medidor) : m_(medidor) {}
+    double X() const override { return x_; }
+    double Y() const override { return y_; }
+    void DefinirX(double x) override { x_ = x; }
+    void DefinirY(double y) override { y_ = y; }
+    std::string NomeFonte() const override { return m_.NomeFonte(); }
+    double TamanhoFonte() const override { return m_.TamanhoFonte(); }
+    bool Negrito() const override { return m_.Negrito(); }
+    bool Italico() const override { return m_.Italico(); }
+    void DefinirNomeFonte(const std::string& nome) override { m_.DefinirNomeFonte(nome); }
+    void DefinirTamanhoFonte(double pontos) override { m_.DefinirTamanhoFonte(pontos); }
+    void DefinirNegrito(bool negrito) override { m_.DefinirNegrito(negrito); }
+    void DefinirItalico(bool italico) override { m_.DefinirItalico(italico); }
+    void DefinirCor(uint32_t) override {}
+    double LarguraTexto(std::string_view texto) override { return m_.LarguraTexto(texto); }
+    double AlturaTexto(std::string_view texto) override { return m_.AlturaTexto(texto); }
+    void Imprimir(std::string_view) override {}
+    void ImprimirLinha(std::string_view texto) override {
+        x_ = 0;
+        y_ += m_.AlturaTexto(texto);
+    }
+    void Retangulo(double, double, double, double, uint32_t) override {}
+    void Figura(std::string_view, double, double, double, double) override {}
+    double LarguraEscala() const override { return m_.LarguraEscala(); }
+    double AlturaEscala() const override { return m_.AlturaEscala(); }
+
+private:
+    SuperficieDesenho& m_;
+    double x_ = 0, y_ = 0;
+};
+
+// Whether a text prints anything but line breaks.
+bool TemConteudo(const std::string& texto) {
+    return std::any_of(texto.begin(), texto.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 32; });
+}
+
+// Pinnacles (8 to 11) and life challenges (12 to 15): where each one is named in a sentence.
+const char* LugarDaSecao(int c) {
+    switch (c) {
+    case 8:
+        return "na Primeira Realiza\xE7\xE3o";
+    case 9:
+        return "na Segunda Realiza\xE7\xE3o";
+    case 10:
+        return "na Terceira Realiza\xE7\xE3o";
+    case 11:
+        return "na Quarta Realiza\xE7\xE3o";
+    case 12:
+        return "no Desafio Maior";
+    case 13:
+        return "no Primeiro Desafio Menor";
+    case 14:
+        return "no Segundo Desafio Menor";
+    case 15:
+        return "no Desafio Menor Adicional";
+    default:
+        return nullptr;
+    }
+}
+
 class Percurso {
 public:
     Percurso(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagina& g)
         : alvo_(alvo), pag_(paginacao), g_(g), m_(paginacao.Contexto.MargensImpressao) {}
 
     int Executar(const SecoesAnalise& secoes, const ComplementosRelatorio& complementos,
-                 const ConfiguracaoPrograma& cfg, const FontesAnalise& fontes) {
+                 const ConfiguracaoPrograma& cfg, const FontesAnalise& fontes, const SeusNumeros* seusNumeros) {
         posicaoY_ = pag_.NovaPagina(alvo_.Superficie(), g_.LarguraPagina, g_.AlturaPagina, 1);
         inicioPagina_ = posicaoY_;
+        alturaCabecalho_ = posicaoY_;
         paginas_ = 1;
+        if (seusNumeros) {
+            DesenhaSeusNumeros(alvo_.Superficie(), *seusNumeros, m_, g_.LarguraPagina,
+                               posicaoY_ + m_.Superior, g_.LimiteTexto);
+            bool algum = false;
+            for (int c = 1; c <= kNumeroCalculos; ++c)
+                algum = algum || cfg.Selecionado(c);
+            for (int id = kPrimeiroComplemento; complementos.secoes != nullptr && id <= kUltimoComplemento; ++id)
+                algum = algum || Selecionado(complementos.selecao, id);
+            if (algum)
+                posicaoY_ = QuebraDePagina();
+        }
         for (int c = 1; c <= kNumeroCalculos; ++c) {
             if (!cfg.Selecionado(c))
                 continue;
             const SecaoAnalise& secao = secoes[c];
-            if (Ligado(cfg.ImprimirDescricao) && secao.Introducao.size() > 5)
+            const bool comIntroducao = Ligado(cfg.ImprimirDescricao) && secao.Introducao.size() > 5;
+            const std::string titulo = TituloSecao(secoes, c, cfg);
+            const std::string texto = TextoNasPaginas(secoes, cfg, c);
+            IniciarSecao(comIntroducao ? &secao.Introducao : nullptr, titulo, texto, fontes);
+            if (comIntroducao)
                 Bloco(secao.Introducao, fontes.FonteDescricao, Tipo::Descricao);
-            Bloco(TituloSecao(secoes, c, cfg), fontes.FonteTitulo, Tipo::Titulo);
-            Bloco(secao.Texto, fontes.FonteCorpo, Tipo::Corpo);
+            Bloco(titulo, fontes.FonteTitulo, Tipo::Titulo);
+            Bloco(texto, fontes.FonteCorpo, Tipo::Corpo);
             Divisoria();
         }
         if (complementos.secoes != nullptr)
@@ -47,10 +133,21 @@ private:
             if (!Selecionado(selecao, id))
                 continue;
             const SecaoAnalise& secao = c[id];
-            if (Ligado(cfg.ImprimirDescricao) && secao.Introducao.size() > 5)
+            const bool comIntroducao = Ligado(cfg.ImprimirDescricao) && secao.Introducao.size() > 5;
+            const std::string titulo = TituloComplemento(secao, cfg);
+            const bool quadro = id == kSecaoQuadroInclusao;
+            // The grid stands for the text: the heading goes to a new page with it.
+            double alturaQuadro = 0;
+            if (quadro) {
+                AplicarFonte(alvo_.Superficie(), fontes.FonteCorpo);
+                alturaQuadro = MedirQuadroInclusao(alvo_.Superficie()).Altura();
+            }
+            IniciarSecao(comIntroducao ? &secao.Introducao : nullptr, titulo, quadro ? std::string() : secao.Texto,
+                         fontes, alturaQuadro);
+            if (comIntroducao)
                 Bloco(secao.Introducao, fontes.FonteDescricao, Tipo::Descricao);
-            Bloco(TituloComplemento(secao, cfg), fontes.FonteTitulo, Tipo::Titulo);
-            if (id == kSecaoQuadroInclusao)
+            Bloco(titulo, fontes.FonteTitulo, Tipo::Titulo);
+            if (quadro)
                 Quadro(c.Bloco.inclusao, fontes.FonteCorpo);
             else
                 Bloco(secao.Texto, fontes.FonteCorpo, Tipo::Corpo);
@@ -87,15 +184,103 @@ private:
         return r;
     }
 
+    // Where the text of a fresh page (not the first) starts below the margin: below the header
+    // when every page has one (as tall as the first page's).
+    float InicioPaginaNova() const { return pag_.Contexto.ImprimirCabecalho ? alturaCabecalho_ : 0; }
+
+    // Before a section: the divider left over from the section before (drawn at the top of a new
+    // page, so that no page is started for a divider alone), then the page break that keeps the
+    // introduction and the heading together with the first lines of the text.
+    // `alturaBloco`, when given, is the height of what stands in place of the text (the grid).
+    void IniciarSecao(const std::string* introducao, const std::string& titulo, const std::string& texto,
+                      const FontesAnalise& fontes, double alturaBloco = 0) {
+        if (divisoriaPendente_) {
+            divisoriaPendente_ = false;
+            posicaoY_ = QuebraDePagina() + m_.Superior;
+            DesenharDivisoria();
+            inicioPagina_ = posicaoY_; // the divider alone does not count as text on the page
+            return;
+        }
+        if (PaginaVazia())
+            return;
+        // Line breaking does not depend on where a block starts, so the group is measured once
+        // (from 0) and the measures serve for this page and for a new one.
+        MedidasGrupo medidas = MedirGrupo(introducao, titulo, texto, fontes);
+        if (alturaBloco > 0) {
+            medidas.corpo = true;
+            medidas.alturaCorpo = alturaBloco;
+        }
+        if (CabeJunto(posicaoY_, medidas))
+            return;
+        // Moved only when that gives the group the room it lacks.
+        if (CabeJunto(InicioPaginaNova(), medidas))
+            posicaoY_ = QuebraDePagina();
+    }
+
+    // Positions of a section's first blocks laid out from 0 (millimetres): the top of the last
+    // line of the introduction and of the heading, where the heading and the text start, and the
+    // line heights of the heading's and the text's fonts.
+    struct MedidasGrupo {
+        bool introducao = false;
+        double ultimaIntroducao = 0;
+        double inicioTitulo = 0, alturaTitulo = 0, ultimaTitulo = 0;
+        bool corpo = false;
+        double inicioCorpo = 0, alturaCorpo = 0;
+    };
+
+    MedidasGrupo MedirGrupo(const std::string* introducao, const std::string& titulo,
+                            const std::string& texto, const FontesAnalise& fontes) {
+        SuperficieDesenho& real = alvo_.Superficie();
+        SuperficieSeca seca(real);
+        const double xEsquerda = m_.Esquerda + 2;
+        const double xDireita = g_.LarguraPagina - m_.Direita - 2;
+        MedidasGrupo r;
+        double y = 0;
+        auto ultimaLinha = [&](std::string t, const FonteTexto& fonte) {
+            AplicarFonte(seca, fonte);
+            // No limit: the whole block, as on a page long enough for it.
+            while (!ImprimeTexto(seca, y, xEsquerda, xDireita, 1e12, t)) {
+            }
+            return seca.Y();
+        };
+        if (introducao) {
+            r.introducao = true;
+            r.ultimaIntroducao = ultimaLinha(*introducao, fontes.FonteDescricao);
+            y = r.ultimaIntroducao + seca.AlturaTexto("Ag\xEA") + 5;
+        }
+        r.inicioTitulo = y;
+        r.ultimaTitulo = ultimaLinha(titulo, fontes.FonteTitulo);
+        r.alturaTitulo = seca.AlturaTexto("Ag\xEA");
+        r.inicioCorpo = r.ultimaTitulo + r.alturaTitulo + 5;
+        r.corpo = TemConteudo(texto);
+        AplicarFonte(seca, fontes.FonteCorpo);
+        r.alturaCorpo = seca.AlturaTexto("Ag\xEA");
+        return r;
+    }
+
+    // Whether, from `y` below the margin, the introduction and the heading print whole on this
+    // page (a block's lines go on while the one before ends above the limit) and the text after
+    // them passes its room check (which leaves room for its first two lines).
+    bool CabeJunto(float y, const MedidasGrupo& m) const {
+        const double topo = y + m_.Superior;
+        const double limite = g_.LimiteTexto;
+        if (m.introducao && topo + m.ultimaIntroducao > limite)
+            return false;
+        if (topo + m.inicioTitulo + m.alturaTitulo > limite || topo + m.ultimaTitulo > limite)
+            return false;
+        return !m.corpo || topo + m.inicioCorpo + m.alturaCorpo <= limite;
+    }
+
     void Bloco(std::string texto, const FonteTexto& fonte, Tipo tipo) {
         AplicarFonte(alvo_.Superficie(), fonte);
         if (tipo == Tipo::Corpo)
             alvo_.Superficie().DefinirCor(kCorPreta);
         // Room check (headings and texts): the block starts on a new page when its first line
-        // does not fit above the limit. An introduction has no such check and may begin below
-        // it, continuing on the next page. On a page with nothing on it yet the block simply
-        // starts, so a page too short for one line cannot produce a run of empty pages.
-        if (tipo != Tipo::Descricao && !PaginaVazia() &&
+        // does not fit above the limit. An introduction has no such check (IniciarSecao has
+        // already moved it with its heading when they do not fit). On a page with nothing on it
+        // yet the block simply starts, so a page too short for one line cannot produce a run of
+        // empty pages; a text with nothing to print never starts a page.
+        if (tipo != Tipo::Descricao && !PaginaVazia() && TemConteudo(texto) &&
             posicaoY_ + m_.Superior + alvo_.Superficie().AlturaTexto("Ag\xEA") > g_.LimiteTexto)
             posicaoY_ = QuebraDePagina();
         const double xEsquerda = m_.Esquerda + 2;
@@ -112,9 +297,17 @@ private:
     }
 
     void Divisoria() {
-        // Here posicaoY_ is measured from the top of the page.
-        if (posicaoY_ + 5 > g_.LimiteTexto)
-            posicaoY_ = QuebraDePagina() + m_.Superior;
+        // Here posicaoY_ is measured from the top of the page. Without room, the divider waits
+        // for the next section: it starts that section's page, and after the last section it is
+        // not drawn at all.
+        if (posicaoY_ + 5 > g_.LimiteTexto) {
+            divisoriaPendente_ = true;
+            return;
+        }
+        DesenharDivisoria();
+    }
+
+    void DesenharDivisoria() {
         const double largura = g_.LarguraPagina - 80 - m_.Direita - m_.Esquerda;
         if (largura > 0)
             alvo_.Superficie().Figura(kFiguraDivisoria, m_.Esquerda + 40, posicaoY_, largura, 3);
@@ -130,10 +323,31 @@ private:
     Margens m_;
     float posicaoY_ = 0;
     float inicioPagina_ = 0; // where the text of the current page starts, below the margin
+    float alturaCabecalho_ = 0;
+    bool divisoriaPendente_ = false;
     int paginas_ = 0;
 };
 
 } // namespace
+
+std::string TextoNasPaginas(const SecoesAnalise& secoes, const ConfiguracaoPrograma& cfg, int c) {
+    const std::string& texto = secoes[c].Texto;
+    const int primeira = c >= 8 && c <= 11 ? 8 : c >= 12 && c <= 15 ? 12 : 0;
+    if (primeira == 0 || !TemConteudo(texto))
+        return texto;
+    for (int anterior = primeira; anterior < c; ++anterior) {
+        if (cfg.Selecionado(anterior) && secoes[anterior].Numero == secoes[c].Numero &&
+            secoes[anterior].Texto == texto) {
+            std::string frase = "O n\xFAmero ";
+            frase += secoes[c].Numero;
+            frase += " volta aqui: a sua interpreta\xE7\xE3o est\xE1 ";
+            frase += LugarDaSecao(anterior);
+            frase += ", acima.";
+            return frase;
+        }
+    }
+    return texto;
+}
 
 std::string TituloSecao(const SecoesAnalise& secoes, int c, const ConfiguracaoPrograma& cfg) {
     std::string titulo = secoes[c].Titulo;
@@ -151,17 +365,58 @@ void AplicarFonte(SuperficieDesenho& s, const FonteTexto& fonte) {
 
 int ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagina& geometria,
                    const SecoesAnalise& secoes, const ConfiguracaoPrograma& configuracao,
-                   const FontesAnalise& fontes) {
-    return Percurso(alvo, paginacao, geometria).Executar(secoes, {}, configuracao, fontes);
+                   const FontesAnalise& fontes, const SeusNumeros* seusNumeros) {
+    return Percurso(alvo, paginacao, geometria).Executar(secoes, {}, configuracao, fontes, seusNumeros);
 }
 
 int ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagina& geometria,
                    const SecoesAnalise& secoes, const ComplementosRelatorio& complementos,
-                   const ConfiguracaoPrograma& configuracao, const FontesAnalise& fontes) {
-    return Percurso(alvo, paginacao, geometria).Executar(secoes, complementos, configuracao, fontes);
+                   const ConfiguracaoPrograma& configuracao, const FontesAnalise& fontes,
+                   const SeusNumeros* seusNumeros) {
+    return Percurso(alvo, paginacao, geometria).Executar(secoes, complementos, configuracao, fontes, seusNumeros);
 }
 
-void DesenhaFolhaRosto(SuperficieDesenho& s, const Margens& m) {
+DadosFolhaRosto FolhaRostoDe(const ContextoPagina& ctx, const std::string& dataRelatorio) {
+    DadosFolhaRosto d;
+    d.Nome = NomeNaPagina(ctx);
+    d.DataNascimento = ctx.DataNascimento;
+    d.DataRelatorio = dataRelatorio;
+    d.LinhaUm = ctx.RodapeLinhaUm;
+    d.LinhaDois = ctx.RodapeLinhaDois;
+    return d;
+}
+
+const char* NomeSigno(int signo) {
+    static const char* const kSignos[12] = {"Escorpi\xE3o", "Libra",     "Virgem",     "Le\xE3o",
+                                            "Sagit\xE1rio", "C\xE2ncer", "G\xEAmeos",  "Touro",
+                                            "\xC1ries",     "Peixes",    "Aqu\xE1rio", "Capric\xF3rnio"};
+    return signo >= 1 && signo <= 12 ? kSignos[signo - 1] : "";
+}
+
+namespace {
+
+// Prints `texto` centred between `esquerda` and `direita` at the surface's Y, then moves Y below it.
+void LinhaCentrada(SuperficieDesenho& s, double esquerda, double direita, std::string_view texto) {
+    s.DefinirX((direita - esquerda - s.LarguraTexto(texto)) / 2 + esquerda);
+    s.Imprimir(texto);
+    s.DefinirY(s.Y() + s.AlturaTexto(texto));
+}
+
+void LinhasCentradas(SuperficieDesenho& s, double esquerda, double direita, const TextoAjustado& texto) {
+    s.DefinirTamanhoFonte(texto.Tamanho);
+    for (const std::string& linha : texto.Linhas)
+        LinhaCentrada(s, esquerda, direita, linha);
+}
+
+// Height of a fitted text at its size (the surface is left at that size).
+double Altura(SuperficieDesenho& s, const TextoAjustado& texto) {
+    s.DefinirTamanhoFonte(texto.Tamanho);
+    return s.AlturaTexto("Ag") * static_cast<double>(texto.Linhas.size());
+}
+
+} // namespace
+
+void DesenhaFolhaRosto(SuperficieDesenho& s, const Margens& m, const DadosFolhaRosto* dados) {
     s.EscalaMilimetros();
     const double W = s.LarguraEscala() - m.Esquerda - m.Direita;
     const double H = s.AlturaEscala() - m.Superior - m.Inferior;
@@ -171,14 +426,71 @@ void DesenhaFolhaRosto(SuperficieDesenho& s, const Margens& m) {
     s.DefinirNomeFonte("Times New Roman");
     s.DefinirTamanhoFonte(40);
     s.DefinirNegrito(true);
+    s.DefinirItalico(false);
     s.DefinirCor(kCorPreta);
-    s.DefinirY(m.Superior + 0.7 * H);
     const char* const kAnalise = "An\xE1lise";
     const char* const kNumerologica = "Numerol\xF3gica";
+    double yTitulo = m.Superior + 0.7 * H;
+
+    // The client's lines and the numerologist's, inside the border (15 mm in from each side).
+    const double esquerda = m.Esquerda + 15;
+    const double direita = m.Esquerda + W - 15;
+    const double largura = direita - esquerda;
+    TextoAjustado nome, nascimento, preparada, linhaUm, linhaDois;
+    double alturaTitulo = 0, alturaCliente = 0, alturaRodape = 0;
+    if (dados) {
+        alturaTitulo = 2 * s.AlturaTexto(kAnalise);
+        s.DefinirNegrito(true);
+        nome = AjustarTexto(s, dados->Nome, largura, 20, 12);
+        alturaCliente = 4 + Altura(s, nome);
+        s.DefinirNegrito(false);
+        std::string textoNascimento = "Nascimento: " + DataPorExtenso(dados->DataNascimento);
+        if (const auto d = LerDataNormalizada(dados->DataNascimento)) {
+            const char* signo = NomeSigno(SignoDoZodiaco(d->dia, d->mes));
+            if (*signo) {
+                textoNascimento += " - ";
+                textoNascimento += signo;
+            }
+        }
+        nascimento = AjustarTexto(s, textoNascimento, largura, 13, 9);
+        alturaCliente += 2 + Altura(s, nascimento);
+        preparada = AjustarTexto(s, "An\xE1lise preparada em " + DataPorExtenso(dados->DataRelatorio),
+                                 largura, 13, 9);
+        alturaCliente += Altura(s, preparada);
+        s.DefinirNegrito(true);
+        linhaUm = AjustarTexto(s, dados->LinhaUm, largura, 11, 8);
+        alturaRodape = Altura(s, linhaUm);
+        s.DefinirNegrito(false);
+        linhaDois = AjustarTexto(s, dados->LinhaDois, largura, 11, 8);
+        alturaRodape += Altura(s, linhaDois);
+        // On a short sheet the title goes up, but never over the cover picture.
+        const double topoRodape = m.Superior + H - 12 - alturaRodape;
+        const double folga = topoRodape - 3 - (yTitulo + alturaTitulo + alturaCliente);
+        if (folga < 0)
+            yTitulo = std::max(m.Superior + 0.1 * H + alturaCapa, yTitulo + folga);
+        s.DefinirTamanhoFonte(40);
+        s.DefinirNegrito(true);
+    }
+
+    s.DefinirY(yTitulo);
     s.DefinirX((s.LarguraEscala() - m.Esquerda - m.Direita - s.LarguraTexto(kAnalise)) / 2 + m.Esquerda);
     s.ImprimirLinha(kAnalise);
     s.DefinirX((s.LarguraEscala() - m.Esquerda - m.Direita - s.LarguraTexto(kNumerologica)) / 2 + m.Esquerda);
     s.Imprimir(kNumerologica);
+
+    if (dados) {
+        s.DefinirY(s.Y() + s.AlturaTexto(kNumerologica) + 4);
+        LinhasCentradas(s, esquerda, direita, nome);
+        s.DefinirNegrito(false);
+        s.DefinirY(s.Y() + 2);
+        LinhasCentradas(s, esquerda, direita, nascimento);
+        LinhasCentradas(s, esquerda, direita, preparada);
+        s.DefinirY(m.Superior + H - 12 - alturaRodape);
+        s.DefinirNegrito(true);
+        LinhasCentradas(s, esquerda, direita, linhaUm);
+        s.DefinirNegrito(false);
+        LinhasCentradas(s, esquerda, direita, linhaDois);
+    }
     s.DefinirY(s.AlturaEscala());
 }
 

@@ -8,10 +8,12 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 #include <cmath>
 #include <stdexcept>
 
 #include "analysis/cp1252.h"
+#include "programa/cp1252_qt.h"
 #include "programa/programa.h"
 #include "viewer/armazem_paginas.h"
 
@@ -160,14 +162,21 @@ double frmExibeRelatorio::RazaoPixels() const {
     return picExibe->devicePixelRatioF();
 }
 
+QString frmExibeRelatorio::TituloCliente(const std::string& nomeDigitado, const std::string& data) {
+    return QStringLiteral("%1: %2").arg(Cp1252ParaQString(nomeDigitado).simplified(),
+                                        Cp1252ParaQString(data));
+}
+
 void frmExibeRelatorio::GravaDados(int Paginas, int Atual, const std::string& dtAnalisada,
-                                   const std::string& nmAnalisado) {
+                                   const std::string& nmAnalisado, const std::string& nmDigitado) {
     TotalPaginas = Paginas;
     PaginaAtual = Atual;
     GuardarPosicao(Atual);
     dataAnalisada_ = dtAnalisada;
     nomeAnalisado_ = nmAnalisado;
     referencia_ = programa_.DataReferencia;
+    nomeDigitado_ = nmDigitado;
+    setWindowTitle(TituloCliente(nmDigitado.empty() ? nmAnalisado : nmDigitado, dtAnalisada));
     armazem_->TerminarGravacao();
     ExibePagina(PaginaAtual);
 }
@@ -208,7 +217,10 @@ void frmExibeRelatorio::ExibePagina(int Pagina) {
 
 void frmExibeRelatorio::MostrarImagem(int pagina) {
     QString erro;
-    QImage imagem = armazem_->Imagem(pagina, RazaoPixels(), &erro);
+    QImage imagem = armazem_->Imagem(pagina, RazaoDesenho(), &erro);
+    // Drawn at the zoom's resolution, shown at the screen's: the page covers zoom times the area.
+    if (!imagem.isNull())
+        imagem.setDevicePixelRatio(RazaoPixels());
     imagemExibida_ = imagem;
     picExibe->update();
     if (imagem.isNull()) {
@@ -237,7 +249,7 @@ void frmExibeRelatorio::AgendarVizinhas() {
 }
 
 bool frmExibeRelatorio::PrepararVizinhas() {
-    const double razao = RazaoPixels();
+    const double razao = RazaoDesenho();
     for (int vizinha : {PaginaAtual + 1, PaginaAtual - 1}) {
         if (vizinha < 1 || vizinha > armazem_->Paginas() || armazem_->Guardada(vizinha, razao))
             continue;
@@ -265,6 +277,7 @@ QString frmExibeRelatorio::TextoStatus() const {
 
 void frmExibeRelatorio::AjustaDadosNaMemoria() {
     programa_.NomeCompleto = nomeAnalisado_;
+    programa_.NomeDigitado = nomeDigitado_;
     programa_.DataNascimento = dataAnalisada_;
     programa_.DataReferencia = referencia_;
 }
@@ -294,13 +307,13 @@ void frmExibeRelatorio::Reposicionar() {
     const double M = MargemPagina;
 
     // A window taller than the page and its margins has nothing to scroll vertically.
-    vScroll->setMaximum(std::max(0, ArredondarPar(2 * M + 297 - H)));
+    vScroll->setMaximum(std::max(0, ArredondarPar(2 * M + 297 * zoom_ - H)));
     vScroll->setGeometry(width() - vScroll->sizeHint().width(), 0, vScroll->sizeHint().width(), height());
     vScroll->show();
 
     const int alturaBarraH = hScroll->sizeHint().height();
     hScroll->setGeometry(0, height() - alturaBarraH, width() - vScroll->width(), alturaBarraH);
-    const auto necessario = static_cast<float>(LarguraTelaMm() * 0.95);
+    const auto necessario = static_cast<float>(LarguraTelaMm() * 0.95 + GetLarguraEmMm() * (zoom_ - 1));
     if (necessario < W) {
         hScroll->setValue(0);
         hScroll->hide();
@@ -318,15 +331,86 @@ void frmExibeRelatorio::Reposicionar() {
     hScroll->raise();
 }
 
+void frmExibeRelatorio::DefinirZoom(double zoom) {
+    zoom = std::clamp(zoom, kZoomMinimo, kZoomMaximo);
+    if (zoom == zoom_)
+        return;
+    // The same point of the page stays at the top of the window.
+    const double fracaoV = vScroll->maximum() > 0 ? double(vScroll->value()) / vScroll->maximum() : 0;
+    zoom_ = zoom;
+    picExibe->resize(Px(GetLarguraEmMm() * zoom_), Px(297 * zoom_));
+    Reposicionar();
+    vScroll->setValue(ArredondarPar(fracaoV * vScroll->maximum()));
+    if (PaginaAtual >= 1 && PaginaAtual <= armazem_->Paginas())
+        MostrarImagem(PaginaAtual);
+}
+
+void frmExibeRelatorio::AjustarLargura() {
+    const double disponivel = width() / PixelsPorMm() - vScroll->width() / PixelsPorMm() - 2 * MargemPagina;
+    DefinirZoom(disponivel / GetLarguraEmMm());
+}
+
+bool frmExibeRelatorio::Rolar(int passo) {
+    const int valor = vScroll->value();
+    if (passo > 0 && valor >= vScroll->maximum() && PaginaAtual < TotalPaginas) {
+        ExibePagina(PaginaAtual + 1);
+        vScroll->setValue(0);
+        return true;
+    }
+    if (passo < 0 && valor <= 0 && PaginaAtual > 1) {
+        ExibePagina(PaginaAtual - 1);
+        vScroll->setValue(vScroll->maximum());
+        return true;
+    }
+    vScroll->setValue(std::clamp(valor + passo, 0, vScroll->maximum()));
+    return false;
+}
+
+void frmExibeRelatorio::wheelEvent(QWheelEvent* evento) {
+    const int graus = evento->angleDelta().y();
+    if (graus == 0) {
+        QWidget::wheelEvent(evento);
+        return;
+    }
+    if (evento->modifiers() & Qt::ControlModifier)
+        DefinirZoom(zoom_ * (graus > 0 ? 1.25 : 0.8));
+    else
+        // Three lines per notch, as scrolled text goes; at least a line for a small movement.
+        Rolar((graus > 0 ? -1 : 1) * std::max(1, std::abs(graus) * 3 * vScroll->singleStep() / 120));
+    evento->accept();
+}
+
 void frmExibeRelatorio::keyPressEvent(QKeyEvent* evento) {
     const bool ctrl = evento->modifiers() & Qt::ControlModifier;
     auto limitar = [](QScrollBar* b, int v) { b->setValue(std::clamp(v, 0, b->maximum())); };
     switch (evento->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        if (!ctrl) {
+            QWidget::keyPressEvent(evento);
+            return;
+        }
+        DefinirZoom(zoom_ * 1.25);
+        break;
+    case Qt::Key_Minus:
+        if (!ctrl) {
+            QWidget::keyPressEvent(evento);
+            return;
+        }
+        DefinirZoom(zoom_ * 0.8);
+        break;
+    case Qt::Key_0:
+        if (!ctrl) {
+            QWidget::keyPressEvent(evento);
+            return;
+        }
+        AjustarLargura();
+        break;
     case Qt::Key_PageUp:
-        limitar(vScroll, vScroll->value() - vScroll->pageStep());
+        Rolar(-vScroll->pageStep());
         break;
     case Qt::Key_PageDown:
-        limitar(vScroll, vScroll->value() + vScroll->pageStep());
+        Rolar(vScroll->pageStep());
         break;
     case Qt::Key_Up:
         limitar(vScroll, vScroll->value() - vScroll->singleStep());
@@ -364,6 +448,11 @@ void frmExibeRelatorio::keyPressEvent(QKeyEvent* evento) {
 bool frmExibeRelatorio::eventFilter(QObject* objeto, QEvent* evento) {
     if (evento->type() == QEvent::MouseMove)
         emit MouseSobreJanela();
+    // The wheel over the page (or its bars) scrolls and turns pages like the keys.
+    if (evento->type() == QEvent::Wheel && (objeto == picExibe || objeto == vScroll)) {
+        wheelEvent(static_cast<QWheelEvent*>(evento));
+        return evento->isAccepted();
+    }
     return QWidget::eventFilter(objeto, evento);
 }
 

@@ -59,7 +59,12 @@ public:
     ArmazemPaginas& Armazem() { return *armazem_; }
 
     // Hands the finished analysis over and shows page `Atual` (1-based). Texts are Windows-1252.
-    void GravaDados(int Paginas, int Atual, const std::string& dtAnalisada, const std::string& nmAnalisado);
+    // `nmDigitado`: the name as typed (Windows-1252); the window's caption names the client with
+    // it: "Maria da Conceição Souza: 21/07/1985".
+    void GravaDados(int Paginas, int Atual, const std::string& dtAnalisada, const std::string& nmAnalisado,
+                    const std::string& nmDigitado = {});
+    // "<name as typed>: dd/mm/yyyy".
+    static QString TituloCliente(const std::string& nomeDigitado, const std::string& data);
     // Shows page `Pagina` (1-based) where the user left it (top left the first time), plays the
     // page sound when sounds are on and writes the status line. A page outside the store keeps
     // the previous image.
@@ -100,6 +105,15 @@ public:
     // was drawn. Runs by itself from the event loop after each page shown.
     bool PrepararVizinhas();
 
+    // Zoom of the page on the screen (1 = the page width above, 90% of the screen); the page is
+    // drawn again at each zoom, at the pixels it covers, never scaled. Ctrl++ and Ctrl+- step by
+    // a quarter (also Ctrl with the wheel), Ctrl+0 fits the page to the window's width.
+    double Zoom() const { return zoom_; }
+    void DefinirZoom(double zoom);
+    void AjustarLargura();
+    static constexpr double kZoomMinimo = 0.5;
+    static constexpr double kZoomMaximo = 3.0;
+
 signals:
     // The status line text the main window should show (on every page shown, on activation,
     // and the initial text when the window closes).
@@ -109,6 +123,8 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
+    // The wheel scrolls the page; at its end (or top) it goes on to the next (or previous) page.
+    void wheelEvent(QWheelEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
@@ -127,6 +143,11 @@ private:
     void AgendarVizinhas();
     void AtualizarResolucao();
     void MostrarImagem(int pagina);
+    // The resolution pages are drawn at: the screen's pixel ratio times the zoom.
+    double RazaoDesenho() const { return RazaoPixels() * zoom_; }
+    // Scrolls by `passo` millimetres; past the end of the page, shows the next one from its top
+    // (past the top, the previous one from its end). True when a page was turned.
+    bool Rolar(int passo);
     static int Px(double mm);
 
     Programa& programa_;
@@ -136,6 +157,8 @@ private:
     int TotalPaginas = 0;
     int PaginaAtual = 0;
     std::string nomeAnalisado_;
+    std::string nomeDigitado_;
+    double zoom_ = 1.0;
     std::string dataAnalisada_;
     std::optional<Data> referencia_;
     QImage imagemExibida_; // shares the pixels of the image kept by the store

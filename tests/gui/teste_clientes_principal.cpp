@@ -75,13 +75,16 @@ void TesteClientesPrincipal::menuEBotaoComDica() {
     QVERIFY(p.mnuClientes);
     QCOMPARE(p.mnuClientes->text(), QStringLiteral("&Clientes..."));
     QCOMPARE(p.mnuClientes->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
-    QCOMPARE(p.mnuArquivo->actions().first(), p.mnuClientes);
+    QVERIFY(p.mnuArquivo->actions().contains(p.mnuClientes));
     QVERIFY(p.mnuClientes->isEnabled());
-    // The eighth button, after the seven that keep their places.
+    // The seventh button, after the six that keep their places; then the name study, and
+    // "Sair" last.
     QCOMPARE(p.cmdClientes->parentWidget(), p.picMenu);
-    QCOMPARE(p.cmdClientes->geometry(), QRect(3 + 48 * 7, 3, 43, 40));
+    QCOMPARE(p.cmdClientes->geometry(), QRect(3 + 48 * 6, 3, 43, 40));
     QVERIFY(!p.cmdClientes->icon().isNull());
-    QCOMPARE(p.cmdSair->geometry(), QRect(3 + 48 * 6, 3, 43, 40));
+    QCOMPARE(p.cmdEstudoNome->geometry(), QRect(3 + 48 * 7, 3, 43, 40));
+    QVERIFY(!p.cmdEstudoNome->icon().isNull());
+    QCOMPARE(p.cmdSair->geometry(), QRect(3 + 48 * 8, 3, 43, 40));
     QCOMPARE(frmPrincipal::TextoDaDica(QStringLiteral("Clientes")),
              QStringLiteral("Abrir o cadastro de clientes e criar a análise de um deles."));
     MoverMouse(p.cmdClientes);

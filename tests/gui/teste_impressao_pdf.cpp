@@ -8,6 +8,7 @@
 #include "analysis/exportacao.h"
 #include "analysis/interpretacao.h"
 #include "apoio/duplos.h"
+#include "layout/percurso.h"
 #include "print/qt/trabalho_impressao.h"
 #include "programa/cp1252_qt.h"
 #include "teste_impressao_duplo.h"
@@ -114,6 +115,8 @@ private slots:
     void blocoLongoNuncaCortado();
     void pretoEBrancoOuCores();
     void falhaDoTrabalho();
+    void titulosComOTextoENenhumaFolhaQuaseVazia();
+    void nomeDigitadoLongoDentroDaFaixa();
 };
 
 void TesteImpressaoPdf::initTestCase() {
@@ -172,7 +175,11 @@ void TesteImpressaoPdf::folhaDeRostoPrimeiro() {
     const QStringList capa = Linhas(TextoPdf(com.arquivo, 1));
     QVERIFY(capa.contains(QStringLiteral("Análise")));
     QVERIFY(capa.contains(QStringLiteral("Numerológica")));
-    QVERIFY(!capa.join(u' ').contains(QStringLiteral("MARIA")));
+    // The client and the numerologist (the footer lines) on the cover, no page number.
+    QVERIFY(capa.contains(QStringLiteral("MARIA DA CONCEICAO")));
+    QVERIFY(capa.contains(QStringLiteral("Nascimento: 15 de março de 1970 - Peixes")));
+    QVERIFY(capa.contains(QStringLiteral("Análise preparada em 07 de dezembro de 2026")));
+    QVERIFY(capa.contains(QStringLiteral("Seu numerólogo: informe aqui o seu telefone e o seu e-mail")));
     QCOMPARE(NumeroDaFolha(TextoPdf(com.arquivo, 1)), -1);
     // The first sheet of the analysis follows, with its header and page number 1.
     const QString segunda = TextoPdf(com.arquivo, 2);
@@ -306,3 +313,99 @@ void TesteImpressaoPdf::falhaDoTrabalho() {
 
 QTEST_MAIN(TesteImpressaoPdf)
 #include "teste_impressao_pdf.moc"
+
+// Over the real texts, with the settings of a numerologist's report: each heading (and its
+// introduction) on the sheet where its text starts, with text after it; no sheet without text;
+// the name as typed, with its accents; a repeated challenge points back.
+void TesteImpressaoPdf::titulosComOTextoENenhumaFolhaQuaseVazia() {
+    const QString rodape = QStringLiteral("Seu numerólogo: informe aqui o seu telefone e o seu e-mail");
+    for (const bool grande : {false, true}) {
+        AmbienteTeste amb(true);
+        Preparar(amb);
+        amb.programa->NomeCompleto = "MARIA DA CONCEICAO SOUZA";
+        amb.programa->NomeDigitado = "Maria da Concei\xE7\xE3o Souza";
+        amb.programa->DataNascimento = "21/07/1985";
+        if (grande) {
+            amb.programa->Fontes.FonteTitulo.Tamanho = 16;
+            amb.programa->Configuracao.ImprimirNumero = kLigado;
+        }
+        const Impressao r = Imprimir(amb, false, grande ? "grande.pdf" : "padrao.pdf");
+        QVERIFY2(r.resultado.ok, qPrintable(r.resultado.erro));
+        QVERIFY(TextoPdf(r.arquivo, 1).contains(QStringLiteral("MARIA DA CONCEIÇÃO SOUZA")));
+        QVERIFY(!TextoPdf(r.arquivo).contains(QStringLiteral("CONCEICAO")));
+        QVERIFY(TextoPdf(r.arquivo).contains(
+            QStringLiteral("O número 2 volta aqui: a sua interpretação está no Desafio Maior, acima.")));
+        for (int p = 1; p <= r.folhas; ++p) {
+            // The footer is drawn when the sheet starts, before its text: taken out.
+            QString folha = Normalizado(TextoPdf(r.arquivo, p));
+            folha.remove(rodape);
+            folha.remove(QStringLiteral("Análise numerológica preparada com o programa Oraculandia"));
+            if (p == 1)
+                folha = folha.mid(folha.indexOf(QStringLiteral("1985")) + 4);
+            QVERIFY2(folha.size() > 200, qPrintable(QStringLiteral("sheet %1 nearly blank").arg(p)));
+            for (int c = 1; c <= 28; ++c) {
+                const QString titulo = Normalizado(Titulo(amb, c));
+                const qsizetype achado = folha.indexOf(titulo);
+                if (achado < 0)
+                    continue;
+                // The first two lines of text follow (about 80 characters on an A4 column), or the
+                // whole text when it is shorter.
+                const QString texto = Normalizado(
+                    Cp1252ParaQString(TextoNasPaginas(amb.programa->Secoes, amb.programa->Configuracao, c)));
+                QVERIFY2(folha.size() - (achado + titulo.size()) >= std::min<qsizetype>(80, texto.size()),
+                         qPrintable(QStringLiteral("sheet %1 ends with heading %2").arg(p).arg(c)));
+            }
+        }
+    }
+}
+
+// A 93-character name is broken beside the sign picture: every word inside the band between
+// the picture and the right margin, on every sheet.
+void TesteImpressaoPdf::nomeDigitadoLongoDentroDaFaixa() {
+    AmbienteTeste amb(true);
+    Preparar(amb);
+    const QString nome = QStringLiteral("Maria da Conceição Aparecida dos Santos Oliveira Albuquerque "
+                                        "Cavalcanti Bittencourt Magalhães");
+    QCOMPARE(nome.size(), 93);
+    amb.programa->NomeDigitado = QStringParaCp1252(nome).texto;
+    amb.programa->Configuracao.ImprimirCabecalho = kLigado;
+    const Impressao r = Imprimir(amb, false);
+    QVERIFY(r.resultado.ok);
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), r.arquivo, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression palavra(QStringLiteral(
+        "<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\" yMax=\"[0-9.]+\">([^<]*)</word>"));
+    const double mm = 72 / 25.4;
+    const double largura = QPageSize(QPageSize::A4).size(QPageSize::Millimeter).width();
+    int achadas = 0;
+    for (auto it = palavra.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        if (!nome.toUpper().split(u' ').contains(m.captured(3)) || m.captured(3).size() < 6)
+            continue;
+        ++achadas;
+        // The picture ends at 10 + 2 + 22 mm; the page's text ends at the right margin.
+        QVERIFY2(m.captured(1).toDouble() >= (10 + 24) * mm - 1, qPrintable(m.captured(3)));
+        QVERIFY2(m.captured(2).toDouble() <= (largura - 10) * mm + 1, qPrintable(m.captured(3)));
+    }
+    QVERIFY(achadas >= 8 * r.folhas);
+
+    // On the first sheet ("Seus Números", whose working grows with the name) nothing but the
+    // footer reaches below the footer's rule (10 mm margin, rule 12 mm above it).
+    const QString primeira = html.left(html.indexOf(QStringLiteral("</page>")));
+    static const QRegularExpression comY(QStringLiteral(
+        "<word xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"[0-9.]+\">([^<]*)</word>"));
+    const QStringList rodape =
+        QStringLiteral(
+            "Análise numerológica preparada com o programa Oraculandia Seu numerólogo: informe aqui o "
+            "seu telefone e o seu e-mail 1")
+            .split(u' ');
+    const double altura = QPageSize(QPageSize::A4).size(QPageSize::Millimeter).height();
+    for (auto it = comY.globalMatch(primeira); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(1).toDouble() > (altura - 10 - 12) * mm)
+            QVERIFY2(rodape.contains(m.captured(2)), qPrintable(m.captured(2)));
+    }
+    QVERIFY(primeira.contains(QStringLiteral(">Seus</word>")));
+}

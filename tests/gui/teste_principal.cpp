@@ -178,10 +178,11 @@ void TestePrincipal::geometriaDaBarraEDoRodape() {
     frmPrincipal& p = *t.janela;
     QCOMPARE(p.picMenu->height(), 49);   // 735 twips
     QCOMPARE(p.picRodape->height(), 31); // 465 twips
-    QToolButton* botoes[] = {
-        p.cmdCriaAnalise, p.cmdImprimir, p.cmdConfigurarFontes, p.cmdConfiguraPrograma, p.cmdAjuda,
-        p.cmdExportar,    p.cmdSair};
-    for (int k = 0; k < 7; ++k) {
+    // The register of clients and the name study come before "Sair", which stays the last one.
+    QToolButton* botoes[] = {p.cmdCriaAnalise,       p.cmdImprimir,   p.cmdConfigurarFontes,
+                             p.cmdConfiguraPrograma, p.cmdAjuda,      p.cmdExportar,
+                             p.cmdClientes,          p.cmdEstudoNome, p.cmdSair};
+    for (int k = 0; k < 9; ++k) {
         QToolButton* b = botoes[k];
         QCOMPARE(b->parentWidget(), p.picMenu);
         QCOMPARE(b->geometry(), QRect(3 + 48 * k, 3, 43, 40));
@@ -211,33 +212,54 @@ void TestePrincipal::menusComLegendasEAtalhos() {
     frmPrincipal& p = *t.janela;
     const QList<QAction*> topo = p.menuBar()->actions();
     QCOMPARE(topo.size(), 4);
-    QCOMPARE(topo[0]->text(), QStringLiteral("Arquivo"));
-    QCOMPARE(topo[1]->text(), QStringLiteral("Janela"));
-    QCOMPARE(topo[2]->text(), QStringLiteral("Alterar"));
-    QCOMPARE(topo[3]->text(), QStringLiteral("Sobre"));
+    // Access keys: Alt+A opens Arquivo, and so on; no two entries of a menu share one.
+    QCOMPARE(topo[0]->text(), QStringLiteral("&Arquivo"));
+    QCOMPARE(topo[1]->text(), QStringLiteral("&Janela"));
+    QCOMPARE(topo[2]->text(), QStringLiteral("A&lterar"));
+    QCOMPARE(topo[3]->text(), QStringLiteral("&Sobre"));
 
     const QList<QAction*> arquivo = p.mnuArquivo->actions();
-    QCOMPARE(arquivo.size(), 7);
-    QCOMPARE(arquivo[0], p.mnuClientes);   // the register of clients (teste_clientes_principal)
-    QCOMPARE(arquivo[1], p.mnuEstudoNome); // the name study (teste_estudo_janela)
-    QCOMPARE(arquivo[2], p.mnuPrevisoes);  // the consultation tools (teste_consulta_janelas)
-    QCOMPARE(arquivo[2]->text(), QStringLiteral("&Previsões..."));
-    QCOMPARE(arquivo[3], p.mnuHarmonia);
-    QCOMPARE(arquivo[3]->text(), QStringLiteral("&Harmonia..."));
-    QCOMPARE(arquivo[4], p.mnuConfigurarRodape);
-    QCOMPARE(arquivo[4]->text(), QStringLiteral("&Configurar Cabeçalho e Rodapé"));
-    QVERIFY(arquivo[5]->isSeparator());
-    QCOMPARE(arquivo[6]->text(), QStringLiteral("Encerrar Programa"));
+    QCOMPARE(arquivo.size(), 10);
+    QCOMPARE(arquivo[0], p.mnuNovaAnalise);
+    QCOMPARE(arquivo[0]->text(), QStringLiteral("&Nova Análise..."));
+    QCOMPARE(arquivo[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    QCOMPARE(arquivo[1], p.mnuImprimir);
+    QCOMPARE(arquivo[1]->text(), QStringLiteral("&Imprimir..."));
+    QCOMPARE(arquivo[1]->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    QVERIFY(arquivo[2]->isSeparator());
+    QCOMPARE(arquivo[3], p.mnuClientes);   // the register of clients (teste_clientes_principal)
+    QCOMPARE(arquivo[4], p.mnuEstudoNome); // the name study (teste_estudo_janela)
+    QCOMPARE(arquivo[5], p.mnuPrevisoes);  // the consultation tools (teste_consulta_janelas)
+    QCOMPARE(arquivo[5]->text(), QStringLiteral("&Previsões..."));
+    QCOMPARE(arquivo[6], p.mnuHarmonia);
+    QCOMPARE(arquivo[6]->text(), QStringLiteral("&Harmonia..."));
+    QCOMPARE(arquivo[7], p.mnuConfigurarRodape);
+    QCOMPARE(arquivo[7]->text(), QStringLiteral("Configurar Ca&beçalho e Rodapé"));
+    QVERIFY(arquivo[8]->isSeparator());
+    QCOMPARE(arquivo[9]->text(), QStringLiteral("Encerra&r Programa"));
 
     const QList<QAction*> janela = p.mnuJanela->actions();
-    QCOMPARE(janela.size(), 2);
-    QCOMPARE(janela[0]->text(), QStringLiteral("Organizar Lado a Lado"));
-    QCOMPARE(janela[1]->text(), QStringLiteral("Organizar em Cascata"));
+    QCOMPARE(janela.size(), 3); // and the open windows, listed when the menu opens
+    QCOMPARE(janela[0]->text(), QStringLiteral("Organizar &Lado a Lado"));
+    QCOMPARE(janela[1]->text(), QStringLiteral("Organizar em &Cascata"));
+    QVERIFY(janela[2]->isSeparator());
+    for (const QList<QAction*>& menu : {topo, arquivo, janela}) {
+        QSet<QChar> teclas;
+        for (QAction* a : menu) {
+            const qsizetype e = a->text().indexOf(u'&');
+            if (a->isSeparator())
+                continue;
+            QVERIFY2(e >= 0, qPrintable(a->text()));
+            const QChar tecla = a->text().at(e + 1).toLower();
+            QVERIFY2(!teclas.contains(tecla), qPrintable(a->text()));
+            teclas.insert(tecla);
+        }
+    }
 
     QCOMPARE(p.mnuAlterarNada->actions().size(), 1);
     QCOMPARE(p.mnuAlterarConteudoDasAnalises->text(), QStringLiteral("&Conteúdo das Análises"));
     QCOMPARE(p.mnuSobre->actions().size(), 1);
-    QCOMPARE(p.mnuSobreEstePrograma->text(), QStringLiteral("Sobre este Programa"));
+    QCOMPARE(p.mnuSobreEstePrograma->text(), QStringLiteral("Sobre &este Programa"));
 
     for (QAction* a : arquivo + janela + p.mnuAlterarNada->actions() + p.mnuSobre->actions() + topo) {
         QVERIFY(a->isEnabled());

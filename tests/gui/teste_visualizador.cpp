@@ -63,7 +63,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, v->picFolha(3));
         QCOMPARE(v->GetLarguraEmMm(), static_cast<float>(frmExibeRelatorio::LarguraTelaMm() * 0.9));
 
-        v->GravaDados(30, 1, "20/08/1978", "ANA SILVA");
+        v->GravaDados(30, 1, "20/08/1978", "ANA SILVA", " Ana  Silva ");
         // The page image: GetLarguraEmMm x 297 mm at 3.78 pixels per millimetre, times the
         // device pixel ratio of the page surface.
         const double ppm = frmExibeRelatorio::PixelsPorMm();
@@ -72,7 +72,8 @@ private slots:
         QCOMPARE(img.height(), qRound(qRound(297 * ppm) * v->RazaoPixels()));
         QCOMPARE(img.width(), qRound(qRound(v->GetLarguraEmMm() * ppm) * v->RazaoPixels()));
         QCOMPARE(img.dotsPerMeterX(), 3780);
-        QCOMPARE(v->windowTitle(), QStringLiteral("Relatório de Análise Numerológica"));
+        // The caption names the client as typed.
+        QCOMPARE(v->windowTitle(), QStringLiteral("Ana Silva: 20/08/1978"));
         QCOMPARE(v->PaginaExibida(), 1);
         QCOMPARE(v->TotalDePaginas(), 30);
         QCOMPARE(status.last().at(0).toString(), QStringLiteral("Navegando: Página 1 de 30"));

@@ -149,7 +149,8 @@ TEST(Cli, AjudaEOpcoesComIgual) {
     ASSERT_EQ(e.status, 0) << e.erros;
     const Json j = LeitorJson(e.saida).Documento();
     EXPECT_EQ(j["nome"].str(), "MARIA DA CONCEICAO");
-    EXPECT_EQ(j["data"].str(), "20/08/2026"); // "dd/mm" alone takes the year of the day used
+    EXPECT_EQ(j["nomeDigitado"].str(), "MARIA DA CONCEIÇÃO"); // as typed, accents kept
+    EXPECT_EQ(j["data"].str(), "20/08/2026");                 // "dd/mm" alone takes the year of the day used
 }
 
 // Control bytes of a data file never reach the terminal raw: U+FFFD in their place; CR, LF and
@@ -186,6 +187,7 @@ TEST(Cli, NomeComAcentosSeparados) {
                                  "--diretorio", pasta.caminho().string(), "--formato", "json"});
     ASSERT_EQ(e.status, 0) << e.erros;
     EXPECT_EQ(LeitorJson(e.saida).Documento()["nome"].str(), "JOSE CONCEICAO");
+    EXPECT_EQ(LeitorJson(e.saida).Documento()["nomeDigitado"].str(), "José Conceição");
     // A lone accent is still refused, by name.
     const Execucao r = Executar(
         {"--nome", "\u0301Jose Silva", "--data", "15/03/1970", "--diretorio", pasta.caminho().string()});

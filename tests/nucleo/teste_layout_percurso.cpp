@@ -156,13 +156,13 @@ TEST(ImprimirSecoes, AHeadingWithoutRoomForOneLineMovesToTheNextPage) {
     EXPECT_NE(alvo.paginas[1]->Procurar("2"), nullptr);
 }
 
-TEST(ImprimirSecoes, AHeadingWithRoomForItsOwnLineStaysAndItsTextMovesOn) {
+TEST(ImprimirSecoes, AHeadingWhoseTextHasNoRoomMovesWithIt) {
     Cenario c;
     c.cfg.CalculosSelecionados[1] = kLigado;
     c.cfg.CalculosSelecionados[2] = kLigado;
     // Last body line at 242: divider at 252, section 2 from 255 below the margin. Its heading
-    // fits (255 + 5 + 5 <= 272) and stays; its text, from 265 below the margin, does not
-    // (265 + 5 + 5 > 272) and starts the next page.
+    // would fit (255 + 5 + 5 <= 272), its text, from 265 below the margin, would not
+    // (265 + 5 + 5 > 272): both start the next page.
     std::string corpo;
     for (int i = 0; i < 40; ++i)
         corpo += "linha\r\n";
@@ -171,19 +171,18 @@ TEST(ImprimirSecoes, AHeadingWithRoomForItsOwnLineStaysAndItsTextMovesOn) {
     AlvoTeste alvo;
     EXPECT_EQ(c.Executar(alvo), 2);
     EXPECT_DOUBLE_EQ(alvo.paginas[0]->Procurar("ultima")->y, 242);
-    ASSERT_NE(alvo.paginas[0]->Procurar("Titulo 2"), nullptr);
-    EXPECT_DOUBLE_EQ(alvo.paginas[0]->Procurar("Titulo 2")->y, 260);
-    EXPECT_EQ(alvo.paginas[0]->Procurar("Texto 2"), nullptr);
-    EXPECT_DOUBLE_EQ(alvo.paginas[1]->Procurar("Texto 2")->y, 5);
+    EXPECT_EQ(alvo.paginas[0]->Procurar("Titulo 2"), nullptr);
+    EXPECT_DOUBLE_EQ(alvo.paginas[1]->Procurar("Titulo 2")->y, 5);
+    EXPECT_DOUBLE_EQ(alvo.paginas[1]->Procurar("Texto 2")->y, 15);
 }
 
-TEST(ImprimirSecoes, AnIntroductionHasNoRoomCheck) {
+TEST(ImprimirSecoes, AnIntroductionMovesWithItsHeadingAndText) {
     Cenario c;
     c.cfg.CalculosSelecionados[1] = kLigado;
     c.cfg.CalculosSelecionados[2] = kLigado;
     c.secoes[2].Introducao = "Uma introducao";
-    // Section 2 from 245 below the margin: the introduction starts there (line at 250), the
-    // heading follows at 260 (255 + 5 + 5 <= 272) and the text moves to the next page.
+    // Section 2 from 245 below the margin: the introduction (line at 250) and the heading (260)
+    // would fit, the text would not: all three start the next page.
     std::string corpo;
     for (int i = 0; i < 38; ++i)
         corpo += "linha\r\n";
@@ -191,10 +190,10 @@ TEST(ImprimirSecoes, AnIntroductionHasNoRoomCheck) {
     c.secoes[1].Texto = corpo;
     AlvoTeste alvo;
     EXPECT_EQ(c.Executar(alvo), 2);
-    ASSERT_NE(alvo.paginas[0]->Procurar("Uma introducao"), nullptr);
-    EXPECT_DOUBLE_EQ(alvo.paginas[0]->Procurar("Uma introducao")->y, 250);
-    EXPECT_DOUBLE_EQ(alvo.paginas[0]->Procurar("Titulo 2")->y, 260);
-    EXPECT_DOUBLE_EQ(alvo.paginas[1]->Procurar("Texto 2")->y, 5);
+    EXPECT_EQ(alvo.paginas[0]->Procurar("Uma introducao"), nullptr);
+    EXPECT_DOUBLE_EQ(alvo.paginas[1]->Procurar("Uma introducao")->y, 5);
+    EXPECT_DOUBLE_EQ(alvo.paginas[1]->Procurar("Titulo 2")->y, 15);
+    EXPECT_DOUBLE_EQ(alvo.paginas[1]->Procurar("Texto 2")->y, 25);
 }
 
 TEST(ImprimirSecoes, ABlockOnAnEmptyPageStartsThereEvenWithoutRoom) {
@@ -217,6 +216,7 @@ TEST(ImprimirSecoes, ADividerWithoutRoomGoesToTheTopOfTheNextPage) {
     Cenario c;
     c.ctx.ImprimirCabecalho = true;
     c.cfg.CalculosSelecionados[1] = kLigado;
+    c.cfg.CalculosSelecionados[2] = kLigado;
     // Last body line at 262: the next position is 272, 272 + 5 > 272.
     std::string corpo;
     for (int i = 0; i < 44; ++i)

@@ -1,6 +1,7 @@
 #include "app/qt/frmConfiguraPrograma.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -89,6 +90,11 @@ frmConfiguraPrograma::frmConfiguraPrograma(Programa& programa, QWidget* pai)
     chkImprimirCabecalho->setObjectName(QStringLiteral("chkImprimirCabecalho"));
     chkEscutarSons = new QCheckBox(QStringLiteral("Tocar sons durante a execução do programa"), this);
     chkEscutarSons->setObjectName(QStringLiteral("chkEscutarSons"));
+    chkSeusNumeros = new QCheckBox(
+        QStringLiteral(
+            "Começar a análise com a página \u201CSeus Números\u201D (todos os números do cliente)"),
+        this);
+    chkSeusNumeros->setObjectName(QStringLiteral("chkSeusNumeros"));
 
     cmdOk = new QPushButton(QStringLiteral("O&k"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
@@ -110,6 +116,7 @@ frmConfiguraPrograma::frmConfiguraPrograma(Programa& programa, QWidget* pai)
     coluna->addWidget(chkImprimirDescricao);
     coluna->addWidget(chkImprimirNumero);
     coluna->addWidget(chkImprimirCabecalho);
+    coluna->addWidget(chkSeusNumeros);
     coluna->addWidget(chkEscutarSons);
     coluna->addSpacing(6);
     coluna->addLayout(botoes);
@@ -129,6 +136,7 @@ frmConfiguraPrograma::frmConfiguraPrograma(Programa& programa, QWidget* pai)
     chkImprimirNumero->setChecked(Ligado(c.ImprimirNumero));
     chkImprimirCabecalho->setChecked(Ligado(c.ImprimirCabecalho));
     chkEscutarSons->setChecked(Ligado(c.EscutarSons));
+    chkSeusNumeros->setChecked(CarregarPreferencias(programa_.PastaPrograma).Chave(kChaveSeusNumeros, true));
 }
 
 void frmConfiguraPrograma::cmdOk_Click() {
@@ -161,6 +169,21 @@ void frmConfiguraPrograma::cmdOk_Click() {
     c.ImprimirDescricao = Chave(chkImprimirDescricao);
     c.ImprimirNumero = Chave(chkImprimirNumero);
     c.EscutarSons = Chave(chkEscutarSons);
+    // Written at once, and only when changed (the file keeps every other key as it is).
+    EstadoArquivo estado = EstadoArquivo::Lido;
+    Preferencias preferencias = CarregarPreferencias(programa_.PastaPrograma, &estado);
+    const bool seusNumeros = chkSeusNumeros->isChecked();
+    if (preferencias.Chave(kChaveSeusNumeros, true) != seusNumeros) {
+        preferencias.DefinirChave(kChaveSeusNumeros, seusNumeros);
+        if (estado == EstadoArquivo::Ilegivel || !SalvarPreferencias(programa_.PastaPrograma, preferencias))
+            programa_.mensagens.Mostrar(
+                this, QStringLiteral("Aviso:"),
+                QStringLiteral(
+                    "A escolha da página \u201CSeus Números\u201D não pôde ser guardada no arquivo %1 "
+                    "(verifique se ele pode ser lido e se a pasta do programa permite gravação).")
+                    .arg(QDir::toNativeSeparators(programa_.Caminho(kArquivoPreferencias))),
+                IconeMensagem::Informacao, BotoesMensagem::Ok);
+    }
     accept();
 }
 

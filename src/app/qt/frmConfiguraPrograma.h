@@ -29,6 +29,8 @@ public:
     QCheckBox* chkImprimirNumero = nullptr;
     QCheckBox* chkImprimirCabecalho = nullptr;
     QCheckBox* chkEscutarSons = nullptr;
+    // The "Seus Números" first page (preferencias.ini, kChaveSeusNumeros), saved on Ok.
+    QCheckBox* chkSeusNumeros = nullptr;
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdCancelar = nullptr;
 

@@ -258,6 +258,7 @@ void frmEntraNome::cmdOk_Click() {
     cmdOk->setEnabled(false);
     cmdCancelar->setEnabled(false);
     programa_.NomeCompleto = NormalizarNome(nome.texto);
+    programa_.NomeDigitado = nome.texto;
     accept();
 }
 
@@ -304,6 +305,7 @@ void frmEntraNome::reject() {
         return;
     fechando_ = true;
     programa_.NomeCompleto = "Descartar";
+    programa_.NomeDigitado.clear();
     QDialog::reject();
 }
 

@@ -22,6 +22,9 @@
 #include "app/qt/frmDicas.h"
 #include "app/qt/frmEntrada.h"
 #include "app/qt/janela_ativa.h"
+#include "dados/preferencias.h"
+#include "dados/rodape.h"
+#include "layout/qt/frmConfiguraRodape.h"
 #include "print/qt/servicos_impressao.h"
 #include "programa/programa.h"
 #include "viewer/frmExibeRelatorio.h"
@@ -120,10 +123,13 @@ void frmPrincipal::MontarBarraDeFerramentas() {
         {&cmdAjuda, "cmdAjuda", "Ajuda", "botao_ajuda", "Ajuda", &frmPrincipal::cmdAjuda_Click},
         {&cmdExportar, "cmdExportar", "Exportar", "botao_exportar", "Exportar",
          &frmPrincipal::cmdExportar_Click},
-        {&cmdSair, "cmdSair", "Sair", "botao_sair", "Sair", &frmPrincipal::cmdSair_Click},
-        // After the seven buttons of the program's first versions, which keep their places.
+        // After the six buttons of the program's first versions, which keep their places; "Sair"
+        // stays the last one.
         {&cmdClientes, "cmdClientes", "Clientes", "botao_clientes", "Clientes",
          &frmPrincipal::mnuClientes_Click},
+        {&cmdEstudoNome, "cmdEstudoNome", "Estudo", "botao_estudo", "Estudo do nome",
+         &frmPrincipal::mnuEstudoNome_Click},
+        {&cmdSair, "cmdSair", "Sair", "botao_sair", "Sair", &frmPrincipal::cmdSair_Click},
     };
     int k = 0;
     for (const Botao& b : botoes) {
@@ -178,8 +184,15 @@ void frmPrincipal::MontarRodape() {
 
 void frmPrincipal::MontarMenus() {
     QMenuBar* barra = menuBar();
-    mnuArquivo = barra->addMenu(QStringLiteral("Arquivo"));
+    mnuArquivo = barra->addMenu(QStringLiteral("&Arquivo"));
     mnuArquivo->setObjectName(QStringLiteral("mnuArquivo"));
+    mnuNovaAnalise = mnuArquivo->addAction(QStringLiteral("&Nova Análise..."));
+    mnuNovaAnalise->setObjectName(QStringLiteral("mnuNovaAnalise"));
+    mnuNovaAnalise->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuImprimir = mnuArquivo->addAction(QStringLiteral("&Imprimir..."));
+    mnuImprimir->setObjectName(QStringLiteral("mnuImprimir"));
+    mnuImprimir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuArquivo->addSeparator();
     mnuClientes = mnuArquivo->addAction(QStringLiteral("&Clientes..."));
     mnuClientes->setObjectName(QStringLiteral("mnuClientes"));
     mnuClientes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -192,30 +205,32 @@ void frmPrincipal::MontarMenus() {
     mnuHarmonia = mnuArquivo->addAction(QStringLiteral("&Harmonia..."));
     mnuHarmonia->setObjectName(QStringLiteral("mnuHarmonia"));
     mnuHarmonia->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
-    mnuConfigurarRodape = mnuArquivo->addAction(QStringLiteral("&Configurar Cabeçalho e Rodapé"));
+    mnuConfigurarRodape = mnuArquivo->addAction(QStringLiteral("Configurar Ca&beçalho e Rodapé"));
     mnuConfigurarRodape->setObjectName(QStringLiteral("mnuConfigurarRodape"));
     QAction* mnuNulo = mnuArquivo->addSeparator();
     mnuNulo->setObjectName(QStringLiteral("mnuNulo"));
-    mnuEncerrar = mnuArquivo->addAction(QStringLiteral("Encerrar Programa"));
+    mnuEncerrar = mnuArquivo->addAction(QStringLiteral("Encerra&r Programa"));
     mnuEncerrar->setObjectName(QStringLiteral("mnuEncerrar"));
 
-    mnuJanela = barra->addMenu(QStringLiteral("Janela"));
+    mnuJanela = barra->addMenu(QStringLiteral("&Janela"));
     mnuJanela->setObjectName(QStringLiteral("mnuJanela"));
-    mnuJanelaLadoLado = mnuJanela->addAction(QStringLiteral("Organizar Lado a Lado"));
+    mnuJanelaLadoLado = mnuJanela->addAction(QStringLiteral("Organizar &Lado a Lado"));
     mnuJanelaLadoLado->setObjectName(QStringLiteral("mnuJanelaLadoLado"));
-    mnuJanelaEmCascata = mnuJanela->addAction(QStringLiteral("Organizar em Cascata"));
+    mnuJanelaEmCascata = mnuJanela->addAction(QStringLiteral("Organizar em &Cascata"));
     mnuJanelaEmCascata->setObjectName(QStringLiteral("mnuJanelaEmCascata"));
 
-    mnuAlterarNada = barra->addMenu(QStringLiteral("Alterar"));
+    mnuAlterarNada = barra->addMenu(QStringLiteral("A&lterar"));
     mnuAlterarNada->setObjectName(QStringLiteral("mnuAlterarNada"));
     mnuAlterarConteudoDasAnalises = mnuAlterarNada->addAction(QStringLiteral("&Conteúdo das Análises"));
     mnuAlterarConteudoDasAnalises->setObjectName(QStringLiteral("mnuAlterarConteudoDasAnalises"));
 
-    mnuSobre = barra->addMenu(QStringLiteral("Sobre"));
+    mnuSobre = barra->addMenu(QStringLiteral("&Sobre"));
     mnuSobre->setObjectName(QStringLiteral("mnuSobre"));
-    mnuSobreEstePrograma = mnuSobre->addAction(QStringLiteral("Sobre este Programa"));
+    mnuSobreEstePrograma = mnuSobre->addAction(QStringLiteral("Sobre &este Programa"));
     mnuSobreEstePrograma->setObjectName(QStringLiteral("mnuSobreEstePrograma"));
 
+    connect(mnuNovaAnalise, &QAction::triggered, this, &frmPrincipal::cmdCriaAnalise_Click);
+    connect(mnuImprimir, &QAction::triggered, this, &frmPrincipal::cmdImprimir_Click);
     connect(mnuClientes, &QAction::triggered, this, &frmPrincipal::mnuClientes_Click);
     connect(mnuEstudoNome, &QAction::triggered, this, &frmPrincipal::mnuEstudoNome_Click);
     connect(mnuPrevisoes, &QAction::triggered, this, [this] { AbrirConsulta(false); });
@@ -227,11 +242,53 @@ void frmPrincipal::MontarMenus() {
     connect(mnuAlterarConteudoDasAnalises, &QAction::triggered, this,
             &frmPrincipal::mnuAlterarConteudoDasAnalises_Click);
     connect(mnuSobreEstePrograma, &QAction::triggered, this, &frmPrincipal::mnuSobreEstePrograma_Click);
+
+    // The open windows, listed when the menu opens; Ctrl+F6 and Ctrl+Tab go to the next one
+    // (with Shift, to the one before).
+    mnuJanela->addSeparator();
+    connect(mnuJanela, &QMenu::aboutToShow, this, &frmPrincipal::ListarJanelas);
+    mnuProximaJanela = new QAction(QStringLiteral("Próxima Janela"), this);
+    mnuProximaJanela->setObjectName(QStringLiteral("mnuProximaJanela"));
+    mnuProximaJanela->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_F6), QKeySequence(Qt::CTRL | Qt::Key_Tab)});
+    mnuProximaJanela->setShortcutContext(Qt::ApplicationShortcut);
+    connect(mnuProximaJanela, &QAction::triggered, areaMdi_, &QMdiArea::activateNextSubWindow);
+    addAction(mnuProximaJanela);
+    mnuJanelaAnterior = new QAction(QStringLiteral("Janela Anterior"), this);
+    mnuJanelaAnterior->setObjectName(QStringLiteral("mnuJanelaAnterior"));
+    mnuJanelaAnterior->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6),
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
+    mnuJanelaAnterior->setShortcutContext(Qt::ApplicationShortcut);
+    connect(mnuJanelaAnterior, &QAction::triggered, areaMdi_, &QMdiArea::activatePreviousSubWindow);
+    addAction(mnuJanelaAnterior);
+}
+
+void frmPrincipal::ListarJanelas() {
+    for (QAction* a : std::as_const(acoesJanelas_)) {
+        mnuJanela->removeAction(a);
+        a->deleteLater();
+    }
+    acoesJanelas_.clear();
+    const QList<QMdiSubWindow*> janelas = areaMdi_->subWindowList();
+    int n = 0;
+    for (QMdiSubWindow* sub : janelas) {
+        ++n;
+        const QString rotulo = n < 10 ? QStringLiteral("&%1 %2").arg(n).arg(sub->windowTitle())
+                                      : QStringLiteral("%1 %2").arg(n).arg(sub->windowTitle());
+        QAction* a = mnuJanela->addAction(rotulo);
+        a->setCheckable(true);
+        a->setChecked(sub == areaMdi_->activeSubWindow());
+        connect(a, &QAction::triggered, this, [this, sub = QPointer<QMdiSubWindow>(sub)] {
+            if (sub)
+                areaMdi_->setActiveSubWindow(sub);
+        });
+        acoesJanelas_.append(a);
+    }
 }
 
 // ---- Start-up ---------------------------------------------------------------------------------
 
-void frmPrincipal::Iniciar(bool comAbertura) {
+void frmPrincipal::Iniciar(bool comAbertura, bool pedirDadosDoNumerologo) {
     DefinirOcupado(true);
     // A file that cannot be read leaves its defaults for this run and is never written over
     // (reported below, once the window is up). A settings file that cannot be created
@@ -254,6 +311,29 @@ void frmPrincipal::Iniciar(bool comAbertura) {
     DefinirOrientacaoDaImpressora();
     DefinirOcupado(false);
     AvisarArquivosDaPasta(programa_, this);
+    if (pedirDadosDoNumerologo)
+        PedirDadosDoNumerologo();
+}
+
+void frmPrincipal::PedirDadosDoNumerologo() {
+    if (!RodapeProvisorio(programa_.Rodape) || programa_.Ilegivel(kArquivoRodape))
+        return;
+    // A settings file that cannot be read cannot remember the question either: not asked then,
+    // rather than at every start.
+    EstadoArquivo estado = EstadoArquivo::Lido;
+    Preferencias preferencias = CarregarPreferencias(programa_.PastaPrograma, &estado);
+    if (estado == EstadoArquivo::Ilegivel || preferencias.Chave(kChaveDadosNumerologoPedidos, false))
+        return;
+    preferencias.DefinirChave(kChaveDadosNumerologoPedidos, true);
+    SalvarPreferencias(programa_.PastaPrograma, preferencias);
+    {
+        frmConfiguraRodape dialogo(programa(), this);
+        dialogo.MostrarMotivo(QStringLiteral(
+            "Estas linhas saem em todas as páginas das análises que você entrega: informe o seu nome e "
+            "os seus contatos, para que os seus clientes saibam como encontrar você."));
+        dialogo.exec();
+    }
+    CarregaLinhasRodape();
 }
 
 void frmPrincipal::DefinirOrientacaoDaImpressora() {
@@ -355,6 +435,8 @@ QString frmPrincipal::TextoDaDica(const QString& chave) {
         return QStringLiteral("Este botão finaliza o programa de Oraculandia.");
     if (chave == QLatin1String("Clientes"))
         return QStringLiteral("Abrir o cadastro de clientes e criar a análise de um deles.");
+    if (chave == QLatin1String("Estudo"))
+        return QStringLiteral("Comparar as grafias de um nome: os números de cada uma, letra a letra.");
     return {};
 }
 

@@ -38,6 +38,9 @@ class frmEstudoNome;     // src/estudo/qt/frmEstudoNome.h
 struct Cliente;
 struct VerificacaoCliente;
 
+// preferencias.ini: "sim" once the numerologist was asked for the name and contacts of the footer.
+inline constexpr const char* kChaveDadosNumerologoPedidos = "numerologo.dados_pedidos";
+
 class frmPrincipal : public QMainWindow {
     Q_OBJECT
 
@@ -47,7 +50,13 @@ public:
 
     // Start-up: busy pointer, fonts, settings, footer lines, caption, welcome sound, show, the
     // opening animation (skipped when `comAbertura` is false), printer orientation, pointer back.
-    void Iniciar(bool comAbertura);
+    // With `pedirDadosDoNumerologo` (the program started by the user), a fresh install asks once
+    // for the numerologist's name and contacts (PedirDadosDoNumerologo).
+    void Iniciar(bool comAbertura, bool pedirDadosDoNumerologo = false);
+    // While the footer is still the placeholder and it was never asked in this program folder
+    // (preferencias.ini, kChaveDadosNumerologoPedidos): the header and footer dialog, with one
+    // line saying why. Remembered as asked however the dialog is closed.
+    void PedirDadosDoNumerologo();
 
     Programa& programa() { return programa_; }
     QMdiArea* areaMdi() const { return areaMdi_; }
@@ -107,6 +116,7 @@ public:
     QWidget* picMenu = nullptr;
     QToolButton* cmdCriaAnalise = nullptr;
     QToolButton* cmdImprimir = nullptr;
+    QToolButton* cmdEstudoNome = nullptr;
     QToolButton* cmdConfigurarFontes = nullptr;
     QToolButton* cmdConfiguraPrograma = nullptr;
     QToolButton* cmdAjuda = nullptr;
@@ -126,6 +136,14 @@ public:
     QAction* mnuConfigurarRodape = nullptr;
     QAction* mnuEncerrar = nullptr;
     QMenu* mnuJanela = nullptr;
+    QAction* mnuNovaAnalise = nullptr;    // Ctrl+N
+    QAction* mnuImprimir = nullptr;       // Ctrl+P
+    QAction* mnuProximaJanela = nullptr;  // Ctrl+F6, Ctrl+Tab
+    QAction* mnuJanelaAnterior = nullptr; // Ctrl+Shift+F6, Ctrl+Shift+Tab
+    // Lists the open windows at the end of the Janela menu (by their captions), the active one
+    // checked; choosing one activates it.
+    void ListarJanelas();
+    QList<QAction*> acoesJanelas_;
     QAction* mnuJanelaLadoLado = nullptr;
     QAction* mnuJanelaEmCascata = nullptr;
     QMenu* mnuAlterarNada = nullptr;

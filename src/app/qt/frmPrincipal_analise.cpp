@@ -111,9 +111,10 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
     QString falha;
     try {
         AlvoVisualizador alvo(*janela, MaximoPaginas);
+        const std::optional<SeusNumeros> seus = p.SeusNumerosDoRelatorio(p.Referencia());
         paginas = ImprimirSecoes(alvo, paginacao, GeometriaPagina{larguraPagina, 297, kLimiteTexto},
                                  p.SecoesDasPaginas(p.Referencia()), p.ComplementosDoRelatorio(), p.Configuracao,
-                                 p.Fontes);
+                                 p.Fontes, seus ? &*seus : nullptr);
     } catch (const PaginasDemais&) {
         falha = QStringLiteral(
                     "Com as fontes escolhidas (texto em %1 pontos) esta análise passaria de %2 páginas, "
@@ -139,11 +140,11 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
     FonteSalva.Negrito = paginacao.FonteSalva.Negrito ? kLigado : kDesligado;
     FonteSalva.Italico = paginacao.FonteSalva.Italico ? kLigado : kDesligado;
 
-    janela->GravaDados(paginas, 1, p.DataNascimento, p.NomeCompleto);
+    janela->GravaDados(paginas, 1, p.DataNascimento, p.NomeCompleto, p.NomeDigitado);
 
     QMdiSubWindow* sub = areaMdi_->addSubWindow(janela);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowTitle(frmExibeRelatorio::Titulo());
+    sub->setWindowTitle(janela->windowTitle());
     // Each new analysis a little below and right of the one before, as large as the area allows.
     const int jaAbertas = static_cast<int>(areaMdi_->subWindowList().size()) - 1;
     const int deslocamento = 24 * (jaAbertas % 6);

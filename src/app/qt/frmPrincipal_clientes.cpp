@@ -86,6 +86,7 @@ void frmPrincipal::mnuClientes_Click() {
     if (!v.ok())
         return; // checked by the window before it closed
     programa_.NomeCompleto = v.nomeAnalise;
+    programa_.NomeDigitado = v.nomeDigitado;
     programa_.DataNascimento = FormatarData(v.nascimento);
     programa_.DataReferencia.reset(); // the numbers of today
     RegistrarAnalise(v);

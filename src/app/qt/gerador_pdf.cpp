@@ -206,8 +206,12 @@ GeradorPdf::GeradorPdf(const std::filesystem::path& pastaPrograma, const Data& h
 
 GeradorPdf::~GeradorPdf() = default;
 
+bool GeradorPdf::RodapeProvisorio() const {
+    return oraculandia::RodapeProvisorio(programa_->Rodape);
+}
+
 bool GeradorPdf::Gravar(const std::string& nome, const Data& nascimento, const QString& destino,
-                        bool substituir, QString* erro) {
+                        bool substituir, QString* erro, const std::string& nomeDigitado) {
     auto falha = [erro](const QString& motivo) {
         if (erro)
             *erro = motivo;
@@ -224,11 +228,12 @@ bool GeradorPdf::Gravar(const std::string& nome, const Data& nascimento, const Q
 
     Programa& p = *programa_;
     p.NomeCompleto = nome;
+    p.NomeDigitado = nomeDigitado;
     p.DataNascimento = FormatarData(nascimento);
     const GuardarArquivoEmCurso guarda(temporario->fileName());
     {
         QPrinter pdf(QPrinter::HighResolution);
-        PrepararPdf(pdf, pagina_, Cp1252ParaQString(nome));
+        PrepararPdf(pdf, pagina_, Cp1252ParaQString(p.NomeExibido()));
         pdf.setOutputFileName(temporario->fileName());
         const ResultadoImpressao r = ImprimirAnalise(p, pdf, Ligado(p.Configuracao.ImprimirFolhaRosto));
         if (!r.ok)

@@ -35,8 +35,13 @@ public:
     // Writes the analysis of `nome` (Windows-1252, as accepted by the entry: upper case, accents
     // folded) born on `nascimento` to `destino`. An existing file is replaced only with
     // `substituir`. False, with the reason in `erro` (Portuguese), when nothing was written.
+    // `nomeDigitado` (Windows-1252, as typed) is what the pages and the document title show;
+    // empty: `nome`.
     bool Gravar(const std::string& nome, const Data& nascimento, const QString& destino, bool substituir,
-                QString* erro);
+                QString* erro, const std::string& nomeDigitado = {});
+
+    // Whether the footer of the reports is still the placeholder for the numerologist's contacts.
+    bool RodapeProvisorio() const;
 
     // Removes from `pasta` the temporary files that this program's reports left there before
     // this run began (named exactly as CriarTemporarioPdf names them, ordinary files, last

@@ -150,7 +150,9 @@ int main(int argc, char* argv[]) {
     frmPrincipal principal(programa);
     principal.resize(1024, 720);
     principal.setWindowState(Qt::WindowMaximized);
-    principal.Iniciar(!opcoes.isSet(semAbertura));
+    // A run that closes itself (--fechar-apos: scripts, smoke tests) has nobody to answer the
+    // first start's request for the numerologist's contacts: it is left for a real start.
+    principal.Iniciar(!opcoes.isSet(semAbertura), msFechar < 0);
     // Counted from the end of the start-up, so that the close goes through the normal path.
     if (msFechar >= 0)
         QTimer::singleShot(msFechar, &principal, [&principal] { principal.close(); });

@@ -45,6 +45,13 @@ void Erro(const QString& mensagem) {
     Escrever(stderr, QStringLiteral("Erro: %1\n").arg(mensagem));
 }
 
+// The reports go to clients: said once, after they are written, while the footer lacks the
+// numerologist's contacts.
+void AvisarRodapeProvisorio(const GeradorPdf& gerador, std::FILE* saida = stderr) {
+    if (gerador.RodapeProvisorio())
+        Escrever(saida, QString::fromUtf8(kAvisoRodape));
+}
+
 int ErroDeUso(const QString& mensagem) {
     Erro(mensagem);
     std::fputs("\n", stderr);
@@ -147,7 +154,8 @@ int ExecutarLote(GeradorPdf& gerador, const QString& arquivoCsv, const QString& 
                 NomeArquivoRelatorio(v->nome, v->nascimento).chopped(4) + QStringLiteral(" (%1).pdf").arg(k);
         nomesUsados.insert(nome.toCaseFolded());
 
-        if (!gerador.Gravar(v->nomeAnalise, v->nascimento, destino.filePath(nome), substituir, &erro)) {
+        if (!gerador.Gravar(v->nomeAnalise, v->nascimento, destino.filePath(nome), substituir, &erro,
+                            v->nomeDigitado)) {
             falhas.push_back({r.linha, erro});
             Escrever(saida, QStringLiteral("%1: linha %2 falhou: %3\n").arg(posicao).arg(r.linha).arg(erro));
             continue;
@@ -169,9 +177,10 @@ int ExecutarLote(GeradorPdf& gerador, const QString& arquivoCsv, const QString& 
         Escrever(saida, QStringLiteral("Linhas com problema (nenhum relatório gravado para elas):\n"));
         for (const LinhaRecusada& l : falhas)
             Escrever(saida, QStringLiteral("  linha %1: %2\n").arg(l.linha).arg(l.motivo));
-        return kFalha;
     }
-    return kSucesso;
+    if (gravados > 0)
+        AvisarRodapeProvisorio(gerador, saida);
+    return falhas.empty() ? kSucesso : kFalha;
 }
 
 int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
@@ -284,11 +293,13 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
     GeradorPdf::RemoverTemporariosAntigos(QFileInfo(opcoes.value(pdf)).absolutePath(), inicio);
     GeradorPdf gerador(pasta, dia);
     QString erro;
-    if (!gerador.Gravar(v.nomeAnalise, v.nascimento, opcoes.value(pdf), opcoes.isSet(substituir), &erro)) {
+    if (!gerador.Gravar(v.nomeAnalise, v.nascimento, opcoes.value(pdf), opcoes.isSet(substituir), &erro,
+                        v.nomeDigitado)) {
         Erro(QStringLiteral("não foi possível gravar o arquivo PDF %1: %2.")
                  .arg(QDir::toNativeSeparators(opcoes.value(pdf)), erro));
         return kFalha;
     }
+    AvisarRodapeProvisorio(gerador);
     return kSucesso;
 }
 

@@ -20,6 +20,12 @@ namespace oraculandia {
 
 class GeradorPdf;
 
+// Written on standard error after reports were written while the footer still carries the
+// placeholder for the numerologist's contacts (UTF-8).
+inline constexpr const char* kAvisoRodape =
+    "Aviso: o rodapé das páginas ainda diz “Seu numerólogo: informe aqui o seu telefone e o seu e-mail”. "
+    "Informe o seu nome e os seus contatos no programa, em Arquivo, Configurar Cabeçalho e Rodapé.\n";
+
 // True when the command line asks for reports instead of the window.
 bool PedeRelatorioSemJanela(int argc, char* argv[]);
 

@@ -38,6 +38,11 @@ frmConfiguraRodape::frmConfiguraRodape(Programa& programa, QWidget* pai) : QDial
     cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
 
     auto* layout = new QVBoxLayout(this);
+    lblMotivo = new QLabel(this);
+    lblMotivo->setObjectName(QStringLiteral("lblMotivo"));
+    lblMotivo->setWordWrap(true);
+    lblMotivo->setVisible(false);
+    layout->addWidget(lblMotivo);
     auto rotulo = [this, layout](const QString& texto, QLineEdit* caixa) {
         auto* lblInfo = new QLabel(texto, this);
         lblInfo->setObjectName(QStringLiteral("lblInfo"));
@@ -68,6 +73,15 @@ frmConfiguraRodape::frmConfiguraRodape(Programa& programa, QWidget* pai) : QDial
 
     connect(cmdOk, &QPushButton::clicked, this, &frmConfiguraRodape::cmdOk_Click);
     connect(cmdCancelar, &QPushButton::clicked, this, &frmConfiguraRodape::cmdCancelar_Click);
+}
+
+void frmConfiguraRodape::MostrarMotivo(const QString& texto) {
+    QFont negrito = lblMotivo->font();
+    negrito.setBold(true);
+    lblMotivo->setFont(negrito);
+    lblMotivo->setText(texto);
+    lblMotivo->setVisible(true);
+    setFixedSize(QSize(640, sizeHint().height()));
 }
 
 void frmConfiguraRodape::cmdOk_Click() {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -15,6 +16,10 @@ class frmConfiguraRodape : public QDialog {
     Q_OBJECT
 public:
     explicit frmConfiguraRodape(Programa& programa, QWidget* pai = nullptr);
+
+    // A line above the boxes saying why the dialog was opened (at the first start).
+    void MostrarMotivo(const QString& texto);
+    QLabel* lblMotivo = nullptr;
 
     QLineEdit* txtCabecalhoLinhaUm;
     QLineEdit* txtRodapeLinhaUm;

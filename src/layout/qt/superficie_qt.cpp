@@ -257,14 +257,15 @@ void SuperficieQt::Limpar(const QColor& cor) {
     pintor_->fillRect(QRectF(0, 0, LarguraEscala() * kUnidade, AlturaEscala() * kUnidade), cor);
 }
 
-void DesenhaFolhaRostoComAmpulheta(SuperficieDesenho& superficie, const Margens& margens) {
+void DesenhaFolhaRostoComAmpulheta(SuperficieDesenho& superficie, const Margens& margens,
+                                   const DadosFolhaRosto* dados) {
     struct Ampulheta {
         Ampulheta() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
         ~Ampulheta() { QGuiApplication::restoreOverrideCursor(); }
         Ampulheta(const Ampulheta&) = delete;
         Ampulheta& operator=(const Ampulheta&) = delete;
     } ampulheta;
-    DesenhaFolhaRosto(superficie, margens);
+    DesenhaFolhaRosto(superficie, margens, dados);
 }
 
 } // namespace oraculandia

@@ -22,8 +22,9 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "layout/superficie.h"
 #include "dados/margens.h"
+#include "layout/percurso.h"
+#include "layout/superficie.h"
 
 class QPainter;
 class QPaintDevice;
@@ -113,6 +114,7 @@ private:
 // The cover page (DesenhaFolhaRosto) as the print job draws it: the screen shows the hourglass
 // while it is drawn, and the pointer is back as it was when the routine returns, however it
 // returns.
-void DesenhaFolhaRostoComAmpulheta(SuperficieDesenho& superficie, const Margens& margens);
+void DesenhaFolhaRostoComAmpulheta(SuperficieDesenho& superficie, const Margens& margens,
+                                   const DadosFolhaRosto* dados = nullptr);
 
 } // namespace oraculandia

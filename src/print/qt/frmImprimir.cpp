@@ -125,6 +125,8 @@ frmImprimir::frmImprimir(Programa& programa, ServicosImpressao& servicos, QWidge
     cmdImprimir->setObjectName(QStringLiteral("cmdImprimir"));
     cmdSalvarPdf = new QPushButton(QStringLiteral("Salvar em &PDF..."), this);
     cmdSalvarPdf->setObjectName(QStringLiteral("cmdSalvarPdf"));
+    cmdVisualizar = new QPushButton(QStringLiteral("&Visualizar..."), this);
+    cmdVisualizar->setObjectName(QStringLiteral("cmdVisualizar"));
     // Enter activates the focused button; in a margin box, the default button "Imprimir".
     cmdImprimir->setDefault(true);
 
@@ -146,6 +148,7 @@ frmImprimir::frmImprimir(Programa& programa, ServicosImpressao& servicos, QWidge
 
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(cmdSalvarPdf);
+    botoes->addWidget(cmdVisualizar);
     botoes->addStretch(1);
     botoes->addWidget(cmdImprimir);
     botoes->addWidget(cmdCancelar);
@@ -167,7 +170,8 @@ frmImprimir::frmImprimir(Programa& programa, ServicosImpressao& servicos, QWidge
     setTabOrder(chkPretoEmBranco, chkImprimirFolhaRosto);
     setTabOrder(chkImprimirFolhaRosto, cmdImprimir);
     setTabOrder(cmdImprimir, cmdSalvarPdf);
-    setTabOrder(cmdSalvarPdf, cmdCancelar);
+    setTabOrder(cmdSalvarPdf, cmdVisualizar);
+    setTabOrder(cmdVisualizar, cmdCancelar);
     FixarDialogo(*this);
 
     // Loading: Desenhando stays true until the first preview is drawn.
@@ -196,6 +200,7 @@ frmImprimir::frmImprimir(Programa& programa, ServicosImpressao& servicos, QWidge
     connect(cmdCancelar, &QPushButton::clicked, this, &frmImprimir::cmdCancelar_Click);
     connect(cmdImprimir, &QPushButton::clicked, this, &frmImprimir::cmdImprimir_Click);
     connect(cmdSalvarPdf, &QPushButton::clicked, this, &frmImprimir::cmdSalvarPdf_Click);
+    connect(cmdVisualizar, &QPushButton::clicked, this, &frmImprimir::cmdVisualizar_Click);
 }
 
 QLineEdit* frmImprimir::Caixa(Lado lado) const {

@@ -71,6 +71,7 @@ public:
     QPushButton* cmdCancelar;
     QPushButton* cmdImprimir;
     QPushButton* cmdSalvarPdf;
+    QPushButton* cmdVisualizar; // "&Visualizar...": the real pages before printing
 
     // True while the dialog loads and while the preview is drawn: edits are checked, not drawn.
     bool Desenhando = true;
@@ -85,6 +86,9 @@ public slots:
     void cmdImprimir_Click();
     // Asks for a file and runs the same job into a PDF.
     void cmdSalvarPdf_Click();
+    // A page-by-page preview of this analysis' pages with the margins typed, the fonts, header,
+    // footer and cover: the print job drawing into the preview. Nothing is saved or printed.
+    void cmdVisualizar_Click();
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -149,6 +150,45 @@ void frmImprimir::cmdSalvarPdf_Click() {
     ComFalhasTratadas([this] { SalvarPdf(); });
 }
 
+void frmImprimir::cmdVisualizar_Click() {
+    ComFalhasTratadas([this] {
+        RedefinirMargens();
+        const QString recusa = MotivoMargensRecusadas(programa_.MargensImpressao, largura_, altura_);
+        if (!recusa.isEmpty()) {
+            programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"),
+                                        QStringLiteral("As páginas não podem ser mostradas: %1. Corrija a "
+                                                       "margem e tente novamente.")
+                                            .arg(recusa),
+                                        IconeMensagem::Critico, BotoesMensagem::Ok);
+            return;
+        }
+        QPrinter impressora(QPrinter::HighResolution);
+        impressora.setPageLayout(pagina_);
+        impressora.setDocName(Cp1252ParaQString(programa_.NomeExibido()));
+        QPrintPreviewDialog previa(&impressora, this);
+        previa.setObjectName(QStringLiteral("previaImpressao"));
+        previa.setWindowTitle(
+            QStringLiteral("Visualizar: %1").arg(Cp1252ParaQString(programa_.NomeExibido())));
+        // The options of the dialog as they are now, for the preview only.
+        const ConfiguracaoPrograma guardada = programa_.Configuracao;
+        const bool folhaRosto = chkImprimirFolhaRosto->isChecked();
+        programa_.Configuracao.PretoEmBranco = chkPretoEmBranco->isChecked() ? kLigado : kDesligado;
+        QString erro;
+        connect(&previa, &QPrintPreviewDialog::paintRequested, this, [this, folhaRosto, &erro](QPrinter* p) {
+            const ResultadoImpressao r = ImprimirAnalise(programa_, *p, folhaRosto);
+            if (!r.ok)
+                erro = r.erro;
+        });
+        previa.resize(900, 700);
+        previa.exec();
+        programa_.Configuracao.PretoEmBranco = guardada.PretoEmBranco;
+        if (!erro.isEmpty())
+            programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"),
+                                        QStringLiteral("As páginas não puderam ser mostradas: %1.").arg(erro),
+                                        IconeMensagem::Critico, BotoesMensagem::Ok);
+    });
+}
+
 void frmImprimir::Imprimir() {
     std::unique_ptr<QPrinter> impressora =
         servicos_.HaImpressora() ? servicos_.Impressora() : std::unique_ptr<QPrinter>{};
@@ -173,7 +213,8 @@ void frmImprimir::Imprimir() {
 }
 
 QString frmImprimir::SugestaoArquivoPdf() const {
-    return oraculandia::SugestaoArquivoPdf(Cp1252ParaQString(programa_.NomeCompleto), QStringLiteral("Análise"));
+    return oraculandia::SugestaoArquivoPdf(Cp1252ParaQString(programa_.NomeExibido()),
+                                           QStringLiteral("Análise"));
 }
 
 void frmImprimir::SalvarPdf() {
@@ -222,7 +263,7 @@ void frmImprimir::SalvarPdf() {
     temporario.close();
 
     QPrinter pdf(QPrinter::HighResolution);
-    PrepararPdf(pdf, pagina_, Cp1252ParaQString(programa_.NomeCompleto));
+    PrepararPdf(pdf, pagina_, Cp1252ParaQString(programa_.NomeExibido()));
     pdf.setOutputFileName(temporario.fileName());
 
     const QString destino = QDir::toNativeSeparators(info.absoluteFilePath());

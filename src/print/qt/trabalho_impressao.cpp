@@ -326,7 +326,9 @@ ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, boo
         SuperficieImpressora superficie(superficieQt, Ligado(programa.Configuracao.PretoEmBranco));
         const Margens margens = programa.MargensImpressao;
         if (folhaRosto) {
-            DesenhaFolhaRostoComAmpulheta(superficie, margens);
+            const DadosFolhaRosto dados =
+                FolhaRostoDe(programa.ContextoPaginas(margens), FormatarData(programa.Hoje()));
+            DesenhaFolhaRostoComAmpulheta(superficie, margens, &dados);
             superficie.Descarregar();
             if (!impressora.newPage()) {
                 falhou = true;
@@ -343,10 +345,11 @@ ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, boo
         Paginacao paginacao(programa.ContextoPaginas(margens));
 
         AlvoImpressora alvo(impressora, superficie);
+        const std::optional<SeusNumeros> seus = programa.SeusNumerosDoRelatorio(programa.Referencia());
         resultado.paginas =
             ImprimirSecoes(alvo, paginacao, geometria, programa.SecoesDasPaginas(programa.Referencia()),
-                           programa.ComplementosDoRelatorio(),
-                           programa.Configuracao, programa.Fontes);
+                           programa.ComplementosDoRelatorio(), programa.Configuracao, programa.Fontes,
+                           seus ? &*seus : nullptr);
         superficie.Descarregar();
         falhou = falhou || alvo.falhou;
     } catch (const std::exception&) {
