@@ -12,7 +12,7 @@
 
 #include "apoio/principal_teste.h"
 #include "editor/frmSelecionaAlteracao.h"
-#include "layout/qt/frmConfiguraRodape.h"
+#include "app/qt/frmConfiguraRodape.h"
 #include "print/qt/frmImprimir.h"
 #include "teste_impressao_duplo.h"
 #include "viewer/frmExibeRelatorio.h"

@@ -9,7 +9,7 @@
 #include "app/qt/janela_ativa.h"
 #include "estudo/qt/frmEstudoNome.h"
 #include "editor/frmSelecionaAlteracao.h"
-#include "layout/qt/frmConfiguraRodape.h"
+#include "app/qt/frmConfiguraRodape.h"
 #include "print/qt/frmImprimir.h"
 #include "print/qt/servicos_impressao.h"
 #include "programa/cp1252_qt.h"
