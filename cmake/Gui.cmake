@@ -16,7 +16,7 @@ camada_qt(oraculandia_layout_qt
   FONTES layout/qt/dialogo_fixo.h layout/qt/superficie_qt.cpp layout/qt/superficie_qt.h
   ABAIXO oraculandia_layout Qt6::Widgets Qt6::PrintSupport Qt6::Svg)
 camada_qt(oraculandia_programa
-  FONTES programa/caminhos_qt.h programa/cp1252_qt.h programa/estado_programa.h
+  FONTES programa/caminhos_qt.h programa/cp1252_qt.h programa/estado_programa.h programa/falhas.h
     programa/programa.h programa/servicos.h programa/servicos_qt.cpp programa/servicos_qt.h
   ABAIXO oraculandia_layout_qt Qt6::Widgets Qt6::Multimedia)
 camada_qt(oraculandia_print
