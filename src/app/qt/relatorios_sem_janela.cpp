@@ -22,10 +22,6 @@ namespace oraculandia {
 
 namespace {
 
-constexpr int kSucesso = 0;
-constexpr int kFalha = 1;
-constexpr int kArgumentosInvalidos = 2;
-
 constexpr const char* kUso =
     "Uso:\n"
     "  oraculandia --nome NOME --data DD/MM/AAAA --pdf ARQUIVO.pdf [--hoje DD/MM/AAAA]\n"
@@ -49,7 +45,7 @@ int ErroDeUso(const QString& mensagem) {
     Erro(mensagem);
     std::fputs("\n", stderr);
     std::fputs(kUso, stderr);
-    return kArgumentosInvalidos;
+    return kSaidaArgumentosInvalidos;
 }
 
 // Characters no file system takes in a name, and the control characters.
@@ -105,7 +101,7 @@ int ExecutarLote(GeradorPdf& gerador, const QString& arquivoCsv, const QString& 
     if (!LerArquivoCsv(arquivoCsv, texto, &erro, &codificacao)) {
         Escrever(saida, QStringLiteral("Erro: não foi possível ler o arquivo %1: %2.\n")
                             .arg(QDir::toNativeSeparators(arquivoCsv), erro));
-        return kArgumentosInvalidos;
+        return kSaidaArgumentosInvalidos;
     }
     if (!codificacao.isEmpty())
         Escrever(saida, QStringLiteral("Aviso: %1.\n").arg(codificacao));
@@ -169,9 +165,9 @@ int ExecutarLote(GeradorPdf& gerador, const QString& arquivoCsv, const QString& 
         Escrever(saida, QStringLiteral("Linhas com problema (nenhum relatório gravado para elas):\n"));
         for (const LinhaRecusada& l : falhas)
             Escrever(saida, QStringLiteral("  linha %1: %2\n").arg(l.linha).arg(l.motivo));
-        return kFalha;
+        return kSaidaFalha;
     }
-    return kSucesso;
+    return kSaidaSucesso;
 }
 
 int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
@@ -259,7 +255,7 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
         EscolherPastaPrograma(valorDiretorio, LocaisPadrao(PastaDoExecutavel()), true);
     if (!escolhida.erro.empty()) {
         Erro(QString::fromStdString(escolhida.erro));
-        return kArgumentosInvalidos;
+        return kSaidaArgumentosInvalidos;
     }
     const std::filesystem::path pasta = escolhida.pasta;
 
@@ -268,7 +264,7 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
         if (!QDir().mkpath(pastaSaida)) {
             Erro(QStringLiteral("a pasta %1 não existe e não pôde ser criada.")
                      .arg(QDir::toNativeSeparators(pastaSaida)));
-            return kArgumentosInvalidos;
+            return kSaidaArgumentosInvalidos;
         }
         GeradorPdf::RemoverTemporariosAntigos(pastaSaida, inicio);
         GeradorPdf gerador(pasta, dia);
@@ -279,7 +275,7 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
     const VerificacaoCliente v = VerificarCliente(opcoes.value(nome), opcoes.value(data), dia, {}, false);
     if (!v.ok()) {
         Erro(v.Mensagem());
-        return kArgumentosInvalidos;
+        return kSaidaArgumentosInvalidos;
     }
     GeradorPdf::RemoverTemporariosAntigos(QFileInfo(opcoes.value(pdf)).absolutePath(), inicio);
     GeradorPdf gerador(pasta, dia);
@@ -287,9 +283,9 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
     if (!gerador.Gravar(v.nomeAnalise, v.nascimento, opcoes.value(pdf), opcoes.isSet(substituir), &erro)) {
         Erro(QStringLiteral("não foi possível gravar o arquivo PDF %1: %2.")
                  .arg(QDir::toNativeSeparators(opcoes.value(pdf)), erro));
-        return kFalha;
+        return kSaidaFalha;
     }
-    return kSucesso;
+    return kSaidaSucesso;
 }
 
 } // namespace oraculandia

@@ -20,6 +20,11 @@ namespace oraculandia {
 
 class GeradorPdf;
 
+// The window program's exit statuses, the same as the command line's.
+inline constexpr int kSaidaSucesso = 0;
+inline constexpr int kSaidaFalha = 1;               // a report could not be made
+inline constexpr int kSaidaArgumentosInvalidos = 2; // a refused option, or no program folder
+
 // True when the command line asks for reports instead of the window.
 bool PedeRelatorioSemJanela(int argc, char* argv[]);
 
