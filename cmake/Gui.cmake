@@ -2,28 +2,79 @@
 set(CMAKE_AUTOMOC ON)
 find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Multimedia Svg SvgWidgets Sql Test)
 
-file(GLOB GUI_FONTES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/layout/qt/*.cpp ${CMAKE_SOURCE_DIR}/src/layout/qt/*.h
-  ${CMAKE_SOURCE_DIR}/src/print/qt/*.cpp ${CMAKE_SOURCE_DIR}/src/print/qt/*.h
-  ${CMAKE_SOURCE_DIR}/src/app/qt/*.cpp ${CMAKE_SOURCE_DIR}/src/app/qt/*.h
-  ${CMAKE_SOURCE_DIR}/src/programa/*.cpp ${CMAKE_SOURCE_DIR}/src/programa/*.h
-  ${CMAKE_SOURCE_DIR}/src/viewer/*.cpp ${CMAKE_SOURCE_DIR}/src/viewer/*.h
-  ${CMAKE_SOURCE_DIR}/src/editor/*.cpp ${CMAKE_SOURCE_DIR}/src/editor/*.h
-  ${CMAKE_SOURCE_DIR}/src/clientes/*.cpp ${CMAKE_SOURCE_DIR}/src/clientes/*.h
-  ${CMAKE_SOURCE_DIR}/src/estudo/qt/*.cpp ${CMAKE_SOURCE_DIR}/src/estudo/qt/*.h
-  ${CMAKE_SOURCE_DIR}/src/consulta/qt/*.cpp ${CMAKE_SOURCE_DIR}/src/consulta/qt/*.h)
-list(REMOVE_ITEM GUI_FONTES ${CMAKE_SOURCE_DIR}/src/app/qt/main.cpp)
+# The Qt libraries of the layers (the order is described in CMakeLists.txt), each linking only
+# the ones below it. Sources are listed one by one; headers too, for the meta-object compiler.
+set(S ${CMAKE_SOURCE_DIR}/src)
+function(camada_qt nome)
+  cmake_parse_arguments(C "" "" "FONTES;ABAIXO" ${ARGN})
+  list(TRANSFORM C_FONTES PREPEND ${S}/)
+  add_library(${nome} STATIC ${C_FONTES})
+  target_link_libraries(${nome} PUBLIC ${C_ABAIXO})
+endfunction()
 
-# The register of clients loads Qt's SQLite driver, a plugin the package must bring along.
-set(ORACULANDIA_DEPENDENCIAS_EXTRAS "libqt6sql6-sqlite")
+camada_qt(oraculandia_layout_qt
+  FONTES layout/qt/dialogo_fixo.h layout/qt/superficie_qt.cpp layout/qt/superficie_qt.h
+  ABAIXO oraculandia_layout Qt6::Widgets Qt6::PrintSupport Qt6::Svg)
+camada_qt(oraculandia_programa
+  FONTES programa/caminhos_qt.h programa/cp1252_qt.h programa/estado_programa.h programa/falhas.h
+    programa/programa.h programa/servicos.h programa/servicos_qt.cpp programa/servicos_qt.h
+  ABAIXO oraculandia_layout_qt Qt6::Widgets Qt6::Multimedia)
+camada_qt(oraculandia_print
+  FONTES print/qt/frmImprimir.cpp print/qt/frmImprimir.h print/qt/frmImprimir_trabalho.cpp
+    print/qt/pdf_analise.cpp print/qt/pdf_analise.h print/qt/servicos_impressao.cpp
+    print/qt/servicos_impressao.h print/qt/trabalho_impressao.cpp print/qt/trabalho_impressao.h
+    print/qt/valor_margem.cpp print/qt/valor_margem.h
+  ABAIXO oraculandia_programa oraculandia_print_nucleo Qt6::PrintSupport)
+camada_qt(oraculandia_viewer
+  FONTES viewer/armazem_paginas.cpp viewer/armazem_paginas.h viewer/frmExibeRelatorio.cpp
+    viewer/frmExibeRelatorio.h
+  ABAIXO oraculandia_print)
+camada_qt(oraculandia_editor
+  FONTES editor/frmAlteraForm.cpp editor/frmAlteraForm.h editor/frmSelecionaAlteracao.cpp
+    editor/frmSelecionaAlteracao.h
+  ABAIXO oraculandia_print)
+camada_qt(oraculandia_clientes
+  FONTES clientes/cadastro_clientes.cpp clientes/cadastro_clientes.h clientes/csv_clientes.cpp
+    clientes/csv_clientes.h clientes/delegado_texto.cpp clientes/delegado_texto.h
+    clientes/esquema_clientes.cpp clientes/esquema_clientes.h clientes/frmCliente.cpp
+    clientes/frmCliente.h clientes/frmClientes.cpp clientes/frmClientes.h
+    clientes/frmClientes_arquivos.cpp clientes/frmRecusasImportacao.cpp
+    clientes/frmRecusasImportacao.h clientes/modelo_clientes.cpp clientes/modelo_clientes.h
+    clientes/regras_cliente.cpp clientes/regras_cliente.h clientes/servicos_clientes.cpp
+    clientes/servicos_clientes.h
+  ABAIXO oraculandia_print Qt6::Sql)
+camada_qt(oraculandia_estudo
+  FONTES estudo/qt/frmEstudoNome.cpp estudo/qt/frmEstudoNome.h estudo/qt/frmEstudoNome_saida.cpp
+    estudo/qt/grafias_cliente.cpp estudo/qt/grafias_cliente.h estudo/qt/impressao_estudo.cpp
+    estudo/qt/impressao_estudo.h
+  ABAIXO oraculandia_clientes oraculandia_estudo_nucleo)
+camada_qt(oraculandia_consulta
+  FONTES consulta/qt/dlgTabelaRelacoes.cpp consulta/qt/dlgTabelaRelacoes.h consulta/qt/frmHarmonia.cpp
+    consulta/qt/frmHarmonia.h consulta/qt/frmPrevisoes.cpp consulta/qt/frmPrevisoes.h
+    consulta/qt/impressao_consulta.cpp consulta/qt/impressao_consulta.h consulta/qt/saida_consulta.cpp
+    consulta/qt/saida_consulta.h
+  ABAIXO oraculandia_clientes oraculandia_consulta_nucleo)
+camada_qt(oraculandia_app
+  FONTES app/qt/arquivos_iniciais.cpp app/qt/arquivos_iniciais.h app/qt/consulta_ativa.h app/qt/enderecos.h
+    app/qt/frmConfiguraFonte.cpp app/qt/frmConfiguraFonte.h app/qt/frmConfiguraPrograma.cpp
+    app/qt/frmConfiguraPrograma.h app/qt/frmConfiguraRodape.cpp app/qt/frmConfiguraRodape.h
+    app/qt/frmDicas.cpp app/qt/frmDicas.h app/qt/frmEntraNome.cpp app/qt/frmEntraNome.h
+    app/qt/frmEntrada.cpp app/qt/frmEntrada.h app/qt/frmPrincipal.cpp app/qt/frmPrincipal.h
+    app/qt/frmPrincipal_analise.cpp app/qt/frmPrincipal_clientes.cpp app/qt/frmPrincipal_consulta.cpp
+    app/qt/frmPrincipal_estudo.cpp app/qt/frmPrincipal_impressao.cpp
+    app/qt/frmPrincipal_menus.cpp app/qt/frmSobre.cpp app/qt/frmSobre.h app/qt/gerador_pdf.cpp
+    app/qt/gerador_pdf.h app/qt/janela_ativa.cpp app/qt/janela_ativa.h
+    app/qt/relatorios_sem_janela.cpp app/qt/relatorios_sem_janela.h
+  ABAIXO oraculandia_viewer oraculandia_editor oraculandia_estudo oraculandia_consulta Qt6::Svg
+    Qt6::SvgWidgets)
 
-add_library(oraculandia_gui STATIC ${GUI_FONTES})
-target_link_libraries(oraculandia_gui PUBLIC oraculandia_nucleo
-  Qt6::Widgets Qt6::PrintSupport Qt6::Multimedia Qt6::Svg Qt6::SvgWidgets Qt6::Sql)
+# Everything the window program is made of, for the program, the window tests and benchmarks.
+add_library(oraculandia_gui INTERFACE)
+target_link_libraries(oraculandia_gui INTERFACE oraculandia_app)
 
 # Pictures: every SVG of data/imagens, under the resource prefix /imagens.
 file(GLOB IMAGENS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/imagens/*.svg)
-qt_add_resources(oraculandia_gui "imagens" PREFIX "/" BASE ${CMAKE_SOURCE_DIR}/data
+qt_add_resources(oraculandia_app "imagens" PREFIX "/" BASE ${CMAKE_SOURCE_DIR}/data
   FILES ${IMAGENS})
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/qt/main.cpp)

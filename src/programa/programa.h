@@ -7,8 +7,8 @@
 #include <QDir>
 #include <filesystem>
 
-#include "layout/estado_programa.h"
 #include "programa/caminhos_qt.h"
+#include "programa/estado_programa.h"
 #include "programa/servicos.h"
 
 namespace oraculandia {

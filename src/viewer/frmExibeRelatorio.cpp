@@ -3,12 +3,14 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -29,10 +31,6 @@ constexpr double kTwipsPorPixel = 15;
 int ArredondarPar(double v) {
     return static_cast<int>(std::nearbyint(v));
 }
-
-// While a viewer closes, the MDI area hands the activation to another viewer on its own; the
-// status line keeps the closing text until the user activates a viewer.
-bool fechandoVisualizador = false;
 } // namespace
 
 // The visible page surface: paints the current page image at (0, 0), unscaled (an image of
@@ -463,8 +461,11 @@ void frmExibeRelatorio::mouseMoveEvent(QMouseEvent* evento) {
 
 void frmExibeRelatorio::closeEvent(QCloseEvent* evento) {
     emit StatusNavegacao(TextoStatusInicial());
-    fechandoVisualizador = true;
-    QTimer::singleShot(0, [] { fechandoVisualizador = false; });
+    // While this window closes, its MDI area hands the activation to another viewer on its own;
+    // the status line keeps the closing text until the user activates a viewer. The mark is
+    // this window's, and goes when the closing is over (or with the window).
+    fechando_ = true;
+    QTimer::singleShot(0, this, [this] { fechando_ = false; });
     evento->accept(); // closing is never refused
 }
 
@@ -489,9 +490,21 @@ void frmExibeRelatorio::LigarAtivacao() {
     ativacaoLigada_ = true;
     connect(sub, &QMdiSubWindow::windowStateChanged, this,
             [this](Qt::WindowStates antes, Qt::WindowStates agora) {
-                if ((agora & Qt::WindowActive) && !(antes & Qt::WindowActive) && !fechandoVisualizador)
+                if ((agora & Qt::WindowActive) && !(antes & Qt::WindowActive) && !VizinhoFechando())
                     emit StatusNavegacao(TextoStatus());
             });
+}
+
+bool frmExibeRelatorio::VizinhoFechando() const {
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    QMdiArea* area = sub ? sub->mdiArea() : nullptr;
+    if (!area)
+        return false;
+    const QList<QMdiSubWindow*> janelas = area->subWindowList();
+    return std::any_of(janelas.begin(), janelas.end(), [this](QMdiSubWindow* s) {
+        const auto* v = qobject_cast<const frmExibeRelatorio*>(s->widget());
+        return v && v != this && v->fechando_;
+    });
 }
 
 } // namespace oraculandia

@@ -140,6 +140,9 @@ private:
     void GuardarPosicao(int pagina);
     void PosicionarExibe(double esquerdaMm, double topoMm);
     void LigarAtivacao();
+    // True while another viewer of the same MDI area closes (the activation it hands on is not
+    // the user's).
+    bool VizinhoFechando() const;
     void AgendarVizinhas();
     void AtualizarResolucao();
     void MostrarImagem(int pagina);
@@ -166,6 +169,7 @@ private:
     bool vizinhasAgendadas_ = false;
     bool resolucaoAgendada_ = false;
     bool ativacaoLigada_ = false;
+    bool fechando_ = false; // between closeEvent and the end of the closing
 };
 
 } // namespace oraculandia

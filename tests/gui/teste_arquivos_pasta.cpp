@@ -12,8 +12,8 @@
 
 #include "analysis/interpretacao.h"
 #include "apoio/principal_teste.h"
-#include "layout/qt/frmConfiguraFonte.h"
-#include "layout/qt/frmConfiguraRodape.h"
+#include "app/qt/frmConfiguraFonte.h"
+#include "app/qt/frmConfiguraRodape.h"
 #include "print/qt/frmImprimir.h"
 #include "programa/programa.h"
 #include "teste_impressao_duplo.h"

@@ -23,8 +23,8 @@
 #include "clientes/servicos_clientes.h"
 #include "editor/frmAlteraForm.h"
 #include "editor/frmSelecionaAlteracao.h"
-#include "layout/qt/frmConfiguraFonte.h"
-#include "layout/qt/frmConfiguraRodape.h"
+#include "app/qt/frmConfiguraFonte.h"
+#include "app/qt/frmConfiguraRodape.h"
 #include "print/qt/frmImprimir.h"
 #include "teste_impressao_duplo.h"
 

@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "apoio/duplos.h"
-#include "layout/qt/frmConfiguraFonte.h"
+#include "app/qt/frmConfiguraFonte.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStringList>
+#include <new>
 #include <stdexcept>
 
 #include "print/qt/servicos_impressao.h"
@@ -20,7 +21,13 @@ public:
         QPdfWriter pdf(QString{});
         pagina = pdf.pageLayout(); // A4 with the PDF writer's printable area
     }
-    bool HaImpressora() override { return haImpressora; }
+    bool HaImpressora() override {
+        if (falhasHaImpressora > 0) {
+            --falhasHaImpressora;
+            throw std::runtime_error("falha simulada ao procurar a impressora");
+        }
+        return haImpressora;
+    }
     QPageLayout PaginaDaImpressora() override {
         if (falharPagina)
             throw std::runtime_error("falha simulada ao ler a página");
@@ -29,6 +36,8 @@ public:
     std::unique_ptr<QPrinter> NovaImpressora() override {
         if (falharImpressora)
             throw std::runtime_error("falha simulada ao abrir a impressora");
+        if (semMemoria)
+            throw std::bad_alloc();
         if (!haImpressora)
             return nullptr;
         auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -61,6 +70,8 @@ public:
     // Failures of the platform, thrown as exceptions.
     bool falharPagina = false;
     bool falharImpressora = false;
+    bool semMemoria = false;     // NovaImpressora runs out of memory
+    int falhasHaImpressora = 0; // how many calls of HaImpressora fail
 };
 
 // Text of a PDF (all pages, or page `pagina`), as pdftotext reads it in drawing order (the

@@ -11,9 +11,10 @@
 #include <QtTest>
 
 #include "apoio/principal_teste.h"
+#include "app/qt/frmConfiguraRodape.h"
 #include "editor/frmSelecionaAlteracao.h"
-#include "layout/qt/frmConfiguraRodape.h"
 #include "print/qt/frmImprimir.h"
+#include "programa/falhas.h"
 #include "teste_impressao_duplo.h"
 #include "viewer/frmExibeRelatorio.h"
 
@@ -59,7 +60,9 @@ private slots:
     void rodapeRecarregadoDepoisDoDialogo();
     void editorAbrePelaJanelaPrincipal();
     void orientacaoRetratoChegaAoTrabalho();
-    void falhaDentroDoDialogoTerminaNaRecusa();
+    void falhaDentroDoDialogoDizOQueFalhou();
+    void falhaAoPrepararAImpressoraEAvisada();
+    void falhaAtualSoChamaDeMemoriaOBadAlloc();
 };
 
 void TesteImpressaoPrincipal::imprimirSemAnaliseRecusa() {
@@ -206,19 +209,36 @@ void TesteImpressaoPrincipal::orientacaoRetratoChegaAoTrabalho() {
     QVERIFY(!semImpressora.Orientacao());
 }
 
-void TesteImpressaoPrincipal::falhaDentroDoDialogoTerminaNaRecusa() {
-    // A failure while the print dialog opens, or while it runs, ends in the print refusal and
-    // the main window's pointer comes back.
-    for (const bool aoAbrir : {true, false}) {
+void TesteImpressaoPrincipal::falhaDentroDoDialogoDizOQueFalhou() {
+    // A failure while the print dialog opens, or while it runs, is told as what it is (an
+    // analysis is on screen: never the refusal meant for no analysis), and the main window's
+    // pointer comes back.
+    const QString inesperado = QStringLiteral(
+        ": ocorreu um erro inesperado. Tente novamente; se o erro continuar, feche o programa e "
+        "abra-o de novo.");
+    const QString memoria =
+        QStringLiteral(": faltou memória. Feche outras análises ou outros programas e tente novamente.");
+    struct Caso {
+        bool aoAbrir;
+        bool semMemoria;
+        QString texto;
+    };
+    const Caso casos[] = {
+        {true, false, QStringLiteral("Não foi possível preparar a impressão da análise") + inesperado},
+        {false, false, QStringLiteral("Não foi possível imprimir a análise") + inesperado},
+        {false, true, QStringLiteral("Não foi possível imprimir a análise") + memoria},
+    };
+    for (const Caso& caso : casos) {
         ServicosImpressaoDuplo servicos;
         servicos.haImpressora = true;
         ComServicos com(servicos);
         PrincipalTeste t(true, true);
         QVERIFY(CriarAnalise(t, "MARIA DA CONCEICAO", "15/03/1970"));
-        if (aoAbrir) {
+        if (caso.aoAbrir) {
             servicos.falharPagina = true;
         } else {
-            servicos.falharImpressora = true;
+            servicos.falharImpressora = !caso.semMemoria;
+            servicos.semMemoria = caso.semMemoria;
             AoAbrirModal([](QWidget* w) {
                 auto* dialogo = qobject_cast<frmImprimir*>(w);
                 QVERIFY(dialogo);
@@ -228,11 +248,50 @@ void TesteImpressaoPrincipal::falhaDentroDoDialogoTerminaNaRecusa() {
         t.janela->cmdImprimir->click();
         QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
         const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
-        QCOMPARE(m.titulo, QStringLiteral("Informação:"));
-        QCOMPARE(m.texto, kRecusaImpressao);
+        QCOMPARE(m.titulo, QStringLiteral("Erro:"));
+        QCOMPARE(m.texto, caso.texto);
+        QVERIFY(m.texto != kRecusaImpressao);
         QVERIFY(!t.janela->Ocupado());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
+}
+
+void TesteImpressaoPrincipal::falhaAoPrepararAImpressoraEAvisada() {
+    // The start-up's printer setting: a failure of the platform is told, not swallowed, and the
+    // program starts all the same.
+    ServicosImpressaoDuplo servicos;
+    servicos.haImpressora = true;
+    servicos.falhasHaImpressora = 1;
+    ComServicos com(servicos);
+    PrincipalTeste t;
+    QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
+    const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
+    QCOMPARE(m.titulo, QStringLiteral("Aviso:"));
+    QCOMPARE(m.texto, QStringLiteral("Não foi possível preparar a impressora padrão: ocorreu um erro "
+                                     "inesperado. O programa continua, e as impressões usarão a "
+                                     "orientação que a impressora tiver."));
+    QVERIFY(!servicos.Orientacao());
+    QVERIFY(t.janela->isVisible());
+}
+
+void TesteImpressaoPrincipal::falhaAtualSoChamaDeMemoriaOBadAlloc() {
+    // What the print job says of a failure while it lays out the pages: only std::bad_alloc is
+    // a lack of memory.
+    const QString memoria = QStringLiteral("faltou memória para montar as páginas");
+    const QString outra = QStringLiteral("um erro inesperado interrompeu a montagem das páginas");
+    const auto descrever = [&](auto lancar) {
+        try {
+            lancar();
+        } catch (const std::exception&) {
+            return FalhaAtual(memoria, outra);
+        }
+        return QString();
+    };
+    QCOMPARE(descrever([] { throw std::bad_alloc(); }), memoria);
+    QCOMPARE(descrever([] { throw std::runtime_error("x"); }), outra);
+    QCOMPARE(descrever([] { throw std::out_of_range("x"); }), outra);
+    QCOMPARE(descrever([] { throw std::length_error("x"); }), outra);
+    QCOMPARE(descrever([] { static_cast<void>(std::vector<int>().at(1)); }), outra);
 }
 
 QTEST_MAIN(TesteImpressaoPrincipal)

@@ -35,6 +35,7 @@ private slots:
     void cascataDeMuitasJanelasRecomecaNoCanto();
     void janelaPrincipalMenorMantemAsJanelasAoAlcance();
     void statusSegueAJanelaDaFrente();
+    void fecharNumaJanelaNaoCalaAOutra();
 };
 
 void TestePrincipalJanelas::cascataMantemTamanhoUtil() {
@@ -138,6 +139,34 @@ void TestePrincipalJanelas::statusSegueAJanelaDaFrente() {
     QCOMPARE(t.janela->Status(),
              QStringLiteral("Navegando: Página 1 de %1")
                  .arg(qobject_cast<frmExibeRelatorio*>(subs[2]->widget())->TotalDePaginas()));
+}
+
+// A viewer closing in one main window keeps its own status line as it is, and no other's: the
+// activation of a viewer of another main window, at the same moment, is told.
+void TestePrincipalJanelas::fecharNumaJanelaNaoCalaAOutra() {
+    PrincipalTeste t(true, true);
+    PrincipalTeste u(true, true);
+    t.janela->show();
+    u.janela->show();
+    const QList<QMdiSubWindow*> de_t = TresAnalises(t);
+    const QList<QMdiSubWindow*> de_u = TresAnalises(u);
+    auto* primeira = qobject_cast<frmExibeRelatorio*>(de_u[0]->widget());
+    u.janela->areaMdi()->setActiveSubWindow(de_u[0]);
+    primeira->ExibePagina(2);
+    u.janela->areaMdi()->setActiveSubWindow(de_u[2]);
+    QVERIFY2(u.janela->Status().startsWith(QStringLiteral("Navegando: Página 1 de ")), qPrintable(u.janela->Status()));
+    t.janela->areaMdi()->setActiveSubWindow(de_t[2]);
+    de_t[2]->close();
+    const QString aoFechar = t.janela->Status();
+    // No event handled in between: the closing in t is still going on. The viewer activated in
+    // u tells its own page.
+    QSignalSpy status(primeira, &frmExibeRelatorio::StatusNavegacao);
+    u.janela->areaMdi()->setActiveSubWindow(de_u[0]);
+    QCOMPARE(status.size(), 1);
+    QCOMPARE(status[0].at(0).toString(),
+             QStringLiteral("Navegando: Página 2 de %1").arg(primeira->TotalDePaginas()));
+    QCOMPARE(u.janela->Status(), QStringLiteral("Navegando: Página 2 de %1").arg(primeira->TotalDePaginas()));
+    QCOMPARE(t.janela->Status(), aoFechar);
 }
 
 QTEST_MAIN(TestePrincipalJanelas)

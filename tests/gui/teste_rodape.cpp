@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "apoio/duplos.h"
-#include "layout/qt/frmConfiguraRodape.h"
+#include "app/qt/frmConfiguraRodape.h"
 #include "dados/rodape.h"
 
 using namespace oraculandia;

@@ -45,8 +45,10 @@ TEST(ImprimeTexto, JustifiesBrokenLinesToTheRightEdgeAndLeavesTheLastLineLeftAli
                         {"ddd", 35.5, 100},
                         {"eee", 44, 100},
                         {"fff ggg", 10, 105}});
-    // The last word of a justified line ends exactly at XDireita.
-    EXPECT_DOUBLE_EQ(44 + 3 * 2, 50);
+    // The last word of a justified line ends exactly at XDireita (2 mm per character).
+    const auto p = Posicoes(s);
+    ASSERT_GE(p.size(), 5u);
+    EXPECT_DOUBLE_EQ(p[4].x + 2.0 * static_cast<double>(p[4].texto.size()), 50);
     EXPECT_DOUBLE_EQ(s.Y(), 105); // top of the last line printed
 }
 
@@ -76,8 +78,10 @@ TEST(ImprimeTexto, DoubleSpacesAreEmptyWordsWidenedLikeAnyOther) {
     EsperarPosicoes(
         s,
         {{"aaa", 10, 0}, {"bbb", 20.8, 0}, {"ccc", 29.2, 0}, {"ddd", 37.6, 0}, {"ee", 46, 0}, {"ff", 10, 5}});
-    // The gap between aaa and bbb is two stretched gaps: 2 x (2 + 0.4).
-    EXPECT_NEAR(20.8 - (10 + 6), 2 * 2.4, 1e-9);
+    // The gap between aaa and bbb is two stretched gaps: 2 x (2 + 0.4) after the 6 mm of aaa.
+    const auto p = Posicoes(s);
+    ASSERT_GE(p.size(), 2u);
+    EXPECT_NEAR(p[1].x - (p[0].x + 2.0 * static_cast<double>(p[0].texto.size())), 2 * 2.4, 1e-9);
 }
 
 TEST(ImprimeTexto, LeadingSpacesOfABrokenLinePrintAsWidenedEmptyWords) {

@@ -26,6 +26,7 @@
 #include "dados/rodape.h"
 #include "layout/qt/frmConfiguraRodape.h"
 #include "print/qt/servicos_impressao.h"
+#include "programa/falhas.h"
 #include "programa/programa.h"
 #include "viewer/frmExibeRelatorio.h"
 
@@ -339,12 +340,20 @@ void frmPrincipal::PedirDadosDoNumerologo() {
 void frmPrincipal::DefinirOrientacaoDaImpressora() {
     // Portrait for the default printer, kept by the print services so that the printer of every
     // print job (made afresh for each job) and the print dialog's page carry it. No printer
-    // installed is normal: nothing to do then. Errors are ignored.
+    // installed is normal: nothing to do then. A failure of the platform is told, and the
+    // program goes on without the setting.
     try {
         ServicosImpressao& servicos = ServicosImpressaoAtuais();
         if (servicos.HaImpressora())
             servicos.DefinirOrientacao(QPageLayout::Portrait);
     } catch (...) {
+        programa_.mensagens.Mostrar(
+            this, QStringLiteral("Aviso:"),
+            QStringLiteral("Não foi possível preparar a impressora padrão: %1. O programa continua, "
+                           "e as impressões usarão a orientação que a impressora tiver.")
+                .arg(FalhaAtual(QStringLiteral("faltou memória"),
+                                QStringLiteral("ocorreu um erro inesperado"))),
+            IconeMensagem::Informacao, BotoesMensagem::Ok);
     }
 }
 

@@ -10,7 +10,7 @@
 #include "app/qt/frmEntraNome.h"
 #include "app/qt/frmPrincipal.h"
 #include "layout/percurso.h"
-#include "layout/qt/frmConfiguraFonte.h"
+#include "app/qt/frmConfiguraFonte.h"
 #include "programa/programa.h"
 #include "viewer/frmExibeRelatorio.h"
 

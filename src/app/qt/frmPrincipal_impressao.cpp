@@ -10,10 +10,11 @@
 #include "app/qt/janela_ativa.h"
 #include "estudo/qt/frmEstudoNome.h"
 #include "editor/frmSelecionaAlteracao.h"
-#include "layout/qt/frmConfiguraRodape.h"
+#include "app/qt/frmConfiguraRodape.h"
 #include "print/qt/frmImprimir.h"
 #include "print/qt/servicos_impressao.h"
 #include "programa/cp1252_qt.h"
+#include "programa/falhas.h"
 #include "programa/programa.h"
 #include "viewer/frmExibeRelatorio.h"
 
@@ -65,21 +66,24 @@ void frmPrincipal::cmdImprimir_Click() {
         }
         return;
     }
-    // Any failure of the steps below, inside the print dialog too, ends in the refusal.
-    bool falhou = false;
+    // A failure of the steps below, inside the print dialog too, is told as what it is: an
+    // analysis is on screen, so the refusal above does not apply.
+    QString falha;
     {
         PonteiroOcupado ocupado(*this); // back to normal however the dialog ends
         try {
             janela->AjustaDadosNaMemoria();
             frmImprimir dialogo(programa(), ServicosImpressaoAtuais(), this);
             dialogo.exec();
-            falhou = dialogo.Falhou();
+            if (dialogo.Falhou())
+                falha = dialogo.Falha();
         } catch (...) {
-            falhou = true;
+            falha = MensagemFalhaAtual(QStringLiteral("preparar a impressão da análise"));
         }
     }
-    if (falhou)
-        recusa();
+    if (!falha.isEmpty())
+        programa().mensagens.Mostrar(this, QStringLiteral("Erro:"), falha, IconeMensagem::Critico,
+                                     BotoesMensagem::Ok);
 }
 
 void frmPrincipal::cmdExportar_Click() {

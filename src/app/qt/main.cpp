@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("oraculandia %s\n", kVersao);
-            return 0;
+            return kSaidaSucesso;
         }
     }
     if (PedeRelatorioSemJanela(argc, argv))
@@ -95,11 +95,11 @@ int main(int argc, char* argv[]) {
             motivo = QStringLiteral("falta o valor da opção --%1").arg(ultima);
         }
         std::fprintf(stderr, "Erro: %s\n\n%s", motivo.toUtf8().constData(), kAjuda);
-        return 2;
+        return kSaidaArgumentosInvalidos;
     }
     if (opcoes.isSet(ajuda)) {
         std::fputs(kAjuda, stdout);
-        return 0;
+        return kSaidaSucesso;
     }
 
     QApplication app(argc, argv);
@@ -130,7 +130,7 @@ int main(int argc, char* argv[]) {
                                   .arg(QString::fromStdString(escolhida.erro)),
                               IconeMensagem::Critico, BotoesMensagem::Ok);
         }
-        return 2;
+        return kSaidaArgumentosInvalidos;
     }
     int msFechar = -1;
     if (opcoes.isSet(fecharApos)) {
@@ -138,7 +138,7 @@ int main(int argc, char* argv[]) {
         msFechar = opcoes.value(fecharApos).toInt(&ok);
         if (!ok || msFechar < 0) {
             std::fprintf(stderr, "oraculandia: valor inválido para --fechar-apos.\n");
-            return 2;
+            return kSaidaArgumentosInvalidos;
         }
     }
 

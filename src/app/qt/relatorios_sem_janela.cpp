@@ -22,10 +22,6 @@ namespace oraculandia {
 
 namespace {
 
-constexpr int kSucesso = 0;
-constexpr int kFalha = 1;
-constexpr int kArgumentosInvalidos = 2;
-
 constexpr const char* kUso =
     "Uso:\n"
     "  oraculandia --nome NOME --data DD/MM/AAAA --pdf ARQUIVO.pdf [--hoje DD/MM/AAAA]\n"
@@ -56,7 +52,7 @@ int ErroDeUso(const QString& mensagem) {
     Erro(mensagem);
     std::fputs("\n", stderr);
     std::fputs(kUso, stderr);
-    return kArgumentosInvalidos;
+    return kSaidaArgumentosInvalidos;
 }
 
 // Characters no file system takes in a name, and the control characters.
@@ -112,7 +108,7 @@ int ExecutarLote(GeradorPdf& gerador, const QString& arquivoCsv, const QString& 
     if (!LerArquivoCsv(arquivoCsv, texto, &erro, &codificacao)) {
         Escrever(saida, QStringLiteral("Erro: não foi possível ler o arquivo %1: %2.\n")
                             .arg(QDir::toNativeSeparators(arquivoCsv), erro));
-        return kArgumentosInvalidos;
+        return kSaidaArgumentosInvalidos;
     }
     if (!codificacao.isEmpty())
         Escrever(saida, QStringLiteral("Aviso: %1.\n").arg(codificacao));
@@ -180,7 +176,7 @@ int ExecutarLote(GeradorPdf& gerador, const QString& arquivoCsv, const QString& 
     }
     if (gravados > 0)
         AvisarRodapeProvisorio(gerador, saida);
-    return falhas.empty() ? kSucesso : kFalha;
+    return falhas.empty() ? kSaidaSucesso : kSaidaFalha;
 }
 
 int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
@@ -268,7 +264,7 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
         EscolherPastaPrograma(valorDiretorio, LocaisPadrao(PastaDoExecutavel()), true);
     if (!escolhida.erro.empty()) {
         Erro(QString::fromStdString(escolhida.erro));
-        return kArgumentosInvalidos;
+        return kSaidaArgumentosInvalidos;
     }
     const std::filesystem::path pasta = escolhida.pasta;
 
@@ -277,7 +273,7 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
         if (!QDir().mkpath(pastaSaida)) {
             Erro(QStringLiteral("a pasta %1 não existe e não pôde ser criada.")
                      .arg(QDir::toNativeSeparators(pastaSaida)));
-            return kArgumentosInvalidos;
+            return kSaidaArgumentosInvalidos;
         }
         GeradorPdf::RemoverTemporariosAntigos(pastaSaida, inicio);
         GeradorPdf gerador(pasta, dia);
@@ -288,7 +284,7 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
     const VerificacaoCliente v = VerificarCliente(opcoes.value(nome), opcoes.value(data), dia, {}, false);
     if (!v.ok()) {
         Erro(v.Mensagem());
-        return kArgumentosInvalidos;
+        return kSaidaArgumentosInvalidos;
     }
     GeradorPdf::RemoverTemporariosAntigos(QFileInfo(opcoes.value(pdf)).absolutePath(), inicio);
     GeradorPdf gerador(pasta, dia);
@@ -297,10 +293,10 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
                         v.nomeDigitado)) {
         Erro(QStringLiteral("não foi possível gravar o arquivo PDF %1: %2.")
                  .arg(QDir::toNativeSeparators(opcoes.value(pdf)), erro));
-        return kFalha;
+        return kSaidaFalha;
     }
     AvisarRodapeProvisorio(gerador);
-    return kSucesso;
+    return kSaidaSucesso;
 }
 
 } // namespace oraculandia

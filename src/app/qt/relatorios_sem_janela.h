@@ -25,6 +25,10 @@ class GeradorPdf;
 inline constexpr const char* kAvisoRodape =
     "Aviso: o rodapé das páginas ainda diz “Seu numerólogo: informe aqui o seu telefone e o seu e-mail”. "
     "Informe o seu nome e os seus contatos no programa, em Arquivo, Configurar Cabeçalho e Rodapé.\n";
+// The window program's exit statuses, the same as the command line's.
+inline constexpr int kSaidaSucesso = 0;
+inline constexpr int kSaidaFalha = 1;               // a report could not be made
+inline constexpr int kSaidaArgumentosInvalidos = 2; // a refused option, or no program folder
 
 // True when the command line asks for reports instead of the window.
 bool PedeRelatorioSemJanela(int argc, char* argv[]);

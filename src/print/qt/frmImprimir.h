@@ -76,9 +76,11 @@ public:
     // True while the dialog loads and while the preview is drawn: edits are checked, not drawn.
     bool Desenhando = true;
 
-    // True when a failure (an exception of the platform) ended the dialog: the caller shows its
-    // print refusal. Failures never leave the dialog's handlers through Qt's event loop.
+    // True when a failure (an exception of the platform) ended the dialog: the caller shows
+    // Falha(), the message saying what the failure stopped. Failures never leave the dialog's
+    // handlers through Qt's event loop.
     bool Falhou() const { return falhou_; }
+    const QString& Falha() const { return falha_; }
 
 public slots:
     void cmdCancelar_Click();
@@ -116,8 +118,9 @@ private:
     void OferecePdfSemImpressora();
     void Imprimir();
     void SalvarPdf();
-    // Runs a button's work; a failure closes the dialog with Falhou() set.
-    template <typename F> void ComFalhasTratadas(F trabalho);
+    // Runs a button's work (`acao`, in the infinitive, names it for the message); a failure
+    // closes the dialog with Falhou() and Falha() set.
+    template <typename F> void ComFalhasTratadas(const QString& acao, F trabalho);
 
     Programa& programa_;
     ServicosImpressao& servicos_;
@@ -125,6 +128,7 @@ private:
     double largura_ = 0;
     double altura_ = 0;
     bool falhou_ = false;
+    QString falha_;
 };
 
 } // namespace oraculandia

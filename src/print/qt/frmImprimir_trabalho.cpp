@@ -14,6 +14,7 @@
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/trabalho_impressao.h"
 #include "programa/cp1252_qt.h"
+#include "programa/falhas.h"
 #include "programa/programa.h"
 
 namespace oraculandia {
@@ -132,22 +133,23 @@ void frmImprimir::OferecePdfSemImpressora() {
     }
 }
 
-template <typename F> void frmImprimir::ComFalhasTratadas(F trabalho) {
+template <typename F> void frmImprimir::ComFalhasTratadas(const QString& acao, F trabalho) {
     try {
         trabalho();
     } catch (...) {
         unsetCursor();
         falhou_ = true;
+        falha_ = MensagemFalhaAtual(acao);
         reject();
     }
 }
 
 void frmImprimir::cmdImprimir_Click() {
-    ComFalhasTratadas([this] { Imprimir(); });
+    ComFalhasTratadas(QStringLiteral("imprimir a análise"), [this] { Imprimir(); });
 }
 
 void frmImprimir::cmdSalvarPdf_Click() {
-    ComFalhasTratadas([this] { SalvarPdf(); });
+    ComFalhasTratadas(QStringLiteral("salvar a análise em PDF"), [this] { SalvarPdf(); });
 }
 
 void frmImprimir::cmdVisualizar_Click() {

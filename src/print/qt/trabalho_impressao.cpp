@@ -20,6 +20,7 @@
 #include "print/limites_margens.h"
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/valor_margem.h"
+#include "programa/falhas.h"
 #include "programa/programa.h"
 
 namespace oraculandia {
@@ -354,7 +355,8 @@ ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, boo
         falhou = falhou || alvo.falhou;
     } catch (const std::exception&) {
         falhou = true;
-        erro = QStringLiteral("faltou memória para montar as páginas");
+        erro = FalhaAtual(QStringLiteral("faltou memória para montar as páginas"),
+                          QStringLiteral("um erro inesperado interrompeu a montagem das páginas"));
     }
     const bool terminou = pintor.end();
     if (falhou || !terminou || impressora.printerState() == QPrinter::Error) {

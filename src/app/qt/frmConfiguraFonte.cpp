@@ -1,4 +1,4 @@
-#include "layout/qt/frmConfiguraFonte.h"
+#include "app/qt/frmConfiguraFonte.h"
 
 #include <QCheckBox>
 #include <QComboBox>

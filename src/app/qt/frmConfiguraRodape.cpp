@@ -1,4 +1,4 @@
-#include "layout/qt/frmConfiguraRodape.h"
+#include "app/qt/frmConfiguraRodape.h"
 
 #include <algorithm>
 
