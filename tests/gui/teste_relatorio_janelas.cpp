@@ -18,7 +18,7 @@
 #include "app/qt/frmPrincipal.h"
 #include "dados/preferencias.h"
 #include "dados/rodape.h"
-#include "layout/qt/frmConfiguraRodape.h"
+#include "app/qt/frmConfiguraRodape.h"
 #include "print/qt/frmImprimir.h"
 #include "print/qt/trabalho_impressao.h"
 #include "programa/cp1252_qt.h"

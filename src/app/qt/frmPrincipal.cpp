@@ -24,7 +24,7 @@
 #include "app/qt/janela_ativa.h"
 #include "dados/preferencias.h"
 #include "dados/rodape.h"
-#include "layout/qt/frmConfiguraRodape.h"
+#include "app/qt/frmConfiguraRodape.h"
 #include "print/qt/servicos_impressao.h"
 #include "programa/falhas.h"
 #include "programa/programa.h"

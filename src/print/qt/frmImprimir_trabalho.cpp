@@ -153,7 +153,7 @@ void frmImprimir::cmdSalvarPdf_Click() {
 }
 
 void frmImprimir::cmdVisualizar_Click() {
-    ComFalhasTratadas([this] {
+    ComFalhasTratadas(QStringLiteral("visualizar as páginas"), [this] {
         RedefinirMargens();
         const QString recusa = MotivoMargensRecusadas(programa_.MargensImpressao, largura_, altura_);
         if (!recusa.isEmpty()) {
