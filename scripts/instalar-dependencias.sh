@@ -22,6 +22,7 @@ TESTES=(
   poppler-utils xvfb xauth
   lintian desktop-file-utils appstream
   g++-mingw-w64-x86-64-posix wine64
+  clang-format git
 )
 
 case "${1:-testes}" in

@@ -6,6 +6,8 @@
 set -euo pipefail
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$raiz/scripts/instalar-dependencias.sh" testes
+# The layout of the code, as .clang-format says.
+bash "$raiz/scripts/verificar-formato.sh"
 export QT_QPA_PLATFORM=offscreen
 mkdir -p "$raiz/build" "$raiz/build-sanitizadores"
 bash "$raiz/scripts/compilar.sh" "$raiz/build" -DORACULANDIA_WERROR=ON -DORACULANDIA_TESTES=ON

@@ -18,8 +18,8 @@ inline constexpr const char* kArquivosInterpretacao[] = {
     "DESNASC.DAT",  "PRESNASC.DAT", "APICES.DAT",   "DESVIDA.DAT",  "INDSAUDE.DAT", "INTANOUN.DAT",
     "INTMESUN.DAT", "INTDIAUN.DAT", "INTANOPS.DAT", "INTMESPS.DAT", "INTDIAPS.DAT", "INTEXEXP.DAT",
     "IMPXALMA.DAT", "EUXSILEN.DAT", "INTVOG.DAT",   "INTNOME.DAT",  "INTREALI.DAT", "LICOESC.DAT",
-    "DIVIDASC.DAT", "TENDOCUL.DAT", "PAIXOCUL.DAT", "RESPSUBC.DAT", "NUMMESTR.DAT",
-    "PREVANO.DAT",  "PREVMES.DAT",  "PREVDIA.DAT",  "HARMONIA.DAT"};
+    "DIVIDASC.DAT", "TENDOCUL.DAT", "PAIXOCUL.DAT", "RESPSUBC.DAT", "NUMMESTR.DAT", "PREVANO.DAT",
+    "PREVMES.DAT",  "PREVDIA.DAT",  "HARMONIA.DAT"};
 // How many of them, from the first, an analysis reads (the others serve other tools, which say
 // for themselves when one is missing).
 inline constexpr std::size_t kArquivosDaAnalise = 29;

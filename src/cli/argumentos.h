@@ -22,7 +22,7 @@ struct Argumentos {
     bool estudoNome = false; // --estudo-nome: the name study instead of the analysis
     // The consultation tools (cli/consulta_cli.h): the forecast of one person, the harmony of two.
     bool previsoes = false, harmonia = false;
-    std::vector<std::string> datas; // every --data, in the order given (the harmony takes two)
+    std::vector<std::string> datas;      // every --data, in the order given (the harmony takes two)
     std::optional<std::string> ano, mes; // --ano AAAA and --mes MM/AAAA of the forecast
     bool ajuda = false;
     bool versao = false;

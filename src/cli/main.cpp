@@ -114,8 +114,7 @@ int EstudoDoNome(const std::vector<std::string>& nomes, const Data& nascimento, 
     for (std::size_t i = 0; i < nomes.size(); ++i) {
         std::string aceito;
         if (const auto recusa = VerificarNome(nomes[i], aceito, i > 0)) {
-            Erro(std::to_string(i + 1) + "º nome" + (i == 0 ? " (nome de nascimento)" : "") + ": " +
-                 *recusa);
+            Erro(std::to_string(i + 1) + "º nome" + (i == 0 ? " (nome de nascimento)" : "") + ": " + *recusa);
             return kArgumentosInvalidos;
         }
         grafias.push_back(std::move(aceito));
@@ -224,7 +223,8 @@ int main(int argc, char** argv) {
     std::string saida;
     if (a.formato == "json") {
         // Every section goes to JSON, whatever the settings say: they are not needed.
-        saida = DocumentoJson(nome, nomeCp, data, FormatarData(hoje), ComporAnalise(pasta, nome, data, hoje, false),
+        saida = DocumentoJson(nome, nomeCp, data, FormatarData(hoje),
+                              ComporAnalise(pasta, nome, data, hoje, false),
                               ComporComplementos(pasta, nome, data, false));
     } else {
         // Read only: a missing settings file means the defaults, and is not created.
@@ -237,7 +237,8 @@ int main(int argc, char** argv) {
         }
         const Preferencias preferencias = CarregarPreferencias(pasta, &estado);
         if (estado == EstadoArquivo::Ilegivel) {
-            Aviso("não foi possível ler o arquivo " + plataforma::Utf8DoCaminho(pasta / kArquivoPreferencias) +
+            Aviso("não foi possível ler o arquivo " +
+                  plataforma::Utf8DoCaminho(pasta / kArquivoPreferencias) +
                   " (sem permissão de leitura, não é um arquivo comum, ou não é texto UTF-8); valem as "
                   "preferências padrão.");
         }

@@ -68,11 +68,11 @@ long NumeroDoMarcador(std::string_view linha) {
 
 const std::vector<std::string>& NomesArquivos() {
     static const std::vector<std::string> nomes = {
-        "CDATA",    "CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",    "DESNASC",  "PRESNASC",
-        "APICES",   "DESVIDA",  "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN", "INTANOPS", "INTMESPS",
-        "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",  "INTREALI", "LICOESC",
-        "DIVIDASC", "TENDOCUL", "PAIXOCUL", "RESPSUBC", "NUMMESTR",
-        "PREVANO",  "PREVMES",  "PREVDIA",  "HARMONIA"};
+        "CDATA",    "CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",    "DESNASC",
+        "PRESNASC", "APICES",   "DESVIDA",  "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN",
+        "INTANOPS", "INTMESPS", "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",
+        "INTNOME",  "INTREALI", "LICOESC",  "DIVIDASC", "TENDOCUL", "PAIXOCUL", "RESPSUBC",
+        "NUMMESTR", "PREVANO",  "PREVMES",  "PREVDIA",  "HARMONIA"};
     return nomes;
 }
 
@@ -333,9 +333,11 @@ int Empacotar(const std::filesystem::path& pastaFontes, const std::filesystem::p
     }
     std::sort(desconhecidos.begin(), desconhecidos.end());
     for (const auto& nome : desconhecidos) {
-        mensagens.push_back(nome + ": nome de arquivo desconhecido; cada arquivo da pasta deve ter o nome "
-                                   "de um dos " + std::to_string(nomes.size()) +
-                                   " arquivos de interpretação seguido de \".txt\" (por exemplo CVIDA.txt).");
+        mensagens.push_back(nome +
+                            ": nome de arquivo desconhecido; cada arquivo da pasta deve ter o nome "
+                            "de um dos " +
+                            std::to_string(nomes.size()) +
+                            " arquivos de interpretação seguido de \".txt\" (por exemplo CVIDA.txt).");
     }
 
     std::vector<std::string> dats;

@@ -90,7 +90,8 @@ public:
         : alvo_(alvo), pag_(paginacao), g_(g), m_(paginacao.Contexto.MargensImpressao) {}
 
     int Executar(const SecoesAnalise& secoes, const ComplementosRelatorio& complementos,
-                 const ConfiguracaoPrograma& cfg, const FontesAnalise& fontes, const SeusNumeros* seusNumeros) {
+                 const ConfiguracaoPrograma& cfg, const FontesAnalise& fontes,
+                 const SeusNumeros* seusNumeros) {
         posicaoY_ = pag_.NovaPagina(alvo_.Superficie(), g_.LarguraPagina, g_.AlturaPagina, 1);
         inicioPagina_ = posicaoY_;
         alturaCabecalho_ = posicaoY_;
@@ -101,7 +102,8 @@ public:
             bool algum = false;
             for (int c = 1; c <= kNumeroCalculos; ++c)
                 algum = algum || cfg.Selecionado(c);
-            for (int id = kPrimeiroComplemento; complementos.secoes != nullptr && id <= kUltimoComplemento; ++id)
+            for (int id = kPrimeiroComplemento; complementos.secoes != nullptr && id <= kUltimoComplemento;
+                 ++id)
                 algum = algum || Selecionado(complementos.selecao, id);
             if (algum)
                 posicaoY_ = QuebraDePagina();
@@ -142,8 +144,8 @@ private:
                 AplicarFonte(alvo_.Superficie(), fontes.FonteCorpo);
                 alturaQuadro = MedirQuadroInclusao(alvo_.Superficie()).Altura();
             }
-            IniciarSecao(comIntroducao ? &secao.Introducao : nullptr, titulo, quadro ? std::string() : secao.Texto,
-                         fontes, alturaQuadro);
+            IniciarSecao(comIntroducao ? &secao.Introducao : nullptr, titulo,
+                         quadro ? std::string() : secao.Texto, fontes, alturaQuadro);
             if (comIntroducao)
                 Bloco(secao.Introducao, fontes.FonteDescricao, Tipo::Descricao);
             Bloco(titulo, fontes.FonteTitulo, Tipo::Titulo);
@@ -373,7 +375,8 @@ int ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagin
                    const SecoesAnalise& secoes, const ComplementosRelatorio& complementos,
                    const ConfiguracaoPrograma& configuracao, const FontesAnalise& fontes,
                    const SeusNumeros* seusNumeros) {
-    return Percurso(alvo, paginacao, geometria).Executar(secoes, complementos, configuracao, fontes, seusNumeros);
+    return Percurso(alvo, paginacao, geometria)
+        .Executar(secoes, complementos, configuracao, fontes, seusNumeros);
 }
 
 DadosFolhaRosto FolhaRostoDe(const ContextoPagina& ctx, const std::string& dataRelatorio) {

@@ -46,13 +46,13 @@ struct EstadoPrograma {
         return NomeDigitado.empty() ? NomeCompleto : NomeMaiusculo(NomeDigitado);
     }
 
-    SecoesAnalise Secoes;                   // SecoesAnalise
-    SecoesComplementares Complementos;      // the sections after the 28, composed with them
-    ConfiguracaoPrograma Configuracao;      // ConfiguracaoPrograma with CalculosSelecionados
-    FontesAnalise Fontes;                   // FontesAnalise
-    LinhasRodape Rodape;                    // CabecalhoLinhaUm, RodapeLinhaUm, RodapeLinhaDois
-    Margens MargensImpressao;               // all zero until something sets them
-    Preferencias PreferenciasPrograma;      // preferencias.ini: the settings added after oraculandia.dat
+    SecoesAnalise Secoes;              // SecoesAnalise
+    SecoesComplementares Complementos; // the sections after the 28, composed with them
+    ConfiguracaoPrograma Configuracao; // ConfiguracaoPrograma with CalculosSelecionados
+    FontesAnalise Fontes;              // FontesAnalise
+    LinhasRodape Rodape;               // CabecalhoLinhaUm, RodapeLinhaUm, RodapeLinhaDois
+    Margens MargensImpressao;          // all zero until something sets them
+    Preferencias PreferenciasPrograma; // preferencias.ini: the settings added after oraculandia.dat
 
     // Files of the program folder (names such as "fontes.dat") that existed but could not be
     // read in this run. The run uses their defaults, and nothing is ever written over them:
@@ -72,7 +72,9 @@ struct EstadoPrograma {
         Complementos = ComporComplementos(PastaPrograma, NomeCompleto, DataNascimento);
     }
     // Which of the sections after the 28 are shown.
-    SelecaoComplementos SelecaoDosComplementos() const { return LerSelecaoComplementos(PreferenciasPrograma); }
+    SelecaoComplementos SelecaoDosComplementos() const {
+        return LerSelecaoComplementos(PreferenciasPrograma);
+    }
     // The sections after the 28 as the page walk draws them.
     ComplementosRelatorio ComplementosDoRelatorio() const {
         return {&Complementos, SelecaoDosComplementos()};

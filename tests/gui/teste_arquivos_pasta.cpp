@@ -121,7 +121,7 @@ private slots:
               QStringLiteral("arquivos de interpretação: CFORM.DAT.")})
             QVERIFY2(m[0].texto.contains(parte), qPrintable(m[0].texto));
         Programa& p = *t.ambiente.programa;
-        QVERIFY(p.Configuracao.Selecionado(1)); // the defaults for the run
+        QVERIFY(p.Configuracao.Selecionado(1));    // the defaults for the run
         QVERIFY(p.Ilegivel(kArquivoPreferencias)); // never written over in this run
         QCOMPARE(p.Fontes.FonteCorpo.Nome, std::string("Times New Roman"));
 

@@ -320,7 +320,9 @@ void TesteClientesCsv::codificacaoPorLinha() {
     QCOMPARE(aviso,
              QStringLiteral("o arquivo está em UTF-8, mas as linhas 2 e 5 foram lidas como Windows-1252"));
     // Wholly in the old code page, or wholly UTF-8 (no notice).
-    QCOMPARE(ler("Jos\xE9 Silva;01/01/1970\nPl\xE1" "cido;1/1/1990\n", &aviso),
+    QCOMPARE(ler("Jos\xE9 Silva;01/01/1970\nPl\xE1"
+                 "cido;1/1/1990\n",
+                 &aviso),
              QStringLiteral("José Silva;01/01/1970\nPlácido;1/1/1990\n"));
     QCOMPARE(aviso, QStringLiteral("o arquivo não está em UTF-8 e foi lido como Windows-1252"));
     QCOMPARE(ler(utf8 + utf8, &aviso), QString::fromUtf8(utf8 + utf8));

@@ -13,7 +13,9 @@
 #include <memory>
 
 #include "apoio/duplos.h"
+#include "app/qt/frmConfiguraFonte.h"
 #include "app/qt/frmConfiguraPrograma.h"
+#include "app/qt/frmConfiguraRodape.h"
 #include "app/qt/frmEntraNome.h"
 #include "app/qt/frmSobre.h"
 #include "clientes/cadastro_clientes.h"
@@ -23,8 +25,6 @@
 #include "clientes/servicos_clientes.h"
 #include "editor/frmAlteraForm.h"
 #include "editor/frmSelecionaAlteracao.h"
-#include "app/qt/frmConfiguraFonte.h"
-#include "app/qt/frmConfiguraRodape.h"
 #include "print/qt/frmImprimir.h"
 #include "teste_impressao_duplo.h"
 
@@ -54,8 +54,8 @@ struct CadastroDoTeste {
         : cadastro(CadastroClientes::Abrir(QString::fromStdString(p.PastaPrograma.string()), nullptr)) {
         if (!cadastro)
             qFatal("the test register could not be opened");
-        cadastro->Adicionar(VerificarCliente(QStringLiteral("Maria da Conceição"), QStringLiteral("15/03/1970"),
-                                             Data{7, 12, 2026}),
+        cadastro->Adicionar(VerificarCliente(QStringLiteral("Maria da Conceição"),
+                                             QStringLiteral("15/03/1970"), Data{7, 12, 2026}),
                             Data{7, 12, 2026});
     }
     std::unique_ptr<CadastroClientes> cadastro;

@@ -90,7 +90,8 @@ void TesteEstudoSaida::pdfLidoDeVolta() {
     QCOMPARE(a.mensagens.mostradas[0].texto,
              QStringLiteral("O estudo foi salvo no arquivo %1.").arg(QDir::toNativeSeparators(arquivo)));
     // Only the finished file is left in the folder.
-    QCOMPARE(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("estudo.pdf")});
+    QCOMPARE(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("estudo.pdf")});
 
     const QString texto = TextoPdf(arquivo);
     const EstudoNome& e = *j.Estudo();
@@ -220,8 +221,9 @@ void TesteEstudoSaida::esquemaDeArquivoAntigo() {
         OutraConexao o(pasta.filePath(QStringLiteral("clientes.db")));
         for (const QString& sql : PassosEsquema().front().instrucoes)
             QVERIFY(o.Executar(sql));
-        QVERIFY(o.Executar(QStringLiteral("INSERT INTO clientes (nome, nome_busca, nascimento, criado_em) VALUES "
-                                          "('Ana Souza', 'ANA SOUZA', '1980-02-01', '2020-01-01')")));
+        QVERIFY(
+            o.Executar(QStringLiteral("INSERT INTO clientes (nome, nome_busca, nascimento, criado_em) VALUES "
+                                      "('Ana Souza', 'ANA SOUZA', '1980-02-01', '2020-01-01')")));
         QVERIFY(o.Executar(QStringLiteral("PRAGMA user_version = 1")));
     }
     QString erro;

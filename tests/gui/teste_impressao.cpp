@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "apoio/duplos.h"
-#include "layout/qt/superficie_qt.h"
 #include "dados/margens.h"
+#include "layout/qt/superficie_qt.h"
 #include "print/qt/frmImprimir.h"
 #include "print/qt/valor_margem.h"
 #include "teste_impressao_duplo.h"

@@ -61,16 +61,16 @@ public:
     bool haImpressora = false;
     QString arquivoImpressora; // where the "printer" puts its pages
     QPageLayout pagina;
-    QString arquivoEscolhido; // the file dialog's answer ("" = cancelled)
-    QStringList sugestoes;    // what the file dialog proposed
-    QStringList titulos;      // the titles it showed
+    QString arquivoEscolhido;       // the file dialog's answer ("" = cancelled)
+    QStringList sugestoes;          // what the file dialog proposed
+    QStringList titulos;            // the titles it showed
     bool confirmarImpressao = true; // the system print dialog's answer
     int dialogosImpressao = 0;
     int trabalhos = 0;
     // Failures of the platform, thrown as exceptions.
     bool falharPagina = false;
     bool falharImpressora = false;
-    bool semMemoria = false;     // NovaImpressora runs out of memory
+    bool semMemoria = false;    // NovaImpressora runs out of memory
     int falhasHaImpressora = 0; // how many calls of HaImpressora fail
 };
 

@@ -22,8 +22,8 @@
 
 #include "../nucleo/teste_layout_superficie.h"
 #include "apoio/duplos.h"
-#include "layout/qt/superficie_qt.h"
 #include "dados/margens.h"
+#include "layout/qt/superficie_qt.h"
 #include "print/qt/frmImprimir.h"
 #include "print/qt/trabalho_impressao.h"
 #include "print/qt/valor_margem.h"

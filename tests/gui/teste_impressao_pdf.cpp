@@ -237,7 +237,8 @@ void TesteImpressaoPdf::semCalculoSelecionado() {
     Preparar(amb);
     for (int c = 1; c <= 28; ++c)
         amb.programa->Configuracao.CalculosSelecionados[c] = kDesligado;
-    GravarSelecaoComplementos(amb.programa->PreferenciasPrograma, SelecaoComplementos{}); // nor any after them
+    GravarSelecaoComplementos(amb.programa->PreferenciasPrograma,
+                              SelecaoComplementos{}); // nor any after them
     const Impressao r = Imprimir(amb, false);
     QVERIFY(r.resultado.ok);
     QCOMPARE(r.folhas, 1);

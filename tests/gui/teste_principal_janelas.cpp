@@ -154,7 +154,8 @@ void TestePrincipalJanelas::fecharNumaJanelaNaoCalaAOutra() {
     u.janela->areaMdi()->setActiveSubWindow(de_u[0]);
     primeira->ExibePagina(2);
     u.janela->areaMdi()->setActiveSubWindow(de_u[2]);
-    QVERIFY2(u.janela->Status().startsWith(QStringLiteral("Navegando: Página 1 de ")), qPrintable(u.janela->Status()));
+    QVERIFY2(u.janela->Status().startsWith(QStringLiteral("Navegando: Página 1 de ")),
+             qPrintable(u.janela->Status()));
     t.janela->areaMdi()->setActiveSubWindow(de_t[2]);
     de_t[2]->close();
     const QString aoFechar = t.janela->Status();

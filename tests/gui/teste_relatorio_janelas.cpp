@@ -15,10 +15,10 @@
 
 #include "apoio/principal_teste.h"
 #include "app/qt/frmConfiguraPrograma.h"
+#include "app/qt/frmConfiguraRodape.h"
 #include "app/qt/frmPrincipal.h"
 #include "dados/preferencias.h"
 #include "dados/rodape.h"
-#include "app/qt/frmConfiguraRodape.h"
 #include "print/qt/frmImprimir.h"
 #include "print/qt/trabalho_impressao.h"
 #include "programa/cp1252_qt.h"

@@ -11,11 +11,11 @@
 namespace oraculandia::teste {
 
 inline constexpr const char* kArquivosInterpretacao[] = {
-    "CDATA",    "CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",    "DESNASC",  "PRESNASC",
-    "APICES",   "DESVIDA",  "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN", "INTANOPS", "INTMESPS",
-    "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",   "INTNOME",  "INTREALI", "LICOESC",
-    "DIVIDASC", "TENDOCUL", "PAIXOCUL", "RESPSUBC", "NUMMESTR",
-    "PREVANO",  "PREVMES",  "PREVDIA",  "HARMONIA"};
+    "CDATA",    "CVIDA",    "CFORM",    "CPROD",    "CCOLH",    "CDNAS",    "DESNASC",
+    "PRESNASC", "APICES",   "DESVIDA",  "INDSAUDE", "INTANOUN", "INTMESUN", "INTDIAUN",
+    "INTANOPS", "INTMESPS", "INTDIAPS", "INTEXEXP", "IMPXALMA", "EUXSILEN", "INTVOG",
+    "INTNOME",  "INTREALI", "LICOESC",  "DIVIDASC", "TENDOCUL", "PAIXOCUL", "RESPSUBC",
+    "NUMMESTR", "PREVANO",  "PREVMES",  "PREVDIA",  "HARMONIA"};
 
 inline void CriarArquivosExemplo(const std::filesystem::path& pasta, int registros = 13) {
     for (const char* nome : kArquivosInterpretacao) {

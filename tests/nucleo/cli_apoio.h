@@ -153,8 +153,8 @@ private:
             return Json{Texto()};
         }
         for (const auto& [palavra, valor] : {std::pair<std::string_view, Json>{"true", Json{true}},
-                                              std::pair<std::string_view, Json>{"false", Json{false}},
-                                              std::pair<std::string_view, Json>{"null", Json{nullptr}}}) {
+                                             std::pair<std::string_view, Json>{"false", Json{false}},
+                                             std::pair<std::string_view, Json>{"null", Json{nullptr}}}) {
             if (t_.substr(p_, palavra.size()) == palavra) {
                 p_ += palavra.size();
                 return valor;

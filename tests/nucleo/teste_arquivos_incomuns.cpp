@@ -12,15 +12,15 @@
 #include <string>
 #include <vector>
 
-#include "dados/arquivos.h"
 #include "analysis/composicao.h"
 #include "analysis/interpretacao.h"
+#include "dados/arquivos.h"
 #include "dados/configuracao.h"
 #include "dados/fontes.h"
+#include "dados/margens.h"
 #include "dados/rodape.h"
 #include "limite_tempo.h"
 #include "pasta_temporaria.h"
-#include "dados/margens.h"
 
 using namespace oraculandia;
 using oraculandia::teste::EscreverArquivo;

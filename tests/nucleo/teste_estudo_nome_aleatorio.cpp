@@ -29,14 +29,35 @@ struct Caractere {
 };
 
 // Accented letters and the cedilla in Windows-1252, lower and upper case.
-const Caractere kAcentuadas[] = {
-    {0xE1, 0xC1, 'A'}, {0xE0, 0xC0, 'A'}, {0xE2, 0xC2, 'A'}, {0xE3, 0xC3, 'A'}, {0xE9, 0xC9, 'E'},
-    {0xEA, 0xCA, 'E'}, {0xED, 0xCD, 'I'}, {0xEE, 0xCE, 'I'}, {0xEF, 0xCF, 'I'}, {0xF3, 0xD3, 'O'},
-    {0xF4, 0xD4, 'O'}, {0xF5, 0xD5, 'O'}, {0xFA, 0xDA, 'U'}, {0xFB, 0xDB, 'U'}, {0xFC, 0xDC, 'U'},
-    {0xE7, 0xC7, 'C'}, {0xC1, 0xC1, 'A'}, {0xC3, 0xC3, 'A'}, {0xC9, 0xC9, 'E'}, {0xCD, 0xCD, 'I'},
-    {0xD3, 0xD3, 'O'}, {0xD5, 0xD5, 'O'}, {0xDA, 0xDA, 'U'}, {0xC7, 0xC7, 'C'}, {0xE2, 0xC2, 'A'},
-    // Letters outside the tables: kept as typed, worth nothing.
-    {0xF1, 0xD1, 0xD1}, {0xD1, 0xD1, 0xD1}, {0xDF, 0xDF, 0xDF}};
+const Caractere kAcentuadas[] = {{0xE1, 0xC1, 'A'},
+                                 {0xE0, 0xC0, 'A'},
+                                 {0xE2, 0xC2, 'A'},
+                                 {0xE3, 0xC3, 'A'},
+                                 {0xE9, 0xC9, 'E'},
+                                 {0xEA, 0xCA, 'E'},
+                                 {0xED, 0xCD, 'I'},
+                                 {0xEE, 0xCE, 'I'},
+                                 {0xEF, 0xCF, 'I'},
+                                 {0xF3, 0xD3, 'O'},
+                                 {0xF4, 0xD4, 'O'},
+                                 {0xF5, 0xD5, 'O'},
+                                 {0xFA, 0xDA, 'U'},
+                                 {0xFB, 0xDB, 'U'},
+                                 {0xFC, 0xDC, 'U'},
+                                 {0xE7, 0xC7, 'C'},
+                                 {0xC1, 0xC1, 'A'},
+                                 {0xC3, 0xC3, 'A'},
+                                 {0xC9, 0xC9, 'E'},
+                                 {0xCD, 0xCD, 'I'},
+                                 {0xD3, 0xD3, 'O'},
+                                 {0xD5, 0xD5, 'O'},
+                                 {0xDA, 0xDA, 'U'},
+                                 {0xC7, 0xC7, 'C'},
+                                 {0xE2, 0xC2, 'A'},
+                                 // Letters outside the tables: kept as typed, worth nothing.
+                                 {0xF1, 0xD1, 0xD1},
+                                 {0xD1, 0xD1, 0xD1},
+                                 {0xDF, 0xDF, 0xDF}};
 
 const char kVogais[] = "AEIOUY";
 const char kConsoantes[] = "BCDFGHJKLMNPQRSTVWXZ";
@@ -182,7 +203,8 @@ TEST(EstudoNomeAleatorio, TrabalhoChegaAosNumerosDaAnalise) {
             // What the entry hands to the analysis.
             const std::string nome = NormalizarNome(grafias[i]);
             EXPECT_EQ(e.nome, nome);
-            const SecoesAnalise s = ComporAnalise(pasta.caminho(), nome, FormatarData(nascimento), hoje, false);
+            const SecoesAnalise s =
+                ComporAnalise(pasta.caminho(), nome, FormatarData(nascimento), hoje, false);
 
             // Letter by letter: what was typed, upper-cased, and the letter the analysis reads.
             const std::vector<Caractere>& esperado = esperados[i];
@@ -227,8 +249,8 @@ TEST(EstudoNomeAleatorio, TrabalhoChegaAosNumerosDaAnalise) {
         // birth name's.
         for (std::size_t i = 0; i < numeros.size(); ++i) {
             const DiferencasGrafia d = CompararComNascimento(estudo, i);
-            const bool marcas[6] = {d.expressao, d.alma, d.silencioso, d.primeiraVogal, d.caracteristica,
-                                    d.realidade};
+            const bool marcas[6] = {d.expressao,     d.alma,           d.silencioso,
+                                    d.primeiraVogal, d.caracteristica, d.realidade};
             for (std::size_t c = 0; c < 6; ++c) {
                 EXPECT_EQ(marcas[c], i > 0 && numeros[i][c] != numeros[0][c]) << i << " " << c;
             }

@@ -9,9 +9,9 @@
 
 #include "dados/configuracao.h"
 #include "dados/fontes.h"
+#include "dados/margens.h"
 #include "dados/rodape.h"
 #include "pasta_temporaria.h"
-#include "dados/margens.h"
 
 using namespace oraculandia;
 using oraculandia::teste::EscreverArquivo;

@@ -19,12 +19,12 @@
 #include <cmath>
 
 #include "app/qt/arquivos_iniciais.h"
+#include "app/qt/frmConfiguraRodape.h"
 #include "app/qt/frmDicas.h"
 #include "app/qt/frmEntrada.h"
 #include "app/qt/janela_ativa.h"
 #include "dados/preferencias.h"
 #include "dados/rodape.h"
-#include "app/qt/frmConfiguraRodape.h"
 #include "print/qt/servicos_impressao.h"
 #include "programa/falhas.h"
 #include "programa/programa.h"

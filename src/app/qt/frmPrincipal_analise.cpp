@@ -7,10 +7,10 @@
 #include <memory>
 #include <new>
 
+#include "app/qt/frmConfiguraFonte.h"
 #include "app/qt/frmEntraNome.h"
 #include "app/qt/frmPrincipal.h"
 #include "layout/percurso.h"
-#include "app/qt/frmConfiguraFonte.h"
 #include "programa/programa.h"
 #include "viewer/frmExibeRelatorio.h"
 
@@ -113,8 +113,8 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
         AlvoVisualizador alvo(*janela, MaximoPaginas);
         const std::optional<SeusNumeros> seus = p.SeusNumerosDoRelatorio(p.Referencia());
         paginas = ImprimirSecoes(alvo, paginacao, GeometriaPagina{larguraPagina, 297, kLimiteTexto},
-                                 p.SecoesDasPaginas(p.Referencia()), p.ComplementosDoRelatorio(), p.Configuracao,
-                                 p.Fontes, seus ? &*seus : nullptr);
+                                 p.SecoesDasPaginas(p.Referencia()), p.ComplementosDoRelatorio(),
+                                 p.Configuracao, p.Fontes, seus ? &*seus : nullptr);
     } catch (const PaginasDemais&) {
         falha = QStringLiteral(
                     "Com as fontes escolhidas (texto em %1 pontos) esta análise passaria de %2 páginas, "

@@ -6,11 +6,11 @@
 
 #include "analysis/exportacao.h"
 #include "app/qt/consulta_ativa.h"
+#include "app/qt/frmConfiguraRodape.h"
 #include "app/qt/frmPrincipal.h"
 #include "app/qt/janela_ativa.h"
-#include "estudo/qt/frmEstudoNome.h"
 #include "editor/frmSelecionaAlteracao.h"
-#include "app/qt/frmConfiguraRodape.h"
+#include "estudo/qt/frmEstudoNome.h"
 #include "print/qt/frmImprimir.h"
 #include "print/qt/servicos_impressao.h"
 #include "programa/cp1252_qt.h"

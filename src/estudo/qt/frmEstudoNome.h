@@ -107,8 +107,8 @@ private:
     std::optional<std::string> nomeNascimento_; // Windows-1252, as accepted
     std::vector<std::string> grafias_;          // Windows-1252, in the order of the list
     std::optional<EstudoNome> estudo_;
-    QString dataVerificada_;  // the last texts checked, so that leaving a field twice
-    QString nomeVerificado_;  // does not repeat its message
+    QString dataVerificada_; // the last texts checked, so that leaving a field twice
+    QString nomeVerificado_; // does not repeat its message
 
     std::shared_ptr<CadastroClientes> cadastro_;
     qint64 clienteId_ = 0;

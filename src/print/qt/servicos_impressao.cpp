@@ -1,8 +1,8 @@
 #include "print/qt/servicos_impressao.h"
 
 #include <QFileDialog>
-#include <QPrintDialog>
 #include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 

@@ -409,8 +409,8 @@ TEST(TextosDeInterpretacao, TamanhoDeCadaArquivoEmPalavras) {
         {"INTDIAUN", {90, 150}},  {"INTDIAPS", {90, 150}},  {"APICES", {90, 130}},
         {"DESVIDA", {90, 130}},   {"CDATA", {80, 250}},     {"LICOESC", {140, 280}},
         {"DIVIDASC", {140, 280}}, {"TENDOCUL", {140, 280}}, {"PAIXOCUL", {140, 280}},
-        {"RESPSUBC", {140, 280}}, {"NUMMESTR", {140, 280}},
-        {"PREVANO", {40, 80}},    {"PREVMES", {25, 60}},    {"PREVDIA", {3, 12}},     {"HARMONIA", {30, 90}}};
+        {"RESPSUBC", {140, 280}}, {"NUMMESTR", {140, 280}}, {"PREVANO", {40, 80}},
+        {"PREVMES", {25, 60}},    {"PREVDIA", {3, 12}},     {"HARMONIA", {30, 90}}};
     ASSERT_EQ(faixas.size(), NomesArquivos().size());
     std::vector<std::string> fora;
     for (const auto& t : Fontes().textos) {

@@ -18,7 +18,9 @@ using namespace oraculandia::textos;
 
 namespace {
 
-std::string Espacos(std::size_t n) { return std::string(n, ' '); }
+std::string Espacos(std::size_t n) {
+    return std::string(n, ' ');
+}
 
 std::string UmErro(std::string_view arquivo, std::string_view fonte) {
     ResultadoFonte r = LerFonte(arquivo, fonte);
@@ -37,13 +39,13 @@ TEST(FonteTextos, RegistrosComQuebrasCrLfEAcentosEmWindows1252) {
     ASSERT_TRUE(r.ok()) << r.erros.front();
     ASSERT_EQ(r.registros.size(), 2u);
     EXPECT_EQ(r.registros.at(1), "Um \x80");
-    EXPECT_EQ(r.registros.at(2),
-              "Ol\xE1, voc\xEA.\r\n\r\nSegundo par\xE1grafo\r\ncom duas linhas.");
+    EXPECT_EQ(r.registros.at(2), "Ol\xE1, voc\xEA.\r\n\r\nSegundo par\xE1grafo\r\ncom duas linhas.");
 
     // CR LF sources and a byte-order mark read the same.
     std::string crlf;
     for (char c : fonte) {
-        if (c == '\n') crlf += '\r';
+        if (c == '\n')
+            crlf += '\r';
         crlf += c;
     }
     ResultadoFonte r2 = LerFonte("CVIDA", "\xEF\xBB\xBF" + crlf);
@@ -72,7 +74,8 @@ TEST(FonteTextos, BytesDoArquivoDat) {
 TEST(FonteTextos, LimiteDe5120CaracteresCodificados) {
     // "é" takes two bytes in UTF-8 but one character in the record: 5120 of them fit.
     std::string cabe;
-    for (int i = 0; i < 5120; ++i) cabe += "é";
+    for (int i = 0; i < 5120; ++i)
+        cabe += "é";
     ResultadoFonte r = LerFonte("CFORM", "@@ 4\n" + cabe + "\n");
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.registros.at(4).size(), 5120u);
@@ -105,23 +108,21 @@ TEST(FonteTextos, FaixaDeRegistrosDeCadaArquivo) {
     const struct {
         const char* arquivo;
         int maximo;
-    } faixas[] = {{"CDATA", 20},    {"CVIDA", 9},    {"DESNASC", 10}, {"PRESNASC", 10}, {"INDSAUDE", 10},
-                  {"INTVOG", 9},    {"DESVIDA", 9},  {"APICES", 9},   {"INTREALI", 9},  {"LICOESC", 9},
-                  {"DIVIDASC", 19}, {"TENDOCUL", 9}, {"PAIXOCUL", 9}, {"RESPSUBC", 9},  {"NUMMESTR", 15},
-                  {"HARMONIA", 24}};
+    } faixas[] = {{"CDATA", 20},    {"CVIDA", 9},    {"DESNASC", 10},  {"PRESNASC", 10},
+                  {"INDSAUDE", 10}, {"INTVOG", 9},   {"DESVIDA", 9},   {"APICES", 9},
+                  {"INTREALI", 9},  {"LICOESC", 9},  {"DIVIDASC", 19}, {"TENDOCUL", 9},
+                  {"PAIXOCUL", 9},  {"RESPSUBC", 9}, {"NUMMESTR", 15}, {"HARMONIA", 24}};
     for (const auto& f : faixas) {
         SCOPED_TRACE(f.arquivo);
         EXPECT_EQ(RegistroMaximo(f.arquivo), f.maximo);
         const std::string n = std::to_string(f.maximo);
         EXPECT_TRUE(LerFonte(f.arquivo, "@@ 1\na\n@@ " + n + "\nb\n").ok());
         EXPECT_EQ(UmErro(f.arquivo, "@@ " + std::to_string(f.maximo + 1) + "\nc\n"),
-                  std::string(f.arquivo) + ".txt, linha 1: o registro " +
-                      std::to_string(f.maximo + 1) + " está fora da faixa deste arquivo (1 a " +
-                      n + ").");
+                  std::string(f.arquivo) + ".txt, linha 1: o registro " + std::to_string(f.maximo + 1) +
+                      " está fora da faixa deste arquivo (1 a " + n + ").");
         EXPECT_EQ(UmErro(f.arquivo, "@@ 0\nc\n"),
                   std::string(f.arquivo) +
-                      ".txt, linha 1: o registro 0 está fora da faixa deste arquivo (1 a " + n +
-                      ").");
+                      ".txt, linha 1: o registro 0 está fora da faixa deste arquivo (1 a " + n + ").");
     }
     EXPECT_EQ(RegistroMaximo("CVIDA.txt"), 0);
     EXPECT_EQ(RegistroMaximo("cvida"), 0);
@@ -189,9 +190,8 @@ std::string Ler(const fs::path& p) {
 class ProgramaEmpacotar : public ::testing::Test {
 protected:
     void SetUp() override {
-        raiz = fs::temp_directory_path() /
-               ("empacotar-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        raiz = fs::temp_directory_path() / ("empacotar-" + std::to_string(::getpid()) + "-" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(raiz);
         fs::create_directories(raiz / "fontes");
         fs::create_directories(raiz / "saida");
@@ -218,8 +218,7 @@ TEST_F(ProgramaEmpacotar, GravaTodosOsArquivosEOsQueFaltamFicamVazios) {
             EXPECT_EQ(fs::file_size(dat), 0u) << nome;
         }
     }
-    EXPECT_EQ(Ler(raiz / "saida" / "CVIDA.DAT"),
-              Espacos(5120) + "Dois \xE9 par." + Espacos(5120 - 11));
+    EXPECT_EQ(Ler(raiz / "saida" / "CVIDA.DAT"), Espacos(5120) + "Dois \xE9 par." + Espacos(5120 - 11));
     // Nothing but the 33 files is left in the program directory.
     EXPECT_EQ(std::distance(fs::directory_iterator(raiz / "saida"), fs::directory_iterator()), 33);
 }
@@ -230,9 +229,8 @@ TEST_F(ProgramaEmpacotar, RecusaSemGravarNada) {
     Escrever(raiz / "fontes" / "CFORM.txt", "@@ 3\nflecha →\n");
     Execucao e = Executar(Args(), raiz);
     EXPECT_EQ(e.status, 1);
-    EXPECT_EQ(e.erros,
-              "Erro: CFORM.txt, registro 3 (linha 1): caracteres que o Windows-1252 não "
-              "representa: “→” (U+2192).\nNenhum arquivo .DAT foi gravado.\n");
+    EXPECT_EQ(e.erros, "Erro: CFORM.txt, registro 3 (linha 1): caracteres que o Windows-1252 não "
+                       "representa: “→” (U+2192).\nNenhum arquivo .DAT foi gravado.\n");
     EXPECT_EQ(Ler(raiz / "saida" / "CVIDA.DAT"), "anterior");
     EXPECT_EQ(std::distance(fs::directory_iterator(raiz / "saida"), fs::directory_iterator()), 1);
 }
@@ -253,17 +251,14 @@ TEST_F(ProgramaEmpacotar, RecusaNomeDeArquivoDesconhecido) {
 TEST_F(ProgramaEmpacotar, ErrosDeUsoEDePasta) {
     EXPECT_EQ(Executar("", raiz).status, 2);
     EXPECT_EQ(Executar("'" + (raiz / "fontes").string() + "'", raiz).status, 2);
-    Execucao e = Executar("'" + (raiz / "nao-existe").string() + "' '" +
-                              (raiz / "saida").string() + "'",
-                          raiz);
+    Execucao e =
+        Executar("'" + (raiz / "nao-existe").string() + "' '" + (raiz / "saida").string() + "'", raiz);
     EXPECT_EQ(e.status, 1);
-    EXPECT_EQ(e.erros, "Erro: a pasta dos textos " + (raiz / "nao-existe").string() +
-                           " não existe.\n");
+    EXPECT_EQ(e.erros, "Erro: a pasta dos textos " + (raiz / "nao-existe").string() + " não existe.\n");
     // An output folder that cannot be created is reported, not ignored.
     Escrever(raiz / "arquivo-comum", "x");
-    Execucao e2 = Executar("'" + (raiz / "fontes").string() + "' '" +
-                               (raiz / "arquivo-comum" / "sub").string() + "'",
-                           raiz);
+    Execucao e2 = Executar(
+        "'" + (raiz / "fontes").string() + "' '" + (raiz / "arquivo-comum" / "sub").string() + "'", raiz);
     EXPECT_EQ(e2.status, 1);
     EXPECT_NE(e2.erros.find("não foi possível gravar"), std::string::npos) << e2.erros;
 }
