@@ -99,20 +99,6 @@ private:
 #endif
 };
 
-// True when `arquivo` holds something and ends as a PDF file ends ("%%EOF" and at most a line
-// break after it). A write that failed part way (a full disk) leaves a file without that end.
-bool PdfCompleto(const QString& arquivo) {
-    QFile f(arquivo);
-    if (!f.open(QIODevice::ReadOnly) || f.size() < 16)
-        return false;
-    if (!f.seek(f.size() - 16))
-        return false;
-    QByteArray fim = f.read(16);
-    while (fim.endsWith('\n') || fim.endsWith('\r'))
-        fim.chop(1);
-    return fim.endsWith("%%EOF") && f.read(1).isEmpty();
-}
-
 } // namespace
 
 // Names the file being written for the handler while it lives.

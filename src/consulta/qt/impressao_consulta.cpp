@@ -1,13 +1,9 @@
 #include "consulta/qt/impressao_consulta.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
-#include <QTemporaryFile>
 #include <algorithm>
-#include <exception>
 
 #include "layout/qt/superficie_qt.h"
 #include "print/qt/pdf_analise.h"
@@ -234,57 +230,18 @@ private:
 
 ResultadoImpressao ImprimirConsulta(const DocumentoConsulta& doc, const FolhasConsulta& folhas,
                                     QPrinter& impressora) {
-    ResultadoImpressao resultado;
-    const QPageLayout pagina = impressora.pageLayout();
-    resultado.erro = MotivoMargensRecusadas(folhas.contexto.MargensImpressao, LarguraImprimivel(pagina),
-                                            AlturaImprimivel(pagina));
-    if (!resultado.erro.isEmpty())
-        return resultado;
-    QPainter pintor;
-    if (!ComecarDocumento(pintor, impressora, &resultado.erro))
-        return resultado;
-    bool falhou = false;
-    try {
-        SuperficieQt superficie(pintor, &impressora);
-        PaginasConsulta paginas(impressora, superficie, folhas);
-        paginas.Imprimir(doc);
-        falhou = paginas.falhou;
-    } catch (const std::exception&) {
-        falhou = true;
-    }
-    const bool terminou = pintor.end();
-    if (falhou || !terminou || impressora.printerState() == QPrinter::Error) {
-        resultado.erro = FalhaDoDocumento(impressora);
-        return resultado;
-    }
-    resultado.ok = true;
-    return resultado;
+    return ImprimirDocumento(impressora, folhas.contexto.MargensImpressao,
+                             [&](QPrinter& p, SuperficieQt& superficie) {
+                                 PaginasConsulta paginas(p, superficie, folhas);
+                                 paginas.Imprimir(doc);
+                                 return !paginas.falhou;
+                             });
 }
 
 bool GravarPdfConsulta(const DocumentoConsulta& doc, const FolhasConsulta& folhas, const QPageLayout& pagina,
                        const QString& destino, QString* erro) {
-    auto falha = [erro](const QString& motivo) {
-        if (erro)
-            *erro = motivo;
-        return false;
-    };
-    const QFileInfo info(destino);
-    QString motivo;
-    const std::unique_ptr<QTemporaryFile> temporario = CriarTemporarioPdf(info, &motivo);
-    if (!temporario)
-        return falha(motivo);
-    QPrinter pdf(QPrinter::HighResolution);
-    PrepararPdf(pdf, pagina, doc.titulo);
-    pdf.setOutputFileName(temporario->fileName());
-    const ResultadoImpressao r = ImprimirConsulta(doc, folhas, pdf);
-    if (!r.ok)
-        return falha(r.erro);
-    if (!ConcluirPdf(temporario->fileName(), info.absoluteFilePath()))
-        return falha(
-            QStringLiteral("o arquivo não pôde receber o nome %1 (verifique se ele não está aberto em "
-                           "outro programa e se a pasta permite gravação)")
-                .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
-    return true;
+    return GravarPdfDocumento(
+        pagina, doc.titulo, destino, [&](QPrinter& pdf) { return ImprimirConsulta(doc, folhas, pdf); }, erro);
 }
 
 } // namespace oraculandia

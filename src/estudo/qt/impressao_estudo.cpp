@@ -1,14 +1,10 @@
 #include "estudo/qt/impressao_estudo.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QStringList>
-#include <QTemporaryFile>
 #include <algorithm>
-#include <exception>
 
 #include "analysis/cp1252.h"
 #include "layout/qt/superficie_qt.h"
@@ -287,60 +283,21 @@ private:
 
 ResultadoImpressao ImprimirEstudo(const EstudoNome& estudo, const FolhasEstudo& folhas,
                                   QPrinter& impressora) {
-    ResultadoImpressao resultado;
-    const QPageLayout pagina = impressora.pageLayout();
-    resultado.erro = MotivoMargensRecusadas(folhas.contexto.MargensImpressao, LarguraImprimivel(pagina),
-                                            AlturaImprimivel(pagina));
-    if (!resultado.erro.isEmpty())
-        return resultado;
-    QPainter pintor;
-    if (!ComecarDocumento(pintor, impressora, &resultado.erro))
-        return resultado;
-    bool falhou = false;
-    try {
-        // The surface lives inside this block: it gives the painter back before the document ends.
-        SuperficieQt superficie(pintor, &impressora);
-        PaginasEstudo paginas(impressora, superficie, folhas);
-        paginas.Imprimir(estudo);
-        falhou = paginas.falhou;
-    } catch (const std::exception&) {
-        falhou = true;
-    }
-    const bool terminou = pintor.end();
-    if (falhou || !terminou || impressora.printerState() == QPrinter::Error) {
-        resultado.erro = FalhaDoDocumento(impressora);
-        return resultado;
-    }
-    resultado.ok = true;
-    return resultado;
+    return ImprimirDocumento(impressora, folhas.contexto.MargensImpressao,
+                             [&](QPrinter& p, SuperficieQt& superficie) {
+                                 PaginasEstudo paginas(p, superficie, folhas);
+                                 paginas.Imprimir(estudo);
+                                 return !paginas.falhou;
+                             });
 }
 
 bool GravarPdfEstudo(const EstudoNome& estudo, const FolhasEstudo& folhas, const QPageLayout& pagina,
                      const QString& destino, QString* erro) {
-    auto falha = [erro](const QString& motivo) {
-        if (erro)
-            *erro = motivo;
-        return false;
-    };
-    const QFileInfo info(destino);
-    QString motivo;
-    const std::unique_ptr<QTemporaryFile> temporario = CriarTemporarioPdf(info, &motivo);
-    if (!temporario)
-        return falha(motivo);
-    QPrinter pdf(QPrinter::HighResolution);
-    PrepararPdf(pdf, pagina,
-                QStringLiteral("Estudo do Nome - %1")
-                    .arg(Q(Cp1252ParaUtf8SemControles(folhas.contexto.NomeCompleto))));
-    pdf.setOutputFileName(temporario->fileName());
-    const ResultadoImpressao r = ImprimirEstudo(estudo, folhas, pdf);
-    if (!r.ok)
-        return falha(r.erro);
-    if (!ConcluirPdf(temporario->fileName(), info.absoluteFilePath()))
-        return falha(
-            QStringLiteral("o arquivo não pôde receber o nome %1 (verifique se ele não está aberto em "
-                           "outro programa e se a pasta permite gravação)")
-                .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
-    return true;
+    return GravarPdfDocumento(
+        pagina,
+        QStringLiteral("Estudo do Nome - %1")
+            .arg(Q(Cp1252ParaUtf8SemControles(folhas.contexto.NomeCompleto))),
+        destino, [&](QPrinter& pdf) { return ImprimirEstudo(estudo, folhas, pdf); }, erro);
 }
 
 } // namespace oraculandia

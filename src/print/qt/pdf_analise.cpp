@@ -70,4 +70,50 @@ bool ConcluirPdf(const QString& temporario, const QString& destino, bool substit
     return !erro;
 }
 
+bool PdfCompleto(const QString& arquivo) {
+    QFile f(arquivo);
+    if (!f.open(QIODevice::ReadOnly) || f.size() < 16)
+        return false;
+    if (!f.seek(f.size() - 16))
+        return false;
+    QByteArray fim = f.read(16);
+    while (fim.endsWith('\n') || fim.endsWith('\r'))
+        fim.chop(1);
+    return fim.endsWith("%%EOF") && f.read(1).isEmpty();
+}
+
+bool GravarPdfDocumento(const QPageLayout& pagina, const QString& titulo, const QString& destino,
+                        const std::function<ResultadoImpressao(QPrinter&)>& imprimir, QString* erro) {
+    auto falha = [erro](const QString& motivo) {
+        if (erro)
+            *erro = motivo;
+        return false;
+    };
+    const QFileInfo info(destino);
+    QString motivo;
+    const std::unique_ptr<QTemporaryFile> temporario = CriarTemporarioPdf(info, &motivo);
+    if (!temporario)
+        return falha(motivo);
+    {
+        // The printer lives inside this block: the file is closed before it is checked.
+        QPrinter pdf(QPrinter::HighResolution);
+        PrepararPdf(pdf, pagina, titulo);
+        pdf.setOutputFileName(temporario->fileName());
+        const ResultadoImpressao r = imprimir(pdf);
+        if (!r.ok)
+            return falha(r.erro);
+    }
+    // A PDF cut short (a full disk) never takes the final name.
+    if (!PdfCompleto(temporario->fileName()))
+        return falha(QStringLiteral("o arquivo não foi gravado por inteiro (verifique se há espaço livre no "
+                                    "disco da pasta %1)")
+                         .arg(QDir::toNativeSeparators(info.absolutePath())));
+    if (!ConcluirPdf(temporario->fileName(), info.absoluteFilePath()))
+        return falha(
+            QStringLiteral("o arquivo não pôde receber o nome %1 (verifique se ele não está aberto em "
+                           "outro programa e se a pasta permite gravação)")
+                .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
+    return true;
+}
+
 } // namespace oraculandia

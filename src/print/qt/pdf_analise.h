@@ -4,7 +4,10 @@
 
 #include <QPageLayout>
 #include <QString>
+#include <functional>
 #include <memory>
+
+#include "print/qt/trabalho_impressao.h"
 
 class QFileInfo;
 class QPrinter;
@@ -33,5 +36,16 @@ std::unique_ptr<QTemporaryFile> CriarTemporarioPdf(const QFileInfo& destino, QSt
 // replaces, or those of an ordinary new document (a temporary file is readable by its owner
 // only). False when the rename failed (the temporary file is left for the caller).
 bool ConcluirPdf(const QString& temporario, const QString& destino, bool substituir = true);
+
+// True when `arquivo` holds something and ends as a PDF file ends ("%%EOF" and at most a line
+// break after it). A write that failed part way (a full disk) leaves a file without that end.
+bool PdfCompleto(const QString& arquivo);
+
+// Writes a PDF document to `destino` (replacing a file of that name) through a temporary file in
+// its folder: a printer set up by PrepararPdf with `pagina` and `titulo` writes to the temporary
+// file through `imprimir`, and the file takes its name only when the job was ok and the PDF is
+// complete. False, with the reason in Portuguese in `erro`, otherwise; no file is left then.
+bool GravarPdfDocumento(const QPageLayout& pagina, const QString& titulo, const QString& destino,
+                        const std::function<ResultadoImpressao(QPrinter&)>& imprimir, QString* erro);
 
 } // namespace oraculandia

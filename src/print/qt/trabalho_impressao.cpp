@@ -303,6 +303,35 @@ QString FalhaDoDocumento(const QPrinter& impressora) {
                : QStringLiteral("a impressora informou um erro durante a impressão");
 }
 
+ResultadoImpressao ImprimirDocumento(QPrinter& impressora, const Margens& margens,
+                                     const std::function<bool(QPrinter&, SuperficieQt&)>& desenhar) {
+    ResultadoImpressao resultado;
+    const QPageLayout pagina = impressora.pageLayout();
+    resultado.erro = MotivoMargensRecusadas(margens, LarguraImprimivel(pagina), AlturaImprimivel(pagina));
+    if (!resultado.erro.isEmpty()) {
+        return resultado;
+    }
+    QPainter pintor;
+    if (!ComecarDocumento(pintor, impressora, &resultado.erro)) {
+        return resultado;
+    }
+    bool falhou = false;
+    try {
+        // The surface lives inside this block: it gives the painter back before the document ends.
+        SuperficieQt superficie(pintor, &impressora);
+        falhou = !desenhar(impressora, superficie);
+    } catch (const std::exception&) {
+        falhou = true;
+    }
+    const bool terminou = pintor.end();
+    if (falhou || !terminou || impressora.printerState() == QPrinter::Error) {
+        resultado.erro = FalhaDoDocumento(impressora);
+        return resultado;
+    }
+    resultado.ok = true;
+    return resultado;
+}
+
 ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, bool folhaRosto) {
     ResultadoImpressao resultado;
     // Checked before the document starts: no sheet, and no file, for margins no sheet can take.

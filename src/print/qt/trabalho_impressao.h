@@ -4,6 +4,7 @@
 // margins, the colour mode and the optional cover sheet.
 
 #include <QString>
+#include <functional>
 
 class QPainter;
 class QPrinter;
@@ -12,6 +13,7 @@ namespace oraculandia {
 
 struct Margens;
 struct Programa;
+class SuperficieQt;
 
 struct ResultadoImpressao {
     bool ok = false;
@@ -36,5 +38,13 @@ QString FalhaDoDocumento(const QPrinter& impressora);
 // Why a job refuses the margins on a page of the given printable size (millimetres), as a phrase
 // in Portuguese ("a margem superior (-1e+30 mm) está fora ..."); empty when it takes them.
 QString MotivoMargensRecusadas(const Margens& margens, double largura, double altura);
+
+// One document on the printer (or PDF file) drawn by `desenhar` on a surface over the printer's
+// painter: the margins are checked against the page first (refused: nothing started, `erro`
+// says why), the document is started, drawn and ended. `desenhar` returns false when a page
+// could not be started; that, an exception while drawing, or a printer in error makes the
+// result not ok with FalhaDoDocumento as the reason.
+ResultadoImpressao ImprimirDocumento(QPrinter& impressora, const Margens& margens,
+                                     const std::function<bool(QPrinter&, SuperficieQt&)>& desenhar);
 
 } // namespace oraculandia
