@@ -4,11 +4,15 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
+#include <functional>
+#include <vector>
 
 #include "analysis/exportacao.h"
 #include "analysis/interpretacao.h"
 #include "apoio/duplos.h"
+#include "dados/margens.h"
 #include "layout/percurso.h"
+#include "print/qt/pdf_analise.h"
 #include "print/qt/trabalho_impressao.h"
 #include "programa/cp1252_qt.h"
 #include "teste_impressao_duplo.h"
@@ -117,6 +121,7 @@ private slots:
     void falhaDoTrabalho();
     void titulosComOTextoENenhumaFolhaQuaseVazia();
     void nomeDigitadoLongoDentroDaFaixa();
+    void gravarPdfDocumentoSoCompleto();
 };
 
 void TesteImpressaoPdf::initTestCase() {
@@ -310,6 +315,65 @@ void TesteImpressaoPdf::falhaDoTrabalho() {
     QVERIFY(!r.resultado.ok);
     QVERIFY(!r.resultado.erro.isEmpty());
     QVERIFY(QFileInfo(amb.Arquivo("pasta.pdf")).isDir());
+}
+
+// The shared PDF writer gives the final name only to a complete PDF of a job that went well: a
+// job that failed, wrote nothing or was cut short (a full disk) leaves the old file as it was
+// and no temporary file behind.
+void TesteImpressaoPdf::gravarPdfDocumentoSoCompleto() {
+    AmbienteTeste amb(true);
+    QVERIFY(QDir(amb.Pasta()).mkdir(QStringLiteral("saida")));
+    const QString pasta = QDir(amb.Pasta()).filePath(QStringLiteral("saida"));
+    const QString destino = QDir(pasta).filePath(QStringLiteral("documento.pdf"));
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
+                         QPageLayout::Millimeter);
+    QFile antigo(destino);
+    QVERIFY(antigo.open(QIODevice::WriteOnly));
+    antigo.write("antigo");
+    antigo.close();
+    const Margens margens{10, 10, 10, 10};
+    auto pagina = [&](QPrinter& pdf) {
+        return ImprimirDocumento(pdf, margens, [](QPrinter&, SuperficieQt&) { return true; });
+    };
+    const QString cortado =
+        QStringLiteral("o arquivo não foi gravado por inteiro (verifique se há espaço livre "
+                       "no disco da pasta %1)")
+            .arg(QDir::toNativeSeparators(QFileInfo(destino).absolutePath()));
+    struct Caso {
+        std::function<ResultadoImpressao(QPrinter&)> imprimir;
+        QString erro;
+    };
+    const std::vector<Caso> falhas = {
+        {[](QPrinter&) {
+             return ResultadoImpressao{false, 0, QStringLiteral("motivo do trabalho")};
+         },
+         QStringLiteral("motivo do trabalho")},
+        {[](QPrinter&) {
+             return ResultadoImpressao{true, 0, {}};
+         },
+         cortado},
+        {[&](QPrinter& pdf) {
+             ResultadoImpressao r = pagina(pdf);
+             QFile f(pdf.outputFileName());
+             f.resize(f.size() - 3);
+             return r;
+         },
+         cortado},
+    };
+    for (const Caso& c : falhas) {
+        QString erro;
+        QVERIFY(!GravarPdfDocumento(a4, QStringLiteral("Título"), destino, c.imprimir, &erro));
+        QCOMPARE(erro, c.erro);
+        QFile f(destino);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("antigo"));
+        QCOMPARE(QDir(pasta).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("documento.pdf")});
+    }
+    QString erro;
+    QVERIFY2(GravarPdfDocumento(a4, QStringLiteral("Título"), destino, pagina, &erro), qPrintable(erro));
+    QVERIFY(PdfCompleto(destino));
+    QCOMPARE(QDir(pasta).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("documento.pdf")});
 }
 
 QTEST_MAIN(TesteImpressaoPdf)
