@@ -280,6 +280,14 @@ void frmImprimir::SalvarPdf() {
                      *margensSalvas);
         return;
     }
+    // A PDF cut short (a full disk) never takes the name, nor replaces the file of that name.
+    if (!PdfCompleto(temporario.fileName())) {
+        RelatarFalha(QStringLiteral("Não foi possível salvar a análise no arquivo PDF %1: o arquivo não foi "
+                                    "gravado por inteiro (verifique se há espaço livre no disco da pasta %2)")
+                         .arg(destino, QDir::toNativeSeparators(info.absolutePath())),
+                     *margensSalvas);
+        return;
+    }
     const bool renomeado = ConcluirPdf(temporario.fileName(), info.absoluteFilePath());
     if (!renomeado) {
         RelatarFalha(QStringLiteral("Não foi possível gravar o arquivo PDF %1 (verifique se ele não está "
