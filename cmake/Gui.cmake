@@ -20,7 +20,7 @@ camada_qt(oraculandia_programa
     programa/programa.h programa/servicos.h programa/servicos_qt.cpp programa/servicos_qt.h
   ABAIXO oraculandia_layout_qt Qt6::Widgets Qt6::Multimedia)
 camada_qt(oraculandia_print
-  FONTES print/qt/frmImprimir.cpp print/qt/frmImprimir.h print/qt/frmImprimir_trabalho.cpp
+  FONTES print/qt/folhas_documento.h print/qt/frmImprimir.cpp print/qt/frmImprimir.h print/qt/frmImprimir_trabalho.cpp
     print/qt/pdf_analise.cpp print/qt/pdf_analise.h print/qt/servicos_impressao.cpp
     print/qt/servicos_impressao.h print/qt/trabalho_impressao.cpp print/qt/trabalho_impressao.h
     print/qt/valor_margem.cpp print/qt/valor_margem.h

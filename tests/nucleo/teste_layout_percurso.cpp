@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "layout/percurso.h"
+#include "teste_layout_alvo.h"
 #include "teste_layout_superficie.h"
 
 namespace oraculandia {
@@ -12,13 +13,7 @@ namespace {
 using teste::Saida;
 using teste::SuperficieTeste;
 
-class AlvoTeste : public AlvoPaginas {
-public:
-    AlvoTeste() { paginas.push_back(std::make_unique<SuperficieTeste>()); }
-    SuperficieDesenho& Superficie() override { return *paginas.back(); }
-    void NovaFolha() override { paginas.push_back(std::make_unique<SuperficieTeste>()); }
-    std::vector<std::unique_ptr<SuperficieTeste>> paginas;
-};
+using teste::AlvoTeste;
 
 // Avoids `"literal" + std::string`, on which GCC 12 warns wrongly (-Wrestrict).
 std::string Junta(std::string a, const std::string& b, const char* c = "") {

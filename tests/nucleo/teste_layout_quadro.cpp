@@ -6,6 +6,7 @@
 
 #include "layout/percurso.h"
 #include "layout/quadro_inclusao.h"
+#include "teste_layout_alvo.h"
 #include "teste_layout_superficie.h"
 
 namespace oraculandia {
@@ -89,13 +90,7 @@ TEST(QuadroInclusao, TresPorTresComContagensETracos) {
     EXPECT_DOUBLE_EQ(s.Y(), 9);
 }
 
-class AlvoTeste : public AlvoPaginas {
-public:
-    AlvoTeste() { paginas.push_back(std::make_unique<SuperficieTeste>()); }
-    SuperficieDesenho& Superficie() override { return *paginas.back(); }
-    void NovaFolha() override { paginas.push_back(std::make_unique<SuperficieTeste>()); }
-    std::vector<std::unique_ptr<SuperficieTeste>> paginas;
-};
+using teste::AlvoTeste;
 
 struct Cenario {
     SecoesAnalise secoes;

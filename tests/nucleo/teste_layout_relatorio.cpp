@@ -11,6 +11,7 @@
 #include "engine/entrada.h"
 #include "layout/percurso.h"
 #include "layout/seus_numeros.h"
+#include "teste_layout_alvo.h"
 #include "teste_layout_superficie.h"
 
 namespace oraculandia {
@@ -19,21 +20,7 @@ namespace {
 using teste::Saida;
 using teste::SuperficieTeste;
 
-class AlvoTeste : public AlvoPaginas {
-public:
-    AlvoTeste() { paginas.push_back(std::make_unique<SuperficieTeste>()); }
-    SuperficieDesenho& Superficie() override { return *paginas.back(); }
-    void NovaFolha() override { paginas.push_back(std::make_unique<SuperficieTeste>()); }
-    std::vector<std::unique_ptr<SuperficieTeste>> paginas;
-
-    // Page (0-based) of every text printed, by text; -1 when not printed.
-    int PaginaDe(const std::string& texto) const {
-        for (std::size_t n = 0; n < paginas.size(); ++n)
-            if (paginas[n]->Procurar(texto))
-                return static_cast<int>(n);
-        return -1;
-    }
-};
+using teste::AlvoTeste;
 
 // Lines "<prefixo> 0" ... "<prefixo> n-1", one paragraph each.
 std::string Linhas(const std::string& prefixo, int n) {

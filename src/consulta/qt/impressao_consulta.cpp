@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "layout/qt/superficie_qt.h"
+#include "print/qt/folhas_documento.h"
 #include "print/qt/pdf_analise.h"
 #include "print/qt/servicos_impressao.h"
 
@@ -13,27 +14,18 @@ namespace oraculandia {
 
 namespace {
 
-constexpr double kUnidade = 100.0;            // the surface's painter works in hundredths of a millimetre
 constexpr uint32_t kFundoDestaque = 0xD9D9D9; // the grey behind a marked cell
 constexpr double kFolga = 1.0;                // space around the text of a table cell, millimetres
 
 // Draws the pages of one document. Texts are drawn as Unicode through the surface's painter and
 // font, as the name study does.
-class PaginasConsulta {
+class PaginasConsulta : public FolhasDocumento {
 public:
     PaginasConsulta(QPrinter& impressora, SuperficieQt& s, const FolhasConsulta& folhas)
-        : impressora_(impressora), s_(s), folhas_(folhas), m_(folhas.contexto.MargensImpressao),
-          paginacao_(folhas.contexto) {
-        largura_ = static_cast<float>(s.LarguraEscala());
-        altura_ = static_cast<float>(s.AlturaEscala());
-        limite_ = altura_ - m_.Inferior - 20; // above the footer, as the analysis leaves it
-        esquerda_ = m_.Esquerda + 2;
-        direita_ = largura_ - m_.Direita - 2;
-    }
+        : FolhasDocumento(impressora, s, folhas.contexto), folhas_(folhas) {}
 
     void Imprimir(const DocumentoConsulta& doc) {
-        y_ = m_.Superior + paginacao_.NovaPagina(s_, largura_, altura_, 1) + 2;
-        inicioPagina_ = y_;
+        Comecar();
         for (const BlocoConsulta& b : doc.blocos) {
             switch (b.tipo) {
             case BlocoConsulta::Tipo::Titulo:
@@ -62,40 +54,7 @@ public:
         }
     }
 
-    bool falhou = false;
-
 private:
-    void Fonte(const FonteTexto& f, bool negrito) {
-        s_.DefinirNomeFonte(f.Nome);
-        s_.DefinirTamanhoFonte(f.Tamanho);
-        s_.DefinirNegrito(negrito || f.Negrito != 0);
-        s_.DefinirItalico(f.Italico != 0);
-        s_.DefinirCor(kCorPreta);
-    }
-    double Altura() { return s_.AlturaTexto("Ag"); }
-    double Largura(const QString& t) {
-        return QFontMetricsF(s_.FonteQt(), s_.Pintor().device()).horizontalAdvance(t) / kUnidade;
-    }
-    void Escrever(double x, double y, const QString& t) {
-        QPainter& p = s_.Pintor();
-        p.setFont(s_.FonteQt());
-        p.setPen(Qt::black);
-        const double ascent = QFontMetricsF(s_.FonteQt(), p.device()).ascent();
-        p.drawText(QPointF(x * kUnidade, y * kUnidade + ascent), t);
-    }
-
-    bool Garantir(double altura) {
-        if (y_ + altura <= limite_ || y_ <= inicioPagina_)
-            return false;
-        paginacao_.SalvarFontesTela(s_);
-        if (!impressora_.newPage())
-            falhou = true;
-        y_ = m_.Superior + paginacao_.NovaPagina(s_, largura_, altura_, 2) + 2;
-        inicioPagina_ = y_;
-        paginacao_.RestaurarFontesTela(s_);
-        return true;
-    }
-
     // Lines no wider than `largura`, broken between words; a word wider than the whole width is
     // broken between its characters. Nothing is left out.
     QStringList Quebrar(const QString& texto, double largura) {
@@ -215,15 +174,7 @@ private:
             Linha(x, b.linhas[i], i < b.destaques.size() ? b.destaques[i] : std::vector<bool>{}, false, b);
     }
 
-    QPrinter& impressora_;
-    SuperficieQt& s_;
     const FolhasConsulta& folhas_;
-    Margens m_;
-    Paginacao paginacao_;
-    float largura_ = 0, altura_ = 0;
-    double limite_ = 0, esquerda_ = 0, direita_ = 0;
-    double y_ = 0;
-    double inicioPagina_ = 0;
 };
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include "analysis/cp1252.h"
 #include "layout/qt/superficie_qt.h"
+#include "print/qt/folhas_documento.h"
 #include "print/qt/pdf_analise.h"
 #include "print/qt/servicos_impressao.h"
 
@@ -15,7 +16,6 @@ namespace oraculandia {
 
 namespace {
 
-constexpr double kUnidade = 100.0;             // the surface's painter works in hundredths of a millimetre
 constexpr uint32_t kFundoDiferente = 0xD9D9D9; // the grey behind a number that differs
 constexpr double kFolga = 1.0;                 // space around the text of a table cell, millimetres
 
@@ -25,21 +25,13 @@ QString Q(const std::string& utf8) {
 
 // Draws the pages of one study. Texts are drawn as Unicode through the surface's painter and
 // font: the working holds arrows that Windows-1252 (the surface's own texts) has no room for.
-class PaginasEstudo {
+class PaginasEstudo : public FolhasDocumento {
 public:
     PaginasEstudo(QPrinter& impressora, SuperficieQt& s, const FolhasEstudo& folhas)
-        : impressora_(impressora), s_(s), folhas_(folhas), m_(folhas.contexto.MargensImpressao),
-          paginacao_(folhas.contexto) {
-        largura_ = static_cast<float>(s.LarguraEscala());
-        altura_ = static_cast<float>(s.AlturaEscala());
-        limite_ = altura_ - m_.Inferior - 20; // above the footer, as the analysis leaves it
-        esquerda_ = m_.Esquerda + 2;
-        direita_ = largura_ - m_.Direita - 2;
-    }
+        : FolhasDocumento(impressora, s, folhas.contexto), folhas_(folhas) {}
 
     void Imprimir(const EstudoNome& estudo) {
-        y_ = m_.Superior + paginacao_.NovaPagina(s_, largura_, altura_, 1) + 2;
-        inicioPagina_ = y_;
+        Comecar();
         Fonte(folhas_.fontes.FonteTitulo, false);
         Linha(QStringLiteral("Estudo do Nome"), esquerda_);
         y_ += 1;
@@ -56,42 +48,7 @@ public:
         }
     }
 
-    bool falhou = false;
-
 private:
-    void Fonte(const FonteTexto& f, bool negrito) {
-        s_.DefinirNomeFonte(f.Nome);
-        s_.DefinirTamanhoFonte(f.Tamanho);
-        s_.DefinirNegrito(negrito || f.Negrito != 0);
-        s_.DefinirItalico(f.Italico != 0);
-        s_.DefinirCor(kCorPreta);
-    }
-    double Altura() { return s_.AlturaTexto("Ag"); }
-    double Largura(const QString& t) {
-        return QFontMetricsF(s_.FonteQt(), s_.Pintor().device()).horizontalAdvance(t) / kUnidade;
-    }
-    void Escrever(double x, double y, const QString& t) {
-        QPainter& p = s_.Pintor();
-        p.setFont(s_.FonteQt());
-        p.setPen(Qt::black);
-        const double ascent = QFontMetricsF(s_.FonteQt(), p.device()).ascent();
-        p.drawText(QPointF(x * kUnidade, y * kUnidade + ascent), t);
-    }
-
-    // A new sheet when `altura` millimetres do not fit above the limit any more (never on a page
-    // with nothing on it yet, so a block taller than a page still goes on).
-    bool Garantir(double altura) {
-        if (y_ + altura <= limite_ || y_ <= inicioPagina_)
-            return false;
-        paginacao_.SalvarFontesTela(s_);
-        if (!impressora_.newPage())
-            falhou = true;
-        y_ = m_.Superior + paginacao_.NovaPagina(s_, largura_, altura_, 2) + 2;
-        inicioPagina_ = y_;
-        paginacao_.RestaurarFontesTela(s_);
-        return true;
-    }
-
     void Linha(const QString& t, double x) {
         Garantir(Altura());
         Escrever(x, y_, t);
@@ -266,15 +223,7 @@ private:
         }
     }
 
-    QPrinter& impressora_;
-    SuperficieQt& s_;
     const FolhasEstudo& folhas_;
-    Margens m_;
-    Paginacao paginacao_;
-    float largura_ = 0, altura_ = 0;
-    double limite_ = 0, esquerda_ = 0, direita_ = 0;
-    double y_ = 0;
-    double inicioPagina_ = 0;
     std::vector<double> colunas_; // the table's column edges, millimetres
     std::vector<Celula> titulos_; // the table's headings, drawn again on every sheet it runs over
 };
