@@ -228,6 +228,14 @@ void TesteRelatoriosFalhas::temporariosAntigosRemovidos() {
         QVERIFY(
             f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
     }
+    // One another instance may be writing now (touched a minute ago) stays too.
+    const QString recente = QStringLiteral(".oraculandia-R3c3nt.pdf");
+    Escrever(saida.filePath(recente), "em curso");
+    {
+        QFile f(saida.filePath(recente));
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    }
     // A link of that name to a file elsewhere is not ours either.
     const QString alvo = amb.Arquivo("alvo.pdf");
     Escrever(alvo, "do usuario");
@@ -238,7 +246,7 @@ void TesteRelatoriosFalhas::temporariosAntigosRemovidos() {
                QStringLiteral("--diretorio"), amb.Pasta()});
     QVERIFY2(e.codigo == 0, qPrintable(e.erro));
     QStringList esperados = alheios;
-    esperados << QStringLiteral(".oraculandia-LINK00.pdf") << QStringLiteral("m.pdf");
+    esperados << QStringLiteral(".oraculandia-LINK00.pdf") << recente << QStringLiteral("m.pdf");
     esperados.sort();
     QStringList ficaram = QDir(saida.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     ficaram.sort();

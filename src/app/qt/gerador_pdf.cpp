@@ -138,6 +138,9 @@ public:
     }
 };
 
+// How long a temporary report must have been left untouched before a later run removes it.
+constexpr int kSegundosTemporarioAbandonado = 600;
+
 int GeradorPdf::RemoverTemporariosAntigos(const QString& pasta, const QDateTime& inicio) {
     // QTemporaryFile puts six letters or digits in place of the XXXXXX of CriarTemporarioPdf.
     static const QRegularExpression padrao(QStringLiteral("^\\.oraculandia-[A-Za-z0-9]{6}\\.pdf$"));
@@ -147,7 +150,9 @@ int GeradorPdf::RemoverTemporariosAntigos(const QString& pasta, const QDateTime&
                                                 QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
         if (!padrao.match(f.fileName()).hasMatch() || !f.isFile() || f.isSymLink())
             continue;
-        if (f.lastModified() >= inicio)
+        // Older than the run, and untouched for a while: a file another instance is writing
+        // right now into the same folder is left to it.
+        if (f.lastModified() >= inicio.addSecs(-kSegundosTemporarioAbandonado))
             continue;
         if (QFile::remove(f.absoluteFilePath()))
             ++removidos;
@@ -208,15 +213,19 @@ bool GeradorPdf::Gravar(const std::string& nome, const Data& nascimento, const Q
         return falha(QStringLiteral("o arquivo %1 já existe (para substituí-lo, use --substituir)")
                          .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
     QString motivo;
+    // An interruption between creating the temporary file and naming it for the handler would
+    // leave it behind: the signals wait until the handler knows it.
+    auto bloqueio = std::make_unique<SinaisBloqueados>();
     const std::unique_ptr<QTemporaryFile> temporario = CriarTemporarioPdf(info, &motivo);
     if (!temporario)
         return falha(motivo);
+    const GuardarArquivoEmCurso guarda(temporario->fileName());
+    bloqueio.reset();
 
     Programa& p = *programa_;
     p.NomeCompleto = nome;
     p.NomeDigitado = nomeDigitado;
     p.DataNascimento = FormatarData(nascimento);
-    const GuardarArquivoEmCurso guarda(temporario->fileName());
     {
         QPrinter pdf(QPrinter::HighResolution);
         PrepararPdf(pdf, pagina_, Cp1252ParaQString(p.NomeExibido()));

@@ -45,7 +45,8 @@ public:
 
     // Removes from `pasta` the temporary files that this program's reports left there before
     // this run began (named exactly as CriarTemporarioPdf names them, ordinary files, last
-    // written before `inicio`). Returns how many were removed.
+    // written more than ten minutes before `inicio`, so that a report another instance is
+    // writing into the same folder is not taken from it). Returns how many were removed.
     static int RemoverTemporariosAntigos(const QString& pasta, const QDateTime& inicio);
 
 private:
