@@ -25,12 +25,12 @@
 
 #include "app/qt/gerador_pdf.h"
 #include "app/qt/relatorios_sem_janela.h"
-#include "clientes/cadastro_clientes.h"
-#include "clientes/csv_clientes.h"
-#include "clientes/frmClientes.h"
-#include "clientes/modelo_clientes.h"
-#include "clientes/servicos_clientes.h"
-#include "programa/servicos.h"
+#include "clientes/qt/cadastro_clientes.h"
+#include "clientes/qt/csv_clientes.h"
+#include "clientes/qt/frmClientes.h"
+#include "clientes/qt/modelo_clientes.h"
+#include "clientes/qt/servicos_clientes.h"
+#include "programa/qt/servicos.h"
 
 using namespace oraculandia;
 

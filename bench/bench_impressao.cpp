@@ -26,8 +26,8 @@
 #include "layout/percurso.h"
 #include "layout/qt/superficie_qt.h"
 #include "print/qt/trabalho_impressao.h"
-#include "programa/programa.h"
-#include "viewer/armazem_paginas.h"
+#include "programa/qt/programa.h"
+#include "viewer/qt/armazem_paginas.h"
 
 using namespace oraculandia;
 

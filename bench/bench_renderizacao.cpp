@@ -36,9 +36,9 @@
 #include "analysis/cp1252.h"
 #include "layout/percurso.h"
 #include "layout/qt/superficie_qt.h"
-#include "programa/programa.h"
-#include "viewer/armazem_paginas.h"
-#include "viewer/frmExibeRelatorio.h"
+#include "programa/qt/programa.h"
+#include "viewer/qt/armazem_paginas.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 using namespace oraculandia;
 

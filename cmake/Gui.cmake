@@ -16,8 +16,8 @@ camada_qt(oraculandia_layout_qt
   FONTES layout/qt/dialogo_fixo.h layout/qt/superficie_qt.cpp layout/qt/superficie_qt.h
   ABAIXO oraculandia_layout Qt6::Widgets Qt6::PrintSupport Qt6::Svg)
 camada_qt(oraculandia_programa
-  FONTES programa/caminhos_qt.h programa/cp1252_qt.h programa/estado_programa.h programa/falhas.h
-    programa/programa.h programa/servicos.h programa/servicos_qt.cpp programa/servicos_qt.h
+  FONTES programa/qt/caminhos_qt.h programa/qt/cp1252_qt.h programa/qt/estado_programa.h programa/qt/falhas.h
+    programa/qt/programa.h programa/qt/servicos.h programa/qt/servicos_qt.cpp programa/qt/servicos_qt.h
   ABAIXO oraculandia_layout_qt Qt6::Widgets Qt6::Multimedia)
 camada_qt(oraculandia_print
   FONTES print/qt/folhas_documento.h print/qt/frmImprimir.cpp print/qt/frmImprimir.h print/qt/frmImprimir_trabalho.cpp
@@ -26,22 +26,22 @@ camada_qt(oraculandia_print
     print/qt/valor_margem.cpp print/qt/valor_margem.h
   ABAIXO oraculandia_programa oraculandia_print_nucleo Qt6::PrintSupport)
 camada_qt(oraculandia_viewer
-  FONTES viewer/armazem_paginas.cpp viewer/armazem_paginas.h viewer/frmExibeRelatorio.cpp
-    viewer/frmExibeRelatorio.h
+  FONTES viewer/qt/armazem_paginas.cpp viewer/qt/armazem_paginas.h viewer/qt/frmExibeRelatorio.cpp
+    viewer/qt/frmExibeRelatorio.h
   ABAIXO oraculandia_print)
 camada_qt(oraculandia_editor
-  FONTES editor/frmAlteraForm.cpp editor/frmAlteraForm.h editor/frmSelecionaAlteracao.cpp
-    editor/frmSelecionaAlteracao.h
+  FONTES editor/qt/frmAlteraForm.cpp editor/qt/frmAlteraForm.h editor/qt/frmSelecionaAlteracao.cpp
+    editor/qt/frmSelecionaAlteracao.h
   ABAIXO oraculandia_print)
 camada_qt(oraculandia_clientes
-  FONTES clientes/cadastro_clientes.cpp clientes/cadastro_clientes.h clientes/csv_clientes.cpp
-    clientes/csv_clientes.h clientes/delegado_texto.cpp clientes/delegado_texto.h
-    clientes/esquema_clientes.cpp clientes/esquema_clientes.h clientes/frmCliente.cpp
-    clientes/frmCliente.h clientes/frmClientes.cpp clientes/frmClientes.h
-    clientes/frmClientes_arquivos.cpp clientes/frmRecusasImportacao.cpp
-    clientes/frmRecusasImportacao.h clientes/modelo_clientes.cpp clientes/modelo_clientes.h
-    clientes/regras_cliente.cpp clientes/regras_cliente.h clientes/servicos_clientes.cpp
-    clientes/servicos_clientes.h
+  FONTES clientes/qt/cadastro_clientes.cpp clientes/qt/cadastro_clientes.h clientes/qt/csv_clientes.cpp
+    clientes/qt/csv_clientes.h clientes/qt/delegado_texto.cpp clientes/qt/delegado_texto.h
+    clientes/qt/esquema_clientes.cpp clientes/qt/esquema_clientes.h clientes/qt/frmCliente.cpp
+    clientes/qt/frmCliente.h clientes/qt/frmClientes.cpp clientes/qt/frmClientes.h
+    clientes/qt/frmClientes_arquivos.cpp clientes/qt/frmRecusasImportacao.cpp
+    clientes/qt/frmRecusasImportacao.h clientes/qt/modelo_clientes.cpp clientes/qt/modelo_clientes.h
+    clientes/qt/regras_cliente.cpp clientes/qt/regras_cliente.h clientes/qt/servicos_clientes.cpp
+    clientes/qt/servicos_clientes.h
   ABAIXO oraculandia_print Qt6::Sql)
 camada_qt(oraculandia_estudo
   FONTES estudo/qt/frmEstudoNome.cpp estudo/qt/frmEstudoNome.h estudo/qt/frmEstudoNome_saida.cpp

@@ -1,7 +1,7 @@
 # Checks every #include "..." of src/ against the order of the layers (see CMakeLists.txt): a file
-# may include its own folder and the layers below it, never a layer above nor one beside it. The
-# Qt-free files (outside the qt/ subfolders of the core folders, and the command line) include no
-# Qt file of any layer. Run by the test "camadas":
+# may include its own folder and the layers below it, never a layer above nor one beside it. Every
+# Qt file lives in a qt/ subfolder; the files outside them are Qt-free and include neither a Qt
+# header nor a file of any qt/ subfolder. Run by the test "camadas":
 #   cmake -DRAIZ=<source folder> -P cmake/camadas.cmake
 # Fails naming every include that crosses the order.
 
@@ -33,10 +33,6 @@ set(NIVEL_cli 9)
 set(NIVEL_ferramentas 9)
 set(NIVEL_sons 9)
 set(SEPARADOS estudo consulta)
-# Folders with a Qt-free part: the files outside their qt/ subfolder take no Qt file.
-set(NUCLEO engine dados analysis layout print estudo consulta cli ferramentas sons)
-# Folders made of Qt files only: a Qt-free file includes none of them.
-set(SO_QT programa viewer editor clientes app)
 
 # The part a path of src/ belongs to.
 function(parte caminho saida)
@@ -51,14 +47,17 @@ file(GLOB_RECURSE ARQUIVOS RELATIVE ${RAIZ}/src ${RAIZ}/src/*.cpp ${RAIZ}/src/*.
 set(erros "")
 foreach(arquivo IN LISTS ARQUIVOS)
   parte("${arquivo}" pasta)
-  string(REGEX MATCH "^[^/]+" raiz_pasta "${arquivo}")
   if(NOT DEFINED NIVEL_${pasta})
     string(APPEND erros "\n  ${arquivo}: the folder ${pasta} has no place in the layers (cmake/camadas.cmake)")
     continue()
   endif()
   set(sem_qt FALSE)
-  if(raiz_pasta IN_LIST NUCLEO AND NOT arquivo MATCHES "/qt/")
+  if(NOT arquivo MATCHES "/qt/")
     set(sem_qt TRUE)
+    file(STRINGS ${RAIZ}/src/${arquivo} qt_incluidos REGEX "^[ \t]*#[ \t]*include[ \t]*<Q")
+    foreach(linha IN LISTS qt_incluidos)
+      string(APPEND erros "\n  ${arquivo}: a file outside the qt/ subfolders includes Qt: ${linha}")
+    endforeach()
   endif()
   file(STRINGS ${RAIZ}/src/${arquivo} linhas REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
   foreach(linha IN LISTS linhas)
@@ -68,12 +67,11 @@ foreach(arquivo IN LISTS ARQUIVOS)
       continue()
     endif()
     parte("${incluido}" alvo)
-    string(REGEX MATCH "^[^/]+" raiz_alvo "${incluido}")
     if(NOT DEFINED NIVEL_${alvo})
       string(APPEND erros "\n  ${arquivo}: includes ${incluido}, outside the layers")
       continue()
     endif()
-    if(sem_qt AND (incluido MATCHES "/qt/" OR raiz_alvo IN_LIST SO_QT))
+    if(sem_qt AND incluido MATCHES "/qt/")
       string(APPEND erros "\n  ${arquivo}: a Qt-free file includes the Qt file ${incluido}")
       continue()
     endif()

@@ -11,8 +11,8 @@
 #include "apoio/principal_teste.h"
 #include "app/qt/frmEntraNome.h"
 #include "layout/percurso.h"
-#include "viewer/armazem_paginas.h"
-#include "viewer/frmExibeRelatorio.h"
+#include "viewer/qt/armazem_paginas.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;

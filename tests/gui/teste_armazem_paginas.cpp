@@ -8,8 +8,8 @@
 #include "apoio/duplos.h"
 #include "layout/percurso.h"
 #include "layout/qt/superficie_qt.h"
-#include "viewer/armazem_paginas.h"
-#include "viewer/frmExibeRelatorio.h"
+#include "viewer/qt/armazem_paginas.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;

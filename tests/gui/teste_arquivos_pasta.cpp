@@ -15,7 +15,7 @@
 #include "app/qt/frmConfiguraFonte.h"
 #include "app/qt/frmConfiguraRodape.h"
 #include "print/qt/frmImprimir.h"
-#include "programa/programa.h"
+#include "programa/qt/programa.h"
 #include "teste_impressao_duplo.h"
 
 using namespace oraculandia;

@@ -6,7 +6,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 
-#include "clientes/cadastro_clientes.h"
+#include "clientes/qt/cadastro_clientes.h"
 
 namespace oraculandia::teste {
 

@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "clientes/cadastro_clientes.h"
-#include "clientes/esquema_clientes.h"
+#include "clientes/qt/cadastro_clientes.h"
+#include "clientes/qt/esquema_clientes.h"
 #include "teste_clientes_apoio.h"
 
 using namespace oraculandia;

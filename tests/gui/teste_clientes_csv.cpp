@@ -9,7 +9,7 @@
 #include <cstring>
 #include <sys/stat.h>
 
-#include "clientes/csv_clientes.h"
+#include "clientes/qt/csv_clientes.h"
 
 using namespace oraculandia;
 

@@ -13,12 +13,12 @@
 
 #include "apoio/duplos.h"
 #include "apoio/principal_teste.h"
-#include "clientes/cadastro_clientes.h"
-#include "clientes/frmCliente.h"
-#include "clientes/frmClientes.h"
-#include "clientes/frmRecusasImportacao.h"
-#include "clientes/modelo_clientes.h"
-#include "clientes/servicos_clientes.h"
+#include "clientes/qt/cadastro_clientes.h"
+#include "clientes/qt/frmCliente.h"
+#include "clientes/qt/frmClientes.h"
+#include "clientes/qt/frmRecusasImportacao.h"
+#include "clientes/qt/modelo_clientes.h"
+#include "clientes/qt/servicos_clientes.h"
 #include "engine/entrada.h"
 
 using namespace oraculandia;

@@ -16,11 +16,11 @@
 #include "apoio/principal_teste.h"
 #include "app/qt/frmDicas.h"
 #include "app/qt/frmEntraNome.h"
-#include "clientes/cadastro_clientes.h"
-#include "clientes/frmClientes.h"
+#include "clientes/qt/cadastro_clientes.h"
+#include "clientes/qt/frmClientes.h"
 #include "print/qt/trabalho_impressao.h"
 #include "teste_impressao_duplo.h"
-#include "viewer/frmExibeRelatorio.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;

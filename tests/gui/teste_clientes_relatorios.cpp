@@ -11,7 +11,7 @@
 
 #include "apoio/duplos.h"
 #include "app/qt/relatorios_sem_janela.h"
-#include "clientes/csv_clientes.h"
+#include "clientes/qt/csv_clientes.h"
 #include "engine/entrada.h"
 #include "print/qt/frmImprimir.h"
 #include "teste_impressao_duplo.h"

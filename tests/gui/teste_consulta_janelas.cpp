@@ -29,10 +29,10 @@
 #include "consulta/qt/frmPrevisoes.h"
 #include "consulta/qt/saida_consulta.h"
 #include "engine/entrada.h"
-#include "programa/programa.h"
+#include "programa/qt/programa.h"
 #include "teste_clientes_apoio.h"
 #include "teste_impressao_duplo.h"
-#include "viewer/frmExibeRelatorio.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;

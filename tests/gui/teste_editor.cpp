@@ -11,8 +11,8 @@
 
 #include "analysis/interpretacao.h"
 #include "apoio/duplos.h"
-#include "editor/frmAlteraForm.h"
-#include "editor/frmSelecionaAlteracao.h"
+#include "editor/qt/frmAlteraForm.h"
+#include "editor/qt/frmSelecionaAlteracao.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;

@@ -16,8 +16,8 @@
 #include <QToolButton>
 
 #include "apoio/principal_teste.h"
-#include "clientes/esquema_clientes.h"
-#include "clientes/frmClientes.h"
+#include "clientes/qt/esquema_clientes.h"
+#include "clientes/qt/frmClientes.h"
 #include "estudo/qt/frmEstudoNome.h"
 #include "teste_clientes_apoio.h"
 #include "teste_impressao_duplo.h"

@@ -10,7 +10,7 @@
 
 #include "apoio/principal_teste.h"
 #include "dados/configuracao.h"
-#include "viewer/frmExibeRelatorio.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;

@@ -14,7 +14,7 @@
 #include "layout/percurso.h"
 #include "print/qt/pdf_analise.h"
 #include "print/qt/trabalho_impressao.h"
-#include "programa/cp1252_qt.h"
+#include "programa/qt/cp1252_qt.h"
 #include "teste_impressao_duplo.h"
 
 using namespace oraculandia;

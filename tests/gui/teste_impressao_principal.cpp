@@ -12,11 +12,11 @@
 
 #include "apoio/principal_teste.h"
 #include "app/qt/frmConfiguraRodape.h"
-#include "editor/frmSelecionaAlteracao.h"
+#include "editor/qt/frmSelecionaAlteracao.h"
 #include "print/qt/frmImprimir.h"
-#include "programa/falhas.h"
+#include "programa/qt/falhas.h"
 #include "teste_impressao_duplo.h"
-#include "viewer/frmExibeRelatorio.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;

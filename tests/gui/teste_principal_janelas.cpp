@@ -8,7 +8,7 @@
 #include "apoio/principal_teste.h"
 #include "app/qt/janela_ativa.h"
 #include "estudo/qt/frmEstudoNome.h"
-#include "viewer/frmExibeRelatorio.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;

@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include "apoio/principal_teste.h"
-#include "programa/servicos_qt.h"
+#include "programa/qt/servicos_qt.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;

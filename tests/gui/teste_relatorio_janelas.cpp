@@ -21,10 +21,10 @@
 #include "dados/rodape.h"
 #include "print/qt/frmImprimir.h"
 #include "print/qt/trabalho_impressao.h"
-#include "programa/cp1252_qt.h"
-#include "programa/programa.h"
+#include "programa/qt/cp1252_qt.h"
+#include "programa/qt/programa.h"
 #include "teste_impressao_duplo.h"
-#include "viewer/frmExibeRelatorio.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;

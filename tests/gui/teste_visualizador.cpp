@@ -8,8 +8,8 @@
 
 #include "apoio/duplos.h"
 #include "app/qt/frmPrincipal.h"
-#include "viewer/armazem_paginas.h"
-#include "viewer/frmExibeRelatorio.h"
+#include "viewer/qt/armazem_paginas.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;

@@ -9,8 +9,8 @@
 
 #include "apoio/duplos.h"
 #include "layout/paginacao.h"
-#include "viewer/armazem_paginas.h"
-#include "viewer/frmExibeRelatorio.h"
+#include "viewer/qt/armazem_paginas.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;

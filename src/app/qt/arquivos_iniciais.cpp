@@ -5,8 +5,8 @@
 
 #include "analysis/interpretacao.h"
 #include "dados/arquivos.h"
-#include "programa/caminhos_qt.h"
-#include "programa/programa.h"
+#include "programa/qt/caminhos_qt.h"
+#include "programa/qt/programa.h"
 
 namespace oraculandia {
 

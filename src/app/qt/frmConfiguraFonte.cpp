@@ -18,8 +18,8 @@
 #include "layout/percurso.h"
 #include "layout/qt/dialogo_fixo.h"
 #include "layout/qt/superficie_qt.h"
-#include "programa/cp1252_qt.h"
-#include "programa/programa.h"
+#include "programa/qt/cp1252_qt.h"
+#include "programa/qt/programa.h"
 
 namespace oraculandia {
 

@@ -11,7 +11,7 @@
 #include "analysis/complementos.h"
 #include "analysis/composicao.h"
 #include "layout/qt/dialogo_fixo.h"
-#include "programa/programa.h"
+#include "programa/qt/programa.h"
 
 namespace oraculandia {
 

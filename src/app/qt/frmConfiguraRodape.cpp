@@ -12,8 +12,8 @@
 
 #include "dados/rodape.h"
 #include "layout/qt/dialogo_fixo.h"
-#include "programa/cp1252_qt.h"
-#include "programa/programa.h"
+#include "programa/qt/cp1252_qt.h"
+#include "programa/qt/programa.h"
 
 namespace oraculandia {
 

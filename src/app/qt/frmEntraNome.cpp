@@ -20,7 +20,7 @@
 #include "engine/entrada.h"
 #include "layout/qt/dialogo_fixo.h"
 #include "layout/qt/superficie_qt.h"
-#include "programa/programa.h"
+#include "programa/qt/programa.h"
 
 namespace oraculandia {
 

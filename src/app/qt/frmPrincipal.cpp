@@ -26,9 +26,9 @@
 #include "dados/preferencias.h"
 #include "dados/rodape.h"
 #include "print/qt/servicos_impressao.h"
-#include "programa/falhas.h"
-#include "programa/programa.h"
-#include "viewer/frmExibeRelatorio.h"
+#include "programa/qt/falhas.h"
+#include "programa/qt/programa.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 namespace oraculandia {
 

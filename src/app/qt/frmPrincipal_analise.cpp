@@ -11,8 +11,8 @@
 #include "app/qt/frmEntraNome.h"
 #include "app/qt/frmPrincipal.h"
 #include "layout/percurso.h"
-#include "programa/programa.h"
-#include "viewer/frmExibeRelatorio.h"
+#include "programa/qt/programa.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 namespace oraculandia {
 

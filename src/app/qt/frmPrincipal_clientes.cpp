@@ -3,11 +3,11 @@
 #include <QDir>
 
 #include "app/qt/frmPrincipal.h"
-#include "clientes/cadastro_clientes.h"
-#include "clientes/frmClientes.h"
-#include "clientes/servicos_clientes.h"
-#include "programa/caminhos_qt.h"
-#include "programa/programa.h"
+#include "clientes/qt/cadastro_clientes.h"
+#include "clientes/qt/frmClientes.h"
+#include "clientes/qt/servicos_clientes.h"
+#include "programa/qt/caminhos_qt.h"
+#include "programa/qt/programa.h"
 
 namespace oraculandia {
 

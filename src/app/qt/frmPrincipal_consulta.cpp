@@ -8,8 +8,8 @@
 #include "app/qt/frmPrincipal.h"
 #include "consulta/qt/frmHarmonia.h"
 #include "consulta/qt/frmPrevisoes.h"
-#include "programa/programa.h"
-#include "viewer/frmExibeRelatorio.h"
+#include "programa/qt/programa.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 namespace oraculandia {
 

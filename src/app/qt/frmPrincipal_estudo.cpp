@@ -3,9 +3,9 @@
 #include <QMdiSubWindow>
 
 #include "app/qt/frmPrincipal.h"
-#include "clientes/cadastro_clientes.h"
+#include "clientes/qt/cadastro_clientes.h"
 #include "estudo/qt/frmEstudoNome.h"
-#include "programa/programa.h"
+#include "programa/qt/programa.h"
 
 namespace oraculandia {
 

@@ -9,14 +9,14 @@
 #include "app/qt/frmConfiguraRodape.h"
 #include "app/qt/frmPrincipal.h"
 #include "app/qt/janela_ativa.h"
-#include "editor/frmSelecionaAlteracao.h"
+#include "editor/qt/frmSelecionaAlteracao.h"
 #include "estudo/qt/frmEstudoNome.h"
 #include "print/qt/frmImprimir.h"
 #include "print/qt/servicos_impressao.h"
-#include "programa/cp1252_qt.h"
-#include "programa/falhas.h"
-#include "programa/programa.h"
-#include "viewer/frmExibeRelatorio.h"
+#include "programa/qt/cp1252_qt.h"
+#include "programa/qt/falhas.h"
+#include "programa/qt/programa.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 namespace oraculandia {
 

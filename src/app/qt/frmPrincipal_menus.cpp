@@ -9,7 +9,7 @@
 #include "app/qt/frmConfiguraPrograma.h"
 #include "app/qt/frmPrincipal.h"
 #include "app/qt/frmSobre.h"
-#include "programa/programa.h"
+#include "programa/qt/programa.h"
 
 namespace oraculandia {
 

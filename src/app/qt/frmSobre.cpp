@@ -11,8 +11,8 @@
 
 #include "app/qt/enderecos.h"
 #include "layout/qt/dialogo_fixo.h"
-#include "programa/caminhos_qt.h"
-#include "programa/programa.h"
+#include "programa/qt/caminhos_qt.h"
+#include "programa/qt/programa.h"
 #include "versao.h"
 
 namespace oraculandia {

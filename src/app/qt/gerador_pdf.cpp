@@ -24,9 +24,9 @@
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/trabalho_impressao.h"
 #include "print/qt/valor_margem.h"
-#include "programa/cp1252_qt.h"
-#include "programa/programa.h"
-#include "programa/servicos.h"
+#include "programa/qt/cp1252_qt.h"
+#include "programa/qt/programa.h"
+#include "programa/qt/servicos.h"
 
 namespace oraculandia {
 

@@ -5,8 +5,8 @@
 
 #include "app/qt/frmPrincipal.h"
 #include "estudo/qt/frmEstudoNome.h"
-#include "programa/programa.h"
-#include "viewer/frmExibeRelatorio.h"
+#include "programa/qt/programa.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 namespace oraculandia {
 

@@ -17,8 +17,8 @@
 #include "app/qt/frmPrincipal.h"
 #include "app/qt/relatorios_sem_janela.h"
 #include "dados/pasta_programa.h"
-#include "programa/programa.h"
-#include "programa/servicos_qt.h"
+#include "programa/qt/programa.h"
+#include "programa/qt/servicos_qt.h"
 #include "versao.h"
 
 using namespace oraculandia;

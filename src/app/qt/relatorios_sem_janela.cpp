@@ -13,10 +13,10 @@
 
 #include "analysis/cp1252.h"
 #include "app/qt/gerador_pdf.h"
-#include "clientes/csv_clientes.h"
+#include "clientes/qt/csv_clientes.h"
 #include "dados/pasta_programa.h"
 #include "engine/entrada.h"
-#include "programa/servicos_qt.h"
+#include "programa/qt/servicos_qt.h"
 
 namespace oraculandia {
 

@@ -9,7 +9,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "programa/programa.h"
+#include "programa/qt/programa.h"
 
 namespace oraculandia {
 

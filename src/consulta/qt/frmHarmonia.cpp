@@ -15,11 +15,11 @@
 #include <limits>
 
 #include "analysis/cp1252.h"
-#include "clientes/regras_cliente.h"
+#include "clientes/qt/regras_cliente.h"
 #include "consulta/qt/dlgTabelaRelacoes.h"
 #include "consulta/qt/saida_consulta.h"
 #include "engine/entrada.h"
-#include "programa/programa.h"
+#include "programa/qt/programa.h"
 
 namespace oraculandia {
 

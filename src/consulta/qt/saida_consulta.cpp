@@ -16,7 +16,7 @@
 #include "print/limites_margens.h"
 #include "print/qt/pdf_analise.h"
 #include "print/qt/servicos_impressao.h"
-#include "programa/programa.h"
+#include "programa/qt/programa.h"
 
 namespace oraculandia {
 

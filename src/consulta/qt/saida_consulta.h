@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "clientes/cadastro_clientes.h"
+#include "clientes/qt/cadastro_clientes.h"
 #include "consulta/qt/impressao_consulta.h"
 
 class QLineEdit;

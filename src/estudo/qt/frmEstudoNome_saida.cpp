@@ -11,14 +11,14 @@
 #include <exception>
 
 #include "analysis/cp1252.h"
-#include "clientes/cadastro_clientes.h"
+#include "clientes/qt/cadastro_clientes.h"
 #include "estudo/qt/frmEstudoNome.h"
 #include "estudo/qt/grafias_cliente.h"
 #include "estudo/qt/impressao_estudo.h"
 #include "print/limites_margens.h"
 #include "print/qt/pdf_analise.h"
 #include "print/qt/servicos_impressao.h"
-#include "programa/programa.h"
+#include "programa/qt/programa.h"
 
 namespace oraculandia {
 

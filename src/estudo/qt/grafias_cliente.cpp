@@ -4,7 +4,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-#include "clientes/cadastro_clientes.h"
+#include "clientes/qt/cadastro_clientes.h"
 
 namespace oraculandia {
 

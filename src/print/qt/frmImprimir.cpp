@@ -19,7 +19,7 @@
 #include "print/limites_margens.h"
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/valor_margem.h"
-#include "programa/programa.h"
+#include "programa/qt/programa.h"
 
 namespace oraculandia {
 

@@ -13,9 +13,9 @@
 #include "print/qt/pdf_analise.h"
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/trabalho_impressao.h"
-#include "programa/cp1252_qt.h"
-#include "programa/falhas.h"
-#include "programa/programa.h"
+#include "programa/qt/cp1252_qt.h"
+#include "programa/qt/falhas.h"
+#include "programa/qt/programa.h"
 
 namespace oraculandia {
 

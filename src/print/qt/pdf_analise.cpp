@@ -1,5 +1,5 @@
 #include "print/qt/pdf_analise.h"
-#include "programa/caminhos_qt.h"
+#include "programa/qt/caminhos_qt.h"
 
 #include <QDir>
 #include <QFile>

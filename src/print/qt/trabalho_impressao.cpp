@@ -20,8 +20,8 @@
 #include "print/limites_margens.h"
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/valor_margem.h"
-#include "programa/falhas.h"
-#include "programa/programa.h"
+#include "programa/qt/falhas.h"
+#include "programa/qt/programa.h"
 
 namespace oraculandia {
 

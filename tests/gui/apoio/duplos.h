@@ -10,8 +10,8 @@
 #include <functional>
 #include <memory>
 
-#include "programa/programa.h"
-#include "programa/servicos.h"
+#include "programa/qt/programa.h"
+#include "programa/qt/servicos.h"
 
 namespace oraculandia::teste {
 

@@ -2,7 +2,7 @@
 
 #include <QElapsedTimer>
 
-#include "viewer/frmExibeRelatorio.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 namespace oraculandia::teste {
 

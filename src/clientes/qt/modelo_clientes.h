@@ -7,7 +7,7 @@
 #include <QAbstractTableModel>
 #include <vector>
 
-#include "clientes/cadastro_clientes.h"
+#include "clientes/qt/cadastro_clientes.h"
 
 namespace oraculandia {
 

@@ -1,4 +1,4 @@
-#include "clientes/modelo_clientes.h"
+#include "clientes/qt/modelo_clientes.h"
 
 namespace oraculandia {
 

@@ -7,9 +7,9 @@
 #include <QDir>
 #include <filesystem>
 
-#include "programa/caminhos_qt.h"
-#include "programa/estado_programa.h"
-#include "programa/servicos.h"
+#include "programa/qt/caminhos_qt.h"
+#include "programa/qt/estado_programa.h"
+#include "programa/qt/servicos.h"
 
 namespace oraculandia {
 

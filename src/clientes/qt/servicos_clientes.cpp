@@ -1,10 +1,10 @@
-#include "clientes/servicos_clientes.h"
+#include "clientes/qt/servicos_clientes.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QStandardPaths>
 
-#include "clientes/frmRecusasImportacao.h"
+#include "clientes/qt/frmRecusasImportacao.h"
 
 namespace oraculandia {
 

@@ -11,7 +11,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "clientes/cadastro_clientes.h"
+#include "clientes/qt/cadastro_clientes.h"
 
 class QLabel;
 class QLineEdit;

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QPointer>
 
-#include "programa/servicos.h"
+#include "programa/qt/servicos.h"
 
 class QSoundEffect;
 

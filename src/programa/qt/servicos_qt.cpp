@@ -1,4 +1,4 @@
-#include "programa/servicos_qt.h"
+#include "programa/qt/servicos_qt.h"
 
 #include <QApplication>
 #include <QAudioDevice>

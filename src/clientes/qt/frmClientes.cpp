@@ -1,4 +1,4 @@
-#include "clientes/frmClientes.h"
+#include "clientes/qt/frmClientes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,11 +12,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "clientes/delegado_texto.h"
-#include "clientes/frmCliente.h"
-#include "clientes/modelo_clientes.h"
-#include "clientes/servicos_clientes.h"
-#include "programa/servicos.h"
+#include "clientes/qt/delegado_texto.h"
+#include "clientes/qt/frmCliente.h"
+#include "clientes/qt/modelo_clientes.h"
+#include "clientes/qt/servicos_clientes.h"
+#include "programa/qt/servicos.h"
 
 namespace oraculandia {
 

@@ -1,4 +1,4 @@
-#include "viewer/frmExibeRelatorio.h"
+#include "viewer/qt/frmExibeRelatorio.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -15,9 +15,9 @@
 #include <stdexcept>
 
 #include "analysis/cp1252.h"
-#include "programa/cp1252_qt.h"
-#include "programa/programa.h"
-#include "viewer/armazem_paginas.h"
+#include "programa/qt/cp1252_qt.h"
+#include "programa/qt/programa.h"
+#include "viewer/qt/armazem_paginas.h"
 
 namespace oraculandia {
 

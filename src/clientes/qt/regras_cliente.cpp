@@ -1,4 +1,4 @@
-#include "clientes/regras_cliente.h"
+#include "clientes/qt/regras_cliente.h"
 
 #include <QStringList>
 #include <algorithm>

@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "clientes/regras_cliente.h"
+#include "clientes/qt/regras_cliente.h"
 
 class QLineEdit;
 class QPlainTextEdit;

@@ -1,4 +1,4 @@
-#include "clientes/frmCliente.h"
+#include "clientes/qt/frmCliente.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -10,9 +10,9 @@
 #include <limits>
 
 #include "analysis/cp1252.h"
-#include "clientes/cadastro_clientes.h"
+#include "clientes/qt/cadastro_clientes.h"
 #include "engine/entrada.h"
-#include "programa/servicos.h"
+#include "programa/qt/servicos.h"
 
 namespace oraculandia {
 

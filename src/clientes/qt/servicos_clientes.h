@@ -6,7 +6,7 @@
 #include <QString>
 #include <vector>
 
-#include "clientes/csv_clientes.h"
+#include "clientes/qt/csv_clientes.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "clientes/cadastro_clientes.h"
+#include "clientes/qt/cadastro_clientes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,9 +9,9 @@
 #include <atomic>
 #include <filesystem>
 
-#include "clientes/esquema_clientes.h"
+#include "clientes/qt/esquema_clientes.h"
 #include "dados/plataforma.h"
-#include "programa/caminhos_qt.h"
+#include "programa/qt/caminhos_qt.h"
 
 namespace oraculandia {
 

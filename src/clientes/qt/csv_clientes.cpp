@@ -1,4 +1,4 @@
-#include "clientes/csv_clientes.h"
+#include "clientes/qt/csv_clientes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -8,7 +8,7 @@
 
 #include "analysis/cp1252.h"
 #include "dados/arquivos.h"
-#include "programa/caminhos_qt.h"
+#include "programa/qt/caminhos_qt.h"
 
 namespace oraculandia {
 

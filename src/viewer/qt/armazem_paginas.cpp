@@ -1,4 +1,4 @@
-#include "viewer/armazem_paginas.h"
+#include "viewer/qt/armazem_paginas.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "editor/frmAlteraForm.h"
+#include "editor/qt/frmAlteraForm.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,9 +12,9 @@
 #include <QVBoxLayout>
 
 #include "analysis/interpretacao.h"
-#include "programa/caminhos_qt.h"
-#include "programa/cp1252_qt.h"
-#include "programa/programa.h"
+#include "programa/qt/caminhos_qt.h"
+#include "programa/qt/cp1252_qt.h"
+#include "programa/qt/programa.h"
 
 namespace oraculandia {
 

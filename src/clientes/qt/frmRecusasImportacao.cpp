@@ -1,4 +1,4 @@
-#include "clientes/frmRecusasImportacao.h"
+#include "clientes/qt/frmRecusasImportacao.h"
 
 #include <QDir>
 #include <QHBoxLayout>

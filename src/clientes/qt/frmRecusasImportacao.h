@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "clientes/csv_clientes.h"
+#include "clientes/qt/csv_clientes.h"
 
 class QLabel;
 class QPlainTextEdit;

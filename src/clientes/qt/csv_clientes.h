@@ -14,8 +14,8 @@
 #include <optional>
 #include <vector>
 
-#include "clientes/cadastro_clientes.h"
-#include "clientes/regras_cliente.h"
+#include "clientes/qt/cadastro_clientes.h"
+#include "clientes/qt/regras_cliente.h"
 
 namespace oraculandia {
 

@@ -18,7 +18,7 @@
 #include <optional>
 #include <vector>
 
-#include "clientes/regras_cliente.h"
+#include "clientes/qt/regras_cliente.h"
 #include "engine/datas.h"
 
 namespace oraculandia {

@@ -1,4 +1,4 @@
-#include "clientes/delegado_texto.h"
+#include "clientes/qt/delegado_texto.h"
 
 #include <QApplication>
 #include <QPainter>

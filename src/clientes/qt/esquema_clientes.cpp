@@ -1,4 +1,4 @@
-#include "clientes/esquema_clientes.h"
+#include "clientes/qt/esquema_clientes.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>

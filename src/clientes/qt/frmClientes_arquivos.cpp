@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QStandardPaths>
 
-#include "clientes/csv_clientes.h"
-#include "clientes/frmClientes.h"
-#include "clientes/servicos_clientes.h"
-#include "programa/servicos.h"
+#include "clientes/qt/csv_clientes.h"
+#include "clientes/qt/frmClientes.h"
+#include "clientes/qt/servicos_clientes.h"
+#include "programa/qt/servicos.h"
 
 namespace oraculandia {
 

@@ -1,4 +1,4 @@
-#include "editor/frmSelecionaAlteracao.h"
+#include "editor/qt/frmSelecionaAlteracao.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -14,12 +14,12 @@
 #include "analysis/complementos.h"
 #include "analysis/composicao.h"
 #include "analysis/interpretacao.h"
-#include "editor/frmAlteraForm.h"
+#include "editor/qt/frmAlteraForm.h"
 #include "engine/carmico.h"
 #include "layout/qt/dialogo_fixo.h"
-#include "programa/caminhos_qt.h"
-#include "programa/cp1252_qt.h"
-#include "programa/programa.h"
+#include "programa/qt/caminhos_qt.h"
+#include "programa/qt/cp1252_qt.h"
+#include "programa/qt/programa.h"
 
 namespace oraculandia {
 
