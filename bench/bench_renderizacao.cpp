@@ -33,7 +33,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "analysis/cp1252.h"
+#include "engine/cp1252.h"
 #include "layout/percurso.h"
 #include "layout/qt/superficie_qt.h"
 #include "programa/qt/programa.h"

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "analysis/cp1252.h"
 #include "analysis/exportacao.h"
 #include "analysis/interpretacao.h"
+#include "engine/cp1252.h"
 
 namespace oraculandia {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "analysis/cp1252.h"
 #include "analysis/interpretacao.h"
+#include "engine/cp1252.h"
 #include "engine/numerologia.h"
 
 namespace oraculandia {

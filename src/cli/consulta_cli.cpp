@@ -9,11 +9,11 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/cp1252.h"
 #include "cli/entrada_cli.h"
 #include "consulta/harmonia.h"
 #include "consulta/previsoes.h"
 #include "dados/plataforma.h"
+#include "engine/cp1252.h"
 #include "engine/entrada.h"
 
 namespace oraculandia::cli {

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "analysis/cp1252.h"
+#include "engine/cp1252.h"
 #include "engine/entrada.h"
 
 namespace oraculandia::cli {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "analysis/cp1252.h"
+#include "engine/cp1252.h"
 
 namespace oraculandia::cli {
 

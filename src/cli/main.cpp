@@ -13,7 +13,6 @@
 
 #include "analysis/complementos.h"
 #include "analysis/composicao.h"
-#include "analysis/cp1252.h"
 #include "analysis/exportacao.h"
 #include "analysis/interpretacao.h"
 #include "cli/argumentos.h"
@@ -25,6 +24,7 @@
 #include "dados/pasta_programa.h"
 #include "dados/plataforma.h"
 #include "dados/preferencias.h"
+#include "engine/cp1252.h"
 #include "engine/datas.h"
 #include "engine/entrada.h"
 #include "estudo/estudo_nome.h"

@@ -1,7 +1,7 @@
 #include "consulta/harmonia.h"
 
-#include "analysis/cp1252.h"
 #include "consulta/textos_consulta.h"
+#include "engine/cp1252.h"
 #include "engine/entrada.h"
 #include "engine/numerologia.h"
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "analysis/cp1252.h"
 #include "analysis/interpretacao.h"
 #include "dados/arquivos.h"
+#include "engine/cp1252.h"
 
 namespace oraculandia {
 

@@ -1,6 +1,6 @@
 #include "ferramentas/textos_fonte.h"
 
-#include "analysis/cp1252.h"
+#include "engine/cp1252.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "analysis/cp1252.h"
+#include "engine/cp1252.h"
 #include "engine/entrada.h"
 #include "engine/numerologia.h"
 #include "estudo/estudo_nome.h"

@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "analysis/cp1252.h"
 #include "apoio/duplos.h"
 #include "app/qt/frmEntraNome.h"
 #include "dados/preferencias.h"
+#include "engine/cp1252.h"
 #include "engine/entrada.h"
 
 using namespace oraculandia;

@@ -12,9 +12,9 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "analysis/cp1252.h"
 #include "apoio/duplos.h"
 #include "app/qt/frmEntraNome.h"
+#include "engine/cp1252.h"
 #include "engine/entrada.h"
 #include "estudo/qt/frmEstudoNome.h"
 

@@ -15,7 +15,7 @@
 #include <variant>
 #include <vector>
 
-#include "analysis/cp1252.h"
+#include "engine/cp1252.h"
 #include "pasta_temporaria.h"
 
 namespace oraculandia::teste {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "analysis/cp1252.h"
 #include "cli_apoio.h"
+#include "engine/cp1252.h"
 #include "estudo/estudo_nome.h"
 #include "pasta_temporaria.h"
 

@@ -13,12 +13,12 @@
 
 #include "analysis/complementos.h"
 #include "analysis/composicao.h"
-#include "analysis/cp1252.h"
 #include "analysis/exportacao.h"
 #include "analysis/interpretacao.h"
 #include "arquivos_exemplo.h"
 #include "cli_apoio.h"
 #include "dados/configuracao.h"
+#include "engine/cp1252.h"
 #include "pasta_temporaria.h"
 
 using namespace oraculandia;

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "analysis/composicao.h"
-#include "analysis/cp1252.h"
 #include "analysis/interpretacao.h"
 #include "arquivos_exemplo.h"
+#include "engine/cp1252.h"
 #include "pasta_temporaria.h"
 
 using namespace oraculandia;

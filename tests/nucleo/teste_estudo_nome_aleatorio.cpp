@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "analysis/composicao.h"
-#include "analysis/cp1252.h"
 #include "arquivos_exemplo.h"
+#include "engine/cp1252.h"
 #include "engine/datas.h"
 #include "engine/entrada.h"
 #include "estudo/estudo_nome.h"

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "analysis/cp1252.h"
+#include "engine/cp1252.h"
 #include "layout/percurso.h"
 #include "layout/qt/dialogo_fixo.h"
 #include "layout/qt/superficie_qt.h"

@@ -15,8 +15,8 @@
 #include <limits>
 #include <tuple>
 
-#include "analysis/cp1252.h"
 #include "dados/preferencias.h"
+#include "engine/cp1252.h"
 #include "engine/entrada.h"
 #include "layout/qt/dialogo_fixo.h"
 #include "layout/qt/superficie_qt.h"

@@ -3,11 +3,11 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include "analysis/cp1252.h"
 #include "app/qt/consulta_ativa.h"
 #include "app/qt/frmPrincipal.h"
 #include "consulta/qt/frmHarmonia.h"
 #include "consulta/qt/frmPrevisoes.h"
+#include "engine/cp1252.h"
 #include "programa/qt/programa.h"
 #include "viewer/qt/frmExibeRelatorio.h"
 

@@ -11,10 +11,10 @@
 #include <map>
 #include <set>
 
-#include "analysis/cp1252.h"
 #include "app/qt/gerador_pdf.h"
 #include "clientes/qt/csv_clientes.h"
 #include "dados/pasta_programa.h"
+#include "engine/cp1252.h"
 #include "engine/entrada.h"
 #include "programa/qt/servicos_qt.h"
 

@@ -6,8 +6,8 @@
 #include <QStringDecoder>
 #include <filesystem>
 
-#include "analysis/cp1252.h"
 #include "dados/arquivos.h"
+#include "engine/cp1252.h"
 #include "programa/qt/caminhos_qt.h"
 
 namespace oraculandia {

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "analysis/cp1252.h"
 #include "clientes/qt/cadastro_clientes.h"
+#include "engine/cp1252.h"
 #include "engine/entrada.h"
 #include "programa/qt/servicos.h"
 

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "analysis/cp1252.h"
+#include "engine/cp1252.h"
 #include "engine/entrada.h"
 
 namespace oraculandia {

@@ -14,10 +14,10 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "analysis/cp1252.h"
 #include "clientes/qt/regras_cliente.h"
 #include "consulta/qt/dlgTabelaRelacoes.h"
 #include "consulta/qt/saida_consulta.h"
+#include "engine/cp1252.h"
 #include "engine/entrada.h"
 #include "programa/qt/programa.h"
 

@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 #include <limits>
 
-#include "analysis/cp1252.h"
 #include "clientes/qt/regras_cliente.h"
+#include "engine/cp1252.h"
 #include "engine/entrada.h"
 #include "programa/qt/programa.h"
 

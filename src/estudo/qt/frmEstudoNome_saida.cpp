@@ -10,8 +10,8 @@
 #include <QPrinter>
 #include <exception>
 
-#include "analysis/cp1252.h"
 #include "clientes/qt/cadastro_clientes.h"
+#include "engine/cp1252.h"
 #include "estudo/qt/frmEstudoNome.h"
 #include "estudo/qt/grafias_cliente.h"
 #include "estudo/qt/impressao_estudo.h"

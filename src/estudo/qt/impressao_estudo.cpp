@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "analysis/cp1252.h"
+#include "engine/cp1252.h"
 #include "layout/qt/superficie_qt.h"
 #include "print/qt/folhas_documento.h"
 #include "print/qt/pdf_analise.h"

@@ -10,7 +10,7 @@
 #include <optional>
 #include <unordered_map>
 
-#include "analysis/cp1252.h"
+#include "engine/cp1252.h"
 #include "layout/percurso.h"
 
 namespace oraculandia {

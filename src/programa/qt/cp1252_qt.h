@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/cp1252.h"
+#include "engine/cp1252.h"
 
 namespace oraculandia {
 

@@ -14,7 +14,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "analysis/cp1252.h"
+#include "engine/cp1252.h"
 #include "programa/qt/cp1252_qt.h"
 #include "programa/qt/programa.h"
 #include "viewer/qt/armazem_paginas.h"

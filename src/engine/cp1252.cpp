@@ -1,4 +1,4 @@
-#include "analysis/cp1252.h"
+#include "engine/cp1252.h"
 
 #include <algorithm>
 #include <array>
