@@ -12,6 +12,7 @@
 
 #include "apoio/principal_teste.h"
 #include "app/qt/frmConfiguraRodape.h"
+#include "app/qt/gerador_pdf.h"
 #include "editor/qt/frmSelecionaAlteracao.h"
 #include "print/qt/frmImprimir.h"
 #include "programa/qt/falhas.h"
@@ -54,6 +55,7 @@ private slots:
     void rodapeRecarregadoDepoisDoDialogo();
     void editorAbrePelaJanelaPrincipal();
     void orientacaoRetratoChegaAoTrabalho();
+    void relatoriosSemJanelaUsamOsServicosRecebidos();
     void falhaDentroDoDialogoDizOQueFalhou();
     void falhaAoPrepararAImpressoraEAvisada();
     void falhaAtualSoChamaDeMemoriaOBadAlloc();
@@ -193,6 +195,24 @@ void TesteImpressaoPrincipal::orientacaoRetratoChegaAoTrabalho() {
     // Without a printer there is no printer setting to change.
     PrincipalTeste u;
     QVERIFY(!u.ambiente.impressao.Orientacao());
+}
+
+void TesteImpressaoPrincipal::relatoriosSemJanelaUsamOsServicosRecebidos() {
+    // The reports without a window set up the printer services they are handed, as the main
+    // window's start-up does: portrait with a printer, nothing without one; the services of a
+    // program already running are not touched.
+    PrincipalTeste t(true, true);
+    ServicosImpressaoDuplo comImpressora;
+    comImpressora.pagina.setOrientation(QPageLayout::Landscape);
+    comImpressora.haImpressora = true;
+    ServicosImpressaoDuplo semImpressora;
+    {
+        const GeradorPdf gerador(t.ambiente.programa->PastaPrograma, Data{7, 12, 2026}, comImpressora);
+        const GeradorPdf outro(t.ambiente.programa->PastaPrograma, Data{7, 12, 2026}, semImpressora);
+    }
+    QCOMPARE(comImpressora.Orientacao(), std::optional<QPageLayout::Orientation>(QPageLayout::Portrait));
+    QVERIFY(!semImpressora.Orientacao());
+    QVERIFY(!t.ambiente.impressao.Orientacao());
 }
 
 void TesteImpressaoPrincipal::falhaDentroDoDialogoDizOQueFalhou() {
