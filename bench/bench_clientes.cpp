@@ -30,6 +30,7 @@
 #include "clientes/qt/frmClientes.h"
 #include "clientes/qt/modelo_clientes.h"
 #include "clientes/qt/servicos_clientes.h"
+#include "print/qt/servicos_impressao.h"
 #include "programa/qt/servicos.h"
 
 using namespace oraculandia;
@@ -98,6 +99,7 @@ struct Registro {
     std::unique_ptr<CadastroClientes> cadastro;
     QSqlDatabase banco;
     Servicos servicos;
+    ServicosClientesQt clientes;
     ~Registro() {
         cadastro.reset();
         banco.close();
@@ -156,7 +158,7 @@ void Comparar(benchmark::State& estado, const Medida& a, const Medida& b, const 
 // painting of what changed) beside the bare query for the same rows on a connection of its own.
 void BM_Busca(benchmark::State& estado) {
     Registro& r = Reg();
-    frmClientes janela(*r.cadastro, r.servicos, r.servicos, ServicosClientesAtuais());
+    frmClientes janela(*r.cadastro, r.servicos, r.servicos, r.clientes);
     janela.show();
     QCoreApplication::processEvents();
     const QString busca = QString::fromUtf8(kBuscas[estado.range(0)]);
@@ -238,11 +240,13 @@ PastaRelatorios& Relatorios() {
 void BM_Relatorios(benchmark::State& estado) {
     PastaRelatorios& p = Relatorios();
     const std::filesystem::path pasta(p.programa.path().toStdString());
+    // The default printer's page, as --pdf and --lote take it.
+    ServicosImpressaoQt impressao;
     std::FILE* nulo = std::fopen("/dev/null", "w");
     // Once before measuring, so that neither side pays for the words and pictures met for the
     // first time (the print job keeps them for the whole run).
     {
-        GeradorPdf gerador(pasta, kHoje);
+        GeradorPdf gerador(pasta, kHoje, impressao);
         ExecutarLote(gerador, p.programa.filePath(QStringLiteral("lote.csv")), p.saida.path(), true, kHoje,
                      nulo);
     }
@@ -250,7 +254,7 @@ void BM_Relatorios(benchmark::State& estado) {
     bool primeiroLote = true;
     for (auto _ : estado) {
         auto fazerLote = [&] {
-            GeradorPdf gerador(pasta, kHoje);
+            GeradorPdf gerador(pasta, kHoje, impressao);
             if (ExecutarLote(gerador, p.programa.filePath(QStringLiteral("lote.csv")), p.saida.path(), true,
                              kHoje, nulo) != 0)
                 estado.SkipWithError("a row of the batch failed");
@@ -259,7 +263,7 @@ void BM_Relatorios(benchmark::State& estado) {
             for (int i = 0; i < kLote; ++i) {
                 const VerificacaoCliente v =
                     VerificarCliente(NomePessoa(i), DataExibida(NascimentoPessoa(i)), kHoje);
-                GeradorPdf gerador(pasta, kHoje);
+                GeradorPdf gerador(pasta, kHoje, impressao);
                 QString erro;
                 if (!gerador.Gravar(v.nomeAnalise, v.nascimento, p.saida.filePath(QStringLiteral("um.pdf")),
                                     true, &erro))

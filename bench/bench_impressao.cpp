@@ -23,8 +23,10 @@
 #include <memory>
 
 #include "analysis/interpretacao.h"
+#include "clientes/qt/servicos_clientes.h"
 #include "layout/percurso.h"
 #include "layout/qt/superficie_qt.h"
+#include "print/qt/servicos_impressao.h"
 #include "print/qt/trabalho_impressao.h"
 #include "programa/qt/programa.h"
 #include "viewer/qt/armazem_paginas.h"
@@ -115,7 +117,9 @@ const std::filesystem::path& PastaCheia() {
 
 struct Ambiente {
     Servicos servicos;
-    Programa programa{PastaCheia(), servicos, servicos, servicos, servicos};
+    ServicosImpressaoQt impressao;
+    ServicosClientesQt clientes;
+    Programa programa{PastaCheia(), servicos, servicos, servicos, servicos, impressao, clientes};
     Ambiente() {
         programa.NomeCompleto = "MARIA DA CONCEICAO";
         programa.DataNascimento = "15/03/1970";

@@ -33,9 +33,11 @@
 #include <filesystem>
 #include <memory>
 
+#include "clientes/qt/servicos_clientes.h"
 #include "engine/cp1252.h"
 #include "layout/percurso.h"
 #include "layout/qt/superficie_qt.h"
+#include "print/qt/servicos_impressao.h"
 #include "programa/qt/programa.h"
 #include "viewer/qt/armazem_paginas.h"
 #include "viewer/qt/frmExibeRelatorio.h"
@@ -266,7 +268,10 @@ struct Servicos : Mensagens, Sons, Relogio, Navegador {
 // A viewer window holding the benchmark analysis, shown.
 struct Visualizador {
     Servicos servicos;
-    Programa programa{std::filesystem::temp_directory_path(), servicos, servicos, servicos, servicos};
+    ServicosImpressaoQt impressao;
+    ServicosClientesQt clientes;
+    Programa programa{
+        std::filesystem::temp_directory_path(), servicos, servicos, servicos, servicos, impressao, clientes};
     frmExibeRelatorio janela{programa};
     QImage destino;
     int paginas = 0;

@@ -17,8 +17,9 @@ camada_qt(oraculandia_layout_qt
   ABAIXO oraculandia_layout Qt6::Widgets Qt6::PrintSupport Qt6::Svg)
 camada_qt(oraculandia_programa
   FONTES programa/qt/caminhos_qt.h programa/qt/cp1252_qt.h programa/qt/estado_programa.h programa/qt/falhas.h
-    programa/qt/programa.h programa/qt/servicos.h programa/qt/servicos_qt.cpp programa/qt/servicos_qt.h
-  ABAIXO oraculandia_layout_qt Qt6::Widgets Qt6::Multimedia)
+    programa/qt/programa.h programa/qt/servicos.cpp programa/qt/servicos.h programa/qt/servicos_qt.cpp
+    programa/qt/servicos_qt.h
+  ABAIXO oraculandia_layout_qt Qt6::Widgets Qt6::PrintSupport Qt6::Multimedia)
 camada_qt(oraculandia_print
   FONTES print/qt/folhas_documento.h print/qt/frmImprimir.cpp print/qt/frmImprimir.h print/qt/frmImprimir_trabalho.cpp
     print/qt/pdf_analise.cpp print/qt/pdf_analise.h print/qt/servicos_impressao.cpp

@@ -18,38 +18,12 @@
 #include "clientes/qt/frmClientes.h"
 #include "clientes/qt/frmRecusasImportacao.h"
 #include "clientes/qt/modelo_clientes.h"
-#include "clientes/qt/servicos_clientes.h"
 #include "engine/entrada.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;
 
 namespace {
-
-class ServicosClientesDuplo : public ServicosClientes {
-public:
-    QString EscolherArquivoImportar(QWidget*) override { return importar; }
-    QString EscolherArquivoExportar(QWidget*, const QString& sugestao) override {
-        sugestoes << sugestao;
-        return exportar;
-    }
-    bool ConfirmarImportacao(QWidget*, const QString& arquivo, const std::vector<LinhaRecusada>& r,
-                             int v) override {
-        ++confirmacoes;
-        arquivoConfirmado = arquivo;
-        recusadas = r;
-        validos = v;
-        return resposta;
-    }
-    QString importar;
-    QString exportar;
-    QStringList sugestoes;
-    bool resposta = false;
-    int confirmacoes = 0;
-    QString arquivoConfirmado;
-    std::vector<LinhaRecusada> recusadas;
-    int validos = -1;
-};
 
 // A register in the test's program folder, with a few clients, and the window over it.
 struct JanelaTeste {
@@ -75,7 +49,7 @@ struct JanelaTeste {
         return r;
     }
     AmbienteTeste ambiente;
-    ServicosClientesDuplo servicos;
+    ServicosClientesDuplo& servicos = ambiente.clientes;
     std::unique_ptr<CadastroClientes> cadastro;
     std::unique_ptr<frmClientes> janela;
 };

@@ -14,6 +14,7 @@
 #include "clientes/qt/csv_clientes.h"
 #include "engine/entrada.h"
 #include "print/qt/frmImprimir.h"
+#include "print/qt/servicos_impressao.h"
 #include "teste_impressao_duplo.h"
 
 using namespace oraculandia;
@@ -129,7 +130,8 @@ void TesteClientesRelatorios::pdfIgualAoDoDialogo() {
     QVERIFY(QFile::exists(semJanela));
 
     // The same person through the print dialog's "Salvar em PDF", with the settings the main
-    // window loads at start and the page of the printer services in use.
+    // window loads at start and the page of Qt's printer services, which the reports without a
+    // window use.
     Programa& p = *amb.programa;
     p.Fontes = CarregaFontes(p.PastaPrograma);
     p.Configuracao = CarregarConfiguracao(p.PastaPrograma);
@@ -139,7 +141,7 @@ void TesteClientesRelatorios::pdfIgualAoDoDialogo() {
     p.DataNascimento = "15/03/1970";
     p.ComporAnalise();
     ServicosImpressaoDuplo servicos;
-    servicos.pagina = ServicosImpressaoAtuais().Pagina();
+    servicos.pagina = ServicosImpressaoQt().Pagina();
     const QString doDialogo = amb.Arquivo("dialogo.pdf");
     servicos.arquivoEscolhido = doDialogo;
     {

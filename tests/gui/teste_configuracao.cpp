@@ -246,7 +246,9 @@ void TesteConfiguracao::escolhaSobreviveSoAposEncerrar() {
         SonsDuplo s;
         RelogioDuplo r;
         NavegadorDuplo n;
-        Programa outro(t.ambiente.programa->PastaPrograma, m, s, r, n);
+        ServicosImpressaoDuplo i;
+        ServicosClientesDuplo c;
+        Programa outro(t.ambiente.programa->PastaPrograma, m, s, r, n, i, c);
         frmPrincipal segunda(outro);
         segunda.Iniciar(false);
         QVERIFY(outro.Configuracao.Selecionado(11));
@@ -323,7 +325,9 @@ void TesteConfiguracao::complementosSobrevivemAposEncerrar() {
     SonsDuplo s;
     RelogioDuplo r;
     NavegadorDuplo n;
-    Programa outro(t.ambiente.programa->PastaPrograma, m, s, r, n);
+    ServicosImpressaoDuplo i;
+    ServicosClientesDuplo c;
+    Programa outro(t.ambiente.programa->PastaPrograma, m, s, r, n, i, c);
     frmPrincipal segunda(outro);
     segunda.Iniciar(false);
     QVERIFY(!outro.SelecaoDosComplementos()[6]);

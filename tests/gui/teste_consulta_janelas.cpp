@@ -42,12 +42,6 @@ namespace {
 const QString kMensagemData = QString::fromUtf8(kMensagemDataInvalida);
 const QString kMensagemNome = QString::fromUtf8(kMensagemNomeCurto);
 
-struct ComServicos {
-    ComServicos() { DefinirServicosImpressao(&duplo); }
-    ~ComServicos() { DefinirServicosImpressao(nullptr); }
-    ServicosImpressaoDuplo duplo;
-};
-
 void Digitar(QLineEdit* campo, const QString& texto) {
     campo->setText(texto);
     emit campo->editingFinished();
@@ -182,15 +176,14 @@ void TesteConsultaJanelas::previsoesSemTextosAvisaUmaVez() {
 void TesteConsultaJanelas::previsoesPdf() {
     AmbienteTeste a(true);
     a.programa->Rodape.CabecalhoLinhaUm = "Consult\xF3rio Estrela";
-    ComServicos s;
     QTemporaryDir pasta;
-    s.duplo.arquivoEscolhido = pasta.filePath(QStringLiteral("previsoes"));
+    a.impressao.arquivoEscolhido = pasta.filePath(QStringLiteral("previsoes"));
     frmPrevisoes j(*a.programa);
     Digitar(j.txtDataNasc, QStringLiteral("15/03/1970"));
     Digitar(j.txtNome, QStringLiteral("Ana Souza"));
     j.cmdSalvarPdf->click();
-    QCOMPARE(s.duplo.titulos, QStringList{QStringLiteral("Salvar as previsões em PDF")});
-    QVERIFY(s.duplo.sugestoes[0].endsWith(QStringLiteral("/Previsões - Ana Souza.pdf")));
+    QCOMPARE(a.impressao.titulos, QStringList{QStringLiteral("Salvar as previsões em PDF")});
+    QVERIFY(a.impressao.sugestoes[0].endsWith(QStringLiteral("/Previsões - Ana Souza.pdf")));
     const QString arquivo = pasta.filePath(QStringLiteral("previsoes.pdf"));
     QCOMPARE(a.mensagens.mostradas.last().texto,
              QStringLiteral("O arquivo %1 foi salvo.").arg(QDir::toNativeSeparators(arquivo)));
@@ -204,11 +197,11 @@ void TesteConsultaJanelas::previsoesPdf() {
           QStringLiteral("2026 (Ano Pessoal %1):").arg(p.anos[0].pessoal)})
         QVERIFY2(texto.contains(esperado), qPrintable(esperado + QStringLiteral("\n---\n") + texto));
     // The printer: the same pages on the "printer" file.
-    s.duplo.haImpressora = true;
-    s.duplo.arquivoImpressora = pasta.filePath(QStringLiteral("impressora.pdf"));
+    a.impressao.haImpressora = true;
+    a.impressao.arquivoImpressora = pasta.filePath(QStringLiteral("impressora.pdf"));
     j.cmdImprimir->click();
-    QCOMPARE(s.duplo.trabalhos, 1);
-    QCOMPARE(TextoPdf(s.duplo.arquivoImpressora), texto);
+    QCOMPARE(a.impressao.trabalhos, 1);
+    QCOMPARE(TextoPdf(a.impressao.arquivoImpressora), texto);
     if (!qEnvironmentVariableIsEmpty("ORACULANDIA_CAPTURAS"))
         QFile::copy(
             arquivo,
@@ -300,16 +293,15 @@ void TesteConsultaJanelas::harmoniaTabelaDeRelacoes() {
 
 void TesteConsultaJanelas::harmoniaPdf() {
     AmbienteTeste a(true);
-    ComServicos s;
     QTemporaryDir pasta;
-    s.duplo.arquivoEscolhido = pasta.filePath(QStringLiteral("harmonia.pdf"));
+    a.impressao.arquivoEscolhido = pasta.filePath(QStringLiteral("harmonia.pdf"));
     frmHarmonia j(*a.programa);
     j.AbrirPessoa(0, QStringLiteral("Ana Maria Souza"), {15, 3, 1970});
     j.AbrirPessoa(1, QStringLiteral("José Carlos Lima"), {29, 11, 1968});
     j.cmdSalvarPdf->click();
-    QVERIFY(
-        s.duplo.sugestoes[0].endsWith(QStringLiteral("/Harmonia - Ana Maria Souza e José Carlos Lima.pdf")));
-    const QString texto = TextoPdf(s.duplo.arquivoEscolhido);
+    QVERIFY(a.impressao.sugestoes[0].endsWith(
+        QStringLiteral("/Harmonia - Ana Maria Souza e José Carlos Lima.pdf")));
+    const QString texto = TextoPdf(a.impressao.arquivoEscolhido);
     const Harmonia& h = *j.HarmoniaAtual();
     for (const QString& esperado :
          {QStringLiteral("ANA MARIA SOUZA e JOSE CARLOS LIMA"), QStringLiteral("Harmonia"),
@@ -318,7 +310,7 @@ void TesteConsultaJanelas::harmoniaPdf() {
         QVERIFY2(texto.contains(esperado), qPrintable(esperado + QStringLiteral("\n---\n") + texto));
     if (!qEnvironmentVariableIsEmpty("ORACULANDIA_CAPTURAS"))
         QFile::copy(
-            s.duplo.arquivoEscolhido,
+            a.impressao.arquivoEscolhido,
             QDir(qEnvironmentVariable("ORACULANDIA_CAPTURAS")).filePath(QStringLiteral("harmonia.pdf")));
 }
 
@@ -355,7 +347,6 @@ void TesteConsultaJanelas::menusEAnalise() {
     QCOMPARE(QGuiApplication::clipboard()->text(), h->TextoParaCopiar());
     {
         // The print button: its own print path (no printer here: the offer of a PDF, declined).
-        ComServicos s;
         t.ambiente.mensagens.respostas = {RespostaMensagem::Nao};
         t.janela->cmdImprimir->click();
         QCOMPARE(t.ambiente.mensagens.mostradas.last().titulo, QStringLiteral("Aviso:"));

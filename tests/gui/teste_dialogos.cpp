@@ -22,7 +22,6 @@
 #include "clientes/qt/frmCliente.h"
 #include "clientes/qt/frmClientes.h"
 #include "clientes/qt/regras_cliente.h"
-#include "clientes/qt/servicos_clientes.h"
 #include "editor/qt/frmAlteraForm.h"
 #include "editor/qt/frmSelecionaAlteracao.h"
 #include "print/qt/frmImprimir.h"
@@ -63,7 +62,7 @@ struct CadastroDoTeste {
 class ClientesDoTeste : private CadastroDoTeste, public frmClientes {
 public:
     explicit ClientesDoTeste(Programa& p)
-        : CadastroDoTeste(p), frmClientes(*cadastro, p.mensagens, p.relogio, ServicosClientesAtuais()) {}
+        : CadastroDoTeste(p), frmClientes(*cadastro, p.mensagens, p.relogio, p.clientes) {}
 };
 
 const std::vector<Caso>& Casos() {

@@ -38,12 +38,6 @@ void Preencher(frmEstudoNome& j, const QStringList& grafias) {
     }
 }
 
-struct ComServicos {
-    ComServicos() { DefinirServicosImpressao(&duplo); }
-    ~ComServicos() { DefinirServicosImpressao(nullptr); }
-    ServicosImpressaoDuplo duplo;
-};
-
 // Opens the Clientes window from the main window and asks for the study of `id`.
 frmEstudoNome* EstudoDoCliente(PrincipalTeste& t, qint64 id) {
     AoAbrirModal([id](QWidget* w) {
@@ -76,14 +70,13 @@ void TesteEstudoSaida::pdfLidoDeVolta() {
     AmbienteTeste a;
     a.programa->Rodape.CabecalhoLinhaUm = "Consult\xF3rio Estrela";
     a.programa->Rodape.RodapeLinhaUm = "Rua das Flores, 10";
-    ComServicos s;
     QTemporaryDir pasta;
-    s.duplo.arquivoEscolhido = pasta.filePath(QStringLiteral("estudo")); // ".pdf" is added
+    a.impressao.arquivoEscolhido = pasta.filePath(QStringLiteral("estudo")); // ".pdf" is added
     frmEstudoNome j(*a.programa);
     Preencher(j, {QStringLiteral("Maria Conceição"), QStringLiteral("Mary Conception")});
     j.cmdSalvarPdf->click();
-    QCOMPARE(s.duplo.titulos, QStringList{QStringLiteral("Salvar o estudo em PDF")});
-    QVERIFY(s.duplo.sugestoes[0].endsWith(QStringLiteral("/Estudo do Nome - Maria da Conceição.pdf")));
+    QCOMPARE(a.impressao.titulos, QStringList{QStringLiteral("Salvar o estudo em PDF")});
+    QVERIFY(a.impressao.sugestoes[0].endsWith(QStringLiteral("/Estudo do Nome - Maria da Conceição.pdf")));
     const QString arquivo = pasta.filePath(QStringLiteral("estudo.pdf"));
     QCOMPARE(a.mensagens.mostradas.size(), 1);
     QCOMPARE(a.mensagens.mostradas[0].titulo, QStringLiteral("Informação:"));
@@ -122,26 +115,24 @@ void TesteEstudoSaida::pdfLidoDeVolta() {
 
 void TesteEstudoSaida::pdfDeVariasPaginas() {
     AmbienteTeste a;
-    ComServicos s;
     QTemporaryDir pasta;
-    s.duplo.arquivoEscolhido = pasta.filePath(QStringLiteral("longo.pdf"));
+    a.impressao.arquivoEscolhido = pasta.filePath(QStringLiteral("longo.pdf"));
     frmEstudoNome j(*a.programa);
     QStringList grafias;
     for (int i = 1; i <= 8; ++i)
         grafias << QStringLiteral("Maria Aparecida dos Santos Conceição Oliveira %1").arg(QString(i, u'x'));
     Preencher(j, grafias);
     j.cmdSalvarPdf->click();
-    const int paginas = PaginasPdf(s.duplo.arquivoEscolhido);
+    const int paginas = PaginasPdf(a.impressao.arquivoEscolhido);
     QVERIFY2(paginas >= 2, qPrintable(QString::number(paginas)));
     // Every page has its number in the footer, and the last spelling's working is there.
     for (int p = 1; p <= paginas; ++p)
-        QVERIFY(TextoPdf(s.duplo.arquivoEscolhido, p).contains(QString::number(p)));
-    QVERIFY(TextoPdf(s.duplo.arquivoEscolhido).contains(QStringLiteral("Grafia 9")));
+        QVERIFY(TextoPdf(a.impressao.arquivoEscolhido, p).contains(QString::number(p)));
+    QVERIFY(TextoPdf(a.impressao.arquivoEscolhido).contains(QStringLiteral("Grafia 9")));
 }
 
 void TesteEstudoSaida::impressoraEDialogo() {
     AmbienteTeste a;
-    ComServicos s;
     QTemporaryDir pasta;
     frmEstudoNome j(*a.programa);
     Preencher(j, {QStringLiteral("Maria Conceição")});
@@ -150,19 +141,19 @@ void TesteEstudoSaida::impressoraEDialogo() {
     QCOMPARE(a.mensagens.mostradas.size(), 1);
     QCOMPARE(a.mensagens.mostradas[0].titulo, QStringLiteral("Aviso:"));
     QCOMPARE(a.mensagens.mostradas[0].botoes, BotoesMensagem::SimNao);
-    QCOMPARE(s.duplo.sugestoes.size(), 0);
+    QCOMPARE(a.impressao.sugestoes.size(), 0);
     // A printer: the system print dialog first; cancelled, nothing is printed.
-    s.duplo.haImpressora = true;
-    s.duplo.arquivoImpressora = pasta.filePath(QStringLiteral("impressora.pdf"));
-    s.duplo.confirmarImpressao = false;
+    a.impressao.haImpressora = true;
+    a.impressao.arquivoImpressora = pasta.filePath(QStringLiteral("impressora.pdf"));
+    a.impressao.confirmarImpressao = false;
     j.cmdImprimir->click();
-    QCOMPARE(s.duplo.dialogosImpressao, 1);
-    QVERIFY(!QFile::exists(s.duplo.arquivoImpressora));
-    s.duplo.confirmarImpressao = true;
+    QCOMPARE(a.impressao.dialogosImpressao, 1);
+    QVERIFY(!QFile::exists(a.impressao.arquivoImpressora));
+    a.impressao.confirmarImpressao = true;
     j.cmdImprimir->click();
-    QCOMPARE(s.duplo.dialogosImpressao, 2);
+    QCOMPARE(a.impressao.dialogosImpressao, 2);
     QCOMPARE(a.mensagens.mostradas.size(), 1);
-    QVERIFY(TextoPdf(s.duplo.arquivoImpressora).contains(QStringLiteral("Maria Conceição")));
+    QVERIFY(TextoPdf(a.impressao.arquivoImpressora).contains(QStringLiteral("Maria Conceição")));
 }
 
 void TesteEstudoSaida::menuAbreJanela() {
@@ -189,7 +180,6 @@ void TesteEstudoSaida::menuAbreJanela() {
 // printing; a study not filled in yet gets the refusal the analyses get.
 void TesteEstudoSaida::botoesDaBarraAgemNoEstudo() {
     PrincipalTeste t;
-    ComServicos s;
     frmPrincipal& p = *t.janela;
     QList<MensagemMostrada>& mostradas = t.ambiente.mensagens.mostradas;
     mostradas.clear();

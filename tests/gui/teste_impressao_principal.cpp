@@ -12,6 +12,7 @@
 
 #include "apoio/principal_teste.h"
 #include "app/qt/frmConfiguraRodape.h"
+#include "app/qt/gerador_pdf.h"
 #include "editor/qt/frmSelecionaAlteracao.h"
 #include "print/qt/frmImprimir.h"
 #include "programa/qt/falhas.h"
@@ -43,12 +44,6 @@ const QString kRecusaImpressao = QStringLiteral(
     "seu monitor. Para isso, clique no primeiro botão e crie uma análise. Depois clique "
     "novamente neste botão para imprimir.");
 
-// Puts the test's printer services in place for one test.
-struct ComServicos {
-    explicit ComServicos(ServicosImpressao& s) { DefinirServicosImpressao(&s); }
-    ~ComServicos() { DefinirServicosImpressao(nullptr); }
-};
-
 } // namespace
 
 class TesteImpressaoPrincipal : public QObject {
@@ -60,6 +55,7 @@ private slots:
     void rodapeRecarregadoDepoisDoDialogo();
     void editorAbrePelaJanelaPrincipal();
     void orientacaoRetratoChegaAoTrabalho();
+    void relatoriosSemJanelaUsamOsServicosRecebidos();
     void falhaDentroDoDialogoDizOQueFalhou();
     void falhaAoPrepararAImpressoraEAvisada();
     void falhaAtualSoChamaDeMemoriaOBadAlloc();
@@ -67,8 +63,6 @@ private slots:
 
 void TesteImpressaoPrincipal::imprimirSemAnaliseRecusa() {
     PrincipalTeste t;
-    ServicosImpressaoDuplo servicos;
-    ComServicos com(servicos);
     bool abriu = false;
     AoAbrirModal([&](QWidget* w) {
         abriu = true;
@@ -89,8 +83,6 @@ void TesteImpressaoPrincipal::imprimirSemAnaliseRecusa() {
 
 void TesteImpressaoPrincipal::imprimirUsaOSujeitoDaJanelaAtiva() {
     PrincipalTeste t(true, true);
-    ServicosImpressaoDuplo servicos;
-    ComServicos com(servicos);
     frmExibeRelatorio* maria = CriarAnalise(t, "MARIA DA CONCEICAO", "15/03/1970");
     QVERIFY(CriarAnalise(t, "JOSE DA SILVA", "01/01/1980"));
     for (QMdiSubWindow* sub : t.janela->areaMdi()->subWindowList())
@@ -113,9 +105,7 @@ void TesteImpressaoPrincipal::imprimirUsaOSujeitoDaJanelaAtiva() {
 
 void TesteImpressaoPrincipal::imprimirEmPdfPelaJanelaPrincipal() {
     PrincipalTeste t(true, true);
-    ServicosImpressaoDuplo servicos;
-    servicos.arquivoEscolhido = t.ambiente.Arquivo("maria.pdf");
-    ComServicos com(servicos);
+    t.ambiente.impressao.arquivoEscolhido = t.ambiente.Arquivo("maria.pdf");
     QVERIFY(CriarAnalise(t, "MARIA DA CONCEICAO", "15/03/1970"));
     const int paginasNaTela = t.janela->JanelaAtiva()->TotalDePaginas();
     AoAbrirModal([&](QWidget* w) {
@@ -177,11 +167,11 @@ void TesteImpressaoPrincipal::editorAbrePelaJanelaPrincipal() {
 void TesteImpressaoPrincipal::orientacaoRetratoChegaAoTrabalho() {
     // The default printer is set to landscape on the system. The start-up turns it to portrait,
     // and that is the orientation of the print dialog's page and of the sheets the job prints.
-    ServicosImpressaoDuplo servicos;
+    PrincipalTeste t(false, true);
+    ServicosImpressaoDuplo& servicos = t.ambiente.impressao;
     servicos.pagina.setOrientation(QPageLayout::Landscape);
     servicos.haImpressora = true;
-    ComServicos com(servicos);
-    PrincipalTeste t(true, true);
+    t.Iniciar();
     QCOMPARE(servicos.Orientacao(), std::optional<QPageLayout::Orientation>(QPageLayout::Portrait));
     const QString saida = t.ambiente.Arquivo("impressora.pdf");
     servicos.arquivoImpressora = saida;
@@ -203,10 +193,26 @@ void TesteImpressaoPrincipal::orientacaoRetratoChegaAoTrabalho() {
              qPrintable(QStringLiteral("%1 x %2").arg(folha.width()).arg(folha.height())));
 
     // Without a printer there is no printer setting to change.
-    ServicosImpressaoDuplo semImpressora;
-    ComServicos com2(semImpressora);
     PrincipalTeste u;
+    QVERIFY(!u.ambiente.impressao.Orientacao());
+}
+
+void TesteImpressaoPrincipal::relatoriosSemJanelaUsamOsServicosRecebidos() {
+    // The reports without a window set up the printer services they are handed, as the main
+    // window's start-up does: portrait with a printer, nothing without one; the services of a
+    // program already running are not touched.
+    PrincipalTeste t(true, true);
+    ServicosImpressaoDuplo comImpressora;
+    comImpressora.pagina.setOrientation(QPageLayout::Landscape);
+    comImpressora.haImpressora = true;
+    ServicosImpressaoDuplo semImpressora;
+    {
+        const GeradorPdf gerador(t.ambiente.programa->PastaPrograma, Data{7, 12, 2026}, comImpressora);
+        const GeradorPdf outro(t.ambiente.programa->PastaPrograma, Data{7, 12, 2026}, semImpressora);
+    }
+    QCOMPARE(comImpressora.Orientacao(), std::optional<QPageLayout::Orientation>(QPageLayout::Portrait));
     QVERIFY(!semImpressora.Orientacao());
+    QVERIFY(!t.ambiente.impressao.Orientacao());
 }
 
 void TesteImpressaoPrincipal::falhaDentroDoDialogoDizOQueFalhou() {
@@ -229,10 +235,10 @@ void TesteImpressaoPrincipal::falhaDentroDoDialogoDizOQueFalhou() {
         {false, true, QStringLiteral("Não foi possível imprimir a análise") + memoria},
     };
     for (const Caso& caso : casos) {
-        ServicosImpressaoDuplo servicos;
+        PrincipalTeste t(false, true);
+        ServicosImpressaoDuplo& servicos = t.ambiente.impressao;
         servicos.haImpressora = true;
-        ComServicos com(servicos);
-        PrincipalTeste t(true, true);
+        t.Iniciar();
         QVERIFY(CriarAnalise(t, "MARIA DA CONCEICAO", "15/03/1970"));
         if (caso.aoAbrir) {
             servicos.falharPagina = true;
@@ -259,11 +265,11 @@ void TesteImpressaoPrincipal::falhaDentroDoDialogoDizOQueFalhou() {
 void TesteImpressaoPrincipal::falhaAoPrepararAImpressoraEAvisada() {
     // The start-up's printer setting: a failure of the platform is told, not swallowed, and the
     // program starts all the same.
-    ServicosImpressaoDuplo servicos;
+    PrincipalTeste t(false);
+    ServicosImpressaoDuplo& servicos = t.ambiente.impressao;
     servicos.haImpressora = true;
     servicos.falhasHaImpressora = 1;
-    ComServicos com(servicos);
-    PrincipalTeste t;
+    t.Iniciar();
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Aviso:"));

@@ -25,7 +25,6 @@
 #include "app/qt/janela_ativa.h"
 #include "dados/preferencias.h"
 #include "dados/rodape.h"
-#include "print/qt/servicos_impressao.h"
 #include "programa/qt/falhas.h"
 #include "programa/qt/programa.h"
 #include "viewer/qt/frmExibeRelatorio.h"
@@ -343,7 +342,7 @@ void frmPrincipal::DefinirOrientacaoDaImpressora() {
     // installed is normal: nothing to do then. A failure of the platform is told, and the
     // program goes on without the setting.
     try {
-        ServicosImpressao& servicos = ServicosImpressaoAtuais();
+        ServicosImpressao& servicos = programa_.impressao;
         if (servicos.HaImpressora())
             servicos.DefinirOrientacao(QPageLayout::Portrait);
     } catch (...) {

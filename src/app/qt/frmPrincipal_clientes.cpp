@@ -5,7 +5,6 @@
 #include "app/qt/frmPrincipal.h"
 #include "clientes/qt/cadastro_clientes.h"
 #include "clientes/qt/frmClientes.h"
-#include "clientes/qt/servicos_clientes.h"
 #include "programa/qt/caminhos_qt.h"
 #include "programa/qt/programa.h"
 
@@ -65,7 +64,7 @@ void frmPrincipal::mnuClientes_Click() {
     bool estudo = false;
     DefinirOcupado(true);
     {
-        frmClientes janela(*cadastro, programa_.mensagens, programa_.relogio, ServicosClientesAtuais(), this);
+        frmClientes janela(*cadastro, programa_.mensagens, programa_.relogio, programa_.clientes, this);
         if (janela.exec() == QDialog::Accepted) {
             escolhido = janela.ClienteEscolhido();
             estudo = janela.EstudoPedido();

@@ -12,7 +12,6 @@
 #include "editor/qt/frmSelecionaAlteracao.h"
 #include "estudo/qt/frmEstudoNome.h"
 #include "print/qt/frmImprimir.h"
-#include "print/qt/servicos_impressao.h"
 #include "programa/qt/cp1252_qt.h"
 #include "programa/qt/falhas.h"
 #include "programa/qt/programa.h"
@@ -73,7 +72,7 @@ void frmPrincipal::cmdImprimir_Click() {
         PonteiroOcupado ocupado(*this); // back to normal however the dialog ends
         try {
             janela->AjustaDadosNaMemoria();
-            frmImprimir dialogo(programa(), ServicosImpressaoAtuais(), this);
+            frmImprimir dialogo(programa(), programa().impressao, this);
             dialogo.exec();
             if (dialogo.Falhou())
                 falha = dialogo.Falha();

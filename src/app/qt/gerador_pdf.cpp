@@ -52,6 +52,13 @@ struct GeradorPdf::Servicos {
     struct SemNavegador : Navegador {
         void Abrir(const QUrl&) override {}
     } navegador;
+    struct SemDialogosDeClientes : ServicosClientes {
+        QString EscolherArquivoImportar(QWidget*) override { return {}; }
+        QString EscolherArquivoExportar(QWidget*, const QString&) override { return {}; }
+        bool ConfirmarImportacao(QWidget*, const QString&, const std::vector<LinhaRecusada>&, int) override {
+            return false;
+        }
+    } clientes;
 };
 
 namespace {
@@ -160,11 +167,13 @@ int GeradorPdf::RemoverTemporariosAntigos(const QString& pasta, const QDateTime&
     return removidos;
 }
 
-GeradorPdf::GeradorPdf(const std::filesystem::path& pastaPrograma, const Data& hoje)
+GeradorPdf::GeradorPdf(const std::filesystem::path& pastaPrograma, const Data& hoje,
+                       ServicosImpressao& impressao)
     : servicos_(std::make_unique<Servicos>()) {
     servicos_->relogio.dia = QDate(hoje.ano, hoje.mes, hoje.dia);
-    programa_ = std::make_unique<Programa>(pastaPrograma, servicos_->mensagens, servicos_->sons,
-                                           servicos_->relogio, servicos_->navegador);
+    programa_ =
+        std::make_unique<Programa>(pastaPrograma, servicos_->mensagens, servicos_->sons, servicos_->relogio,
+                                   servicos_->navegador, impressao, servicos_->clientes);
     Programa& p = *programa_;
     // As the main window loads them at start, and the print dialog when it opens; the files that
     // could not be read are named once, as the main window names them.
@@ -181,7 +190,7 @@ GeradorPdf::GeradorPdf(const std::filesystem::path& pastaPrograma, const Data& h
 
     // The page as the print dialog takes it, in the orientation the main window's start-up gives
     // the default printer.
-    ServicosImpressao& servicos = ServicosImpressaoAtuais();
+    ServicosImpressao& servicos = p.impressao;
     if (servicos.HaImpressora())
         servicos.DefinirOrientacao(QPageLayout::Portrait);
     pagina_ = servicos.Pagina();

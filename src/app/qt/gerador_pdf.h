@@ -23,11 +23,13 @@
 namespace oraculandia {
 
 struct Programa;
+class ServicosImpressao;
 
 class GeradorPdf {
 public:
-    // `hoje` is the day whose universal and personal numbers the reports show.
-    GeradorPdf(const std::filesystem::path& pastaPrograma, const Data& hoje);
+    // `hoje` is the day whose universal and personal numbers the reports show. The page is taken
+    // from `impressao` (which keeps the orientation given to the default printer).
+    GeradorPdf(const std::filesystem::path& pastaPrograma, const Data& hoje, ServicosImpressao& impressao);
     ~GeradorPdf();
     GeradorPdf(const GeradorPdf&) = delete;
     GeradorPdf& operator=(const GeradorPdf&) = delete;

@@ -16,7 +16,9 @@
 
 #include "app/qt/frmPrincipal.h"
 #include "app/qt/relatorios_sem_janela.h"
+#include "clientes/qt/servicos_clientes.h"
 #include "dados/pasta_programa.h"
+#include "print/qt/servicos_impressao.h"
 #include "programa/qt/programa.h"
 #include "programa/qt/servicos_qt.h"
 #include "versao.h"
@@ -145,7 +147,9 @@ int main(int argc, char* argv[]) {
     SonsQt sons;
     RelogioQt relogio;
     NavegadorQt navegador;
-    Programa programa(escolhida.pasta, mensagens, sons, relogio, navegador);
+    ServicosImpressaoQt impressao;
+    ServicosClientesQt clientes;
+    Programa programa(escolhida.pasta, mensagens, sons, relogio, navegador, impressao, clientes);
 
     frmPrincipal principal(programa);
     principal.resize(1024, 720);

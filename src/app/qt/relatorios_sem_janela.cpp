@@ -16,6 +16,7 @@
 #include "dados/pasta_programa.h"
 #include "engine/cp1252.h"
 #include "engine/entrada.h"
+#include "print/qt/servicos_impressao.h"
 #include "programa/qt/servicos_qt.h"
 
 namespace oraculandia {
@@ -267,6 +268,8 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
         return kSaidaArgumentosInvalidos;
     }
     const std::filesystem::path pasta = escolhida.pasta;
+    // The default printer's page, as the window program takes it.
+    ServicosImpressaoQt impressao;
 
     if (emLote) {
         const QString pastaSaida = opcoes.value(pastaPdf);
@@ -276,7 +279,7 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
             return kSaidaArgumentosInvalidos;
         }
         GeradorPdf::RemoverTemporariosAntigos(pastaSaida, inicio);
-        GeradorPdf gerador(pasta, dia);
+        GeradorPdf gerador(pasta, dia, impressao);
         return ExecutarLote(gerador, opcoes.value(lote), pastaSaida, opcoes.isSet(substituir), dia, stderr);
     }
 
@@ -287,7 +290,7 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
         return kSaidaArgumentosInvalidos;
     }
     GeradorPdf::RemoverTemporariosAntigos(QFileInfo(opcoes.value(pdf)).absolutePath(), inicio);
-    GeradorPdf gerador(pasta, dia);
+    GeradorPdf gerador(pasta, dia, impressao);
     QString erro;
     if (!gerador.Gravar(v.nomeAnalise, v.nascimento, opcoes.value(pdf), opcoes.isSet(substituir), &erro,
                         v.nomeDigitado)) {

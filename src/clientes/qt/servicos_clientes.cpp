@@ -21,38 +21,22 @@ QString PastaDocumentos() {
     return pasta.isEmpty() || !QDir(pasta).exists() ? QDir::homePath() : pasta;
 }
 
-class ServicosClientesQt final : public ServicosClientes {
-public:
-    QString EscolherArquivoImportar(QWidget* pai) override {
-        return QFileDialog::getOpenFileName(pai, QStringLiteral("Importar clientes de uma planilha CSV"),
-                                            PastaDocumentos(), FiltroCsv());
-    }
-    QString EscolherArquivoExportar(QWidget* pai, const QString& sugestao) override {
-        return QFileDialog::getSaveFileName(pai, QStringLiteral("Exportar os clientes para uma planilha CSV"),
-                                            sugestao, FiltroCsv());
-    }
-    bool ConfirmarImportacao(QWidget* pai, const QString& arquivo,
-                             const std::vector<LinhaRecusada>& recusadas, int validos) override {
-        frmRecusasImportacao dialogo(arquivo, recusadas, validos, pai);
-        return dialogo.exec() == QDialog::Accepted;
-    }
-};
-
-ServicosClientesQt& ServicosQt() {
-    static ServicosClientesQt servicos;
-    return servicos;
-}
-
-ServicosClientes* g_servicos = nullptr;
-
 } // namespace
 
-ServicosClientes& ServicosClientesAtuais() {
-    return g_servicos ? *g_servicos : ServicosQt();
+QString ServicosClientesQt::EscolherArquivoImportar(QWidget* pai) {
+    return QFileDialog::getOpenFileName(pai, QStringLiteral("Importar clientes de uma planilha CSV"),
+                                        PastaDocumentos(), FiltroCsv());
 }
 
-void DefinirServicosClientes(ServicosClientes* servicos) {
-    g_servicos = servicos;
+QString ServicosClientesQt::EscolherArquivoExportar(QWidget* pai, const QString& sugestao) {
+    return QFileDialog::getSaveFileName(pai, QStringLiteral("Exportar os clientes para uma planilha CSV"),
+                                        sugestao, FiltroCsv());
+}
+
+bool ServicosClientesQt::ConfirmarImportacao(QWidget* pai, const QString& arquivo,
+                                             const std::vector<LinhaRecusada>& recusadas, int validos) {
+    frmRecusasImportacao dialogo(arquivo, recusadas, validos, pai);
+    return dialogo.exec() == QDialog::Accepted;
 }
 
 } // namespace oraculandia

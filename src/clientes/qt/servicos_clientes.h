@@ -1,32 +1,23 @@
 #pragma once
-// The file dialogs and the confirmation of an import of the Clientes window behind a small
-// interface, so that the window can be driven headless: tests put in a double that answers at
-// once and records what it was shown.
+// The Clientes window's file dialogs and import confirmation as the program shows them (the
+// interface is in programa/qt/servicos.h). Created by the program's start and handed in.
 
 #include <QString>
 #include <vector>
 
 #include "clientes/qt/csv_clientes.h"
+#include "programa/qt/servicos.h"
 
 class QWidget;
 
 namespace oraculandia {
 
-class ServicosClientes {
+class ServicosClientesQt final : public ServicosClientes {
 public:
-    virtual ~ServicosClientes() = default;
-    // The CSV file to import; empty when the user gave up.
-    virtual QString EscolherArquivoImportar(QWidget* pai) = 0;
-    // Where to export, proposing `sugestao` (a full path); empty when the user gave up.
-    virtual QString EscolherArquivoExportar(QWidget* pai, const QString& sugestao) = 0;
-    // Shows every refused line of `arquivo` with its reason and asks whether the `validos` good
-    // lines should be imported. True for yes.
-    virtual bool ConfirmarImportacao(QWidget* pai, const QString& arquivo,
-                                     const std::vector<LinhaRecusada>& recusadas, int validos) = 0;
+    QString EscolherArquivoImportar(QWidget* pai) override;
+    QString EscolherArquivoExportar(QWidget* pai, const QString& sugestao) override;
+    bool ConfirmarImportacao(QWidget* pai, const QString& arquivo,
+                             const std::vector<LinhaRecusada>& recusadas, int validos) override;
 };
-
-// The services in use: Qt's own unless a test has set others (nullptr puts Qt's back).
-ServicosClientes& ServicosClientesAtuais();
-void DefinirServicosClientes(ServicosClientes* servicos);
 
 } // namespace oraculandia

@@ -47,7 +47,7 @@ void ImprimirDocumento(QWidget* janela, Programa& programa, const DocumentoConsu
                        const std::string& nomeCp1252, const std::string& data, const QString& oque,
                        const std::function<void()>& salvarPdf) {
     try {
-        ServicosImpressao& servicos = ServicosImpressaoAtuais();
+        ServicosImpressao& servicos = programa.impressao;
         std::unique_ptr<QPrinter> impressora = servicos.HaImpressora() ? servicos.Impressora() : nullptr;
         if (!impressora) {
             const RespostaMensagem r = programa.mensagens.Mostrar(
@@ -87,7 +87,7 @@ void SalvarDocumentoPdf(QWidget* janela, Programa& programa, const DocumentoCons
                         const std::string& nomeCp1252, const std::string& data, const QString& oque,
                         const QString& sugestao) {
     try {
-        ServicosImpressao& servicos = ServicosImpressaoAtuais();
+        ServicosImpressao& servicos = programa.impressao;
         QString arquivo = servicos.EscolherArquivoPdf(janela, SugestaoArquivoPdf(sugestao, doc.titulo),
                                                       QStringLiteral("Salvar %1 em PDF").arg(oque));
         if (arquivo.isEmpty())

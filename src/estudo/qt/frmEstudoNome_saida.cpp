@@ -47,7 +47,7 @@ void frmEstudoNome::cmdImprimir_Click() {
     if (!estudo_)
         return;
     try {
-        ServicosImpressao& servicos = ServicosImpressaoAtuais();
+        ServicosImpressao& servicos = programa_.impressao;
         std::unique_ptr<QPrinter> impressora = servicos.HaImpressora() ? servicos.Impressora() : nullptr;
         if (!impressora) {
             const RespostaMensagem r = programa_.mensagens.Mostrar(
@@ -81,7 +81,7 @@ void frmEstudoNome::cmdSalvarPdf_Click() {
     if (!estudo_)
         return;
     try {
-        ServicosImpressao& servicos = ServicosImpressaoAtuais();
+        ServicosImpressao& servicos = programa_.impressao;
         const QString sugestao = SugestaoArquivoPdf(
             QStringLiteral("Estudo do Nome - %1").arg(txtNome->text()), QStringLiteral("Estudo do Nome"));
         QString arquivo =

@@ -8,73 +8,38 @@
 
 namespace oraculandia {
 
-namespace {
-
-class ServicosImpressaoQt final : public ServicosImpressao {
-public:
-    bool HaImpressora() override { return !QPrinterInfo::defaultPrinter().isNull(); }
-
-    QPageLayout PaginaDaImpressora() override {
-        if (auto impressora = NovaImpressora()) {
-            return impressora->pageLayout();
-        }
-        QPdfWriter pdf(QString{});
-        QPageLayout pagina = pdf.pageLayout();
-        pagina.setPageSize(QPageSize(QPageSize::A4));
-        pagina.setOrientation(QPageLayout::Portrait);
-        return pagina;
-    }
-
-    std::unique_ptr<QPrinter> NovaImpressora() override {
-        const QPrinterInfo padrao = QPrinterInfo::defaultPrinter();
-        if (padrao.isNull()) {
-            return nullptr;
-        }
-        return std::make_unique<QPrinter>(padrao, QPrinter::HighResolution);
-    }
-
-    QString EscolherArquivoPdf(QWidget* pai, const QString& sugestao, const QString& titulo) override {
-        return QFileDialog::getSaveFileName(pai, titulo, sugestao, QStringLiteral("Documentos PDF (*.pdf)"));
-    }
-
-    bool ConfirmarImpressao(QWidget* pai, QPrinter& impressora) override {
-        QPrintDialog dialogo(&impressora, pai);
-        dialogo.setWindowTitle(QStringLiteral("Imprimir"));
-        return dialogo.exec() == QDialog::Accepted;
-    }
-};
-
-ServicosImpressaoQt& ServicosQt() {
-    static ServicosImpressaoQt servicos;
-    return servicos;
+bool ServicosImpressaoQt::HaImpressora() {
+    return !QPrinterInfo::defaultPrinter().isNull();
 }
 
-ServicosImpressao* g_servicos = nullptr;
-
-} // namespace
-
-QPageLayout ServicosImpressao::Pagina() {
-    QPageLayout pagina = PaginaDaImpressora();
-    if (orientacao_) {
-        pagina.setOrientation(*orientacao_);
+QPageLayout ServicosImpressaoQt::PaginaDaImpressora() {
+    if (auto impressora = NovaImpressora()) {
+        return impressora->pageLayout();
     }
+    QPdfWriter pdf(QString{});
+    QPageLayout pagina = pdf.pageLayout();
+    pagina.setPageSize(QPageSize(QPageSize::A4));
+    pagina.setOrientation(QPageLayout::Portrait);
     return pagina;
 }
 
-std::unique_ptr<QPrinter> ServicosImpressao::Impressora() {
-    std::unique_ptr<QPrinter> impressora = NovaImpressora();
-    if (impressora && orientacao_) {
-        impressora->setPageOrientation(*orientacao_);
+std::unique_ptr<QPrinter> ServicosImpressaoQt::NovaImpressora() {
+    const QPrinterInfo padrao = QPrinterInfo::defaultPrinter();
+    if (padrao.isNull()) {
+        return nullptr;
     }
-    return impressora;
+    return std::make_unique<QPrinter>(padrao, QPrinter::HighResolution);
 }
 
-ServicosImpressao& ServicosImpressaoAtuais() {
-    return g_servicos ? *g_servicos : ServicosQt();
+QString ServicosImpressaoQt::EscolherArquivoPdf(QWidget* pai, const QString& sugestao,
+                                                const QString& titulo) {
+    return QFileDialog::getSaveFileName(pai, titulo, sugestao, QStringLiteral("Documentos PDF (*.pdf)"));
 }
 
-void DefinirServicosImpressao(ServicosImpressao* servicos) {
-    g_servicos = servicos;
+bool ServicosImpressaoQt::ConfirmarImpressao(QWidget* pai, QPrinter& impressora) {
+    QPrintDialog dialogo(&impressora, pai);
+    dialogo.setWindowTitle(QStringLiteral("Imprimir"));
+    return dialogo.exec() == QDialog::Accepted;
 }
 
 double LarguraImprimivel(const QPageLayout& pagina) {

@@ -1,8 +1,9 @@
 #pragma once
 // The object the window program hands to its windows: the program's state (EstadoPrograma,
-// free of Qt) and the platform services (message boxes, sounds, the clock, the browser) that
-// the windows reach through small interfaces, so that tests can stand in for them. Created by
-// main, or by a test over a temporary folder.
+// free of Qt) and the platform services (message boxes, sounds, the clock, the browser, the
+// printer, the register's file dialogs) that the windows reach through small interfaces, so that
+// tests can stand in for them. Created by main (and by the reports without a window) with the Qt
+// implementations, or by a test over a temporary folder with its doubles.
 
 #include <QDir>
 #include <filesystem>
@@ -15,17 +16,23 @@ namespace oraculandia {
 
 // The platform services, bundled.
 struct ServicosPrograma {
-    ServicosPrograma(Mensagens& m, Sons& s, Relogio& r, Navegador& n)
-        : mensagens(m), sons(s), relogio(r), navegador(n) {}
+    ServicosPrograma(Mensagens& m, Sons& s, Relogio& r, Navegador& n, ServicosImpressao& i,
+                     ServicosClientes& c)
+        : mensagens(m), sons(s), relogio(r), navegador(n), impressao(i), clientes(c) {}
     Mensagens& mensagens;
     Sons& sons;
     Relogio& relogio;
     Navegador& navegador;
+    // The printer, the print and PDF dialogs, and the orientation the start-up gave the printer.
+    ServicosImpressao& impressao;
+    // The Clientes window's file dialogs and import confirmation.
+    ServicosClientes& clientes;
 };
 
 struct Programa : EstadoPrograma, ServicosPrograma {
-    Programa(std::filesystem::path pasta, Mensagens& m, Sons& s, Relogio& r, Navegador& n)
-        : EstadoPrograma(std::move(pasta)), ServicosPrograma(m, s, r, n) {}
+    Programa(std::filesystem::path pasta, Mensagens& m, Sons& s, Relogio& r, Navegador& n,
+             ServicosImpressao& i, ServicosClientes& c)
+        : EstadoPrograma(std::move(pasta)), ServicosPrograma(m, s, r, n, i, c) {}
 
     // Today's date from the clock service, as the engine takes it.
     Data Hoje() const {

@@ -26,7 +26,7 @@ AmbienteTeste::AmbienteTeste(bool comTextos) {
             QFile::copy(origem.filePath(nome), pasta.filePath(nome));
     }
     programa = std::make_unique<Programa>(std::filesystem::path(pasta.path().toStdString()), mensagens, sons,
-                                          relogio, navegador);
+                                          relogio, navegador, impressao, clientes);
 }
 
 QByteArray AmbienteTeste::Ler(const char* nome) const {

@@ -1,17 +1,22 @@
 #pragma once
 // Test doubles of the platform services: they record what the program asked for and answer as
 // the test says. `AmbienteTeste` bundles them with a Programa over a temporary program folder.
+// The printer's double is in teste_impressao_duplo.h.
 
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <functional>
 #include <memory>
+#include <vector>
 
+#include "clientes/qt/csv_clientes.h"
 #include "programa/qt/programa.h"
 #include "programa/qt/servicos.h"
+#include "teste_impressao_duplo.h"
 
 namespace oraculandia::teste {
 
@@ -63,8 +68,36 @@ public:
     QList<QUrl> abertos;
 };
 
+// The Clientes window's file dialogs answer with the paths the test chose ("" = given up); the
+// confirmation of an import records what it was shown and answers `resposta`.
+class ServicosClientesDuplo : public ServicosClientes {
+public:
+    QString EscolherArquivoImportar(QWidget*) override { return importar; }
+    QString EscolherArquivoExportar(QWidget*, const QString& sugestao) override {
+        sugestoes << sugestao;
+        return exportar;
+    }
+    bool ConfirmarImportacao(QWidget*, const QString& arquivo, const std::vector<LinhaRecusada>& r,
+                             int v) override {
+        ++confirmacoes;
+        arquivoConfirmado = arquivo;
+        recusadas = r;
+        validos = v;
+        return resposta;
+    }
+    QString importar;
+    QString exportar;
+    QStringList sugestoes;
+    bool resposta = false;
+    int confirmacoes = 0;
+    QString arquivoConfirmado;
+    std::vector<LinhaRecusada> recusadas;
+    int validos = -1;
+};
+
 // A temporary program folder (optionally with the interpretation files of the build copied
-// in) and a Programa wired to the doubles.
+// in) and a Programa wired to the doubles. A test sets up the printer's double (`impressao`)
+// before it starts a main window when the start-up is to see it.
 class AmbienteTeste {
 public:
     explicit AmbienteTeste(bool comTextos = false);
@@ -77,6 +110,8 @@ public:
     SonsDuplo sons;
     RelogioDuplo relogio;
     NavegadorDuplo navegador;
+    ServicosImpressaoDuplo impressao;
+    ServicosClientesDuplo clientes;
     std::unique_ptr<Programa> programa;
 };
 
