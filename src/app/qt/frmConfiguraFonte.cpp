@@ -14,25 +14,21 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "engine/cp1252.h"
 #include "layout/percurso.h"
+#include "layout/qt/cp1252_qt.h"
 #include "layout/qt/dialogo_fixo.h"
 #include "layout/qt/superficie_qt.h"
-#include "programa/qt/cp1252_qt.h"
+#include "layout/unidades.h"
 #include "programa/qt/programa.h"
 
 namespace oraculandia {
 
 namespace {
 
-constexpr double kPixelsPorMm = 56.7 / 15;
+using unidades::kPixelsPorMm;
 // Preview box, millimetres.
 constexpr double kLarguraAmostra = 120;
 constexpr double kAlturaAmostra = 32;
-
-QString Qt1252(const std::string& texto) {
-    return QString::fromStdString(Cp1252ParaUtf8(texto));
-}
 
 std::string SemBrancos(const std::string& t) {
     const auto i = t.find_first_not_of(' ');
@@ -126,8 +122,7 @@ frmConfiguraFonte::frmConfiguraFonte(Programa& programa, QWidget* pai) : QDialog
     }
 
     picExemplo = new QLabel(this);
-    picExemplo->setFixedSize(static_cast<int>(std::lround(kLarguraAmostra * kPixelsPorMm)),
-                             static_cast<int>(std::lround(kAlturaAmostra * kPixelsPorMm)));
+    picExemplo->setFixedSize(unidades::PixelsDeMm(kLarguraAmostra), unidades::PixelsDeMm(kAlturaAmostra));
     picExemplo->setFrameShape(QFrame::StyledPanel);
     cmdVisualizar = new QPushButton(QStringLiteral("Ver &Amostra"), this);
     cmdVisualizar->setObjectName(QStringLiteral("cmdVisualizar"));
@@ -177,7 +172,7 @@ void frmConfiguraFonte::PreencheFontes() {
         cmbFonte[k]->clear();
         cmbFonte[k]->addItems(disponiveis);
         const FonteTexto& e = Entrada(static_cast<int>(k));
-        const QString nome = Qt1252(SemBrancos(e.Nome));
+        const QString nome = Cp1252ParaQString(SemBrancos(e.Nome));
         int i = cmbFonte[k]->findText(nome, Qt::MatchFixedString);
         // A saved face that is not installed stays in the list, so that Ok does not lose it.
         if (i < 0 && !nome.isEmpty()) {
@@ -206,7 +201,7 @@ void frmConfiguraFonte::PreencherFonte() {
     for (std::size_t k = 0; k < 3; ++k) {
         FonteTexto& e = Entrada(static_cast<int>(k));
         // A face the file cannot hold has been refused (ConferirFace) and is never taken.
-        const ConversaoCp1252 nome = Utf8ParaCp1252(cmbFonte[k]->currentText().toStdString());
+        const ConversaoCp1252 nome = QStringParaCp1252(cmbFonte[k]->currentText());
         if (nome.ok() && !nome.texto.empty())
             e.Nome = nome.texto.substr(0, 50);
         e.Negrito = chkNegrito[k]->isChecked() ? kLigado : kDesligado;
@@ -334,7 +329,7 @@ bool frmConfiguraFonte::ConferirFace(int linha) {
     {
         const QSignalBlocker bloqueio(caixa);
         caixa->setCurrentIndex(
-            caixa->findText(Qt1252(SemBrancos(Entrada(linha).Nome)), Qt::MatchFixedString));
+            caixa->findText(Cp1252ParaQString(SemBrancos(Entrada(linha).Nome)), Qt::MatchFixedString));
     }
     programa_.mensagens.Mostrar(
         this, QStringLiteral("Aviso:"),

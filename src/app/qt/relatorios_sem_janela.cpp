@@ -14,8 +14,8 @@
 #include "app/qt/gerador_pdf.h"
 #include "clientes/qt/csv_clientes.h"
 #include "dados/pasta_programa.h"
-#include "engine/cp1252.h"
 #include "engine/entrada.h"
+#include "layout/qt/cp1252_qt.h"
 #include "programa/qt/servicos_qt.h"
 
 namespace oraculandia {
@@ -248,7 +248,7 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
     const QDate sistema = QDate::currentDate();
     Data dia{sistema.day(), sistema.month(), sistema.year()};
     if (opcoes.isSet(hoje)) {
-        const ConversaoCp1252 t = Utf8ParaCp1252(opcoes.value(hoje).toStdString());
+        const ConversaoCp1252 t = QStringParaCp1252(opcoes.value(hoje));
         const auto d = t.ok() ? InterpretarData(t.texto, dia) : std::nullopt;
         if (!d)
             return ErroDeUso(QStringLiteral("a data de --hoje (%1) não é uma data válida; use DD/MM/AAAA")
