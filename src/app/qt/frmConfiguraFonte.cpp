@@ -63,7 +63,8 @@ QStringList frmConfiguraFonte::FontesDisponiveis() {
     return FamiliasUmaVezCada(QFontDatabase::families());
 }
 
-frmConfiguraFonte::frmConfiguraFonte(Programa& programa, QWidget* pai) : QDialog(pai), programa_(programa) {
+frmConfiguraFonte::frmConfiguraFonte(Programa& programa, QWidget* pai)
+    : QDialog(pai), programa_(programa), fontes_(programa.Fontes) {
     setWindowTitle(QStringLiteral("Fontes..."));
 
     static const char* const kInfo[3] = {
@@ -161,7 +162,7 @@ frmConfiguraFonte::~frmConfiguraFonte() {
 }
 
 FonteTexto& frmConfiguraFonte::Entrada(int linha) {
-    FontesAnalise& f = programa_.Fontes;
+    FontesAnalise& f = fontes_;
     return linha == 0 ? f.FonteDescricao : linha == 1 ? f.FonteTitulo : f.FonteCorpo;
 }
 
@@ -222,7 +223,7 @@ void frmConfiguraFonte::Visualizar() {
     {
         SuperficieQt s(&img);
         s.Limpar(Qt::white);
-        const FontesAnalise& f = programa_.Fontes;
+        const FontesAnalise& f = fontes_;
         s.DefinirX(2);
         s.DefinirY(2);
         AplicarFonte(s, f.FonteDescricao);
@@ -254,7 +255,7 @@ void frmConfiguraFonte::cmdOk_Click() {
             return;
     if (programa_.RecusarGravacao(this, kArquivoFontes, QStringLiteral("Nada foi gravado.")))
         return;
-    if (!SalvarFontes(programa_.PastaPrograma, programa_.Fontes)) {
+    if (!SalvarFontes(programa_.PastaPrograma, fontes_)) {
         programa_.mensagens.Mostrar(
             this, QStringLiteral("Erro:"),
             QStringLiteral(
@@ -263,6 +264,7 @@ void frmConfiguraFonte::cmdOk_Click() {
             IconeMensagem::Critico, BotoesMensagem::Ok);
         return;
     }
+    programa_.Fontes = fontes_;
     fechando_ = true;
     accept();
 }
@@ -275,7 +277,6 @@ void frmConfiguraFonte::reject() {
     if (fechando_)
         return;
     fechando_ = true;
-    programa_.Fontes = CarregaFontes(programa_.PastaPrograma);
     QDialog::reject();
 }
 
