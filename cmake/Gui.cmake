@@ -64,7 +64,8 @@ camada_qt(oraculandia_app
     app/qt/frmPrincipal_analise.cpp app/qt/frmPrincipal_clientes.cpp app/qt/frmPrincipal_consulta.cpp
     app/qt/frmPrincipal_estudo.cpp app/qt/frmPrincipal_impressao.cpp
     app/qt/frmPrincipal_menus.cpp app/qt/frmSobre.cpp app/qt/frmSobre.h app/qt/gerador_pdf.cpp
-    app/qt/gerador_pdf.h app/qt/janela_ativa.cpp app/qt/janela_ativa.h
+    app/qt/gerador_pdf.h app/qt/janela_ativa.cpp app/qt/janela_ativa.h app/qt/linha_de_comando.cpp
+    app/qt/linha_de_comando.h
     app/qt/relatorios_sem_janela.cpp app/qt/relatorios_sem_janela.h
   ABAIXO oraculandia_viewer oraculandia_editor oraculandia_estudo oraculandia_consulta Qt6::Svg
     Qt6::SvgWidgets)
