@@ -26,6 +26,7 @@
 #include "clientes/qt/servicos_clientes.h"
 #include "layout/percurso.h"
 #include "layout/qt/superficie_qt.h"
+#include "layout/unidades.h"
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/trabalho_impressao.h"
 #include "programa/qt/programa.h"
@@ -35,7 +36,7 @@ using namespace oraculandia;
 
 namespace {
 
-constexpr double kPixelsPorMm = 56.7 / 15;
+using unidades::kPixelsPorMm;
 constexpr float kLarguraTela = 304.8f; // the viewer's page on a 1280-pixel screen
 
 struct Servicos : Mensagens, Sons, Relogio, Navegador {

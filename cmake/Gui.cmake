@@ -13,10 +13,11 @@ function(camada_qt nome)
 endfunction()
 
 camada_qt(oraculandia_layout_qt
-  FONTES layout/qt/dialogo_fixo.h layout/qt/superficie_qt.cpp layout/qt/superficie_qt.h
+  FONTES layout/qt/cp1252_qt.cpp layout/qt/cp1252_qt.h layout/qt/dialogo_fixo.h layout/qt/superficie_qt.cpp
+    layout/qt/superficie_qt.h
   ABAIXO oraculandia_layout Qt6::Widgets Qt6::PrintSupport Qt6::Svg)
 camada_qt(oraculandia_programa
-  FONTES programa/qt/caminhos_qt.h programa/qt/cp1252_qt.h programa/qt/estado_programa.h programa/qt/falhas.h
+  FONTES programa/qt/caminhos_qt.h programa/qt/estado_programa.h programa/qt/falhas.h
     programa/qt/programa.h programa/qt/servicos.cpp programa/qt/servicos.h programa/qt/servicos_qt.cpp
     programa/qt/servicos_qt.h
   ABAIXO oraculandia_layout_qt Qt6::Widgets Qt6::PrintSupport Qt6::Multimedia)
@@ -64,7 +65,8 @@ camada_qt(oraculandia_app
     app/qt/frmPrincipal_analise.cpp app/qt/frmPrincipal_clientes.cpp app/qt/frmPrincipal_consulta.cpp
     app/qt/frmPrincipal_estudo.cpp app/qt/frmPrincipal_impressao.cpp
     app/qt/frmPrincipal_menus.cpp app/qt/frmSobre.cpp app/qt/frmSobre.h app/qt/gerador_pdf.cpp
-    app/qt/gerador_pdf.h app/qt/janela_ativa.cpp app/qt/janela_ativa.h
+    app/qt/gerador_pdf.h app/qt/janela_ativa.cpp app/qt/janela_ativa.h app/qt/linha_de_comando.cpp
+    app/qt/linha_de_comando.h
     app/qt/relatorios_sem_janela.cpp app/qt/relatorios_sem_janela.h
   ABAIXO oraculandia_viewer oraculandia_editor oraculandia_estudo oraculandia_consulta Qt6::Svg
     Qt6::SvgWidgets)

@@ -1,13 +1,15 @@
 // The QPainter surface: the same measurements on a screen page image and on a 1200-dpi PDF,
 // the Windows faces served by their Liberation equivalents, text that a PDF keeps as text, and
-// the pictures of the resources.
+// the pictures of the resources; the texts it draws converted as every Qt file converts them.
 #include <QPdfWriter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "engine/cp1252.h"
 #include "layout/percurso.h"
+#include "layout/qt/cp1252_qt.h"
 #include "layout/qt/superficie_qt.h"
 
 using namespace oraculandia;
@@ -116,6 +118,22 @@ private slots:
         const int px = qRound(21 * 56.7 / 15);
         QVERIFY(qGray(img.pixel(px, px)) < 200); // inside the picture
         QCOMPARE(img.pixel(qRound(60 * 3.78), qRound(60 * 3.78)), qRgb(255, 255, 255));
+    }
+
+    void textosConvertidosComoNoNucleo() {
+        // Every byte, embedded zero included, and back: the same characters as the UTF-8 of the
+        // core gives, the surface's texts among them.
+        std::string todos;
+        for (int b = 255; b >= 0; --b)
+            todos += static_cast<char>(b);
+        const QString q = Cp1252ParaQString(todos);
+        QCOMPARE(q.size(), qsizetype{256});
+        QCOMPARE(q, QString::fromStdString(Cp1252ParaUtf8(todos)));
+        QCOMPARE(SuperficieQt::Texto(todos), q);
+        QCOMPARE(QStringParaCp1252(q).texto, todos);
+        QCOMPARE(Cp1252ParaQStringSemControles("a\x07\x81"
+                                               "b\r\n"),
+                 QStringLiteral("a\uFFFD\uFFFDb\r\n"));
     }
 };
 

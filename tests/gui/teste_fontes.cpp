@@ -1,6 +1,6 @@
-// The font dialog: filled from the settings, the record following every change, Ok writing
-// fontes.dat, Cancel reading it back, a face that is not installed kept, a failed write
-// reported, and the preview drawn.
+// The font dialog: filled from the settings, its copy of the record following every change, Ok
+// writing fontes.dat and the program's fonts, Cancel leaving them as they were, a face that is not
+// installed kept, a failed write reported, and the preview drawn.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -86,7 +86,7 @@ private slots:
         QVERIFY(Tinta(d.Amostra()) > 100);
     }
 
-    void cadaMudancaVaiParaORegistroECancelarReleOArquivo() {
+    void cadaMudancaVaiParaACopiaECancelarNaoMudaNada() {
         AmbienteTeste a;
         a.programa->Fontes = CarregaFontes(a.programa->PastaPrograma);
         const QByteArray antes = a.Ler("fontes.dat");
@@ -96,13 +96,36 @@ private slots:
         d.cmbTamanho[1]->setCurrentText(QStringLiteral("22"));
         d.cmbTamanho[1]->setCurrentIndex(d.cmbTamanho[1]->findText(QStringLiteral("22")));
         d.chkItalico[2]->setChecked(true);
-        QCOMPARE(a.programa->Fontes.FonteTitulo.Tamanho, int16_t{22});
-        QCOMPARE(a.programa->Fontes.FonteCorpo.Italico, kLigado);
+        QCOMPARE(d.FontesEditadas().FonteTitulo.Tamanho, int16_t{22});
+        QCOMPARE(d.FontesEditadas().FonteCorpo.Italico, kLigado);
         QVERIFY(d.Amostra() != amostraAntes);
         d.cmdCancelar->click();
         QCOMPARE(a.programa->Fontes.FonteTitulo.Tamanho, int16_t{14});
         QCOMPARE(a.programa->Fontes.FonteCorpo.Italico, kDesligado);
         QCOMPARE(a.Ler("fontes.dat"), antes);
+    }
+
+    void soOkMudaAsFontesDoPrograma() {
+        // The program's fonts stay as they are while the dialog is open and after Cancel, even when
+        // fontes.dat changed on disk meanwhile; Ok puts the dialog's fonts in.
+        AmbienteTeste a;
+        a.programa->Fontes.FonteCorpo.Tamanho = 16;
+        const auto antes = SerializarFontes(a.programa->Fontes);
+        FontesAnalise noDisco;
+        noDisco.FonteTitulo.Nome = "Arial";
+        QVERIFY(SalvarFontes(a.programa->PastaPrograma, noDisco));
+        for (const bool ok : {false, true}) {
+            frmConfiguraFonte d(*a.programa);
+            d.show();
+            d.chkNegrito[2]->setChecked(true);
+            QCOMPARE(SerializarFontes(a.programa->Fontes), antes);
+            (ok ? d.cmdOk : d.cmdCancelar)->click();
+            QVERIFY(!d.isVisible());
+            QCOMPARE(SerializarFontes(a.programa->Fontes), ok ? SerializarFontes(d.FontesEditadas()) : antes);
+        }
+        QCOMPARE(a.programa->Fontes.FonteCorpo.Negrito, kLigado);
+        QCOMPARE(a.programa->Fontes.FonteCorpo.Tamanho, int16_t{16});
+        QCOMPARE(CarregaFontes(a.programa->PastaPrograma).FonteCorpo.Negrito, kLigado);
     }
 
     void okGravaOArquivo() {
@@ -129,13 +152,13 @@ private slots:
         QCOMPARE(d.cmbFonte[2]->currentText(), QStringLiteral("Fonte Que Nao Existe"));
         QCOMPARE(d.cmbTamanho[2]->currentText(), QStringLiteral("11"));
         d.chkNegrito[0]->setChecked(true); // any change copies every row
-        QCOMPARE(a.programa->Fontes.FonteCorpo.Nome, std::string("Fonte Que Nao Existe"));
-        QCOMPARE(a.programa->Fontes.FonteCorpo.Tamanho, int16_t{11});
+        QCOMPARE(d.FontesEditadas().FonteCorpo.Nome, std::string("Fonte Que Nao Existe"));
+        QCOMPARE(d.FontesEditadas().FonteCorpo.Tamanho, int16_t{11});
         // A size box emptied by the user keeps the size.
         d.cmbTamanho[2]->lineEdit()->clear();
         QTest::keyClick(d.cmbTamanho[2]->lineEdit(), Qt::Key_Backspace);
         d.chkNegrito[0]->setChecked(false);
-        QCOMPARE(a.programa->Fontes.FonteCorpo.Tamanho, int16_t{11});
+        QCOMPARE(d.FontesEditadas().FonteCorpo.Tamanho, int16_t{11});
     }
 
     void tamanhoForaDaFaixaRecusadoComMensagem() {
@@ -167,7 +190,7 @@ private slots:
                                             "A fonte continua com o tamanho 12."));
                 QCOMPARE(m.icone, IconeMensagem::Exclamacao);
                 QCOMPARE(d.cmbTamanho[2]->currentText(), QStringLiteral("12"));
-                QCOMPARE(a.programa->Fontes.FonteCorpo.Tamanho, int16_t{12});
+                QCOMPARE(d.FontesEditadas().FonteCorpo.Tamanho, int16_t{12});
                 QCOMPARE(ListaDeTamanhos(d.cmbTamanho[2]), QStringLiteral("6,8,10,12,14,16,18,20,22"));
                 QVERIFY(d.isVisible()); // Enter with a refused size does not close the dialog
                 d.cmdOk->click();
@@ -186,7 +209,7 @@ private slots:
             frmConfiguraFonte d(*a.programa);
             QVERIFY(Mostrar(d));
             DigitarTamanho(d.cmbTamanho[1], QString::number(tamanho));
-            QCOMPARE(a.programa->Fontes.FonteTitulo.Tamanho, static_cast<int16_t>(tamanho));
+            QCOMPARE(d.FontesEditadas().FonteTitulo.Tamanho, static_cast<int16_t>(tamanho));
             QCOMPARE(d.cmbTamanho[1]->currentText(), QString::number(tamanho));
             QCOMPARE(ListaDeTamanhos(d.cmbTamanho[1]), QStringLiteral("6,8,10,12,14,16,18,20,22"));
             QTest::keyClick(d.cmbTamanho[1], Qt::Key_Return);
@@ -232,7 +255,7 @@ private slots:
                                 "caracteres que o arquivo de fontes não consegue guardar: “Ω” (U+03A9), "
                                 "“★” (U+2605). Escolha outra fonte; a fonte Times New Roman foi mantida."));
         QCOMPARE(d.cmbFonte[2]->currentText(), QStringLiteral("Times New Roman"));
-        QCOMPARE(a.programa->Fontes.FonteCorpo.Nome, std::string("Times New Roman"));
+        QCOMPARE(d.FontesEditadas().FonteCorpo.Nome, std::string("Times New Roman"));
         d.cmdOk->click();
         QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
         QCOMPARE(a.Ler("fontes.dat").mid(112, 50), QByteArray("Times New Roman").leftJustified(50, ' '));

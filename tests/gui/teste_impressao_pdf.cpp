@@ -12,9 +12,9 @@
 #include "apoio/duplos.h"
 #include "dados/margens.h"
 #include "layout/percurso.h"
+#include "layout/qt/cp1252_qt.h"
 #include "print/qt/pdf_analise.h"
 #include "print/qt/trabalho_impressao.h"
-#include "programa/qt/cp1252_qt.h"
 #include "teste_impressao_duplo.h"
 
 using namespace oraculandia;

@@ -14,25 +14,21 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "engine/cp1252.h"
 #include "layout/percurso.h"
+#include "layout/qt/cp1252_qt.h"
 #include "layout/qt/dialogo_fixo.h"
 #include "layout/qt/superficie_qt.h"
-#include "programa/qt/cp1252_qt.h"
+#include "layout/unidades.h"
 #include "programa/qt/programa.h"
 
 namespace oraculandia {
 
 namespace {
 
-constexpr double kPixelsPorMm = 56.7 / 15;
+using unidades::kPixelsPorMm;
 // Preview box, millimetres.
 constexpr double kLarguraAmostra = 120;
 constexpr double kAlturaAmostra = 32;
-
-QString Qt1252(const std::string& texto) {
-    return QString::fromStdString(Cp1252ParaUtf8(texto));
-}
 
 std::string SemBrancos(const std::string& t) {
     const auto i = t.find_first_not_of(' ');
@@ -67,7 +63,8 @@ QStringList frmConfiguraFonte::FontesDisponiveis() {
     return FamiliasUmaVezCada(QFontDatabase::families());
 }
 
-frmConfiguraFonte::frmConfiguraFonte(Programa& programa, QWidget* pai) : QDialog(pai), programa_(programa) {
+frmConfiguraFonte::frmConfiguraFonte(Programa& programa, QWidget* pai)
+    : QDialog(pai), programa_(programa), fontes_(programa.Fontes) {
     setWindowTitle(QStringLiteral("Fontes..."));
 
     static const char* const kInfo[3] = {
@@ -126,8 +123,7 @@ frmConfiguraFonte::frmConfiguraFonte(Programa& programa, QWidget* pai) : QDialog
     }
 
     picExemplo = new QLabel(this);
-    picExemplo->setFixedSize(static_cast<int>(std::lround(kLarguraAmostra * kPixelsPorMm)),
-                             static_cast<int>(std::lround(kAlturaAmostra * kPixelsPorMm)));
+    picExemplo->setFixedSize(unidades::PixelsDeMm(kLarguraAmostra), unidades::PixelsDeMm(kAlturaAmostra));
     picExemplo->setFrameShape(QFrame::StyledPanel);
     cmdVisualizar = new QPushButton(QStringLiteral("Ver &Amostra"), this);
     cmdVisualizar->setObjectName(QStringLiteral("cmdVisualizar"));
@@ -166,7 +162,7 @@ frmConfiguraFonte::~frmConfiguraFonte() {
 }
 
 FonteTexto& frmConfiguraFonte::Entrada(int linha) {
-    FontesAnalise& f = programa_.Fontes;
+    FontesAnalise& f = fontes_;
     return linha == 0 ? f.FonteDescricao : linha == 1 ? f.FonteTitulo : f.FonteCorpo;
 }
 
@@ -177,7 +173,7 @@ void frmConfiguraFonte::PreencheFontes() {
         cmbFonte[k]->clear();
         cmbFonte[k]->addItems(disponiveis);
         const FonteTexto& e = Entrada(static_cast<int>(k));
-        const QString nome = Qt1252(SemBrancos(e.Nome));
+        const QString nome = Cp1252ParaQString(SemBrancos(e.Nome));
         int i = cmbFonte[k]->findText(nome, Qt::MatchFixedString);
         // A saved face that is not installed stays in the list, so that Ok does not lose it.
         if (i < 0 && !nome.isEmpty()) {
@@ -206,7 +202,7 @@ void frmConfiguraFonte::PreencherFonte() {
     for (std::size_t k = 0; k < 3; ++k) {
         FonteTexto& e = Entrada(static_cast<int>(k));
         // A face the file cannot hold has been refused (ConferirFace) and is never taken.
-        const ConversaoCp1252 nome = Utf8ParaCp1252(cmbFonte[k]->currentText().toStdString());
+        const ConversaoCp1252 nome = QStringParaCp1252(cmbFonte[k]->currentText());
         if (nome.ok() && !nome.texto.empty())
             e.Nome = nome.texto.substr(0, 50);
         e.Negrito = chkNegrito[k]->isChecked() ? kLigado : kDesligado;
@@ -227,7 +223,7 @@ void frmConfiguraFonte::Visualizar() {
     {
         SuperficieQt s(&img);
         s.Limpar(Qt::white);
-        const FontesAnalise& f = programa_.Fontes;
+        const FontesAnalise& f = fontes_;
         s.DefinirX(2);
         s.DefinirY(2);
         AplicarFonte(s, f.FonteDescricao);
@@ -259,7 +255,7 @@ void frmConfiguraFonte::cmdOk_Click() {
             return;
     if (programa_.RecusarGravacao(this, kArquivoFontes, QStringLiteral("Nada foi gravado.")))
         return;
-    if (!SalvarFontes(programa_.PastaPrograma, programa_.Fontes)) {
+    if (!SalvarFontes(programa_.PastaPrograma, fontes_)) {
         programa_.mensagens.Mostrar(
             this, QStringLiteral("Erro:"),
             QStringLiteral(
@@ -268,6 +264,7 @@ void frmConfiguraFonte::cmdOk_Click() {
             IconeMensagem::Critico, BotoesMensagem::Ok);
         return;
     }
+    programa_.Fontes = fontes_;
     fechando_ = true;
     accept();
 }
@@ -280,7 +277,6 @@ void frmConfiguraFonte::reject() {
     if (fechando_)
         return;
     fechando_ = true;
-    programa_.Fontes = CarregaFontes(programa_.PastaPrograma);
     QDialog::reject();
 }
 
@@ -334,7 +330,7 @@ bool frmConfiguraFonte::ConferirFace(int linha) {
     {
         const QSignalBlocker bloqueio(caixa);
         caixa->setCurrentIndex(
-            caixa->findText(Qt1252(SemBrancos(Entrada(linha).Nome)), Qt::MatchFixedString));
+            caixa->findText(Cp1252ParaQString(SemBrancos(Entrada(linha).Nome)), Qt::MatchFixedString));
     }
     programa_.mensagens.Mostrar(
         this, QStringLiteral("Aviso:"),

@@ -1,7 +1,8 @@
 #pragma once
 // The font dialog: the face, size, bold and italic of the three kinds of report text, with a
-// preview. The program's FontesAnalise follows every change at once; Ok writes fontes.dat,
-// Cancel (button, Esc or window frame) reads the record back from the file.
+// preview. The dialog edits a copy of the program's FontesAnalise, which follows every change at
+// once; Ok writes the copy to fontes.dat and then into the program, Cancel (button, Esc or window
+// frame) leaves the program's fonts as they were.
 //
 // Rows: 0 the description (group introductions), 1 the title (headings), 2 the body.
 
@@ -11,6 +12,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "dados/fontes.h"
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -19,7 +22,6 @@ class QPushButton;
 namespace oraculandia {
 
 struct Programa;
-struct FonteTexto;
 
 class frmConfiguraFonte : public QDialog {
     Q_OBJECT
@@ -45,6 +47,8 @@ public:
     void Visualizar();
     // The preview as last drawn.
     const QImage& Amostra() const { return amostra_; }
+    // The fonts as the dialog shows them: what Ok saves.
+    const FontesAnalise& FontesEditadas() const { return fontes_; }
 
     // The face names offered: the installed families, each once, plus the Windows faces of the
     // defaults, which the Liberation faces stand in for.
@@ -75,6 +79,7 @@ protected:
 
 private:
     Programa& programa_;
+    FontesAnalise fontes_; // the copy edited, the program's own until Ok
     QImage amostra_;
     // Per row, the last size accepted: the one a refused size gives way to.
     std::array<int16_t, 3> tamanhoAceito_{};

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "dados/rodape.h"
+#include "layout/qt/cp1252_qt.h"
 #include "layout/qt/dialogo_fixo.h"
-#include "programa/qt/cp1252_qt.h"
 #include "programa/qt/programa.h"
 
 namespace oraculandia {

@@ -18,8 +18,10 @@
 #include "dados/preferencias.h"
 #include "engine/cp1252.h"
 #include "engine/entrada.h"
+#include "layout/qt/cp1252_qt.h"
 #include "layout/qt/dialogo_fixo.h"
 #include "layout/qt/superficie_qt.h"
+#include "layout/unidades.h"
 #include "programa/qt/programa.h"
 
 namespace oraculandia {
@@ -33,9 +35,9 @@ bool Posterior(const Data& a, const Data& b) {
     return std::tie(a.ano, a.mes, a.dia) > std::tie(b.ano, b.mes, b.dia);
 }
 
-// Window measures are given in twips, 15 to a pixel.
+// Window measures are given in twips (layout/unidades.h).
 int Tw(int twips) {
-    return static_cast<int>(std::nearbyint(twips / 15.0));
+    return unidades::PixelsDeTwips(twips);
 }
 
 QRect RetanguloTw(int esquerda, int topo, int largura, int altura) {
@@ -119,7 +121,7 @@ frmEntraNome::frmEntraNome(Programa& programa, QWidget* pai) : QDialog(pai), pro
     txtReferencia = new QLineEdit(pnlOpcoes);
     txtReferencia->setObjectName(QStringLiteral("txtReferencia"));
     txtReferencia->setGeometry(RetanguloTw(1650, 45, 1230, 315));
-    txtReferencia->setText(QString::fromStdString(Cp1252ParaUtf8(FormatarData(programa_.Hoje()))));
+    txtReferencia->setText(Cp1252ParaQString(FormatarData(programa_.Hoje())));
     txtReferencia->setToolTip(QStringLiteral("O dia dos números universais e pessoais da análise."));
     lblReferencia->setBuddy(txtReferencia);
     chkIncluirCadastro = new QCheckBox(QStringLiteral("Incluir no cadastro de clientes"), pnlOpcoes);
@@ -151,11 +153,11 @@ bool frmEntraNome::eventFilter(QObject* objeto, QEvent* evento) {
 }
 
 bool frmEntraNome::SairDaData(bool selecionarSeInvalida) {
-    const ConversaoCp1252 conv = Utf8ParaCp1252(txtDataNasc->text().toStdString());
+    const ConversaoCp1252 conv = QStringParaCp1252(txtDataNasc->text());
     std::string data = conv.ok() ? NormalizarData(conv.texto, programa_.Hoje()) : conv.texto;
     if (conv.ok()) {
         programa_.DataNascimento = data;
-        const QString novo = QString::fromStdString(Cp1252ParaUtf8(data));
+        const QString novo = Cp1252ParaQString(data);
         if (novo != txtDataNasc->text())
             txtDataNasc->setText(novo);
     }
@@ -180,7 +182,7 @@ bool frmEntraNome::SairDaData(bool selecionarSeInvalida) {
 void frmEntraNome::cmdOk_Click() {
     // The date is brought to dd/mm/yyyy here too: Enter in the date field does not leave it.
     const bool dataValida = SairDaData(false);
-    const ConversaoCp1252 data = Utf8ParaCp1252(txtDataNasc->text().toStdString());
+    const ConversaoCp1252 data = QStringParaCp1252(txtDataNasc->text());
     programa_.DataNascimento = data.texto;
     if (!dataValida) {
         programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"), QString::fromUtf8(kMensagemDataInvalida),
@@ -263,7 +265,7 @@ void frmEntraNome::cmdOk_Click() {
 }
 
 std::optional<Data> frmEntraNome::LerReferencia() {
-    const ConversaoCp1252 conv = Utf8ParaCp1252(txtReferencia->text().trimmed().toStdString());
+    const ConversaoCp1252 conv = QStringParaCp1252(txtReferencia->text().trimmed());
     if (!conv.ok())
         return std::nullopt;
     const std::optional<Data> d = InterpretarData(conv.texto, programa_.Hoje());

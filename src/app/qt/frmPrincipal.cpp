@@ -25,6 +25,7 @@
 #include "app/qt/janela_ativa.h"
 #include "dados/preferencias.h"
 #include "dados/rodape.h"
+#include "layout/unidades.h"
 #include "programa/qt/falhas.h"
 #include "programa/qt/programa.h"
 #include "viewer/qt/frmExibeRelatorio.h"
@@ -33,10 +34,10 @@ namespace oraculandia {
 
 namespace {
 
-// Windows are measured in twips, 15 to a pixel.
-constexpr double kTwipsPorPixel = 15.0;
+// Windows are measured in twips (layout/unidades.h).
+using unidades::kTwipsPorPixel;
 int Pixels(double twips) {
-    return static_cast<int>(std::nearbyint(twips / kTwipsPorPixel));
+    return unidades::PixelsDeTwips(twips);
 }
 
 constexpr int kAlturaBarraTwips = 735;

@@ -11,6 +11,7 @@
 #include "app/qt/frmEntraNome.h"
 #include "app/qt/frmPrincipal.h"
 #include "layout/percurso.h"
+#include "layout/unidades.h"
 #include "programa/qt/programa.h"
 #include "viewer/qt/frmExibeRelatorio.h"
 
@@ -112,7 +113,8 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
     try {
         AlvoVisualizador alvo(*janela, MaximoPaginas);
         const std::optional<SeusNumeros> seus = p.SeusNumerosDoRelatorio(p.Referencia());
-        paginas = ImprimirSecoes(alvo, paginacao, GeometriaPagina{larguraPagina, 297, kLimiteTexto},
+        paginas = ImprimirSecoes(alvo, paginacao,
+                                 GeometriaPagina{larguraPagina, unidades::kAlturaPaginaMm, kLimiteTexto},
                                  p.SecoesDasPaginas(p.Referencia()), p.ComplementosDoRelatorio(),
                                  p.Configuracao, p.Fontes, seus ? &*seus : nullptr);
     } catch (const PaginasDemais&) {

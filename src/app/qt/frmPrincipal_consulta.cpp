@@ -7,7 +7,7 @@
 #include "app/qt/frmPrincipal.h"
 #include "consulta/qt/frmHarmonia.h"
 #include "consulta/qt/frmPrevisoes.h"
-#include "engine/cp1252.h"
+#include "layout/qt/cp1252_qt.h"
 #include "programa/qt/programa.h"
 #include "viewer/qt/frmExibeRelatorio.h"
 
@@ -56,7 +56,7 @@ QWidget* frmPrincipal::AbrirConsulta(bool harmonia) {
     if (!harmonia && analise != nullptr) {
         if (const auto data = LerDataNormalizada(analise->DataAnalisada())) {
             auto* p = static_cast<frmPrevisoes*>(janela);
-            p->AbrirPessoa(QString::fromStdString(Cp1252ParaUtf8(analise->NomeAnalisado())), *data);
+            p->AbrirPessoa(Cp1252ParaQString(analise->NomeAnalisado()), *data);
             sub->setWindowTitle(p->windowTitle());
         }
     }

@@ -19,12 +19,12 @@
 #endif
 
 #include "app/qt/arquivos_iniciais.h"
+#include "layout/qt/cp1252_qt.h"
 #include "print/limites_margens.h"
 #include "print/qt/pdf_analise.h"
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/trabalho_impressao.h"
 #include "print/qt/valor_margem.h"
-#include "programa/qt/cp1252_qt.h"
 #include "programa/qt/programa.h"
 #include "programa/qt/servicos.h"
 

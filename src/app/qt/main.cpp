@@ -7,14 +7,13 @@
 //   --ajuda, --help   print the options
 // and, without any window, the reports of relatorios_sem_janela.h (--pdf, --lote).
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QLocale>
 #include <QTimer>
 #include <cstdio>
-#include <cstring>
 
 #include "app/qt/frmPrincipal.h"
+#include "app/qt/linha_de_comando.h"
 #include "app/qt/relatorios_sem_janela.h"
 #include "clientes/qt/servicos_clientes.h"
 #include "dados/pasta_programa.h"
@@ -48,58 +47,23 @@ constexpr const char* kAjuda =
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // The version needs no window system: answered before Qt looks for a display.
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("oraculandia %s\n", kVersao);
-            return kSaidaSucesso;
-        }
-    }
-    if (PedeRelatorioSemJanela(argc, argv))
-        return ExecutarRelatoriosSemJanela(argc, argv);
-
-    // The options are read before Qt chooses a platform: the help and a refused option are only
-    // text, and must not stop at a missing display. Qt's own options (-platform, -style...) are
-    // taken here too, so that QApplication still finds them.
+    // The options are read before Qt chooses a platform: the version, the help and a refused
+    // option are only text, and must not stop at a missing display.
     QStringList argumentos;
     for (int i = 0; i < argc; ++i)
         argumentos << QString::fromLocal8Bit(argv[i]);
-    QCommandLineParser opcoes;
-    opcoes.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption ajuda(QStringList{QStringLiteral("ajuda"), QStringLiteral("help"),
-                                               QStringLiteral("h"), QStringLiteral("?"),
-                                               QStringLiteral("help-all")});
-    const QCommandLineOption diretorio(QStringLiteral("diretorio"), QString(), QStringLiteral("DIR"));
-    const QCommandLineOption semAbertura(QStringLiteral("sem-abertura"));
-    const QCommandLineOption fecharApos(QStringLiteral("fechar-apos"), QString(), QStringLiteral("MS"));
-    for (const QCommandLineOption& o :
-         {ajuda, diretorio, semAbertura, fecharApos, QCommandLineOption(QStringLiteral("version"))})
-        opcoes.addOption(o);
-    for (const char* qt : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                           "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "display",
-                           "geometry", "title", "name", "qmljsdebugger"})
-        opcoes.addOption(QCommandLineOption(QString::fromLatin1(qt), QString(), QStringLiteral("X")));
-    for (const char* qt : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
-        opcoes.addOption(QCommandLineOption(QString::fromLatin1(qt)));
-    if (!opcoes.parse(argumentos) || !opcoes.positionalArguments().isEmpty()) {
-        QString motivo;
-        if (!opcoes.unknownOptionNames().isEmpty()) {
-            const QString nome = opcoes.unknownOptionNames().front();
-            motivo = QStringLiteral("opção desconhecida: %1%2")
-                         .arg(nome.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), nome);
-        } else if (!opcoes.positionalArguments().isEmpty()) {
-            motivo = QStringLiteral("argumento inesperado: %1").arg(opcoes.positionalArguments().front());
-        } else {
-            // The one other refusal: an option that takes a value, given last without it.
-            QString ultima = argumentos.back();
-            while (ultima.startsWith(u'-'))
-                ultima.remove(0, 1);
-            motivo = QStringLiteral("falta o valor da opção --%1").arg(ultima);
-        }
+    const OpcoesLinhaDeComando opcoes = LerLinhaDeComando(argumentos);
+    if (opcoes.versao) {
+        std::printf("oraculandia %s\n", kVersao);
+        return kSaidaSucesso;
+    }
+    if (opcoes.relatorios)
+        return ExecutarRelatoriosSemJanela(argc, argv, opcoes);
+    if (const QString motivo = RecusaDaJanela(opcoes); !motivo.isEmpty()) {
         std::fprintf(stderr, "Erro: %s\n\n%s", motivo.toUtf8().constData(), kAjuda);
         return kSaidaArgumentosInvalidos;
     }
-    if (opcoes.isSet(ajuda)) {
+    if (opcoes.ajuda) {
         std::fputs(kAjuda, stdout);
         return kSaidaSucesso;
     }
@@ -117,8 +81,8 @@ int main(int argc, char* argv[]) {
 
     MensagensQt mensagens;
     std::optional<std::string> valorDiretorio;
-    if (opcoes.isSet(diretorio)) {
-        valorDiretorio = opcoes.value(diretorio).toStdString();
+    if (opcoes.diretorio) {
+        valorDiretorio = opcoes.diretorio->toStdString();
     }
     const PastaEscolhida escolhida =
         EscolherPastaPrograma(valorDiretorio, LocaisPadrao(PastaDoExecutavel()), true);
@@ -135,9 +99,9 @@ int main(int argc, char* argv[]) {
         return kSaidaArgumentosInvalidos;
     }
     int msFechar = -1;
-    if (opcoes.isSet(fecharApos)) {
+    if (opcoes.fecharApos) {
         bool ok = false;
-        msFechar = opcoes.value(fecharApos).toInt(&ok);
+        msFechar = opcoes.fecharApos->toInt(&ok);
         if (!ok || msFechar < 0) {
             std::fprintf(stderr, "oraculandia: valor inválido para --fechar-apos.\n");
             return kSaidaArgumentosInvalidos;
@@ -156,7 +120,7 @@ int main(int argc, char* argv[]) {
     principal.setWindowState(Qt::WindowMaximized);
     // A run that closes itself (--fechar-apos: scripts, smoke tests) has nobody to answer the
     // first start's request for the numerologist's contacts: it is left for a real start.
-    principal.Iniciar(!opcoes.isSet(semAbertura), msFechar < 0);
+    principal.Iniciar(!opcoes.semAbertura, msFechar < 0);
     // Counted from the end of the start-up, so that the close goes through the normal path.
     if (msFechar >= 0)
         QTimer::singleShot(msFechar, &principal, [&principal] { principal.close(); });

@@ -1,21 +1,20 @@
 #include "app/qt/relatorios_sem_janela.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <cstring>
 #include <map>
 #include <set>
 
 #include "app/qt/gerador_pdf.h"
+#include "app/qt/linha_de_comando.h"
 #include "clientes/qt/csv_clientes.h"
 #include "dados/pasta_programa.h"
-#include "engine/cp1252.h"
 #include "engine/entrada.h"
+#include "layout/qt/cp1252_qt.h"
 #include "print/qt/servicos_impressao.h"
 #include "programa/qt/servicos_qt.h"
 
@@ -29,9 +28,6 @@ constexpr const char* kUso =
     "              [--diretorio PASTA] [--substituir]\n"
     "  oraculandia --lote ARQUIVO.csv --pasta-pdf PASTA [--substituir] [--hoje DD/MM/AAAA]\n"
     "              [--diretorio PASTA]\n";
-
-// The options that ask for reports instead of the window.
-constexpr const char* kOpcoesRelatorio[] = {"nome", "data", "pdf", "hoje", "lote", "pasta-pdf", "substituir"};
 
 void Escrever(std::FILE* saida, const QString& texto) {
     std::fputs(texto.toUtf8().constData(), saida);
@@ -63,22 +59,6 @@ bool Proibido(QChar c) {
 }
 
 } // namespace
-
-bool PedeRelatorioSemJanela(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        const char* a = argv[i];
-        while (*a == '-')
-            ++a;
-        if (a == argv[i])
-            continue;
-        for (const char* opcao : kOpcoesRelatorio) {
-            const std::size_t n = std::strlen(opcao);
-            if (std::strncmp(a, opcao, n) == 0 && (a[n] == '\0' || a[n] == '='))
-                return true;
-        }
-    }
-    return false;
-}
 
 QString NomeArquivoRelatorio(const QString& nome, const Data& nascimento) {
     QString base;
@@ -180,7 +160,7 @@ int ExecutarLote(GeradorPdf& gerador, const QString& arquivoCsv, const QString& 
     return falhas.empty() ? kSaidaSucesso : kSaidaFalha;
 }
 
-int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
+int ExecutarRelatoriosSemJanela(int argc, char* argv[], const OpcoesLinhaDeComando& opcoes) {
     // Temporary files of reports older than this are left-overs of an interrupted earlier run.
     const QDateTime inicio = QDateTime::currentDateTime();
     // No window is shown: without a platform chosen by the user, none that needs a display.
@@ -198,69 +178,56 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     InstalarTraducaoQt(&app);
 
-    QCommandLineParser opcoes;
-    auto opcao = [&opcoes](const char* nome, const char* descricao, const char* valor = nullptr) {
-        QCommandLineOption o(QString::fromLatin1(nome), QString::fromUtf8(descricao),
-                             valor ? QString::fromLatin1(valor) : QString());
-        opcoes.addOption(o);
-        return o;
-    };
-    const auto diretorio = opcao("diretorio", "Pasta do programa.", "DIR");
-    const auto nome = opcao("nome", "Nome completo.", "NOME");
-    const auto data = opcao("data", "Data de nascimento.", "DATA");
-    const auto pdf = opcao("pdf", "Arquivo PDF a gravar.", "ARQUIVO");
-    const auto hoje = opcao("hoje", "Dia da análise.", "DD/MM/AAAA");
-    const auto lote = opcao("lote", "Planilha CSV com uma pessoa por linha.", "ARQUIVO");
-    const auto pastaPdf = opcao("pasta-pdf", "Pasta dos PDFs do lote.", "PASTA");
-    const auto substituir = opcao("substituir", "Substitui arquivos existentes.");
-    opcao("sem-abertura", "Ignorada.");
-    opcao("fechar-apos", "Ignorada.", "MS");
-    if (!opcoes.parse(QCoreApplication::arguments()))
-        return ErroDeUso(opcoes.errorText());
-    if (!opcoes.positionalArguments().isEmpty())
-        return ErroDeUso(
-            QStringLiteral("argumento inesperado: %1").arg(opcoes.positionalArguments().front()));
+    if (const QString recusa = RecusaDosRelatorios(opcoes); !recusa.isEmpty())
+        return ErroDeUso(recusa);
 
     // A file or folder option given without a name ("--pdf ''") is a mistake of the command line.
-    for (const auto* o : {&pdf, &lote, &pastaPdf, &diretorio})
-        if (opcoes.isSet(*o) && opcoes.value(*o).trimmed().isEmpty())
+    const struct {
+        const char* nome;
+        const std::optional<QString>& valor;
+        bool pasta;
+    } comNome[] = {{"pdf", opcoes.pdf, false},
+                   {"lote", opcoes.lote, false},
+                   {"pasta-pdf", opcoes.pastaPdf, true},
+                   {"diretorio", opcoes.diretorio, true}};
+    for (const auto& o : comNome)
+        if (o.valor && o.valor->trimmed().isEmpty())
             return ErroDeUso(QStringLiteral("a opção --%1 precisa de um nome de %2")
-                                 .arg(o->names().front(), o == &pastaPdf || o == &diretorio
-                                                              ? QStringLiteral("pasta")
-                                                              : QStringLiteral("arquivo")));
+                                 .arg(QString::fromLatin1(o.nome),
+                                      o.pasta ? QStringLiteral("pasta") : QStringLiteral("arquivo")));
 
-    const bool emLote = opcoes.isSet(lote);
+    const bool emLote = opcoes.lote.has_value();
     if (emLote) {
-        if (opcoes.isSet(nome) || opcoes.isSet(data) || opcoes.isSet(pdf))
+        if (opcoes.nome || opcoes.data || opcoes.pdf)
             return ErroDeUso(QStringLiteral("--lote não se combina com --nome, --data ou --pdf"));
-        if (!opcoes.isSet(pastaPdf))
+        if (!opcoes.pastaPdf)
             return ErroDeUso(QStringLiteral("falta a opção --pasta-pdf"));
     } else {
-        if (opcoes.isSet(pastaPdf))
+        if (opcoes.pastaPdf)
             return ErroDeUso(QStringLiteral("--pasta-pdf só vale com --lote"));
-        if (!opcoes.isSet(pdf))
+        if (!opcoes.pdf)
             return ErroDeUso(QStringLiteral("falta a opção --pdf (ou --lote)"));
-        if (!opcoes.isSet(nome))
+        if (!opcoes.nome)
             return ErroDeUso(QStringLiteral("falta a opção --nome"));
-        if (!opcoes.isSet(data))
+        if (!opcoes.data)
             return ErroDeUso(QStringLiteral("falta a opção --data"));
     }
 
     const QDate sistema = QDate::currentDate();
     Data dia{sistema.day(), sistema.month(), sistema.year()};
-    if (opcoes.isSet(hoje)) {
-        const ConversaoCp1252 t = Utf8ParaCp1252(opcoes.value(hoje).toStdString());
+    if (opcoes.hoje) {
+        const ConversaoCp1252 t = QStringParaCp1252(*opcoes.hoje);
         const auto d = t.ok() ? InterpretarData(t.texto, dia) : std::nullopt;
         if (!d)
             return ErroDeUso(QStringLiteral("a data de --hoje (%1) não é uma data válida; use DD/MM/AAAA")
-                                 .arg(opcoes.value(hoje)));
+                                 .arg(*opcoes.hoje));
         dia = *d;
     }
     // The program folder by the window program's own rule, so that the settings are those the
     // print dialog would use.
     std::optional<std::string> valorDiretorio;
-    if (opcoes.isSet(diretorio))
-        valorDiretorio = opcoes.value(diretorio).toStdString();
+    if (opcoes.diretorio)
+        valorDiretorio = opcoes.diretorio->toStdString();
     const PastaEscolhida escolhida =
         EscolherPastaPrograma(valorDiretorio, LocaisPadrao(PastaDoExecutavel()), true);
     if (!escolhida.erro.empty()) {
@@ -272,7 +239,7 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
     ServicosImpressaoQt impressao;
 
     if (emLote) {
-        const QString pastaSaida = opcoes.value(pastaPdf);
+        const QString pastaSaida = *opcoes.pastaPdf;
         if (!QDir().mkpath(pastaSaida)) {
             Erro(QStringLiteral("a pasta %1 não existe e não pôde ser criada.")
                      .arg(QDir::toNativeSeparators(pastaSaida)));
@@ -280,22 +247,21 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[]) {
         }
         GeradorPdf::RemoverTemporariosAntigos(pastaSaida, inicio);
         GeradorPdf gerador(pasta, dia, impressao);
-        return ExecutarLote(gerador, opcoes.value(lote), pastaSaida, opcoes.isSet(substituir), dia, stderr);
+        return ExecutarLote(gerador, *opcoes.lote, pastaSaida, opcoes.substituir, dia, stderr);
     }
 
     // The person is checked as the entry dialog checks it: the date first, the name as given.
-    const VerificacaoCliente v = VerificarCliente(opcoes.value(nome), opcoes.value(data), dia, {}, false);
+    const VerificacaoCliente v = VerificarCliente(*opcoes.nome, *opcoes.data, dia, {}, false);
     if (!v.ok()) {
         Erro(v.Mensagem());
         return kSaidaArgumentosInvalidos;
     }
-    GeradorPdf::RemoverTemporariosAntigos(QFileInfo(opcoes.value(pdf)).absolutePath(), inicio);
+    GeradorPdf::RemoverTemporariosAntigos(QFileInfo(*opcoes.pdf).absolutePath(), inicio);
     GeradorPdf gerador(pasta, dia, impressao);
     QString erro;
-    if (!gerador.Gravar(v.nomeAnalise, v.nascimento, opcoes.value(pdf), opcoes.isSet(substituir), &erro,
-                        v.nomeDigitado)) {
+    if (!gerador.Gravar(v.nomeAnalise, v.nascimento, *opcoes.pdf, opcoes.substituir, &erro, v.nomeDigitado)) {
         Erro(QStringLiteral("não foi possível gravar o arquivo PDF %1: %2.")
-                 .arg(QDir::toNativeSeparators(opcoes.value(pdf)), erro));
+                 .arg(QDir::toNativeSeparators(*opcoes.pdf), erro));
         return kSaidaFalha;
     }
     AvisarRodapeProvisorio(gerador);

@@ -19,6 +19,7 @@
 namespace oraculandia {
 
 class GeradorPdf;
+struct OpcoesLinhaDeComando;
 
 // Written on standard error after reports were written while the footer still carries the
 // placeholder for the numerologist's contacts (UTF-8).
@@ -30,12 +31,10 @@ inline constexpr int kSaidaSucesso = 0;
 inline constexpr int kSaidaFalha = 1;               // a report could not be made
 inline constexpr int kSaidaArgumentosInvalidos = 2; // a refused option, or no program folder
 
-// True when the command line asks for reports instead of the window.
-bool PedeRelatorioSemJanela(int argc, char* argv[]);
-
 // Creates the application object itself (with the offscreen platform when none is chosen), runs
-// the reports and returns the exit status.
-int ExecutarRelatoriosSemJanela(int argc, char* argv[]);
+// the reports the command line asks for (`opcoes`, read from `argv` by LerLinhaDeComando, its
+// `relatorios` set) and returns the exit status.
+int ExecutarRelatoriosSemJanela(int argc, char* argv[], const OpcoesLinhaDeComando& opcoes);
 
 // The batch: one PDF per row of the CSV file in `pasta`, progress and the final list on `saida`.
 // Returns the exit status (0, 1 when a row failed, 2 when the file cannot be read).

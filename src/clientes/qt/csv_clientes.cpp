@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "dados/arquivos.h"
-#include "engine/cp1252.h"
+#include "layout/qt/cp1252_qt.h"
 #include "programa/qt/caminhos_qt.h"
 
 namespace oraculandia {
@@ -161,8 +161,8 @@ bool DecodificarCsv(const QByteArray& bytes, QString& texto, QString* erro, QStr
         const QString lido = d.decode(trecho);
         if (d.hasError()) {
             emCp1252.push_back(linha);
-            texto += QString::fromStdString(
-                Cp1252ParaUtf8(std::string_view(trecho.data(), static_cast<std::size_t>(trecho.size()))));
+            texto +=
+                Cp1252ParaQString(std::string_view(trecho.data(), static_cast<std::size_t>(trecho.size())));
         } else {
             haUtf8 = haUtf8 || lido.size() != trecho.size();
             texto += lido;

@@ -10,8 +10,8 @@
 #include <limits>
 
 #include "clientes/qt/cadastro_clientes.h"
-#include "engine/cp1252.h"
 #include "engine/entrada.h"
+#include "layout/qt/cp1252_qt.h"
 #include "programa/qt/servicos.h"
 
 namespace oraculandia {
@@ -76,10 +76,10 @@ frmCliente::frmCliente(Mensagens& mensagens, const Relogio& relogio, const Clien
 
     // Leaving the date box writes the date as dd/mm/yyyy, as the entry dialog does.
     connect(txtNascimento, &QLineEdit::editingFinished, this, [this] {
-        const ConversaoCp1252 t = Utf8ParaCp1252(txtNascimento->text().toStdString());
+        const ConversaoCp1252 t = QStringParaCp1252(txtNascimento->text());
         if (!t.ok())
             return;
-        const QString novo = QString::fromStdString(Cp1252ParaUtf8(NormalizarData(t.texto, Hoje())));
+        const QString novo = Cp1252ParaQString(NormalizarData(t.texto, Hoje()));
         if (novo != txtNascimento->text())
             txtNascimento->setText(novo);
     });

@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "engine/cp1252.h"
 #include "engine/entrada.h"
+#include "layout/qt/cp1252_qt.h"
 
 namespace oraculandia {
 
@@ -89,7 +89,7 @@ VerificacaoCliente VerificarCliente(const QString& nome, const QString& data, co
     VerificacaoCliente v;
 
     // The date first, as the entry dialog does: a wrong date is reported even with a wrong name.
-    const ConversaoCp1252 dataCp = Utf8ParaCp1252(data.toStdString());
+    const ConversaoCp1252 dataCp = QStringParaCp1252(data);
     const auto nascimento = dataCp.ok() ? InterpretarData(dataCp.texto, hoje) : std::nullopt;
     if (!nascimento) {
         v.recusa = Recusa::DataInvalida;
@@ -140,7 +140,7 @@ VerificacaoCliente VerificarNome(const QString& nome, bool aparar) {
         v.recusa = Recusa::NomeLongo;
         return v;
     }
-    const ConversaoCp1252 nomeCp = Utf8ParaCp1252(n.toStdString());
+    const ConversaoCp1252 nomeCp = QStringParaCp1252(n);
     if (!nomeCp.ok()) {
         v.recusa = Recusa::NomeComInvalidos;
         v.detalhe = ListaDeCaracteres(nomeCp.invalidos);
@@ -158,7 +158,7 @@ VerificacaoCliente VerificarNome(const QString& nome, bool aparar) {
     v.nome = n;
     v.nomeAnalise = NormalizarNome(nomeCp.texto);
     v.nomeDigitado = nomeCp.texto;
-    v.chave = QString::fromStdString(Cp1252ParaUtf8(v.nomeAnalise));
+    v.chave = Cp1252ParaQString(v.nomeAnalise);
     return v;
 }
 
@@ -174,13 +174,13 @@ VerificacaoCliente VerificarGrafia(const QString& nome, bool aparar) {
     QString n = QString::fromStdString(ComporAcentos(nome.toStdString()));
     if (aparar)
         n = n.trimmed();
-    const ConversaoCp1252 nomeCp = Utf8ParaCp1252(n.toStdString());
+    const ConversaoCp1252 nomeCp = QStringParaCp1252(n);
     if (!nomeCp.ok() || !TemLetra(nomeCp.texto))
         return v;
     v.recusa = Recusa::Nenhuma;
     v.nome = n;
     v.nomeAnalise = NormalizarNome(nomeCp.texto);
-    v.chave = QString::fromStdString(Cp1252ParaUtf8(v.nomeAnalise));
+    v.chave = Cp1252ParaQString(v.nomeAnalise);
     return v;
 }
 

@@ -17,8 +17,8 @@
 #include "clientes/qt/regras_cliente.h"
 #include "consulta/qt/dlgTabelaRelacoes.h"
 #include "consulta/qt/saida_consulta.h"
-#include "engine/cp1252.h"
 #include "engine/entrada.h"
+#include "layout/qt/cp1252_qt.h"
 #include "programa/qt/programa.h"
 
 namespace oraculandia {
@@ -158,17 +158,16 @@ void frmHarmonia::DataDigitada(int i) {
     const auto k = static_cast<std::size_t>(i);
     QLineEdit* campo = txtDataNasc[k];
     const Data hoje = programa_.Hoje();
-    const ConversaoCp1252 conv = Utf8ParaCp1252(campo->text().toStdString());
+    const ConversaoCp1252 conv = QStringParaCp1252(campo->text());
     if (conv.ok()) {
-        const QString normalizada = QString::fromStdString(Cp1252ParaUtf8(NormalizarData(conv.texto, hoje)));
+        const QString normalizada = Cp1252ParaQString(NormalizarData(conv.texto, hoje));
         if (normalizada != campo->text())
             campo->setText(normalizada);
     }
     if (campo->text() == dataVerificada_[k])
         return;
     dataVerificada_[k] = campo->text();
-    nascimento_[k] =
-        conv.ok() ? InterpretarData(Utf8ParaCp1252(campo->text().toStdString()).texto, hoje) : std::nullopt;
+    nascimento_[k] = conv.ok() ? InterpretarData(QStringParaCp1252(campo->text()).texto, hoje) : std::nullopt;
     Recalcular();
     if (!nascimento_[k] && !campo->text().trimmed().isEmpty()) {
         Erro(QStringLiteral("%1, data de nascimento: %2")
@@ -187,7 +186,7 @@ void frmHarmonia::NomeDigitado(int i) {
     const VerificacaoCliente v = VerificarNome(texto);
     nome_[k].reset();
     if (v.ok())
-        nome_[k] = Utf8ParaCp1252(v.nome.toStdString()).texto;
+        nome_[k] = QStringParaCp1252(v.nome).texto;
     Recalcular();
     if (!v.ok() && v.recusa != Recusa::NomeVazio) {
         Erro(QStringLiteral("%1, nome: %2").arg(Ordinal(i), v.Mensagem()));
@@ -266,7 +265,7 @@ void frmHarmonia::Preencher() {
         const auto k = static_cast<std::size_t>(i);
         QString titulo = Ordinal(i);
         if (nome_[k])
-            titulo = QString::fromStdString(Cp1252ParaUtf8SemControles(*nome_[k]));
+            titulo = Cp1252ParaQStringSemControles(*nome_[k]);
         tblHarmonia->setHorizontalHeaderItem(i + 1, new QTableWidgetItem(titulo));
     }
     txtLeitura->clear();
@@ -313,8 +312,8 @@ DocumentoConsulta frmHarmonia::Documento() const {
     if (!harmonia_)
         return doc;
     const Harmonia& h = *harmonia_;
-    const QString n1 = Q(Cp1252ParaUtf8SemControles(h.pessoas[0].nome));
-    const QString n2 = Q(Cp1252ParaUtf8SemControles(h.pessoas[1].nome));
+    const QString n1 = Cp1252ParaQStringSemControles(h.pessoas[0].nome);
+    const QString n2 = Cp1252ParaQStringSemControles(h.pessoas[1].nome);
     doc.titulo = QStringLiteral("Harmonia - %1 e %2").arg(n1, n2);
     doc.Titulo(Titulo());
     doc.Paragrafo(

@@ -18,8 +18,8 @@
 
 #include "clientes/qt/regras_cliente.h"
 #include "consulta/qt/saida_consulta.h"
-#include "engine/cp1252.h"
 #include "engine/entrada.h"
+#include "layout/qt/cp1252_qt.h"
 #include "programa/qt/programa.h"
 
 namespace oraculandia {
@@ -233,13 +233,13 @@ namespace {
 // The entry dialog's treatment of a date field: rewritten as dd/mm/yyyy when it is a date, the
 // date when it is one.
 std::optional<Data> LerCampoData(QLineEdit* campo, const Data& hoje) {
-    const ConversaoCp1252 conv = Utf8ParaCp1252(campo->text().toStdString());
+    const ConversaoCp1252 conv = QStringParaCp1252(campo->text());
     if (!conv.ok())
         return std::nullopt;
-    const QString normalizada = QString::fromStdString(Cp1252ParaUtf8(NormalizarData(conv.texto, hoje)));
+    const QString normalizada = Cp1252ParaQString(NormalizarData(conv.texto, hoje));
     if (normalizada != campo->text())
         campo->setText(normalizada);
-    return InterpretarData(Utf8ParaCp1252(campo->text().toStdString()).texto, hoje);
+    return InterpretarData(QStringParaCp1252(campo->text()).texto, hoje);
 }
 
 } // namespace
@@ -324,7 +324,7 @@ void frmPrevisoes::cmdCliente_Click() {
 }
 
 std::string frmPrevisoes::NomeCp1252() const {
-    return NormalizarNome(Utf8ParaCp1252(nome_.toStdString()).texto);
+    return NormalizarNome(QStringParaCp1252(nome_).texto);
 }
 
 // ---- The forecast -----------------------------------------------------------------------------

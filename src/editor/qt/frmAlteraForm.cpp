@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "analysis/interpretacao.h"
+#include "layout/qt/cp1252_qt.h"
 #include "programa/qt/caminhos_qt.h"
-#include "programa/qt/cp1252_qt.h"
 #include "programa/qt/programa.h"
 
 namespace oraculandia {

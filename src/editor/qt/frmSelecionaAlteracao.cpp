@@ -16,9 +16,9 @@
 #include "analysis/interpretacao.h"
 #include "editor/qt/frmAlteraForm.h"
 #include "engine/carmico.h"
+#include "layout/qt/cp1252_qt.h"
 #include "layout/qt/dialogo_fixo.h"
 #include "programa/qt/caminhos_qt.h"
-#include "programa/qt/cp1252_qt.h"
 #include "programa/qt/programa.h"
 
 namespace oraculandia {

@@ -13,8 +13,8 @@
 #include <limits>
 
 #include "clientes/qt/regras_cliente.h"
-#include "engine/cp1252.h"
 #include "engine/entrada.h"
+#include "layout/qt/cp1252_qt.h"
 #include "programa/qt/programa.h"
 
 namespace oraculandia {
@@ -23,14 +23,6 @@ namespace {
 
 // The background of a number that differs from the birth name's.
 const QColor kCorDiferente(0xFF, 0xE0, 0x99);
-
-std::string ParaCp1252(const QString& texto) {
-    return Utf8ParaCp1252(texto.toStdString()).texto;
-}
-
-QString DeCp1252(const std::string& texto) {
-    return QString::fromStdString(Cp1252ParaUtf8SemControles(texto));
-}
 
 } // namespace
 
@@ -200,10 +192,9 @@ void frmEstudoNome::Erro(const QString& texto) {
 
 void frmEstudoNome::DataDigitada() {
     // Rewritten as dd/mm/yyyy when it is a date, as the entry dialog does on leaving its field.
-    const ConversaoCp1252 conv = Utf8ParaCp1252(txtDataNasc->text().toStdString());
+    const ConversaoCp1252 conv = QStringParaCp1252(txtDataNasc->text());
     if (conv.ok()) {
-        const QString normalizada =
-            QString::fromStdString(Cp1252ParaUtf8(NormalizarData(conv.texto, programa_.Hoje())));
+        const QString normalizada = Cp1252ParaQString(NormalizarData(conv.texto, programa_.Hoje()));
         if (normalizada != txtDataNasc->text())
             txtDataNasc->setText(normalizada);
     }
@@ -211,7 +202,8 @@ void frmEstudoNome::DataDigitada() {
     if (texto == dataVerificada_)
         return;
     dataVerificada_ = texto;
-    nascimento_ = conv.ok() ? InterpretarData(ParaCp1252(texto), programa_.Hoje()) : std::nullopt;
+    nascimento_ =
+        conv.ok() ? InterpretarData(QStringParaCp1252(texto).texto, programa_.Hoje()) : std::nullopt;
     Recalcular();
     if (!nascimento_ && !texto.trimmed().isEmpty()) {
         Erro(QString::fromUtf8(kMensagemDataInvalida));
@@ -228,7 +220,7 @@ void frmEstudoNome::NomeDigitado() {
     const VerificacaoCliente v = VerificarNome(texto);
     nomeNascimento_.reset();
     if (v.ok())
-        nomeNascimento_ = ParaCp1252(v.nome);
+        nomeNascimento_ = QStringParaCp1252(v.nome).texto;
     Recalcular();
     if (!v.ok() && v.recusa != Recusa::NomeVazio) {
         Erro(MensagemEstudo(v, true));
@@ -255,7 +247,7 @@ void frmEstudoNome::cmdAdicionar_Click() {
         txtGrafia->setFocus();
         return;
     }
-    grafias_.push_back(ParaCp1252(v.nome));
+    grafias_.push_back(QStringParaCp1252(v.nome).texto);
     lstGrafias->addItem(v.nome);
     lstGrafias->setCurrentRow(lstGrafias->count() - 1);
     txtGrafia->clear();
@@ -336,7 +328,7 @@ void frmEstudoNome::PreencherTabela() {
     tblEstudo->setRowCount(linhas);
     for (int i = 0; i < linhas; ++i) {
         const EstudoGrafia& g = estudo_->grafias[static_cast<std::size_t>(i)];
-        auto* nome = new QTableWidgetItem(DeCp1252(g.digitado));
+        auto* nome = new QTableWidgetItem(Cp1252ParaQStringSemControles(g.digitado));
         if (i == 0)
             nome->setToolTip(QStringLiteral("Nome de nascimento"));
         tblEstudo->setItem(i, 0, nome);

@@ -11,10 +11,10 @@
 #include <exception>
 
 #include "clientes/qt/cadastro_clientes.h"
-#include "engine/cp1252.h"
 #include "estudo/qt/frmEstudoNome.h"
 #include "estudo/qt/grafias_cliente.h"
 #include "estudo/qt/impressao_estudo.h"
+#include "layout/qt/cp1252_qt.h"
 #include "print/limites_margens.h"
 #include "print/qt/pdf_analise.h"
 #include "print/qt/servicos_impressao.h"
@@ -160,7 +160,7 @@ void frmEstudoNome::AbrirCliente(std::shared_ptr<CadastroClientes> cadastro, con
                            .arg(guardadas[i].left(60))
                            .arg(kMaximoGrafias);
         } else {
-            grafias_.push_back(Utf8ParaCp1252(v.nome.toStdString()).texto);
+            grafias_.push_back(QStringParaCp1252(v.nome).texto);
             lstGrafias->addItem(v.nome);
         }
     }

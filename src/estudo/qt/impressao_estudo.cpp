@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "engine/cp1252.h"
+#include "layout/qt/cp1252_qt.h"
 #include "layout/qt/superficie_qt.h"
 #include "print/qt/folhas_documento.h"
 #include "print/qt/pdf_analise.h"
@@ -164,7 +164,7 @@ private:
             const DiferencasGrafia d = CompararComNascimento(estudo, i);
             const bool difere[6] = {d.expressao,     d.alma,           d.silencioso,
                                     d.primeiraVogal, d.caracteristica, d.realidade};
-            std::vector<Celula> linha{{Q(Cp1252ParaUtf8SemControles(g.digitado)), false}};
+            std::vector<Celula> linha{{Cp1252ParaQStringSemControles(g.digitado), false}};
             const std::vector<std::string> numeros = CelulasGrafia(g);
             for (std::size_t c = 0; c < numeros.size(); ++c)
                 linha.push_back({Q(numeros[c]) + (difere[c] ? QStringLiteral("*") : QString()), difere[c]});
@@ -193,7 +193,7 @@ private:
             const EstudoGrafia& g = estudo.grafias[i];
             const DiferencasGrafia d = CompararComNascimento(estudo, i);
             const bool difere[3] = {d.licoes, d.dividas, d.mestres};
-            std::vector<Celula> linha{{Q(Cp1252ParaUtf8SemControles(g.digitado)), false}};
+            std::vector<Celula> linha{{Cp1252ParaQStringSemControles(g.digitado), false}};
             const std::vector<std::string> celulas = CelulasCarmicas(g);
             for (std::size_t c = 0; c < celulas.size(); ++c)
                 linha.push_back({Q(celulas[c]) + (difere[c] ? QStringLiteral("*") : QString()), difere[c]});
@@ -245,7 +245,7 @@ bool GravarPdfEstudo(const EstudoNome& estudo, const FolhasEstudo& folhas, const
     return GravarPdfDocumento(
         pagina,
         QStringLiteral("Estudo do Nome - %1")
-            .arg(Q(Cp1252ParaUtf8SemControles(folhas.contexto.NomeCompleto))),
+            .arg(Cp1252ParaQStringSemControles(folhas.contexto.NomeCompleto)),
         destino, [&](QPrinter& pdf) { return ImprimirEstudo(estudo, folhas, pdf); }, erro);
 }
 

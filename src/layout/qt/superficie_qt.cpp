@@ -5,13 +5,13 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <array>
 #include <map>
 #include <optional>
 #include <unordered_map>
 
-#include "engine/cp1252.h"
 #include "layout/percurso.h"
+#include "layout/qt/cp1252_qt.h"
+#include "layout/unidades.h"
 
 namespace oraculandia {
 
@@ -19,17 +19,6 @@ namespace {
 
 // Hundredths of a millimetre per millimetre: the painter's unit.
 constexpr double kUnidade = 100.0;
-
-const std::array<QChar, 256>& TabelaCp1252() {
-    static const std::array<QChar, 256> tabela = [] {
-        std::array<QChar, 256> t{};
-        for (int b = 0; b < 256; ++b)
-            t[static_cast<std::size_t>(b)] =
-                QChar(static_cast<char16_t>(Cp1252ParaUnicode(static_cast<unsigned char>(b))));
-        return t;
-    }();
-    return tabela;
-}
 
 } // namespace
 
@@ -51,12 +40,7 @@ QSvgRenderer* FiguraSvg(std::string_view nome) {
 }
 
 QString SuperficieQt::Texto(std::string_view cp1252) {
-    const auto& tabela = TabelaCp1252();
-    QString r(static_cast<qsizetype>(cp1252.size()), Qt::Uninitialized);
-    QChar* d = r.data();
-    for (unsigned char c : cp1252)
-        *d++ = tabela[c];
-    return r;
+    return Cp1252ParaQString(cp1252);
 }
 
 QString SuperficieQt::FamiliaReal(const QString& nome) {
@@ -247,10 +231,10 @@ double RazaoPixels(const QPaintDevice* dispositivo) {
 } // namespace
 
 double SuperficieQt::LarguraEscala() const {
-    return dispositivo_->width() / RazaoPixels(dispositivo_) * 25.4 / dpiX_;
+    return dispositivo_->width() / RazaoPixels(dispositivo_) * unidades::kMmPorPolegada / dpiX_;
 }
 double SuperficieQt::AlturaEscala() const {
-    return dispositivo_->height() / RazaoPixels(dispositivo_) * 25.4 / dpiY_;
+    return dispositivo_->height() / RazaoPixels(dispositivo_) * unidades::kMmPorPolegada / dpiY_;
 }
 
 void SuperficieQt::Limpar(const QColor& cor) {

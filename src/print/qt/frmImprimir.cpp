@@ -16,6 +16,7 @@
 #include "layout/paginacao.h"
 #include "layout/qt/dialogo_fixo.h"
 #include "layout/qt/superficie_qt.h"
+#include "layout/unidades.h"
 #include "print/limites_margens.h"
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/valor_margem.h"
@@ -34,8 +35,8 @@ QuadroExemplo::QuadroExemplo(double larguraMm, double alturaMm, QWidget* pai)
 QSize QuadroExemplo::sizeHint() const {
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
-    return QSize(static_cast<int>(std::lround(larguraMm_ * dpiX / 25.4)) + 2,
-                 static_cast<int>(std::lround(alturaMm_ * dpiY / 25.4)) + 2);
+    return QSize(static_cast<int>(std::lround(larguraMm_ * dpiX / unidades::kMmPorPolegada)) + 2,
+                 static_cast<int>(std::lround(alturaMm_ * dpiY / unidades::kMmPorPolegada)) + 2);
 }
 
 QImage QuadroExemplo::NovaImagem() const {
@@ -44,8 +45,10 @@ QImage QuadroExemplo::NovaImagem() const {
     const qreal razao = devicePixelRatioF();
     const QSize interno = sizeHint() - QSize(2, 2);
     QImage imagem((QSizeF(interno) * razao).toSize(), QImage::Format_RGB32);
-    imagem.setDotsPerMeterX(static_cast<int>(std::lround(logicalDpiX() * razao / 0.0254)));
-    imagem.setDotsPerMeterY(static_cast<int>(std::lround(logicalDpiY() * razao / 0.0254)));
+    imagem.setDotsPerMeterX(
+        static_cast<int>(std::lround(logicalDpiX() * razao / unidades::kMetrosPorPolegada)));
+    imagem.setDotsPerMeterY(
+        static_cast<int>(std::lround(logicalDpiY() * razao / unidades::kMetrosPorPolegada)));
     imagem.fill(Qt::white);
     return imagem;
 }

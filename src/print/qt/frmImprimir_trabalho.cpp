@@ -9,11 +9,11 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include "layout/qt/cp1252_qt.h"
 #include "print/qt/frmImprimir.h"
 #include "print/qt/pdf_analise.h"
 #include "print/qt/servicos_impressao.h"
 #include "print/qt/trabalho_impressao.h"
-#include "programa/qt/cp1252_qt.h"
 #include "programa/qt/falhas.h"
 #include "programa/qt/programa.h"
 

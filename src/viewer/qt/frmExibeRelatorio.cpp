@@ -14,8 +14,8 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "engine/cp1252.h"
-#include "programa/qt/cp1252_qt.h"
+#include "layout/qt/cp1252_qt.h"
+#include "layout/unidades.h"
 #include "programa/qt/programa.h"
 #include "viewer/qt/armazem_paginas.h"
 
@@ -25,8 +25,7 @@ namespace {
 // Steps of the horizontal bar, millimetres.
 constexpr int kPassoHorizontalPequeno = 5;
 constexpr int kPassoHorizontalGrande = 20;
-constexpr double kTwipsPorMm = 56.7;
-constexpr double kTwipsPorPixel = 15;
+using unidades::kAlturaPaginaMm;
 
 int ArredondarPar(double v) {
     return static_cast<int>(std::nearbyint(v));
@@ -66,7 +65,7 @@ private:
 };
 
 double frmExibeRelatorio::PixelsPorMm() {
-    return kTwipsPorMm / kTwipsPorPixel;
+    return unidades::kPixelsPorMm;
 }
 
 double frmExibeRelatorio::LarguraTelaMm() {
@@ -80,7 +79,7 @@ double frmExibeRelatorio::AlturaTelaMm() {
 }
 
 int frmExibeRelatorio::Px(double mm) {
-    return static_cast<int>(std::lround(mm * PixelsPorMm()));
+    return unidades::PixelsDeMm(mm);
 }
 
 QString frmExibeRelatorio::TextoStatusInicial() {
@@ -118,13 +117,13 @@ frmExibeRelatorio::frmExibeRelatorio(Programa& programa, QWidget* pai) : QWidget
 
     // Opening: the page surface below and beside the window's top-left corner.
     MargemPagina = static_cast<float>(AlturaTelaMm() * 0.04);
-    picExibe->resize(Px(GetLarguraEmMm()), Px(297));
+    picExibe->resize(Px(GetLarguraEmMm()), Px(kAlturaPaginaMm));
     PosicionarExibe(LarguraTelaMm() * 0.04, MargemPagina);
 
     // A sensible first size inside the main window: most of the page width, two thirds of it high.
-    resize(Px(GetLarguraEmMm() * 0.75), Px(297 * 0.6));
+    resize(Px(GetLarguraEmMm() * 0.75), Px(kAlturaPaginaMm * 0.6));
 
-    armazem_ = std::make_unique<ArmazemPaginas>(GetLarguraEmMm(), 297, PixelsPorMm());
+    armazem_ = std::make_unique<ArmazemPaginas>(GetLarguraEmMm(), kAlturaPaginaMm, PixelsPorMm());
 }
 
 frmExibeRelatorio::~frmExibeRelatorio() = default;
@@ -305,7 +304,7 @@ void frmExibeRelatorio::Reposicionar() {
     const double M = MargemPagina;
 
     // A window taller than the page and its margins has nothing to scroll vertically.
-    vScroll->setMaximum(std::max(0, ArredondarPar(2 * M + 297 * zoom_ - H)));
+    vScroll->setMaximum(std::max(0, ArredondarPar(2 * M + kAlturaPaginaMm * zoom_ - H)));
     vScroll->setGeometry(width() - vScroll->sizeHint().width(), 0, vScroll->sizeHint().width(), height());
     vScroll->show();
 
@@ -336,7 +335,7 @@ void frmExibeRelatorio::DefinirZoom(double zoom) {
     // The same point of the page stays at the top of the window.
     const double fracaoV = vScroll->maximum() > 0 ? double(vScroll->value()) / vScroll->maximum() : 0;
     zoom_ = zoom;
-    picExibe->resize(Px(GetLarguraEmMm() * zoom_), Px(297 * zoom_));
+    picExibe->resize(Px(GetLarguraEmMm() * zoom_), Px(kAlturaPaginaMm * zoom_));
     Reposicionar();
     vScroll->setValue(ArredondarPar(fracaoV * vScroll->maximum()));
     if (PaginaAtual >= 1 && PaginaAtual <= armazem_->Paginas())

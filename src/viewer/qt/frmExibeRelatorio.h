@@ -10,7 +10,7 @@
 // that turning to them is a plain image copy. Only a few page images are kept.
 //
 // Lengths are millimetres; the screen is measured as in the rest of the program, 15 twips per
-// pixel and 56.7 twips per millimetre (so 3.78 pixels per millimetre).
+// pixel and 56.7 twips per millimetre, so 3.78 pixels per millimetre (layout/unidades.h).
 //
 // Calling order of the rendering: create the window; PreparaPictureBox(n) before drawing page n
 // (0-based, the store grows as needed); draw on picFolha(n), which records the page;

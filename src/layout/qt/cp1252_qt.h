@@ -1,18 +1,25 @@
 #pragma once
-// Windows-1252 texts of the core meeting Qt widgets: conversion both ways and the wording used
-// when a typed text holds characters that the data files cannot store.
+// Windows-1252 texts of the core meeting Qt: conversion both ways and the wording used when a
+// typed text holds characters that the data files cannot store. Every Qt file converts through
+// here; the conversion itself is engine/cp1252.h.
 
 #include <QString>
 #include <QStringList>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/cp1252.h"
 
 namespace oraculandia {
 
-inline QString Cp1252ParaQString(const std::string& texto) {
-    return QString::fromStdString(Cp1252ParaUtf8(texto));
+// Every byte is a character (engine/cp1252.h: the five undefined bytes become C1 controls).
+QString Cp1252ParaQString(std::string_view texto);
+
+// For a text from a data file shown as it is: the control characters other than CR, LF and TAB
+// become U+FFFD (Cp1252ParaUtf8SemControles).
+inline QString Cp1252ParaQStringSemControles(std::string_view texto) {
+    return QString::fromStdString(Cp1252ParaUtf8SemControles(texto));
 }
 
 // A typed text for the core. Check `ok()` first: the characters Windows-1252 cannot hold are
