@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "analysis/interpretacao.h"
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "app/qt/frmConfiguraFonte.h"
 #include "app/qt/frmConfiguraRodape.h"
@@ -176,7 +177,7 @@ private slots:
         }
         // The exit does not write the settings, and says nothing more.
         t.ambiente.mensagens.mostradas.clear();
-        t.janela->mnuEncerrar->trigger();
+        Filho<QAction>(*t.janela, "mnuEncerrar")->trigger();
         QCOMPARE(t.fins, 1);
         QVERIFY(m.isEmpty());
         QVERIFY(!QFile::exists(t.ambiente.Arquivo("oraculandia.dat")));

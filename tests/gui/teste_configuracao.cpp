@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "app/qt/frmConfiguraPrograma.h"
 
@@ -255,7 +256,7 @@ void TesteConfiguracao::escolhaSobreviveSoAposEncerrar() {
     }
     QVERIFY(CarregarConfiguracao(t.ambiente.programa->PastaPrograma).Selecionado(11));
 
-    p.mnuEncerrar->trigger();
+    Filho<QAction>(p, "mnuEncerrar")->trigger();
     const ConfiguracaoPrograma gravada = CarregarConfiguracao(t.ambiente.programa->PastaPrograma);
     QVERIFY(!gravada.Selecionado(11));
     QVERIFY(!Ligado(gravada.EscutarSons));
@@ -313,7 +314,7 @@ void TesteConfiguracao::complementosSobrevivemAposEncerrar() {
         QTest::mouseClick(d->cmdOk, Qt::LeftButton);
     });
     p.cmdConfiguraPrograma_Click();
-    p.mnuEncerrar->trigger();
+    Filho<QAction>(p, "mnuEncerrar")->trigger();
     const SelecaoComplementos gravada =
         LerSelecaoComplementos(CarregarPreferencias(t.ambiente.programa->PastaPrograma));
     QVERIFY(!gravada[6]);

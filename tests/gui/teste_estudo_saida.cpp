@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "clientes/qt/esquema_clientes.h"
 #include "clientes/qt/frmClientes.h"
@@ -53,7 +54,7 @@ frmEstudoNome* EstudoDoCliente(PrincipalTeste& t, qint64 id) {
         QVERIFY(c->cmdEstudoNome->isEnabled());
         c->cmdEstudoNome->click();
     });
-    t.janela->mnuClientes->trigger();
+    Filho<QAction>(*t.janela, "mnuClientes")->trigger();
     QMdiSubWindow* sub = t.janela->areaMdi()->currentSubWindow();
     return sub ? qobject_cast<frmEstudoNome*>(sub->widget()) : nullptr;
 }
@@ -168,10 +169,10 @@ void TesteEstudoSaida::impressoraEDialogo() {
 void TesteEstudoSaida::menuAbreJanela() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
-    QCOMPARE(p.mnuEstudoNome->text(), QStringLiteral("&Estudo do Nome..."));
-    QCOMPARE(p.mnuEstudoNome->shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
-    p.mnuEstudoNome->trigger();
-    p.mnuEstudoNome->trigger();
+    QCOMPARE(Filho<QAction>(p, "mnuEstudoNome")->text(), QStringLiteral("&Estudo do Nome..."));
+    QCOMPARE(Filho<QAction>(p, "mnuEstudoNome")->shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
+    Filho<QAction>(p, "mnuEstudoNome")->trigger();
+    Filho<QAction>(p, "mnuEstudoNome")->trigger();
     const QList<QMdiSubWindow*> janelas = p.areaMdi()->subWindowList();
     QCOMPARE(janelas.size(), 2);
     auto* estudo = qobject_cast<frmEstudoNome*>(janelas[1]->widget());
@@ -193,22 +194,22 @@ void TesteEstudoSaida::botoesDaBarraAgemNoEstudo() {
     frmPrincipal& p = *t.janela;
     QList<MensagemMostrada>& mostradas = t.ambiente.mensagens.mostradas;
     mostradas.clear();
-    p.mnuEstudoNome->trigger();
+    Filho<QAction>(p, "mnuEstudoNome")->trigger();
     auto* estudo = qobject_cast<frmEstudoNome*>(p.areaMdi()->currentSubWindow()->widget());
     QVERIFY(estudo);
-    p.cmdExportar->click();
+    Filho<QToolButton>(p, "cmdExportar")->click();
     QCOMPARE(mostradas.size(), 1);
     QCOMPARE(mostradas[0].titulo, QStringLiteral("Erro:"));
     QVERIFY(mostradas[0].texto.startsWith(QStringLiteral("Para que você possa exportar uma análise")));
 
     Preencher(*estudo, {QStringLiteral("Maria Conceição")});
     QGuiApplication::clipboard()->clear();
-    p.cmdExportar->click();
+    Filho<QToolButton>(p, "cmdExportar")->click();
     QCOMPARE(mostradas.size(), 1);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(TextoEstudo(*estudo->Estudo())));
 
     // No printer: the study's own print offers the PDF ("Aviso:"), not the analyses' refusal.
-    p.cmdImprimir->click();
+    Filho<QToolButton>(p, "cmdImprimir")->click();
     QCOMPARE(mostradas.size(), 2);
     QCOMPARE(mostradas[1].titulo, QStringLiteral("Aviso:"));
     QCOMPARE(mostradas[1].botoes, BotoesMensagem::SimNao);

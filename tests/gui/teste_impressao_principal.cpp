@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "app/qt/frmConfiguraRodape.h"
 #include "editor/qt/frmSelecionaAlteracao.h"
@@ -74,7 +75,7 @@ void TesteImpressaoPrincipal::imprimirSemAnaliseRecusa() {
         abriu = true;
         w->close();
     });
-    t.janela->cmdImprimir->click();
+    Filho<QToolButton>(*t.janela, "cmdImprimir")->click();
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Informação:"));
@@ -105,7 +106,7 @@ void TesteImpressaoPrincipal::imprimirUsaOSujeitoDaJanelaAtiva() {
         QVERIFY(t.janela->Ocupado()); // the main window's hourglass while the dialog is up
         dialogo->cmdCancelar->click();
     });
-    t.janela->cmdImprimir->click();
+    Filho<QToolButton>(*t.janela, "cmdImprimir")->click();
     QVERIFY(visto);
     QVERIFY(!t.janela->Ocupado());
     QVERIFY(t.ambiente.mensagens.mostradas.isEmpty());
@@ -123,7 +124,7 @@ void TesteImpressaoPrincipal::imprimirEmPdfPelaJanelaPrincipal() {
         QVERIFY(dialogo);
         dialogo->cmdSalvarPdf->click();
     });
-    t.janela->cmdImprimir->click();
+    Filho<QToolButton>(*t.janela, "cmdImprimir")->click();
     const QString pdf = t.ambiente.Arquivo("maria.pdf");
     QVERIFY(QFile::exists(pdf));
     // The printed page is taller than the screen's 272 mm of text, and the margins differ,
@@ -144,7 +145,7 @@ void TesteImpressaoPrincipal::rodapeRecarregadoDepoisDoDialogo() {
         dialogo->txtCabecalhoLinhaUm->setText(QStringLiteral("Nova análise"));
         dialogo->cmdOk->click();
     });
-    t.janela->mnuConfigurarRodape->trigger();
+    Filho<QAction>(*t.janela, "mnuConfigurarRodape")->trigger();
     QVERIFY(visto);
     QCOMPARE(t.ambiente.programa->Rodape.CabecalhoLinhaUm, std::string("Nova an\xE1lise"));
     // Reopened, the dialog shows what was just saved.
@@ -155,7 +156,7 @@ void TesteImpressaoPrincipal::rodapeRecarregadoDepoisDoDialogo() {
         t.ambiente.mensagens.respostas = {RespostaMensagem::Sim};
         dialogo->cmdCancelar->click();
     });
-    t.janela->mnuConfigurarRodape->trigger();
+    Filho<QAction>(*t.janela, "mnuConfigurarRodape")->trigger();
     QCOMPARE(t.ambiente.mensagens.mostradas.last().titulo, QStringLiteral("Atenção:"));
 }
 
@@ -169,7 +170,7 @@ void TesteImpressaoPrincipal::editorAbrePelaJanelaPrincipal() {
         QCOMPARE(escolha->cmbItem->count(), 37); // the 28 and the entries after them
         escolha->cmdRetornar->click();
     });
-    t.janela->mnuAlterarConteudoDasAnalises->trigger();
+    Filho<QAction>(*t.janela, "mnuAlterarConteudoDasAnalises")->trigger();
     QVERIFY(visto);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
@@ -195,7 +196,7 @@ void TesteImpressaoPrincipal::orientacaoRetratoChegaAoTrabalho() {
         QVERIFY(dialogo->AlturaImprimivel() > dialogo->LarguraImprimivel());
         dialogo->cmdImprimir->click();
     });
-    t.janela->cmdImprimir->click();
+    Filho<QToolButton>(*t.janela, "cmdImprimir")->click();
     QVERIFY(visto);
     QCOMPARE(servicos.trabalhos, 1);
     const QSizeF folha = TamanhoPaginaPdf(saida);
@@ -245,7 +246,7 @@ void TesteImpressaoPrincipal::falhaDentroDoDialogoDizOQueFalhou() {
                 dialogo->cmdImprimir->click();
             });
         }
-        t.janela->cmdImprimir->click();
+        Filho<QToolButton>(*t.janela, "cmdImprimir")->click();
         QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
         const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
         QCOMPARE(m.titulo, QStringLiteral("Erro:"));

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "app/qt/janela_ativa.h"
 #include "estudo/qt/frmEstudoNome.h"
@@ -46,7 +47,7 @@ void TestePrincipalJanelas::cascataMantemTamanhoUtil() {
     const QList<QMdiSubWindow*> subs = TresAnalises(t);
     QCOMPARE(subs.size(), 3);
     QMdiSubWindow* ativa = t.janela->areaMdi()->activeSubWindow();
-    t.janela->mnuJanelaEmCascata->trigger();
+    Filho<QAction>(*t.janela, "mnuJanelaEmCascata")->trigger();
     const QRect area = t.janela->areaMdi()->viewport()->rect();
     const QList<QMdiSubWindow*> pilha = t.janela->areaMdi()->subWindowList(QMdiArea::StackingOrder);
     const int passo = pilha[1]->x() - pilha[0]->x();
@@ -77,7 +78,7 @@ void TestePrincipalJanelas::cascataDeMuitasJanelasRecomecaNoCanto() {
         sub->show();
     }
     QTest::qWait(0);
-    t.janela->mnuJanelaEmCascata->trigger();
+    Filho<QAction>(*t.janela, "mnuJanelaEmCascata")->trigger();
     const QRect area = t.janela->areaMdi()->viewport()->rect();
     const QList<QMdiSubWindow*> pilha = t.janela->areaMdi()->subWindowList(QMdiArea::StackingOrder);
     QCOMPARE(pilha.size(), 9);
@@ -127,7 +128,7 @@ void TestePrincipalJanelas::statusSegueAJanelaDaFrente() {
     const QList<QMdiSubWindow*> subs = TresAnalises(t);
     auto* primeira = qobject_cast<frmExibeRelatorio*>(subs[0]->widget());
     primeira->ExibePagina(2);
-    t.janela->mnuEstudoNome->trigger();
+    Filho<QAction>(*t.janela, "mnuEstudoNome")->trigger();
     QVERIFY(EstudoDoNomeAtivo(t.janela->areaMdi()));
     QCOMPARE(t.janela->Status(), frmPrincipal::TextoStatusEstudo());
     t.ambiente.mensagens.mostradas.clear();

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "app/qt/enderecos.h"
 #include "app/qt/frmSobre.h"
@@ -92,7 +93,7 @@ void TesteSobre::linkAbreAPaginaEJanelaFica() {
 void TesteSobre::abertaPeloMenu() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
-    MoverMouse(p.cmdCriaAnalise);
+    MoverMouse(Filho<QToolButton>(p, "cmdCriaAnalise"));
     QVERIFY(p.Dica());
     QString titulo;
     bool semDica = false;
@@ -101,7 +102,7 @@ void TesteSobre::abertaPeloMenu() {
         semDica = !p.Dica();
         modal->close();
     });
-    p.mnuSobreEstePrograma->trigger();
+    Filho<QAction>(p, "mnuSobreEstePrograma")->trigger();
     QCOMPARE(titulo, QStringLiteral("Sobre o Programa de Oraculandia"));
     QVERIFY(semDica);
     QCOMPARE(p.BotaoComAjuda(), QStringLiteral("Nenhum"));
@@ -111,7 +112,7 @@ void TesteSobre::abertaPeloMenu() {
 void TesteSobre::ajudaSimAbreASuporte() {
     PrincipalTeste t;
     t.ambiente.mensagens.respostas = {RespostaMensagem::Sim};
-    QTest::mouseClick(t.janela->cmdAjuda, Qt::LeftButton);
+    QTest::mouseClick(Filho<QToolButton>(*t.janela, "cmdAjuda"), Qt::LeftButton);
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Aviso:"));
@@ -130,8 +131,8 @@ void TesteSobre::ajudaSimAbreASuporte() {
 void TesteSobre::ajudaNaoNaoAbreNada() {
     PrincipalTeste t;
     t.ambiente.mensagens.respostas = {RespostaMensagem::Nao};
-    MoverMouse(t.janela->cmdAjuda);
-    QTest::mouseClick(t.janela->cmdAjuda, Qt::LeftButton);
+    MoverMouse(Filho<QToolButton>(*t.janela, "cmdAjuda"));
+    QTest::mouseClick(Filho<QToolButton>(*t.janela, "cmdAjuda"), Qt::LeftButton);
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     QVERIFY(t.ambiente.navegador.abertos.isEmpty());
     QTest::qWait(0);
