@@ -27,12 +27,12 @@ void ResponderEntrada(const QString& data, const QString& nome) {
         auto* d = qobject_cast<frmEntraNome*>(w);
         QVERIFY(d);
         if (nome.isEmpty()) {
-            d->cmdCancelar->click();
+            Filho<QPushButton>(*d, "cmdCancelar")->click();
             return;
         }
-        d->txtDataNasc->setText(data);
-        d->txtNome->setText(nome);
-        d->cmdOk->click();
+        Filho<QLineEdit>(*d, "txtDataNasc")->setText(data);
+        Filho<QLineEdit>(*d, "txtNome")->setText(nome);
+        Filho<QPushButton>(*d, "cmdOk")->click();
     });
 }
 

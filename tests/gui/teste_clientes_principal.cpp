@@ -32,9 +32,9 @@ void ResponderEntrada(const QString& data, const QString& nome) {
     AoAbrirModal([data, nome](QWidget* w) {
         auto* d = qobject_cast<frmEntraNome*>(w);
         QVERIFY(d);
-        d->txtDataNasc->setText(data);
-        d->txtNome->setText(nome);
-        d->cmdOk->click();
+        Filho<QLineEdit>(*d, "txtDataNasc")->setText(data);
+        Filho<QLineEdit>(*d, "txtNome")->setText(nome);
+        Filho<QPushButton>(*d, "cmdOk")->click();
     });
 }
 
@@ -208,7 +208,8 @@ void TesteClientesPrincipal::entradaRegistraCadaAnalise() {
     // Another birth date is another person; a cancelled entry records nothing.
     ResponderEntrada(QStringLiteral("16/03/1970"), QStringLiteral("Maria da Conceição"));
     Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
-    AoAbrirModal([](QWidget* w) { qobject_cast<frmEntraNome*>(w)->cmdCancelar->click(); });
+    AoAbrirModal(
+        [](QWidget* w) { Filho<QPushButton>(*qobject_cast<frmEntraNome*>(w), "cmdCancelar")->click(); });
     Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
     QCOMPARE(Todos(t.ambiente).size(), std::size_t{2});
     // Only the questions about the analysis shown were asked.
@@ -303,11 +304,11 @@ void TesteClientesPrincipal::entradaSemCadastroEComReferencia() {
     AoAbrirModal([](QWidget* w) {
         auto* d = qobject_cast<frmEntraNome*>(w);
         QVERIFY(d);
-        d->txtDataNasc->setText(QStringLiteral("15/03/1970"));
-        d->txtNome->setText(QStringLiteral("Nome de Teste"));
-        d->txtReferencia->setText(QStringLiteral("15/01/2027"));
-        d->chkIncluirCadastro->setChecked(false);
-        d->cmdOk->click();
+        Filho<QLineEdit>(*d, "txtDataNasc")->setText(QStringLiteral("15/03/1970"));
+        Filho<QLineEdit>(*d, "txtNome")->setText(QStringLiteral("Nome de Teste"));
+        Filho<QLineEdit>(*d, "txtReferencia")->setText(QStringLiteral("15/01/2027"));
+        Filho<QCheckBox>(*d, "chkIncluirCadastro")->setChecked(false);
+        Filho<QPushButton>(*d, "cmdOk")->click();
     });
     Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
     QCOMPARE(Janelas(t), 1);
@@ -320,11 +321,11 @@ void TesteClientesPrincipal::entradaSemCadastroEComReferencia() {
     AoAbrirModal([](QWidget* w) {
         auto* d = qobject_cast<frmEntraNome*>(w);
         QVERIFY(d);
-        QVERIFY(!d->chkIncluirCadastro->isChecked()); // remembered
-        d->chkIncluirCadastro->setChecked(true);
-        d->txtDataNasc->setText(QStringLiteral("02/02/1992"));
-        d->txtNome->setText(QStringLiteral("Pedro Alves"));
-        d->cmdOk->click();
+        QVERIFY(!Filho<QCheckBox>(*d, "chkIncluirCadastro")->isChecked()); // remembered
+        Filho<QCheckBox>(*d, "chkIncluirCadastro")->setChecked(true);
+        Filho<QLineEdit>(*d, "txtDataNasc")->setText(QStringLiteral("02/02/1992"));
+        Filho<QLineEdit>(*d, "txtNome")->setText(QStringLiteral("Pedro Alves"));
+        Filho<QPushButton>(*d, "cmdOk")->click();
     });
     Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
     QCOMPARE(Todos(t.ambiente).size(), std::size_t{1});

@@ -54,7 +54,7 @@ void frmPrincipal::cmdCriaAnalise_Click() {
     {
         frmEntraNome dialogo(p, this);
         dialogo.exec();
-        nomeDigitado = dialogo.txtNome->text();
+        nomeDigitado = dialogo.TextoDoNome();
         incluir = dialogo.IncluirNoCadastro();
     }
     if (p.NomeCompleto == "Descartar")
