@@ -295,15 +295,15 @@ void TesteRelatorioJanelas::seusNumerosPrimeiroESelecionavel() {
 
     {
         frmConfiguraPrograma dialogo(p);
-        QVERIFY(dialogo.chkSeusNumeros->isChecked());
-        dialogo.chkSeusNumeros->setChecked(false);
+        QVERIFY(Filho<QCheckBox>(dialogo, "chkSeusNumeros")->isChecked());
+        Filho<QCheckBox>(dialogo, "chkSeusNumeros")->setChecked(false);
         dialogo.cmdOk_Click();
     }
     QVERIFY(!CarregarPreferencias(p.PastaPrograma).Chave(kChaveSeusNumeros, true));
     QCOMPARE(imprimir("sem.pdf"), com - 1);
     QVERIFY(!TextoPdf(amb.Arquivo("sem.pdf")).contains(QStringLiteral("Seus Números")));
     frmConfiguraPrograma outra(p);
-    QVERIFY(!outra.chkSeusNumeros->isChecked());
+    QVERIFY(!Filho<QCheckBox>(outra, "chkSeusNumeros")->isChecked());
 }
 
 QTEST_MAIN(TesteRelatorioJanelas)
