@@ -133,7 +133,7 @@ private slots:
         {
             frmConfiguraFonte d(p);
             d.show();
-            d.cmdOk->click();
+            Filho<QPushButton>(d, "cmdOk")->click();
             QCOMPARE(m.size(), 1);
             QCOMPARE(m[0].titulo, QStringLiteral("Erro:"));
             QVERIFY2(m[0].texto.contains(QDir::toNativeSeparators(t.ambiente.Arquivo("fontes.dat"))),

@@ -28,16 +28,6 @@ public:
     explicit frmConfiguraFonte(Programa& programa, QWidget* pai = nullptr);
     ~frmConfiguraFonte() override;
 
-    std::array<QLabel*, 3> lblInfo{};
-    std::array<QComboBox*, 3> cmbFonte{};
-    std::array<QComboBox*, 3> cmbTamanho{};
-    std::array<QCheckBox*, 3> chkNegrito{};
-    std::array<QCheckBox*, 3> chkItalico{};
-    QLabel* picExemplo = nullptr;
-    QPushButton* cmdVisualizar = nullptr;
-    QPushButton* cmdOk = nullptr;
-    QPushButton* cmdCancelar = nullptr;
-
     bool CarregandoFontes = false;
 
     void PreencheFontes();
@@ -74,6 +64,18 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    // Tests reach these by their object names: the names below without the underscore, a row's
+    // with "_" and the row ("cmbTamanho_2").
+    std::array<QLabel*, 3> lblInfo_{};
+    std::array<QComboBox*, 3> cmbFonte_{};
+    std::array<QComboBox*, 3> cmbTamanho_{};
+    std::array<QCheckBox*, 3> chkNegrito_{};
+    std::array<QCheckBox*, 3> chkItalico_{};
+    QLabel* picExemplo_ = nullptr;
+    QPushButton* cmdVisualizar_ = nullptr;
+    QPushButton* cmdOk_ = nullptr;
+    QPushButton* cmdCancelar_ = nullptr;
+
     Programa& programa_;
     QImage amostra_;
     // Per row, the last size accepted: the one a refused size gives way to.
