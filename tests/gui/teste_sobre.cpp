@@ -34,16 +34,17 @@ void TesteSobre::janelaSobre() {
     AmbienteTeste a;
     frmSobre s(*a.programa);
     QCOMPARE(s.windowTitle(), QStringLiteral("Sobre o Programa de Oraculandia"));
-    QCOMPARE(s.lblInfo0->text(), QStringLiteral("Este programa de oraculandia foi desenvolvido por:"));
-    QCOMPARE(s.cmdSair->text(), QStringLiteral("O&k"));
+    QCOMPARE(Filho<QLabel>(s, "lblInfo_0")->text(),
+             QStringLiteral("Este programa de oraculandia foi desenvolvido por:"));
+    QCOMPARE(Filho<QPushButton>(s, "cmdSair")->text(), QStringLiteral("O&k"));
     // The link's caption is the maker's address.
     const QString endereco = QString::fromLatin1(enderecos::kPaginaDoFabricante);
-    QVERIFY(s.lblInternet->text().contains(endereco));
+    QVERIFY(Filho<QLabel>(s, "lblInternet")->text().contains(endereco));
     QVERIFY(QUrl(endereco).isValid());
     QVERIFY(!QUrl(endereco).isRelative());
-    QVERIFY(s.imgLogotipo);
+    QVERIFY(Filho<QWidget>(s, "imgLogotipo"));
     // The version and the program folder in use, for whoever gives support.
-    QCOMPARE(s.lblVersao->text(),
+    QCOMPARE(Filho<QLabel>(s, "lblVersao")->text(),
              QStringLiteral("Versão %1\nPasta do programa:\n%2")
                  .arg(QString::fromLatin1(kVersao),
                       QDir::toNativeSeparators(QString::fromStdString(a.programa->PastaPrograma.string()))));
@@ -69,7 +70,7 @@ void TesteSobre::somACadaAbertura() {
         AoAbrirModal([](QWidget* modal) {
             auto* sobre = qobject_cast<frmSobre*>(modal);
             QVERIFY(sobre);
-            QTest::mouseClick(sobre->cmdSair, Qt::LeftButton);
+            QTest::mouseClick(Filho<QPushButton>(*sobre, "cmdSair"), Qt::LeftButton);
         });
         s.exec();
         QCOMPARE(a.sons.tocados.size(), vez);
@@ -83,7 +84,7 @@ void TesteSobre::linkAbreAPaginaEJanelaFica() {
     frmSobre s(*a.programa);
     s.show();
     QVERIFY(QTest::qWaitForWindowExposed(&s));
-    emit s.lblInternet->linkActivated(QString::fromLatin1(enderecos::kPaginaDoFabricante));
+    emit Filho<QLabel>(s, "lblInternet")->linkActivated(QString::fromLatin1(enderecos::kPaginaDoFabricante));
     QCOMPARE(a.navegador.abertos.size(), 1);
     QCOMPARE(a.navegador.abertos[0], QUrl(QString::fromLatin1(enderecos::kPaginaDoFabricante)));
     QVERIFY(s.isVisible());
