@@ -84,10 +84,11 @@ void TesteDicas::janelaDaDicaNaoEAtivadaEFicaPorCima() {
     QVERIFY(d->testAttribute(Qt::WA_ShowWithoutActivating));
     QVERIFY(!d->isModal());
     QVERIFY(QApplication::activeWindow() != d);
-    QVERIFY(d->lblDica->wordWrap());
-    QVERIFY(d->imgLuz->pixmap().isNull() == false);
+    QVERIFY(Filho<QLabel>(*d, "lblDica")->wordWrap());
+    QVERIFY(Filho<QLabel>(*d, "imgLuz")->pixmap().isNull() == false);
     // The whole text fits: the label is as tall as its wrapped text needs.
-    QVERIFY(d->lblDica->height() >= d->lblDica->heightForWidth(d->lblDica->width()));
+    const QLabel* texto = Filho<QLabel>(*d, "lblDica");
+    QVERIFY(texto->height() >= texto->heightForWidth(texto->width()));
 }
 
 void TesteDicas::posicaoDaDica() {
@@ -149,7 +150,7 @@ void TesteDicas::mesmoBotaoNaoRecriaADica() {
     MoverMouse(Filho<QToolButton>(p, "cmdExportar"), QPoint(5, 5));
     QPointer<frmDicas> dica = p.Dica();
     QVERIFY(dica);
-    dica->lblDica->setText(QStringLiteral("marca"));
+    Filho<QLabel>(*dica, "lblDica")->setText(QStringLiteral("marca"));
     // Back and forth over the same button: the same window, its text not set again.
     MoverMouse(Filho<QToolButton>(p, "cmdExportar"), QPoint(20, 20));
     MoverMouse(Filho<QToolButton>(p, "cmdExportar"), QPoint(6, 30));
@@ -162,7 +163,7 @@ void TesteDicas::labelDaDicaFechaSemEsquecerOBotao() {
     frmPrincipal& p = *t.janela;
     MoverMouse(Filho<QToolButton>(p, "cmdAjuda"));
     QVERIFY(p.Dica());
-    MoverMouse(p.Dica()->lblDica);
+    MoverMouse(Filho<QLabel>(*p.Dica(), "lblDica"));
     QTest::qWait(0);
     QVERIFY(!p.Dica());
     QCOMPARE(p.BotaoComAjuda(), QStringLiteral("Ajuda"));
@@ -174,7 +175,7 @@ void TesteDicas::labelDaDicaFechaSemEsquecerOBotao() {
     MoverMouse(Filho<QToolButton>(p, "cmdAjuda"));
     QVERIFY(p.Dica());
     // Another button after the label did: that one shows its tip at once.
-    MoverMouse(p.Dica()->lblDica);
+    MoverMouse(Filho<QLabel>(*p.Dica(), "lblDica"));
     QTest::qWait(0);
     MoverMouse(Filho<QToolButton>(p, "cmdSair"));
     QVERIFY(p.Dica());
