@@ -145,13 +145,13 @@ private slots:
         {
             frmConfiguraRodape d(p);
             d.show();
-            d.txtRodapeLinhaUm->setText(QStringLiteral("Nova linha"));
-            d.cmdOk->click();
+            Filho<QLineEdit>(d, "txtRodapeLinhaUm")->setText(QStringLiteral("Nova linha"));
+            Filho<QPushButton>(d, "cmdOk")->click();
             QCOMPARE(m.size(), 1);
             QCOMPARE(m[0].titulo, QStringLiteral("Erro:"));
             QVERIFY(m[0].texto.contains(QDir::toNativeSeparators(t.ambiente.Arquivo("rodape.dat"))));
             QVERIFY(d.isVisible());
-            QCOMPARE(d.txtRodapeLinhaUm->text(), QStringLiteral("Nova linha"));
+            QCOMPARE(Filho<QLineEdit>(d, "txtRodapeLinhaUm")->text(), QStringLiteral("Nova linha"));
             QVERIFY(!QFile::exists(t.ambiente.Arquivo("rodape.dat")));
         }
         // The print job prints with the margins given, and says they are not kept.

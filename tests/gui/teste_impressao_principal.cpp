@@ -142,8 +142,8 @@ void TesteImpressaoPrincipal::rodapeRecarregadoDepoisDoDialogo() {
         auto* dialogo = qobject_cast<frmConfiguraRodape*>(w);
         QVERIFY(dialogo);
         visto = true;
-        dialogo->txtCabecalhoLinhaUm->setText(QStringLiteral("Nova análise"));
-        dialogo->cmdOk->click();
+        Filho<QLineEdit>(*dialogo, "txtCabecalhoLinhaUm")->setText(QStringLiteral("Nova análise"));
+        Filho<QPushButton>(*dialogo, "cmdOk")->click();
     });
     Filho<QAction>(*t.janela, "mnuConfigurarRodape")->trigger();
     QVERIFY(visto);
@@ -152,9 +152,9 @@ void TesteImpressaoPrincipal::rodapeRecarregadoDepoisDoDialogo() {
     AoAbrirModal([&](QWidget* w) {
         auto* dialogo = qobject_cast<frmConfiguraRodape*>(w);
         QVERIFY(dialogo);
-        QCOMPARE(dialogo->txtCabecalhoLinhaUm->text(), QStringLiteral("Nova análise"));
+        QCOMPARE(Filho<QLineEdit>(*dialogo, "txtCabecalhoLinhaUm")->text(), QStringLiteral("Nova análise"));
         t.ambiente.mensagens.respostas = {RespostaMensagem::Sim};
-        dialogo->cmdCancelar->click();
+        Filho<QPushButton>(*dialogo, "cmdCancelar")->click();
     });
     Filho<QAction>(*t.janela, "mnuConfigurarRodape")->trigger();
     QCOMPARE(t.ambiente.mensagens.mostradas.last().titulo, QStringLiteral("Atenção:"));

@@ -50,14 +50,15 @@ void TesteRelatorioJanelas::primeiroInicioPedeODoNumerologoUmaVez() {
             auto* d = qobject_cast<frmConfiguraRodape*>(w);
             QVERIFY(d);
             ++pedidos;
-            motivo = d->lblMotivo->isVisible() ? d->lblMotivo->text() : QString();
+            motivo = Filho<QLabel>(*d, "lblMotivo")->isVisible() ? Filho<QLabel>(*d, "lblMotivo")->text()
+                                                                 : QString();
             if (linhaDois.isEmpty()) {
                 d->reject();
                 // Cancelling asks whether to leave.
                 return;
             }
-            d->txtRodapeLinhaDois->setText(linhaDois);
-            d->cmdOk->click();
+            Filho<QLineEdit>(*d, "txtRodapeLinhaDois")->setText(linhaDois);
+            Filho<QPushButton>(*d, "cmdOk")->click();
         });
     };
     // Cancelled: asked, and not asked again at the next start.
