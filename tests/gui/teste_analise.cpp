@@ -43,7 +43,7 @@ frmExibeRelatorio* Criar(PrincipalTeste& t, const QString& data, const QString& 
 }
 
 int Janelas(PrincipalTeste& t) {
-    return static_cast<int>(t.janela->areaMdi()->subWindowList().size());
+    return static_cast<int>(Filho<QMdiArea>(*t.janela, "areaMdi")->subWindowList().size());
 }
 
 } // namespace
@@ -232,8 +232,8 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(t.janela->Status(),
                  QStringLiteral("Navegando: Página 1 de %1").arg(primeira->TotalDePaginas()));
-        t.janela->areaMdi()->setActiveSubWindow(nullptr);
-        t.janela->areaMdi()->setActiveSubWindow(subPrimeira);
+        Filho<QMdiArea>(*t.janela, "areaMdi")->setActiveSubWindow(nullptr);
+        Filho<QMdiArea>(*t.janela, "areaMdi")->setActiveSubWindow(subPrimeira);
         QCOMPARE(t.janela->Status(),
                  QStringLiteral("Navegando: Página 1 de %1").arg(primeira->TotalDePaginas()));
 

@@ -54,7 +54,7 @@ void Danificar(const AmbienteTeste& a) {
 }
 
 int Janelas(PrincipalTeste& t) {
-    return static_cast<int>(t.janela->areaMdi()->subWindowList().size());
+    return static_cast<int>(Filho<QMdiArea>(*t.janela, "areaMdi")->subWindowList().size());
 }
 
 } // namespace

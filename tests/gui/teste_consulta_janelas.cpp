@@ -344,7 +344,7 @@ void TesteConsultaJanelas::menusEAnalise() {
     QCOMPARE(teclas.size(), 4);
 
     Filho<QAction>(*t.janela, "mnuHarmonia")->trigger();
-    auto* h = qobject_cast<frmHarmonia*>(t.janela->areaMdi()->currentSubWindow()->widget());
+    auto* h = qobject_cast<frmHarmonia*>(Filho<QMdiArea>(*t.janela, "areaMdi")->currentSubWindow()->widget());
     QVERIFY(h);
     // The toolbar's export button: refused while the window shows nothing, its Copiar after.
     const qsizetype antes = t.ambiente.mensagens.mostradas.size();
@@ -367,18 +367,20 @@ void TesteConsultaJanelas::menusEAnalise() {
             QStringLiteral("salvar a harmonia em um arquivo PDF")));
     }
     Filho<QAction>(*t.janela, "mnuPrevisoes")->trigger();
-    auto* vazia = qobject_cast<frmPrevisoes*>(t.janela->areaMdi()->currentSubWindow()->widget());
+    auto* vazia =
+        qobject_cast<frmPrevisoes*>(Filho<QMdiArea>(*t.janela, "areaMdi")->currentSubWindow()->widget());
     QVERIFY(vazia);
     QVERIFY(vazia->txtDataNasc->text().isEmpty());
     // From an analysis window: Previsões for that person.
     CriarAnalise(t, "Maria Souza", "21/07/1985");
     Filho<QAction>(*t.janela, "mnuPrevisoes")->trigger();
-    auto* p = qobject_cast<frmPrevisoes*>(t.janela->areaMdi()->currentSubWindow()->widget());
+    auto* p =
+        qobject_cast<frmPrevisoes*>(Filho<QMdiArea>(*t.janela, "areaMdi")->currentSubWindow()->widget());
     QVERIFY(p);
     QCOMPARE(p->txtDataNasc->text(), QStringLiteral("21/07/1985"));
     QCOMPARE(p->txtNome->text(), QStringLiteral("Maria Souza"));
     QVERIFY(p->PrevisaoAtual());
-    QCOMPARE(t.janela->areaMdi()->currentSubWindow()->windowTitle(),
+    QCOMPARE(Filho<QMdiArea>(*t.janela, "areaMdi")->currentSubWindow()->windowTitle(),
              QStringLiteral("Previsões - Maria Souza"));
 }
 

@@ -170,7 +170,7 @@ void TesteDicas::labelDaDicaFechaSemEsquecerOBotao() {
     // The same button shows no tip again until the mouse has passed over the background.
     MoverMouse(Filho<QToolButton>(p, "cmdAjuda"));
     QVERIFY(!p.Dica());
-    MoverMouse(p.areaMdi()->viewport());
+    MoverMouse(Filho<QMdiArea>(p, "areaMdi")->viewport());
     QCOMPARE(p.BotaoComAjuda(), QStringLiteral("Nenhum"));
     MoverMouse(Filho<QToolButton>(p, "cmdAjuda"));
     QVERIFY(p.Dica());
@@ -185,7 +185,8 @@ void TesteDicas::labelDaDicaFechaSemEsquecerOBotao() {
 void TesteDicas::fundoEBarraFecham() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
-    for (QWidget* fundo : {static_cast<QWidget*>(p.areaMdi()->viewport()), Filho<QWidget>(p, "picMenu")}) {
+    for (QWidget* fundo :
+         {static_cast<QWidget*>(Filho<QMdiArea>(p, "areaMdi")->viewport()), Filho<QWidget>(p, "picMenu")}) {
         MoverMouse(Filho<QToolButton>(p, "cmdCriaAnalise"));
         QVERIFY(p.Dica());
         MoverMouse(fundo, QPoint(Filho<QWidget>(p, "picMenu")->width() - 5, 5));

@@ -55,7 +55,7 @@ frmEstudoNome* EstudoDoCliente(PrincipalTeste& t, qint64 id) {
         c->cmdEstudoNome->click();
     });
     Filho<QAction>(*t.janela, "mnuClientes")->trigger();
-    QMdiSubWindow* sub = t.janela->areaMdi()->currentSubWindow();
+    QMdiSubWindow* sub = Filho<QMdiArea>(*t.janela, "areaMdi")->currentSubWindow();
     return sub ? qobject_cast<frmEstudoNome*>(sub->widget()) : nullptr;
 }
 
@@ -173,7 +173,7 @@ void TesteEstudoSaida::menuAbreJanela() {
     QCOMPARE(Filho<QAction>(p, "mnuEstudoNome")->shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
     Filho<QAction>(p, "mnuEstudoNome")->trigger();
     Filho<QAction>(p, "mnuEstudoNome")->trigger();
-    const QList<QMdiSubWindow*> janelas = p.areaMdi()->subWindowList();
+    const QList<QMdiSubWindow*> janelas = Filho<QMdiArea>(p, "areaMdi")->subWindowList();
     QCOMPARE(janelas.size(), 2);
     auto* estudo = qobject_cast<frmEstudoNome*>(janelas[1]->widget());
     QVERIFY(estudo);
@@ -183,7 +183,7 @@ void TesteEstudoSaida::menuAbreJanela() {
     QVERIFY(!p.JanelaAtiva()); // a study is not an analysis: the analysis buttons still refuse
     janelas[1]->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(p.areaMdi()->subWindowList().size(), 1);
+    QCOMPARE(Filho<QMdiArea>(p, "areaMdi")->subWindowList().size(), 1);
 }
 
 // With a study in front, the toolbar's export copies the study and its print starts the study's
@@ -195,7 +195,7 @@ void TesteEstudoSaida::botoesDaBarraAgemNoEstudo() {
     QList<MensagemMostrada>& mostradas = t.ambiente.mensagens.mostradas;
     mostradas.clear();
     Filho<QAction>(p, "mnuEstudoNome")->trigger();
-    auto* estudo = qobject_cast<frmEstudoNome*>(p.areaMdi()->currentSubWindow()->widget());
+    auto* estudo = qobject_cast<frmEstudoNome*>(Filho<QMdiArea>(p, "areaMdi")->currentSubWindow()->widget());
     QVERIFY(estudo);
     Filho<QToolButton>(p, "cmdExportar")->click();
     QCOMPARE(mostradas.size(), 1);
@@ -262,7 +262,7 @@ void TesteEstudoSaida::grafiasGuardadasComOCliente() {
     QCOMPARE(j->txtDataNasc->text(), QStringLiteral("15/03/1970"));
     QVERIFY(j->txtNome->isReadOnly());
     QCOMPARE(j->tblEstudo->rowCount(), 1);
-    QCOMPARE(t.janela->areaMdi()->currentSubWindow()->windowTitle(),
+    QCOMPARE(Filho<QMdiArea>(*t.janela, "areaMdi")->currentSubWindow()->windowTitle(),
              QStringLiteral("Estudo do Nome - Maria da Conceição"));
     for (const char* g : {"Maria Conceição", "Mary Conception", "Maria C. Silva"}) {
         j->txtGrafia->setText(QString::fromUtf8(g));
@@ -274,7 +274,7 @@ void TesteEstudoSaida::grafiasGuardadasComOCliente() {
     j->cmdRemover->click();
     const QStringList esperadas{QStringLiteral("Maria C. Silva"), QStringLiteral("Mary Conception")};
     QCOMPARE(j->Grafias(), esperadas);
-    t.janela->areaMdi()->closeAllSubWindows();
+    Filho<QMdiArea>(*t.janela, "areaMdi")->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     // Opened again: the spellings come back, in their order.
@@ -289,7 +289,7 @@ void TesteEstudoSaida::grafiasGuardadasComOCliente() {
         OutraConexao o(t.ambiente.Arquivo("clientes.db"));
         QVERIFY(o.Executar(QStringLiteral("INSERT INTO grafias_clientes VALUES (%1, 3, '12 3')").arg(id)));
     }
-    t.janela->areaMdi()->closeAllSubWindows();
+    Filho<QMdiArea>(*t.janela, "areaMdi")->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     j = EstudoDoCliente(t, id);
     QVERIFY(j);

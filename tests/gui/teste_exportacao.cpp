@@ -101,9 +101,9 @@ void TesteExportacao::janelaAtivaEscolheOSujeito() {
     frmExibeRelatorio* maria = CriarAnalise(t, "MARIA DA CONCEICAO", "15/03/1970");
     frmExibeRelatorio* jose = CriarAnalise(t, "JOSE DA SILVA", "01/01/1980");
     QVERIFY(maria && jose && maria != jose);
-    for (QMdiSubWindow* sub : t.janela->areaMdi()->subWindowList())
+    for (QMdiSubWindow* sub : Filho<QMdiArea>(*t.janela, "areaMdi")->subWindowList())
         if (sub->widget() == maria)
-            t.janela->areaMdi()->setActiveSubWindow(sub);
+            Filho<QMdiArea>(*t.janela, "areaMdi")->setActiveSubWindow(sub);
     QCOMPARE(t.janela->JanelaAtiva(), maria);
     Filho<QToolButton>(*t.janela, "cmdExportar")->click();
     QCOMPARE(p.NomeCompleto, std::string("MARIA DA CONCEICAO"));

@@ -94,9 +94,9 @@ void TesteImpressaoPrincipal::imprimirUsaOSujeitoDaJanelaAtiva() {
     ComServicos com(servicos);
     frmExibeRelatorio* maria = CriarAnalise(t, "MARIA DA CONCEICAO", "15/03/1970");
     QVERIFY(CriarAnalise(t, "JOSE DA SILVA", "01/01/1980"));
-    for (QMdiSubWindow* sub : t.janela->areaMdi()->subWindowList())
+    for (QMdiSubWindow* sub : Filho<QMdiArea>(*t.janela, "areaMdi")->subWindowList())
         if (sub->widget() == maria)
-            t.janela->areaMdi()->setActiveSubWindow(sub);
+            Filho<QMdiArea>(*t.janela, "areaMdi")->setActiveSubWindow(sub);
     bool visto = false;
     AoAbrirModal([&](QWidget* w) {
         auto* dialogo = qobject_cast<frmImprimir*>(w);

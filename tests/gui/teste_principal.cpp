@@ -199,7 +199,8 @@ void TestePrincipal::geometriaDaBarraEDoRodape() {
     }
     // The toolbar spans the window; the bottom strip sits under the MDI area.
     QCOMPARE(Filho<QWidget>(p, "picMenu")->width(), p.centralWidget()->width());
-    QVERIFY(Filho<QWidget>(p, "picRodape")->geometry().top() >= p.areaMdi()->geometry().bottom());
+    QVERIFY(Filho<QWidget>(p, "picRodape")->geometry().top() >=
+            Filho<QMdiArea>(p, "areaMdi")->geometry().bottom());
 
     for (int largura : {900, 1200, 640}) {
         p.resize(largura, 600);
@@ -381,10 +382,10 @@ void TestePrincipal::fecharComJanelasDeAnaliseAbertas() {
     frmPrincipal& p = *t.janela;
     Programa& prog = *t.ambiente.programa;
     for (int i = 0; i < 2; ++i) {
-        QMdiSubWindow* sub = p.areaMdi()->addSubWindow(new QWidget);
+        QMdiSubWindow* sub = Filho<QMdiArea>(p, "areaMdi")->addSubWindow(new QWidget);
         sub->show();
     }
-    QCOMPARE(p.areaMdi()->subWindowList().size(), 2);
+    QCOMPARE(Filho<QMdiArea>(p, "areaMdi")->subWindowList().size(), 2);
     prog.Configuracao.ImprimirDescricao = kDesligado;
     QVERIFY(p.close());
     QVERIFY(!Ligado(CarregarConfiguracao(prog.PastaPrograma).ImprimirDescricao));
@@ -440,7 +441,7 @@ void TestePrincipal::recusasSemAnaliseAberta() {
     QCOMPARE(t.ambiente.mensagens.bipes, 0);
     // Idle as before: nothing busy, nothing opened, the status line untouched.
     QVERIFY(!p.Ocupado());
-    QVERIFY(p.areaMdi()->subWindowList().isEmpty());
+    QVERIFY(Filho<QMdiArea>(p, "areaMdi")->subWindowList().isEmpty());
     QCOMPARE(p.Status(), frmPrincipal::TextoStatusInicial());
     QCOMPARE(t.fins, 0);
 }
@@ -494,14 +495,14 @@ void TestePrincipal::organizarJanelas() {
     p.resize(900, 700);
     QList<QMdiSubWindow*> subs;
     for (int i = 0; i < 3; ++i) {
-        QMdiSubWindow* sub = p.areaMdi()->addSubWindow(new QWidget);
+        QMdiSubWindow* sub = Filho<QMdiArea>(p, "areaMdi")->addSubWindow(new QWidget);
         sub->resize(200, 150);
         sub->show();
         subs.append(sub);
     }
     QTest::qWait(0);
     Filho<QAction>(p, "mnuJanelaLadoLado")->trigger();
-    const QRect area = p.areaMdi()->viewport()->rect();
+    const QRect area = Filho<QMdiArea>(p, "areaMdi")->viewport()->rect();
     // Tiled horizontally: full-width strips one above the other.
     for (QMdiSubWindow* s : subs)
         QCOMPARE(s->width(), area.width());
@@ -514,7 +515,7 @@ void TestePrincipal::organizarJanelas() {
 
     Filho<QAction>(p, "mnuJanelaEmCascata")->trigger();
     QList<QPoint> cantos;
-    for (QMdiSubWindow* s : p.areaMdi()->subWindowList())
+    for (QMdiSubWindow* s : Filho<QMdiArea>(p, "areaMdi")->subWindowList())
         cantos.append(s->pos());
     QVERIFY(cantos[0] != cantos[1] && cantos[1] != cantos[2]);
     QVERIFY(cantos[0].x() < cantos[1].x() && cantos[0].y() < cantos[1].y());

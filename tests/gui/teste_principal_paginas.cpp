@@ -82,7 +82,7 @@ void TestePaginas::agemSobreAJanelaAtiva() {
     PrincipalTeste t(true, true);
     frmPrincipal& p = *t.janela;
     frmExibeRelatorio* primeira = CriarAnalise(t, "ANA PAULA", "10/10/1990");
-    QMdiSubWindow* subPrimeira = p.areaMdi()->currentSubWindow();
+    QMdiSubWindow* subPrimeira = Filho<QMdiArea>(p, "areaMdi")->currentSubWindow();
     frmExibeRelatorio* segunda = CriarAnalise(t, "CARLOS ALBERTO", "02/02/1962");
     QVERIFY(primeira && segunda && primeira != segunda);
     QCOMPARE(p.JanelaAtiva(), segunda);
@@ -91,7 +91,7 @@ void TestePaginas::agemSobreAJanelaAtiva() {
     QCOMPARE(segunda->PaginaExibida(), 2);
     QCOMPARE(primeira->PaginaExibida(), 1);
 
-    p.areaMdi()->setActiveSubWindow(subPrimeira);
+    Filho<QMdiArea>(p, "areaMdi")->setActiveSubWindow(subPrimeira);
     QCOMPARE(p.JanelaAtiva(), primeira);
     QTest::mouseClick(Filho<QToolButton>(p, "picAvanca"), Qt::LeftButton);
     QTest::mouseClick(Filho<QToolButton>(p, "picAvanca"), Qt::LeftButton);
@@ -106,9 +106,9 @@ void TestePaginas::statusVoltaAoInicialAoFecharAUltima() {
     QVERIFY(CriarAnalise(t, "ANA PAULA", "10/10/1990"));
     QVERIFY(CriarAnalise(t, "BEATRIZ", "11/11/1971"));
     QVERIFY(p.Status() != frmPrincipal::TextoStatusInicial());
-    p.areaMdi()->closeAllSubWindows();
+    Filho<QMdiArea>(p, "areaMdi")->closeAllSubWindows();
     QTest::qWait(0);
-    QVERIFY(p.areaMdi()->subWindowList().isEmpty());
+    QVERIFY(Filho<QMdiArea>(p, "areaMdi")->subWindowList().isEmpty());
     QCOMPARE(p.Status(), frmPrincipal::TextoStatusInicial());
     // And with no analysis left the page buttons refuse again.
     QTest::mouseClick(Filho<QToolButton>(p, "picAvanca"), Qt::LeftButton);

@@ -60,7 +60,6 @@ public:
     void PedirDadosDoNumerologo();
 
     Programa& programa() { return programa_; }
-    QMdiArea* areaMdi() const { return areaMdi_; }
 
     // The active viewer window, or nullptr when no analysis is shown.
     frmExibeRelatorio* JanelaAtiva() const;
@@ -137,9 +136,6 @@ public:
     // Opens a study window in the area, for `cliente` of the register when given (its spellings
     // are kept there), empty otherwise. Returns the window.
     frmEstudoNome* AbrirEstudoNome(const Cliente* cliente);
-    // Opens a Previsões (`harmonia` false) or Harmonia window in the area (frmPrincipal_consulta.cpp);
-    // Previsões opened while an analysis window is active starts with that analysis' person.
-    QWidget* AbrirConsulta(bool harmonia);
 
 public slots:
 
@@ -160,6 +156,11 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    // The area of the child windows; tests reach it by its object name, "areaMdi".
+    QMdiArea* areaMdi() const { return areaMdi_; }
+    // Opens a Previsões (`harmonia` false) or Harmonia window in the area (frmPrincipal_consulta.cpp);
+    // Previsões opened while an analysis window is active starts with that analysis' person.
+    QWidget* AbrirConsulta(bool harmonia);
     // Lists the open windows at the end of the Janela menu (by their captions), the active one
     // checked; choosing one activates it.
     void ListarJanelas();
