@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "app/qt/frmEntraNome.h"
 #include "layout/percurso.h"
@@ -26,23 +27,23 @@ void ResponderEntrada(const QString& data, const QString& nome) {
         auto* d = qobject_cast<frmEntraNome*>(w);
         QVERIFY(d);
         if (nome.isEmpty()) {
-            d->cmdCancelar->click();
+            Filho<QPushButton>(*d, "cmdCancelar")->click();
             return;
         }
-        d->txtDataNasc->setText(data);
-        d->txtNome->setText(nome);
-        d->cmdOk->click();
+        Filho<QLineEdit>(*d, "txtDataNasc")->setText(data);
+        Filho<QLineEdit>(*d, "txtNome")->setText(nome);
+        Filho<QPushButton>(*d, "cmdOk")->click();
     });
 }
 
 frmExibeRelatorio* Criar(PrincipalTeste& t, const QString& data, const QString& nome) {
     ResponderEntrada(data, nome);
-    t.janela->cmdCriaAnalise->click();
+    Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
     return t.janela->JanelaAtiva();
 }
 
 int Janelas(PrincipalTeste& t) {
-    return static_cast<int>(t.janela->areaMdi()->subWindowList().size());
+    return static_cast<int>(Filho<QMdiArea>(*t.janela, "areaMdi")->subWindowList().size());
 }
 
 } // namespace
@@ -95,8 +96,8 @@ private slots:
         QCOMPARE(t.janela->Status(), QStringLiteral("Navegando: Página 1 de 1"));
         // One-page analysis: both page buttons only beep, and no sound is played.
         t.ambiente.sons.tocados.clear();
-        t.janela->picAvanca->click();
-        t.janela->picVolta->click();
+        Filho<QToolButton>(*t.janela, "picAvanca")->click();
+        Filho<QToolButton>(*t.janela, "picVolta")->click();
         QCOMPARE(t.ambiente.mensagens.bipes, 2);
         QVERIFY(t.ambiente.sons.tocados.isEmpty());
         QCOMPARE(v->PaginaExibida(), 1);
@@ -145,12 +146,12 @@ private slots:
         PrincipalTeste t(true, true);
         // Past the page limit nothing is shown; a limit of 20 pages stands in for 50,000.
         QCOMPARE(frmPrincipal::kMaximoPaginas, 50000);
-        QCOMPARE(t.janela->MaximoPaginas, 50000);
-        t.janela->MaximoPaginas = 20;
+        QCOMPARE(t.janela->MaximoPaginas(), 50000);
+        t.janela->DefinirMaximoPaginas(20);
         t.ambiente.programa->Fontes.FonteCorpo.Tamanho = 22;
         t.ambiente.sons.tocados.clear();
         ResponderEntrada(QStringLiteral("20/08/1978"), QStringLiteral("ANA SILVA"));
-        t.janela->cmdCriaAnalise->click();
+        Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
         QCOMPARE(Janelas(t), 0);
         QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
         const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
@@ -165,16 +166,16 @@ private slots:
         QCOMPARE(t.ambiente.sons.paradas, 1);
         QVERIFY(QApplication::overrideCursor() == nullptr);
         // The number is written as in Portuguese.
-        t.janela->MaximoPaginas = 1000;
+        t.janela->DefinirMaximoPaginas(1000);
         t.ambiente.programa->Fontes.FonteCorpo.Tamanho = 200;
         ResponderEntrada(QStringLiteral("20/08/1978"), QStringLiteral("ANA SILVA"));
-        t.janela->cmdCriaAnalise->click();
+        Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
         QCOMPARE(Janelas(t), 0);
         QCOMPARE(t.ambiente.mensagens.mostradas.size(), 2);
         QVERIFY(t.ambiente.mensagens.mostradas[1].texto.contains(
             QStringLiteral("(texto em 200 pontos) esta análise passaria de 1.000 páginas")));
         // Just enough pages: the analysis is shown.
-        t.janela->MaximoPaginas = 20;
+        t.janela->DefinirMaximoPaginas(20);
         t.ambiente.programa->Fontes.FonteCorpo.Tamanho = 12;
         frmExibeRelatorio* v = Criar(t, QStringLiteral("20/08/1978"), QStringLiteral("ANA SILVA"));
         QVERIFY(v);
@@ -188,15 +189,15 @@ private slots:
         QVERIFY(v);
         const int total = v->TotalDePaginas();
         t.ambiente.sons.tocados.clear();
-        t.janela->picVolta->click();
+        Filho<QToolButton>(*t.janela, "picVolta")->click();
         QCOMPARE(t.ambiente.mensagens.bipes, 1);
-        t.janela->picAvanca->click();
+        Filho<QToolButton>(*t.janela, "picAvanca")->click();
         QCOMPARE(v->PaginaExibida(), 2);
         QCOMPARE(t.janela->Status(), QStringLiteral("Navegando: Página 2 de %1").arg(total));
         QCOMPARE(t.ambiente.sons.tocados.size(), 1);
         v->ExibePagina(total);
         t.ambiente.sons.tocados.clear();
-        t.janela->picAvanca->click();
+        Filho<QToolButton>(*t.janela, "picAvanca")->click();
         QCOMPARE(t.ambiente.mensagens.bipes, 2);
         QVERIFY(t.ambiente.sons.tocados.isEmpty());
         QCOMPARE(v->PaginaExibida(), total);
@@ -231,8 +232,8 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(t.janela->Status(),
                  QStringLiteral("Navegando: Página 1 de %1").arg(primeira->TotalDePaginas()));
-        t.janela->areaMdi()->setActiveSubWindow(nullptr);
-        t.janela->areaMdi()->setActiveSubWindow(subPrimeira);
+        Filho<QMdiArea>(*t.janela, "areaMdi")->setActiveSubWindow(nullptr);
+        Filho<QMdiArea>(*t.janela, "areaMdi")->setActiveSubWindow(subPrimeira);
         QCOMPARE(t.janela->Status(),
                  QStringLiteral("Navegando: Página 1 de %1").arg(primeira->TotalDePaginas()));
 
@@ -252,7 +253,7 @@ private slots:
         t.ambiente.sons.tocados.clear();
         t.ambiente.mensagens.respostas = {RespostaMensagem::Nao};
         ResponderEntrada({}, {});
-        t.janela->cmdCriaAnalise->click();
+        Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
         QCOMPARE(Janelas(t), 1);
         QCOMPARE(t.janela->JanelaAtiva(), v);
         QCOMPARE(v->PaginaExibida(), 3);

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "analysis/interpretacao.h"
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "app/qt/frmConfiguraFonte.h"
 #include "app/qt/frmConfiguraRodape.h"
@@ -132,7 +133,7 @@ private slots:
         {
             frmConfiguraFonte d(p);
             d.show();
-            d.cmdOk->click();
+            Filho<QPushButton>(d, "cmdOk")->click();
             QCOMPARE(m.size(), 1);
             QCOMPARE(m[0].titulo, QStringLiteral("Erro:"));
             QVERIFY2(m[0].texto.contains(QDir::toNativeSeparators(t.ambiente.Arquivo("fontes.dat"))),
@@ -144,13 +145,13 @@ private slots:
         {
             frmConfiguraRodape d(p);
             d.show();
-            d.txtRodapeLinhaUm->setText(QStringLiteral("Nova linha"));
-            d.cmdOk->click();
+            Filho<QLineEdit>(d, "txtRodapeLinhaUm")->setText(QStringLiteral("Nova linha"));
+            Filho<QPushButton>(d, "cmdOk")->click();
             QCOMPARE(m.size(), 1);
             QCOMPARE(m[0].titulo, QStringLiteral("Erro:"));
             QVERIFY(m[0].texto.contains(QDir::toNativeSeparators(t.ambiente.Arquivo("rodape.dat"))));
             QVERIFY(d.isVisible());
-            QCOMPARE(d.txtRodapeLinhaUm->text(), QStringLiteral("Nova linha"));
+            QCOMPARE(Filho<QLineEdit>(d, "txtRodapeLinhaUm")->text(), QStringLiteral("Nova linha"));
             QVERIFY(!QFile::exists(t.ambiente.Arquivo("rodape.dat")));
         }
         // The print job prints with the margins given, and says they are not kept.
@@ -176,7 +177,7 @@ private slots:
         }
         // The exit does not write the settings, and says nothing more.
         t.ambiente.mensagens.mostradas.clear();
-        t.janela->mnuEncerrar->trigger();
+        Filho<QAction>(*t.janela, "mnuEncerrar")->trigger();
         QCOMPARE(t.fins, 1);
         QVERIFY(m.isEmpty());
         QVERIFY(!QFile::exists(t.ambiente.Arquivo("oraculandia.dat")));

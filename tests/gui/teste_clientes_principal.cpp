@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "app/qt/frmDicas.h"
 #include "app/qt/frmEntraNome.h"
@@ -31,9 +32,9 @@ void ResponderEntrada(const QString& data, const QString& nome) {
     AoAbrirModal([data, nome](QWidget* w) {
         auto* d = qobject_cast<frmEntraNome*>(w);
         QVERIFY(d);
-        d->txtDataNasc->setText(data);
-        d->txtNome->setText(nome);
-        d->cmdOk->click();
+        Filho<QLineEdit>(*d, "txtDataNasc")->setText(data);
+        Filho<QLineEdit>(*d, "txtNome")->setText(nome);
+        Filho<QPushButton>(*d, "cmdOk")->click();
     });
 }
 
@@ -53,7 +54,7 @@ void Danificar(const AmbienteTeste& a) {
 }
 
 int Janelas(PrincipalTeste& t) {
-    return static_cast<int>(t.janela->areaMdi()->subWindowList().size());
+    return static_cast<int>(Filho<QMdiArea>(*t.janela, "areaMdi")->subWindowList().size());
 }
 
 } // namespace
@@ -72,22 +73,22 @@ private slots:
 void TesteClientesPrincipal::menuEBotaoComDica() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
-    QVERIFY(p.mnuClientes);
-    QCOMPARE(p.mnuClientes->text(), QStringLiteral("&Clientes..."));
-    QCOMPARE(p.mnuClientes->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
-    QVERIFY(p.mnuArquivo->actions().contains(p.mnuClientes));
-    QVERIFY(p.mnuClientes->isEnabled());
+    QVERIFY(Filho<QAction>(p, "mnuClientes"));
+    QCOMPARE(Filho<QAction>(p, "mnuClientes")->text(), QStringLiteral("&Clientes..."));
+    QCOMPARE(Filho<QAction>(p, "mnuClientes")->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+    QVERIFY(Filho<QMenu>(p, "mnuArquivo")->actions().contains(Filho<QAction>(p, "mnuClientes")));
+    QVERIFY(Filho<QAction>(p, "mnuClientes")->isEnabled());
     // The seventh button, after the six that keep their places; then the name study, and
     // "Sair" last.
-    QCOMPARE(p.cmdClientes->parentWidget(), p.picMenu);
-    QCOMPARE(p.cmdClientes->geometry(), QRect(3 + 48 * 6, 3, 43, 40));
-    QVERIFY(!p.cmdClientes->icon().isNull());
-    QCOMPARE(p.cmdEstudoNome->geometry(), QRect(3 + 48 * 7, 3, 43, 40));
-    QVERIFY(!p.cmdEstudoNome->icon().isNull());
-    QCOMPARE(p.cmdSair->geometry(), QRect(3 + 48 * 8, 3, 43, 40));
+    QCOMPARE(Filho<QToolButton>(p, "cmdClientes")->parentWidget(), Filho<QWidget>(p, "picMenu"));
+    QCOMPARE(Filho<QToolButton>(p, "cmdClientes")->geometry(), QRect(3 + 48 * 6, 3, 43, 40));
+    QVERIFY(!Filho<QToolButton>(p, "cmdClientes")->icon().isNull());
+    QCOMPARE(Filho<QToolButton>(p, "cmdEstudoNome")->geometry(), QRect(3 + 48 * 7, 3, 43, 40));
+    QVERIFY(!Filho<QToolButton>(p, "cmdEstudoNome")->icon().isNull());
+    QCOMPARE(Filho<QToolButton>(p, "cmdSair")->geometry(), QRect(3 + 48 * 8, 3, 43, 40));
     QCOMPARE(frmPrincipal::TextoDaDica(QStringLiteral("Clientes")),
              QStringLiteral("Abrir o cadastro de clientes e criar a análise de um deles."));
-    MoverMouse(p.cmdClientes);
+    MoverMouse(Filho<QToolButton>(p, "cmdClientes"));
     QVERIFY(p.Dica());
     QCOMPARE(p.BotaoComAjuda(), QStringLiteral("Clientes"));
     // The button and the menu open the window (closed here at once); the tip goes away.
@@ -98,7 +99,7 @@ void TesteClientesPrincipal::menuEBotaoComDica() {
         aberta = true;
         j->cmdFechar->click();
     });
-    p.cmdClientes->click();
+    Filho<QToolButton>(p, "cmdClientes")->click();
     QVERIFY(aberta);
     QVERIFY(!p.Dica());
     aberta = false;
@@ -106,7 +107,7 @@ void TesteClientesPrincipal::menuEBotaoComDica() {
         aberta = qobject_cast<frmClientes*>(w) != nullptr;
         w->close();
     });
-    p.mnuClientes->trigger();
+    Filho<QAction>(p, "mnuClientes")->trigger();
     QVERIFY(aberta);
     QCOMPARE(Janelas(t), 0);
 }
@@ -136,7 +137,7 @@ void TesteClientesPrincipal::analiseDeUmCliente() {
         QTest::keyClicks(j->txtProcurar, QStringLiteral("conceicao"));
         j->cmdCriarAnalise->click();
     });
-    t.janela->cmdClientes->click();
+    Filho<QToolButton>(*t.janela, "cmdClientes")->click();
 
     // The entry dialog's sequence: the question about the analysis shown, the waiting sound in a
     // loop, then the new viewer's page sound.
@@ -171,7 +172,7 @@ void TesteClientesPrincipal::analiseDeUmCliente() {
         j->txtProcurar->setText(QStringLiteral("pedro"));
         QTest::keyClick(j->txtProcurar, Qt::Key_Return);
     });
-    t.janela->mnuClientes->trigger();
+    Filho<QAction>(*t.janela, "mnuClientes")->trigger();
     QCOMPARE(Janelas(t), 2);
     QCOMPARE(t.janela->JanelaAtiva()->NomeAnalisado(), std::string("PEDRO ALVES"));
     QVERIFY(t.ambiente.sons.tocados.isEmpty());
@@ -179,7 +180,7 @@ void TesteClientesPrincipal::analiseDeUmCliente() {
     // Closing the window creates nothing and asks nothing.
     const int perguntas = static_cast<int>(msgs.mostradas.size());
     AoAbrirModal([](QWidget* w) { qobject_cast<frmClientes*>(w)->cmdFechar->click(); });
-    t.janela->cmdClientes->click();
+    Filho<QToolButton>(*t.janela, "cmdClientes")->click();
     QCOMPARE(Janelas(t), 2);
     QCOMPARE(msgs.mostradas.size(), perguntas);
 }
@@ -187,7 +188,7 @@ void TesteClientesPrincipal::analiseDeUmCliente() {
 void TesteClientesPrincipal::entradaRegistraCadaAnalise() {
     PrincipalTeste t(true, true);
     ResponderEntrada(QStringLiteral("15/03/1970"), QStringLiteral("maria da conceição"));
-    t.janela->cmdCriaAnalise->click();
+    Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
     std::vector<Cliente> todos = Todos(t.ambiente);
     QCOMPARE(todos.size(), std::size_t{1});
     QCOMPARE(todos[0].nome, QStringLiteral("maria da conceição")); // as typed
@@ -198,7 +199,7 @@ void TesteClientesPrincipal::entradaRegistraCadaAnalise() {
     t.ambiente.relogio.hoje = QDate(2027, 1, 5);
     t.ambiente.mensagens.respostas = {RespostaMensagem::Sim};
     ResponderEntrada(QStringLiteral("15/3/70"), QStringLiteral("MARIA DA CONCEICAO"));
-    t.janela->cmdCriaAnalise->click();
+    Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
     todos = Todos(t.ambiente);
     QCOMPARE(todos.size(), std::size_t{1});
     QCOMPARE(todos[0].nome, QStringLiteral("maria da conceição"));
@@ -206,9 +207,10 @@ void TesteClientesPrincipal::entradaRegistraCadaAnalise() {
 
     // Another birth date is another person; a cancelled entry records nothing.
     ResponderEntrada(QStringLiteral("16/03/1970"), QStringLiteral("Maria da Conceição"));
-    t.janela->cmdCriaAnalise->click();
-    AoAbrirModal([](QWidget* w) { qobject_cast<frmEntraNome*>(w)->cmdCancelar->click(); });
-    t.janela->cmdCriaAnalise->click();
+    Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
+    AoAbrirModal(
+        [](QWidget* w) { Filho<QPushButton>(*qobject_cast<frmEntraNome*>(w), "cmdCancelar")->click(); });
+    Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
     QCOMPARE(Todos(t.ambiente).size(), std::size_t{2});
     // Only the questions about the analysis shown were asked.
     for (const MensagemMostrada& m : t.ambiente.mensagens.mostradas)
@@ -227,7 +229,7 @@ void TesteClientesPrincipal::cadastroDanificado() {
 
     // The analysis is made all the same, after one error.
     ResponderEntrada(QStringLiteral("15/03/1970"), QStringLiteral("Maria da Conceição"));
-    t.janela->cmdCriaAnalise->click();
+    Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
     QCOMPARE(Janelas(t), 1);
     QCOMPARE(msgs.mostradas.size(), 1);
     QCOMPARE(msgs.mostradas[0].titulo, QStringLiteral("Erro:"));
@@ -238,13 +240,13 @@ void TesteClientesPrincipal::cadastroDanificado() {
     // Said again for every person left out of the register.
     msgs.respostas = {RespostaMensagem::Nao};
     ResponderEntrada(QStringLiteral("02/02/1992"), QStringLiteral("Pedro Alves"));
-    t.janela->cmdCriaAnalise->click();
+    Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
     QCOMPARE(Janelas(t), 2);
     QCOMPARE(msgs.mostradas.size(), 3);
     QCOMPARE(msgs.mostradas[1].titulo, QStringLiteral("Advertência:"));
     QCOMPARE(msgs.mostradas[2].texto, msgs.mostradas[0].texto);
     // Asked for directly, the window says it again and does not open.
-    t.janela->cmdClientes->click();
+    Filho<QToolButton>(*t.janela, "cmdClientes")->click();
     QCOMPARE(msgs.mostradas.size(), 4);
     QVERIFY(msgs.mostradas[3].texto.startsWith(esperado));
     QVERIFY(msgs.mostradas[3].texto.endsWith(
@@ -258,7 +260,7 @@ void TesteClientesPrincipal::cadastroBloqueado() {
     PrincipalTeste t(true, true);
     auto& msgs = t.ambiente.mensagens;
     ResponderEntrada(QStringLiteral("15/03/1970"), QStringLiteral("Maria da Conceição"));
-    t.janela->cmdCriaAnalise->click();
+    Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
     QVERIFY(msgs.mostradas.isEmpty());
     // Another program holds the file in a long write while a person is added; then the file is
     // free for one analysis, and held again for the next: each person left out is said.
@@ -269,7 +271,7 @@ void TesteClientesPrincipal::cadastroBloqueado() {
         QVERIFY(QSqlQuery(outro).exec(QStringLiteral("BEGIN IMMEDIATE")));
         msgs.respostas = {RespostaMensagem::Nao};
         ResponderEntrada(data, nome);
-        t.janela->cmdCriaAnalise->click();
+        Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
         QVERIFY(QSqlQuery(outro).exec(QStringLiteral("ROLLBACK")));
         outro.close();
         outro = QSqlDatabase();
@@ -287,7 +289,7 @@ void TesteClientesPrincipal::cadastroBloqueado() {
     QCOMPARE(t.janela->JanelaAtiva()->NomeAnalisado(), std::string("PEDRO ALVES"));
     msgs.respostas = {RespostaMensagem::Nao};
     ResponderEntrada(QStringLiteral("03/03/1993"), QStringLiteral("Joana Lima"));
-    t.janela->cmdCriaAnalise->click();
+    Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
     QCOMPARE(msgs.mostradas.size(), 3); // the question only
     analiseBloqueada(QStringLiteral("04/04/1994"), QStringLiteral("Carlos Souza"));
     QCOMPARE(msgs.mostradas.size(), 5);
@@ -302,13 +304,13 @@ void TesteClientesPrincipal::entradaSemCadastroEComReferencia() {
     AoAbrirModal([](QWidget* w) {
         auto* d = qobject_cast<frmEntraNome*>(w);
         QVERIFY(d);
-        d->txtDataNasc->setText(QStringLiteral("15/03/1970"));
-        d->txtNome->setText(QStringLiteral("Nome de Teste"));
-        d->txtReferencia->setText(QStringLiteral("15/01/2027"));
-        d->chkIncluirCadastro->setChecked(false);
-        d->cmdOk->click();
+        Filho<QLineEdit>(*d, "txtDataNasc")->setText(QStringLiteral("15/03/1970"));
+        Filho<QLineEdit>(*d, "txtNome")->setText(QStringLiteral("Nome de Teste"));
+        Filho<QLineEdit>(*d, "txtReferencia")->setText(QStringLiteral("15/01/2027"));
+        Filho<QCheckBox>(*d, "chkIncluirCadastro")->setChecked(false);
+        Filho<QPushButton>(*d, "cmdOk")->click();
     });
-    t.janela->cmdCriaAnalise->click();
+    Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
     QCOMPARE(Janelas(t), 1);
     QVERIFY(Todos(t.ambiente).empty());
     frmExibeRelatorio* janela = t.janela->JanelaAtiva();
@@ -319,13 +321,13 @@ void TesteClientesPrincipal::entradaSemCadastroEComReferencia() {
     AoAbrirModal([](QWidget* w) {
         auto* d = qobject_cast<frmEntraNome*>(w);
         QVERIFY(d);
-        QVERIFY(!d->chkIncluirCadastro->isChecked()); // remembered
-        d->chkIncluirCadastro->setChecked(true);
-        d->txtDataNasc->setText(QStringLiteral("02/02/1992"));
-        d->txtNome->setText(QStringLiteral("Pedro Alves"));
-        d->cmdOk->click();
+        QVERIFY(!Filho<QCheckBox>(*d, "chkIncluirCadastro")->isChecked()); // remembered
+        Filho<QCheckBox>(*d, "chkIncluirCadastro")->setChecked(true);
+        Filho<QLineEdit>(*d, "txtDataNasc")->setText(QStringLiteral("02/02/1992"));
+        Filho<QLineEdit>(*d, "txtNome")->setText(QStringLiteral("Pedro Alves"));
+        Filho<QPushButton>(*d, "cmdOk")->click();
     });
-    t.janela->cmdCriaAnalise->click();
+    Filho<QToolButton>(*t.janela, "cmdCriaAnalise")->click();
     QCOMPARE(Todos(t.ambiente).size(), std::size_t{1});
     QVERIFY(!t.janela->JanelaAtiva()->DataReferencia());
     Programa& p = *t.ambiente.programa;

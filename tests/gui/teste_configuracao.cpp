@@ -5,7 +5,10 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTest>
+#include <array>
 
+#include "analysis/complementos.h"
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "app/qt/frmConfiguraPrograma.h"
 
@@ -47,6 +50,28 @@ bool MesmaConfiguracao(const ConfiguracaoPrograma& a, const ConfiguracaoPrograma
     return SerializarConfiguracao(a) == SerializarConfiguracao(b);
 }
 
+// The box of calculation `i` (0 to 27), and the box of the k-th section after them (0 to 6:
+// sections 29 to 35), by the names the dialog gives them.
+QCheckBox* Interpretacao(const frmConfiguraPrograma& d, int i) {
+    return Filho<QCheckBox>(d, qPrintable(QStringLiteral("chkInterpretacoes_%1").arg(i)));
+}
+QCheckBox* Complemento(const frmConfiguraPrograma& d, int k) {
+    return Filho<QCheckBox>(d,
+                            qPrintable(QStringLiteral("chkComplementos_%1").arg(kPrimeiroComplemento + k)));
+}
+std::array<QCheckBox*, 28> Interpretacoes(const frmConfiguraPrograma& d) {
+    std::array<QCheckBox*, 28> caixas{};
+    for (int i = 0; i < 28; ++i)
+        caixas[static_cast<std::size_t>(i)] = Interpretacao(d, i);
+    return caixas;
+}
+std::array<QCheckBox*, kNumeroComplementos> Complementos(const frmConfiguraPrograma& d) {
+    std::array<QCheckBox*, kNumeroComplementos> caixas{};
+    for (int k = 0; k < kNumeroComplementos; ++k)
+        caixas[static_cast<std::size_t>(k)] = Complemento(d, k);
+    return caixas;
+}
+
 } // namespace
 
 class TesteConfiguracao : public QObject {
@@ -69,25 +94,25 @@ void TesteConfiguracao::legendasEColunas() {
     frmConfiguraPrograma d(*a.programa);
     d.show();
     QCOMPARE(d.windowTitle(), QStringLiteral("Configuração..."));
-    QCOMPARE(d.fraFundo->title(),
+    QCOMPARE(Filho<QGroupBox>(d, "fraFundo")->title(),
              QStringLiteral("Marque abaixo os números que deverão ser calculados em cada análise:"));
     for (int i = 0; i < 28; ++i)
-        QCOMPARE(d.chkInterpretacoes[static_cast<std::size_t>(i)]->text(),
-                 QString::fromUtf8(kLegendasEsperadas[i]));
-    QCOMPARE(d.chkImprimirDescricao->text(),
+        QCOMPARE(Interpretacao(d, i)->text(), QString::fromUtf8(kLegendasEsperadas[i]));
+    QCOMPARE(Filho<QCheckBox>(d, "chkImprimirDescricao")->text(),
              QStringLiteral("Imprimir comentário sobre o significado de cada cálculo antes da sua "
                             "interpretação"));
-    QCOMPARE(d.chkImprimirNumero->text(),
+    QCOMPARE(Filho<QCheckBox>(d, "chkImprimirNumero")->text(),
              QStringLiteral("Imprimir o resultado do cálculo de cada análise ao lado do título"));
-    QCOMPARE(d.chkImprimirCabecalho->text(),
+    QCOMPARE(Filho<QCheckBox>(d, "chkImprimirCabecalho")->text(),
              QStringLiteral("Imprimir o cabeçalho em todas as folhas da análise"));
-    QCOMPARE(d.chkEscutarSons->text(), QStringLiteral("Tocar sons durante a execução do programa"));
-    QCOMPARE(d.cmdOk->text(), QStringLiteral("O&k"));
-    QCOMPARE(d.cmdCancelar->text(), QStringLiteral("Cancela&r"));
+    QCOMPARE(Filho<QCheckBox>(d, "chkEscutarSons")->text(),
+             QStringLiteral("Tocar sons durante a execução do programa"));
+    QCOMPARE(Filho<QPushButton>(d, "cmdOk")->text(), QStringLiteral("O&k"));
+    QCOMPARE(Filho<QPushButton>(d, "cmdCancelar")->text(), QStringLiteral("Cancela&r"));
 
     // Two columns: 0 to 14 on the left, 15 to 27 on the right, each top to bottom.
     auto pos = [&d](int i) {
-        QWidget* c = d.chkInterpretacoes[static_cast<std::size_t>(i)];
+        QWidget* c = Interpretacao(d, i);
         return c->mapTo(&d, QPoint(0, 0));
     };
     for (int i = 1; i < 15; ++i) {
@@ -98,10 +123,10 @@ void TesteConfiguracao::legendasEColunas() {
         QCOMPARE(pos(i).x(), pos(15).x());
         QVERIFY(pos(i).y() > pos(i - 1).y());
     }
-    QVERIFY(pos(15).x() > pos(0).x() + d.chkInterpretacoes[0]->width() / 2);
+    QVERIFY(pos(15).x() > pos(0).x() + Interpretacao(d, 0)->width() / 2);
     QCOMPARE(pos(15).y(), pos(0).y());
     // Every caption is fully visible.
-    for (QCheckBox* c : d.chkInterpretacoes)
+    for (QCheckBox* c : Interpretacoes(d))
         QVERIFY(c->width() >= c->sizeHint().width());
 }
 
@@ -117,11 +142,11 @@ void TesteConfiguracao::caixasRefletemAsConfiguracoes() {
     c.EscutarSons = kDesligado;
     frmConfiguraPrograma d(*a.programa);
     for (int i = 0; i < 28; ++i)
-        QCOMPARE(d.chkInterpretacoes[static_cast<std::size_t>(i)]->isChecked(), (i + 1) % 3 != 0);
-    QVERIFY(!d.chkImprimirDescricao->isChecked());
-    QVERIFY(d.chkImprimirNumero->isChecked());
-    QVERIFY(d.chkImprimirCabecalho->isChecked());
-    QVERIFY(!d.chkEscutarSons->isChecked());
+        QCOMPARE(Interpretacao(d, i)->isChecked(), (i + 1) % 3 != 0);
+    QVERIFY(!Filho<QCheckBox>(d, "chkImprimirDescricao")->isChecked());
+    QVERIFY(Filho<QCheckBox>(d, "chkImprimirNumero")->isChecked());
+    QVERIFY(Filho<QCheckBox>(d, "chkImprimirCabecalho")->isChecked());
+    QVERIFY(!Filho<QCheckBox>(d, "chkEscutarSons")->isChecked());
 }
 
 void TesteConfiguracao::okSemNenhumCalculoRecusa() {
@@ -129,13 +154,13 @@ void TesteConfiguracao::okSemNenhumCalculoRecusa() {
     const ConfiguracaoPrograma antes = a.programa->Configuracao;
     frmConfiguraPrograma d(*a.programa);
     d.show();
-    for (QCheckBox* c : d.chkInterpretacoes)
+    for (QCheckBox* c : Interpretacoes(d))
         c->setChecked(false);
-    for (QCheckBox* c : d.chkComplementos)
+    for (QCheckBox* c : Complementos(d))
         c->setChecked(false);
-    d.chkImprimirNumero->setChecked(true);
-    d.chkEscutarSons->setChecked(false);
-    QTest::mouseClick(d.cmdOk, Qt::LeftButton);
+    Filho<QCheckBox>(d, "chkImprimirNumero")->setChecked(true);
+    Filho<QCheckBox>(d, "chkEscutarSons")->setChecked(false);
+    QTest::mouseClick(Filho<QPushButton>(d, "cmdOk"), Qt::LeftButton);
 
     QCOMPARE(a.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = a.mensagens.mostradas[0];
@@ -150,7 +175,7 @@ void TesteConfiguracao::okSemNenhumCalculoRecusa() {
     QVERIFY(MesmaConfiguracao(a.programa->Configuracao, antes)); // options untouched too
 
     // Cancel afterwards leaves everything as it was.
-    QTest::mouseClick(d.cmdCancelar, Qt::LeftButton);
+    QTest::mouseClick(Filho<QPushButton>(d, "cmdCancelar"), Qt::LeftButton);
     QVERIFY(!d.isVisible());
     QCOMPARE(d.result(), static_cast<int>(QDialog::Rejected));
     QVERIFY(MesmaConfiguracao(a.programa->Configuracao, antes));
@@ -167,12 +192,12 @@ void TesteConfiguracao::okAplicaAsEscolhas() {
     frmConfiguraPrograma d(*a.programa);
     d.show();
     for (int i = 0; i < 28; ++i)
-        d.chkInterpretacoes[static_cast<std::size_t>(i)]->setChecked(i == 27 || i < 2);
-    d.chkImprimirDescricao->setChecked(false);
-    d.chkImprimirNumero->setChecked(true);
-    d.chkImprimirCabecalho->setChecked(true);
-    d.chkEscutarSons->setChecked(false);
-    QTest::mouseClick(d.cmdOk, Qt::LeftButton);
+        Interpretacao(d, i)->setChecked(i == 27 || i < 2);
+    Filho<QCheckBox>(d, "chkImprimirDescricao")->setChecked(false);
+    Filho<QCheckBox>(d, "chkImprimirNumero")->setChecked(true);
+    Filho<QCheckBox>(d, "chkImprimirCabecalho")->setChecked(true);
+    Filho<QCheckBox>(d, "chkEscutarSons")->setChecked(false);
+    QTest::mouseClick(Filho<QPushButton>(d, "cmdOk"), Qt::LeftButton);
 
     QVERIFY(a.mensagens.mostradas.isEmpty());
     QVERIFY(!d.isVisible());
@@ -197,16 +222,16 @@ void TesteConfiguracao::caixaParcialContaComoDesmarcada() {
     AmbienteTeste a;
     frmConfiguraPrograma d(*a.programa);
     d.show();
-    for (QCheckBox* c : d.chkInterpretacoes) {
+    for (QCheckBox* c : Interpretacoes(d)) {
         c->setTristate(true);
         c->setCheckState(Qt::PartiallyChecked);
     }
-    for (QCheckBox* c : d.chkComplementos)
+    for (QCheckBox* c : Complementos(d))
         c->setChecked(false);
-    QTest::mouseClick(d.cmdOk, Qt::LeftButton);
+    QTest::mouseClick(Filho<QPushButton>(d, "cmdOk"), Qt::LeftButton);
     QCOMPARE(a.mensagens.mostradas.size(), 1); // none is fully checked: refused
-    d.chkInterpretacoes[4]->setCheckState(Qt::Checked);
-    QTest::mouseClick(d.cmdOk, Qt::LeftButton);
+    Interpretacao(d, 4)->setCheckState(Qt::Checked);
+    QTest::mouseClick(Filho<QPushButton>(d, "cmdOk"), Qt::LeftButton);
     QCOMPARE(a.mensagens.mostradas.size(), 1);
     for (int id = 1; id <= 28; ++id)
         QCOMPARE(a.programa->Configuracao.Selecionado(id), id == 5);
@@ -217,10 +242,10 @@ void TesteConfiguracao::cancelarNaoMudaNada() {
     const ConfiguracaoPrograma antes = a.programa->Configuracao;
     frmConfiguraPrograma d(*a.programa);
     d.show();
-    d.chkInterpretacoes[0]->setChecked(false);
-    d.chkImprimirCabecalho->setChecked(true);
-    d.chkEscutarSons->setChecked(false);
-    QTest::mouseClick(d.cmdCancelar, Qt::LeftButton);
+    Interpretacao(d, 0)->setChecked(false);
+    Filho<QCheckBox>(d, "chkImprimirCabecalho")->setChecked(true);
+    Filho<QCheckBox>(d, "chkEscutarSons")->setChecked(false);
+    QTest::mouseClick(Filho<QPushButton>(d, "cmdCancelar"), Qt::LeftButton);
     QVERIFY(!d.isVisible());
     QVERIFY(MesmaConfiguracao(a.programa->Configuracao, antes));
     QVERIFY(a.mensagens.mostradas.isEmpty());
@@ -233,9 +258,9 @@ void TesteConfiguracao::escolhaSobreviveSoAposEncerrar() {
     AoAbrirModal([](QWidget* modal) {
         auto* d = qobject_cast<frmConfiguraPrograma*>(modal);
         QVERIFY(d);
-        d->chkInterpretacoes[10]->setChecked(false);
-        d->chkEscutarSons->setChecked(false);
-        QTest::mouseClick(d->cmdOk, Qt::LeftButton);
+        Interpretacao(*d, 10)->setChecked(false);
+        Filho<QCheckBox>(*d, "chkEscutarSons")->setChecked(false);
+        QTest::mouseClick(Filho<QPushButton>(*d, "cmdOk"), Qt::LeftButton);
     });
     p.cmdConfiguraPrograma_Click();
     QVERIFY(!t.ambiente.programa->Configuracao.Selecionado(11));
@@ -257,7 +282,7 @@ void TesteConfiguracao::escolhaSobreviveSoAposEncerrar() {
     }
     QVERIFY(CarregarConfiguracao(t.ambiente.programa->PastaPrograma).Selecionado(11));
 
-    p.mnuEncerrar->trigger();
+    Filho<QAction>(p, "mnuEncerrar")->trigger();
     const ConfiguracaoPrograma gravada = CarregarConfiguracao(t.ambiente.programa->PastaPrograma);
     QVERIFY(!gravada.Selecionado(11));
     QVERIFY(!Ligado(gravada.EscutarSons));
@@ -271,7 +296,7 @@ void TesteConfiguracao::grupoDosComplementos() {
     GravarSelecaoComplementos(a.programa->PreferenciasPrograma, s);
     frmConfiguraPrograma d(*a.programa);
     d.show();
-    QCOMPARE(d.fraComplementos->title(),
+    QCOMPARE(Filho<QGroupBox>(d, "fraComplementos")->title(),
              QStringLiteral("Marque abaixo as seções do bloco cármico e dos números mestres que deverão "
                             "fazer parte de cada análise:"));
     const char* const legendas[7] = {"&Quadro de Inclusão", "&Lições Cármicas", "&Dívidas Cármicas",
@@ -279,7 +304,7 @@ void TesteConfiguracao::grupoDosComplementos() {
                                      "Números &Mestres"};
     QSet<QChar> teclas{u'k', u'r'}; // Ok and Cancelar
     for (int i = 0; i < 7; ++i) {
-        QCheckBox* c = d.chkComplementos[static_cast<std::size_t>(i)];
+        QCheckBox* c = Complemento(d, i);
         QCOMPARE(c->text(), QString::fromUtf8(legendas[i]));
         QCOMPARE(c->isChecked(), i != 2);
         QVERIFY(c->width() >= c->sizeHint().width());
@@ -289,14 +314,15 @@ void TesteConfiguracao::grupoDosComplementos() {
         teclas.insert(tecla);
     }
     // The group sits below the 28, inside the dialog.
-    QVERIFY(d.fraComplementos->mapTo(&d, QPoint(0, 0)).y() > d.fraFundo->mapTo(&d, QPoint(0, 0)).y());
+    QVERIFY(Filho<QGroupBox>(d, "fraComplementos")->mapTo(&d, QPoint(0, 0)).y() >
+            Filho<QGroupBox>(d, "fraFundo")->mapTo(&d, QPoint(0, 0)).y());
 
     // Ok with only the new sections is accepted, and stores their choice in the preferences.
-    for (QCheckBox* c : d.chkInterpretacoes)
+    for (QCheckBox* c : Interpretacoes(d))
         c->setChecked(false);
-    d.chkComplementos[0]->setChecked(false);
-    d.chkComplementos[2]->setChecked(true);
-    QTest::mouseClick(d.cmdOk, Qt::LeftButton);
+    Complemento(d, 0)->setChecked(false);
+    Complemento(d, 2)->setChecked(true);
+    QTest::mouseClick(Filho<QPushButton>(d, "cmdOk"), Qt::LeftButton);
     QVERIFY(a.mensagens.mostradas.isEmpty());
     QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
     const SelecaoComplementos depois = a.programa->SelecaoDosComplementos();
@@ -311,11 +337,11 @@ void TesteConfiguracao::complementosSobrevivemAposEncerrar() {
     AoAbrirModal([](QWidget* modal) {
         auto* d = qobject_cast<frmConfiguraPrograma*>(modal);
         QVERIFY(d);
-        d->chkComplementos[6]->setChecked(false);
-        QTest::mouseClick(d->cmdOk, Qt::LeftButton);
+        Complemento(*d, 6)->setChecked(false);
+        QTest::mouseClick(Filho<QPushButton>(*d, "cmdOk"), Qt::LeftButton);
     });
     p.cmdConfiguraPrograma_Click();
-    p.mnuEncerrar->trigger();
+    Filho<QAction>(p, "mnuEncerrar")->trigger();
     const SelecaoComplementos gravada =
         LerSelecaoComplementos(CarregarPreferencias(t.ambiente.programa->PastaPrograma));
     QVERIFY(!gravada[6]);

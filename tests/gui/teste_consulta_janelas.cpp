@@ -23,6 +23,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "consulta/qt/dlgTabelaRelacoes.h"
 #include "consulta/qt/frmHarmonia.h"
@@ -316,56 +317,61 @@ void TesteConsultaJanelas::harmoniaPdf() {
 
 void TesteConsultaJanelas::menusEAnalise() {
     PrincipalTeste t(true, true);
-    QCOMPARE(t.janela->mnuPrevisoes->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    QCOMPARE(t.janela->mnuHarmonia->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
+    QCOMPARE(Filho<QAction>(*t.janela, "mnuPrevisoes")->shortcut(),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    QCOMPARE(Filho<QAction>(*t.janela, "mnuHarmonia")->shortcut(),
+             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
     // Neither shortcut nor access key is used by another entry of the Arquivo menu.
     QSet<QString> atalhos, teclas;
-    for (QAction* acao : t.janela->mnuArquivo->actions()) {
+    for (QAction* acao : Filho<QMenu>(*t.janela, "mnuArquivo")->actions()) {
         if (!acao->shortcut().isEmpty()) {
             QVERIFY2(!atalhos.contains(acao->shortcut().toString()), qPrintable(acao->text()));
             atalhos.insert(acao->shortcut().toString());
         }
     }
     for (QAction* acao :
-         {t.janela->mnuPrevisoes, t.janela->mnuHarmonia, t.janela->mnuClientes, t.janela->mnuEstudoNome})
+         {Filho<QAction>(*t.janela, "mnuPrevisoes"), Filho<QAction>(*t.janela, "mnuHarmonia"),
+          Filho<QAction>(*t.janela, "mnuClientes"), Filho<QAction>(*t.janela, "mnuEstudoNome")})
         teclas.insert(acao->text().mid(acao->text().indexOf(u'&') + 1, 1).toUpper());
     QCOMPARE(teclas.size(), 4);
 
-    t.janela->mnuHarmonia->trigger();
-    auto* h = qobject_cast<frmHarmonia*>(t.janela->areaMdi()->currentSubWindow()->widget());
+    Filho<QAction>(*t.janela, "mnuHarmonia")->trigger();
+    auto* h = qobject_cast<frmHarmonia*>(Filho<QMdiArea>(*t.janela, "areaMdi")->currentSubWindow()->widget());
     QVERIFY(h);
     // The toolbar's export button: refused while the window shows nothing, its Copiar after.
     const qsizetype antes = t.ambiente.mensagens.mostradas.size();
-    t.janela->cmdExportar->click();
+    Filho<QToolButton>(*t.janela, "cmdExportar")->click();
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), antes + 1);
     QCOMPARE(t.ambiente.mensagens.mostradas.last().titulo, QStringLiteral("Erro:"));
     h->AbrirPessoa(0, QStringLiteral("Ana Maria Souza"), {15, 3, 1970});
     h->AbrirPessoa(1, QStringLiteral("José Carlos Lima"), {29, 11, 1968});
     QGuiApplication::clipboard()->clear();
-    t.janela->cmdExportar->click();
+    Filho<QToolButton>(*t.janela, "cmdExportar")->click();
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), antes + 1);
     QCOMPARE(QGuiApplication::clipboard()->text(), h->TextoParaCopiar());
     {
         // The print button: its own print path (no printer here: the offer of a PDF, declined).
         t.ambiente.mensagens.respostas = {RespostaMensagem::Nao};
-        t.janela->cmdImprimir->click();
+        Filho<QToolButton>(*t.janela, "cmdImprimir")->click();
         QCOMPARE(t.ambiente.mensagens.mostradas.last().titulo, QStringLiteral("Aviso:"));
         QVERIFY(t.ambiente.mensagens.mostradas.last().texto.contains(
             QStringLiteral("salvar a harmonia em um arquivo PDF")));
     }
-    t.janela->mnuPrevisoes->trigger();
-    auto* vazia = qobject_cast<frmPrevisoes*>(t.janela->areaMdi()->currentSubWindow()->widget());
+    Filho<QAction>(*t.janela, "mnuPrevisoes")->trigger();
+    auto* vazia =
+        qobject_cast<frmPrevisoes*>(Filho<QMdiArea>(*t.janela, "areaMdi")->currentSubWindow()->widget());
     QVERIFY(vazia);
     QVERIFY(vazia->txtDataNasc->text().isEmpty());
     // From an analysis window: Previsões for that person.
     CriarAnalise(t, "Maria Souza", "21/07/1985");
-    t.janela->mnuPrevisoes->trigger();
-    auto* p = qobject_cast<frmPrevisoes*>(t.janela->areaMdi()->currentSubWindow()->widget());
+    Filho<QAction>(*t.janela, "mnuPrevisoes")->trigger();
+    auto* p =
+        qobject_cast<frmPrevisoes*>(Filho<QMdiArea>(*t.janela, "areaMdi")->currentSubWindow()->widget());
     QVERIFY(p);
     QCOMPARE(p->txtDataNasc->text(), QStringLiteral("21/07/1985"));
     QCOMPARE(p->txtNome->text(), QStringLiteral("Maria Souza"));
     QVERIFY(p->PrevisaoAtual());
-    QCOMPARE(t.janela->areaMdi()->currentSubWindow()->windowTitle(),
+    QCOMPARE(Filho<QMdiArea>(*t.janela, "areaMdi")->currentSubWindow()->windowTitle(),
              QStringLiteral("Previsões - Maria Souza"));
 }
 

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "app/qt/frmDicas.h"
 
@@ -53,9 +54,13 @@ void TesteDicas::textosDasDicas() {
 void TesteDicas::mostraADicaDoBotaoSobOMouse() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
-    QToolButton* botoes[] = {
-        p.cmdCriaAnalise, p.cmdImprimir, p.cmdConfigurarFontes, p.cmdConfiguraPrograma, p.cmdAjuda,
-        p.cmdExportar,    p.cmdSair};
+    QToolButton* botoes[] = {Filho<QToolButton>(p, "cmdCriaAnalise"),
+                             Filho<QToolButton>(p, "cmdImprimir"),
+                             Filho<QToolButton>(p, "cmdConfigurarFontes"),
+                             Filho<QToolButton>(p, "cmdConfiguraPrograma"),
+                             Filho<QToolButton>(p, "cmdAjuda"),
+                             Filho<QToolButton>(p, "cmdExportar"),
+                             Filho<QToolButton>(p, "cmdSair")};
     const char* chaves[] = {"Criar", "Imprimir", "Fontes", "ConfigPrograma", "Ajuda", "Exportar", "Sair"};
     for (int k = 0; k < 7; ++k) {
         MoverMouse(botoes[k]);
@@ -69,7 +74,7 @@ void TesteDicas::mostraADicaDoBotaoSobOMouse() {
 void TesteDicas::janelaDaDicaNaoEAtivadaEFicaPorCima() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
-    MoverMouse(p.cmdImprimir);
+    MoverMouse(Filho<QToolButton>(p, "cmdImprimir"));
     frmDicas* d = p.Dica();
     QVERIFY(d);
     QVERIFY(d->isWindow());
@@ -79,10 +84,11 @@ void TesteDicas::janelaDaDicaNaoEAtivadaEFicaPorCima() {
     QVERIFY(d->testAttribute(Qt::WA_ShowWithoutActivating));
     QVERIFY(!d->isModal());
     QVERIFY(QApplication::activeWindow() != d);
-    QVERIFY(d->lblDica->wordWrap());
-    QVERIFY(d->imgLuz->pixmap().isNull() == false);
+    QVERIFY(Filho<QLabel>(*d, "lblDica")->wordWrap());
+    QVERIFY(Filho<QLabel>(*d, "imgLuz")->pixmap().isNull() == false);
     // The whole text fits: the label is as tall as its wrapped text needs.
-    QVERIFY(d->lblDica->height() >= d->lblDica->heightForWidth(d->lblDica->width()));
+    const QLabel* texto = Filho<QLabel>(*d, "lblDica");
+    QVERIFY(texto->height() >= texto->heightForWidth(texto->width()));
 }
 
 void TesteDicas::posicaoDaDica() {
@@ -90,7 +96,8 @@ void TesteDicas::posicaoDaDica() {
     frmPrincipal& p = *t.janela;
     p.move(50, 40);
     QTest::qWait(0);
-    for (QToolButton* b : {p.cmdCriaAnalise, p.cmdConfiguraPrograma}) {
+    for (QToolButton* b :
+         {Filho<QToolButton>(p, "cmdCriaAnalise"), Filho<QToolButton>(p, "cmdConfiguraPrograma")}) {
         p.MouseSobreFundo();
         MoverMouse(b);
         QVERIFY(p.Dica());
@@ -106,30 +113,30 @@ void TesteDicas::deslocamentoNaBordaDireitaDaTela() {
     const QRect tela = p.screen()->geometry();
     const int larguraTela = tela.x() + tela.width();
     // Put the last button close to the right edge of the screen.
-    p.move(larguraTela - (p.cmdSair->x() + 60), 40);
+    p.move(larguraTela - (Filho<QToolButton>(p, "cmdSair")->x() + 60), 40);
     QTest::qWait(0);
-    MoverMouse(p.cmdSair);
+    MoverMouse(Filho<QToolButton>(p, "cmdSair"));
     QVERIFY(p.Dica());
     const int largura = p.Dica()->width();
-    const int naturalX = p.frameGeometry().x() + p.cmdSair->x() + 8;
+    const int naturalX = p.frameGeometry().x() + Filho<QToolButton>(p, "cmdSair")->x() + 8;
     QVERIFY(naturalX + largura > larguraTela);
     // Ends 200 twips (13.33 pixels, rounded) before the edge.
     QCOMPARE(p.Dica()->x(), larguraTela - largura - 13);
-    QCOMPARE(p.Dica()->y(), p.frameGeometry().y() + p.cmdSair->y() + 92);
+    QCOMPARE(p.Dica()->y(), p.frameGeometry().y() + Filho<QToolButton>(p, "cmdSair")->y() + 92);
 }
 
 void TesteDicas::outroBotaoSubstituiADica() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
-    MoverMouse(p.cmdCriaAnalise);
+    MoverMouse(Filho<QToolButton>(p, "cmdCriaAnalise"));
     QPointer<frmDicas> primeira = p.Dica();
     QVERIFY(primeira);
     // Straight to the next button: one tip window, with the new text and the new place.
-    MoverMouse(p.cmdImprimir);
+    MoverMouse(Filho<QToolButton>(p, "cmdImprimir"));
     QVERIFY(p.Dica());
     QCOMPARE(p.Dica()->Texto(), frmPrincipal::TextoDaDica(QStringLiteral("Imprimir")));
     QCOMPARE(p.BotaoComAjuda(), QStringLiteral("Imprimir"));
-    QCOMPARE(p.Dica()->x(), p.frameGeometry().x() + p.cmdImprimir->x() + 8);
+    QCOMPARE(p.Dica()->x(), p.frameGeometry().x() + Filho<QToolButton>(p, "cmdImprimir")->x() + 8);
     int visiveis = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (qobject_cast<frmDicas*>(w) && w->isVisible())
@@ -140,13 +147,13 @@ void TesteDicas::outroBotaoSubstituiADica() {
 void TesteDicas::mesmoBotaoNaoRecriaADica() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
-    MoverMouse(p.cmdExportar, QPoint(5, 5));
+    MoverMouse(Filho<QToolButton>(p, "cmdExportar"), QPoint(5, 5));
     QPointer<frmDicas> dica = p.Dica();
     QVERIFY(dica);
-    dica->lblDica->setText(QStringLiteral("marca"));
+    Filho<QLabel>(*dica, "lblDica")->setText(QStringLiteral("marca"));
     // Back and forth over the same button: the same window, its text not set again.
-    MoverMouse(p.cmdExportar, QPoint(20, 20));
-    MoverMouse(p.cmdExportar, QPoint(6, 30));
+    MoverMouse(Filho<QToolButton>(p, "cmdExportar"), QPoint(20, 20));
+    MoverMouse(Filho<QToolButton>(p, "cmdExportar"), QPoint(6, 30));
     QCOMPARE(p.Dica(), dica.data());
     QCOMPARE(dica->Texto(), QStringLiteral("marca"));
 }
@@ -154,23 +161,23 @@ void TesteDicas::mesmoBotaoNaoRecriaADica() {
 void TesteDicas::labelDaDicaFechaSemEsquecerOBotao() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
-    MoverMouse(p.cmdAjuda);
+    MoverMouse(Filho<QToolButton>(p, "cmdAjuda"));
     QVERIFY(p.Dica());
-    MoverMouse(p.Dica()->lblDica);
+    MoverMouse(Filho<QLabel>(*p.Dica(), "lblDica"));
     QTest::qWait(0);
     QVERIFY(!p.Dica());
     QCOMPARE(p.BotaoComAjuda(), QStringLiteral("Ajuda"));
     // The same button shows no tip again until the mouse has passed over the background.
-    MoverMouse(p.cmdAjuda);
+    MoverMouse(Filho<QToolButton>(p, "cmdAjuda"));
     QVERIFY(!p.Dica());
-    MoverMouse(p.areaMdi()->viewport());
+    MoverMouse(Filho<QMdiArea>(p, "areaMdi")->viewport());
     QCOMPARE(p.BotaoComAjuda(), QStringLiteral("Nenhum"));
-    MoverMouse(p.cmdAjuda);
+    MoverMouse(Filho<QToolButton>(p, "cmdAjuda"));
     QVERIFY(p.Dica());
     // Another button after the label did: that one shows its tip at once.
-    MoverMouse(p.Dica()->lblDica);
+    MoverMouse(Filho<QLabel>(*p.Dica(), "lblDica"));
     QTest::qWait(0);
-    MoverMouse(p.cmdSair);
+    MoverMouse(Filho<QToolButton>(p, "cmdSair"));
     QVERIFY(p.Dica());
     QCOMPARE(p.Dica()->Texto(), frmPrincipal::TextoDaDica(QStringLiteral("Sair")));
 }
@@ -178,10 +185,11 @@ void TesteDicas::labelDaDicaFechaSemEsquecerOBotao() {
 void TesteDicas::fundoEBarraFecham() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
-    for (QWidget* fundo : {static_cast<QWidget*>(p.areaMdi()->viewport()), p.picMenu}) {
-        MoverMouse(p.cmdCriaAnalise);
+    for (QWidget* fundo :
+         {static_cast<QWidget*>(Filho<QMdiArea>(p, "areaMdi")->viewport()), Filho<QWidget>(p, "picMenu")}) {
+        MoverMouse(Filho<QToolButton>(p, "cmdCriaAnalise"));
         QVERIFY(p.Dica());
-        MoverMouse(fundo, QPoint(p.picMenu->width() - 5, 5));
+        MoverMouse(fundo, QPoint(Filho<QWidget>(p, "picMenu")->width() - 5, 5));
         QTest::qWait(0);
         QVERIFY(!p.Dica());
         QCOMPARE(p.BotaoComAjuda(), QStringLiteral("Nenhum"));
@@ -191,13 +199,13 @@ void TesteDicas::fundoEBarraFecham() {
 void TesteDicas::janelaDeAnaliseFecha() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
-    MoverMouse(p.cmdConfigurarFontes);
+    MoverMouse(Filho<QToolButton>(p, "cmdConfigurarFontes"));
     QVERIFY(p.Dica());
     p.MouseSobreJanelaDeAnalise();
     QTest::qWait(0);
     QVERIFY(!p.Dica());
     QCOMPARE(p.BotaoComAjuda(), QStringLiteral("Nenhum"));
-    MoverMouse(p.cmdConfigurarFontes);
+    MoverMouse(Filho<QToolButton>(p, "cmdConfigurarFontes"));
     QVERIFY(p.Dica());
 }
 
@@ -206,12 +214,12 @@ void TesteDicas::ponteiroOcupadoImpedeDicas() {
     frmPrincipal& p = *t.janela;
     p.DefinirOcupado(true);
     QVERIFY(p.Ocupado());
-    MoverMouse(p.cmdCriaAnalise);
+    MoverMouse(Filho<QToolButton>(p, "cmdCriaAnalise"));
     QVERIFY(!p.Dica());
     QCOMPARE(p.BotaoComAjuda(), QString()); // not even remembered
     p.DefinirOcupado(false);
     QVERIFY(!p.Ocupado());
-    MoverMouse(p.cmdCriaAnalise);
+    MoverMouse(Filho<QToolButton>(p, "cmdCriaAnalise"));
     QVERIFY(p.Dica());
 }
 
@@ -221,7 +229,7 @@ void TesteDicas::ampulhetaDaAplicacaoNaoConta() {
     frmPrincipal& p = *t.janela;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QVERIFY(!p.Ocupado());
-    MoverMouse(p.cmdCriaAnalise);
+    MoverMouse(Filho<QToolButton>(p, "cmdCriaAnalise"));
     QApplication::restoreOverrideCursor();
     QVERIFY(p.Dica());
 }
@@ -230,21 +238,21 @@ void TesteDicas::acoesFechamADica() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
     // Help: the tip is gone before the question appears; No opens nothing.
-    MoverMouse(p.cmdAjuda);
+    MoverMouse(Filho<QToolButton>(p, "cmdAjuda"));
     QVERIFY(p.Dica());
     bool semDicaNaPergunta = false;
     t.ambiente.mensagens.aoMostrar = [&](const MensagemMostrada&) {
         semDicaNaPergunta = !p.Dica() && p.BotaoComAjuda() == QStringLiteral("Nenhum");
     };
     t.ambiente.mensagens.respostas = {RespostaMensagem::Nao};
-    QTest::mouseClick(p.cmdAjuda, Qt::LeftButton);
+    QTest::mouseClick(Filho<QToolButton>(p, "cmdAjuda"), Qt::LeftButton);
     QVERIFY(semDicaNaPergunta);
     QVERIFY(t.ambiente.navegador.abertos.isEmpty());
     QTest::qWait(0);
     QVERIFY(!p.Dica());
 
     // Print refusal, export refusal: the same common start.
-    for (QToolButton* b : {p.cmdImprimir, p.cmdExportar}) {
+    for (QToolButton* b : {Filho<QToolButton>(p, "cmdImprimir"), Filho<QToolButton>(p, "cmdExportar")}) {
         MoverMouse(b);
         QVERIFY(p.Dica());
         t.ambiente.mensagens.aoMostrar = [&](const MensagemMostrada&) {
@@ -256,7 +264,7 @@ void TesteDicas::acoesFechamADica() {
     }
 
     // The settings dialog: tip closed, busy pointer while the dialog is up, cleared after.
-    MoverMouse(p.cmdConfiguraPrograma);
+    MoverMouse(Filho<QToolButton>(p, "cmdConfiguraPrograma"));
     QVERIFY(p.Dica());
     bool ocupadoDuranteODialogo = false;
     bool semDicaNoDialogo = false;
@@ -265,7 +273,7 @@ void TesteDicas::acoesFechamADica() {
         semDicaNoDialogo = !p.Dica();
         modal->close();
     });
-    QTest::mouseClick(p.cmdConfiguraPrograma, Qt::LeftButton);
+    QTest::mouseClick(Filho<QToolButton>(p, "cmdConfiguraPrograma"), Qt::LeftButton);
     QVERIFY(ocupadoDuranteODialogo);
     QVERIFY(semDicaNoDialogo);
     QVERIFY(!p.Ocupado());
@@ -275,9 +283,9 @@ void TesteDicas::acoesFechamADica() {
 void TesteDicas::botoesDePaginaNaoMexemNaDica() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
-    MoverMouse(p.cmdExportar);
+    MoverMouse(Filho<QToolButton>(p, "cmdExportar"));
     QVERIFY(p.Dica());
-    QTest::mouseClick(p.picAvanca, Qt::LeftButton);
+    QTest::mouseClick(Filho<QToolButton>(p, "picAvanca"), Qt::LeftButton);
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     QVERIFY(p.Dica());
     QCOMPARE(p.BotaoComAjuda(), QStringLiteral("Exportar"));
@@ -289,10 +297,10 @@ void TesteDicas::ponteiroParadoNaoMostraDica() {
     frmPrincipal& p = *t.janela;
     p.MouseSobreFundo();
     QEvent entrada(QEvent::Enter);
-    QApplication::sendEvent(p.cmdCriaAnalise, &entrada);
+    QApplication::sendEvent(Filho<QToolButton>(p, "cmdCriaAnalise"), &entrada);
     QVERIFY(!p.Dica());
     QCOMPARE(p.BotaoComAjuda(), QStringLiteral("Nenhum"));
-    MoverMouse(p.cmdCriaAnalise);
+    MoverMouse(Filho<QToolButton>(p, "cmdCriaAnalise"));
     QVERIFY(p.Dica());
 }
 

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "apoio/duplos.h"
+#include "apoio/filhos.h"
 #include "app/qt/frmEntraNome.h"
 #include "dados/preferencias.h"
 #include "engine/cp1252.h"
@@ -40,6 +41,11 @@ QWidget* ProximoNoTab(QWidget* w) {
     return n;
 }
 
+// Picture box `i` of the sign (the first row 0 to 7, the hidden row 8 to 15).
+QuadroFigura* Signo(const frmEntraNome& d, std::size_t i) {
+    return Filho<QuadroFigura>(d, qPrintable(QStringLiteral("picSigno_") + QString::number(i)));
+}
+
 } // namespace
 
 class TesteEntrada : public QObject {
@@ -52,26 +58,30 @@ private slots:
         QCOMPARE(d.windowTitle(), QStringLiteral("Dados para análise..."));
         // The original 133 pixels and the strip of the reference date and the register's box.
         QCOMPARE(d.size(), QSize(332, 183));
-        QCOMPARE(d.pnlOpcoes->geometry(), QRect(0, 133, 332, 50));
-        QCOMPARE(d.lblInfo[0]->text(), QStringLiteral("Digite a data do nascimento (dd/mm/aaaa):"));
-        QCOMPARE(d.lblInfo[1]->text(), QStringLiteral("Digite abaixo o NOME COMPLETO:"));
-        QCOMPARE(d.txtDataNasc->geometry(), QRect(3, 24, 82, 21));
-        QCOMPARE(d.txtNome->geometry(), QRect(3, 69, 322, 21));
-        QCOMPARE(d.cmdOk->geometry(), QRect(246, 3, 85, 28));
-        QCOMPARE(d.cmdCancelar->geometry(), QRect(246, 36, 85, 28));
-        QCOMPARE(d.cmdOk->text(), QStringLiteral("&Analisar"));
-        QCOMPARE(d.cmdCancelar->text(), QStringLiteral("Cancela&r"));
-        QVERIFY(d.cmdOk->isDefault());
-        QVERIFY(!d.cmdCancelar->isDefault());
+        QCOMPARE(Filho<QWidget>(d, "pnlOpcoes")->geometry(), QRect(0, 133, 332, 50));
+        QCOMPARE(Filho<QLabel>(d, "lblInfo_0")->text(),
+                 QStringLiteral("Digite a data do nascimento (dd/mm/aaaa):"));
+        QCOMPARE(Filho<QLabel>(d, "lblInfo_1")->text(), QStringLiteral("Digite abaixo o NOME COMPLETO:"));
+        QCOMPARE(Filho<QLineEdit>(d, "txtDataNasc")->geometry(), QRect(3, 24, 82, 21));
+        QCOMPARE(Filho<QLineEdit>(d, "txtNome")->geometry(), QRect(3, 69, 322, 21));
+        QCOMPARE(Filho<QPushButton>(d, "cmdOk")->geometry(), QRect(246, 3, 85, 28));
+        QCOMPARE(Filho<QPushButton>(d, "cmdCancelar")->geometry(), QRect(246, 36, 85, 28));
+        QCOMPARE(Filho<QPushButton>(d, "cmdOk")->text(), QStringLiteral("&Analisar"));
+        QCOMPARE(Filho<QPushButton>(d, "cmdCancelar")->text(), QStringLiteral("Cancela&r"));
+        QVERIFY(Filho<QPushButton>(d, "cmdOk")->isDefault());
+        QVERIFY(!Filho<QPushButton>(d, "cmdCancelar")->isDefault());
         for (int i = 0; i < 8; ++i) {
-            QCOMPARE(d.picSigno[static_cast<std::size_t>(i)]->geometry(), QRect(42 * i, 93, 37, 34));
-            QCOMPARE(d.picSigno[static_cast<std::size_t>(i + 8)]->y(), 135); // below the visible area
+            QCOMPARE(Signo(d, static_cast<std::size_t>(i))->geometry(), QRect(42 * i, 93, 37, 34));
+            QCOMPARE(Signo(d, static_cast<std::size_t>(i + 8))->y(), 135); // below the visible area
         }
-        QCOMPARE(ProximoNoTab(d.txtDataNasc), static_cast<QWidget*>(d.txtNome));
-        QCOMPARE(ProximoNoTab(d.txtNome), static_cast<QWidget*>(d.cmdOk));
-        QCOMPARE(ProximoNoTab(d.cmdOk), static_cast<QWidget*>(d.cmdCancelar));
-        QVERIFY(d.txtDataNasc->text().isEmpty());
-        QVERIFY(d.txtNome->text().isEmpty());
+        QCOMPARE(ProximoNoTab(Filho<QLineEdit>(d, "txtDataNasc")),
+                 static_cast<QWidget*>(Filho<QLineEdit>(d, "txtNome")));
+        QCOMPARE(ProximoNoTab(Filho<QLineEdit>(d, "txtNome")),
+                 static_cast<QWidget*>(Filho<QPushButton>(d, "cmdOk")));
+        QCOMPARE(ProximoNoTab(Filho<QPushButton>(d, "cmdOk")),
+                 static_cast<QWidget*>(Filho<QPushButton>(d, "cmdCancelar")));
+        QVERIFY(Filho<QLineEdit>(d, "txtDataNasc")->text().isEmpty());
+        QVERIFY(Filho<QLineEdit>(d, "txtNome")->text().isEmpty());
     }
 
     void dataReescritaAoSairDoCampo_data() {
@@ -93,33 +103,33 @@ private slots:
         QFETCH(int, signo);
         AmbienteTeste a;
         frmEntraNome d(*a.programa);
-        d.txtDataNasc->setText(digitado);
-        SairDoCampo(d.txtDataNasc);
-        QCOMPARE(d.txtDataNasc->text(), esperado);
+        Filho<QLineEdit>(d, "txtDataNasc")->setText(digitado);
+        SairDoCampo(Filho<QLineEdit>(d, "txtDataNasc"));
+        QCOMPARE(Filho<QLineEdit>(d, "txtDataNasc")->text(), esperado);
         QCOMPARE(QString::fromStdString(a.programa->DataNascimento), esperado);
         QCOMPARE(d.SignoExibido(), signo);
         const std::string figura =
             signo < 10 ? "signo0" + std::to_string(signo) : "signo" + std::to_string(signo);
         for (std::size_t i = 0; i < 8; ++i)
-            QCOMPARE(d.picSigno[i]->Figura(), figura);
+            QCOMPARE(Signo(d, i)->Figura(), figura);
         for (std::size_t i = 8; i < 16; ++i)
-            QVERIFY(d.picSigno[i]->Figura().empty());
+            QVERIFY(Signo(d, i)->Figura().empty());
         QVERIFY(a.mensagens.mostradas.isEmpty());
     }
 
     void dataInvalidaSelecionadaSemMensagem() {
         AmbienteTeste a;
         frmEntraNome d(*a.programa);
-        d.txtDataNasc->setText(QStringLiteral("31/02/1990"));
-        SairDoCampo(d.txtDataNasc);
-        QCOMPARE(d.txtDataNasc->text(), QStringLiteral("31/02/1990"));
-        QCOMPARE(d.txtDataNasc->selectedText(), QStringLiteral("31/02/1990"));
+        Filho<QLineEdit>(d, "txtDataNasc")->setText(QStringLiteral("31/02/1990"));
+        SairDoCampo(Filho<QLineEdit>(d, "txtDataNasc"));
+        QCOMPARE(Filho<QLineEdit>(d, "txtDataNasc")->text(), QStringLiteral("31/02/1990"));
+        QCOMPARE(Filho<QLineEdit>(d, "txtDataNasc")->selectedText(), QStringLiteral("31/02/1990"));
         QVERIFY(a.mensagens.mostradas.isEmpty());
         QCOMPARE(d.SignoExibido(), 0);
 
         // Analisar then reports the date, even though the name is wrong too.
-        d.txtNome->setText(QStringLiteral("ANA"));
-        d.cmdOk->click();
+        Filho<QLineEdit>(d, "txtNome")->setText(QStringLiteral("ANA"));
+        Filho<QPushButton>(d, "cmdOk")->click();
         QCOMPARE(a.mensagens.mostradas.size(), 1);
         QCOMPARE(a.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
         QCOMPARE(a.mensagens.mostradas[0].texto, QString::fromUtf8(kMensagemDataInvalida));
@@ -149,15 +159,15 @@ private slots:
         QFETCH(QString, guardado);
         AmbienteTeste a;
         frmEntraNome d(*a.programa);
-        d.txtDataNasc->setText(QStringLiteral("20/08/1978"));
-        d.txtNome->setText(nome);
-        d.cmdOk->click();
+        Filho<QLineEdit>(d, "txtDataNasc")->setText(QStringLiteral("20/08/1978"));
+        Filho<QLineEdit>(d, "txtNome")->setText(nome);
+        Filho<QPushButton>(d, "cmdOk")->click();
         if (aceito) {
             QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
             QCOMPARE(QString::fromStdString(Cp1252ParaUtf8(a.programa->NomeCompleto)), guardado);
             QCOMPARE(d.windowTitle(), QStringLiteral("Gerando análise, aguarde..."));
-            QVERIFY(!d.cmdOk->isEnabled());
-            QVERIFY(!d.cmdCancelar->isEnabled());
+            QVERIFY(!Filho<QPushButton>(d, "cmdOk")->isEnabled());
+            QVERIFY(!Filho<QPushButton>(d, "cmdCancelar")->isEnabled());
             QVERIFY(a.mensagens.mostradas.isEmpty());
         } else {
             QCOMPARE(d.result(), 0);
@@ -173,8 +183,8 @@ private slots:
         frmEntraNome d(*a.programa);
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
-        d.txtDataNasc->setText(QStringLiteral("20/08/1978"));
-        d.cmdOk->click();
+        Filho<QLineEdit>(d, "txtDataNasc")->setText(QStringLiteral("20/08/1978"));
+        Filho<QPushButton>(d, "cmdOk")->click();
         QVERIFY(a.mensagens.mostradas.isEmpty());
         QCOMPARE(d.result(), 0);
         QVERIFY(d.isVisible());
@@ -187,17 +197,17 @@ private slots:
         frmEntraNome d(*a.programa);
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
-        d.txtDataNasc->setText(QStringLiteral("20/08/1978"));
+        Filho<QLineEdit>(d, "txtDataNasc")->setText(QStringLiteral("20/08/1978"));
         QString nome;
         while (nome.size() < 40000)
             nome += QStringLiteral("maria da conceição ");
         nome.truncate(39990);
         nome += QStringLiteral(" Silveira"); // typed: keyClicks takes ASCII only
-        d.txtNome->setText(nome.left(39990));
-        d.txtNome->end(false);
-        QTest::keyClicks(d.txtNome, nome.mid(39990));
-        QCOMPARE(d.txtNome->text(), nome);
-        d.cmdOk->click();
+        Filho<QLineEdit>(d, "txtNome")->setText(nome.left(39990));
+        Filho<QLineEdit>(d, "txtNome")->end(false);
+        QTest::keyClicks(Filho<QLineEdit>(d, "txtNome"), nome.mid(39990));
+        QCOMPARE(Filho<QLineEdit>(d, "txtNome")->text(), nome);
+        Filho<QPushButton>(d, "cmdOk")->click();
         QVERIFY(a.mensagens.mostradas.isEmpty());
         QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
         QCOMPARE(a.programa->NomeCompleto.size(), std::size_t{39999});
@@ -208,9 +218,9 @@ private slots:
     void caracteresForaDoWindows1252() {
         AmbienteTeste a;
         frmEntraNome d(*a.programa);
-        d.txtDataNasc->setText(QStringLiteral("20/08/1978"));
-        d.txtNome->setText(QStringLiteral("Łukasz Żółw"));
-        d.cmdOk->click();
+        Filho<QLineEdit>(d, "txtDataNasc")->setText(QStringLiteral("20/08/1978"));
+        Filho<QLineEdit>(d, "txtNome")->setText(QStringLiteral("Łukasz Żółw"));
+        Filho<QPushButton>(d, "cmdOk")->click();
         QCOMPARE(d.result(), 0);
         QCOMPARE(a.mensagens.mostradas.size(), 1);
         QCOMPARE(a.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
@@ -226,11 +236,11 @@ private slots:
         frmEntraNome d(*a.programa);
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
-        d.txtDataNasc->setText(QStringLiteral("20/08/1978"));
+        Filho<QLineEdit>(d, "txtDataNasc")->setText(QStringLiteral("20/08/1978"));
         for (const QString& nome : {QStringLiteral("Ana\tSilva"), QStringLiteral("Ana Silva\nSouza")}) {
             a.mensagens.mostradas.clear();
-            d.txtNome->setText(nome);
-            d.cmdOk->click();
+            Filho<QLineEdit>(d, "txtNome")->setText(nome);
+            Filho<QPushButton>(d, "cmdOk")->click();
             QCOMPARE(d.result(), 0);
             QVERIFY(d.isVisible());
             QCOMPARE(a.mensagens.mostradas.size(), 1);
@@ -239,11 +249,11 @@ private slots:
             QCOMPARE(a.mensagens.mostradas[0].texto,
                      QStringLiteral("O nome contém caracteres de controle (quebras de linha, "
                                     "tabulações). Tente novamente sem eles."));
-            QCOMPARE(d.focusWidget(), static_cast<QWidget*>(d.txtNome));
+            QCOMPARE(d.focusWidget(), static_cast<QWidget*>(Filho<QLineEdit>(d, "txtNome")));
             QVERIFY(a.programa->NomeCompleto.empty());
         }
-        d.txtNome->setText(QStringLiteral("Ana Silva"));
-        d.cmdOk->click();
+        Filho<QLineEdit>(d, "txtNome")->setText(QStringLiteral("Ana Silva"));
+        Filho<QPushButton>(d, "cmdOk")->click();
         QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
     }
 
@@ -252,9 +262,9 @@ private slots:
         frmEntraNome d(*a.programa);
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
-        d.txtNome->setText(QStringLiteral("ANA SILVA"));
-        d.txtDataNasc->setText(QStringLiteral("20/8/78"));
-        QTest::keyClick(d.txtDataNasc, Qt::Key_Return);
+        Filho<QLineEdit>(d, "txtNome")->setText(QStringLiteral("ANA SILVA"));
+        Filho<QLineEdit>(d, "txtDataNasc")->setText(QStringLiteral("20/8/78"));
+        QTest::keyClick(Filho<QLineEdit>(d, "txtDataNasc"), Qt::Key_Return);
         QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
         QCOMPARE(QString::fromStdString(a.programa->DataNascimento), QStringLiteral("20/08/1978"));
         QCOMPARE(QString::fromStdString(a.programa->NomeCompleto), QStringLiteral("ANA SILVA"));
@@ -268,10 +278,10 @@ private slots:
         d.show();
         d.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&d));
-        d.txtDataNasc->setText(QStringLiteral("20/08/1978"));
-        d.txtNome->setText(QStringLiteral("ANA SILVA"));
-        d.cmdCancelar->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(d.cmdCancelar, Qt::Key_Return);
+        Filho<QLineEdit>(d, "txtDataNasc")->setText(QStringLiteral("20/08/1978"));
+        Filho<QLineEdit>(d, "txtNome")->setText(QStringLiteral("ANA SILVA"));
+        Filho<QPushButton>(d, "cmdCancelar")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(Filho<QPushButton>(d, "cmdCancelar"), Qt::Key_Return);
         QCOMPARE(d.result(), static_cast<int>(QDialog::Rejected));
         QCOMPARE(a.programa->NomeCompleto, std::string("Descartar"));
     }
@@ -289,11 +299,11 @@ private slots:
         frmEntraNome d(*a.programa);
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
-        d.txtNome->setText(QStringLiteral("ANA SILVA"));
+        Filho<QLineEdit>(d, "txtNome")->setText(QStringLiteral("ANA SILVA"));
         if (modo == 0)
-            d.cmdCancelar->click();
+            Filho<QPushButton>(d, "cmdCancelar")->click();
         if (modo == 1)
-            QTest::keyClick(d.txtNome, Qt::Key_Escape);
+            QTest::keyClick(Filho<QLineEdit>(d, "txtNome"), Qt::Key_Escape);
         if (modo == 2)
             d.close();
         QCOMPARE(d.result(), static_cast<int>(QDialog::Rejected));
@@ -309,20 +319,21 @@ private slots:
         const std::filesystem::path ini = p.PastaPrograma / kArquivoPreferencias;
         auto aceitar = [&p](bool incluir) {
             frmEntraNome d(p);
-            d.txtDataNasc->setText(QStringLiteral("20/08/1978"));
-            d.txtNome->setText(QStringLiteral("Maria Silva"));
-            const bool antes = d.chkIncluirCadastro->isChecked();
-            d.chkIncluirCadastro->setChecked(incluir);
-            d.cmdOk->click();
+            Filho<QLineEdit>(d, "txtDataNasc")->setText(QStringLiteral("20/08/1978"));
+            Filho<QLineEdit>(d, "txtNome")->setText(QStringLiteral("Maria Silva"));
+            const bool antes = Filho<QCheckBox>(d, "chkIncluirCadastro")->isChecked();
+            Filho<QCheckBox>(d, "chkIncluirCadastro")->setChecked(incluir);
+            Filho<QPushButton>(d, "cmdOk")->click();
             [&] { QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted)); }();
             [&] { QCOMPARE(d.IncluirNoCadastro(), incluir); }();
             return antes;
         };
         {
             frmEntraNome d(p);
-            QCOMPARE(d.chkIncluirCadastro->text(), QStringLiteral("Incluir no cadastro de clientes"));
-            QCOMPARE(d.lblReferencia->text(), QStringLiteral("Data de referência:"));
-            QCOMPARE(d.txtReferencia->text(), QStringLiteral("07/12/2026"));
+            QCOMPARE(Filho<QCheckBox>(d, "chkIncluirCadastro")->text(),
+                     QStringLiteral("Incluir no cadastro de clientes"));
+            QCOMPARE(Filho<QLabel>(d, "lblReferencia")->text(), QStringLiteral("Data de referência:"));
+            QCOMPARE(Filho<QLineEdit>(d, "txtReferencia")->text(), QStringLiteral("07/12/2026"));
         }
         QVERIFY(aceitar(true));                 // the default
         QVERIFY(!std::filesystem::exists(ini)); // nothing changed, nothing written
@@ -353,10 +364,10 @@ private slots:
     void nascimentoNoFuturoPerguntado() {
         AmbienteTeste a;
         frmEntraNome d(*a.programa);
-        d.txtDataNasc->setText(QStringLiteral("01/01/2030"));
-        d.txtNome->setText(QStringLiteral("Maria Silva"));
+        Filho<QLineEdit>(d, "txtDataNasc")->setText(QStringLiteral("01/01/2030"));
+        Filho<QLineEdit>(d, "txtNome")->setText(QStringLiteral("Maria Silva"));
         a.mensagens.respostas = {RespostaMensagem::Nao, RespostaMensagem::Sim};
-        d.cmdOk->click();
+        Filho<QPushButton>(d, "cmdOk")->click();
         QCOMPARE(d.result(), 0);
         QCOMPARE(a.mensagens.mostradas.size(), 1);
         QCOMPARE(a.mensagens.mostradas[0].titulo, QStringLiteral("Atenção:"));
@@ -364,16 +375,16 @@ private slots:
                  QStringLiteral("A data de nascimento informada (01/01/2030) é posterior à data de hoje. Ela "
                                 "está correta?"));
         QCOMPARE(a.mensagens.mostradas[0].botoes, BotoesMensagem::SimNao);
-        d.cmdOk->click();
+        Filho<QPushButton>(d, "cmdOk")->click();
         QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
         QCOMPARE(a.mensagens.mostradas.size(), 2);
         // Today and the days before: no question.
         for (const char* data : {"07/12/2026", "06/12/2026", "07/12/1926"}) {
             AmbienteTeste b;
             frmEntraNome e(*b.programa);
-            e.txtDataNasc->setText(QString::fromLatin1(data));
-            e.txtNome->setText(QStringLiteral("Maria Silva"));
-            e.cmdOk->click();
+            Filho<QLineEdit>(e, "txtDataNasc")->setText(QString::fromLatin1(data));
+            Filho<QLineEdit>(e, "txtNome")->setText(QStringLiteral("Maria Silva"));
+            Filho<QPushButton>(e, "cmdOk")->click();
             QCOMPARE(e.result(), static_cast<int>(QDialog::Accepted));
             QVERIFY(b.mensagens.mostradas.isEmpty());
         }
@@ -398,11 +409,11 @@ private slots:
             AmbienteTeste a;
             a.programa->DataReferencia = Data{1, 1, 1999}; // of an earlier analysis
             frmEntraNome d(*a.programa);
-            d.txtDataNasc->setText(QStringLiteral("20/08/1978"));
-            d.txtNome->setText(QStringLiteral("Maria Silva"));
-            d.txtReferencia->setText(QString::fromLatin1(c.digitado));
-            d.cmdOk->click();
-            QCOMPARE(d.txtReferencia->text(), QString::fromLatin1(c.exibido));
+            Filho<QLineEdit>(d, "txtDataNasc")->setText(QStringLiteral("20/08/1978"));
+            Filho<QLineEdit>(d, "txtNome")->setText(QStringLiteral("Maria Silva"));
+            Filho<QLineEdit>(d, "txtReferencia")->setText(QString::fromLatin1(c.digitado));
+            Filho<QPushButton>(d, "cmdOk")->click();
+            QCOMPARE(Filho<QLineEdit>(d, "txtReferencia")->text(), QString::fromLatin1(c.exibido));
             if (c.aceito) {
                 QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
                 QVERIFY(a.programa->DataReferencia == c.guardada);

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "apoio/duplos.h"
+#include "apoio/filhos.h"
 #include "app/qt/frmEntraNome.h"
 #include "engine/cp1252.h"
 #include "engine/entrada.h"
@@ -49,8 +50,8 @@ std::string Cp(const char* utf8) {
 // The message the entry dialog shows for a name (with a valid date).
 QString MensagemDaEntrada(AmbienteTeste& a, const QString& nome) {
     frmEntraNome d(*a.programa);
-    d.txtDataNasc->setText(QStringLiteral("15/03/1970"));
-    d.txtNome->setText(nome);
+    Filho<QLineEdit>(d, "txtDataNasc")->setText(QStringLiteral("15/03/1970"));
+    Filho<QLineEdit>(d, "txtNome")->setText(nome);
     const auto antes = a.mensagens.mostradas.size();
     d.cmdOk_Click();
     return a.mensagens.mostradas.size() > antes ? a.mensagens.mostradas.last().texto : QString();

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "clientes/qt/esquema_clientes.h"
 #include "clientes/qt/frmClientes.h"
@@ -47,8 +48,8 @@ frmEstudoNome* EstudoDoCliente(PrincipalTeste& t, qint64 id) {
         QVERIFY(c->cmdEstudoNome->isEnabled());
         c->cmdEstudoNome->click();
     });
-    t.janela->mnuClientes->trigger();
-    QMdiSubWindow* sub = t.janela->areaMdi()->currentSubWindow();
+    Filho<QAction>(*t.janela, "mnuClientes")->trigger();
+    QMdiSubWindow* sub = Filho<QMdiArea>(*t.janela, "areaMdi")->currentSubWindow();
     return sub ? qobject_cast<frmEstudoNome*>(sub->widget()) : nullptr;
 }
 
@@ -159,11 +160,11 @@ void TesteEstudoSaida::impressoraEDialogo() {
 void TesteEstudoSaida::menuAbreJanela() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
-    QCOMPARE(p.mnuEstudoNome->text(), QStringLiteral("&Estudo do Nome..."));
-    QCOMPARE(p.mnuEstudoNome->shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
-    p.mnuEstudoNome->trigger();
-    p.mnuEstudoNome->trigger();
-    const QList<QMdiSubWindow*> janelas = p.areaMdi()->subWindowList();
+    QCOMPARE(Filho<QAction>(p, "mnuEstudoNome")->text(), QStringLiteral("&Estudo do Nome..."));
+    QCOMPARE(Filho<QAction>(p, "mnuEstudoNome")->shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
+    Filho<QAction>(p, "mnuEstudoNome")->trigger();
+    Filho<QAction>(p, "mnuEstudoNome")->trigger();
+    const QList<QMdiSubWindow*> janelas = Filho<QMdiArea>(p, "areaMdi")->subWindowList();
     QCOMPARE(janelas.size(), 2);
     auto* estudo = qobject_cast<frmEstudoNome*>(janelas[1]->widget());
     QVERIFY(estudo);
@@ -173,7 +174,7 @@ void TesteEstudoSaida::menuAbreJanela() {
     QVERIFY(!p.JanelaAtiva()); // a study is not an analysis: the analysis buttons still refuse
     janelas[1]->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(p.areaMdi()->subWindowList().size(), 1);
+    QCOMPARE(Filho<QMdiArea>(p, "areaMdi")->subWindowList().size(), 1);
 }
 
 // With a study in front, the toolbar's export copies the study and its print starts the study's
@@ -183,22 +184,22 @@ void TesteEstudoSaida::botoesDaBarraAgemNoEstudo() {
     frmPrincipal& p = *t.janela;
     QList<MensagemMostrada>& mostradas = t.ambiente.mensagens.mostradas;
     mostradas.clear();
-    p.mnuEstudoNome->trigger();
-    auto* estudo = qobject_cast<frmEstudoNome*>(p.areaMdi()->currentSubWindow()->widget());
+    Filho<QAction>(p, "mnuEstudoNome")->trigger();
+    auto* estudo = qobject_cast<frmEstudoNome*>(Filho<QMdiArea>(p, "areaMdi")->currentSubWindow()->widget());
     QVERIFY(estudo);
-    p.cmdExportar->click();
+    Filho<QToolButton>(p, "cmdExportar")->click();
     QCOMPARE(mostradas.size(), 1);
     QCOMPARE(mostradas[0].titulo, QStringLiteral("Erro:"));
     QVERIFY(mostradas[0].texto.startsWith(QStringLiteral("Para que você possa exportar uma análise")));
 
     Preencher(*estudo, {QStringLiteral("Maria Conceição")});
     QGuiApplication::clipboard()->clear();
-    p.cmdExportar->click();
+    Filho<QToolButton>(p, "cmdExportar")->click();
     QCOMPARE(mostradas.size(), 1);
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(TextoEstudo(*estudo->Estudo())));
 
     // No printer: the study's own print offers the PDF ("Aviso:"), not the analyses' refusal.
-    p.cmdImprimir->click();
+    Filho<QToolButton>(p, "cmdImprimir")->click();
     QCOMPARE(mostradas.size(), 2);
     QCOMPARE(mostradas[1].titulo, QStringLiteral("Aviso:"));
     QCOMPARE(mostradas[1].botoes, BotoesMensagem::SimNao);
@@ -251,7 +252,7 @@ void TesteEstudoSaida::grafiasGuardadasComOCliente() {
     QCOMPARE(j->txtDataNasc->text(), QStringLiteral("15/03/1970"));
     QVERIFY(j->txtNome->isReadOnly());
     QCOMPARE(j->tblEstudo->rowCount(), 1);
-    QCOMPARE(t.janela->areaMdi()->currentSubWindow()->windowTitle(),
+    QCOMPARE(Filho<QMdiArea>(*t.janela, "areaMdi")->currentSubWindow()->windowTitle(),
              QStringLiteral("Estudo do Nome - Maria da Conceição"));
     for (const char* g : {"Maria Conceição", "Mary Conception", "Maria C. Silva"}) {
         j->txtGrafia->setText(QString::fromUtf8(g));
@@ -263,7 +264,7 @@ void TesteEstudoSaida::grafiasGuardadasComOCliente() {
     j->cmdRemover->click();
     const QStringList esperadas{QStringLiteral("Maria C. Silva"), QStringLiteral("Mary Conception")};
     QCOMPARE(j->Grafias(), esperadas);
-    t.janela->areaMdi()->closeAllSubWindows();
+    Filho<QMdiArea>(*t.janela, "areaMdi")->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     // Opened again: the spellings come back, in their order.
@@ -278,7 +279,7 @@ void TesteEstudoSaida::grafiasGuardadasComOCliente() {
         OutraConexao o(t.ambiente.Arquivo("clientes.db"));
         QVERIFY(o.Executar(QStringLiteral("INSERT INTO grafias_clientes VALUES (%1, 3, '12 3')").arg(id)));
     }
-    t.janela->areaMdi()->closeAllSubWindows();
+    Filho<QMdiArea>(*t.janela, "areaMdi")->closeAllSubWindows();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     j = EstudoDoCliente(t, id);
     QVERIFY(j);

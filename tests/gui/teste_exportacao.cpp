@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "dados/configuracao.h"
 #include "viewer/qt/frmExibeRelatorio.h"
@@ -74,7 +75,7 @@ void TesteExportacao::textoIgualAoDaLinhaDeComando() {
     frmExibeRelatorio* v = CriarAnalise(t, "MARIA DA CONCEICAO", "15/03/1970");
     QVERIFY(v);
     QGuiApplication::clipboard()->setText(QStringLiteral("antes"));
-    t.janela->cmdExportar->click();
+    Filho<QToolButton>(*t.janela, "cmdExportar")->click();
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Importante:"));
@@ -100,11 +101,11 @@ void TesteExportacao::janelaAtivaEscolheOSujeito() {
     frmExibeRelatorio* maria = CriarAnalise(t, "MARIA DA CONCEICAO", "15/03/1970");
     frmExibeRelatorio* jose = CriarAnalise(t, "JOSE DA SILVA", "01/01/1980");
     QVERIFY(maria && jose && maria != jose);
-    for (QMdiSubWindow* sub : t.janela->areaMdi()->subWindowList())
+    for (QMdiSubWindow* sub : Filho<QMdiArea>(*t.janela, "areaMdi")->subWindowList())
         if (sub->widget() == maria)
-            t.janela->areaMdi()->setActiveSubWindow(sub);
+            Filho<QMdiArea>(*t.janela, "areaMdi")->setActiveSubWindow(sub);
     QCOMPARE(t.janela->JanelaAtiva(), maria);
-    t.janela->cmdExportar->click();
+    Filho<QToolButton>(*t.janela, "cmdExportar")->click();
     QCOMPARE(p.NomeCompleto, std::string("MARIA DA CONCEICAO"));
     QCOMPARE(p.DataNascimento, std::string("15/03/1970"));
     QCOMPARE(AreaDeTransferencia(), SaidaCli(t.ambiente, "MARIA DA CONCEICAO", "15/03/1970"));
@@ -113,7 +114,7 @@ void TesteExportacao::janelaAtivaEscolheOSujeito() {
 void TesteExportacao::semAnaliseRecusa() {
     PrincipalTeste t(true, true);
     QGuiApplication::clipboard()->setText(QStringLiteral("intacto"));
-    t.janela->cmdExportar->click();
+    Filho<QToolButton>(*t.janela, "cmdExportar")->click();
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Erro:"));
@@ -131,7 +132,7 @@ void TesteExportacao::nenhumCalculoSelecionado() {
         p.Configuracao.CalculosSelecionados[c] = kDesligado;
     GravarSelecaoComplementos(p.PreferenciasPrograma, SelecaoComplementos{}); // and the sections after them
     QGuiApplication::clipboard()->setText(QStringLiteral("antes"));
-    t.janela->cmdExportar->click();
+    Filho<QToolButton>(*t.janela, "cmdExportar")->click();
     QCOMPARE(QGuiApplication::clipboard()->text(), QString());
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     QCOMPARE(t.ambiente.mensagens.mostradas[0].texto, kMensagemSucesso);

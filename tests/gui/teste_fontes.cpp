@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "apoio/duplos.h"
+#include "apoio/filhos.h"
 #include "app/qt/frmConfiguraFonte.h"
 
 using namespace oraculandia;
@@ -60,29 +61,30 @@ private slots:
         frmConfiguraFonte d(*a.programa);
         QCOMPARE(d.windowTitle(), QStringLiteral("Fontes..."));
         QCOMPARE(
-            d.lblInfo[0]->text(),
+            Filho<QLabel>(d, "lblInfo_0")->text(),
             QStringLiteral("Informe abaixo a fonte a ser utilizada na impressão da descrição da análise:"));
-        QCOMPARE(d.lblInfo[1]->text(),
+        QCOMPARE(Filho<QLabel>(d, "lblInfo_1")->text(),
                  QStringLiteral("Informe abaixo a fonte a ser utilizada na impressão do título da análise:"));
-        QCOMPARE(d.lblInfo[2]->text(),
+        QCOMPARE(Filho<QLabel>(d, "lblInfo_2")->text(),
                  QStringLiteral("Informe abaixo a fonte a ser utilizada na impressão do texto da análise:"));
-        QCOMPARE(d.cmbFonte[0]->currentText(), QStringLiteral("Arial"));
-        QCOMPARE(d.cmbFonte[1]->currentText(), QStringLiteral("Courier New"));
-        QCOMPARE(d.cmbFonte[2]->currentText(), QStringLiteral("Times New Roman"));
-        QCOMPARE(d.cmbTamanho[0]->currentText(), QStringLiteral("10"));
-        QCOMPARE(d.cmbTamanho[1]->currentText(), QStringLiteral("14"));
-        QCOMPARE(d.cmbTamanho[2]->currentText(), QStringLiteral("12"));
+        QCOMPARE(Filho<QComboBox>(d, "cmbFonte_0")->currentText(), QStringLiteral("Arial"));
+        QCOMPARE(Filho<QComboBox>(d, "cmbFonte_1")->currentText(), QStringLiteral("Courier New"));
+        QCOMPARE(Filho<QComboBox>(d, "cmbFonte_2")->currentText(), QStringLiteral("Times New Roman"));
+        QCOMPARE(Filho<QComboBox>(d, "cmbTamanho_0")->currentText(), QStringLiteral("10"));
+        QCOMPARE(Filho<QComboBox>(d, "cmbTamanho_1")->currentText(), QStringLiteral("14"));
+        QCOMPARE(Filho<QComboBox>(d, "cmbTamanho_2")->currentText(), QStringLiteral("12"));
         QStringList tamanhos;
-        for (int i = 0; i < d.cmbTamanho[2]->count(); ++i)
-            tamanhos << d.cmbTamanho[2]->itemText(i);
+        for (int i = 0; i < Filho<QComboBox>(d, "cmbTamanho_2")->count(); ++i)
+            tamanhos << Filho<QComboBox>(d, "cmbTamanho_2")->itemText(i);
         QCOMPARE(tamanhos.join(QLatin1Char(',')), QStringLiteral("6,8,10,12,14,16,18,20,22"));
-        QVERIFY(!d.chkNegrito[0]->isChecked());
-        QVERIFY(d.chkItalico[0]->isChecked());
-        QVERIFY(d.chkNegrito[1]->isChecked());
-        QVERIFY(!d.chkNegrito[2]->isChecked() && !d.chkItalico[2]->isChecked());
-        QCOMPARE(d.cmdVisualizar->text(), QStringLiteral("Ver &Amostra"));
-        QCOMPARE(d.cmdOk->text(), QStringLiteral("O&k"));
-        QCOMPARE(d.cmdCancelar->text(), QStringLiteral("Cancela&r"));
+        QVERIFY(!Filho<QCheckBox>(d, "chkNegrito_0")->isChecked());
+        QVERIFY(Filho<QCheckBox>(d, "chkItalico_0")->isChecked());
+        QVERIFY(Filho<QCheckBox>(d, "chkNegrito_1")->isChecked());
+        QVERIFY(!Filho<QCheckBox>(d, "chkNegrito_2")->isChecked() &&
+                !Filho<QCheckBox>(d, "chkItalico_2")->isChecked());
+        QCOMPARE(Filho<QPushButton>(d, "cmdVisualizar")->text(), QStringLiteral("Ver &Amostra"));
+        QCOMPARE(Filho<QPushButton>(d, "cmdOk")->text(), QStringLiteral("O&k"));
+        QCOMPARE(Filho<QPushButton>(d, "cmdCancelar")->text(), QStringLiteral("Cancela&r"));
         QVERIFY(Tinta(d.Amostra()) > 100);
     }
 
@@ -93,13 +95,14 @@ private slots:
         QCOMPARE(antes.size(), 168);
         frmConfiguraFonte d(*a.programa);
         const QImage amostraAntes = d.Amostra();
-        d.cmbTamanho[1]->setCurrentText(QStringLiteral("22"));
-        d.cmbTamanho[1]->setCurrentIndex(d.cmbTamanho[1]->findText(QStringLiteral("22")));
-        d.chkItalico[2]->setChecked(true);
+        Filho<QComboBox>(d, "cmbTamanho_1")->setCurrentText(QStringLiteral("22"));
+        Filho<QComboBox>(d, "cmbTamanho_1")
+            ->setCurrentIndex(Filho<QComboBox>(d, "cmbTamanho_1")->findText(QStringLiteral("22")));
+        Filho<QCheckBox>(d, "chkItalico_2")->setChecked(true);
         QCOMPARE(d.FontesEditadas().FonteTitulo.Tamanho, int16_t{22});
         QCOMPARE(d.FontesEditadas().FonteCorpo.Italico, kLigado);
         QVERIFY(d.Amostra() != amostraAntes);
-        d.cmdCancelar->click();
+        Filho<QPushButton>(d, "cmdCancelar")->click();
         QCOMPARE(a.programa->Fontes.FonteTitulo.Tamanho, int16_t{14});
         QCOMPARE(a.programa->Fontes.FonteCorpo.Italico, kDesligado);
         QCOMPARE(a.Ler("fontes.dat"), antes);
@@ -132,9 +135,10 @@ private slots:
         AmbienteTeste a;
         a.programa->Fontes = CarregaFontes(a.programa->PastaPrograma);
         frmConfiguraFonte d(*a.programa);
-        d.cmbFonte[0]->setCurrentIndex(d.cmbFonte[0]->findText(QStringLiteral("Courier New")));
-        d.chkNegrito[0]->setChecked(true);
-        d.cmdOk->click();
+        Filho<QComboBox>(d, "cmbFonte_0")
+            ->setCurrentIndex(Filho<QComboBox>(d, "cmbFonte_0")->findText(QStringLiteral("Courier New")));
+        Filho<QCheckBox>(d, "chkNegrito_0")->setChecked(true);
+        Filho<QPushButton>(d, "cmdOk")->click();
         QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
         const QByteArray b = a.Ler("fontes.dat");
         QCOMPARE(b.size(), 168);
@@ -149,15 +153,15 @@ private slots:
         a.programa->Fontes.FonteCorpo.Nome = "Fonte Que Nao Existe";
         a.programa->Fontes.FonteCorpo.Tamanho = 11;
         frmConfiguraFonte d(*a.programa);
-        QCOMPARE(d.cmbFonte[2]->currentText(), QStringLiteral("Fonte Que Nao Existe"));
-        QCOMPARE(d.cmbTamanho[2]->currentText(), QStringLiteral("11"));
-        d.chkNegrito[0]->setChecked(true); // any change copies every row
+        QCOMPARE(Filho<QComboBox>(d, "cmbFonte_2")->currentText(), QStringLiteral("Fonte Que Nao Existe"));
+        QCOMPARE(Filho<QComboBox>(d, "cmbTamanho_2")->currentText(), QStringLiteral("11"));
+        Filho<QCheckBox>(d, "chkNegrito_0")->setChecked(true); // any change copies every row
         QCOMPARE(d.FontesEditadas().FonteCorpo.Nome, std::string("Fonte Que Nao Existe"));
         QCOMPARE(d.FontesEditadas().FonteCorpo.Tamanho, int16_t{11});
         // A size box emptied by the user keeps the size.
-        d.cmbTamanho[2]->lineEdit()->clear();
-        QTest::keyClick(d.cmbTamanho[2]->lineEdit(), Qt::Key_Backspace);
-        d.chkNegrito[0]->setChecked(false);
+        Filho<QComboBox>(d, "cmbTamanho_2")->lineEdit()->clear();
+        QTest::keyClick(Filho<QComboBox>(d, "cmbTamanho_2")->lineEdit(), Qt::Key_Backspace);
+        Filho<QCheckBox>(d, "chkNegrito_0")->setChecked(false);
         QCOMPARE(d.FontesEditadas().FonteCorpo.Tamanho, int16_t{11});
     }
 
@@ -179,8 +183,8 @@ private slots:
                 a.programa->Fontes = CarregaFontes(a.programa->PastaPrograma);
                 frmConfiguraFonte d(*a.programa);
                 QVERIFY(Mostrar(d));
-                DigitarTamanho(d.cmbTamanho[2], QString::fromUtf8(c.digitado));
-                QTest::keyClick(d.cmbTamanho[2], saida);
+                DigitarTamanho(Filho<QComboBox>(d, "cmbTamanho_2"), QString::fromUtf8(c.digitado));
+                QTest::keyClick(Filho<QComboBox>(d, "cmbTamanho_2"), saida);
                 QCOMPARE(a.mensagens.mostradas.size(), 1);
                 const MensagemMostrada& m = a.mensagens.mostradas[0];
                 QCOMPARE(m.titulo, QStringLiteral("Aviso:"));
@@ -189,11 +193,12 @@ private slots:
                              QStringLiteral("o tamanho da fonte deve ser um número inteiro de 6 a 72. "
                                             "A fonte continua com o tamanho 12."));
                 QCOMPARE(m.icone, IconeMensagem::Exclamacao);
-                QCOMPARE(d.cmbTamanho[2]->currentText(), QStringLiteral("12"));
+                QCOMPARE(Filho<QComboBox>(d, "cmbTamanho_2")->currentText(), QStringLiteral("12"));
                 QCOMPARE(d.FontesEditadas().FonteCorpo.Tamanho, int16_t{12});
-                QCOMPARE(ListaDeTamanhos(d.cmbTamanho[2]), QStringLiteral("6,8,10,12,14,16,18,20,22"));
+                QCOMPARE(ListaDeTamanhos(Filho<QComboBox>(d, "cmbTamanho_2")),
+                         QStringLiteral("6,8,10,12,14,16,18,20,22"));
                 QVERIFY(d.isVisible()); // Enter with a refused size does not close the dialog
-                d.cmdOk->click();
+                Filho<QPushButton>(d, "cmdOk")->click();
                 QCOMPARE(a.mensagens.mostradas.size(), 1);
                 QCOMPARE(a.Ler("fontes.dat").mid(166, 2), QByteArray("\x0C\x00", 2));
             }
@@ -208,14 +213,16 @@ private slots:
             a.programa->Fontes = CarregaFontes(a.programa->PastaPrograma);
             frmConfiguraFonte d(*a.programa);
             QVERIFY(Mostrar(d));
-            DigitarTamanho(d.cmbTamanho[1], QString::number(tamanho));
+            DigitarTamanho(Filho<QComboBox>(d, "cmbTamanho_1"), QString::number(tamanho));
             QCOMPARE(d.FontesEditadas().FonteTitulo.Tamanho, static_cast<int16_t>(tamanho));
-            QCOMPARE(d.cmbTamanho[1]->currentText(), QString::number(tamanho));
-            QCOMPARE(ListaDeTamanhos(d.cmbTamanho[1]), QStringLiteral("6,8,10,12,14,16,18,20,22"));
-            QTest::keyClick(d.cmbTamanho[1], Qt::Key_Return);
+            QCOMPARE(Filho<QComboBox>(d, "cmbTamanho_1")->currentText(), QString::number(tamanho));
+            QCOMPARE(ListaDeTamanhos(Filho<QComboBox>(d, "cmbTamanho_1")),
+                     QStringLiteral("6,8,10,12,14,16,18,20,22"));
+            QTest::keyClick(Filho<QComboBox>(d, "cmbTamanho_1"), Qt::Key_Return);
             QVERIFY(a.mensagens.mostradas.isEmpty());
             QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
-            QCOMPARE(ListaDeTamanhos(d.cmbTamanho[1]), QStringLiteral("6,8,10,12,14,16,18,20,22"));
+            QCOMPARE(ListaDeTamanhos(Filho<QComboBox>(d, "cmbTamanho_1")),
+                     QStringLiteral("6,8,10,12,14,16,18,20,22"));
             QCOMPARE(a.Ler("fontes.dat").mid(54, 2),
                      QByteArray(1, static_cast<char>(tamanho)) + QByteArray(1, '\0'));
         }
@@ -231,10 +238,10 @@ private slots:
         QVERIFY(SalvarFontes(a.programa->PastaPrograma, f));
         a.programa->Fontes = CarregaFontes(a.programa->PastaPrograma);
         frmConfiguraFonte d(*a.programa);
-        QCOMPARE(d.cmbTamanho[2]->currentText(), QStringLiteral("13"));
-        QCOMPARE(d.cmbTamanho[1]->currentText(), QStringLiteral("14"));
+        QCOMPARE(Filho<QComboBox>(d, "cmbTamanho_2")->currentText(), QStringLiteral("13"));
+        QCOMPARE(Filho<QComboBox>(d, "cmbTamanho_1")->currentText(), QStringLiteral("14"));
         for (int k = 0; k < 3; ++k)
-            QCOMPARE(ListaDeTamanhos(d.cmbTamanho[static_cast<std::size_t>(k)]),
+            QCOMPARE(ListaDeTamanhos(Filho<QComboBox>(d, qPrintable(QStringLiteral("cmbTamanho_%1").arg(k)))),
                      QStringLiteral("6,8,10,12,14,16,18,20,22"));
     }
 
@@ -245,8 +252,8 @@ private slots:
         a.programa->Fontes = CarregaFontes(a.programa->PastaPrograma);
         frmConfiguraFonte d(*a.programa);
         QVERIFY(Mostrar(d));
-        d.cmbFonte[2]->addItem(QStringLiteral("Fonte Ωmega ★"));
-        d.cmbFonte[2]->setCurrentIndex(d.cmbFonte[2]->count() - 1);
+        Filho<QComboBox>(d, "cmbFonte_2")->addItem(QStringLiteral("Fonte Ωmega ★"));
+        Filho<QComboBox>(d, "cmbFonte_2")->setCurrentIndex(Filho<QComboBox>(d, "cmbFonte_2")->count() - 1);
         QCOMPARE(a.mensagens.mostradas.size(), 1);
         const MensagemMostrada& m = a.mensagens.mostradas[0];
         QCOMPARE(m.titulo, QStringLiteral("Aviso:"));
@@ -254,9 +261,9 @@ private slots:
                  QStringLiteral("A fonte “Fonte Ωmega ★” não pode ser usada porque o nome dela contém "
                                 "caracteres que o arquivo de fontes não consegue guardar: “Ω” (U+03A9), "
                                 "“★” (U+2605). Escolha outra fonte; a fonte Times New Roman foi mantida."));
-        QCOMPARE(d.cmbFonte[2]->currentText(), QStringLiteral("Times New Roman"));
+        QCOMPARE(Filho<QComboBox>(d, "cmbFonte_2")->currentText(), QStringLiteral("Times New Roman"));
         QCOMPARE(d.FontesEditadas().FonteCorpo.Nome, std::string("Times New Roman"));
-        d.cmdOk->click();
+        Filho<QPushButton>(d, "cmdOk")->click();
         QCOMPARE(d.result(), static_cast<int>(QDialog::Accepted));
         QCOMPARE(a.Ler("fontes.dat").mid(112, 50), QByteArray("Times New Roman").leftJustified(50, ' '));
     }
@@ -274,8 +281,8 @@ private slots:
         AmbienteTeste a;
         frmConfiguraFonte d(*a.programa);
         QStringList vistos;
-        for (int i = 0; i < d.cmbFonte[0]->count(); ++i) {
-            const QString nome = d.cmbFonte[0]->itemText(i);
+        for (int i = 0; i < Filho<QComboBox>(d, "cmbFonte_0")->count(); ++i) {
+            const QString nome = Filho<QComboBox>(d, "cmbFonte_0")->itemText(i);
             QVERIFY2(!nome.endsWith(u']'), qPrintable(nome));
             QVERIFY2(!vistos.contains(nome, Qt::CaseInsensitive), qPrintable(nome));
             vistos << nome;
@@ -287,12 +294,12 @@ private slots:
         QVERIFY(QDir(a.Pasta()).mkdir(QStringLiteral("fontes.dat"))); // a folder where the file should be
         frmConfiguraFonte d(*a.programa);
         d.show();
-        d.cmdOk->click();
+        Filho<QPushButton>(d, "cmdOk")->click();
         QCOMPARE(a.mensagens.mostradas.size(), 1);
         QCOMPARE(a.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
         QCOMPARE(a.mensagens.mostradas[0].icone, IconeMensagem::Critico);
         QVERIFY(d.isVisible()); // the dialog stays, nothing is lost
-        d.cmdCancelar->click();
+        Filho<QPushButton>(d, "cmdCancelar")->click();
         QVERIFY(!d.isVisible());
     }
 };

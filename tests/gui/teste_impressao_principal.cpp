@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "app/qt/frmConfiguraRodape.h"
 #include "app/qt/gerador_pdf.h"
@@ -68,7 +69,7 @@ void TesteImpressaoPrincipal::imprimirSemAnaliseRecusa() {
         abriu = true;
         w->close();
     });
-    t.janela->cmdImprimir->click();
+    Filho<QToolButton>(*t.janela, "cmdImprimir")->click();
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Informação:"));
@@ -85,9 +86,9 @@ void TesteImpressaoPrincipal::imprimirUsaOSujeitoDaJanelaAtiva() {
     PrincipalTeste t(true, true);
     frmExibeRelatorio* maria = CriarAnalise(t, "MARIA DA CONCEICAO", "15/03/1970");
     QVERIFY(CriarAnalise(t, "JOSE DA SILVA", "01/01/1980"));
-    for (QMdiSubWindow* sub : t.janela->areaMdi()->subWindowList())
+    for (QMdiSubWindow* sub : Filho<QMdiArea>(*t.janela, "areaMdi")->subWindowList())
         if (sub->widget() == maria)
-            t.janela->areaMdi()->setActiveSubWindow(sub);
+            Filho<QMdiArea>(*t.janela, "areaMdi")->setActiveSubWindow(sub);
     bool visto = false;
     AoAbrirModal([&](QWidget* w) {
         auto* dialogo = qobject_cast<frmImprimir*>(w);
@@ -97,7 +98,7 @@ void TesteImpressaoPrincipal::imprimirUsaOSujeitoDaJanelaAtiva() {
         QVERIFY(t.janela->Ocupado()); // the main window's hourglass while the dialog is up
         dialogo->cmdCancelar->click();
     });
-    t.janela->cmdImprimir->click();
+    Filho<QToolButton>(*t.janela, "cmdImprimir")->click();
     QVERIFY(visto);
     QVERIFY(!t.janela->Ocupado());
     QVERIFY(t.ambiente.mensagens.mostradas.isEmpty());
@@ -113,7 +114,7 @@ void TesteImpressaoPrincipal::imprimirEmPdfPelaJanelaPrincipal() {
         QVERIFY(dialogo);
         dialogo->cmdSalvarPdf->click();
     });
-    t.janela->cmdImprimir->click();
+    Filho<QToolButton>(*t.janela, "cmdImprimir")->click();
     const QString pdf = t.ambiente.Arquivo("maria.pdf");
     QVERIFY(QFile::exists(pdf));
     // The printed page is taller than the screen's 272 mm of text, and the margins differ,
@@ -131,21 +132,21 @@ void TesteImpressaoPrincipal::rodapeRecarregadoDepoisDoDialogo() {
         auto* dialogo = qobject_cast<frmConfiguraRodape*>(w);
         QVERIFY(dialogo);
         visto = true;
-        dialogo->txtCabecalhoLinhaUm->setText(QStringLiteral("Nova análise"));
-        dialogo->cmdOk->click();
+        Filho<QLineEdit>(*dialogo, "txtCabecalhoLinhaUm")->setText(QStringLiteral("Nova análise"));
+        Filho<QPushButton>(*dialogo, "cmdOk")->click();
     });
-    t.janela->mnuConfigurarRodape->trigger();
+    Filho<QAction>(*t.janela, "mnuConfigurarRodape")->trigger();
     QVERIFY(visto);
     QCOMPARE(t.ambiente.programa->Rodape.CabecalhoLinhaUm, std::string("Nova an\xE1lise"));
     // Reopened, the dialog shows what was just saved.
     AoAbrirModal([&](QWidget* w) {
         auto* dialogo = qobject_cast<frmConfiguraRodape*>(w);
         QVERIFY(dialogo);
-        QCOMPARE(dialogo->txtCabecalhoLinhaUm->text(), QStringLiteral("Nova análise"));
+        QCOMPARE(Filho<QLineEdit>(*dialogo, "txtCabecalhoLinhaUm")->text(), QStringLiteral("Nova análise"));
         t.ambiente.mensagens.respostas = {RespostaMensagem::Sim};
-        dialogo->cmdCancelar->click();
+        Filho<QPushButton>(*dialogo, "cmdCancelar")->click();
     });
-    t.janela->mnuConfigurarRodape->trigger();
+    Filho<QAction>(*t.janela, "mnuConfigurarRodape")->trigger();
     QCOMPARE(t.ambiente.mensagens.mostradas.last().titulo, QStringLiteral("Atenção:"));
 }
 
@@ -159,7 +160,7 @@ void TesteImpressaoPrincipal::editorAbrePelaJanelaPrincipal() {
         QCOMPARE(escolha->cmbItem->count(), 37); // the 28 and the entries after them
         escolha->cmdRetornar->click();
     });
-    t.janela->mnuAlterarConteudoDasAnalises->trigger();
+    Filho<QAction>(*t.janela, "mnuAlterarConteudoDasAnalises")->trigger();
     QVERIFY(visto);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
@@ -185,7 +186,7 @@ void TesteImpressaoPrincipal::orientacaoRetratoChegaAoTrabalho() {
         QVERIFY(dialogo->AlturaImprimivel() > dialogo->LarguraImprimivel());
         dialogo->cmdImprimir->click();
     });
-    t.janela->cmdImprimir->click();
+    Filho<QToolButton>(*t.janela, "cmdImprimir")->click();
     QVERIFY(visto);
     QCOMPARE(servicos.trabalhos, 1);
     const QSizeF folha = TamanhoPaginaPdf(saida);
@@ -251,7 +252,7 @@ void TesteImpressaoPrincipal::falhaDentroDoDialogoDizOQueFalhou() {
                 dialogo->cmdImprimir->click();
             });
         }
-        t.janela->cmdImprimir->click();
+        Filho<QToolButton>(*t.janela, "cmdImprimir")->click();
         QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
         const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
         QCOMPARE(m.titulo, QStringLiteral("Erro:"));

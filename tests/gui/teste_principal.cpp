@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "app/qt/frmDicas.h"
 
@@ -144,7 +145,7 @@ void TestePrincipal::arquivosExistentesSaoLidosEGravadosDeVoltaIntactos() {
     // The welcome sound plays even with sounds switched off.
     QCOMPARE(t.ambiente.sons.tocados.size(), 1);
 
-    t.janela->mnuEncerrar->trigger();
+    Filho<QAction>(*t.janela, "mnuEncerrar")->trigger();
     QCOMPARE(t.fins, 1);
     QCOMPARE(t.ambiente.Ler("oraculandia.dat"), ConfiguracaoIncomum());
 }
@@ -176,34 +177,41 @@ void TestePrincipal::arquivosCurtosOuSemSentido() {
 void TestePrincipal::geometriaDaBarraEDoRodape() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
-    QCOMPARE(p.picMenu->height(), 49);   // 735 twips
-    QCOMPARE(p.picRodape->height(), 31); // 465 twips
+    QCOMPARE(Filho<QWidget>(p, "picMenu")->height(), 49);   // 735 twips
+    QCOMPARE(Filho<QWidget>(p, "picRodape")->height(), 31); // 465 twips
     // The register of clients and the name study come before "Sair", which stays the last one.
-    QToolButton* botoes[] = {p.cmdCriaAnalise,       p.cmdImprimir,   p.cmdConfigurarFontes,
-                             p.cmdConfiguraPrograma, p.cmdAjuda,      p.cmdExportar,
-                             p.cmdClientes,          p.cmdEstudoNome, p.cmdSair};
+    QToolButton* botoes[] = {Filho<QToolButton>(p, "cmdCriaAnalise"),
+                             Filho<QToolButton>(p, "cmdImprimir"),
+                             Filho<QToolButton>(p, "cmdConfigurarFontes"),
+                             Filho<QToolButton>(p, "cmdConfiguraPrograma"),
+                             Filho<QToolButton>(p, "cmdAjuda"),
+                             Filho<QToolButton>(p, "cmdExportar"),
+                             Filho<QToolButton>(p, "cmdClientes"),
+                             Filho<QToolButton>(p, "cmdEstudoNome"),
+                             Filho<QToolButton>(p, "cmdSair")};
     for (int k = 0; k < 9; ++k) {
         QToolButton* b = botoes[k];
-        QCOMPARE(b->parentWidget(), p.picMenu);
+        QCOMPARE(b->parentWidget(), Filho<QWidget>(p, "picMenu"));
         QCOMPARE(b->geometry(), QRect(3 + 48 * k, 3, 43, 40));
         QVERIFY(b->isVisible());
         QVERIFY(b->isEnabled());
         QVERIFY(!b->icon().isNull());
     }
     // The toolbar spans the window; the bottom strip sits under the MDI area.
-    QCOMPARE(p.picMenu->width(), p.centralWidget()->width());
-    QVERIFY(p.picRodape->geometry().top() >= p.areaMdi()->geometry().bottom());
+    QCOMPARE(Filho<QWidget>(p, "picMenu")->width(), p.centralWidget()->width());
+    QVERIFY(Filho<QWidget>(p, "picRodape")->geometry().top() >=
+            Filho<QMdiArea>(p, "areaMdi")->geometry().bottom());
 
     for (int largura : {900, 1200, 640}) {
         p.resize(largura, 600);
         QTest::qWait(0);
-        const double W = p.picRodape->width();
-        QCOMPARE(p.lblInfoNavega->x(), qRound(0.10 * W));
-        QCOMPARE(p.lblInfoNavega->width(), qRound(0.80 * W));
-        QCOMPARE(p.picVolta->x(), qRound(0.01 * W));
-        QCOMPARE(p.picVolta->width(), qRound(0.07 * W));
-        QCOMPARE(p.picAvanca->x(), qRound(0.91 * W));
-        QCOMPARE(p.picAvanca->width(), qRound(0.07 * W));
+        const double W = Filho<QWidget>(p, "picRodape")->width();
+        QCOMPARE(Filho<QLabel>(p, "lblInfoNavega")->x(), qRound(0.10 * W));
+        QCOMPARE(Filho<QLabel>(p, "lblInfoNavega")->width(), qRound(0.80 * W));
+        QCOMPARE(Filho<QToolButton>(p, "picVolta")->x(), qRound(0.01 * W));
+        QCOMPARE(Filho<QToolButton>(p, "picVolta")->width(), qRound(0.07 * W));
+        QCOMPARE(Filho<QToolButton>(p, "picAvanca")->x(), qRound(0.91 * W));
+        QCOMPARE(Filho<QToolButton>(p, "picAvanca")->width(), qRound(0.07 * W));
     }
 }
 
@@ -218,27 +226,29 @@ void TestePrincipal::menusComLegendasEAtalhos() {
     QCOMPARE(topo[2]->text(), QStringLiteral("A&lterar"));
     QCOMPARE(topo[3]->text(), QStringLiteral("&Sobre"));
 
-    const QList<QAction*> arquivo = p.mnuArquivo->actions();
+    const QList<QAction*> arquivo = Filho<QMenu>(p, "mnuArquivo")->actions();
     QCOMPARE(arquivo.size(), 10);
-    QCOMPARE(arquivo[0], p.mnuNovaAnalise);
+    QCOMPARE(arquivo[0], Filho<QAction>(p, "mnuNovaAnalise"));
     QCOMPARE(arquivo[0]->text(), QStringLiteral("&Nova Análise..."));
     QCOMPARE(arquivo[0]->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-    QCOMPARE(arquivo[1], p.mnuImprimir);
+    QCOMPARE(arquivo[1], Filho<QAction>(p, "mnuImprimir"));
     QCOMPARE(arquivo[1]->text(), QStringLiteral("&Imprimir..."));
     QCOMPARE(arquivo[1]->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     QVERIFY(arquivo[2]->isSeparator());
-    QCOMPARE(arquivo[3], p.mnuClientes);   // the register of clients (teste_clientes_principal)
-    QCOMPARE(arquivo[4], p.mnuEstudoNome); // the name study (teste_estudo_janela)
-    QCOMPARE(arquivo[5], p.mnuPrevisoes);  // the consultation tools (teste_consulta_janelas)
+    QCOMPARE(arquivo[3],
+             Filho<QAction>(p, "mnuClientes")); // the register of clients (teste_clientes_principal)
+    QCOMPARE(arquivo[4], Filho<QAction>(p, "mnuEstudoNome")); // the name study (teste_estudo_janela)
+    QCOMPARE(arquivo[5],
+             Filho<QAction>(p, "mnuPrevisoes")); // the consultation tools (teste_consulta_janelas)
     QCOMPARE(arquivo[5]->text(), QStringLiteral("&Previsões..."));
-    QCOMPARE(arquivo[6], p.mnuHarmonia);
+    QCOMPARE(arquivo[6], Filho<QAction>(p, "mnuHarmonia"));
     QCOMPARE(arquivo[6]->text(), QStringLiteral("&Harmonia..."));
-    QCOMPARE(arquivo[7], p.mnuConfigurarRodape);
+    QCOMPARE(arquivo[7], Filho<QAction>(p, "mnuConfigurarRodape"));
     QCOMPARE(arquivo[7]->text(), QStringLiteral("Configurar Ca&beçalho e Rodapé"));
     QVERIFY(arquivo[8]->isSeparator());
     QCOMPARE(arquivo[9]->text(), QStringLiteral("Encerra&r Programa"));
 
-    const QList<QAction*> janela = p.mnuJanela->actions();
+    const QList<QAction*> janela = Filho<QMenu>(p, "mnuJanela")->actions();
     QCOMPARE(janela.size(), 3); // and the open windows, listed when the menu opens
     QCOMPARE(janela[0]->text(), QStringLiteral("Organizar &Lado a Lado"));
     QCOMPARE(janela[1]->text(), QStringLiteral("Organizar em &Cascata"));
@@ -256,12 +266,14 @@ void TestePrincipal::menusComLegendasEAtalhos() {
         }
     }
 
-    QCOMPARE(p.mnuAlterarNada->actions().size(), 1);
-    QCOMPARE(p.mnuAlterarConteudoDasAnalises->text(), QStringLiteral("&Conteúdo das Análises"));
-    QCOMPARE(p.mnuSobre->actions().size(), 1);
-    QCOMPARE(p.mnuSobreEstePrograma->text(), QStringLiteral("Sobre &este Programa"));
+    QCOMPARE(Filho<QMenu>(p, "mnuAlterarNada")->actions().size(), 1);
+    QCOMPARE(Filho<QAction>(p, "mnuAlterarConteudoDasAnalises")->text(),
+             QStringLiteral("&Conteúdo das Análises"));
+    QCOMPARE(Filho<QMenu>(p, "mnuSobre")->actions().size(), 1);
+    QCOMPARE(Filho<QAction>(p, "mnuSobreEstePrograma")->text(), QStringLiteral("Sobre &este Programa"));
 
-    for (QAction* a : arquivo + janela + p.mnuAlterarNada->actions() + p.mnuSobre->actions() + topo) {
+    for (QAction* a : arquivo + janela + Filho<QMenu>(p, "mnuAlterarNada")->actions() +
+                          Filho<QMenu>(p, "mnuSobre")->actions() + topo) {
         QVERIFY(a->isEnabled());
         QVERIFY(a->isVisible());
     }
@@ -275,12 +287,12 @@ void TestePrincipal::sairPerguntaESalvaUmaVez() {
     t.ambiente.mensagens.respostas = {RespostaMensagem::Sim};
     // A later close (the windows being destroyed) must not write the settings again: change
     // them after the exit and check that the file keeps the exit's values.
-    p.FimDoPrograma = [&] {
+    p.DefinirFimDoPrograma([&] {
         ++t.fins;
         prog.Configuracao.CalculosSelecionados[6] = kDesligado;
         p.close();
-    };
-    QTest::mouseClick(p.cmdSair, Qt::LeftButton);
+    });
+    QTest::mouseClick(Filho<QToolButton>(p, "cmdSair"), Qt::LeftButton);
 
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
@@ -304,14 +316,14 @@ void TestePrincipal::sairComNaoNaoMudaNada() {
     prog.Configuracao.ImprimirNumero = kLigado;
 
     // The tip is closed by the common start, before the question.
-    MoverMouse(p.cmdSair);
+    MoverMouse(Filho<QToolButton>(p, "cmdSair"));
     QVERIFY(p.Dica());
     t.ambiente.mensagens.aoMostrar = [&](const MensagemMostrada&) {
         QVERIFY(!p.Dica());
         QCOMPARE(p.BotaoComAjuda(), QStringLiteral("Nenhum"));
     };
     t.ambiente.mensagens.respostas = {RespostaMensagem::Nao};
-    QTest::mouseClick(p.cmdSair, Qt::LeftButton);
+    QTest::mouseClick(Filho<QToolButton>(p, "cmdSair"), Qt::LeftButton);
 
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     QCOMPARE(t.fins, 0);
@@ -331,12 +343,12 @@ void TestePrincipal::encerrarProgramaSalvaSemPerguntar() {
     frmPrincipal& p = *t.janela;
     Programa& prog = *t.ambiente.programa;
     prog.Configuracao.ImprimirCabecalho = kLigado;
-    p.FimDoPrograma = [&] {
+    p.DefinirFimDoPrograma([&] {
         ++t.fins;
         prog.Configuracao.ImprimirCabecalho = kDesligado;
         p.close();
-    };
-    p.mnuEncerrar->trigger();
+    });
+    Filho<QAction>(p, "mnuEncerrar")->trigger();
     QVERIFY(t.ambiente.mensagens.mostradas.isEmpty());
     QCOMPARE(t.fins, 1);
     QVERIFY(Ligado(CarregarConfiguracao(prog.PastaPrograma).ImprimirCabecalho));
@@ -346,7 +358,7 @@ void TestePrincipal::fecharAJanelaSalvaUmaVezEFechaADica() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
     Programa& prog = *t.ambiente.programa;
-    MoverMouse(p.cmdCriaAnalise);
+    MoverMouse(Filho<QToolButton>(p, "cmdCriaAnalise"));
     QVERIFY(p.Dica());
     QVERIFY(p.Dica()->isVisible());
 
@@ -370,10 +382,10 @@ void TestePrincipal::fecharComJanelasDeAnaliseAbertas() {
     frmPrincipal& p = *t.janela;
     Programa& prog = *t.ambiente.programa;
     for (int i = 0; i < 2; ++i) {
-        QMdiSubWindow* sub = p.areaMdi()->addSubWindow(new QWidget);
+        QMdiSubWindow* sub = Filho<QMdiArea>(p, "areaMdi")->addSubWindow(new QWidget);
         sub->show();
     }
-    QCOMPARE(p.areaMdi()->subWindowList().size(), 2);
+    QCOMPARE(Filho<QMdiArea>(p, "areaMdi")->subWindowList().size(), 2);
     prog.Configuracao.ImprimirDescricao = kDesligado;
     QVERIFY(p.close());
     QVERIFY(!Ligado(CarregarConfiguracao(prog.PastaPrograma).ImprimirDescricao));
@@ -429,7 +441,7 @@ void TestePrincipal::recusasSemAnaliseAberta() {
     QCOMPARE(t.ambiente.mensagens.bipes, 0);
     // Idle as before: nothing busy, nothing opened, the status line untouched.
     QVERIFY(!p.Ocupado());
-    QVERIFY(p.areaMdi()->subWindowList().isEmpty());
+    QVERIFY(Filho<QMdiArea>(p, "areaMdi")->subWindowList().isEmpty());
     QCOMPARE(p.Status(), frmPrincipal::TextoStatusInicial());
     QCOMPARE(t.fins, 0);
 }
@@ -483,14 +495,14 @@ void TestePrincipal::organizarJanelas() {
     p.resize(900, 700);
     QList<QMdiSubWindow*> subs;
     for (int i = 0; i < 3; ++i) {
-        QMdiSubWindow* sub = p.areaMdi()->addSubWindow(new QWidget);
+        QMdiSubWindow* sub = Filho<QMdiArea>(p, "areaMdi")->addSubWindow(new QWidget);
         sub->resize(200, 150);
         sub->show();
         subs.append(sub);
     }
     QTest::qWait(0);
-    p.mnuJanelaLadoLado->trigger();
-    const QRect area = p.areaMdi()->viewport()->rect();
+    Filho<QAction>(p, "mnuJanelaLadoLado")->trigger();
+    const QRect area = Filho<QMdiArea>(p, "areaMdi")->viewport()->rect();
     // Tiled horizontally: full-width strips one above the other.
     for (QMdiSubWindow* s : subs)
         QCOMPARE(s->width(), area.width());
@@ -501,9 +513,9 @@ void TestePrincipal::organizarJanelas() {
     QCOMPARE(topos[0], 0);
     QVERIFY(topos[1] > topos[0] && topos[2] > topos[1]);
 
-    p.mnuJanelaEmCascata->trigger();
+    Filho<QAction>(p, "mnuJanelaEmCascata")->trigger();
     QList<QPoint> cantos;
-    for (QMdiSubWindow* s : p.areaMdi()->subWindowList())
+    for (QMdiSubWindow* s : Filho<QMdiArea>(p, "areaMdi")->subWindowList())
         cantos.append(s->pos());
     QVERIFY(cantos[0] != cantos[1] && cantos[1] != cantos[2]);
     QVERIFY(cantos[0].x() < cantos[1].x() && cantos[0].y() < cantos[1].y());

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "app/qt/janela_ativa.h"
 #include "estudo/qt/frmEstudoNome.h"
@@ -19,7 +20,7 @@ QList<QMdiSubWindow*> TresAnalises(PrincipalTeste& t) {
     for (const char* nome : {"MARIA DA CONCEICAO", "JOSE DA SILVA", "ANA PAULA SOUZA"})
         CriarAnalise(t, nome, "15/03/1970");
     QTest::qWait(0);
-    return t.janela->areaMdi()->subWindowList(QMdiArea::CreationOrder);
+    return Filho<QMdiArea>(*t.janela, "areaMdi")->subWindowList(QMdiArea::CreationOrder);
 }
 
 QString Texto(const QRect& r) {
@@ -45,10 +46,11 @@ void TestePrincipalJanelas::cascataMantemTamanhoUtil() {
     t.janela->show();
     const QList<QMdiSubWindow*> subs = TresAnalises(t);
     QCOMPARE(subs.size(), 3);
-    QMdiSubWindow* ativa = t.janela->areaMdi()->activeSubWindow();
-    t.janela->mnuJanelaEmCascata->trigger();
-    const QRect area = t.janela->areaMdi()->viewport()->rect();
-    const QList<QMdiSubWindow*> pilha = t.janela->areaMdi()->subWindowList(QMdiArea::StackingOrder);
+    QMdiSubWindow* ativa = Filho<QMdiArea>(*t.janela, "areaMdi")->activeSubWindow();
+    Filho<QAction>(*t.janela, "mnuJanelaEmCascata")->trigger();
+    const QRect area = Filho<QMdiArea>(*t.janela, "areaMdi")->viewport()->rect();
+    const QList<QMdiSubWindow*> pilha =
+        Filho<QMdiArea>(*t.janela, "areaMdi")->subWindowList(QMdiArea::StackingOrder);
     const int passo = pilha[1]->x() - pilha[0]->x();
     QVERIFY2(passo >= 16 && passo <= 60, qPrintable(QString::number(passo)));
     for (int i = 0; i < 3; ++i) {
@@ -59,7 +61,7 @@ void TestePrincipalJanelas::cascataMantemTamanhoUtil() {
         QVERIFY(g.width() >= area.width() / 2 && g.height() >= area.height() / 2);
     }
     QCOMPARE(pilha.last(), ativa);
-    QCOMPARE(t.janela->areaMdi()->activeSubWindow(), ativa);
+    QCOMPARE(Filho<QMdiArea>(*t.janela, "areaMdi")->activeSubWindow(), ativa);
     // The page inside each window is reachable: the viewer is far larger than a title bar.
     for (QMdiSubWindow* s : subs)
         QVERIFY(s->widget()->height() > 100 && s->widget()->width() > 200);
@@ -72,14 +74,15 @@ void TestePrincipalJanelas::cascataDeMuitasJanelasRecomecaNoCanto() {
     t.janela->resize(400, 330);
     t.janela->show();
     for (int i = 0; i < 9; ++i) {
-        QMdiSubWindow* sub = t.janela->areaMdi()->addSubWindow(new QWidget);
+        QMdiSubWindow* sub = Filho<QMdiArea>(*t.janela, "areaMdi")->addSubWindow(new QWidget);
         sub->resize(120, 25);
         sub->show();
     }
     QTest::qWait(0);
-    t.janela->mnuJanelaEmCascata->trigger();
-    const QRect area = t.janela->areaMdi()->viewport()->rect();
-    const QList<QMdiSubWindow*> pilha = t.janela->areaMdi()->subWindowList(QMdiArea::StackingOrder);
+    Filho<QAction>(*t.janela, "mnuJanelaEmCascata")->trigger();
+    const QRect area = Filho<QMdiArea>(*t.janela, "areaMdi")->viewport()->rect();
+    const QList<QMdiSubWindow*> pilha =
+        Filho<QMdiArea>(*t.janela, "areaMdi")->subWindowList(QMdiArea::StackingOrder);
     QCOMPARE(pilha.size(), 9);
     QCOMPARE(pilha[0]->pos(), QPoint(0, 0));
     for (QMdiSubWindow* s : pilha) {
@@ -97,7 +100,7 @@ void TestePrincipalJanelas::janelaPrincipalMenorMantemAsJanelasAoAlcance() {
     PrincipalTeste t(true, true);
     t.janela->show();
     const QList<QMdiSubWindow*> subs = TresAnalises(t);
-    QMdiArea* area = t.janela->areaMdi();
+    QMdiArea* area = Filho<QMdiArea>(*t.janela, "areaMdi");
     // Smaller: every window inside the area again, its scroll bar and buttons with it.
     t.janela->resize(520, 420);
     QTest::qWait(0);
@@ -127,15 +130,15 @@ void TestePrincipalJanelas::statusSegueAJanelaDaFrente() {
     const QList<QMdiSubWindow*> subs = TresAnalises(t);
     auto* primeira = qobject_cast<frmExibeRelatorio*>(subs[0]->widget());
     primeira->ExibePagina(2);
-    t.janela->mnuEstudoNome->trigger();
-    QVERIFY(EstudoDoNomeAtivo(t.janela->areaMdi()));
+    Filho<QAction>(*t.janela, "mnuEstudoNome")->trigger();
+    QVERIFY(EstudoDoNomeAtivo(Filho<QMdiArea>(*t.janela, "areaMdi")));
     QCOMPARE(t.janela->Status(), frmPrincipal::TextoStatusEstudo());
     t.ambiente.mensagens.mostradas.clear();
     t.janela->picAvanca_Click();
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1); // the refusal: no analysis in front
-    t.janela->areaMdi()->setActiveSubWindow(subs[0]);
+    Filho<QMdiArea>(*t.janela, "areaMdi")->setActiveSubWindow(subs[0]);
     QCOMPARE(t.janela->Status(), QStringLiteral("Navegando: Página 2 de %1").arg(primeira->TotalDePaginas()));
-    t.janela->areaMdi()->setActiveSubWindow(subs[2]);
+    Filho<QMdiArea>(*t.janela, "areaMdi")->setActiveSubWindow(subs[2]);
     QCOMPARE(t.janela->Status(),
              QStringLiteral("Navegando: Página 1 de %1")
                  .arg(qobject_cast<frmExibeRelatorio*>(subs[2]->widget())->TotalDePaginas()));
@@ -151,18 +154,18 @@ void TestePrincipalJanelas::fecharNumaJanelaNaoCalaAOutra() {
     const QList<QMdiSubWindow*> de_t = TresAnalises(t);
     const QList<QMdiSubWindow*> de_u = TresAnalises(u);
     auto* primeira = qobject_cast<frmExibeRelatorio*>(de_u[0]->widget());
-    u.janela->areaMdi()->setActiveSubWindow(de_u[0]);
+    Filho<QMdiArea>(*u.janela, "areaMdi")->setActiveSubWindow(de_u[0]);
     primeira->ExibePagina(2);
-    u.janela->areaMdi()->setActiveSubWindow(de_u[2]);
+    Filho<QMdiArea>(*u.janela, "areaMdi")->setActiveSubWindow(de_u[2]);
     QVERIFY2(u.janela->Status().startsWith(QStringLiteral("Navegando: Página 1 de ")),
              qPrintable(u.janela->Status()));
-    t.janela->areaMdi()->setActiveSubWindow(de_t[2]);
+    Filho<QMdiArea>(*t.janela, "areaMdi")->setActiveSubWindow(de_t[2]);
     de_t[2]->close();
     const QString aoFechar = t.janela->Status();
     // No event handled in between: the closing in t is still going on. The viewer activated in
     // u tells its own page.
     QSignalSpy status(primeira, &frmExibeRelatorio::StatusNavegacao);
-    u.janela->areaMdi()->setActiveSubWindow(de_u[0]);
+    Filho<QMdiArea>(*u.janela, "areaMdi")->setActiveSubWindow(de_u[0]);
     QCOMPARE(status.size(), 1);
     QCOMPARE(status[0].at(0).toString(),
              QStringLiteral("Navegando: Página 2 de %1").arg(primeira->TotalDePaginas()));

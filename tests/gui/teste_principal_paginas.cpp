@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "app/qt/frmDicas.h"
 #include "viewer/qt/frmExibeRelatorio.h"
@@ -44,12 +45,12 @@ void TestePaginas::avancarEVoltar() {
     QVERIFY2(v->TotalDePaginas() >= 3, "an analysis of every calculation has several pages");
     QCOMPARE(v->PaginaExibida(), 1);
 
-    QTest::mouseClick(p.picAvanca, Qt::LeftButton);
+    QTest::mouseClick(Filho<QToolButton>(p, "picAvanca"), Qt::LeftButton);
     QCOMPARE(v->PaginaExibida(), 2);
-    QTest::mouseClick(p.picAvanca, Qt::LeftButton);
+    QTest::mouseClick(Filho<QToolButton>(p, "picAvanca"), Qt::LeftButton);
     QCOMPARE(v->PaginaExibida(), 3);
     QCOMPARE(p.Status(), v->TextoStatus());
-    QTest::mouseClick(p.picVolta, Qt::LeftButton);
+    QTest::mouseClick(Filho<QToolButton>(p, "picVolta"), Qt::LeftButton);
     QCOMPARE(v->PaginaExibida(), 2);
     QCOMPARE(p.Status(), v->TextoStatus());
     QVERIFY(!p.Ocupado());
@@ -63,14 +64,14 @@ void TestePaginas::bipeNasPontas() {
     frmExibeRelatorio* v = CriarAnalise(t, "JOSE DA SILVA", "01/01/1980");
     QVERIFY(v);
     const int sonsAntes = SonsDePagina(t.ambiente.sons);
-    QTest::mouseClick(p.picVolta, Qt::LeftButton); // on page 1
+    QTest::mouseClick(Filho<QToolButton>(p, "picVolta"), Qt::LeftButton); // on page 1
     QCOMPARE(t.ambiente.mensagens.bipes, 1);
     QCOMPARE(v->PaginaExibida(), 1);
     QCOMPARE(SonsDePagina(t.ambiente.sons), sonsAntes); // only the beep
 
     v->ExibePagina(v->TotalDePaginas());
     const int sonsNoFim = SonsDePagina(t.ambiente.sons);
-    QTest::mouseClick(p.picAvanca, Qt::LeftButton); // on the last page
+    QTest::mouseClick(Filho<QToolButton>(p, "picAvanca"), Qt::LeftButton); // on the last page
     QCOMPARE(t.ambiente.mensagens.bipes, 2);
     QCOMPARE(v->PaginaExibida(), v->TotalDePaginas());
     QCOMPARE(SonsDePagina(t.ambiente.sons), sonsNoFim);
@@ -81,19 +82,19 @@ void TestePaginas::agemSobreAJanelaAtiva() {
     PrincipalTeste t(true, true);
     frmPrincipal& p = *t.janela;
     frmExibeRelatorio* primeira = CriarAnalise(t, "ANA PAULA", "10/10/1990");
-    QMdiSubWindow* subPrimeira = p.areaMdi()->currentSubWindow();
+    QMdiSubWindow* subPrimeira = Filho<QMdiArea>(p, "areaMdi")->currentSubWindow();
     frmExibeRelatorio* segunda = CriarAnalise(t, "CARLOS ALBERTO", "02/02/1962");
     QVERIFY(primeira && segunda && primeira != segunda);
     QCOMPARE(p.JanelaAtiva(), segunda);
 
-    QTest::mouseClick(p.picAvanca, Qt::LeftButton);
+    QTest::mouseClick(Filho<QToolButton>(p, "picAvanca"), Qt::LeftButton);
     QCOMPARE(segunda->PaginaExibida(), 2);
     QCOMPARE(primeira->PaginaExibida(), 1);
 
-    p.areaMdi()->setActiveSubWindow(subPrimeira);
+    Filho<QMdiArea>(p, "areaMdi")->setActiveSubWindow(subPrimeira);
     QCOMPARE(p.JanelaAtiva(), primeira);
-    QTest::mouseClick(p.picAvanca, Qt::LeftButton);
-    QTest::mouseClick(p.picAvanca, Qt::LeftButton);
+    QTest::mouseClick(Filho<QToolButton>(p, "picAvanca"), Qt::LeftButton);
+    QTest::mouseClick(Filho<QToolButton>(p, "picAvanca"), Qt::LeftButton);
     QCOMPARE(primeira->PaginaExibida(), 3);
     QCOMPARE(segunda->PaginaExibida(), 2);
     QCOMPARE(p.Status(), primeira->TextoStatus());
@@ -105,12 +106,12 @@ void TestePaginas::statusVoltaAoInicialAoFecharAUltima() {
     QVERIFY(CriarAnalise(t, "ANA PAULA", "10/10/1990"));
     QVERIFY(CriarAnalise(t, "BEATRIZ", "11/11/1971"));
     QVERIFY(p.Status() != frmPrincipal::TextoStatusInicial());
-    p.areaMdi()->closeAllSubWindows();
+    Filho<QMdiArea>(p, "areaMdi")->closeAllSubWindows();
     QTest::qWait(0);
-    QVERIFY(p.areaMdi()->subWindowList().isEmpty());
+    QVERIFY(Filho<QMdiArea>(p, "areaMdi")->subWindowList().isEmpty());
     QCOMPARE(p.Status(), frmPrincipal::TextoStatusInicial());
     // And with no analysis left the page buttons refuse again.
-    QTest::mouseClick(p.picAvanca, Qt::LeftButton);
+    QTest::mouseClick(Filho<QToolButton>(p, "picAvanca"), Qt::LeftButton);
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     QCOMPARE(t.ambiente.mensagens.mostradas[0].titulo, QStringLiteral("Importante:"));
 }
@@ -120,7 +121,7 @@ void TestePaginas::mouseSobreAAnaliseFechaADica() {
     frmPrincipal& p = *t.janela;
     frmExibeRelatorio* v = CriarAnalise(t, "ANA PAULA", "10/10/1990");
     QVERIFY(v);
-    MoverMouse(p.cmdSair);
+    MoverMouse(Filho<QToolButton>(p, "cmdSair"));
     QVERIFY(p.Dica());
     MoverMouse(v);
     QTest::qWait(0);

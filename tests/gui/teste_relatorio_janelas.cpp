@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "app/qt/frmConfiguraPrograma.h"
 #include "app/qt/frmConfiguraRodape.h"
@@ -49,14 +50,15 @@ void TesteRelatorioJanelas::primeiroInicioPedeODoNumerologoUmaVez() {
             auto* d = qobject_cast<frmConfiguraRodape*>(w);
             QVERIFY(d);
             ++pedidos;
-            motivo = d->lblMotivo->isVisible() ? d->lblMotivo->text() : QString();
+            motivo = Filho<QLabel>(*d, "lblMotivo")->isVisible() ? Filho<QLabel>(*d, "lblMotivo")->text()
+                                                                 : QString();
             if (linhaDois.isEmpty()) {
                 d->reject();
                 // Cancelling asks whether to leave.
                 return;
             }
-            d->txtRodapeLinhaDois->setText(linhaDois);
-            d->cmdOk->click();
+            Filho<QLineEdit>(*d, "txtRodapeLinhaDois")->setText(linhaDois);
+            Filho<QPushButton>(*d, "cmdOk")->click();
         });
     };
     // Cancelled: asked, and not asked again at the next start.
@@ -102,10 +104,10 @@ void TesteRelatorioJanelas::janelasComONomeDoClienteNoMenuEEntreElas() {
     QCOMPARE(subs[1]->windowTitle(), QStringLiteral("José Lima: 02/01/1990"));
 
     // The Janela menu lists them, the active one checked; choosing one activates it.
-    emit p.mnuJanela->aboutToShow();
+    emit Filho<QMenu>(p, "mnuJanela")->aboutToShow();
     QStringList listadas;
     QAction* primeira = nullptr;
-    for (QAction* a : p.mnuJanela->actions()) {
+    for (QAction* a : Filho<QMenu>(p, "mnuJanela")->actions()) {
         if (a->isCheckable()) {
             listadas << a->text() + (a->isChecked() ? QStringLiteral(" *") : QString());
             if (!primeira)
@@ -116,18 +118,21 @@ void TesteRelatorioJanelas::janelasComONomeDoClienteNoMenuEEntreElas() {
                                     QStringLiteral("&2 José Lima: 02/01/1990 *")}));
     primeira->trigger();
     QCOMPARE(p.JanelaAtiva(), maria);
-    emit p.mnuJanela->aboutToShow(); // listed afresh, not added again
+    emit Filho<QMenu>(p, "mnuJanela")->aboutToShow(); // listed afresh, not added again
     int marcaveis = 0;
-    for (QAction* a : p.mnuJanela->actions())
+    for (QAction* a : Filho<QMenu>(p, "mnuJanela")->actions())
         marcaveis += a->isCheckable();
     QCOMPARE(marcaveis, 2);
 
     // Ctrl+F6 and Ctrl+Tab go to the next window, with Shift to the one before.
-    QVERIFY(p.mnuProximaJanela->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+F6"))));
-    QVERIFY(p.mnuProximaJanela->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Tab"))));
-    p.mnuProximaJanela->trigger();
+    QVERIFY(
+        Filho<QAction>(p, "mnuProximaJanela")->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+F6"))));
+    QVERIFY(Filho<QAction>(p, "mnuProximaJanela")
+                ->shortcuts()
+                .contains(QKeySequence(QStringLiteral("Ctrl+Tab"))));
+    Filho<QAction>(p, "mnuProximaJanela")->trigger();
     QCOMPARE(p.JanelaAtiva(), jose);
-    p.mnuJanelaAnterior->trigger();
+    Filho<QAction>(p, "mnuJanelaAnterior")->trigger();
     QCOMPARE(p.JanelaAtiva(), maria);
 }
 
@@ -139,12 +144,12 @@ void TesteRelatorioJanelas::atalhosDosMenus() {
         aberto = QString::fromLatin1(w->metaObject()->className());
         w->close();
     });
-    p.mnuNovaAnalise->trigger(); // Ctrl+N: the entry dialog of a new analysis
+    Filho<QAction>(p, "mnuNovaAnalise")->trigger(); // Ctrl+N: the entry dialog of a new analysis
     QCOMPARE(aberto, QStringLiteral("oraculandia::frmEntraNome"));
-    QCOMPARE(p.mnuImprimir->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    QCOMPARE(Filho<QAction>(p, "mnuImprimir")->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     // The toolbar: the name study beside the register, "Sair" the last button.
-    QVERIFY(p.cmdEstudoNome->x() > p.cmdClientes->x());
-    QVERIFY(p.cmdSair->x() > p.cmdEstudoNome->x());
+    QVERIFY(Filho<QToolButton>(p, "cmdEstudoNome")->x() > Filho<QToolButton>(p, "cmdClientes")->x());
+    QVERIFY(Filho<QToolButton>(p, "cmdSair")->x() > Filho<QToolButton>(p, "cmdEstudoNome")->x());
     QCOMPARE(frmPrincipal::TextoDaDica(QStringLiteral("Estudo")),
              QStringLiteral("Comparar as grafias de um nome: os números de cada uma, letra a letra."));
 }
@@ -291,15 +296,15 @@ void TesteRelatorioJanelas::seusNumerosPrimeiroESelecionavel() {
 
     {
         frmConfiguraPrograma dialogo(p);
-        QVERIFY(dialogo.chkSeusNumeros->isChecked());
-        dialogo.chkSeusNumeros->setChecked(false);
+        QVERIFY(Filho<QCheckBox>(dialogo, "chkSeusNumeros")->isChecked());
+        Filho<QCheckBox>(dialogo, "chkSeusNumeros")->setChecked(false);
         dialogo.cmdOk_Click();
     }
     QVERIFY(!CarregarPreferencias(p.PastaPrograma).Chave(kChaveSeusNumeros, true));
     QCOMPARE(imprimir("sem.pdf"), com - 1);
     QVERIFY(!TextoPdf(amb.Arquivo("sem.pdf")).contains(QStringLiteral("Seus Números")));
     frmConfiguraPrograma outra(p);
-    QVERIFY(!outra.chkSeusNumeros->isChecked());
+    QVERIFY(!Filho<QCheckBox>(outra, "chkSeusNumeros")->isChecked());
 }
 
 QTEST_MAIN(TesteRelatorioJanelas)

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "apoio/duplos.h"
+#include "apoio/filhos.h"
 #include "app/qt/frmConfiguraRodape.h"
 #include "dados/rodape.h"
 
@@ -45,11 +46,11 @@ void TesteRodape::mostraAsLinhasAtuais() {
                             "alho"};
     frmConfiguraRodape f(*amb.programa);
     QCOMPARE(f.windowTitle(), QStringLiteral("Configuração do cabeçalho e do rodapé..."));
-    QCOMPARE(f.txtRodapeLinhaUm->text(), QStringLiteral("Linha um é"));
-    QCOMPARE(f.txtRodapeLinhaDois->text(), QStringLiteral("Linha dois"));
-    QCOMPARE(f.txtCabecalhoLinhaUm->text(), QStringLiteral("Cabeçalho"));
-    QCOMPARE(f.cmdOk->text(), QStringLiteral("O&k"));
-    QCOMPARE(f.cmdCancelar->text(), QStringLiteral("Cancela&r"));
+    QCOMPARE(Filho<QLineEdit>(f, "txtRodapeLinhaUm")->text(), QStringLiteral("Linha um é"));
+    QCOMPARE(Filho<QLineEdit>(f, "txtRodapeLinhaDois")->text(), QStringLiteral("Linha dois"));
+    QCOMPARE(Filho<QLineEdit>(f, "txtCabecalhoLinhaUm")->text(), QStringLiteral("Cabeçalho"));
+    QCOMPARE(Filho<QPushButton>(f, "cmdOk")->text(), QStringLiteral("O&k"));
+    QCOMPARE(Filho<QPushButton>(f, "cmdCancelar")->text(), QStringLiteral("Cancela&r"));
     QStringList rotulos;
     for (QLabel* l : f.findChildren<QLabel*>(QStringLiteral("lblInfo")))
         rotulos << l->text();
@@ -65,10 +66,10 @@ void TesteRodape::okGravaOsTresRegistros() {
     AmbienteTeste amb;
     frmConfiguraRodape f(*amb.programa);
     f.show();
-    f.txtRodapeLinhaUm->setText(QStringLiteral("Numeróloga Ana"));
-    f.txtRodapeLinhaDois->setText(QStringLiteral("(11) 5555-0000 ana@exemplo.com.br"));
-    f.txtCabecalhoLinhaUm->setText(QStringLiteral("Sua análise"));
-    f.cmdOk->click();
+    Filho<QLineEdit>(f, "txtRodapeLinhaUm")->setText(QStringLiteral("Numeróloga Ana"));
+    Filho<QLineEdit>(f, "txtRodapeLinhaDois")->setText(QStringLiteral("(11) 5555-0000 ana@exemplo.com.br"));
+    Filho<QLineEdit>(f, "txtCabecalhoLinhaUm")->setText(QStringLiteral("Sua análise"));
+    Filho<QPushButton>(f, "cmdOk")->click();
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = amb.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Informação:"));
@@ -97,17 +98,17 @@ void TesteRodape::limitesDasCaixas() {
     AmbienteTeste amb;
     frmConfiguraRodape f(*amb.programa);
     f.show();
-    QCOMPARE(f.txtCabecalhoLinhaUm->maxLength(), 40);
-    QCOMPARE(f.txtRodapeLinhaUm->maxLength(), 198);
-    QCOMPARE(f.txtRodapeLinhaDois->maxLength(), 198);
+    QCOMPARE(Filho<QLineEdit>(f, "txtCabecalhoLinhaUm")->maxLength(), 40);
+    QCOMPARE(Filho<QLineEdit>(f, "txtRodapeLinhaUm")->maxLength(), 198);
+    QCOMPARE(Filho<QLineEdit>(f, "txtRodapeLinhaDois")->maxLength(), 198);
     // Typing past the limit keeps the first 198 characters: a record always holds its line.
-    f.txtRodapeLinhaUm->clear();
-    QTest::keyClicks(f.txtRodapeLinhaUm, QString(200, u'r'));
-    QCOMPARE(f.txtRodapeLinhaUm->text().size(), 198);
-    f.txtCabecalhoLinhaUm->clear();
-    QTest::keyClicks(f.txtCabecalhoLinhaUm, QString(41, u'c'));
-    QCOMPARE(f.txtCabecalhoLinhaUm->text().size(), 40);
-    f.cmdOk->click();
+    Filho<QLineEdit>(f, "txtRodapeLinhaUm")->clear();
+    QTest::keyClicks(Filho<QLineEdit>(f, "txtRodapeLinhaUm"), QString(200, u'r'));
+    QCOMPARE(Filho<QLineEdit>(f, "txtRodapeLinhaUm")->text().size(), 198);
+    Filho<QLineEdit>(f, "txtCabecalhoLinhaUm")->clear();
+    QTest::keyClicks(Filho<QLineEdit>(f, "txtCabecalhoLinhaUm"), QString(41, u'c'));
+    QCOMPARE(Filho<QLineEdit>(f, "txtCabecalhoLinhaUm")->text().size(), 40);
+    Filho<QPushButton>(f, "cmdOk")->click();
     const QByteArray arquivo = amb.Ler("rodape.dat");
     QCOMPARE(Contagem(Registro(arquivo, 1)), 198);
     QCOMPARE(Registro(arquivo, 1).mid(2), QByteArray(198, 'r'));
@@ -116,10 +117,10 @@ void TesteRodape::limitesDasCaixas() {
 void TesteRodape::caixasVaziasGravamContagemZero() {
     AmbienteTeste amb;
     frmConfiguraRodape f(*amb.programa);
-    f.txtRodapeLinhaUm->clear();
-    f.txtRodapeLinhaDois->clear();
-    f.txtCabecalhoLinhaUm->clear();
-    f.cmdOk->click();
+    Filho<QLineEdit>(f, "txtRodapeLinhaUm")->clear();
+    Filho<QLineEdit>(f, "txtRodapeLinhaDois")->clear();
+    Filho<QLineEdit>(f, "txtCabecalhoLinhaUm")->clear();
+    Filho<QPushButton>(f, "cmdOk")->click();
     const QByteArray arquivo = amb.Ler("rodape.dat");
     QCOMPARE(Contagem(Registro(arquivo, 1)), 0);
     QCOMPARE(Contagem(Registro(arquivo, 2)), 0);
@@ -133,9 +134,9 @@ void TesteRodape::cancelarComNaoMantemEdicoes() {
     AmbienteTeste amb;
     frmConfiguraRodape f(*amb.programa);
     f.show();
-    f.txtRodapeLinhaDois->setText(QStringLiteral("editado"));
+    Filho<QLineEdit>(f, "txtRodapeLinhaDois")->setText(QStringLiteral("editado"));
     amb.mensagens.respostas = {RespostaMensagem::Nao};
-    f.cmdCancelar->click();
+    Filho<QPushButton>(f, "cmdCancelar")->click();
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = amb.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Atenção:"));
@@ -144,7 +145,7 @@ void TesteRodape::cancelarComNaoMantemEdicoes() {
     QCOMPARE(m.icone, IconeMensagem::Pergunta);
     QCOMPARE(m.botoes, BotoesMensagem::SimNao);
     QVERIFY(f.isVisible());
-    QCOMPARE(f.txtRodapeLinhaDois->text(), QStringLiteral("editado"));
+    QCOMPARE(Filho<QLineEdit>(f, "txtRodapeLinhaDois")->text(), QStringLiteral("editado"));
     QVERIFY(!QFile::exists(amb.Arquivo("rodape.dat")));
 }
 
@@ -154,9 +155,9 @@ void TesteRodape::cancelarComSimNaoGrava() {
     const QByteArray antes = amb.Ler("rodape.dat");
     frmConfiguraRodape f(*amb.programa);
     f.show();
-    f.txtRodapeLinhaUm->setText(QStringLiteral("outro"));
+    Filho<QLineEdit>(f, "txtRodapeLinhaUm")->setText(QStringLiteral("outro"));
     amb.mensagens.respostas = {RespostaMensagem::Sim};
-    f.cmdCancelar->click();
+    Filho<QPushButton>(f, "cmdCancelar")->click();
     QVERIFY(!f.isVisible());
     QCOMPARE(f.result(), int(QDialog::Rejected));
     QCOMPARE(amb.Ler("rodape.dat"), antes);
@@ -173,13 +174,13 @@ void TesteRodape::caracteresForaDoCp1252() {
     AmbienteTeste amb;
     frmConfiguraRodape f(*amb.programa);
     f.show();
-    f.txtRodapeLinhaDois->setText(QStringLiteral("Tel \u260E 5555"));
-    f.cmdOk->click();
+    Filho<QLineEdit>(f, "txtRodapeLinhaDois")->setText(QStringLiteral("Tel \u260E 5555"));
+    Filho<QPushButton>(f, "cmdOk")->click();
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     QCOMPARE(amb.mensagens.mostradas[0].titulo, QStringLiteral("Aviso:"));
     QVERIFY(amb.mensagens.mostradas[0].texto.contains(QStringLiteral("\u201C\u260E\u201D (U+260E)")));
     QVERIFY(f.isVisible());
-    QCOMPARE(f.txtRodapeLinhaDois->text(), QStringLiteral("Tel \u260E 5555"));
+    QCOMPARE(Filho<QLineEdit>(f, "txtRodapeLinhaDois")->text(), QStringLiteral("Tel \u260E 5555"));
     QVERIFY(!QFile::exists(amb.Arquivo("rodape.dat")));
 }
 
@@ -188,14 +189,14 @@ void TesteRodape::arquivoQueNaoPodeSerGravado() {
     QVERIFY(QDir(amb.Pasta()).mkdir(QStringLiteral("rodape.dat"))); // a folder in its place
     frmConfiguraRodape f(*amb.programa);
     f.show();
-    f.txtRodapeLinhaUm->setText(QStringLiteral("não se perde"));
-    f.cmdOk->click();
+    Filho<QLineEdit>(f, "txtRodapeLinhaUm")->setText(QStringLiteral("não se perde"));
+    Filho<QPushButton>(f, "cmdOk")->click();
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     QCOMPARE(amb.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
     QCOMPARE(amb.mensagens.mostradas[0].icone, IconeMensagem::Critico);
     QVERIFY(amb.mensagens.mostradas[0].texto.contains(QStringLiteral("rodape.dat")));
     QVERIFY(f.isVisible());
-    QCOMPARE(f.txtRodapeLinhaUm->text(), QStringLiteral("não se perde"));
+    QCOMPARE(Filho<QLineEdit>(f, "txtRodapeLinhaUm")->text(), QStringLiteral("não se perde"));
 }
 
 QTEST_MAIN(TesteRodape)

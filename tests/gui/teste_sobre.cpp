@@ -4,6 +4,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "app/qt/enderecos.h"
 #include "app/qt/frmSobre.h"
@@ -33,16 +34,17 @@ void TesteSobre::janelaSobre() {
     AmbienteTeste a;
     frmSobre s(*a.programa);
     QCOMPARE(s.windowTitle(), QStringLiteral("Sobre o Programa de Oraculandia"));
-    QCOMPARE(s.lblInfo0->text(), QStringLiteral("Este programa de oraculandia foi desenvolvido por:"));
-    QCOMPARE(s.cmdSair->text(), QStringLiteral("O&k"));
+    QCOMPARE(Filho<QLabel>(s, "lblInfo_0")->text(),
+             QStringLiteral("Este programa de oraculandia foi desenvolvido por:"));
+    QCOMPARE(Filho<QPushButton>(s, "cmdSair")->text(), QStringLiteral("O&k"));
     // The link's caption is the maker's address.
     const QString endereco = QString::fromLatin1(enderecos::kPaginaDoFabricante);
-    QVERIFY(s.lblInternet->text().contains(endereco));
+    QVERIFY(Filho<QLabel>(s, "lblInternet")->text().contains(endereco));
     QVERIFY(QUrl(endereco).isValid());
     QVERIFY(!QUrl(endereco).isRelative());
-    QVERIFY(s.imgLogotipo);
+    QVERIFY(Filho<QWidget>(s, "imgLogotipo"));
     // The version and the program folder in use, for whoever gives support.
-    QCOMPARE(s.lblVersao->text(),
+    QCOMPARE(Filho<QLabel>(s, "lblVersao")->text(),
              QStringLiteral("Versão %1\nPasta do programa:\n%2")
                  .arg(QString::fromLatin1(kVersao),
                       QDir::toNativeSeparators(QString::fromStdString(a.programa->PastaPrograma.string()))));
@@ -68,7 +70,7 @@ void TesteSobre::somACadaAbertura() {
         AoAbrirModal([](QWidget* modal) {
             auto* sobre = qobject_cast<frmSobre*>(modal);
             QVERIFY(sobre);
-            QTest::mouseClick(sobre->cmdSair, Qt::LeftButton);
+            QTest::mouseClick(Filho<QPushButton>(*sobre, "cmdSair"), Qt::LeftButton);
         });
         s.exec();
         QCOMPARE(a.sons.tocados.size(), vez);
@@ -82,7 +84,7 @@ void TesteSobre::linkAbreAPaginaEJanelaFica() {
     frmSobre s(*a.programa);
     s.show();
     QVERIFY(QTest::qWaitForWindowExposed(&s));
-    emit s.lblInternet->linkActivated(QString::fromLatin1(enderecos::kPaginaDoFabricante));
+    emit Filho<QLabel>(s, "lblInternet")->linkActivated(QString::fromLatin1(enderecos::kPaginaDoFabricante));
     QCOMPARE(a.navegador.abertos.size(), 1);
     QCOMPARE(a.navegador.abertos[0], QUrl(QString::fromLatin1(enderecos::kPaginaDoFabricante)));
     QVERIFY(s.isVisible());
@@ -92,7 +94,7 @@ void TesteSobre::linkAbreAPaginaEJanelaFica() {
 void TesteSobre::abertaPeloMenu() {
     PrincipalTeste t;
     frmPrincipal& p = *t.janela;
-    MoverMouse(p.cmdCriaAnalise);
+    MoverMouse(Filho<QToolButton>(p, "cmdCriaAnalise"));
     QVERIFY(p.Dica());
     QString titulo;
     bool semDica = false;
@@ -101,7 +103,7 @@ void TesteSobre::abertaPeloMenu() {
         semDica = !p.Dica();
         modal->close();
     });
-    p.mnuSobreEstePrograma->trigger();
+    Filho<QAction>(p, "mnuSobreEstePrograma")->trigger();
     QCOMPARE(titulo, QStringLiteral("Sobre o Programa de Oraculandia"));
     QVERIFY(semDica);
     QCOMPARE(p.BotaoComAjuda(), QStringLiteral("Nenhum"));
@@ -111,7 +113,7 @@ void TesteSobre::abertaPeloMenu() {
 void TesteSobre::ajudaSimAbreASuporte() {
     PrincipalTeste t;
     t.ambiente.mensagens.respostas = {RespostaMensagem::Sim};
-    QTest::mouseClick(t.janela->cmdAjuda, Qt::LeftButton);
+    QTest::mouseClick(Filho<QToolButton>(*t.janela, "cmdAjuda"), Qt::LeftButton);
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = t.ambiente.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Aviso:"));
@@ -130,8 +132,8 @@ void TesteSobre::ajudaSimAbreASuporte() {
 void TesteSobre::ajudaNaoNaoAbreNada() {
     PrincipalTeste t;
     t.ambiente.mensagens.respostas = {RespostaMensagem::Nao};
-    MoverMouse(t.janela->cmdAjuda);
-    QTest::mouseClick(t.janela->cmdAjuda, Qt::LeftButton);
+    MoverMouse(Filho<QToolButton>(*t.janela, "cmdAjuda"));
+    QTest::mouseClick(Filho<QToolButton>(*t.janela, "cmdAjuda"), Qt::LeftButton);
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     QVERIFY(t.ambiente.navegador.abertos.isEmpty());
     QTest::qWait(0);

@@ -74,79 +74,83 @@ frmConfiguraFonte::frmConfiguraFonte(Programa& programa, QWidget* pai)
 
     auto* principal = new QVBoxLayout(this);
     for (std::size_t k = 0; k < 3; ++k) {
-        lblInfo[k] = new QLabel(QString::fromUtf8(kInfo[k]), this);
-        cmbFonte[k] = new QComboBox(this);
-        cmbFonte[k]->setMinimumWidth(230);
-        cmbFonte[k]->setObjectName(QStringLiteral("cmbFonte_%1").arg(k));
-        cmbTamanho[k] = new QComboBox(this);
-        cmbTamanho[k]->setObjectName(QStringLiteral("cmbTamanho_%1").arg(k));
-        cmbTamanho[k]->setEditable(true);
+        lblInfo_[k] = new QLabel(QString::fromUtf8(kInfo[k]), this);
+        lblInfo_[k]->setObjectName(QStringLiteral("lblInfo_%1").arg(k));
+        cmbFonte_[k] = new QComboBox(this);
+        cmbFonte_[k]->setMinimumWidth(230);
+        cmbFonte_[k]->setObjectName(QStringLiteral("cmbFonte_%1").arg(k));
+        cmbTamanho_[k] = new QComboBox(this);
+        cmbTamanho_[k]->setObjectName(QStringLiteral("cmbTamanho_%1").arg(k));
+        cmbTamanho_[k]->setEditable(true);
         // Digits only; the range is checked when the box is left, with a message.
-        cmbTamanho[k]->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), cmbTamanho[k]));
+        cmbTamanho_[k]->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[0-9]{0,3}")), cmbTamanho_[k]));
         // A typed size is used, not added to the list of sizes.
-        cmbTamanho[k]->setInsertPolicy(QComboBox::NoInsert);
-        cmbTamanho[k]->setFixedWidth(64);
-        cmbTamanho[k]->installEventFilter(this);
-        chkNegrito[k] = new QCheckBox(QStringLiteral("Negrito"), this);
-        chkItalico[k] = new QCheckBox(QStringLiteral("Itálico"), this);
+        cmbTamanho_[k]->setInsertPolicy(QComboBox::NoInsert);
+        cmbTamanho_[k]->setFixedWidth(64);
+        cmbTamanho_[k]->installEventFilter(this);
+        chkNegrito_[k] = new QCheckBox(QStringLiteral("Negrito"), this);
+        chkNegrito_[k]->setObjectName(QStringLiteral("chkNegrito_%1").arg(k));
+        chkItalico_[k] = new QCheckBox(QStringLiteral("Itálico"), this);
+        chkItalico_[k]->setObjectName(QStringLiteral("chkItalico_%1").arg(k));
 
         auto* linha = new QHBoxLayout;
-        linha->addWidget(cmbFonte[k], 1);
+        linha->addWidget(cmbFonte_[k], 1);
         linha->addSpacing(8);
         linha->addWidget(new QLabel(QStringLiteral("Tamanho:"), this));
-        linha->addWidget(cmbTamanho[k]);
+        linha->addWidget(cmbTamanho_[k]);
         linha->addSpacing(8);
-        linha->addWidget(chkNegrito[k]);
-        linha->addWidget(chkItalico[k]);
-        principal->addWidget(lblInfo[k]);
+        linha->addWidget(chkNegrito_[k]);
+        linha->addWidget(chkItalico_[k]);
+        principal->addWidget(lblInfo_[k]);
         principal->addLayout(linha);
         principal->addSpacing(6);
 
         const int fila = static_cast<int>(k);
-        connect(cmbFonte[k], &QComboBox::currentIndexChanged, this, [this, fila] {
+        connect(cmbFonte_[k], &QComboBox::currentIndexChanged, this, [this, fila] {
             if (CarregandoFontes || ConferirFace(fila))
                 AoMudar();
         });
-        connect(cmbTamanho[k], &QComboBox::currentIndexChanged, this, [this, fila] {
+        connect(cmbTamanho_[k], &QComboBox::currentIndexChanged, this, [this, fila] {
             AoMudar();
             if (!CarregandoFontes)
                 ConferirTamanho(fila); // a size from the list: accepted
         });
-        connect(cmbTamanho[k]->lineEdit(), &QLineEdit::textEdited, this, &frmConfiguraFonte::AoMudar);
-        connect(cmbTamanho[k]->lineEdit(), &QLineEdit::editingFinished, this, [this, fila] {
+        connect(cmbTamanho_[k]->lineEdit(), &QLineEdit::textEdited, this, &frmConfiguraFonte::AoMudar);
+        connect(cmbTamanho_[k]->lineEdit(), &QLineEdit::editingFinished, this, [this, fila] {
             if (!CarregandoFontes && !fechando_)
                 ConferirTamanho(fila);
         });
-        connect(chkNegrito[k], &QCheckBox::toggled, this, &frmConfiguraFonte::AoMudar);
-        connect(chkItalico[k], &QCheckBox::toggled, this, &frmConfiguraFonte::AoMudar);
+        connect(chkNegrito_[k], &QCheckBox::toggled, this, &frmConfiguraFonte::AoMudar);
+        connect(chkItalico_[k], &QCheckBox::toggled, this, &frmConfiguraFonte::AoMudar);
     }
 
-    picExemplo = new QLabel(this);
-    picExemplo->setFixedSize(unidades::PixelsDeMm(kLarguraAmostra), unidades::PixelsDeMm(kAlturaAmostra));
-    picExemplo->setFrameShape(QFrame::StyledPanel);
-    cmdVisualizar = new QPushButton(QStringLiteral("Ver &Amostra"), this);
-    cmdVisualizar->setObjectName(QStringLiteral("cmdVisualizar"));
-    cmdOk = new QPushButton(QStringLiteral("O&k"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdCancelar = new QPushButton(QStringLiteral("Cancela&r"), this);
-    cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
-    cmdOk->setDefault(true);
+    picExemplo_ = new QLabel(this);
+    picExemplo_->setObjectName(QStringLiteral("picExemplo"));
+    picExemplo_->setFixedSize(unidades::PixelsDeMm(kLarguraAmostra), unidades::PixelsDeMm(kAlturaAmostra));
+    picExemplo_->setFrameShape(QFrame::StyledPanel);
+    cmdVisualizar_ = new QPushButton(QStringLiteral("Ver &Amostra"), this);
+    cmdVisualizar_->setObjectName(QStringLiteral("cmdVisualizar"));
+    cmdOk_ = new QPushButton(QStringLiteral("O&k"), this);
+    cmdOk_->setObjectName(QStringLiteral("cmdOk"));
+    cmdCancelar_ = new QPushButton(QStringLiteral("Cancela&r"), this);
+    cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
+    cmdOk_->setDefault(true);
 
     auto* baixo = new QHBoxLayout;
-    baixo->addWidget(picExemplo);
+    baixo->addWidget(picExemplo_);
     auto* botoes = new QVBoxLayout;
-    botoes->addWidget(cmdVisualizar);
+    botoes->addWidget(cmdVisualizar_);
     botoes->addStretch(1);
-    botoes->addWidget(cmdOk);
-    botoes->addWidget(cmdCancelar);
+    botoes->addWidget(cmdOk_);
+    botoes->addWidget(cmdCancelar_);
     baixo->addLayout(botoes);
     principal->addLayout(baixo);
     FixarDialogo(*this);
 
-    connect(cmdVisualizar, &QPushButton::clicked, this, &frmConfiguraFonte::AoMudar);
-    connect(cmdOk, &QPushButton::clicked, this, &frmConfiguraFonte::cmdOk_Click);
-    connect(cmdCancelar, &QPushButton::clicked, this, &frmConfiguraFonte::cmdCancelar_Click);
+    connect(cmdVisualizar_, &QPushButton::clicked, this, &frmConfiguraFonte::AoMudar);
+    connect(cmdOk_, &QPushButton::clicked, this, &frmConfiguraFonte::cmdOk_Click);
+    connect(cmdCancelar_, &QPushButton::clicked, this, &frmConfiguraFonte::cmdCancelar_Click);
 
     CarregandoFontes = true;
     PreencheFontes();
@@ -170,30 +174,30 @@ void frmConfiguraFonte::PreencheFontes() {
     setCursor(Qt::WaitCursor);
     const QStringList disponiveis = FontesDisponiveis();
     for (std::size_t k = 0; k < 3; ++k) {
-        cmbFonte[k]->clear();
-        cmbFonte[k]->addItems(disponiveis);
+        cmbFonte_[k]->clear();
+        cmbFonte_[k]->addItems(disponiveis);
         const FonteTexto& e = Entrada(static_cast<int>(k));
         const QString nome = Cp1252ParaQString(SemBrancos(e.Nome));
-        int i = cmbFonte[k]->findText(nome, Qt::MatchFixedString);
+        int i = cmbFonte_[k]->findText(nome, Qt::MatchFixedString);
         // A saved face that is not installed stays in the list, so that Ok does not lose it.
         if (i < 0 && !nome.isEmpty()) {
-            cmbFonte[k]->insertItem(0, nome);
+            cmbFonte_[k]->insertItem(0, nome);
             i = 0;
         }
-        cmbFonte[k]->setCurrentIndex(i);
+        cmbFonte_[k]->setCurrentIndex(i);
 
-        cmbTamanho[k]->clear();
+        cmbTamanho_[k]->clear();
         for (int j = 3; j <= 11; ++j)
-            cmbTamanho[k]->addItem(QString::number(2 * j));
+            cmbTamanho_[k]->addItem(QString::number(2 * j));
         // A size outside the list (13, say) is shown in the box; the list stays 6 to 22.
         const QString tamanho = QString::number(e.Tamanho);
-        cmbTamanho[k]->setCurrentIndex(cmbTamanho[k]->findText(tamanho));
-        cmbTamanho[k]->setEditText(tamanho);
+        cmbTamanho_[k]->setCurrentIndex(cmbTamanho_[k]->findText(tamanho));
+        cmbTamanho_[k]->setEditText(tamanho);
         tamanhoAceito_[k] = e.Tamanho;
         if (Ligado(e.Negrito))
-            chkNegrito[k]->setChecked(true);
+            chkNegrito_[k]->setChecked(true);
         if (Ligado(e.Italico))
-            chkItalico[k]->setChecked(true);
+            chkItalico_[k]->setChecked(true);
     }
     unsetCursor();
 }
@@ -202,11 +206,11 @@ void frmConfiguraFonte::PreencherFonte() {
     for (std::size_t k = 0; k < 3; ++k) {
         FonteTexto& e = Entrada(static_cast<int>(k));
         // A face the file cannot hold has been refused (ConferirFace) and is never taken.
-        const ConversaoCp1252 nome = QStringParaCp1252(cmbFonte[k]->currentText());
+        const ConversaoCp1252 nome = QStringParaCp1252(cmbFonte_[k]->currentText());
         if (nome.ok() && !nome.texto.empty())
             e.Nome = nome.texto.substr(0, 50);
-        e.Negrito = chkNegrito[k]->isChecked() ? kLigado : kDesligado;
-        e.Italico = chkItalico[k]->isChecked() ? kLigado : kDesligado;
+        e.Negrito = chkNegrito_[k]->isChecked() ? kLigado : kDesligado;
+        e.Italico = chkItalico_[k]->isChecked() ? kLigado : kDesligado;
         // While a size is being typed ("1" on the way to "14") the entry keeps its size; a size
         // outside the range is refused when the box is left (ConferirTamanho).
         if (const auto tamanho = TamanhoDigitado(static_cast<int>(k)))
@@ -216,7 +220,7 @@ void frmConfiguraFonte::PreencherFonte() {
 
 void frmConfiguraFonte::Visualizar() {
     setCursor(Qt::WaitCursor);
-    QImage img(picExemplo->size(), QImage::Format_RGB32);
+    QImage img(picExemplo_->size(), QImage::Format_RGB32);
     const int pontosPorMetro = static_cast<int>(std::lround(kPixelsPorMm * 1000));
     img.setDotsPerMeterX(pontosPorMetro);
     img.setDotsPerMeterY(pontosPorMetro);
@@ -238,7 +242,7 @@ void frmConfiguraFonte::Visualizar() {
         s.ImprimirLinha("Voc\xEA \xE9 uma pessoa...");
     }
     amostra_ = img;
-    picExemplo->setPixmap(QPixmap::fromImage(img));
+    picExemplo_->setPixmap(QPixmap::fromImage(img));
     unsetCursor();
 }
 
@@ -282,7 +286,7 @@ void frmConfiguraFonte::reject() {
 
 std::optional<int16_t> frmConfiguraFonte::TamanhoDigitado(int linha) const {
     bool ok = false;
-    const int tamanho = cmbTamanho[static_cast<std::size_t>(linha)]->currentText().trimmed().toInt(&ok);
+    const int tamanho = cmbTamanho_[static_cast<std::size_t>(linha)]->currentText().trimmed().toInt(&ok);
     if (!ok || tamanho < kTamanhoFonteMinimo || tamanho > kTamanhoFonteMaximo)
         return std::nullopt;
     return static_cast<int16_t>(tamanho);
@@ -290,7 +294,7 @@ std::optional<int16_t> frmConfiguraFonte::TamanhoDigitado(int linha) const {
 
 bool frmConfiguraFonte::ConferirTamanho(int linha) {
     const auto k = static_cast<std::size_t>(linha);
-    QComboBox* caixa = cmbTamanho[k];
+    QComboBox* caixa = cmbTamanho_[k];
     if (const auto tamanho = TamanhoDigitado(linha)) {
         tamanhoAceito_[k] = *tamanho;
         return true;
@@ -321,7 +325,7 @@ bool frmConfiguraFonte::ConferirTamanho(int linha) {
 }
 
 bool frmConfiguraFonte::ConferirFace(int linha) {
-    QComboBox* caixa = cmbFonte[static_cast<std::size_t>(linha)];
+    QComboBox* caixa = cmbFonte_[static_cast<std::size_t>(linha)];
     const QString escolhida = caixa->currentText();
     const ConversaoCp1252 nome = QStringParaCp1252(escolhida);
     if (nome.ok())
@@ -348,10 +352,10 @@ bool frmConfiguraFonte::eventFilter(QObject* objeto, QEvent* evento) {
     if (evento->type() == QEvent::KeyPress) {
         const int tecla = static_cast<QKeyEvent*>(evento)->key();
         for (int k = 0; k < 3; ++k) {
-            if (objeto == cmbTamanho[static_cast<std::size_t>(k)] &&
+            if (objeto == cmbTamanho_[static_cast<std::size_t>(k)] &&
                 (tecla == Qt::Key_Return || tecla == Qt::Key_Enter)) {
                 if (ConferirTamanho(k))
-                    cmdOk->click();
+                    cmdOk_->click();
                 return true;
             }
         }

@@ -30,16 +30,6 @@ public:
     explicit frmConfiguraFonte(Programa& programa, QWidget* pai = nullptr);
     ~frmConfiguraFonte() override;
 
-    std::array<QLabel*, 3> lblInfo{};
-    std::array<QComboBox*, 3> cmbFonte{};
-    std::array<QComboBox*, 3> cmbTamanho{};
-    std::array<QCheckBox*, 3> chkNegrito{};
-    std::array<QCheckBox*, 3> chkItalico{};
-    QLabel* picExemplo = nullptr;
-    QPushButton* cmdVisualizar = nullptr;
-    QPushButton* cmdOk = nullptr;
-    QPushButton* cmdCancelar = nullptr;
-
     bool CarregandoFontes = false;
 
     void PreencheFontes();
@@ -78,6 +68,18 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    // Tests reach these by their object names: the names below without the underscore, a row's
+    // with "_" and the row ("cmbTamanho_2").
+    std::array<QLabel*, 3> lblInfo_{};
+    std::array<QComboBox*, 3> cmbFonte_{};
+    std::array<QComboBox*, 3> cmbTamanho_{};
+    std::array<QCheckBox*, 3> chkNegrito_{};
+    std::array<QCheckBox*, 3> chkItalico_{};
+    QLabel* picExemplo_ = nullptr;
+    QPushButton* cmdVisualizar_ = nullptr;
+    QPushButton* cmdOk_ = nullptr;
+    QPushButton* cmdCancelar_ = nullptr;
+
     Programa& programa_;
     FontesAnalise fontes_; // the copy edited, the program's own until Ok
     QImage amostra_;

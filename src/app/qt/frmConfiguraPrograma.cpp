@@ -48,76 +48,76 @@ frmConfiguraPrograma::frmConfiguraPrograma(Programa& programa, QWidget* pai)
     setWindowTitle(QStringLiteral("Configuração..."));
     setModal(true);
 
-    fraFundo = new QGroupBox(
+    fraFundo_ = new QGroupBox(
         QStringLiteral("Marque abaixo os números que deverão ser calculados em cada análise:"), this);
-    fraFundo->setObjectName(QStringLiteral("fraFundo"));
-    auto* grade = new QGridLayout(fraFundo);
+    fraFundo_->setObjectName(QStringLiteral("fraFundo"));
+    auto* grade = new QGridLayout(fraFundo_);
     grade->setHorizontalSpacing(24);
     grade->setVerticalSpacing(2);
     for (int i = 0; i < 28; ++i) {
-        auto* caixa = new QCheckBox(Legenda(i), fraFundo);
+        auto* caixa = new QCheckBox(Legenda(i), fraFundo_);
         caixa->setObjectName(QStringLiteral("chkInterpretacoes_%1").arg(i));
         const bool esquerda = i < kCaixasColunaEsquerda;
         grade->addWidget(caixa, esquerda ? i : i - kCaixasColunaEsquerda, esquerda ? 0 : 1);
-        chkInterpretacoes[static_cast<std::size_t>(i)] = caixa;
+        chkInterpretacoes_[static_cast<std::size_t>(i)] = caixa;
     }
 
-    fraComplementos = new QGroupBox(
+    fraComplementos_ = new QGroupBox(
         QStringLiteral("Marque abaixo as seções do bloco cármico e dos números mestres que deverão "
                        "fazer parte de cada análise:"),
         this);
-    fraComplementos->setObjectName(QStringLiteral("fraComplementos"));
-    auto* gradeComplementos = new QGridLayout(fraComplementos);
+    fraComplementos_->setObjectName(QStringLiteral("fraComplementos"));
+    auto* gradeComplementos = new QGridLayout(fraComplementos_);
     gradeComplementos->setHorizontalSpacing(24);
     gradeComplementos->setVerticalSpacing(2);
     for (int i = 0; i < kNumeroComplementos; ++i) {
-        auto* caixa = new QCheckBox(LegendaComplemento(kPrimeiroComplemento + i), fraComplementos);
+        auto* caixa = new QCheckBox(LegendaComplemento(kPrimeiroComplemento + i), fraComplementos_);
         caixa->setObjectName(QStringLiteral("chkComplementos_%1").arg(kPrimeiroComplemento + i));
         gradeComplementos->addWidget(caixa, i % 4, i / 4);
-        chkComplementos[static_cast<std::size_t>(i)] = caixa;
+        chkComplementos_[static_cast<std::size_t>(i)] = caixa;
     }
 
-    chkImprimirDescricao =
+    chkImprimirDescricao_ =
         new QCheckBox(QStringLiteral("Imprimir comentário sobre o significado de cada cálculo antes da sua "
                                      "interpretação"),
                       this);
-    chkImprimirDescricao->setObjectName(QStringLiteral("chkImprimirDescricao"));
-    chkImprimirNumero = new QCheckBox(
+    chkImprimirDescricao_->setObjectName(QStringLiteral("chkImprimirDescricao"));
+    chkImprimirNumero_ = new QCheckBox(
         QStringLiteral("Imprimir o resultado do cálculo de cada análise ao lado do título"), this);
-    chkImprimirNumero->setObjectName(QStringLiteral("chkImprimirNumero"));
-    chkImprimirCabecalho =
+    chkImprimirNumero_->setObjectName(QStringLiteral("chkImprimirNumero"));
+    chkImprimirCabecalho_ =
         new QCheckBox(QStringLiteral("Imprimir o cabeçalho em todas as folhas da análise"), this);
-    chkImprimirCabecalho->setObjectName(QStringLiteral("chkImprimirCabecalho"));
-    chkEscutarSons = new QCheckBox(QStringLiteral("Tocar sons durante a execução do programa"), this);
-    chkEscutarSons->setObjectName(QStringLiteral("chkEscutarSons"));
-    chkSeusNumeros = new QCheckBox(
+    chkImprimirCabecalho_->setObjectName(QStringLiteral("chkImprimirCabecalho"));
+    chkEscutarSons_ = new QCheckBox(QStringLiteral("Tocar sons durante a execução do programa"), this);
+    chkEscutarSons_->setObjectName(QStringLiteral("chkEscutarSons"));
+    chkSeusNumeros_ = new QCheckBox(
         QStringLiteral(
             "Começar a análise com a página \u201CSeus Números\u201D (todos os números do cliente)"),
         this);
-    chkSeusNumeros->setObjectName(QStringLiteral("chkSeusNumeros"));
+    chkSeusNumeros_->setObjectName(QStringLiteral("chkSeusNumeros"));
 
-    cmdOk = new QPushButton(QStringLiteral("O&k"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    cmdCancelar = new QPushButton(QStringLiteral("Cancela&r"), this);
-    cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
-    connect(cmdOk, &QPushButton::clicked, this, &frmConfiguraPrograma::cmdOk_Click);
-    connect(cmdCancelar, &QPushButton::clicked, this, &frmConfiguraPrograma::cmdCancelar_Click);
+    cmdOk_ = new QPushButton(QStringLiteral("O&k"), this);
+    cmdOk_->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk_->setDefault(true);
+    cmdCancelar_ = new QPushButton(QStringLiteral("Cancela&r"), this);
+    cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
+    connect(cmdOk_, &QPushButton::clicked, this, &frmConfiguraPrograma::cmdOk_Click);
+    connect(cmdCancelar_, &QPushButton::clicked, this, &frmConfiguraPrograma::cmdCancelar_Click);
 
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
-    botoes->addWidget(cmdOk);
-    botoes->addWidget(cmdCancelar);
+    botoes->addWidget(cmdOk_);
+    botoes->addWidget(cmdCancelar_);
 
     auto* coluna = new QVBoxLayout(this);
-    coluna->addWidget(fraFundo);
-    coluna->addWidget(fraComplementos);
+    coluna->addWidget(fraFundo_);
+    coluna->addWidget(fraComplementos_);
     coluna->addSpacing(6);
-    coluna->addWidget(chkImprimirDescricao);
-    coluna->addWidget(chkImprimirNumero);
-    coluna->addWidget(chkImprimirCabecalho);
-    coluna->addWidget(chkSeusNumeros);
-    coluna->addWidget(chkEscutarSons);
+    coluna->addWidget(chkImprimirDescricao_);
+    coluna->addWidget(chkImprimirNumero_);
+    coluna->addWidget(chkImprimirCabecalho_);
+    coluna->addWidget(chkSeusNumeros_);
+    coluna->addWidget(chkEscutarSons_);
     coluna->addSpacing(6);
     coluna->addLayout(botoes);
     FixarDialogo(*this);
@@ -125,29 +125,29 @@ frmConfiguraPrograma::frmConfiguraPrograma(Programa& programa, QWidget* pai)
     // Opening: every box unchecked, then checked where the setting is on.
     const ConfiguracaoPrograma& c = programa_.Configuracao;
     for (int i = 0; i < 28; ++i) {
-        QCheckBox* caixa = chkInterpretacoes[static_cast<std::size_t>(i)];
+        QCheckBox* caixa = chkInterpretacoes_[static_cast<std::size_t>(i)];
         caixa->setChecked(false);
         caixa->setChecked(c.Selecionado(i + 1));
     }
     const SelecaoComplementos selecao = programa_.SelecaoDosComplementos();
     for (int i = 0; i < kNumeroComplementos; ++i)
-        chkComplementos[static_cast<std::size_t>(i)]->setChecked(selecao[static_cast<std::size_t>(i)]);
-    chkImprimirDescricao->setChecked(Ligado(c.ImprimirDescricao));
-    chkImprimirNumero->setChecked(Ligado(c.ImprimirNumero));
-    chkImprimirCabecalho->setChecked(Ligado(c.ImprimirCabecalho));
-    chkEscutarSons->setChecked(Ligado(c.EscutarSons));
-    chkSeusNumeros->setChecked(CarregarPreferencias(programa_.PastaPrograma).Chave(kChaveSeusNumeros, true));
+        chkComplementos_[static_cast<std::size_t>(i)]->setChecked(selecao[static_cast<std::size_t>(i)]);
+    chkImprimirDescricao_->setChecked(Ligado(c.ImprimirDescricao));
+    chkImprimirNumero_->setChecked(Ligado(c.ImprimirNumero));
+    chkImprimirCabecalho_->setChecked(Ligado(c.ImprimirCabecalho));
+    chkEscutarSons_->setChecked(Ligado(c.EscutarSons));
+    chkSeusNumeros_->setChecked(CarregarPreferencias(programa_.PastaPrograma).Chave(kChaveSeusNumeros, true));
 }
 
 void frmConfiguraPrograma::cmdOk_Click() {
     bool algum = false;
-    for (const QCheckBox* caixa : chkInterpretacoes) {
+    for (const QCheckBox* caixa : chkInterpretacoes_) {
         if (caixa->checkState() == Qt::Checked) {
             algum = true;
             break;
         }
     }
-    for (const QCheckBox* caixa : chkComplementos)
+    for (const QCheckBox* caixa : chkComplementos_)
         algum = algum || caixa->checkState() == Qt::Checked;
     if (!algum) {
         programa_.mensagens.Mostrar(
@@ -160,19 +160,20 @@ void frmConfiguraPrograma::cmdOk_Click() {
     ConfiguracaoPrograma& c = programa_.Configuracao;
     for (int i = 0; i < 28; ++i)
         c.CalculosSelecionados[static_cast<std::size_t>(i + 1)] =
-            Chave(chkInterpretacoes[static_cast<std::size_t>(i)]);
+            Chave(chkInterpretacoes_[static_cast<std::size_t>(i)]);
     SelecaoComplementos selecao{};
     for (int i = 0; i < kNumeroComplementos; ++i)
-        selecao[static_cast<std::size_t>(i)] = Chave(chkComplementos[static_cast<std::size_t>(i)]) == kLigado;
+        selecao[static_cast<std::size_t>(i)] =
+            Chave(chkComplementos_[static_cast<std::size_t>(i)]) == kLigado;
     GravarSelecaoComplementos(programa_.PreferenciasPrograma, selecao);
-    c.ImprimirCabecalho = Chave(chkImprimirCabecalho);
-    c.ImprimirDescricao = Chave(chkImprimirDescricao);
-    c.ImprimirNumero = Chave(chkImprimirNumero);
-    c.EscutarSons = Chave(chkEscutarSons);
+    c.ImprimirCabecalho = Chave(chkImprimirCabecalho_);
+    c.ImprimirDescricao = Chave(chkImprimirDescricao_);
+    c.ImprimirNumero = Chave(chkImprimirNumero_);
+    c.EscutarSons = Chave(chkEscutarSons_);
     // Written at once, and only when changed (the file keeps every other key as it is).
     EstadoArquivo estado = EstadoArquivo::Lido;
     Preferencias preferencias = CarregarPreferencias(programa_.PastaPrograma, &estado);
-    const bool seusNumeros = chkSeusNumeros->isChecked();
+    const bool seusNumeros = chkSeusNumeros_->isChecked();
     if (preferencias.Chave(kChaveSeusNumeros, true) != seusNumeros) {
         preferencias.DefinirChave(kChaveSeusNumeros, seusNumeros);
         if (estado == EstadoArquivo::Ilegivel || !SalvarPreferencias(programa_.PastaPrograma, preferencias))

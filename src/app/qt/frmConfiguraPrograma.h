@@ -21,19 +21,6 @@ class frmConfiguraPrograma : public QDialog {
 public:
     explicit frmConfiguraPrograma(Programa& programa, QWidget* pai = nullptr);
 
-    QGroupBox* fraFundo = nullptr;
-    std::array<QCheckBox*, 28> chkInterpretacoes{};
-    QGroupBox* fraComplementos = nullptr;
-    std::array<QCheckBox*, 7> chkComplementos{}; // sections 29 to 35
-    QCheckBox* chkImprimirDescricao = nullptr;
-    QCheckBox* chkImprimirNumero = nullptr;
-    QCheckBox* chkImprimirCabecalho = nullptr;
-    QCheckBox* chkEscutarSons = nullptr;
-    // The "Seus Números" first page (preferencias.ini, kChaveSeusNumeros), saved on Ok.
-    QCheckBox* chkSeusNumeros = nullptr;
-    QPushButton* cmdOk = nullptr;
-    QPushButton* cmdCancelar = nullptr;
-
     // Caption of box `elemento` (0 to 27).
     static QString Legenda(int elemento);
     // Caption of the box of section `id` (29 to 35), with its access key.
@@ -44,6 +31,22 @@ public slots:
     void cmdCancelar_Click();
 
 private:
+    // Tests reach these by their object names: the names below without the underscore;
+    // "chkInterpretacoes_0" to "chkInterpretacoes_27", and "chkComplementos_29" to
+    // "chkComplementos_35" by section.
+    QGroupBox* fraFundo_ = nullptr;
+    std::array<QCheckBox*, 28> chkInterpretacoes_{};
+    QGroupBox* fraComplementos_ = nullptr;
+    std::array<QCheckBox*, 7> chkComplementos_{}; // sections 29 to 35
+    QCheckBox* chkImprimirDescricao_ = nullptr;
+    QCheckBox* chkImprimirNumero_ = nullptr;
+    QCheckBox* chkImprimirCabecalho_ = nullptr;
+    QCheckBox* chkEscutarSons_ = nullptr;
+    // The "Seus Números" first page (preferencias.ini, kChaveSeusNumeros), saved on Ok.
+    QCheckBox* chkSeusNumeros_ = nullptr;
+    QPushButton* cmdOk_ = nullptr;
+    QPushButton* cmdCancelar_ = nullptr;
+
     Programa& programa_;
 };
 

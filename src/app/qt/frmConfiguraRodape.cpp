@@ -27,22 +27,22 @@ frmConfiguraRodape::frmConfiguraRodape(Programa& programa, QWidget* pai) : QDial
         caixa->setMaxLength(static_cast<int>(maximo));
         return caixa;
     };
-    txtCabecalhoLinhaUm = novaCaixa("txtCabecalhoLinhaUm", kMaximoCabecalho);
-    txtRodapeLinhaUm = novaCaixa("txtRodapeLinhaUm", kMaximoRodape);
-    txtRodapeLinhaDois = novaCaixa("txtRodapeLinhaDois", kMaximoRodape);
+    txtCabecalhoLinhaUm_ = novaCaixa("txtCabecalhoLinhaUm", kMaximoCabecalho);
+    txtRodapeLinhaUm_ = novaCaixa("txtRodapeLinhaUm", kMaximoRodape);
+    txtRodapeLinhaDois_ = novaCaixa("txtRodapeLinhaDois", kMaximoRodape);
 
-    cmdOk = new QPushButton(QStringLiteral("O&k"), this);
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
-    cmdOk->setDefault(true);
-    cmdCancelar = new QPushButton(QStringLiteral("Cancela&r"), this);
-    cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
+    cmdOk_ = new QPushButton(QStringLiteral("O&k"), this);
+    cmdOk_->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk_->setDefault(true);
+    cmdCancelar_ = new QPushButton(QStringLiteral("Cancela&r"), this);
+    cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
 
     auto* layout = new QVBoxLayout(this);
-    lblMotivo = new QLabel(this);
-    lblMotivo->setObjectName(QStringLiteral("lblMotivo"));
-    lblMotivo->setWordWrap(true);
-    lblMotivo->setVisible(false);
-    layout->addWidget(lblMotivo);
+    lblMotivo_ = new QLabel(this);
+    lblMotivo_->setObjectName(QStringLiteral("lblMotivo"));
+    lblMotivo_->setWordWrap(true);
+    lblMotivo_->setVisible(false);
+    layout->addWidget(lblMotivo_);
     auto rotulo = [this, layout](const QString& texto, QLineEdit* caixa) {
         auto* lblInfo = new QLabel(texto, this);
         lblInfo->setObjectName(QStringLiteral("lblInfo"));
@@ -54,40 +54,40 @@ frmConfiguraRodape::frmConfiguraRodape(Programa& programa, QWidget* pai) : QDial
     };
     rotulo(
         QStringLiteral("Informe abaixo o texto para o cabeçalho (o texto deverá ser extremamente pequeno):"),
-        txtCabecalhoLinhaUm);
+        txtCabecalhoLinhaUm_);
     rotulo(QStringLiteral("Informe abaixo o texto para a primeira linha do rodapé (aparecerá em negrito):"),
-           txtRodapeLinhaUm);
+           txtRodapeLinhaUm_);
     rotulo(QStringLiteral("Informe abaixo o texto para a segunda linha do rodapé (procure informar o "
                           "seu telefone e e-mail):"),
-           txtRodapeLinhaDois);
+           txtRodapeLinhaDois_);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
-    botoes->addWidget(cmdOk);
-    botoes->addWidget(cmdCancelar);
+    botoes->addWidget(cmdOk_);
+    botoes->addWidget(cmdCancelar_);
     layout->addLayout(botoes);
     FixarDialogo(*this, QSize(640, sizeHint().height()));
 
-    txtRodapeLinhaUm->setText(Cp1252ParaQString(programa_.Rodape.RodapeLinhaUm));
-    txtRodapeLinhaDois->setText(Cp1252ParaQString(programa_.Rodape.RodapeLinhaDois));
-    txtCabecalhoLinhaUm->setText(Cp1252ParaQString(programa_.Rodape.CabecalhoLinhaUm));
+    txtRodapeLinhaUm_->setText(Cp1252ParaQString(programa_.Rodape.RodapeLinhaUm));
+    txtRodapeLinhaDois_->setText(Cp1252ParaQString(programa_.Rodape.RodapeLinhaDois));
+    txtCabecalhoLinhaUm_->setText(Cp1252ParaQString(programa_.Rodape.CabecalhoLinhaUm));
 
-    connect(cmdOk, &QPushButton::clicked, this, &frmConfiguraRodape::cmdOk_Click);
-    connect(cmdCancelar, &QPushButton::clicked, this, &frmConfiguraRodape::cmdCancelar_Click);
+    connect(cmdOk_, &QPushButton::clicked, this, &frmConfiguraRodape::cmdOk_Click);
+    connect(cmdCancelar_, &QPushButton::clicked, this, &frmConfiguraRodape::cmdCancelar_Click);
 }
 
 void frmConfiguraRodape::MostrarMotivo(const QString& texto) {
-    QFont negrito = lblMotivo->font();
+    QFont negrito = lblMotivo_->font();
     negrito.setBold(true);
-    lblMotivo->setFont(negrito);
-    lblMotivo->setText(texto);
-    lblMotivo->setVisible(true);
+    lblMotivo_->setFont(negrito);
+    lblMotivo_->setText(texto);
+    lblMotivo_->setVisible(true);
     setFixedSize(QSize(640, sizeHint().height()));
 }
 
 void frmConfiguraRodape::cmdOk_Click() {
-    const ConversaoCp1252 um = QStringParaCp1252(txtRodapeLinhaUm->text());
-    const ConversaoCp1252 dois = QStringParaCp1252(txtRodapeLinhaDois->text());
-    const ConversaoCp1252 cabecalho = QStringParaCp1252(txtCabecalhoLinhaUm->text());
+    const ConversaoCp1252 um = QStringParaCp1252(txtRodapeLinhaUm_->text());
+    const ConversaoCp1252 dois = QStringParaCp1252(txtRodapeLinhaDois_->text());
+    const ConversaoCp1252 cabecalho = QStringParaCp1252(txtCabecalhoLinhaUm_->text());
     std::vector<char32_t> invalidos;
     for (const ConversaoCp1252* c : {&cabecalho, &um, &dois}) {
         for (const char32_t ch : c->invalidos) {

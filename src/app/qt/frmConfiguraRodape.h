@@ -19,13 +19,6 @@ public:
 
     // A line above the boxes saying why the dialog was opened (at the first start).
     void MostrarMotivo(const QString& texto);
-    QLabel* lblMotivo = nullptr;
-
-    QLineEdit* txtCabecalhoLinhaUm;
-    QLineEdit* txtRodapeLinhaUm;
-    QLineEdit* txtRodapeLinhaDois;
-    QPushButton* cmdOk;
-    QPushButton* cmdCancelar;
 
 public slots:
     // Writes the three lines to rodape.dat and closes; characters the file cannot hold, or a file
@@ -36,6 +29,14 @@ public slots:
     void reject() override;
 
 private:
+    // Tests reach these by their object names (the names below without the underscore).
+    QLabel* lblMotivo_ = nullptr;
+    QLineEdit* txtCabecalhoLinhaUm_ = nullptr;
+    QLineEdit* txtRodapeLinhaUm_ = nullptr;
+    QLineEdit* txtRodapeLinhaDois_ = nullptr;
+    QPushButton* cmdOk_ = nullptr;
+    QPushButton* cmdCancelar_ = nullptr;
+
     Programa& programa_;
 };
 

@@ -20,51 +20,51 @@ frmDicas::frmDicas(QWidget* pai)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
 
-    picHelp = new QWidget(this);
-    picHelp->setObjectName(QStringLiteral("picHelp"));
-    imgLuz = new QLabel(picHelp);
-    imgLuz->setObjectName(QStringLiteral("imgLuz"));
-    imgLuz->setFixedSize(kLadoLuz, kLadoLuz);
+    picHelp_ = new QWidget(this);
+    picHelp_->setObjectName(QStringLiteral("picHelp"));
+    imgLuz_ = new QLabel(picHelp_);
+    imgLuz_->setObjectName(QStringLiteral("imgLuz"));
+    imgLuz_->setFixedSize(kLadoLuz, kLadoLuz);
     const qreal escala = devicePixelRatioF();
     QPixmap luz = QIcon(QStringLiteral(":/imagens/luz.svg")).pixmap(QSize(kLadoLuz, kLadoLuz), escala);
-    imgLuz->setPixmap(luz);
-    imgLuz->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    imgLuz_->setPixmap(luz);
+    imgLuz_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    lblDica = new QLabel(picHelp);
-    lblDica->setObjectName(QStringLiteral("lblDica"));
-    lblDica->setWordWrap(true);
-    lblDica->setTextFormat(Qt::PlainText);
-    lblDica->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    lblDica->setMouseTracking(true);
-    lblDica->installEventFilter(this);
-    QPalette paleta = lblDica->palette();
+    lblDica_ = new QLabel(picHelp_);
+    lblDica_->setObjectName(QStringLiteral("lblDica"));
+    lblDica_->setWordWrap(true);
+    lblDica_->setTextFormat(Qt::PlainText);
+    lblDica_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblDica_->setMouseTracking(true);
+    lblDica_->installEventFilter(this);
+    QPalette paleta = lblDica_->palette();
     paleta.setColor(QPalette::WindowText, QColor(0x3a, 0x2a, 0x05));
-    lblDica->setPalette(paleta);
+    lblDica_->setPalette(paleta);
 
-    auto* linha = new QHBoxLayout(picHelp);
+    auto* linha = new QHBoxLayout(picHelp_);
     linha->setContentsMargins(8, 6, 10, 6);
     linha->setSpacing(8);
-    linha->addWidget(imgLuz, 0, Qt::AlignTop);
-    linha->addWidget(lblDica, 1);
+    linha->addWidget(imgLuz_, 0, Qt::AlignTop);
+    linha->addWidget(lblDica_, 1);
 
     auto* fora = new QHBoxLayout(this);
     fora->setContentsMargins(1, 1, 1, 1);
-    fora->addWidget(picHelp);
+    fora->addWidget(picHelp_);
     setFixedWidth(kLarguraDica);
 }
 
 void frmDicas::DefinirTexto(const QString& texto) {
-    lblDica->setText(texto);
+    lblDica_->setText(texto);
     const int altura = qMax(kLadoLuz + 14, layout()->heightForWidth(kLarguraDica));
     setFixedHeight(altura);
 }
 
 QString frmDicas::Texto() const {
-    return lblDica->text();
+    return lblDica_->text();
 }
 
 bool frmDicas::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == lblDica && (evento->type() == QEvent::MouseMove || evento->type() == QEvent::Enter)) {
+    if (objeto == lblDica_ && (evento->type() == QEvent::MouseMove || evento->type() == QEvent::Enter)) {
         close();
         return false;
     }

@@ -14,17 +14,19 @@ class frmDicas : public QWidget {
 public:
     explicit frmDicas(QWidget* pai = nullptr);
 
-    // Puts the text into lblDica and resizes the window to fit it.
+    // Puts the text into the label and resizes the window to fit it.
     void DefinirTexto(const QString& texto);
     QString Texto() const;
-
-    QWidget* picHelp = nullptr;
-    QLabel* imgLuz = nullptr;
-    QLabel* lblDica = nullptr;
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void paintEvent(QPaintEvent* evento) override;
+
+private:
+    // Tests reach these by their object names (the names below without the underscore).
+    QWidget* picHelp_ = nullptr;
+    QLabel* imgLuz_ = nullptr;
+    QLabel* lblDica_ = nullptr;
 };
 
 } // namespace oraculandia

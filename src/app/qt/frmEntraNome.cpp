@@ -75,75 +75,80 @@ frmEntraNome::frmEntraNome(Programa& programa, QWidget* pai) : QDialog(pai), pro
     // The original 1995 twips, and a strip for the reference date and the register's check box.
     FixarDialogo(*this, QSize(Tw(4980), Tw(1995 + 750)));
 
-    lblInfo[0] = new QLabel(QStringLiteral("Digite a data do nascimento (dd/mm/aaaa):"), this);
-    lblInfo[0]->move(Tw(45), Tw(90));
-    lblInfo[0]->adjustSize();
+    lblInfo_[0] = new QLabel(QStringLiteral("Digite a data do nascimento (dd/mm/aaaa):"), this);
+    lblInfo_[0]->setObjectName(QStringLiteral("lblInfo_0"));
+    lblInfo_[0]->move(Tw(45), Tw(90));
+    lblInfo_[0]->adjustSize();
 
-    txtDataNasc = new QLineEdit(this);
-    txtDataNasc->setObjectName(QStringLiteral("txtDataNasc"));
-    txtDataNasc->setGeometry(RetanguloTw(45, 360, 1230, 315));
-    txtDataNasc->installEventFilter(this);
+    txtDataNasc_ = new QLineEdit(this);
+    txtDataNasc_->setObjectName(QStringLiteral("txtDataNasc"));
+    txtDataNasc_->setGeometry(RetanguloTw(45, 360, 1230, 315));
+    txtDataNasc_->installEventFilter(this);
 
-    lblInfo[1] = new QLabel(QStringLiteral("Digite abaixo o NOME COMPLETO:"), this);
-    lblInfo[1]->move(Tw(45), Tw(810));
-    lblInfo[1]->adjustSize();
+    lblInfo_[1] = new QLabel(QStringLiteral("Digite abaixo o NOME COMPLETO:"), this);
+    lblInfo_[1]->setObjectName(QStringLiteral("lblInfo_1"));
+    lblInfo_[1]->move(Tw(45), Tw(810));
+    lblInfo_[1]->adjustSize();
 
-    txtNome = new QLineEdit(this);
-    txtNome->setObjectName(QStringLiteral("txtNome"));
-    txtNome->setGeometry(RetanguloTw(45, 1035, 4830, 315));
-    txtNome->setMaxLength(std::numeric_limits<int>::max()); // no limit: the widget's own is 32767
+    txtNome_ = new QLineEdit(this);
+    txtNome_->setObjectName(QStringLiteral("txtNome"));
+    txtNome_->setGeometry(RetanguloTw(45, 1035, 4830, 315));
+    txtNome_->setMaxLength(std::numeric_limits<int>::max()); // no limit: the widget's own is 32767
 
-    cmdOk = new QPushButton(QStringLiteral("&Analisar"), this);
-    cmdOk->setGeometry(RetanguloTw(3690, 45, 1275, 420));
-    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk_ = new QPushButton(QStringLiteral("&Analisar"), this);
+    cmdOk_->setGeometry(RetanguloTw(3690, 45, 1275, 420));
+    cmdOk_->setObjectName(QStringLiteral("cmdOk"));
     // Enter activates the focused button; in a text box, the default button "Analisar".
-    cmdOk->setDefault(true);
-    cmdCancelar = new QPushButton(QStringLiteral("Cancela&r"), this);
-    cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
-    cmdCancelar->setGeometry(RetanguloTw(3690, 540, 1275, 420));
+    cmdOk_->setDefault(true);
+    cmdCancelar_ = new QPushButton(QStringLiteral("Cancela&r"), this);
+    cmdCancelar_->setObjectName(QStringLiteral("cmdCancelar"));
+    cmdCancelar_->setGeometry(RetanguloTw(3690, 540, 1275, 420));
 
     for (int i = 0; i < 16; ++i) {
         const bool primeiraFila = i < 8;
-        picSigno[static_cast<std::size_t>(i)] =
+        picSigno_[static_cast<std::size_t>(i)] =
             new QuadroFigura(primeiraFila ? QColor(Qt::white) : QColor(0xE0, 0xE0, 0xE0), this);
-        picSigno[static_cast<std::size_t>(i)]->setGeometry(
+        picSigno_[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("picSigno_%1").arg(i));
+        picSigno_[static_cast<std::size_t>(i)]->setGeometry(
             RetanguloTw(630 * (i % 8), primeiraFila ? 1395 : 2025, 555, 510));
     }
 
     // Opaque, over the second row of pictures, which stays below the visible area as before.
-    pnlOpcoes = new QWidget(this);
-    pnlOpcoes->setAutoFillBackground(true);
-    pnlOpcoes->setGeometry(RetanguloTw(0, 1995, 4980, 750));
-    pnlOpcoes->raise();
-    lblReferencia = new QLabel(QStringLiteral("Data de referência:"), pnlOpcoes);
-    lblReferencia->move(Tw(45), Tw(90));
-    lblReferencia->adjustSize();
-    txtReferencia = new QLineEdit(pnlOpcoes);
-    txtReferencia->setObjectName(QStringLiteral("txtReferencia"));
-    txtReferencia->setGeometry(RetanguloTw(1650, 45, 1230, 315));
-    txtReferencia->setText(Cp1252ParaQString(FormatarData(programa_.Hoje())));
-    txtReferencia->setToolTip(QStringLiteral("O dia dos números universais e pessoais da análise."));
-    lblReferencia->setBuddy(txtReferencia);
-    chkIncluirCadastro = new QCheckBox(QStringLiteral("Incluir no cadastro de clientes"), pnlOpcoes);
-    chkIncluirCadastro->setObjectName(QStringLiteral("chkIncluirCadastro"));
-    chkIncluirCadastro->setGeometry(RetanguloTw(45, 420, 4830, 300));
-    chkIncluirCadastro->setChecked(programa_.PreferenciasPrograma.Chave(kPreferenciaIncluirCadastro, true));
+    pnlOpcoes_ = new QWidget(this);
+    pnlOpcoes_->setObjectName(QStringLiteral("pnlOpcoes"));
+    pnlOpcoes_->setAutoFillBackground(true);
+    pnlOpcoes_->setGeometry(RetanguloTw(0, 1995, 4980, 750));
+    pnlOpcoes_->raise();
+    lblReferencia_ = new QLabel(QStringLiteral("Data de referência:"), pnlOpcoes_);
+    lblReferencia_->setObjectName(QStringLiteral("lblReferencia"));
+    lblReferencia_->move(Tw(45), Tw(90));
+    lblReferencia_->adjustSize();
+    txtReferencia_ = new QLineEdit(pnlOpcoes_);
+    txtReferencia_->setObjectName(QStringLiteral("txtReferencia"));
+    txtReferencia_->setGeometry(RetanguloTw(1650, 45, 1230, 315));
+    txtReferencia_->setText(Cp1252ParaQString(FormatarData(programa_.Hoje())));
+    txtReferencia_->setToolTip(QStringLiteral("O dia dos números universais e pessoais da análise."));
+    lblReferencia_->setBuddy(txtReferencia_);
+    chkIncluirCadastro_ = new QCheckBox(QStringLiteral("Incluir no cadastro de clientes"), pnlOpcoes_);
+    chkIncluirCadastro_->setObjectName(QStringLiteral("chkIncluirCadastro"));
+    chkIncluirCadastro_->setGeometry(RetanguloTw(45, 420, 4830, 300));
+    chkIncluirCadastro_->setChecked(programa_.PreferenciasPrograma.Chave(kPreferenciaIncluirCadastro, true));
 
-    setTabOrder(txtDataNasc, txtNome);
-    setTabOrder(txtNome, cmdOk);
-    setTabOrder(cmdOk, cmdCancelar);
-    setTabOrder(cmdCancelar, txtReferencia);
-    setTabOrder(txtReferencia, chkIncluirCadastro);
-    txtDataNasc->setFocus();
+    setTabOrder(txtDataNasc_, txtNome_);
+    setTabOrder(txtNome_, cmdOk_);
+    setTabOrder(cmdOk_, cmdCancelar_);
+    setTabOrder(cmdCancelar_, txtReferencia_);
+    setTabOrder(txtReferencia_, chkIncluirCadastro_);
+    txtDataNasc_->setFocus();
 
-    connect(cmdOk, &QPushButton::clicked, this, &frmEntraNome::cmdOk_Click);
-    connect(cmdCancelar, &QPushButton::clicked, this, &frmEntraNome::cmdCancelar_Click);
+    connect(cmdOk_, &QPushButton::clicked, this, &frmEntraNome::cmdOk_Click);
+    connect(cmdCancelar_, &QPushButton::clicked, this, &frmEntraNome::cmdCancelar_Click);
 }
 
 bool frmEntraNome::eventFilter(QObject* objeto, QEvent* evento) {
     // Leaving the field for another control of the dialog; not the dialog closing, nor the
     // user switching to another program.
-    if (objeto == txtDataNasc && evento->type() == QEvent::FocusOut && !aceito_ && !fechando_ &&
+    if (objeto == txtDataNasc_ && evento->type() == QEvent::FocusOut && !aceito_ && !fechando_ &&
         isVisible()) {
         const auto razao = static_cast<QFocusEvent*>(evento)->reason();
         if (razao != Qt::ActiveWindowFocusReason && razao != Qt::PopupFocusReason)
@@ -153,27 +158,27 @@ bool frmEntraNome::eventFilter(QObject* objeto, QEvent* evento) {
 }
 
 bool frmEntraNome::SairDaData(bool selecionarSeInvalida) {
-    const ConversaoCp1252 conv = QStringParaCp1252(txtDataNasc->text());
+    const ConversaoCp1252 conv = QStringParaCp1252(txtDataNasc_->text());
     std::string data = conv.ok() ? NormalizarData(conv.texto, programa_.Hoje()) : conv.texto;
     if (conv.ok()) {
         programa_.DataNascimento = data;
         const QString novo = Cp1252ParaQString(data);
-        if (novo != txtDataNasc->text())
-            txtDataNasc->setText(novo);
+        if (novo != txtDataNasc_->text())
+            txtDataNasc_->setText(novo);
     }
     const auto valida = conv.ok() ? LerDataNormalizada(data) : std::nullopt;
     if (valida) {
         setCursor(Qt::WaitCursor);
         signo_ = SignoDoZodiaco(valida->dia, valida->mes);
         for (std::size_t i = 0; i < 8; ++i)
-            picSigno[i]->DefinirFigura(NomeFiguraSigno(signo_));
+            picSigno_[i]->DefinirFigura(NomeFiguraSigno(signo_));
         unsetCursor();
         return true;
     }
     // The line edit drops its selection when it loses the focus, after this handler has run:
     // select once the focus change is over, so that the user can type over the whole text.
     if (selecionarSeInvalida)
-        QTimer::singleShot(0, txtDataNasc, [campo = txtDataNasc] {
+        QTimer::singleShot(0, txtDataNasc_, [campo = txtDataNasc_] {
             campo->setSelection(0, static_cast<int>(campo->text().size()));
         });
     return false;
@@ -182,20 +187,20 @@ bool frmEntraNome::SairDaData(bool selecionarSeInvalida) {
 void frmEntraNome::cmdOk_Click() {
     // The date is brought to dd/mm/yyyy here too: Enter in the date field does not leave it.
     const bool dataValida = SairDaData(false);
-    const ConversaoCp1252 data = QStringParaCp1252(txtDataNasc->text());
+    const ConversaoCp1252 data = QStringParaCp1252(txtDataNasc_->text());
     programa_.DataNascimento = data.texto;
     if (!dataValida) {
         programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"), QString::fromUtf8(kMensagemDataInvalida),
                                     IconeMensagem::Critico, BotoesMensagem::Ok);
-        txtDataNasc->setFocus();
+        txtDataNasc_->setFocus();
         return;
     }
-    if (txtNome->text().isEmpty()) {
-        txtNome->setFocus();
+    if (txtNome_->text().isEmpty()) {
+        txtNome_->setFocus();
         return;
     }
     // Letters typed or pasted with separate accents are joined first (José, not Jose + U+0301).
-    const ConversaoCp1252 nome = Utf8ParaCp1252(ComporAcentos(txtNome->text().toStdString()));
+    const ConversaoCp1252 nome = Utf8ParaCp1252(ComporAcentos(txtNome_->text().toStdString()));
     if (!nome.ok()) {
         QStringList caracteres;
         for (char32_t c : nome.invalidos)
@@ -206,7 +211,7 @@ void frmEntraNome::cmdOk_Click() {
                            "análise: %1. Digite o nome novamente sem esses caracteres.")
                 .arg(caracteres.join(QStringLiteral(", "))),
             IconeMensagem::Critico, BotoesMensagem::Ok);
-        txtNome->setFocus();
+        txtNome_->setFocus();
         return;
     }
     // A line break or a tab pasted into the field would break the page header and the export.
@@ -214,13 +219,13 @@ void frmEntraNome::cmdOk_Click() {
         programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"),
                                     QString::fromUtf8(kMensagemNomeComControle), IconeMensagem::Critico,
                                     BotoesMensagem::Ok);
-        txtNome->setFocus();
+        txtNome_->setFocus();
         return;
     }
     if (!NomeAceitavel(nome.texto)) {
         programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"), QString::fromUtf8(kMensagemNomeCurto),
                                     IconeMensagem::Critico, BotoesMensagem::Ok);
-        txtNome->setFocus();
+        txtNome_->setFocus();
         return;
     }
     // A birth date after today is most likely a typing mistake: asked once.
@@ -231,11 +236,11 @@ void frmEntraNome::cmdOk_Click() {
             this, QStringLiteral("Atenção:"),
             QStringLiteral(
                 "A data de nascimento informada (%1) é posterior à data de hoje. Ela está correta?")
-                .arg(txtDataNasc->text()),
+                .arg(txtDataNasc_->text()),
             IconeMensagem::Pergunta, BotoesMensagem::SimNao);
         if (r != RespostaMensagem::Sim) {
-            txtDataNasc->setFocus();
-            txtDataNasc->selectAll();
+            txtDataNasc_->setFocus();
+            txtDataNasc_->selectAll();
             return;
         }
         futuraConfirmada_ = programa_.DataNascimento;
@@ -247,8 +252,8 @@ void frmEntraNome::cmdOk_Click() {
                                                    "Digite-a no formato dd/mm/aaaa (por exemplo, %1).")
                                         .arg(QString::fromStdString(FormatarData(hoje))),
                                     IconeMensagem::Critico, BotoesMensagem::Ok);
-        txtReferencia->setFocus();
-        txtReferencia->selectAll();
+        txtReferencia_->setFocus();
+        txtReferencia_->selectAll();
         return;
     }
     // Today is no fixed day: an analysis of today shows the numbers of the day it is printed on,
@@ -257,30 +262,34 @@ void frmEntraNome::cmdOk_Click() {
     GuardarEscolhaCadastro();
     aceito_ = true;
     setWindowTitle(QStringLiteral("Gerando análise, aguarde..."));
-    cmdOk->setEnabled(false);
-    cmdCancelar->setEnabled(false);
+    cmdOk_->setEnabled(false);
+    cmdCancelar_->setEnabled(false);
     programa_.NomeCompleto = NormalizarNome(nome.texto);
     programa_.NomeDigitado = nome.texto;
     accept();
 }
 
 std::optional<Data> frmEntraNome::LerReferencia() {
-    const ConversaoCp1252 conv = QStringParaCp1252(txtReferencia->text().trimmed());
+    const ConversaoCp1252 conv = QStringParaCp1252(txtReferencia_->text().trimmed());
     if (!conv.ok())
         return std::nullopt;
     const std::optional<Data> d = InterpretarData(conv.texto, programa_.Hoje());
     if (d)
-        txtReferencia->setText(QString::fromStdString(FormatarData(*d)));
+        txtReferencia_->setText(QString::fromStdString(FormatarData(*d)));
     return d;
 }
 
 bool frmEntraNome::IncluirNoCadastro() const {
-    return chkIncluirCadastro->isChecked();
+    return chkIncluirCadastro_->isChecked();
+}
+
+QString frmEntraNome::TextoDoNome() const {
+    return txtNome_->text();
 }
 
 void frmEntraNome::GuardarEscolhaCadastro() {
     Preferencias& p = programa_.PreferenciasPrograma;
-    const bool incluir = chkIncluirCadastro->isChecked();
+    const bool incluir = chkIncluirCadastro_->isChecked();
     if (p.Chave(kPreferenciaIncluirCadastro, true) == incluir)
         return;
     p.DefinirChave(kPreferenciaIncluirCadastro, incluir);

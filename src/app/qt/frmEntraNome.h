@@ -27,6 +27,8 @@ struct Programa;
 
 // A picture box that shows one picture of the resources stretched over its whole area.
 class QuadroFigura : public QWidget {
+    Q_OBJECT
+
 public:
     QuadroFigura(const QColor& fundo, QWidget* pai);
     void DefinirFigura(const std::string& nome); // empty: only the background
@@ -46,16 +48,8 @@ class frmEntraNome : public QDialog {
 public:
     explicit frmEntraNome(Programa& programa, QWidget* pai = nullptr);
 
-    std::array<QLabel*, 2> lblInfo{};
-    QLineEdit* txtDataNasc = nullptr;
-    QLineEdit* txtNome = nullptr;
-    QPushButton* cmdOk = nullptr;
-    QPushButton* cmdCancelar = nullptr;
-    std::array<QuadroFigura*, 16> picSigno{};
-    QWidget* pnlOpcoes = nullptr; // the strip of the additions, over the hidden row of pictures
-    QLabel* lblReferencia = nullptr;
-    QLineEdit* txtReferencia = nullptr;
-    QCheckBox* chkIncluirCadastro = nullptr;
+    // The text of the name box as it stands, whether or not the dialog was accepted.
+    QString TextoDoNome() const;
 
     // After acceptance: whether the person goes into the register.
     bool IncluirNoCadastro() const;
@@ -79,6 +73,19 @@ private:
     std::optional<Data> LerReferencia();
     // Keeps the check box's state in preferencias.ini when it changed.
     void GuardarEscolhaCadastro();
+
+    // Tests reach these by their object names: the names below without the underscore, the
+    // elements of an array with "_" and their index ("lblInfo_0", "picSigno_15").
+    std::array<QLabel*, 2> lblInfo_{};
+    QLineEdit* txtDataNasc_ = nullptr;
+    QLineEdit* txtNome_ = nullptr;
+    QPushButton* cmdOk_ = nullptr;
+    QPushButton* cmdCancelar_ = nullptr;
+    std::array<QuadroFigura*, 16> picSigno_{};
+    QWidget* pnlOpcoes_ = nullptr; // the strip of the additions, over the hidden row of pictures
+    QLabel* lblReferencia_ = nullptr;
+    QLineEdit* txtReferencia_ = nullptr;
+    QCheckBox* chkIncluirCadastro_ = nullptr;
 
     Programa& programa_;
     int signo_ = 0;

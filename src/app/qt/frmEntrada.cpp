@@ -65,9 +65,9 @@ frmEntrada::frmEntrada(QWidget* pai)
     setModal(true);
     auto* coluna = new QVBoxLayout(this);
     coluna->setContentsMargins(0, 0, 0, 0);
-    imgEntrada = new QuadroCapa(this);
-    imgEntrada->setFixedSize(kLado, kLado);
-    coluna->addWidget(imgEntrada);
+    imgEntrada_ = new QuadroCapa(this);
+    imgEntrada_->setFixedSize(kLado, kLado);
+    coluna->addWidget(imgEntrada_);
     setFixedSize(kLado, kLado);
 }
 
@@ -102,8 +102,8 @@ void frmEntrada::Aguardar(double segundos) {
 
 void frmEntrada::Animar() {
     setCursor(Qt::WaitCursor);
-    auto* quadro = static_cast<QuadroCapa*>(imgEntrada);
-    const float W = static_cast<float>(imgEntrada->width());
+    auto* quadro = static_cast<QuadroCapa*>(imgEntrada_);
+    const float W = static_cast<float>(imgEntrada_->width());
     const float H2 = W / 2.0f;
     const float F = static_cast<float>(kDuracaoCrescimento / kIntervaloQuadro);
     const float s = H2 / F;

@@ -13,14 +13,14 @@ public:
     explicit frmEntrada(QWidget* pai = nullptr);
     ~frmEntrada() override;
 
-    // Picture box where the animation draws; public for tests.
-    QWidget* imgEntrada = nullptr;
-
 protected:
     void showEvent(QShowEvent* evento) override;
     void reject() override; // Escape does not cut the opening short
 
 private:
+    // Picture box where the animation draws (object name "imgEntrada").
+    QWidget* imgEntrada_ = nullptr;
+
     void Animar();
     void Aguardar(double segundos);
 

@@ -59,7 +59,7 @@ const char* const kPropriedadeChave = "chaveDaDica";
 frmPrincipal::frmPrincipal(Programa& programa, QWidget* pai) : QMainWindow(pai), programa_(programa) {
     setObjectName(QStringLiteral("frmPrincipal"));
     setWindowIcon(QIcon(QStringLiteral(":/imagens/icone.svg")));
-    FimDoPrograma = [] { QCoreApplication::exit(0); };
+    fimDoPrograma_ = [] { QCoreApplication::exit(0); };
 
     auto* central = new QWidget(this);
     auto* coluna = new QVBoxLayout(central);
@@ -79,11 +79,11 @@ frmPrincipal::frmPrincipal(Programa& programa, QWidget* pai) : QMainWindow(pai),
     connect(areaMdi_, &QMdiArea::subWindowActivated, this, [this] { StatusDaJanelaAtiva(); });
     MontarRodape();
 
-    picMenu->setParent(central);
-    picRodape->setParent(central);
-    coluna->addWidget(picMenu);
+    picMenu_->setParent(central);
+    picRodape_->setParent(central);
+    coluna->addWidget(picMenu_);
     coluna->addWidget(areaMdi_, 1);
-    coluna->addWidget(picRodape);
+    coluna->addWidget(picRodape_);
     setCentralWidget(central);
 
     MontarMenus();
@@ -97,12 +97,12 @@ frmPrincipal::~frmPrincipal() {
 }
 
 void frmPrincipal::MontarBarraDeFerramentas() {
-    picMenu = new QWidget(this);
-    picMenu->setObjectName(QStringLiteral("picMenu"));
-    picMenu->setFixedHeight(Pixels(kAlturaBarraTwips));
-    picMenu->setAutoFillBackground(true);
-    picMenu->setMouseTracking(true);
-    picMenu->installEventFilter(this);
+    picMenu_ = new QWidget(this);
+    picMenu_->setObjectName(QStringLiteral("picMenu"));
+    picMenu_->setFixedHeight(Pixels(kAlturaBarraTwips));
+    picMenu_->setAutoFillBackground(true);
+    picMenu_->setMouseTracking(true);
+    picMenu_->installEventFilter(this);
 
     struct Botao {
         QToolButton** membro;
@@ -113,28 +113,28 @@ void frmPrincipal::MontarBarraDeFerramentas() {
         void (frmPrincipal::*acao)();
     };
     const Botao botoes[] = {
-        {&cmdCriaAnalise, "cmdCriaAnalise", "Criar", "botao_criar", "Criar análise",
+        {&cmdCriaAnalise_, "cmdCriaAnalise", "Criar", "botao_criar", "Criar análise",
          &frmPrincipal::cmdCriaAnalise_Click},
-        {&cmdImprimir, "cmdImprimir", "Imprimir", "botao_imprimir", "Imprimir",
+        {&cmdImprimir_, "cmdImprimir", "Imprimir", "botao_imprimir", "Imprimir",
          &frmPrincipal::cmdImprimir_Click},
-        {&cmdConfigurarFontes, "cmdConfigurarFontes", "Fontes", "botao_fontes", "Fontes",
+        {&cmdConfigurarFontes_, "cmdConfigurarFontes", "Fontes", "botao_fontes", "Fontes",
          &frmPrincipal::cmdConfigurarFontes_Click},
-        {&cmdConfiguraPrograma, "cmdConfiguraPrograma", "ConfigPrograma", "botao_configurar",
+        {&cmdConfiguraPrograma_, "cmdConfiguraPrograma", "ConfigPrograma", "botao_configurar",
          "Configurar o programa", &frmPrincipal::cmdConfiguraPrograma_Click},
-        {&cmdAjuda, "cmdAjuda", "Ajuda", "botao_ajuda", "Ajuda", &frmPrincipal::cmdAjuda_Click},
-        {&cmdExportar, "cmdExportar", "Exportar", "botao_exportar", "Exportar",
+        {&cmdAjuda_, "cmdAjuda", "Ajuda", "botao_ajuda", "Ajuda", &frmPrincipal::cmdAjuda_Click},
+        {&cmdExportar_, "cmdExportar", "Exportar", "botao_exportar", "Exportar",
          &frmPrincipal::cmdExportar_Click},
         // After the six buttons of the program's first versions, which keep their places; "Sair"
         // stays the last one.
-        {&cmdClientes, "cmdClientes", "Clientes", "botao_clientes", "Clientes",
+        {&cmdClientes_, "cmdClientes", "Clientes", "botao_clientes", "Clientes",
          &frmPrincipal::mnuClientes_Click},
-        {&cmdEstudoNome, "cmdEstudoNome", "Estudo", "botao_estudo", "Estudo do nome",
+        {&cmdEstudoNome_, "cmdEstudoNome", "Estudo", "botao_estudo", "Estudo do nome",
          &frmPrincipal::mnuEstudoNome_Click},
-        {&cmdSair, "cmdSair", "Sair", "botao_sair", "Sair", &frmPrincipal::cmdSair_Click},
+        {&cmdSair_, "cmdSair", "Sair", "botao_sair", "Sair", &frmPrincipal::cmdSair_Click},
     };
     int k = 0;
     for (const Botao& b : botoes) {
-        auto* botao = new QToolButton(picMenu);
+        auto* botao = new QToolButton(picMenu_);
         botao->setObjectName(QString::fromLatin1(b.nome));
         botao->setProperty(kPropriedadeChave, QString::fromLatin1(b.chave));
         botao->setAccessibleName(QString::fromUtf8(b.descricao));
@@ -152,121 +152,121 @@ void frmPrincipal::MontarBarraDeFerramentas() {
 }
 
 void frmPrincipal::MontarRodape() {
-    picRodape = new QWidget(this);
-    picRodape->setObjectName(QStringLiteral("picRodape"));
-    picRodape->setFixedHeight(Pixels(kAlturaRodapeTwips));
-    picRodape->setAutoFillBackground(true);
-    picRodape->installEventFilter(this); // its resize places the arrows and the status line
+    picRodape_ = new QWidget(this);
+    picRodape_->setObjectName(QStringLiteral("picRodape"));
+    picRodape_->setFixedHeight(Pixels(kAlturaRodapeTwips));
+    picRodape_->setAutoFillBackground(true);
+    picRodape_->installEventFilter(this); // its resize places the arrows and the status line
 
-    picVolta = new QToolButton(picRodape);
-    picVolta->setObjectName(QStringLiteral("picVolta"));
-    picVolta->setAccessibleName(QStringLiteral("Página anterior"));
-    picVolta->setIcon(QIcon(QStringLiteral(":/imagens/seta_volta.svg")));
-    picVolta->setFocusPolicy(Qt::NoFocus);
-    connect(picVolta, &QToolButton::clicked, this, &frmPrincipal::picVolta_Click);
+    picVolta_ = new QToolButton(picRodape_);
+    picVolta_->setObjectName(QStringLiteral("picVolta"));
+    picVolta_->setAccessibleName(QStringLiteral("Página anterior"));
+    picVolta_->setIcon(QIcon(QStringLiteral(":/imagens/seta_volta.svg")));
+    picVolta_->setFocusPolicy(Qt::NoFocus);
+    connect(picVolta_, &QToolButton::clicked, this, &frmPrincipal::picVolta_Click);
 
-    lblInfoNavega = new QLabel(picRodape);
-    lblInfoNavega->setObjectName(QStringLiteral("lblInfoNavega"));
-    lblInfoNavega->setAlignment(Qt::AlignCenter);
-    lblInfoNavega->setTextFormat(Qt::PlainText);
-    lblInfoNavega->setFrameShape(QFrame::StyledPanel);
-    lblInfoNavega->setFrameShadow(QFrame::Sunken);
-    QFont fonte = lblInfoNavega->font();
+    lblInfoNavega_ = new QLabel(picRodape_);
+    lblInfoNavega_->setObjectName(QStringLiteral("lblInfoNavega"));
+    lblInfoNavega_->setAlignment(Qt::AlignCenter);
+    lblInfoNavega_->setTextFormat(Qt::PlainText);
+    lblInfoNavega_->setFrameShape(QFrame::StyledPanel);
+    lblInfoNavega_->setFrameShadow(QFrame::Sunken);
+    QFont fonte = lblInfoNavega_->font();
     fonte.setBold(true);
-    lblInfoNavega->setFont(fonte);
+    lblInfoNavega_->setFont(fonte);
 
-    picAvanca = new QToolButton(picRodape);
-    picAvanca->setObjectName(QStringLiteral("picAvanca"));
-    picAvanca->setAccessibleName(QStringLiteral("Próxima página"));
-    picAvanca->setIcon(QIcon(QStringLiteral(":/imagens/seta_avanca.svg")));
-    picAvanca->setFocusPolicy(Qt::NoFocus);
-    connect(picAvanca, &QToolButton::clicked, this, &frmPrincipal::picAvanca_Click);
+    picAvanca_ = new QToolButton(picRodape_);
+    picAvanca_->setObjectName(QStringLiteral("picAvanca"));
+    picAvanca_->setAccessibleName(QStringLiteral("Próxima página"));
+    picAvanca_->setIcon(QIcon(QStringLiteral(":/imagens/seta_avanca.svg")));
+    picAvanca_->setFocusPolicy(Qt::NoFocus);
+    connect(picAvanca_, &QToolButton::clicked, this, &frmPrincipal::picAvanca_Click);
 }
 
 void frmPrincipal::MontarMenus() {
     QMenuBar* barra = menuBar();
-    mnuArquivo = barra->addMenu(QStringLiteral("&Arquivo"));
-    mnuArquivo->setObjectName(QStringLiteral("mnuArquivo"));
-    mnuNovaAnalise = mnuArquivo->addAction(QStringLiteral("&Nova Análise..."));
-    mnuNovaAnalise->setObjectName(QStringLiteral("mnuNovaAnalise"));
-    mnuNovaAnalise->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuImprimir = mnuArquivo->addAction(QStringLiteral("&Imprimir..."));
-    mnuImprimir->setObjectName(QStringLiteral("mnuImprimir"));
-    mnuImprimir->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnuArquivo->addSeparator();
-    mnuClientes = mnuArquivo->addAction(QStringLiteral("&Clientes..."));
-    mnuClientes->setObjectName(QStringLiteral("mnuClientes"));
-    mnuClientes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    mnuEstudoNome = mnuArquivo->addAction(QStringLiteral("&Estudo do Nome..."));
-    mnuEstudoNome->setObjectName(QStringLiteral("mnuEstudoNome"));
-    mnuEstudoNome->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    mnuPrevisoes = mnuArquivo->addAction(QStringLiteral("&Previsões..."));
-    mnuPrevisoes->setObjectName(QStringLiteral("mnuPrevisoes"));
-    mnuPrevisoes->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    mnuHarmonia = mnuArquivo->addAction(QStringLiteral("&Harmonia..."));
-    mnuHarmonia->setObjectName(QStringLiteral("mnuHarmonia"));
-    mnuHarmonia->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
-    mnuConfigurarRodape = mnuArquivo->addAction(QStringLiteral("Configurar Ca&beçalho e Rodapé"));
-    mnuConfigurarRodape->setObjectName(QStringLiteral("mnuConfigurarRodape"));
-    QAction* mnuNulo = mnuArquivo->addSeparator();
+    mnuArquivo_ = barra->addMenu(QStringLiteral("&Arquivo"));
+    mnuArquivo_->setObjectName(QStringLiteral("mnuArquivo"));
+    mnuNovaAnalise_ = mnuArquivo_->addAction(QStringLiteral("&Nova Análise..."));
+    mnuNovaAnalise_->setObjectName(QStringLiteral("mnuNovaAnalise"));
+    mnuNovaAnalise_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuImprimir_ = mnuArquivo_->addAction(QStringLiteral("&Imprimir..."));
+    mnuImprimir_->setObjectName(QStringLiteral("mnuImprimir"));
+    mnuImprimir_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuArquivo_->addSeparator();
+    mnuClientes_ = mnuArquivo_->addAction(QStringLiteral("&Clientes..."));
+    mnuClientes_->setObjectName(QStringLiteral("mnuClientes"));
+    mnuClientes_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    mnuEstudoNome_ = mnuArquivo_->addAction(QStringLiteral("&Estudo do Nome..."));
+    mnuEstudoNome_->setObjectName(QStringLiteral("mnuEstudoNome"));
+    mnuEstudoNome_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    mnuPrevisoes_ = mnuArquivo_->addAction(QStringLiteral("&Previsões..."));
+    mnuPrevisoes_->setObjectName(QStringLiteral("mnuPrevisoes"));
+    mnuPrevisoes_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    mnuHarmonia_ = mnuArquivo_->addAction(QStringLiteral("&Harmonia..."));
+    mnuHarmonia_->setObjectName(QStringLiteral("mnuHarmonia"));
+    mnuHarmonia_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
+    mnuConfigurarRodape_ = mnuArquivo_->addAction(QStringLiteral("Configurar Ca&beçalho e Rodapé"));
+    mnuConfigurarRodape_->setObjectName(QStringLiteral("mnuConfigurarRodape"));
+    QAction* mnuNulo = mnuArquivo_->addSeparator();
     mnuNulo->setObjectName(QStringLiteral("mnuNulo"));
-    mnuEncerrar = mnuArquivo->addAction(QStringLiteral("Encerra&r Programa"));
-    mnuEncerrar->setObjectName(QStringLiteral("mnuEncerrar"));
+    mnuEncerrar_ = mnuArquivo_->addAction(QStringLiteral("Encerra&r Programa"));
+    mnuEncerrar_->setObjectName(QStringLiteral("mnuEncerrar"));
 
-    mnuJanela = barra->addMenu(QStringLiteral("&Janela"));
-    mnuJanela->setObjectName(QStringLiteral("mnuJanela"));
-    mnuJanelaLadoLado = mnuJanela->addAction(QStringLiteral("Organizar &Lado a Lado"));
-    mnuJanelaLadoLado->setObjectName(QStringLiteral("mnuJanelaLadoLado"));
-    mnuJanelaEmCascata = mnuJanela->addAction(QStringLiteral("Organizar em &Cascata"));
-    mnuJanelaEmCascata->setObjectName(QStringLiteral("mnuJanelaEmCascata"));
+    mnuJanela_ = barra->addMenu(QStringLiteral("&Janela"));
+    mnuJanela_->setObjectName(QStringLiteral("mnuJanela"));
+    mnuJanelaLadoLado_ = mnuJanela_->addAction(QStringLiteral("Organizar &Lado a Lado"));
+    mnuJanelaLadoLado_->setObjectName(QStringLiteral("mnuJanelaLadoLado"));
+    mnuJanelaEmCascata_ = mnuJanela_->addAction(QStringLiteral("Organizar em &Cascata"));
+    mnuJanelaEmCascata_->setObjectName(QStringLiteral("mnuJanelaEmCascata"));
 
-    mnuAlterarNada = barra->addMenu(QStringLiteral("A&lterar"));
-    mnuAlterarNada->setObjectName(QStringLiteral("mnuAlterarNada"));
-    mnuAlterarConteudoDasAnalises = mnuAlterarNada->addAction(QStringLiteral("&Conteúdo das Análises"));
-    mnuAlterarConteudoDasAnalises->setObjectName(QStringLiteral("mnuAlterarConteudoDasAnalises"));
+    mnuAlterarNada_ = barra->addMenu(QStringLiteral("A&lterar"));
+    mnuAlterarNada_->setObjectName(QStringLiteral("mnuAlterarNada"));
+    mnuAlterarConteudoDasAnalises_ = mnuAlterarNada_->addAction(QStringLiteral("&Conteúdo das Análises"));
+    mnuAlterarConteudoDasAnalises_->setObjectName(QStringLiteral("mnuAlterarConteudoDasAnalises"));
 
-    mnuSobre = barra->addMenu(QStringLiteral("&Sobre"));
-    mnuSobre->setObjectName(QStringLiteral("mnuSobre"));
-    mnuSobreEstePrograma = mnuSobre->addAction(QStringLiteral("Sobre &este Programa"));
-    mnuSobreEstePrograma->setObjectName(QStringLiteral("mnuSobreEstePrograma"));
+    mnuSobre_ = barra->addMenu(QStringLiteral("&Sobre"));
+    mnuSobre_->setObjectName(QStringLiteral("mnuSobre"));
+    mnuSobreEstePrograma_ = mnuSobre_->addAction(QStringLiteral("Sobre &este Programa"));
+    mnuSobreEstePrograma_->setObjectName(QStringLiteral("mnuSobreEstePrograma"));
 
-    connect(mnuNovaAnalise, &QAction::triggered, this, &frmPrincipal::cmdCriaAnalise_Click);
-    connect(mnuImprimir, &QAction::triggered, this, &frmPrincipal::cmdImprimir_Click);
-    connect(mnuClientes, &QAction::triggered, this, &frmPrincipal::mnuClientes_Click);
-    connect(mnuEstudoNome, &QAction::triggered, this, &frmPrincipal::mnuEstudoNome_Click);
-    connect(mnuPrevisoes, &QAction::triggered, this, [this] { AbrirConsulta(false); });
-    connect(mnuHarmonia, &QAction::triggered, this, [this] { AbrirConsulta(true); });
-    connect(mnuConfigurarRodape, &QAction::triggered, this, &frmPrincipal::mnuConfigurarRodape_Click);
-    connect(mnuEncerrar, &QAction::triggered, this, &frmPrincipal::mnuEncerrar_Click);
-    connect(mnuJanelaLadoLado, &QAction::triggered, this, &frmPrincipal::mnuJanelaLadoLado_Click);
-    connect(mnuJanelaEmCascata, &QAction::triggered, this, &frmPrincipal::mnuJanelaEmCascata_Click);
-    connect(mnuAlterarConteudoDasAnalises, &QAction::triggered, this,
+    connect(mnuNovaAnalise_, &QAction::triggered, this, &frmPrincipal::cmdCriaAnalise_Click);
+    connect(mnuImprimir_, &QAction::triggered, this, &frmPrincipal::cmdImprimir_Click);
+    connect(mnuClientes_, &QAction::triggered, this, &frmPrincipal::mnuClientes_Click);
+    connect(mnuEstudoNome_, &QAction::triggered, this, &frmPrincipal::mnuEstudoNome_Click);
+    connect(mnuPrevisoes_, &QAction::triggered, this, [this] { AbrirConsulta(false); });
+    connect(mnuHarmonia_, &QAction::triggered, this, [this] { AbrirConsulta(true); });
+    connect(mnuConfigurarRodape_, &QAction::triggered, this, &frmPrincipal::mnuConfigurarRodape_Click);
+    connect(mnuEncerrar_, &QAction::triggered, this, &frmPrincipal::mnuEncerrar_Click);
+    connect(mnuJanelaLadoLado_, &QAction::triggered, this, &frmPrincipal::mnuJanelaLadoLado_Click);
+    connect(mnuJanelaEmCascata_, &QAction::triggered, this, &frmPrincipal::mnuJanelaEmCascata_Click);
+    connect(mnuAlterarConteudoDasAnalises_, &QAction::triggered, this,
             &frmPrincipal::mnuAlterarConteudoDasAnalises_Click);
-    connect(mnuSobreEstePrograma, &QAction::triggered, this, &frmPrincipal::mnuSobreEstePrograma_Click);
+    connect(mnuSobreEstePrograma_, &QAction::triggered, this, &frmPrincipal::mnuSobreEstePrograma_Click);
 
     // The open windows, listed when the menu opens; Ctrl+F6 and Ctrl+Tab go to the next one
     // (with Shift, to the one before).
-    mnuJanela->addSeparator();
-    connect(mnuJanela, &QMenu::aboutToShow, this, &frmPrincipal::ListarJanelas);
-    mnuProximaJanela = new QAction(QStringLiteral("Próxima Janela"), this);
-    mnuProximaJanela->setObjectName(QStringLiteral("mnuProximaJanela"));
-    mnuProximaJanela->setShortcuts(
+    mnuJanela_->addSeparator();
+    connect(mnuJanela_, &QMenu::aboutToShow, this, &frmPrincipal::ListarJanelas);
+    mnuProximaJanela_ = new QAction(QStringLiteral("Próxima Janela"), this);
+    mnuProximaJanela_->setObjectName(QStringLiteral("mnuProximaJanela"));
+    mnuProximaJanela_->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_F6), QKeySequence(Qt::CTRL | Qt::Key_Tab)});
-    mnuProximaJanela->setShortcutContext(Qt::ApplicationShortcut);
-    connect(mnuProximaJanela, &QAction::triggered, areaMdi_, &QMdiArea::activateNextSubWindow);
-    addAction(mnuProximaJanela);
-    mnuJanelaAnterior = new QAction(QStringLiteral("Janela Anterior"), this);
-    mnuJanelaAnterior->setObjectName(QStringLiteral("mnuJanelaAnterior"));
-    mnuJanelaAnterior->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6),
-                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
-    mnuJanelaAnterior->setShortcutContext(Qt::ApplicationShortcut);
-    connect(mnuJanelaAnterior, &QAction::triggered, areaMdi_, &QMdiArea::activatePreviousSubWindow);
-    addAction(mnuJanelaAnterior);
+    mnuProximaJanela_->setShortcutContext(Qt::ApplicationShortcut);
+    connect(mnuProximaJanela_, &QAction::triggered, areaMdi_, &QMdiArea::activateNextSubWindow);
+    addAction(mnuProximaJanela_);
+    mnuJanelaAnterior_ = new QAction(QStringLiteral("Janela Anterior"), this);
+    mnuJanelaAnterior_->setObjectName(QStringLiteral("mnuJanelaAnterior"));
+    mnuJanelaAnterior_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6),
+                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
+    mnuJanelaAnterior_->setShortcutContext(Qt::ApplicationShortcut);
+    connect(mnuJanelaAnterior_, &QAction::triggered, areaMdi_, &QMdiArea::activatePreviousSubWindow);
+    addAction(mnuJanelaAnterior_);
 }
 
 void frmPrincipal::ListarJanelas() {
     for (QAction* a : std::as_const(acoesJanelas_)) {
-        mnuJanela->removeAction(a);
+        mnuJanela_->removeAction(a);
         a->deleteLater();
     }
     acoesJanelas_.clear();
@@ -276,7 +276,7 @@ void frmPrincipal::ListarJanelas() {
         ++n;
         const QString rotulo = n < 10 ? QStringLiteral("&%1 %2").arg(n).arg(sub->windowTitle())
                                       : QStringLiteral("%1 %2").arg(n).arg(sub->windowTitle());
-        QAction* a = mnuJanela->addAction(rotulo);
+        QAction* a = mnuJanela_->addAction(rotulo);
         a->setCheckable(true);
         a->setChecked(sub == areaMdi_->activeSubWindow());
         connect(a, &QAction::triggered, this, [this, sub = QPointer<QMdiSubWindow>(sub)] {
@@ -370,7 +370,7 @@ QString frmPrincipal::TextoStatusInicial() {
 }
 
 void frmPrincipal::DefinirStatus(const QString& texto) {
-    lblInfoNavega->setText(texto);
+    lblInfoNavega_->setText(texto);
 }
 void frmPrincipal::StatusInicial() {
     DefinirStatus(TextoStatusInicial());
@@ -389,7 +389,7 @@ void frmPrincipal::StatusDaJanelaAtiva() {
         StatusInicial();
 }
 QString frmPrincipal::Status() const {
-    return lblInfoNavega->text();
+    return lblInfoNavega_->text();
 }
 
 void frmPrincipal::DefinirOcupado(bool ocupado) {
@@ -413,16 +413,16 @@ void frmPrincipal::resizeEvent(QResizeEvent* evento) {
 void frmPrincipal::PosicionarRodape() {
     // Proportions of the window's width: the status line in the middle 80%, the arrows at the
     // ends, 7% each.
-    const double W = picRodape->width();
-    const int altura = picRodape->height();
+    const double W = picRodape_->width();
+    const int altura = picRodape_->height();
     const int margem = 2;
     auto px = [](double v) { return static_cast<int>(std::nearbyint(v)); };
-    lblInfoNavega->setGeometry(px(0.10 * W), margem, px(0.80 * W), altura - 2 * margem);
-    picVolta->setGeometry(px(0.01 * W), margem, px(0.07 * W), altura - 2 * margem);
-    picAvanca->setGeometry(px(0.91 * W), margem, px(0.07 * W), altura - 2 * margem);
+    lblInfoNavega_->setGeometry(px(0.10 * W), margem, px(0.80 * W), altura - 2 * margem);
+    picVolta_->setGeometry(px(0.01 * W), margem, px(0.07 * W), altura - 2 * margem);
+    picAvanca_->setGeometry(px(0.91 * W), margem, px(0.07 * W), altura - 2 * margem);
     const int lado = qMax(8, qMin(altura - 2 * margem - 4, px(0.07 * W) - 4));
-    picVolta->setIconSize(QSize(lado, lado));
-    picAvanca->setIconSize(QSize(lado, lado));
+    picVolta_->setIconSize(QSize(lado, lado));
+    picAvanca_->setIconSize(QSize(lado, lado));
 }
 
 // ---- Tips ---------------------------------------------------------------------------------------
@@ -495,7 +495,7 @@ void frmPrincipal::MostrarDicaDoBotao(QWidget* botao, const QString& texto) {
 
     // Positions in twips, as the window system of the original layout counts them.
     const QPoint canto = frameGeometry().topLeft();
-    const QPoint botaoNaBarra = botao->mapTo(picMenu, QPoint(0, 0));
+    const QPoint botaoNaBarra = botao->mapTo(picMenu_, QPoint(0, 0));
     double esquerda = (canto.x() + botaoNaBarra.x()) * kTwipsPorPixel + kDicaDeslocamentoXTwips;
     const double topo = (canto.y() + botaoNaBarra.y()) * kTwipsPorPixel + kDicaDeslocamentoYTwips;
     const double largura = dica_->width() * kTwipsPorPixel;
@@ -510,7 +510,7 @@ void frmPrincipal::MostrarDicaDoBotao(QWidget* botao, const QString& texto) {
 
 bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
     const QEvent::Type tipo = evento->type();
-    if (objeto == picRodape && tipo == QEvent::Resize)
+    if (objeto == picRodape_ && tipo == QEvent::Resize)
         PosicionarRodape();
     if (areaMdi_ != nullptr && objeto == areaMdi_->viewport() && tipo == QEvent::Resize)
         ManterJanelasNaArea();
@@ -520,7 +520,7 @@ bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
         const QVariant chave = objeto->property(kPropriedadeChave);
         if (chave.isValid() && objeto->isWidgetType()) {
             MouseSobreBotao(chave.toString(), static_cast<QWidget*>(objeto));
-        } else if (objeto == picMenu || objeto == areaMdi_->viewport()) {
+        } else if (objeto == picMenu_ || objeto == areaMdi_->viewport()) {
             // A move that a child (a button, a viewer) ignored reaches its parent too; only a
             // move over the bare strip or background counts.
             auto* fundo = static_cast<QWidget*>(objeto);
@@ -591,8 +591,8 @@ void frmPrincipal::SalvarEEncerrar() {
     SalvarConfiguracaoUmaVez();
     encerrando_ = true;
     FecharDica();
-    if (FimDoPrograma)
-        FimDoPrograma();
+    if (fimDoPrograma_)
+        fimDoPrograma_();
 }
 
 void frmPrincipal::cmdSair_Click() {

@@ -18,6 +18,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "dados/fontes.h"
 
@@ -59,7 +60,6 @@ public:
     void PedirDadosDoNumerologo();
 
     Programa& programa() { return programa_; }
-    QMdiArea* areaMdi() const { return areaMdi_; }
 
     // The active viewer window, or nullptr when no analysis is shown.
     frmExibeRelatorio* JanelaAtiva() const;
@@ -100,56 +100,18 @@ public:
 
     // Called when the program must end (after the settings were saved). By default it leaves
     // the application's event loop at once; tests replace it to observe the exit.
-    std::function<void()> FimDoPrograma;
+    void DefinirFimDoPrograma(std::function<void()> fim) { fimDoPrograma_ = std::move(fim); }
 
     // Page state of the layout, kept here for the monitor rendering.
-    int NumeroPagina = 0;
-    FonteTexto FonteSalva;
+    int NumeroPagina() const { return numeroPagina_; }
+    const FonteTexto& FonteSalva() const { return fonteSalva_; }
     // Most pages the monitor rendering makes before it refuses the analysis with a message.
     // Recorded pages are small (a few hundred bytes each, under a second for the lot), and the
     // fonts the font dialog accepts (up to 200 points) stay well below it; a settings file with
     // larger sizes stops here. Tests lower it.
     static constexpr int kMaximoPaginas = 50000;
-    int MaximoPaginas = kMaximoPaginas;
-
-    // Toolbar, bottom strip and menus (public so tests and the other windows can reach them).
-    QWidget* picMenu = nullptr;
-    QToolButton* cmdCriaAnalise = nullptr;
-    QToolButton* cmdImprimir = nullptr;
-    QToolButton* cmdEstudoNome = nullptr;
-    QToolButton* cmdConfigurarFontes = nullptr;
-    QToolButton* cmdConfiguraPrograma = nullptr;
-    QToolButton* cmdAjuda = nullptr;
-    QToolButton* cmdExportar = nullptr;
-    QToolButton* cmdSair = nullptr;
-    QToolButton* cmdClientes = nullptr;
-    QWidget* picRodape = nullptr;
-    QToolButton* picVolta = nullptr;
-    QLabel* lblInfoNavega = nullptr;
-    QToolButton* picAvanca = nullptr;
-
-    QMenu* mnuArquivo = nullptr;
-    QAction* mnuClientes = nullptr;
-    QAction* mnuEstudoNome = nullptr;
-    QAction* mnuPrevisoes = nullptr;
-    QAction* mnuHarmonia = nullptr;
-    QAction* mnuConfigurarRodape = nullptr;
-    QAction* mnuEncerrar = nullptr;
-    QMenu* mnuJanela = nullptr;
-    QAction* mnuNovaAnalise = nullptr;    // Ctrl+N
-    QAction* mnuImprimir = nullptr;       // Ctrl+P
-    QAction* mnuProximaJanela = nullptr;  // Ctrl+F6, Ctrl+Tab
-    QAction* mnuJanelaAnterior = nullptr; // Ctrl+Shift+F6, Ctrl+Shift+Tab
-    // Lists the open windows at the end of the Janela menu (by their captions), the active one
-    // checked; choosing one activates it.
-    void ListarJanelas();
-    QList<QAction*> acoesJanelas_;
-    QAction* mnuJanelaLadoLado = nullptr;
-    QAction* mnuJanelaEmCascata = nullptr;
-    QMenu* mnuAlterarNada = nullptr;
-    QAction* mnuAlterarConteudoDasAnalises = nullptr;
-    QMenu* mnuSobre = nullptr;
-    QAction* mnuSobreEstePrograma = nullptr;
+    int MaximoPaginas() const { return maximoPaginas_; }
+    void DefinirMaximoPaginas(int maximo) { maximoPaginas_ = maximo; }
 
 public slots:
     // Creating an analysis and showing it (frmPrincipal_analise.cpp).
@@ -174,9 +136,6 @@ public:
     // Opens a study window in the area, for `cliente` of the register when given (its spellings
     // are kept there), empty otherwise. Returns the window.
     frmEstudoNome* AbrirEstudoNome(const Cliente* cliente);
-    // Opens a Previsões (`harmonia` false) or Harmonia window in the area (frmPrincipal_consulta.cpp);
-    // Previsões opened while an analysis window is active starts with that analysis' person.
-    QWidget* AbrirConsulta(bool harmonia);
 
 public slots:
 
@@ -197,6 +156,14 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    // The area of the child windows; tests reach it by its object name, "areaMdi".
+    QMdiArea* areaMdi() const { return areaMdi_; }
+    // Opens a Previsões (`harmonia` false) or Harmonia window in the area (frmPrincipal_consulta.cpp);
+    // Previsões opened while an analysis window is active starts with that analysis' person.
+    QWidget* AbrirConsulta(bool harmonia);
+    // Lists the open windows at the end of the Janela menu (by their captions), the active one
+    // checked; choosing one activates it.
+    void ListarJanelas();
     void MontarBarraDeFerramentas();
     void MontarRodape();
     void MontarMenus();
@@ -229,6 +196,48 @@ private:
     bool configuracaoSalva_ = false;
     bool encerrando_ = false;
     std::shared_ptr<CadastroClientes> cadastro_;
+
+    // Toolbar, bottom strip and menus; tests reach them by their object names (the names below
+    // without the underscore).
+    QWidget* picMenu_ = nullptr;
+    QToolButton* cmdCriaAnalise_ = nullptr;
+    QToolButton* cmdImprimir_ = nullptr;
+    QToolButton* cmdEstudoNome_ = nullptr;
+    QToolButton* cmdConfigurarFontes_ = nullptr;
+    QToolButton* cmdConfiguraPrograma_ = nullptr;
+    QToolButton* cmdAjuda_ = nullptr;
+    QToolButton* cmdExportar_ = nullptr;
+    QToolButton* cmdSair_ = nullptr;
+    QToolButton* cmdClientes_ = nullptr;
+    QWidget* picRodape_ = nullptr;
+    QToolButton* picVolta_ = nullptr;
+    QLabel* lblInfoNavega_ = nullptr;
+    QToolButton* picAvanca_ = nullptr;
+
+    QMenu* mnuArquivo_ = nullptr;
+    QAction* mnuClientes_ = nullptr;
+    QAction* mnuEstudoNome_ = nullptr;
+    QAction* mnuPrevisoes_ = nullptr;
+    QAction* mnuHarmonia_ = nullptr;
+    QAction* mnuConfigurarRodape_ = nullptr;
+    QAction* mnuEncerrar_ = nullptr;
+    QMenu* mnuJanela_ = nullptr;
+    QAction* mnuNovaAnalise_ = nullptr;    // Ctrl+N
+    QAction* mnuImprimir_ = nullptr;       // Ctrl+P
+    QAction* mnuProximaJanela_ = nullptr;  // Ctrl+F6, Ctrl+Tab
+    QAction* mnuJanelaAnterior_ = nullptr; // Ctrl+Shift+F6, Ctrl+Shift+Tab
+    QList<QAction*> acoesJanelas_;
+    QAction* mnuJanelaLadoLado_ = nullptr;
+    QAction* mnuJanelaEmCascata_ = nullptr;
+    QMenu* mnuAlterarNada_ = nullptr;
+    QAction* mnuAlterarConteudoDasAnalises_ = nullptr;
+    QMenu* mnuSobre_ = nullptr;
+    QAction* mnuSobreEstePrograma_ = nullptr;
+
+    std::function<void()> fimDoPrograma_;
+    int numeroPagina_ = 0;
+    FonteTexto fonteSalva_;
+    int maximoPaginas_ = kMaximoPaginas;
 };
 
 } // namespace oraculandia

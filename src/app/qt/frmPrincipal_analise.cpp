@@ -55,7 +55,7 @@ void frmPrincipal::cmdCriaAnalise_Click() {
     {
         frmEntraNome dialogo(p, this);
         dialogo.exec();
-        nomeDigitado = dialogo.txtNome->text();
+        nomeDigitado = dialogo.TextoDoNome();
         incluir = dialogo.IncluirNoCadastro();
     }
     if (p.NomeCompleto == "Descartar")
@@ -111,7 +111,7 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
     int paginas = 0;
     QString falha;
     try {
-        AlvoVisualizador alvo(*janela, MaximoPaginas);
+        AlvoVisualizador alvo(*janela, maximoPaginas_);
         const std::optional<SeusNumeros> seus = p.SeusNumerosDoRelatorio(p.Referencia());
         paginas = ImprimirSecoes(alvo, paginacao,
                                  GeometriaPagina{larguraPagina, unidades::kAlturaPaginaMm, kLimiteTexto},
@@ -123,7 +123,7 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
                     "e por isso não será exibida. Escolha fontes menores no botão de configuração das "
                     "fontes e crie a análise novamente.")
                     .arg(p.Fontes.FonteCorpo.Tamanho)
-                    .arg(QLocale(QLocale::Portuguese, QLocale::Brazil).toString(MaximoPaginas));
+                    .arg(QLocale(QLocale::Portuguese, QLocale::Brazil).toString(maximoPaginas_));
     } catch (const std::bad_alloc&) {
         falha = QStringLiteral("Não há memória suficiente para montar as páginas desta análise, e por isso "
                                "ela não será exibida. Feche outras análises ou outros programas e crie a "
@@ -136,11 +136,11 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
                             BotoesMensagem::Ok);
         return;
     }
-    NumeroPagina = paginacao.NumeroPagina;
-    FonteSalva.Nome = paginacao.FonteSalva.Nome;
-    FonteSalva.Tamanho = paginacao.FonteSalva.Tamanho;
-    FonteSalva.Negrito = paginacao.FonteSalva.Negrito ? kLigado : kDesligado;
-    FonteSalva.Italico = paginacao.FonteSalva.Italico ? kLigado : kDesligado;
+    numeroPagina_ = paginacao.NumeroPagina;
+    fonteSalva_.Nome = paginacao.FonteSalva.Nome;
+    fonteSalva_.Tamanho = paginacao.FonteSalva.Tamanho;
+    fonteSalva_.Negrito = paginacao.FonteSalva.Negrito ? kLigado : kDesligado;
+    fonteSalva_.Italico = paginacao.FonteSalva.Italico ? kLigado : kDesligado;
 
     janela->GravaDados(paginas, 1, p.DataNascimento, p.NomeCompleto, p.NomeDigitado);
 

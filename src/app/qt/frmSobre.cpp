@@ -22,53 +22,53 @@ frmSobre::frmSobre(Programa& programa, QWidget* pai) : QDialog(pai), programa_(p
     setWindowTitle(QStringLiteral("Sobre o Programa de Oraculandia"));
     setModal(true);
 
-    lblInfo0 = new QLabel(QStringLiteral("Este programa de oraculandia foi desenvolvido por:"), this);
-    lblInfo0->setObjectName(QStringLiteral("lblInfo_0"));
-    lblInfo0->setAlignment(Qt::AlignCenter);
+    lblInfo0_ = new QLabel(QStringLiteral("Este programa de oraculandia foi desenvolvido por:"), this);
+    lblInfo0_->setObjectName(QStringLiteral("lblInfo_0"));
+    lblInfo0_->setAlignment(Qt::AlignCenter);
 
     auto* logotipo = new QSvgWidget(QStringLiteral(":/imagens/logotipo.svg"), this);
     logotipo->setObjectName(QStringLiteral("imgLogotipo"));
     logotipo->setFixedSize(280, 120);
-    imgLogotipo = logotipo;
+    imgLogotipo_ = logotipo;
 
     const QString endereco = QString::fromLatin1(enderecos::kPaginaDoFabricante);
-    lblInternet = new QLabel(this);
-    lblInternet->setObjectName(QStringLiteral("lblInternet"));
-    lblInternet->setTextFormat(Qt::RichText);
-    lblInternet->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(endereco.toHtmlEscaped()));
-    lblInternet->setOpenExternalLinks(false);
-    lblInternet->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    lblInternet->setCursor(Qt::PointingHandCursor);
-    lblInternet->setAlignment(Qt::AlignCenter);
-    lblInternet->setToolTip(endereco);
-    connect(lblInternet, &QLabel::linkActivated, this, [this] { lblInternet_Click(); });
+    lblInternet_ = new QLabel(this);
+    lblInternet_->setObjectName(QStringLiteral("lblInternet"));
+    lblInternet_->setTextFormat(Qt::RichText);
+    lblInternet_->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(endereco.toHtmlEscaped()));
+    lblInternet_->setOpenExternalLinks(false);
+    lblInternet_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    lblInternet_->setCursor(Qt::PointingHandCursor);
+    lblInternet_->setAlignment(Qt::AlignCenter);
+    lblInternet_->setToolTip(endereco);
+    connect(lblInternet_, &QLabel::linkActivated, this, [this] { lblInternet_Click(); });
 
     // Where the texts and settings are: what support asks first.
-    lblVersao = new QLabel(this);
-    lblVersao->setObjectName(QStringLiteral("lblVersao"));
-    lblVersao->setText(QStringLiteral("Versão %1\nPasta do programa:\n%2")
-                           .arg(QString::fromLatin1(kVersao),
-                                QDir::toNativeSeparators(QStringDeCaminho(programa_.PastaPrograma))));
-    lblVersao->setAlignment(Qt::AlignCenter);
-    lblVersao->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblVersao->setWordWrap(true);
-    lblVersao->setMaximumWidth(480);
+    lblVersao_ = new QLabel(this);
+    lblVersao_->setObjectName(QStringLiteral("lblVersao"));
+    lblVersao_->setText(QStringLiteral("Versão %1\nPasta do programa:\n%2")
+                            .arg(QString::fromLatin1(kVersao),
+                                 QDir::toNativeSeparators(QStringDeCaminho(programa_.PastaPrograma))));
+    lblVersao_->setAlignment(Qt::AlignCenter);
+    lblVersao_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblVersao_->setWordWrap(true);
+    lblVersao_->setMaximumWidth(480);
 
-    cmdSair = new QPushButton(QStringLiteral("O&k"), this);
-    cmdSair->setObjectName(QStringLiteral("cmdSair"));
-    cmdSair->setDefault(true);
-    connect(cmdSair, &QPushButton::clicked, this, &QDialog::accept);
+    cmdSair_ = new QPushButton(QStringLiteral("O&k"), this);
+    cmdSair_->setObjectName(QStringLiteral("cmdSair"));
+    cmdSair_->setDefault(true);
+    connect(cmdSair_, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* coluna = new QVBoxLayout(this);
     coluna->setContentsMargins(24, 20, 24, 16);
     coluna->setSpacing(12);
-    coluna->addWidget(lblInfo0);
-    coluna->addWidget(imgLogotipo, 0, Qt::AlignHCenter);
-    coluna->addWidget(lblInternet);
-    coluna->addWidget(lblVersao);
+    coluna->addWidget(lblInfo0_);
+    coluna->addWidget(imgLogotipo_, 0, Qt::AlignHCenter);
+    coluna->addWidget(lblInternet_);
+    coluna->addWidget(lblVersao_);
     auto* botoes = new QHBoxLayout;
     botoes->addStretch(1);
-    botoes->addWidget(cmdSair);
+    botoes->addWidget(cmdSair_);
     botoes->addStretch(1);
     coluna->addLayout(botoes);
     FixarDialogo(*this);

@@ -16,12 +16,6 @@ class frmSobre : public QDialog {
 public:
     explicit frmSobre(Programa& programa, QWidget* pai = nullptr);
 
-    QLabel* lblInfo0 = nullptr; // lblInfo element 0
-    QWidget* imgLogotipo = nullptr;
-    QLabel* lblInternet = nullptr; // the link label; its caption is the maker's address
-    QLabel* lblVersao = nullptr;   // version and the program folder in use
-    QPushButton* cmdSair = nullptr;
-
 public slots:
     void lblInternet_Click();
 
@@ -29,6 +23,14 @@ protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
+    // Tests reach these by their object names: "lblInfo_0" (lblInfo element 0), and the names
+    // below without the underscore.
+    QLabel* lblInfo0_ = nullptr;
+    QWidget* imgLogotipo_ = nullptr;
+    QLabel* lblInternet_ = nullptr; // the link label; its caption is the maker's address
+    QLabel* lblVersao_ = nullptr;   // version and the program folder in use
+    QPushButton* cmdSair_ = nullptr;
+
     Programa& programa_;
 };
 

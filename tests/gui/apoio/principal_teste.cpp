@@ -8,7 +8,7 @@ namespace oraculandia::teste {
 
 PrincipalTeste::PrincipalTeste(bool iniciar, bool comTextos) : ambiente(comTextos), comTextos_(comTextos) {
     janela = std::make_unique<frmPrincipal>(*ambiente.programa);
-    janela->FimDoPrograma = [this] { ++fins; };
+    janela->DefinirFimDoPrograma([this] { ++fins; });
     janela->resize(900, 640);
     janela->move(40, 30);
     if (iniciar)
