@@ -60,6 +60,20 @@ public:
     // on a page of the given printable size (millimetres).
     FolhasEstudo Folhas(double larguraImprimivel, double alturaImprimivel) const;
 
+public slots:
+    // Leaving the date or the birth name (or Enter in it): checked as the entry dialog checks them.
+    void DataDigitada();
+    void NomeDigitado();
+    void cmdAdicionar_Click();
+    void cmdRemover_Click();
+    void cmdSubir_Click();
+    void cmdDescer_Click();
+    // frmEstudoNome_saida.cpp
+    void cmdCopiar_Click();
+    void cmdImprimir_Click();
+    void cmdSalvarPdf_Click();
+
+private:
     QLineEdit* txtDataNasc = nullptr;
     QLineEdit* txtNome = nullptr;
     QListWidget* lstGrafias = nullptr;
@@ -75,20 +89,6 @@ public:
     QPushButton* cmdImprimir = nullptr;
     QPushButton* cmdSalvarPdf = nullptr;
 
-public slots:
-    // Leaving the date or the birth name (or Enter in it): checked as the entry dialog checks them.
-    void DataDigitada();
-    void NomeDigitado();
-    void cmdAdicionar_Click();
-    void cmdRemover_Click();
-    void cmdSubir_Click();
-    void cmdDescer_Click();
-    // frmEstudoNome_saida.cpp
-    void cmdCopiar_Click();
-    void cmdImprimir_Click();
-    void cmdSalvarPdf_Click();
-
-private:
     void MontarJanela();
     // Computes the study again and shows it (table, working, buttons).
     void Recalcular();
