@@ -11,7 +11,6 @@
 #include <exception>
 
 #include "clientes/qt/cadastro_clientes.h"
-#include "engine/cp1252.h"
 #include "estudo/qt/frmEstudoNome.h"
 #include "estudo/qt/grafias_cliente.h"
 #include "estudo/qt/impressao_estudo.h"
@@ -160,10 +159,10 @@ void frmEstudoNome::AbrirCliente(std::shared_ptr<CadastroClientes> cadastro, con
                            .arg(guardadas[i].left(60))
                            .arg(kMaximoGrafias);
         } else {
-            grafias_.push_back(Utf8ParaCp1252(v.nome.toStdString()).texto);
-            lstGrafias->addItem(v.nome);
+            grafias_.push_back(v.nome);
         }
     }
+    MostrarGrafias(lstGrafias->currentRow());
     gravar_ = recusas.isEmpty();
     Recalcular();
     if (!recusas.isEmpty())
