@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "analysis/interpretacao.h"
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "app/qt/frmConfiguraFonte.h"
 #include "app/qt/frmConfiguraRodape.h"
@@ -163,7 +164,7 @@ private slots:
             servicos.arquivoEscolhido = t.ambiente.Arquivo("analise.pdf");
             frmImprimir f(p, servicos);
             f.show();
-            f.cmdSalvarPdf->click();
+            teste::Filho<QPushButton>(f, "cmdSalvarPdf")->click();
             QVERIFY(QFile::exists(t.ambiente.Arquivo("analise.pdf")));
             // One message says both: the PDF was saved, the margins are not kept.
             QCOMPARE(m.size(), 1);
