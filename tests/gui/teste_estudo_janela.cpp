@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <random>
 
 #include "apoio/duplos.h"
 #include "apoio/filhos.h"
@@ -68,6 +69,7 @@ private slots:
     void entradaRecusadaComAMensagemDaEntrada();
     void dataEDoNomeDeNascimento();
     void limiteDeNoveGrafias();
+    void listaMostraAsGrafias();
     void copiaIgualAoTextoDoEstudo();
     void enterPeloTeclado();
 };
@@ -307,6 +309,66 @@ void TesteEstudoJanela::dataEDoNomeDeNascimento() {
                        "5 caracteres. Digite-o novamente."));
     QCOMPARE(teste::Filho<QTableWidget>(j, "tblEstudo")->rowCount(), 0);
     QCOMPARE(j.Grafias(), QStringList{QStringLiteral("Maria Conceição")});
+}
+
+// Random additions, selections, moves and removals: after each one the list shows exactly the
+// spellings studied (the table's rows after the birth name), in order, with the one acted on selected.
+void TesteEstudoJanela::listaMostraAsGrafias() {
+    AmbienteTeste a;
+    frmEstudoNome j(*a.programa);
+    Digitar(j, QStringLiteral("15/03/1970"), QStringLiteral("Maria da Conceição"));
+    auto* lista = teste::Filho<QListWidget>(j, "lstGrafias");
+    std::mt19937 sorteio(20261209);
+    QStringList esperado;
+    int atual = -1, novas = 0;
+    for (int passo = 0; passo < 300; ++passo) {
+        const int n = static_cast<int>(esperado.size());
+        switch (sorteio() % 5) {
+        case 0:
+            Adicionar(j, QStringLiteral("Maria Grafia %1").arg(++novas));
+            if (n + 1 < kMaximoGrafias) {
+                esperado << QStringLiteral("Maria Grafia %1").arg(novas);
+                atual = n;
+            } else {
+                teste::Filho<QLineEdit>(j, "txtGrafia")->clear();
+            }
+            break;
+        case 1:
+            if (n > 0)
+                lista->setCurrentRow(atual = static_cast<int>(sorteio() % static_cast<unsigned>(n)));
+            break;
+        case 2:
+            teste::Filho<QPushButton>(j, "cmdSubir")->click();
+            if (atual > 0) {
+                esperado.swapItemsAt(atual, atual - 1);
+                --atual;
+            }
+            break;
+        case 3:
+            teste::Filho<QPushButton>(j, "cmdDescer")->click();
+            if (atual >= 0 && atual + 1 < n) {
+                esperado.swapItemsAt(atual, atual + 1);
+                ++atual;
+            }
+            break;
+        default:
+            teste::Filho<QPushButton>(j, "cmdRemover")->click();
+            if (atual >= 0) {
+                esperado.removeAt(atual);
+                atual = std::min(atual, static_cast<int>(esperado.size()) - 1);
+            }
+        }
+        QStringList mostradas;
+        for (int i = 0; i < lista->count(); ++i)
+            mostradas << lista->item(i)->text();
+        QCOMPARE(mostradas, esperado);
+        QCOMPARE(j.Grafias(), esperado);
+        QCOMPARE(LinhasDaTabela(j), QStringList{QStringLiteral("Maria da Conceição")} + esperado);
+        QCOMPARE(lista->currentRow(), atual);
+        if (atual >= 0)
+            QCOMPARE(teste::Filho<QTableWidget>(j, "tblEstudo")->currentRow(), atual + 1);
+    }
+    QCOMPARE(a.mensagens.mostradas.isEmpty(), false); // the limit was reached at least once
 }
 
 void TesteEstudoJanela::limiteDeNoveGrafias() {
