@@ -160,6 +160,8 @@ void BM_Busca(benchmark::State& estado) {
     Registro& r = Reg();
     frmClientes janela(*r.cadastro, r.servicos, r.servicos, r.clientes);
     janela.show();
+    // The search box, found once by its object name so that the lookup is not measured.
+    QLineEdit* txtProcurar = janela.findChild<QLineEdit*>(QStringLiteral("txtProcurar"));
     QCoreApplication::processEvents();
     const QString busca = QString::fromUtf8(kBuscas[estado.range(0)]);
     // Two texts with the same words, so that every keystroke runs the whole search again.
@@ -180,7 +182,7 @@ void BM_Busca(benchmark::State& estado) {
     Medida janelaTotal, consultaTotal;
     for (auto _ : estado) {
         const Medida j = Medir([&] {
-            janela.txtProcurar->setText((vez = !vez) ? busca : outra);
+            txtProcurar->setText((vez = !vez) ? busca : outra);
             if (estado.range(1) != 0)
                 QCoreApplication::processEvents();
         });

@@ -273,6 +273,8 @@ struct Visualizador {
     Programa programa{
         std::filesystem::temp_directory_path(), servicos, servicos, servicos, servicos, impressao, clientes};
     frmExibeRelatorio janela{programa};
+    // The page surface, found by its object name.
+    QWidget* picExibe = janela.findChild<QWidget*>(QStringLiteral("picExibe"));
     QImage destino;
     int paginas = 0;
 
@@ -283,13 +285,13 @@ struct Visualizador {
         janela.GravaDados(paginas, 1, "15/03/1970", "MARIA");
         QApplication::processEvents();
         // The page surface painted into an image the size of a page, as the screen would show it.
-        destino = QImage(janela.picExibe->size(), QImage::Format_RGB32);
+        destino = QImage(picExibe->size(), QImage::Format_RGB32);
     }
     // The page shown and the page surface repainted. The surface paints every pixel itself
     // (an opaque widget), so the window background is not drawn under it, as on the screen.
     void Mostrar(int pagina) {
         janela.ExibePagina(pagina);
-        janela.picExibe->render(&destino, QPoint(), QRegion(), QWidget::DrawChildren);
+        picExibe->render(&destino, QPoint(), QRegion(), QWidget::DrawChildren);
     }
     // What the viewer does when idle after a page is shown.
     void PrepararVizinhas() {

@@ -164,7 +164,7 @@ private slots:
             servicos.arquivoEscolhido = t.ambiente.Arquivo("analise.pdf");
             frmImprimir f(p, servicos);
             f.show();
-            f.cmdSalvarPdf->click();
+            teste::Filho<QPushButton>(f, "cmdSalvarPdf")->click();
             QVERIFY(QFile::exists(t.ambiente.Arquivo("analise.pdf")));
             // One message says both: the PDF was saved, the margins are not kept.
             QCOMPARE(m.size(), 1);

@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 
 #include "apoio/duplos.h"
+#include "apoio/filhos.h"
 #include "apoio/principal_teste.h"
 #include "clientes/qt/cadastro_clientes.h"
 #include "clientes/qt/frmCliente.h"
@@ -84,7 +85,7 @@ void TesteClientesJanela::listaEColunas() {
     JanelaTeste t;
     frmClientes& j = *t.janela;
     QCOMPARE(j.windowTitle(), QStringLiteral("Clientes"));
-    const QAbstractItemModel* m = j.lstClientes->model();
+    const QAbstractItemModel* m = teste::Filho<QTableView>(j, "lstClientes")->model();
     QCOMPARE(m->columnCount(), 3);
     QCOMPARE(m->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Nome"));
     QCOMPARE(m->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Nascimento"));
@@ -94,19 +95,19 @@ void TesteClientesJanela::listaEColunas() {
                           QStringLiteral("Pedro Álvares Cabral")}));
     QCOMPARE(m->index(1, 1).data().toString(), QStringLiteral("15/03/1970"));
     QCOMPARE(m->index(1, 2).data().toString(), QString());
-    QCOMPARE(j.lblTotal->text(), QStringLiteral("3 clientes"));
+    QCOMPARE(teste::Filho<QLabel>(j, "lblTotal")->text(), QStringLiteral("3 clientes"));
     // Captions with their access keys; Enter is the analysis.
-    QCOMPARE(j.cmdCriarAnalise->text(), QStringLiteral("&Criar análise"));
-    QCOMPARE(j.cmdNovo->text(), QStringLiteral("&Novo..."));
-    QCOMPARE(j.cmdAlterar->text(), QStringLiteral("&Alterar..."));
-    QCOMPARE(j.cmdExcluir->text(), QStringLiteral("&Excluir"));
-    QCOMPARE(j.cmdImportar->text(), QStringLiteral("&Importar..."));
-    QCOMPARE(j.cmdExportar->text(), QStringLiteral("Expor&tar..."));
-    QCOMPARE(j.cmdFechar->text(), QStringLiteral("&Fechar"));
-    QVERIFY(j.cmdCriarAnalise->isDefault());
+    QCOMPARE(teste::Filho<QPushButton>(j, "cmdCriarAnalise")->text(), QStringLiteral("&Criar análise"));
+    QCOMPARE(teste::Filho<QPushButton>(j, "cmdNovo")->text(), QStringLiteral("&Novo..."));
+    QCOMPARE(teste::Filho<QPushButton>(j, "cmdAlterar")->text(), QStringLiteral("&Alterar..."));
+    QCOMPARE(teste::Filho<QPushButton>(j, "cmdExcluir")->text(), QStringLiteral("&Excluir"));
+    QCOMPARE(teste::Filho<QPushButton>(j, "cmdImportar")->text(), QStringLiteral("&Importar..."));
+    QCOMPARE(teste::Filho<QPushButton>(j, "cmdExportar")->text(), QStringLiteral("Expor&tar..."));
+    QCOMPARE(teste::Filho<QPushButton>(j, "cmdFechar")->text(), QStringLiteral("&Fechar"));
+    QVERIFY(teste::Filho<QPushButton>(j, "cmdCriarAnalise")->isDefault());
     // The first client is selected, ready for Enter.
-    QCOMPARE(j.lstClientes->currentIndex().row(), 0);
-    QVERIFY(j.cmdCriarAnalise->isEnabled());
+    QCOMPARE(teste::Filho<QTableView>(j, "lstClientes")->currentIndex().row(), 0);
+    QVERIFY(teste::Filho<QPushButton>(j, "cmdCriarAnalise")->isEnabled());
 }
 
 void TesteClientesJanela::procuraEnquantoDigita() {
@@ -114,39 +115,39 @@ void TesteClientesJanela::procuraEnquantoDigita() {
     frmClientes& j = *t.janela;
     j.show();
     QVERIFY(QTest::qWaitForWindowExposed(&j));
-    QTest::keyClicks(j.txtProcurar, QStringLiteral("conceicao"));
+    QTest::keyClicks(teste::Filho<QLineEdit>(j, "txtProcurar"), QStringLiteral("conceicao"));
     QCOMPARE(t.Nomes(),
              (QStringList{QStringLiteral("Conceição Ávila Neto"), QStringLiteral("MARIA DA CONCEIÇÃO")}));
-    QCOMPARE(j.lblTotal->text(), QStringLiteral("2 clientes"));
+    QCOMPARE(teste::Filho<QLabel>(j, "lblTotal")->text(), QStringLiteral("2 clientes"));
     // Each key filters at once: one more word narrows the list.
-    QTest::keyClicks(j.txtProcurar, QStringLiteral(" mar"));
+    QTest::keyClicks(teste::Filho<QLineEdit>(j, "txtProcurar"), QStringLiteral(" mar"));
     QCOMPARE(t.Nomes(), QStringList{QStringLiteral("MARIA DA CONCEIÇÃO")});
-    QCOMPARE(j.lblTotal->text(), QStringLiteral("1 cliente"));
-    j.txtProcurar->setText(QStringLiteral("CONCEIÇÃO"));
+    QCOMPARE(teste::Filho<QLabel>(j, "lblTotal")->text(), QStringLiteral("1 cliente"));
+    teste::Filho<QLineEdit>(j, "txtProcurar")->setText(QStringLiteral("CONCEIÇÃO"));
     QCOMPARE(t.Nomes().size(), 2);
-    j.txtProcurar->setText(QStringLiteral("álvares"));
+    teste::Filho<QLineEdit>(j, "txtProcurar")->setText(QStringLiteral("álvares"));
     QCOMPARE(t.Nomes(), QStringList{QStringLiteral("Pedro Álvares Cabral")});
     // Nothing found: nothing to analyse, change or delete.
-    j.txtProcurar->setText(QStringLiteral("xyz"));
+    teste::Filho<QLineEdit>(j, "txtProcurar")->setText(QStringLiteral("xyz"));
     QCOMPARE(t.Nomes(), QStringList());
-    QCOMPARE(j.lblTotal->text(), QStringLiteral("0 clientes"));
-    QVERIFY(!j.cmdCriarAnalise->isEnabled());
-    QVERIFY(!j.cmdAlterar->isEnabled());
-    QVERIFY(!j.cmdExcluir->isEnabled());
-    j.txtProcurar->clear();
+    QCOMPARE(teste::Filho<QLabel>(j, "lblTotal")->text(), QStringLiteral("0 clientes"));
+    QVERIFY(!teste::Filho<QPushButton>(j, "cmdCriarAnalise")->isEnabled());
+    QVERIFY(!teste::Filho<QPushButton>(j, "cmdAlterar")->isEnabled());
+    QVERIFY(!teste::Filho<QPushButton>(j, "cmdExcluir")->isEnabled());
+    teste::Filho<QLineEdit>(j, "txtProcurar")->clear();
     QCOMPARE(t.Nomes().size(), 3);
-    QVERIFY(j.cmdCriarAnalise->isEnabled());
+    QVERIFY(teste::Filho<QPushButton>(j, "cmdCriarAnalise")->isEnabled());
     // The arrows in the search box move through the list.
-    j.txtProcurar->setFocus();
-    QTest::keyClick(j.txtProcurar, Qt::Key_Down);
-    QCOMPARE(j.lstClientes->currentIndex().row(), 1);
+    teste::Filho<QLineEdit>(j, "txtProcurar")->setFocus();
+    QTest::keyClick(teste::Filho<QLineEdit>(j, "txtProcurar"), Qt::Key_Down);
+    QCOMPARE(teste::Filho<QTableView>(j, "lstClientes")->currentIndex().row(), 1);
     QVERIFY(t.ambiente.mensagens.mostradas.isEmpty());
 }
 
 void TesteClientesJanela::mudancasDeOutroPrograma() {
     JanelaTeste t;
     frmClientes& j = *t.janela;
-    j.txtProcurar->setText(QStringLiteral("a"));
+    teste::Filho<QLineEdit>(j, "txtProcurar")->setText(QStringLiteral("a"));
     QCOMPARE(t.Nomes().size(), 3);
     // Another program adds a client and deletes one: the next key typed shows it.
     QString erro;
@@ -160,7 +161,7 @@ void TesteClientesJanela::mudancasDeOutroPrograma() {
     std::vector<ClienteListado> pedro;
     QVERIFY(outro->Buscar(QStringLiteral("pedro"), pedro, &erro));
     QVERIFY(outro->Excluir(pedro.at(0).id).ok());
-    QTest::keyClick(j.txtProcurar, Qt::Key_R);
+    QTest::keyClick(teste::Filho<QLineEdit>(j, "txtProcurar"), Qt::Key_R);
     QCOMPARE(t.Nomes(),
              (QStringList{QStringLiteral("Beatriz Araújo"), QStringLiteral("MARIA DA CONCEIÇÃO")}));
 }
@@ -168,12 +169,12 @@ void TesteClientesJanela::mudancasDeOutroPrograma() {
 void TesteClientesJanela::observacoesDoSelecionado() {
     JanelaTeste t;
     frmClientes& j = *t.janela;
-    j.txtProcurar->setText(QStringLiteral("maria"));
-    QCOMPARE(j.txtObservacoes->toPlainText(),
+    teste::Filho<QLineEdit>(j, "txtProcurar")->setText(QStringLiteral("maria"));
+    QCOMPARE(teste::Filho<QPlainTextEdit>(j, "txtObservacoes")->toPlainText(),
              QStringLiteral("Prefere atendimento pela manhã.\nIndicada por Ana."));
-    QVERIFY(j.txtObservacoes->isReadOnly());
-    j.txtProcurar->setText(QStringLiteral("pedro"));
-    QCOMPARE(j.txtObservacoes->toPlainText(), QString());
+    QVERIFY(teste::Filho<QPlainTextEdit>(j, "txtObservacoes")->isReadOnly());
+    teste::Filho<QLineEdit>(j, "txtProcurar")->setText(QStringLiteral("pedro"));
+    QCOMPARE(teste::Filho<QPlainTextEdit>(j, "txtObservacoes")->toPlainText(), QString());
 }
 
 void TesteClientesJanela::novoClienteComRecusas() {
@@ -187,70 +188,74 @@ void TesteClientesJanela::novoClienteComRecusas() {
         visto = true;
         QCOMPARE(d->windowTitle(), QStringLiteral("Novo cliente"));
         // The entry's rules and messages: the date first.
-        d->txtNome->setText(QStringLiteral("Ana"));
-        d->txtNascimento->setText(QStringLiteral("31/02/1990"));
-        d->cmdGravar->click();
+        teste::Filho<QLineEdit>(*d, "txtNome")->setText(QStringLiteral("Ana"));
+        teste::Filho<QLineEdit>(*d, "txtNascimento")->setText(QStringLiteral("31/02/1990"));
+        teste::Filho<QPushButton>(*d, "cmdGravar")->click();
         QCOMPARE(msgs.mostradas.size(), 1);
         QCOMPARE(msgs.mostradas.last().titulo, QStringLiteral("Erro:"));
         QCOMPARE(msgs.mostradas.last().texto, QString::fromUtf8(kMensagemDataInvalida));
         QCOMPARE(msgs.mostradas.last().icone, IconeMensagem::Critico);
-        d->txtNascimento->setText(QStringLiteral("20/8/78"));
-        d->cmdGravar->click();
+        teste::Filho<QLineEdit>(*d, "txtNascimento")->setText(QStringLiteral("20/8/78"));
+        teste::Filho<QPushButton>(*d, "cmdGravar")->click();
         QCOMPARE(msgs.mostradas.last().texto, QString::fromUtf8(kMensagemNomeCurto));
         // The same person as a client already there.
-        d->txtNome->setText(QStringLiteral("maria da conceicao"));
-        d->txtNascimento->setText(QStringLiteral("15/03/1970"));
-        d->cmdGravar->click();
+        teste::Filho<QLineEdit>(*d, "txtNome")->setText(QStringLiteral("maria da conceicao"));
+        teste::Filho<QLineEdit>(*d, "txtNascimento")->setText(QStringLiteral("15/03/1970"));
+        teste::Filho<QPushButton>(*d, "cmdGravar")->click();
         QCOMPARE(msgs.mostradas.last().texto,
                  QStringLiteral("Já existe no cadastro um cliente com este nome e esta data de nascimento."));
         QVERIFY(d->isVisible());
         // A pasted name longer than the register takes: refused with its message, never cut
         // short by the box.
         const QString longo = QStringLiteral("Ana ") + QString(40000, u'b');
-        d->txtNome->setText(longo);
-        d->cmdGravar->click();
+        teste::Filho<QLineEdit>(*d, "txtNome")->setText(longo);
+        teste::Filho<QPushButton>(*d, "cmdGravar")->click();
         QCOMPARE(msgs.mostradas.last().texto,
                  QStringLiteral("O nome informado tem mais de 32767 caracteres. Digite um nome mais curto."));
-        QCOMPARE(d->txtNome->text(), longo);
-        d->txtNome->setText(QStringLiteral("Ana Carolina Sá"));
-        d->txtNascimento->setText(QStringLiteral("20/8/78"));
-        d->txtObservacoes->setPlainText(QStringLiteral("Nota; com \"aspas\"\ne linha nova"));
-        d->cmdGravar->click();
+        QCOMPARE(teste::Filho<QLineEdit>(*d, "txtNome")->text(), longo);
+        teste::Filho<QLineEdit>(*d, "txtNome")->setText(QStringLiteral("Ana Carolina Sá"));
+        teste::Filho<QLineEdit>(*d, "txtNascimento")->setText(QStringLiteral("20/8/78"));
+        teste::Filho<QPlainTextEdit>(*d, "txtObservacoes")
+            ->setPlainText(QStringLiteral("Nota; com \"aspas\"\ne linha nova"));
+        teste::Filho<QPushButton>(*d, "cmdGravar")->click();
     });
-    j.cmdNovo->click();
+    teste::Filho<QPushButton>(j, "cmdNovo")->click();
     QVERIFY(visto);
     QCOMPARE(msgs.mostradas.size(), 4);
     QCOMPARE(t.Nomes().size(), 4);
     // The new client is listed and selected.
-    const ClienteListado* c = j.Modelo().Linha(j.lstClientes->currentIndex().row());
+    const ClienteListado* c =
+        j.Modelo().Linha(teste::Filho<QTableView>(j, "lstClientes")->currentIndex().row());
     QVERIFY(c);
     QCOMPARE(c->nome, QStringLiteral("Ana Carolina Sá"));
     QCOMPARE(c->nascimento, QStringLiteral("20/08/1978"));
-    QCOMPARE(j.txtObservacoes->toPlainText(), QStringLiteral("Nota; com \"aspas\"\ne linha nova"));
+    QCOMPARE(teste::Filho<QPlainTextEdit>(j, "txtObservacoes")->toPlainText(),
+             QStringLiteral("Nota; com \"aspas\"\ne linha nova"));
 }
 
 void TesteClientesJanela::alterarCliente() {
     JanelaTeste t;
     frmClientes& j = *t.janela;
-    j.txtProcurar->setText(QStringLiteral("pedro"));
+    teste::Filho<QLineEdit>(j, "txtProcurar")->setText(QStringLiteral("pedro"));
     const qint64 id = j.IdSelecionado();
     AoAbrirModal([&](QWidget* w) {
         auto* d = qobject_cast<frmCliente*>(w);
         QVERIFY(d);
         QCOMPARE(d->windowTitle(), QStringLiteral("Alterar cliente"));
-        QCOMPARE(d->txtNome->text(), QStringLiteral("Pedro Álvares Cabral"));
-        QCOMPARE(d->txtNascimento->text(), QStringLiteral("22/04/1990"));
-        d->txtNascimento->setText(QStringLiteral("23/04/1990"));
-        d->txtObservacoes->setPlainText(QStringLiteral("mudou de cidade"));
-        d->cmdGravar->click();
+        QCOMPARE(teste::Filho<QLineEdit>(*d, "txtNome")->text(), QStringLiteral("Pedro Álvares Cabral"));
+        QCOMPARE(teste::Filho<QLineEdit>(*d, "txtNascimento")->text(), QStringLiteral("22/04/1990"));
+        teste::Filho<QLineEdit>(*d, "txtNascimento")->setText(QStringLiteral("23/04/1990"));
+        teste::Filho<QPlainTextEdit>(*d, "txtObservacoes")->setPlainText(QStringLiteral("mudou de cidade"));
+        teste::Filho<QPushButton>(*d, "cmdGravar")->click();
     });
-    j.cmdAlterar->click();
+    teste::Filho<QPushButton>(j, "cmdAlterar")->click();
     QString erro;
     const auto c = t.cadastro->Obter(id, &erro);
     QCOMPARE(c->nascimento, (Data{23, 4, 1990}));
     QCOMPARE(c->observacoes, QStringLiteral("mudou de cidade"));
     QCOMPARE(j.IdSelecionado(), id);
-    QCOMPARE(j.txtObservacoes->toPlainText(), QStringLiteral("mudou de cidade"));
+    QCOMPARE(teste::Filho<QPlainTextEdit>(j, "txtObservacoes")->toPlainText(),
+             QStringLiteral("mudou de cidade"));
     QVERIFY(t.ambiente.mensagens.mostradas.isEmpty());
 }
 
@@ -258,9 +263,9 @@ void TesteClientesJanela::excluirPerguntaAntes() {
     JanelaTeste t;
     frmClientes& j = *t.janela;
     auto& msgs = t.ambiente.mensagens;
-    j.txtProcurar->setText(QStringLiteral("pedro"));
+    teste::Filho<QLineEdit>(j, "txtProcurar")->setText(QStringLiteral("pedro"));
     msgs.respostas = {RespostaMensagem::Nao};
-    j.cmdExcluir->click();
+    teste::Filho<QPushButton>(j, "cmdExcluir")->click();
     QCOMPARE(msgs.mostradas.size(), 1);
     const MensagemMostrada& m = msgs.mostradas.last();
     QCOMPARE(m.titulo, QStringLiteral("Atenção:"));
@@ -272,10 +277,10 @@ void TesteClientesJanela::excluirPerguntaAntes() {
     QString erro;
     QCOMPARE(*t.cadastro->Contar(&erro), qint64{3});
     msgs.respostas = {RespostaMensagem::Sim};
-    j.cmdExcluir->click();
+    teste::Filho<QPushButton>(j, "cmdExcluir")->click();
     QCOMPARE(*t.cadastro->Contar(&erro), qint64{2});
     QCOMPARE(t.Nomes(), QStringList());
-    j.txtProcurar->clear();
+    teste::Filho<QLineEdit>(j, "txtProcurar")->clear();
     QCOMPARE(t.Nomes().size(), 2);
 }
 
@@ -285,9 +290,9 @@ void TesteClientesJanela::enterEDuploCliqueEscolhem() {
         frmClientes& j = *t.janela;
         j.show();
         QVERIFY(QTest::qWaitForWindowExposed(&j));
-        j.txtProcurar->setFocus();
-        QTest::keyClicks(j.txtProcurar, QStringLiteral("pedro"));
-        QTest::keyClick(j.txtProcurar, Qt::Key_Return);
+        teste::Filho<QLineEdit>(j, "txtProcurar")->setFocus();
+        QTest::keyClicks(teste::Filho<QLineEdit>(j, "txtProcurar"), QStringLiteral("pedro"));
+        QTest::keyClick(teste::Filho<QLineEdit>(j, "txtProcurar"), Qt::Key_Return);
         QCOMPARE(j.result(), int(QDialog::Accepted));
         QVERIFY(j.ClienteEscolhido());
         QCOMPARE(j.ClienteEscolhido()->nome, QStringLiteral("Pedro Álvares Cabral"));
@@ -298,10 +303,10 @@ void TesteClientesJanela::enterEDuploCliqueEscolhem() {
         frmClientes& j = *t.janela;
         j.show();
         QVERIFY(QTest::qWaitForWindowExposed(&j));
-        const QModelIndex linha = j.lstClientes->model()->index(1, 0);
-        const QPoint ponto = j.lstClientes->visualRect(linha).center();
-        QTest::mouseClick(j.lstClientes->viewport(), Qt::LeftButton, {}, ponto);
-        QTest::mouseDClick(j.lstClientes->viewport(), Qt::LeftButton, {}, ponto);
+        const QModelIndex linha = teste::Filho<QTableView>(j, "lstClientes")->model()->index(1, 0);
+        const QPoint ponto = teste::Filho<QTableView>(j, "lstClientes")->visualRect(linha).center();
+        QTest::mouseClick(teste::Filho<QTableView>(j, "lstClientes")->viewport(), Qt::LeftButton, {}, ponto);
+        QTest::mouseDClick(teste::Filho<QTableView>(j, "lstClientes")->viewport(), Qt::LeftButton, {}, ponto);
         QCOMPARE(j.result(), int(QDialog::Accepted));
         QCOMPARE(j.ClienteEscolhido()->nome, QStringLiteral("MARIA DA CONCEIÇÃO"));
     }
@@ -309,7 +314,7 @@ void TesteClientesJanela::enterEDuploCliqueEscolhem() {
         // Closing chooses nobody.
         JanelaTeste t;
         t.janela->show();
-        t.janela->cmdFechar->click();
+        teste::Filho<QPushButton>(*t.janela, "cmdFechar")->click();
         QCOMPARE(t.janela->result(), int(QDialog::Rejected));
         QVERIFY(!t.janela->ClienteEscolhido());
     }
@@ -333,7 +338,7 @@ void TesteClientesJanela::importarComLinhasRecusadasERepetidas() {
 
     // The refused lines are shown first; answering no imports nothing.
     t.servicos.resposta = false;
-    j.cmdImportar->click();
+    teste::Filho<QPushButton>(j, "cmdImportar")->click();
     QCOMPARE(t.servicos.confirmacoes, 1);
     QCOMPARE(t.servicos.arquivoConfirmado, arquivo);
     QCOMPARE(t.servicos.validos, 4);
@@ -348,7 +353,7 @@ void TesteClientesJanela::importarComLinhasRecusadasERepetidas() {
 
     // Yes: the good lines go in, the repeated ones are counted.
     t.servicos.resposta = true;
-    j.cmdImportar->click();
+    teste::Filho<QPushButton>(j, "cmdImportar")->click();
     QCOMPARE(*t.cadastro->Contar(&erro), qint64{5});
     QCOMPARE(msgs.mostradas.size(), 1);
     QCOMPARE(msgs.mostradas.last().titulo, QStringLiteral("Informação:"));
@@ -356,14 +361,16 @@ void TesteClientesJanela::importarComLinhasRecusadasERepetidas() {
         msgs.mostradas.last().texto,
         QStringLiteral("Importação concluída: 2 clientes incluídos. 2 linhas já estavam no cadastro (ou "
                        "repetidas no arquivo) e foram ignoradas. 2 linhas recusadas não foram importadas."));
-    j.txtProcurar->setText(QStringLiteral("elis"));
-    QCOMPARE(j.txtObservacoes->toPlainText(), QStringLiteral("disse \"oi\"\nduas linhas"));
-    j.txtProcurar->setText(QStringLiteral("clara"));
-    QCOMPARE(j.txtObservacoes->toPlainText(), QStringLiteral("cantora; mineira"));
+    teste::Filho<QLineEdit>(j, "txtProcurar")->setText(QStringLiteral("elis"));
+    QCOMPARE(teste::Filho<QPlainTextEdit>(j, "txtObservacoes")->toPlainText(),
+             QStringLiteral("disse \"oi\"\nduas linhas"));
+    teste::Filho<QLineEdit>(j, "txtProcurar")->setText(QStringLiteral("clara"));
+    QCOMPARE(teste::Filho<QPlainTextEdit>(j, "txtObservacoes")->toPlainText(),
+             QStringLiteral("cantora; mineira"));
 
     // A file with only good lines is imported without a question.
     Gravar(arquivo, "Tom Jobim;25/01/1927;maestro\n");
-    j.cmdImportar->click();
+    teste::Filho<QPushButton>(j, "cmdImportar")->click();
     QCOMPARE(t.servicos.confirmacoes, 2);
     QCOMPARE(*t.cadastro->Contar(&erro), qint64{6});
     QCOMPARE(msgs.mostradas.last().texto, QStringLiteral("Importação concluída: 1 cliente incluído."));
@@ -375,7 +382,7 @@ void TesteClientesJanela::importarArquivoQueNaoServe() {
     const QString fifo = t.ambiente.Arquivo("canal.csv");
     QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0644) == 0);
     t.servicos.importar = fifo;
-    t.janela->cmdImportar->click();
+    teste::Filho<QPushButton>(*t.janela, "cmdImportar")->click();
     QCOMPARE(msgs.mostradas.size(), 1);
     QCOMPARE(msgs.mostradas.last().titulo, QStringLiteral("Erro:"));
     QCOMPARE(
@@ -387,11 +394,11 @@ void TesteClientesJanela::importarArquivoQueNaoServe() {
     const QString vazio = t.ambiente.Arquivo("vazio.csv");
     Gravar(vazio, "nome;nascimento;observacoes\r\n\r\n");
     t.servicos.importar = vazio;
-    t.janela->cmdImportar->click();
+    teste::Filho<QPushButton>(*t.janela, "cmdImportar")->click();
     QCOMPARE(msgs.mostradas.last().texto,
              QStringLiteral("O arquivo %1 não contém nenhum cliente.").arg(vazio));
     t.servicos.importar.clear();
-    t.janela->cmdImportar->click();
+    teste::Filho<QPushButton>(*t.janela, "cmdImportar")->click();
     QCOMPARE(msgs.mostradas.size(), 2);
     QCOMPARE(t.servicos.confirmacoes, 0);
 }
@@ -405,7 +412,7 @@ void TesteClientesJanela::importacaoQueFalhaNoMeio() {
     const QString arquivo = t.ambiente.Arquivo("planilha.csv");
     Gravar(arquivo, "Clara Nunes;12/08/1942\nFalha no meio;01/01/2001\nElis Regina;17/03/1945\n");
     t.servicos.importar = arquivo;
-    t.janela->cmdImportar->click();
+    teste::Filho<QPushButton>(*t.janela, "cmdImportar")->click();
     QCOMPARE(msgs.mostradas.size(), 1);
     QCOMPARE(msgs.mostradas.last().titulo, QStringLiteral("Erro:"));
     QVERIFY2(msgs.mostradas.last().texto.startsWith(
@@ -423,7 +430,7 @@ void TesteClientesJanela::exportar() {
     JanelaTeste t;
     auto& msgs = t.ambiente.mensagens;
     t.servicos.exportar = t.ambiente.Arquivo("saida"); // without extension: ".csv" is added
-    t.janela->cmdExportar->click();
+    teste::Filho<QPushButton>(*t.janela, "cmdExportar")->click();
     QVERIFY(t.servicos.sugestoes.at(0).endsWith(QStringLiteral("/clientes.csv")));
     const QString arquivo = t.ambiente.Arquivo("saida.csv");
     QCOMPARE(msgs.mostradas.size(), 1);
@@ -442,12 +449,12 @@ void TesteClientesJanela::exportar() {
             .toUtf8()));
     // Existing file under the name with the added extension: asked first.
     msgs.respostas = {RespostaMensagem::Nao};
-    t.janela->cmdExportar->click();
+    teste::Filho<QPushButton>(*t.janela, "cmdExportar")->click();
     QCOMPARE(msgs.mostradas.size(), 2);
     QCOMPARE(msgs.mostradas.last().titulo, QStringLiteral("Atenção:"));
     // A folder chosen as the file.
     t.servicos.exportar = t.ambiente.Pasta();
-    t.janela->cmdExportar->click();
+    teste::Filho<QPushButton>(*t.janela, "cmdExportar")->click();
     QCOMPARE(msgs.mostradas.last().titulo, QStringLiteral("Erro:"));
 }
 
@@ -456,18 +463,19 @@ void TesteClientesJanela::listaDeRecusas() {
                                                   {12, QStringLiteral("falta a data de nascimento")}};
     frmRecusasImportacao d(QStringLiteral("/tmp/p.csv"), recusadas, 7);
     QCOMPARE(d.windowTitle(), QStringLiteral("Aviso:"));
-    QCOMPARE(d.txtRecusadas->toPlainText(),
+    QCOMPARE(teste::Filho<QPlainTextEdit>(d, "txtRecusadas")->toPlainText(),
              QStringLiteral("Linha 4: falta o nome\nLinha 12: falta a data de nascimento\n"));
-    QCOMPARE(d.lblResumo->text(),
+    QCOMPARE(teste::Filho<QLabel>(d, "lblResumo")->text(),
              QStringLiteral("2 linhas do arquivo /tmp/p.csv foram recusadas e não serão "
                             "importadas. Confira a lista abaixo. Deseja importar as outras 7 "
                             "linhas, que estão corretas?"));
-    QVERIFY(d.cmdCancelar->isDefault());
-    QVERIFY(d.cmdImportar->isEnabled());
+    QVERIFY(teste::Filho<QPushButton>(d, "cmdCancelar")->isDefault());
+    QVERIFY(teste::Filho<QPushButton>(d, "cmdImportar")->isEnabled());
     frmRecusasImportacao nenhuma(QStringLiteral("/tmp/p.csv"), {{3, QStringLiteral("x")}}, 0);
-    QVERIFY(!nenhuma.cmdImportar->isEnabled());
-    QVERIFY(
-        nenhuma.lblResumo->text().startsWith(QStringLiteral("Uma linha do arquivo /tmp/p.csv foi recusada")));
+    QVERIFY(!teste::Filho<QPushButton>(nenhuma, "cmdImportar")->isEnabled());
+    QVERIFY(teste::Filho<QLabel>(nenhuma, "lblResumo")
+                ->text()
+                .startsWith(QStringLiteral("Uma linha do arquivo /tmp/p.csv foi recusada")));
 }
 
 QTEST_MAIN(TesteClientesJanela)

@@ -97,7 +97,7 @@ void TesteClientesPrincipal::menuEBotaoComDica() {
         auto* j = qobject_cast<frmClientes*>(w);
         QVERIFY(j);
         aberta = true;
-        j->cmdFechar->click();
+        teste::Filho<QPushButton>(*j, "cmdFechar")->click();
     });
     Filho<QToolButton>(p, "cmdClientes")->click();
     QVERIFY(aberta);
@@ -134,8 +134,8 @@ void TesteClientesPrincipal::analiseDeUmCliente() {
     AoAbrirModal([](QWidget* w) {
         auto* j = qobject_cast<frmClientes*>(w);
         QVERIFY(j);
-        QTest::keyClicks(j->txtProcurar, QStringLiteral("conceicao"));
-        j->cmdCriarAnalise->click();
+        QTest::keyClicks(teste::Filho<QLineEdit>(*j, "txtProcurar"), QStringLiteral("conceicao"));
+        teste::Filho<QPushButton>(*j, "cmdCriarAnalise")->click();
     });
     Filho<QToolButton>(*t.janela, "cmdClientes")->click();
 
@@ -169,8 +169,8 @@ void TesteClientesPrincipal::analiseDeUmCliente() {
     AoAbrirModal([](QWidget* w) {
         auto* j = qobject_cast<frmClientes*>(w);
         QVERIFY(j);
-        j->txtProcurar->setText(QStringLiteral("pedro"));
-        QTest::keyClick(j->txtProcurar, Qt::Key_Return);
+        teste::Filho<QLineEdit>(*j, "txtProcurar")->setText(QStringLiteral("pedro"));
+        QTest::keyClick(teste::Filho<QLineEdit>(*j, "txtProcurar"), Qt::Key_Return);
     });
     Filho<QAction>(*t.janela, "mnuClientes")->trigger();
     QCOMPARE(Janelas(t), 2);
@@ -179,7 +179,8 @@ void TesteClientesPrincipal::analiseDeUmCliente() {
 
     // Closing the window creates nothing and asks nothing.
     const int perguntas = static_cast<int>(msgs.mostradas.size());
-    AoAbrirModal([](QWidget* w) { qobject_cast<frmClientes*>(w)->cmdFechar->click(); });
+    AoAbrirModal(
+        [](QWidget* w) { teste::Filho<QPushButton>(*qobject_cast<frmClientes*>(w), "cmdFechar")->click(); });
     Filho<QToolButton>(*t.janela, "cmdClientes")->click();
     QCOMPARE(Janelas(t), 2);
     QCOMPARE(msgs.mostradas.size(), perguntas);

@@ -97,79 +97,86 @@ private slots:
 void TesteConsultaJanelas::previsoesIguaisAoNucleo() {
     AmbienteTeste a(true);
     frmPrevisoes j(*a.programa);
-    QVERIFY(!j.cmdCopiar->isEnabled());
+    QVERIFY(!teste::Filho<QPushButton>(j, "cmdCopiar")->isEnabled());
     TeclasUnicas(j);
     // A refused date: the entry's message, naming the field; nothing computed.
-    Digitar(j.txtDataNasc, QStringLiteral("31/02/1970"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtDataNasc"), QStringLiteral("31/02/1970"));
     QCOMPARE(a.mensagens.mostradas.size(), 1);
     QCOMPARE(a.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
     QCOMPARE(a.mensagens.mostradas[0].texto, QStringLiteral("Data de nascimento: ") + kMensagemData);
     QVERIFY(!j.PrevisaoAtual());
-    Digitar(j.txtDataNasc, QStringLiteral("15-3-70"));
-    QCOMPARE(j.txtDataNasc->text(), QStringLiteral("15/03/1970"));
-    Digitar(j.txtNome, QStringLiteral("Ana"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtDataNasc"), QStringLiteral("15-3-70"));
+    QCOMPARE(teste::Filho<QLineEdit>(j, "txtDataNasc")->text(), QStringLiteral("15/03/1970"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtNome"), QStringLiteral("Ana"));
     QCOMPARE(a.mensagens.mostradas.last().texto, QStringLiteral("Nome: ") + kMensagemNome);
-    Digitar(j.txtNome, QStringLiteral("Ana Souza"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtNome"), QStringLiteral("Ana Souza"));
     QCOMPARE(a.mensagens.mostradas.size(), 2);
-    j.spnAnoMeses->setValue(2030);
-    j.cboMes->setCurrentIndex(1);
-    j.spnAnoCalendario->setValue(2024);
+    teste::Filho<QSpinBox>(j, "spnAnoMeses")->setValue(2030);
+    teste::Filho<QComboBox>(j, "cboMes")->setCurrentIndex(1);
+    teste::Filho<QSpinBox>(j, "spnAnoCalendario")->setValue(2024);
 
     // The reference date is the clock's day (7 December 2026).
     const Previsao p = ComporPrevisao(a.programa->PastaPrograma, {15, 3, 1970}, {7, 12, 2026}, 2030, 2, 2024);
-    QCOMPARE(j.txtReferencia->text(), QStringLiteral("07/12/2026"));
-    QCOMPARE(j.tblAnos->rowCount(), 9);
+    QCOMPARE(teste::Filho<QLineEdit>(j, "txtReferencia")->text(), QStringLiteral("07/12/2026"));
+    QCOMPARE(teste::Filho<QTableWidget>(j, "tblAnos")->rowCount(), 9);
     for (int i = 0; i < 9; ++i) {
         const AnoPrevisao& e = p.anos[static_cast<std::size_t>(i)];
-        QCOMPARE(j.tblAnos->item(i, 0)->text(), QString::number(e.ano));
-        QCOMPARE(j.tblAnos->item(i, 1)->text(), QString::number(e.universal));
-        QCOMPARE(j.tblAnos->item(i, 2)->text(), QString::number(e.pessoal));
-        QCOMPARE(j.tblAnos->item(i, 3)->text(), e.novoCiclo ? QStringLiteral("novo ciclo") : QString());
+        QCOMPARE(teste::Filho<QTableWidget>(j, "tblAnos")->item(i, 0)->text(), QString::number(e.ano));
+        QCOMPARE(teste::Filho<QTableWidget>(j, "tblAnos")->item(i, 1)->text(), QString::number(e.universal));
+        QCOMPARE(teste::Filho<QTableWidget>(j, "tblAnos")->item(i, 2)->text(), QString::number(e.pessoal));
+        QCOMPARE(teste::Filho<QTableWidget>(j, "tblAnos")->item(i, 3)->text(),
+                 e.novoCiclo ? QStringLiteral("novo ciclo") : QString());
     }
     for (int i = 0; i < 12; ++i)
-        QCOMPARE(j.tblMeses->item(i, 2)->text(),
+        QCOMPARE(teste::Filho<QTableWidget>(j, "tblMeses")->item(i, 2)->text(),
                  QString::number(p.meses[static_cast<std::size_t>(i)].pessoal));
     // February 2024 starts on a Thursday: the first week has four empty days.
-    QCOMPARE(j.tblCalendario->horizontalHeaderItem(4)->text(), QStringLiteral("Qui"));
-    QVERIFY(j.tblCalendario->item(0, 3) == nullptr);
-    QCOMPARE(j.tblCalendario->item(0, 4)->text(), QStringLiteral("1\n(%1)").arg(p.dias[0].pessoal));
-    QCOMPARE(j.tblCalendario->rowCount(), 5);
-    QVERIFY(j.lblLegenda->text().contains(QStringLiteral("9: ") + QString::fromStdString(p.legenda[9])));
-    j.tblAnos->setCurrentCell(2, 0);
-    QVERIFY(j.txtAnos->toPlainText().endsWith(QString::fromStdString(p.anos[2].texto)));
-    j.cmdCopiar->click();
+    QCOMPARE(teste::Filho<QTableWidget>(j, "tblCalendario")->horizontalHeaderItem(4)->text(),
+             QStringLiteral("Qui"));
+    QVERIFY(teste::Filho<QTableWidget>(j, "tblCalendario")->item(0, 3) == nullptr);
+    QCOMPARE(teste::Filho<QTableWidget>(j, "tblCalendario")->item(0, 4)->text(),
+             QStringLiteral("1\n(%1)").arg(p.dias[0].pessoal));
+    QCOMPARE(teste::Filho<QTableWidget>(j, "tblCalendario")->rowCount(), 5);
+    QVERIFY(teste::Filho<QLabel>(j, "lblLegenda")
+                ->text()
+                .contains(QStringLiteral("9: ") + QString::fromStdString(p.legenda[9])));
+    teste::Filho<QTableWidget>(j, "tblAnos")->setCurrentCell(2, 0);
+    QVERIFY(teste::Filho<QPlainTextEdit>(j, "txtAnos")
+                ->toPlainText()
+                .endsWith(QString::fromStdString(p.anos[2].texto)));
+    teste::Filho<QPushButton>(j, "cmdCopiar")->click();
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(TextoPrevisao(p, "Ana Souza")));
     // A new reference date takes the months and the calendar along.
-    Digitar(j.txtReferencia, QStringLiteral("1/1/2040"));
-    QCOMPARE(j.tblAnos->item(0, 0)->text(), QStringLiteral("2040"));
-    QCOMPARE(j.spnAnoMeses->value(), 2040);
-    QCOMPARE(j.cboMes->currentIndex(), 0);
-    Digitar(j.txtReferencia, QStringLiteral("xx"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtReferencia"), QStringLiteral("1/1/2040"));
+    QCOMPARE(teste::Filho<QTableWidget>(j, "tblAnos")->item(0, 0)->text(), QStringLiteral("2040"));
+    QCOMPARE(teste::Filho<QSpinBox>(j, "spnAnoMeses")->value(), 2040);
+    QCOMPARE(teste::Filho<QComboBox>(j, "cboMes")->currentIndex(), 0);
+    Digitar(teste::Filho<QLineEdit>(j, "txtReferencia"), QStringLiteral("xx"));
     QCOMPARE(a.mensagens.mostradas.last().texto, QStringLiteral("Data de referência: ") + kMensagemData);
-    QCOMPARE(j.tblAnos->item(0, 0)->text(), QStringLiteral("2040"));
-    Digitar(j.txtReferencia, QString());
-    QCOMPARE(j.txtReferencia->text(), QStringLiteral("07/12/2026"));
-    QCOMPARE(j.tblAnos->item(0, 0)->text(), QStringLiteral("2026"));
+    QCOMPARE(teste::Filho<QTableWidget>(j, "tblAnos")->item(0, 0)->text(), QStringLiteral("2040"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtReferencia"), QString());
+    QCOMPARE(teste::Filho<QLineEdit>(j, "txtReferencia")->text(), QStringLiteral("07/12/2026"));
+    QCOMPARE(teste::Filho<QTableWidget>(j, "tblAnos")->item(0, 0)->text(), QStringLiteral("2026"));
     j.resize(900, 640);
-    Digitar(j.txtReferencia, QStringLiteral("9/12/2026"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtReferencia"), QStringLiteral("9/12/2026"));
     Capturar(j, "previsoes.png");
-    j.abas->setCurrentIndex(2);
+    teste::Filho<QTabWidget>(j, "abas")->setCurrentIndex(2);
     Capturar(j, "previsoes-calendario.png");
 }
 
 void TesteConsultaJanelas::previsoesSemTextosAvisaUmaVez() {
     AmbienteTeste a(false);
     frmPrevisoes j(*a.programa);
-    Digitar(j.txtDataNasc, QStringLiteral("15/03/1970"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtDataNasc"), QStringLiteral("15/03/1970"));
     QCOMPARE(a.mensagens.mostradas.size(), 1);
     QCOMPARE(a.mensagens.mostradas[0].titulo, QStringLiteral("Aviso:"));
     QVERIFY(a.mensagens.mostradas[0].texto.contains(QStringLiteral("PREVANO.DAT")));
     QVERIFY(a.mensagens.mostradas[0].texto.contains(QStringLiteral("PREVDIA.DAT")));
-    j.spnAnoMeses->setValue(2031);
-    j.cboMes->setCurrentIndex(5);
-    QCOMPARE(a.mensagens.mostradas.size(), 1); // said once
-    QCOMPARE(j.tblAnos->rowCount(), 9);        // the numbers are there
-    QCOMPARE(j.tblAnos->item(0, 2)->text(),
+    teste::Filho<QSpinBox>(j, "spnAnoMeses")->setValue(2031);
+    teste::Filho<QComboBox>(j, "cboMes")->setCurrentIndex(5);
+    QCOMPARE(a.mensagens.mostradas.size(), 1);                         // said once
+    QCOMPARE(teste::Filho<QTableWidget>(j, "tblAnos")->rowCount(), 9); // the numbers are there
+    QCOMPARE(teste::Filho<QTableWidget>(j, "tblAnos")->item(0, 2)->text(),
              QString::number(CalcularPrevisao({15, 3, 1970}, {7, 12, 2026}, 2031, 6, 2026).anos[0].pessoal));
     QVERIFY(!QDir(a.Pasta()).exists(QStringLiteral("PREVANO.DAT"))); // nothing created
 }
@@ -180,9 +187,9 @@ void TesteConsultaJanelas::previsoesPdf() {
     QTemporaryDir pasta;
     a.impressao.arquivoEscolhido = pasta.filePath(QStringLiteral("previsoes"));
     frmPrevisoes j(*a.programa);
-    Digitar(j.txtDataNasc, QStringLiteral("15/03/1970"));
-    Digitar(j.txtNome, QStringLiteral("Ana Souza"));
-    j.cmdSalvarPdf->click();
+    Digitar(teste::Filho<QLineEdit>(j, "txtDataNasc"), QStringLiteral("15/03/1970"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtNome"), QStringLiteral("Ana Souza"));
+    teste::Filho<QPushButton>(j, "cmdSalvarPdf")->click();
     QCOMPARE(a.impressao.titulos, QStringList{QStringLiteral("Salvar as previsões em PDF")});
     QVERIFY(a.impressao.sugestoes[0].endsWith(QStringLiteral("/Previsões - Ana Souza.pdf")));
     const QString arquivo = pasta.filePath(QStringLiteral("previsoes.pdf"));
@@ -200,7 +207,7 @@ void TesteConsultaJanelas::previsoesPdf() {
     // The printer: the same pages on the "printer" file.
     a.impressao.haImpressora = true;
     a.impressao.arquivoImpressora = pasta.filePath(QStringLiteral("impressora.pdf"));
-    j.cmdImprimir->click();
+    teste::Filho<QPushButton>(j, "cmdImprimir")->click();
     QCOMPARE(a.impressao.trabalhos, 1);
     QCOMPARE(TextoPdf(a.impressao.arquivoImpressora), texto);
     if (!qEnvironmentVariableIsEmpty("ORACULANDIA_CAPTURAS"))
@@ -212,64 +219,75 @@ void TesteConsultaJanelas::previsoesPdf() {
 void TesteConsultaJanelas::harmoniaIguaisAoNucleo() {
     AmbienteTeste a(true);
     frmHarmonia j(*a.programa);
-    QVERIFY(!j.cmdCopiar->isEnabled());
+    QVERIFY(!teste::Filho<QPushButton>(j, "cmdCopiar")->isEnabled());
     TeclasUnicas(j);
-    Digitar(j.txtNome[0], QStringLiteral("Ana Maria Souza"));
-    Digitar(j.txtDataNasc[0], QStringLiteral("15/03/1970"));
-    Digitar(j.txtNome[1], QStringLiteral("Jo"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtNome1"), QStringLiteral("Ana Maria Souza"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtDataNasc1"), QStringLiteral("15/03/1970"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtNome2"), QStringLiteral("Jo"));
     QCOMPARE(a.mensagens.mostradas.last().texto, QStringLiteral("2ª pessoa, nome: ") + kMensagemNome);
-    Digitar(j.txtDataNasc[1], QStringLiteral("30/02/1968"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtDataNasc2"), QStringLiteral("30/02/1968"));
     QCOMPARE(a.mensagens.mostradas.last().texto,
              QStringLiteral("2ª pessoa, data de nascimento: ") + kMensagemData);
     QCOMPARE(a.mensagens.mostradas.size(), 2);
     QVERIFY(!j.HarmoniaAtual());
-    Digitar(j.txtNome[1], QStringLiteral("José Carlos Lima"));
-    Digitar(j.txtDataNasc[1], QStringLiteral("29/11/1968"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtNome2"), QStringLiteral("José Carlos Lima"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtDataNasc2"), QStringLiteral("29/11/1968"));
     QVERIFY(j.HarmoniaAtual());
     const Harmonia h =
         ComporHarmonia(a.programa->PastaPrograma, CalcularPessoa("Ana Maria Souza", {15, 3, 1970}),
                        CalcularPessoa("Jos\xE9 Carlos Lima", {29, 11, 1968}), TabelaPadrao());
-    QCOMPARE(j.tblHarmonia->horizontalHeaderItem(2)->text(), QStringLiteral("José Carlos Lima"));
+    QCOMPARE(teste::Filho<QTableWidget>(j, "tblHarmonia")->horizontalHeaderItem(2)->text(),
+             QStringLiteral("José Carlos Lima"));
     for (int k = 0; k < kAspectosHarmonia; ++k) {
         const ParHarmonia& p = h.pares[static_cast<std::size_t>(k)];
-        QCOMPARE(j.tblHarmonia->item(k, 0)->text(), QString::fromUtf8(kNomesAspectos[k]));
-        QCOMPARE(j.tblHarmonia->item(k, 1)->text(), QString::number(p.primeiro));
-        QCOMPARE(j.tblHarmonia->item(k, 2)->text(), QString::number(p.segundo));
-        QCOMPARE(j.tblHarmonia->item(k, 3)->text(), QString::fromUtf8(NomeRelacao(p.relacao)));
-        QVERIFY(j.txtLeitura->toPlainText().contains(QString::fromStdString(p.texto)));
+        QCOMPARE(teste::Filho<QTableWidget>(j, "tblHarmonia")->item(k, 0)->text(),
+                 QString::fromUtf8(kNomesAspectos[k]));
+        QCOMPARE(teste::Filho<QTableWidget>(j, "tblHarmonia")->item(k, 1)->text(),
+                 QString::number(p.primeiro));
+        QCOMPARE(teste::Filho<QTableWidget>(j, "tblHarmonia")->item(k, 2)->text(),
+                 QString::number(p.segundo));
+        QCOMPARE(teste::Filho<QTableWidget>(j, "tblHarmonia")->item(k, 3)->text(),
+                 QString::fromUtf8(NomeRelacao(p.relacao)));
+        QVERIFY(teste::Filho<QPlainTextEdit>(j, "txtLeitura")
+                    ->toPlainText()
+                    .contains(QString::fromStdString(p.texto)));
     }
-    QVERIFY(j.txtLeitura->toPlainText().endsWith(QString::fromStdString(h.leituraGeral)));
+    QVERIFY(teste::Filho<QPlainTextEdit>(j, "txtLeitura")
+                ->toPlainText()
+                .endsWith(QString::fromStdString(h.leituraGeral)));
     Capturar(j, "harmonia.png");
-    j.cmdCopiar->click();
+    teste::Filho<QPushButton>(j, "cmdCopiar")->click();
     QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(TextoHarmonia(h)));
 }
 
 void TesteConsultaJanelas::harmoniaTabelaDeRelacoes() {
     AmbienteTeste a(true);
     frmHarmonia j(*a.programa);
-    Digitar(j.txtNome[0], QStringLiteral("Ana Maria Souza"));
-    Digitar(j.txtDataNasc[0], QStringLiteral("15/03/1970"));
-    Digitar(j.txtNome[1], QStringLiteral("José Carlos Lima"));
-    Digitar(j.txtDataNasc[1], QStringLiteral("29/11/1968"));
-    QCOMPARE(j.tblHarmonia->item(0, 3)->text(), QStringLiteral("desafiadores")); // Life Paths 8 and 1
+    Digitar(teste::Filho<QLineEdit>(j, "txtNome1"), QStringLiteral("Ana Maria Souza"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtDataNasc1"), QStringLiteral("15/03/1970"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtNome2"), QStringLiteral("José Carlos Lima"));
+    Digitar(teste::Filho<QLineEdit>(j, "txtDataNasc2"), QStringLiteral("29/11/1968"));
+    QCOMPARE(teste::Filho<QTableWidget>(j, "tblHarmonia")->item(0, 3)->text(),
+             QStringLiteral("desafiadores")); // Life Paths 8 and 1
     {
         dlgTabelaRelacoes d(*a.programa);
         QCOMPARE(d.Tabela(), TabelaPadrao());
-        QVERIFY(d.lblSituacao->text().contains(QStringLiteral("ainda não existe")));
-        d.Celula(8, 1)->setCurrentIndex(2);                                     // compatíveis
-        QCOMPARE(d.Celula(1, 8)->currentText(), QStringLiteral("compatíveis")); // mirrored
-        d.cmdSalvar->click();
+        QVERIFY(teste::Filho<QLabel>(d, "lblSituacao")->text().contains(QStringLiteral("ainda não existe")));
+        teste::Filho<QComboBox>(d, "cbo81")->setCurrentIndex(2); // compatíveis
+        QCOMPARE(teste::Filho<QComboBox>(d, "cbo18")->currentText(),
+                 QStringLiteral("compatíveis")); // mirrored
+        teste::Filho<QPushButton>(d, "cmdSalvar")->click();
         QCOMPARE(d.result(), int(QDialog::Accepted));
     }
     const TabelaCarregada c = CarregarTabela(a.programa->PastaPrograma);
     QCOMPARE(c.situacao, SituacaoTabela::Lida);
     QCOMPARE(c.tabela.Entre(1, 8), Relacao::Compativeis);
     j.Recalcular();
-    QCOMPARE(j.tblHarmonia->item(0, 3)->text(), QStringLiteral("compatíveis"));
+    QCOMPARE(teste::Filho<QTableWidget>(j, "tblHarmonia")->item(0, 3)->text(), QStringLiteral("compatíveis"));
     {
         dlgTabelaRelacoes d(*a.programa);
-        QCOMPARE(d.Celula(8, 1)->currentText(), QStringLiteral("compatíveis"));
-        d.cmdPadrao->click();
+        QCOMPARE(teste::Filho<QComboBox>(d, "cbo81")->currentText(), QStringLiteral("compatíveis"));
+        teste::Filho<QPushButton>(d, "cmdPadrao")->click();
         QCOMPARE(d.Tabela(), TabelaPadrao());
     }
     // A file that is not a table: the default in use, said once; never written over.
@@ -283,7 +301,7 @@ void TesteConsultaJanelas::harmoniaTabelaDeRelacoes() {
     QCOMPARE(a.mensagens.mostradas.size(), antes + 1);
     QVERIFY(a.mensagens.mostradas.last().texto.contains(QStringLiteral("vale a tabela padrão")));
     dlgTabelaRelacoes d(*a.programa);
-    QVERIFY(!d.cmdSalvar->isEnabled());
+    QVERIFY(!teste::Filho<QPushButton>(d, "cmdSalvar")->isEnabled());
     QCOMPARE(a.Ler(kArquivoRelacoes), QByteArray("minha tabela\n"));
     if (!qEnvironmentVariableIsEmpty("ORACULANDIA_CAPTURAS")) {
         QFile::remove(a.Arquivo(kArquivoRelacoes));
@@ -299,7 +317,7 @@ void TesteConsultaJanelas::harmoniaPdf() {
     frmHarmonia j(*a.programa);
     j.AbrirPessoa(0, QStringLiteral("Ana Maria Souza"), {15, 3, 1970});
     j.AbrirPessoa(1, QStringLiteral("José Carlos Lima"), {29, 11, 1968});
-    j.cmdSalvarPdf->click();
+    teste::Filho<QPushButton>(j, "cmdSalvarPdf")->click();
     QVERIFY(a.impressao.sugestoes[0].endsWith(
         QStringLiteral("/Harmonia - Ana Maria Souza e José Carlos Lima.pdf")));
     const QString texto = TextoPdf(a.impressao.arquivoEscolhido);
@@ -361,15 +379,15 @@ void TesteConsultaJanelas::menusEAnalise() {
     auto* vazia =
         qobject_cast<frmPrevisoes*>(Filho<QMdiArea>(*t.janela, "areaMdi")->currentSubWindow()->widget());
     QVERIFY(vazia);
-    QVERIFY(vazia->txtDataNasc->text().isEmpty());
+    QVERIFY(teste::Filho<QLineEdit>(*vazia, "txtDataNasc")->text().isEmpty());
     // From an analysis window: Previsões for that person.
     CriarAnalise(t, "Maria Souza", "21/07/1985");
     Filho<QAction>(*t.janela, "mnuPrevisoes")->trigger();
     auto* p =
         qobject_cast<frmPrevisoes*>(Filho<QMdiArea>(*t.janela, "areaMdi")->currentSubWindow()->widget());
     QVERIFY(p);
-    QCOMPARE(p->txtDataNasc->text(), QStringLiteral("21/07/1985"));
-    QCOMPARE(p->txtNome->text(), QStringLiteral("Maria Souza"));
+    QCOMPARE(teste::Filho<QLineEdit>(*p, "txtDataNasc")->text(), QStringLiteral("21/07/1985"));
+    QCOMPARE(teste::Filho<QLineEdit>(*p, "txtNome")->text(), QStringLiteral("Maria Souza"));
     QVERIFY(p->PrevisaoAtual());
     QCOMPARE(Filho<QMdiArea>(*t.janela, "areaMdi")->currentSubWindow()->windowTitle(),
              QStringLiteral("Previsões - Maria Souza"));
@@ -385,14 +403,15 @@ void TesteConsultaJanelas::clientesDoCadastro() {
     // The chooser: the search ignores case and accents, Enter chooses.
     {
         dlgEscolherCliente d(*cadastro);
-        QCOMPARE(d.lstClientes->count(), 2);
-        d.txtProcurar->setText(QStringLiteral("jose"));
-        QCOMPARE(d.lstClientes->count(), 1);
-        QCOMPARE(d.lstClientes->item(0)->text(), QStringLiteral("José Carlos Lima (29/11/1968)"));
-        d.txtProcurar->setText(QStringLiteral("ninguém"));
-        QVERIFY(!d.cmdEscolher->isEnabled());
-        d.txtProcurar->setText(QStringLiteral("SOUZA"));
-        QTest::keyClick(d.txtProcurar, Qt::Key_Return);
+        QCOMPARE(teste::Filho<QListWidget>(d, "lstClientes")->count(), 2);
+        teste::Filho<QLineEdit>(d, "txtProcurar")->setText(QStringLiteral("jose"));
+        QCOMPARE(teste::Filho<QListWidget>(d, "lstClientes")->count(), 1);
+        QCOMPARE(teste::Filho<QListWidget>(d, "lstClientes")->item(0)->text(),
+                 QStringLiteral("José Carlos Lima (29/11/1968)"));
+        teste::Filho<QLineEdit>(d, "txtProcurar")->setText(QStringLiteral("ninguém"));
+        QVERIFY(!teste::Filho<QPushButton>(d, "cmdEscolher")->isEnabled());
+        teste::Filho<QLineEdit>(d, "txtProcurar")->setText(QStringLiteral("SOUZA"));
+        QTest::keyClick(teste::Filho<QLineEdit>(d, "txtProcurar"), Qt::Key_Return);
         QCOMPARE(d.result(), int(QDialog::Accepted));
         QCOMPARE(d.Escolhido()->nome, QStringLiteral("Ana Maria Souza"));
     }
@@ -402,21 +421,21 @@ void TesteConsultaJanelas::clientesDoCadastro() {
     AoAbrirModal([](QWidget* w) {
         auto* d = qobject_cast<dlgEscolherCliente*>(w);
         QVERIFY(d);
-        d->txtProcurar->setText(QStringLiteral("lima"));
-        d->cmdEscolher->click();
+        teste::Filho<QLineEdit>(*d, "txtProcurar")->setText(QStringLiteral("lima"));
+        teste::Filho<QPushButton>(*d, "cmdEscolher")->click();
     });
-    h.cmdCliente[1]->click();
-    QCOMPARE(h.txtNome[1]->text(), QStringLiteral("José Carlos Lima"));
-    QCOMPARE(h.txtDataNasc[1]->text(), QStringLiteral("29/11/1968"));
+    teste::Filho<QPushButton>(h, "cmdCliente2")->click();
+    QCOMPARE(teste::Filho<QLineEdit>(h, "txtNome2")->text(), QStringLiteral("José Carlos Lima"));
+    QCOMPARE(teste::Filho<QLineEdit>(h, "txtDataNasc2")->text(), QStringLiteral("29/11/1968"));
     frmPrevisoes p(*a.programa);
     p.DefinirCadastro([&cadastro] { return cadastro.get(); });
     AoAbrirModal([](QWidget* w) {
         auto* d = qobject_cast<dlgEscolherCliente*>(w);
         QVERIFY(d);
-        d->cmdEscolher->click(); // the first of the list: Ana Maria Souza
+        teste::Filho<QPushButton>(*d, "cmdEscolher")->click(); // the first of the list: Ana Maria Souza
     });
-    p.cmdCliente->click();
-    QCOMPARE(p.txtDataNasc->text(), QStringLiteral("15/03/1970"));
+    teste::Filho<QPushButton>(p, "cmdCliente")->click();
+    QCOMPARE(teste::Filho<QLineEdit>(p, "txtDataNasc")->text(), QStringLiteral("15/03/1970"));
     QVERIFY(p.PrevisaoAtual());
     QCOMPARE(p.windowTitle(), QStringLiteral("Previsões - Ana Maria Souza"));
     QCOMPARE(a.mensagens.mostradas.size(), 0);

@@ -11,6 +11,7 @@
 
 #include "analysis/interpretacao.h"
 #include "apoio/duplos.h"
+#include "apoio/filhos.h"
 #include "editor/qt/frmAlteraForm.h"
 #include "editor/qt/frmSelecionaAlteracao.h"
 
@@ -35,8 +36,9 @@ QByteArray Preenchido(const QByteArray& texto) {
 }
 
 void Escolher(frmSelecionaAlteracao& f, int posicao, int numero) {
-    f.cmbItem->setCurrentIndex(posicao - 1);
-    f.optNumeros[static_cast<std::size_t>(numero - 1)]->setChecked(true);
+    teste::Filho<QComboBox>(f, "cmbItem")->setCurrentIndex(posicao - 1);
+    teste::Filho<QRadioButton>(f, ("optNumeros" + QByteArray::number(numero - 1)).constData())
+        ->setChecked(true);
 }
 
 } // namespace
@@ -72,23 +74,27 @@ void TesteEditor::listaEOpcoes() {
     QCOMPARE(f.windowTitle(), QStringLiteral("Informe o texto a ser alterado..."));
     QCOMPARE(f.findChild<QLabel*>(QStringLiteral("lblSelecione"))->text(),
              QStringLiteral("Selecione abaixo o item onde está localizado o texto que você deseja alterar:"));
-    QCOMPARE(f.frmInfo->title(),
+    QCOMPARE(teste::Filho<QGroupBox>(f, "frmInfo")->title(),
              QStringLiteral("Selecione o número que corresponde ao texto que você deseja alterar:"));
-    QCOMPARE(f.cmbItem->count(), 37);
-    QCOMPARE(f.cmbItem->currentIndex(), 0);
-    QCOMPARE(f.cmbItem->itemText(0), QStringLiteral("Caminho da Vida"));
-    QCOMPARE(f.cmbItem->itemText(8), QStringLiteral("Segunda Realização (=primeira)"));
-    QCOMPARE(f.cmbItem->itemText(11), QStringLiteral("Desafio Maior"));
-    QCOMPARE(f.cmbItem->itemText(14), QStringLiteral("Desafio Menor Adicional (=menor)"));
-    QCOMPARE(f.cmbItem->itemText(25), QStringLiteral("Interpretação da Primeira Vogal"));
-    QCOMPARE(f.cmbItem->itemText(27), QStringLiteral("Número da Realidade"));
-    QVERIFY(f.optNumeros[0]->isChecked());
-    QCOMPARE(f.optNumeros[0]->text(), QStringLiteral("Número 1 (ou \"a\")"));
-    QCOMPARE(f.optNumeros[5]->text(), QStringLiteral("Número 6 (ou \"y\")"));
-    QCOMPARE(f.optNumeros[8]->text(), QStringLiteral("Número 9"));
-    QCOMPARE(f.cmdAlterarTexto->text(), QStringLiteral("A&lterar Texto"));
-    QCOMPARE(f.cmdAlterarHeader->text(), QStringLiteral("Alterar o &Cabeçalho"));
-    QCOMPARE(f.cmdRetornar->text(), QStringLiteral("Retorna&r ao Programa"));
+    QCOMPARE(teste::Filho<QComboBox>(f, "cmbItem")->count(), 37);
+    QCOMPARE(teste::Filho<QComboBox>(f, "cmbItem")->currentIndex(), 0);
+    QCOMPARE(teste::Filho<QComboBox>(f, "cmbItem")->itemText(0), QStringLiteral("Caminho da Vida"));
+    QCOMPARE(teste::Filho<QComboBox>(f, "cmbItem")->itemText(8),
+             QStringLiteral("Segunda Realização (=primeira)"));
+    QCOMPARE(teste::Filho<QComboBox>(f, "cmbItem")->itemText(11), QStringLiteral("Desafio Maior"));
+    QCOMPARE(teste::Filho<QComboBox>(f, "cmbItem")->itemText(14),
+             QStringLiteral("Desafio Menor Adicional (=menor)"));
+    QCOMPARE(teste::Filho<QComboBox>(f, "cmbItem")->itemText(25),
+             QStringLiteral("Interpretação da Primeira Vogal"));
+    QCOMPARE(teste::Filho<QComboBox>(f, "cmbItem")->itemText(27), QStringLiteral("Número da Realidade"));
+    QVERIFY(teste::Filho<QRadioButton>(f, "optNumeros0")->isChecked());
+    QCOMPARE(teste::Filho<QRadioButton>(f, "optNumeros0")->text(), QStringLiteral("Número 1 (ou \"a\")"));
+    QCOMPARE(teste::Filho<QRadioButton>(f, "optNumeros5")->text(), QStringLiteral("Número 6 (ou \"y\")"));
+    QCOMPARE(teste::Filho<QRadioButton>(f, "optNumeros8")->text(), QStringLiteral("Número 9"));
+    QCOMPARE(teste::Filho<QPushButton>(f, "cmdAlterarTexto")->text(), QStringLiteral("A&lterar Texto"));
+    QCOMPARE(teste::Filho<QPushButton>(f, "cmdAlterarHeader")->text(),
+             QStringLiteral("Alterar o &Cabeçalho"));
+    QCOMPARE(teste::Filho<QPushButton>(f, "cmdRetornar")->text(), QStringLiteral("Retorna&r ao Programa"));
     QCOMPARE(f.ArquivosInterpretacao[1], QStringLiteral("CVIDA"));
     QCOMPARE(f.ArquivosInterpretacao[11], QStringLiteral("APICES"));
     QCOMPARE(f.ArquivosInterpretacao[15], QStringLiteral("DESVIDA"));
@@ -140,18 +146,23 @@ void TesteEditor::desafioMaiorNoveGravaRegistroUm() {
     QVERIFY(form);
     QCOMPARE(form->windowTitle(), QStringLiteral("Alterando interpretação da análise..."));
     // The description names the number chosen; the record label holds the record written.
-    QCOMPARE(form->lblInfo->text(),
+    QCOMPARE(teste::Filho<QLabel>(*form, "lblInfo")->text(),
              QStringLiteral("Texto referente ao cálculo Desafio Maior\nVocê está alterando a "
                             "interpretação do número 9"));
-    QCOMPARE(form->lblPosicao->text(), QStringLiteral("1"));
-    QCOMPARE(QFileInfo(form->lblArquivo->text()).fileName(), QStringLiteral("DESVIDA.DAT"));
-    QCOMPARE(QFileInfo(form->lblArquivo->text()).absolutePath(), QDir(amb.Pasta()).absolutePath());
-    QCOMPARE(form->txtTexto->toPlainText(), QString());
-    QCOMPARE(form->cmdSalvar->text(), QStringLiteral("Atualizar Interpretação (&Salvar)"));
-    QCOMPARE(form->cmdRetornar->text(), QStringLiteral("Retornar sem Salva&r (Cancelar)"));
+    QCOMPARE(teste::Filho<QLabel>(*form, "lblPosicao")->text(), QStringLiteral("1"));
+    QCOMPARE(QFileInfo(teste::Filho<QLabel>(*form, "lblArquivo")->text()).fileName(),
+             QStringLiteral("DESVIDA.DAT"));
+    QCOMPARE(QFileInfo(teste::Filho<QLabel>(*form, "lblArquivo")->text()).absolutePath(),
+             QDir(amb.Pasta()).absolutePath());
+    QCOMPARE(teste::Filho<QPlainTextEdit>(*form, "txtTexto")->toPlainText(), QString());
+    QCOMPARE(teste::Filho<QPushButton>(*form, "cmdSalvar")->text(),
+             QStringLiteral("Atualizar Interpretação (&Salvar)"));
+    QCOMPARE(teste::Filho<QPushButton>(*form, "cmdRetornar")->text(),
+             QStringLiteral("Retornar sem Salva&r (Cancelar)"));
 
-    form->txtTexto->setPlainText(QStringLiteral("Desafio zero: não há obstáculo único.\nSegunda linha."));
-    form->cmdSalvar->click();
+    teste::Filho<QPlainTextEdit>(*form, "txtTexto")
+        ->setPlainText(QStringLiteral("Desafio zero: não há obstáculo único.\nSegunda linha."));
+    teste::Filho<QPushButton>(*form, "cmdSalvar")->click();
     QCOMPARE(form->result(), int(QDialog::Accepted));
     QVERIFY(amb.mensagens.mostradas.isEmpty()); // no message confirms the save
     // Windows-1252, CR LF, padded with spaces to 5120 bytes; only record 1 exists.
@@ -161,7 +172,7 @@ void TesteEditor::desafioMaiorNoveGravaRegistroUm() {
     // Number 1 of the same entry is record 2.
     Escolher(f, 12, 1);
     auto form2 = f.PreparaAlteracaoTexto();
-    QCOMPARE(form2->lblPosicao->text(), QStringLiteral("2"));
+    QCOMPARE(teste::Filho<QLabel>(*form2, "lblPosicao")->text(), QStringLiteral("2"));
 }
 
 void TesteEditor::presenteGravaKMaisUm() {
@@ -169,9 +180,9 @@ void TesteEditor::presenteGravaKMaisUm() {
     frmSelecionaAlteracao f(*amb.programa);
     Escolher(f, 7, 4);
     auto form = f.PreparaAlteracaoTexto();
-    QCOMPARE(form->lblPosicao->text(), QStringLiteral("5"));
-    form->txtTexto->setPlainText(QStringLiteral("Presente quatro"));
-    form->cmdSalvar->click();
+    QCOMPARE(teste::Filho<QLabel>(*form, "lblPosicao")->text(), QStringLiteral("5"));
+    teste::Filho<QPlainTextEdit>(*form, "txtTexto")->setPlainText(QStringLiteral("Presente quatro"));
+    teste::Filho<QPushButton>(*form, "cmdSalvar")->click();
     QCOMPARE(amb.Ler("PRESNASC.DAT").size(), 5 * 5120);
     QCOMPARE(Registro(amb, "PRESNASC.DAT", 5), Preenchido("Presente quatro"));
     // Records before it were never written: zero bytes, read as no text.
@@ -180,8 +191,9 @@ void TesteEditor::presenteGravaKMaisUm() {
 
     Escolher(f, 6, 9);
     auto form2 = f.PreparaAlteracaoTexto();
-    QCOMPARE(form2->lblPosicao->text(), QStringLiteral("10"));
-    QCOMPARE(QFileInfo(form2->lblArquivo->text()).fileName(), QStringLiteral("DESNASC.DAT"));
+    QCOMPARE(teste::Filho<QLabel>(*form2, "lblPosicao")->text(), QStringLiteral("10"));
+    QCOMPARE(QFileInfo(teste::Filho<QLabel>(*form2, "lblArquivo")->text()).fileName(),
+             QStringLiteral("DESNASC.DAT"));
 }
 
 void TesteEditor::vogaisGravamSeusRegistros() {
@@ -191,9 +203,10 @@ void TesteEditor::vogaisGravamSeusRegistros() {
     for (int k = 1; k <= 6; ++k) {
         Escolher(f, 26, k);
         auto form = f.PreparaAlteracaoTexto();
-        QCOMPARE(form->lblPosicao->text(), QString::number(k));
-        form->txtTexto->setPlainText(QStringLiteral("Vogal ") + QChar::fromLatin1(vogais[k - 1]));
-        form->cmdSalvar->click();
+        QCOMPARE(teste::Filho<QLabel>(*form, "lblPosicao")->text(), QString::number(k));
+        teste::Filho<QPlainTextEdit>(*form, "txtTexto")
+            ->setPlainText(QStringLiteral("Vogal ") + QChar::fromLatin1(vogais[k - 1]));
+        teste::Filho<QPushButton>(*form, "cmdSalvar")->click();
     }
     for (int k = 1; k <= 6; ++k) {
         QCOMPARE(LerInterpretacao(amb.programa->PastaPrograma, static_cast<int16_t>(k), "INTVOG.DAT"),
@@ -206,12 +219,14 @@ void TesteEditor::realizacoesCompartilhamArquivo() {
     frmSelecionaAlteracao f(*amb.programa);
     Escolher(f, 9, 3); // Segunda Realização (=primeira)
     auto form = f.PreparaAlteracaoTexto();
-    form->txtTexto->setPlainText(QStringLiteral("Terceiro ápice"));
-    form->cmdSalvar->click();
+    teste::Filho<QPlainTextEdit>(*form, "txtTexto")->setPlainText(QStringLiteral("Terceiro ápice"));
+    teste::Filho<QPushButton>(*form, "cmdSalvar")->click();
     Escolher(f, 8, 3); // Primeira Realização shows the same record
     auto form2 = f.PreparaAlteracaoTexto();
-    QCOMPARE(form2->txtTexto->toPlainText(), QStringLiteral("Terceiro ápice"));
-    QCOMPARE(form2->lblArquivo->text(), form->lblArquivo->text());
+    QCOMPARE(teste::Filho<QPlainTextEdit>(*form2, "txtTexto")->toPlainText(),
+             QStringLiteral("Terceiro ápice"));
+    QCOMPARE(teste::Filho<QLabel>(*form2, "lblArquivo")->text(),
+             teste::Filho<QLabel>(*form, "lblArquivo")->text());
 }
 
 void TesteEditor::textoLidoSemEspacosDasPontas() {
@@ -221,7 +236,8 @@ void TesteEditor::textoLidoSemEspacosDasPontas() {
     frmSelecionaAlteracao f(*amb.programa);
     Escolher(f, 1, 2);
     auto form = f.PreparaAlteracaoTexto();
-    QCOMPARE(form->txtTexto->toPlainText(), QStringLiteral("Dois\nlinhas\n"));
+    QCOMPARE(teste::Filho<QPlainTextEdit>(*form, "txtTexto")->toPlainText(),
+             QStringLiteral("Dois\nlinhas\n"));
 }
 
 void TesteEditor::textoLongoCortadoAposAviso() {
@@ -230,9 +246,9 @@ void TesteEditor::textoLongoCortadoAposAviso() {
     Escolher(f, 23, 5);
     auto form = f.PreparaAlteracaoTexto();
     const QString texto = QString(5120, u'x') + u'Z'; // 5121 characters
-    form->txtTexto->setPlainText(texto);
+    teste::Filho<QPlainTextEdit>(*form, "txtTexto")->setPlainText(texto);
     amb.mensagens.respostas = {RespostaMensagem::Sim};
-    form->cmdSalvar->click();
+    teste::Filho<QPushButton>(*form, "cmdSalvar")->click();
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = amb.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Atenção:"));
@@ -255,13 +271,13 @@ void TesteEditor::textoLongoRecusadoMantemJanela() {
     for (int i = 0; i < 1707; ++i)
         texto += QStringLiteral("ab\n");
     texto.chop(1); // 1707 * 3 - 1 characters typed = 1707 * 4 - 2 = 6826 bytes with CR LF
-    form->txtTexto->setPlainText(texto);
+    teste::Filho<QPlainTextEdit>(*form, "txtTexto")->setPlainText(texto);
     amb.mensagens.respostas = {RespostaMensagem::Nao};
-    form->cmdSalvar->click();
+    teste::Filho<QPushButton>(*form, "cmdSalvar")->click();
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     QVERIFY(amb.mensagens.mostradas[0].texto.contains(QStringLiteral("6826")));
     QVERIFY(form->isVisible());
-    QCOMPARE(form->txtTexto->toPlainText(), texto);
+    QCOMPARE(teste::Filho<QPlainTextEdit>(*form, "txtTexto")->toPlainText(), texto);
     QVERIFY(amb.Ler("CVIDA.DAT").isEmpty()); // created empty by the read, nothing written
 }
 
@@ -271,8 +287,8 @@ void TesteEditor::caracteresForaDoCp1252() {
     auto form = f.PreparaAlteracaoTexto();
     form->show();
     const QString texto = QStringLiteral("Estrela \u2605 e outra \u2605, \u0100 e \u20AC ok");
-    form->txtTexto->setPlainText(texto);
-    form->cmdSalvar->click();
+    teste::Filho<QPlainTextEdit>(*form, "txtTexto")->setPlainText(texto);
+    teste::Filho<QPushButton>(*form, "cmdSalvar")->click();
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = amb.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Aviso:"));
@@ -280,12 +296,12 @@ void TesteEditor::caracteresForaDoCp1252() {
     QVERIFY(m.texto.contains(QStringLiteral("\u201C\u2605\u201D (U+2605), \u201C\u0100\u201D (U+0100)")));
     QVERIFY(!m.texto.contains(QStringLiteral("\u20AC")));
     QVERIFY(form->isVisible());
-    QCOMPARE(form->txtTexto->toPlainText(), texto);
+    QCOMPARE(teste::Filho<QPlainTextEdit>(*form, "txtTexto")->toPlainText(), texto);
     QVERIFY(amb.Ler("CVIDA.DAT").isEmpty());
 
     // The euro sign and a non-breaking space are stored as their Windows-1252 bytes.
-    form->txtTexto->setPlainText(QStringLiteral("\u20AC\u00A0x"));
-    form->cmdSalvar->click();
+    teste::Filho<QPlainTextEdit>(*form, "txtTexto")->setPlainText(QStringLiteral("\u20AC\u00A0x"));
+    teste::Filho<QPushButton>(*form, "cmdSalvar")->click();
     QCOMPARE(Registro(amb, "CVIDA.DAT", 1), Preenchido("\x80\xA0x"));
 }
 
@@ -298,15 +314,17 @@ void TesteEditor::arquivoQueNaoPodeSerGravado() {
     // A folder where the file should be: no write can succeed, whoever runs the test.
     QFile::remove(amb.Arquivo("CFORM.DAT"));
     QVERIFY(QDir(amb.Pasta()).mkdir(QStringLiteral("CFORM.DAT")));
-    form->txtTexto->setPlainText(QStringLiteral("Texto que não pode se perder"));
-    form->cmdSalvar->click();
+    teste::Filho<QPlainTextEdit>(*form, "txtTexto")
+        ->setPlainText(QStringLiteral("Texto que não pode se perder"));
+    teste::Filho<QPushButton>(*form, "cmdSalvar")->click();
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = amb.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Erro:"));
     QCOMPARE(m.icone, IconeMensagem::Critico);
     QVERIFY(m.texto.contains(QStringLiteral("CFORM.DAT")));
     QVERIFY(form->isVisible());
-    QCOMPARE(form->txtTexto->toPlainText(), QStringLiteral("Texto que não pode se perder"));
+    QCOMPARE(teste::Filho<QPlainTextEdit>(*form, "txtTexto")->toPlainText(),
+             QStringLiteral("Texto que não pode se perder"));
 }
 
 void TesteEditor::cancelarPerguntaENaoMantemTexto() {
@@ -314,9 +332,9 @@ void TesteEditor::cancelarPerguntaENaoMantemTexto() {
     frmSelecionaAlteracao f(*amb.programa);
     auto form = f.PreparaAlteracaoTexto();
     form->show();
-    form->txtTexto->setPlainText(QStringLiteral("editado"));
+    teste::Filho<QPlainTextEdit>(*form, "txtTexto")->setPlainText(QStringLiteral("editado"));
     amb.mensagens.respostas = {RespostaMensagem::Nao};
-    form->cmdRetornar->click();
+    teste::Filho<QPushButton>(*form, "cmdRetornar")->click();
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = amb.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Importante:"));
@@ -326,7 +344,7 @@ void TesteEditor::cancelarPerguntaENaoMantemTexto() {
     QCOMPARE(m.icone, IconeMensagem::Pergunta);
     QCOMPARE(m.botoes, BotoesMensagem::SimNaoPadraoNao);
     QVERIFY(form->isVisible());
-    QCOMPARE(form->txtTexto->toPlainText(), QStringLiteral("editado"));
+    QCOMPARE(teste::Filho<QPlainTextEdit>(*form, "txtTexto")->toPlainText(), QStringLiteral("editado"));
 }
 
 void TesteEditor::cancelarSimNaoGrava() {
@@ -337,10 +355,10 @@ void TesteEditor::cancelarSimNaoGrava() {
     frmSelecionaAlteracao f(*amb.programa);
     auto form = f.PreparaAlteracaoTexto();
     form->show();
-    QCOMPARE(form->txtTexto->toPlainText(), QStringLiteral("original"));
-    form->txtTexto->setPlainText(QStringLiteral("editado"));
+    QCOMPARE(teste::Filho<QPlainTextEdit>(*form, "txtTexto")->toPlainText(), QStringLiteral("original"));
+    teste::Filho<QPlainTextEdit>(*form, "txtTexto")->setPlainText(QStringLiteral("editado"));
     amb.mensagens.respostas = {RespostaMensagem::Sim};
-    form->cmdRetornar->click();
+    teste::Filho<QPushButton>(*form, "cmdRetornar")->click();
     QVERIFY(!form->isVisible());
     QCOMPARE(form->result(), int(QDialog::Rejected));
     QCOMPARE(amb.Ler("CVIDA.DAT"), antes);
@@ -371,13 +389,16 @@ void TesteEditor::cabecalhoPorGrupo() {
     auto form = f.PreparaAlteracaoCabecalho();
     QVERIFY(form);
     QVERIFY(amb.mensagens.mostradas.isEmpty());
-    QCOMPARE(form->lblInfo->text(),
+    QCOMPARE(teste::Filho<QLabel>(*form, "lblInfo")->text(),
              QStringLiteral("Texto referente ao cabeçalho do cálculo Vibrações do Dia do Nascimento"));
-    QCOMPARE(QFileInfo(form->lblArquivo->text()).fileName(), QStringLiteral("CDATA.DAT"));
-    QCOMPARE(form->lblPosicao->text(), QStringLiteral("3"));
-    QCOMPARE(form->txtTexto->toPlainText(), QStringLiteral("Introdução do dia do nascimento."));
-    form->txtTexto->setPlainText(QStringLiteral("Nova introdução do grupo."));
-    form->cmdSalvar->click();
+    QCOMPARE(QFileInfo(teste::Filho<QLabel>(*form, "lblArquivo")->text()).fileName(),
+             QStringLiteral("CDATA.DAT"));
+    QCOMPARE(teste::Filho<QLabel>(*form, "lblPosicao")->text(), QStringLiteral("3"));
+    QCOMPARE(teste::Filho<QPlainTextEdit>(*form, "txtTexto")->toPlainText(),
+             QStringLiteral("Introdução do dia do nascimento."));
+    teste::Filho<QPlainTextEdit>(*form, "txtTexto")
+        ->setPlainText(QStringLiteral("Nova introdução do grupo."));
+    teste::Filho<QPushButton>(*form, "cmdSalvar")->click();
     QCOMPARE(Registro(amb, "CDATA.DAT", 3), Preenchido("Nova introdu\xE7\xE3o do grupo."));
 }
 
@@ -406,7 +427,7 @@ void TesteEditor::cabecalhoAusenteOuCurto() {
     Escolher(f, 28, 1);
     auto form = f.PreparaAlteracaoCabecalho();
     QVERIFY(form);
-    QCOMPARE(form->lblPosicao->text(), QStringLiteral("13"));
+    QCOMPARE(teste::Filho<QLabel>(*form, "lblPosicao")->text(), QStringLiteral("13"));
 }
 
 void TesteEditor::fluxoCompletoPelosBotoes() {
@@ -419,15 +440,15 @@ void TesteEditor::fluxoCompletoPelosBotoes() {
         auto* form = qobject_cast<frmAlteraForm*>(QApplication::activeModalWidget());
         QVERIFY(form);
         visto = true;
-        QCOMPARE(form->lblPosicao->text(), QStringLiteral("1"));
-        form->txtTexto->setPlainText(QStringLiteral("pelo botão"));
-        form->cmdSalvar->click();
+        QCOMPARE(teste::Filho<QLabel>(*form, "lblPosicao")->text(), QStringLiteral("1"));
+        teste::Filho<QPlainTextEdit>(*form, "txtTexto")->setPlainText(QStringLiteral("pelo botão"));
+        teste::Filho<QPushButton>(*form, "cmdSalvar")->click();
     });
-    f.cmdAlterarTexto->click();
+    teste::Filho<QPushButton>(f, "cmdAlterarTexto")->click();
     QVERIFY(visto);
     QCOMPARE(Registro(amb, "DESVIDA.DAT", 1), Preenchido("pelo bot\xE3o"));
     QVERIFY(f.isVisible()); // the choice window stays open behind
-    f.cmdRetornar->click();
+    teste::Filho<QPushButton>(f, "cmdRetornar")->click();
     QVERIFY(!f.isVisible());
 }
 
@@ -441,7 +462,7 @@ void TesteEditor::secoesDepoisDas28() {
     const char* const arquivos[9] = {"",         "LICOESC",  "DIVIDASC", "TENDOCUL", "PAIXOCUL",
                                      "RESPSUBC", "NUMMESTR", "NUMMESTR", "NUMMESTR"};
     for (int i = 0; i < 9; ++i) {
-        QCOMPARE(f.cmbItem->itemText(28 + i), QString::fromUtf8(nomes[i]));
+        QCOMPARE(teste::Filho<QComboBox>(f, "cmbItem")->itemText(28 + i), QString::fromUtf8(nomes[i]));
         QCOMPARE(f.ArquivosInterpretacao[static_cast<std::size_t>(29 + i)], QString::fromLatin1(arquivos[i]));
     }
     // Records: the lesson's number, the debt's number, the master number's place in its file.
@@ -460,38 +481,39 @@ void TesteEditor::secoesDepoisDas28() {
 
     // The debts offer four choices, the master numbers the five positions, the others nine.
     Escolher(f, 31, 4);
-    QCOMPARE(f.optNumeros[0]->text(), QStringLiteral("Dívida 13"));
-    QCOMPARE(f.optNumeros[3]->text(), QStringLiteral("Dívida 19"));
-    QVERIFY(f.optNumeros[3]->isVisible());
-    QVERIFY(!f.optNumeros[4]->isVisible());
+    QCOMPARE(teste::Filho<QRadioButton>(f, "optNumeros0")->text(), QStringLiteral("Dívida 13"));
+    QCOMPARE(teste::Filho<QRadioButton>(f, "optNumeros3")->text(), QStringLiteral("Dívida 19"));
+    QVERIFY(teste::Filho<QRadioButton>(f, "optNumeros3")->isVisible());
+    QVERIFY(!teste::Filho<QRadioButton>(f, "optNumeros4")->isVisible());
     auto divida = f.PreparaAlteracaoTexto();
     QVERIFY(divida);
-    QCOMPARE(divida->lblPosicao->text(), QStringLiteral("19"));
-    QCOMPARE(divida->lblInfo->text(), QStringLiteral("Texto referente ao cálculo Dívidas Cármicas\nVocê está "
-                                                     "alterando a interpretação da dívida 19"));
-    divida->txtTexto->setPlainText(QStringLiteral("Dívida dezenove"));
-    divida->cmdSalvar->click();
+    QCOMPARE(teste::Filho<QLabel>(*divida, "lblPosicao")->text(), QStringLiteral("19"));
+    QCOMPARE(teste::Filho<QLabel>(*divida, "lblInfo")->text(),
+             QStringLiteral("Texto referente ao cálculo Dívidas Cármicas\nVocê está "
+                            "alterando a interpretação da dívida 19"));
+    teste::Filho<QPlainTextEdit>(*divida, "txtTexto")->setPlainText(QStringLiteral("Dívida dezenove"));
+    teste::Filho<QPushButton>(*divida, "cmdSalvar")->click();
     QCOMPARE(Registro(amb, "DIVIDASC.DAT", 19), Preenchido("D\xEDvida dezenove"));
 
     Escolher(f, 36, 3);
-    QCOMPARE(f.optNumeros[2]->text(), QStringLiteral("Expressão"));
-    QVERIFY(!f.optNumeros[5]->isVisible());
+    QCOMPARE(teste::Filho<QRadioButton>(f, "optNumeros2")->text(), QStringLiteral("Expressão"));
+    QVERIFY(!teste::Filho<QRadioButton>(f, "optNumeros5")->isVisible());
     auto mestre = f.PreparaAlteracaoTexto();
-    QCOMPARE(mestre->lblPosicao->text(), QStringLiteral("8"));
-    QCOMPARE(mestre->lblInfo->text(),
+    QCOMPARE(teste::Filho<QLabel>(*mestre, "lblPosicao")->text(), QStringLiteral("8"));
+    QCOMPARE(teste::Filho<QLabel>(*mestre, "lblInfo")->text(),
              QStringLiteral("Texto referente ao cálculo Número Mestre 22 (=11)\nVocê "
                             "está alterando a interpretação do número 22 na Expressão"));
     // A choice the new entry does not offer goes back to the first.
     Escolher(f, 30, 9);
-    QCOMPARE(f.optNumeros[8]->text(), QStringLiteral("Número 9"));
-    QVERIFY(f.optNumeros[8]->isVisible());
-    f.cmbItem->setCurrentIndex(36 - 1);
-    QVERIFY(f.optNumeros[0]->isChecked());
-    QVERIFY(!f.optNumeros[8]->isVisible());
+    QCOMPARE(teste::Filho<QRadioButton>(f, "optNumeros8")->text(), QStringLiteral("Número 9"));
+    QVERIFY(teste::Filho<QRadioButton>(f, "optNumeros8")->isVisible());
+    teste::Filho<QComboBox>(f, "cmbItem")->setCurrentIndex(36 - 1);
+    QVERIFY(teste::Filho<QRadioButton>(f, "optNumeros0")->isChecked());
+    QVERIFY(!teste::Filho<QRadioButton>(f, "optNumeros8")->isVisible());
 
     // The inclusion table has only an introduction.
     Escolher(f, 29, 1);
-    QVERIFY(!f.frmInfo->isEnabled());
+    QVERIFY(!teste::Filho<QGroupBox>(f, "frmInfo")->isEnabled());
     QVERIFY(!f.PreparaAlteracaoTexto());
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     QCOMPARE(amb.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
@@ -500,8 +522,9 @@ void TesteEditor::secoesDepoisDas28() {
              ResultadoGravacao::Ok);
     auto cabecalho = f.PreparaAlteracaoCabecalho();
     QVERIFY(cabecalho);
-    QCOMPARE(cabecalho->lblPosicao->text(), QStringLiteral("14"));
-    QCOMPARE(cabecalho->txtTexto->toPlainText(), QStringLiteral("Como ler o quadro de inclusão."));
+    QCOMPARE(teste::Filho<QLabel>(*cabecalho, "lblPosicao")->text(), QStringLiteral("14"));
+    QCOMPARE(teste::Filho<QPlainTextEdit>(*cabecalho, "txtTexto")->toPlainText(),
+             QStringLiteral("Como ler o quadro de inclusão."));
 }
 
 QTEST_MAIN(TesteEditor)

@@ -29,12 +29,12 @@ using namespace oraculandia::teste;
 namespace {
 
 void Preencher(frmEstudoNome& j, const QStringList& grafias) {
-    j.txtDataNasc->setText(QStringLiteral("15/03/1970"));
+    teste::Filho<QLineEdit>(j, "txtDataNasc")->setText(QStringLiteral("15/03/1970"));
     j.DataDigitada();
-    j.txtNome->setText(QStringLiteral("Maria da Conceição"));
+    teste::Filho<QLineEdit>(j, "txtNome")->setText(QStringLiteral("Maria da Conceição"));
     j.NomeDigitado();
     for (const QString& g : grafias) {
-        j.txtGrafia->setText(g);
+        teste::Filho<QLineEdit>(j, "txtGrafia")->setText(g);
         j.cmdAdicionar_Click();
     }
 }
@@ -45,8 +45,8 @@ frmEstudoNome* EstudoDoCliente(PrincipalTeste& t, qint64 id) {
         auto* c = qobject_cast<frmClientes*>(w);
         QVERIFY(c);
         c->Selecionar(id);
-        QVERIFY(c->cmdEstudoNome->isEnabled());
-        c->cmdEstudoNome->click();
+        QVERIFY(teste::Filho<QPushButton>(*c, "cmdEstudoNome")->isEnabled());
+        teste::Filho<QPushButton>(*c, "cmdEstudoNome")->click();
     });
     Filho<QAction>(*t.janela, "mnuClientes")->trigger();
     QMdiSubWindow* sub = Filho<QMdiArea>(*t.janela, "areaMdi")->currentSubWindow();
@@ -75,7 +75,7 @@ void TesteEstudoSaida::pdfLidoDeVolta() {
     a.impressao.arquivoEscolhido = pasta.filePath(QStringLiteral("estudo")); // ".pdf" is added
     frmEstudoNome j(*a.programa);
     Preencher(j, {QStringLiteral("Maria Conceição"), QStringLiteral("Mary Conception")});
-    j.cmdSalvarPdf->click();
+    teste::Filho<QPushButton>(j, "cmdSalvarPdf")->click();
     QCOMPARE(a.impressao.titulos, QStringList{QStringLiteral("Salvar o estudo em PDF")});
     QVERIFY(a.impressao.sugestoes[0].endsWith(QStringLiteral("/Estudo do Nome - Maria da Conceição.pdf")));
     const QString arquivo = pasta.filePath(QStringLiteral("estudo.pdf"));
@@ -123,7 +123,7 @@ void TesteEstudoSaida::pdfDeVariasPaginas() {
     for (int i = 1; i <= 8; ++i)
         grafias << QStringLiteral("Maria Aparecida dos Santos Conceição Oliveira %1").arg(QString(i, u'x'));
     Preencher(j, grafias);
-    j.cmdSalvarPdf->click();
+    teste::Filho<QPushButton>(j, "cmdSalvarPdf")->click();
     const int paginas = PaginasPdf(a.impressao.arquivoEscolhido);
     QVERIFY2(paginas >= 2, qPrintable(QString::number(paginas)));
     // Every page has its number in the footer, and the last spelling's working is there.
@@ -138,7 +138,7 @@ void TesteEstudoSaida::impressoraEDialogo() {
     frmEstudoNome j(*a.programa);
     Preencher(j, {QStringLiteral("Maria Conceição")});
     // No printer: the PDF is offered instead; "No" leaves everything as it was.
-    j.cmdImprimir->click();
+    teste::Filho<QPushButton>(j, "cmdImprimir")->click();
     QCOMPARE(a.mensagens.mostradas.size(), 1);
     QCOMPARE(a.mensagens.mostradas[0].titulo, QStringLiteral("Aviso:"));
     QCOMPARE(a.mensagens.mostradas[0].botoes, BotoesMensagem::SimNao);
@@ -147,11 +147,11 @@ void TesteEstudoSaida::impressoraEDialogo() {
     a.impressao.haImpressora = true;
     a.impressao.arquivoImpressora = pasta.filePath(QStringLiteral("impressora.pdf"));
     a.impressao.confirmarImpressao = false;
-    j.cmdImprimir->click();
+    teste::Filho<QPushButton>(j, "cmdImprimir")->click();
     QCOMPARE(a.impressao.dialogosImpressao, 1);
     QVERIFY(!QFile::exists(a.impressao.arquivoImpressora));
     a.impressao.confirmarImpressao = true;
-    j.cmdImprimir->click();
+    teste::Filho<QPushButton>(j, "cmdImprimir")->click();
     QCOMPARE(a.impressao.dialogosImpressao, 2);
     QCOMPARE(a.mensagens.mostradas.size(), 1);
     QVERIFY(TextoPdf(a.impressao.arquivoImpressora).contains(QStringLiteral("Maria Conceição")));
@@ -248,20 +248,20 @@ void TesteEstudoSaida::grafiasGuardadasComOCliente() {
     QVERIFY(j);
     QCOMPARE(j->ClienteId(), id);
     QVERIFY(j->GravandoNoCadastro());
-    QCOMPARE(j->txtNome->text(), QStringLiteral("Maria da Conceição"));
-    QCOMPARE(j->txtDataNasc->text(), QStringLiteral("15/03/1970"));
-    QVERIFY(j->txtNome->isReadOnly());
-    QCOMPARE(j->tblEstudo->rowCount(), 1);
+    QCOMPARE(teste::Filho<QLineEdit>(*j, "txtNome")->text(), QStringLiteral("Maria da Conceição"));
+    QCOMPARE(teste::Filho<QLineEdit>(*j, "txtDataNasc")->text(), QStringLiteral("15/03/1970"));
+    QVERIFY(teste::Filho<QLineEdit>(*j, "txtNome")->isReadOnly());
+    QCOMPARE(teste::Filho<QTableWidget>(*j, "tblEstudo")->rowCount(), 1);
     QCOMPARE(Filho<QMdiArea>(*t.janela, "areaMdi")->currentSubWindow()->windowTitle(),
              QStringLiteral("Estudo do Nome - Maria da Conceição"));
     for (const char* g : {"Maria Conceição", "Mary Conception", "Maria C. Silva"}) {
-        j->txtGrafia->setText(QString::fromUtf8(g));
-        j->cmdAdicionar->click();
+        teste::Filho<QLineEdit>(*j, "txtGrafia")->setText(QString::fromUtf8(g));
+        teste::Filho<QPushButton>(*j, "cmdAdicionar")->click();
     }
-    j->lstGrafias->setCurrentRow(2);
-    j->cmdSubir->click();
-    j->lstGrafias->setCurrentRow(0);
-    j->cmdRemover->click();
+    teste::Filho<QListWidget>(*j, "lstGrafias")->setCurrentRow(2);
+    teste::Filho<QPushButton>(*j, "cmdSubir")->click();
+    teste::Filho<QListWidget>(*j, "lstGrafias")->setCurrentRow(0);
+    teste::Filho<QPushButton>(*j, "cmdRemover")->click();
     const QStringList esperadas{QStringLiteral("Maria C. Silva"), QStringLiteral("Mary Conception")};
     QCOMPARE(j->Grafias(), esperadas);
     Filho<QMdiArea>(*t.janela, "areaMdi")->closeAllSubWindows();
@@ -271,7 +271,7 @@ void TesteEstudoSaida::grafiasGuardadasComOCliente() {
     j = EstudoDoCliente(t, id);
     QVERIFY(j);
     QCOMPARE(j->Grafias(), esperadas);
-    QCOMPARE(j->tblEstudo->rowCount(), 3);
+    QCOMPARE(teste::Filho<QTableWidget>(*j, "tblEstudo")->rowCount(), 3);
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 0);
 
     // A spelling the entry would refuse, put in the file by hand, is not used and not lost.
@@ -287,8 +287,8 @@ void TesteEstudoSaida::grafiasGuardadasComOCliente() {
     QVERIFY(!j->GravandoNoCadastro());
     QCOMPARE(t.ambiente.mensagens.mostradas.size(), 1);
     QVERIFY(t.ambiente.mensagens.mostradas[0].texto.contains(QStringLiteral("\"12 3\"")));
-    j->lstGrafias->setCurrentRow(0);
-    j->cmdRemover->click();
+    teste::Filho<QListWidget>(*j, "lstGrafias")->setCurrentRow(0);
+    teste::Filho<QPushButton>(*j, "cmdRemover")->click();
     QString erro;
     auto c = CadastroClientes::Abrir(t.ambiente.Pasta(), &erro);
     QStringList guardadas;

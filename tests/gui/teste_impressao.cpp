@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "apoio/duplos.h"
+#include "apoio/filhos.h"
 #include "dados/margens.h"
 #include "layout/qt/superficie_qt.h"
 #include "print/qt/frmImprimir.h"
@@ -120,22 +121,25 @@ void TesteImpressao::primeiraAbertura() {
     ServicosImpressaoDuplo servicos;
     frmImprimir f(*amb.programa, servicos);
     QCOMPARE(f.windowTitle(), QStringLiteral("Imprimir:"));
-    for (QLineEdit* c : {f.txtEsquerda, f.txtSuperior, f.txtDireita, f.txtInferior})
+    for (QLineEdit* c : {teste::Filho<QLineEdit>(f, "txtEsquerda"), teste::Filho<QLineEdit>(f, "txtSuperior"),
+                         teste::Filho<QLineEdit>(f, "txtDireita"), teste::Filho<QLineEdit>(f, "txtInferior")})
         QCOMPARE(c->text(), QStringLiteral("10"));
     const QByteArray bytes = amb.Ler("margens.dat");
     QVERIFY(bytes.size() >= 16);
     QCOMPARE(bytes.left(16), QByteArray::fromHex("000020410000204100002041"
                                                  "00002041"));
     QCOMPARE(amb.programa->MargensImpressao.Superior, 10.0f);
-    QVERIFY(f.chkPretoEmBranco->isChecked());       // default on
-    QVERIFY(!f.chkImprimirFolhaRosto->isChecked()); // default off
+    QVERIFY(teste::Filho<QCheckBox>(f, "chkPretoEmBranco")->isChecked());       // default on
+    QVERIFY(!teste::Filho<QCheckBox>(f, "chkImprimirFolhaRosto")->isChecked()); // default off
     QVERIFY(!f.Desenhando);
     QVERIFY(amb.mensagens.mostradas.isEmpty());
-    QCOMPARE(f.chkPretoEmBranco->text(), QStringLiteral("Imprimir em Preto e Branco"));
-    QCOMPARE(f.chkImprimirFolhaRosto->text(), QStringLiteral("Imprimir Folha de Rosto"));
-    QCOMPARE(f.cmdCancelar->text(), QStringLiteral("Cancela&r"));
-    QCOMPARE(f.cmdImprimir->text(), QStringLiteral("I&mprimir"));
-    QCOMPARE(f.cmdSalvarPdf->text(), QStringLiteral("Salvar em &PDF..."));
+    QCOMPARE(teste::Filho<QCheckBox>(f, "chkPretoEmBranco")->text(),
+             QStringLiteral("Imprimir em Preto e Branco"));
+    QCOMPARE(teste::Filho<QCheckBox>(f, "chkImprimirFolhaRosto")->text(),
+             QStringLiteral("Imprimir Folha de Rosto"));
+    QCOMPARE(teste::Filho<QPushButton>(f, "cmdCancelar")->text(), QStringLiteral("Cancela&r"));
+    QCOMPARE(teste::Filho<QPushButton>(f, "cmdImprimir")->text(), QStringLiteral("I&mprimir"));
+    QCOMPARE(teste::Filho<QPushButton>(f, "cmdSalvarPdf")->text(), QStringLiteral("Salvar em &PDF..."));
     // Without a printer the page is A4 with the PDF writer's printable area.
     QVERIFY(std::abs(f.LarguraImprimivel() - (210.0 - 2 * 25.4 * 10 / 72)) < 0.02);
     QVERIFY(std::abs(f.AlturaImprimivel() - (297.0 - 2 * 25.4 * 10 / 72)) < 0.02);
@@ -149,10 +153,10 @@ void TesteImpressao::arquivoCurto() {
     arquivo.close();
     ServicosImpressaoDuplo servicos;
     frmImprimir f(*amb.programa, servicos);
-    QCOMPARE(f.txtEsquerda->text(), QStringLiteral("5"));
-    QCOMPARE(f.txtSuperior->text(), QStringLiteral("10"));
-    QCOMPARE(f.txtDireita->text(), QStringLiteral("10"));
-    QCOMPARE(f.txtInferior->text(), QStringLiteral("10"));
+    QCOMPARE(teste::Filho<QLineEdit>(f, "txtEsquerda")->text(), QStringLiteral("5"));
+    QCOMPARE(teste::Filho<QLineEdit>(f, "txtSuperior")->text(), QStringLiteral("10"));
+    QCOMPARE(teste::Filho<QLineEdit>(f, "txtDireita")->text(), QStringLiteral("10"));
+    QCOMPARE(teste::Filho<QLineEdit>(f, "txtInferior")->text(), QStringLiteral("10"));
 }
 
 void TesteImpressao::limiteExatoEAcima() {
@@ -162,13 +166,13 @@ void TesteImpressao::limiteExatoEAcima() {
     f.show();
 
     const double limite = 0.2 * f.LarguraImprimivel();
-    f.txtEsquerda->setText(QString::number(limite, 'g', 17));
+    teste::Filho<QLineEdit>(f, "txtEsquerda")->setText(QString::number(limite, 'g', 17));
     QVERIFY(amb.mensagens.mostradas.isEmpty()); // the limit itself is accepted
     QCOMPARE(amb.programa->MargensImpressao.Esquerda, static_cast<float>(limite));
-    const QString aceito = f.txtEsquerda->text();
+    const QString aceito = teste::Filho<QLineEdit>(f, "txtEsquerda")->text();
 
     const double acima = std::nextafter(limite, 1e9);
-    f.txtEsquerda->setText(QString::number(acima, 'g', 17));
+    teste::Filho<QLineEdit>(f, "txtEsquerda")->setText(QString::number(acima, 'g', 17));
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = amb.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Informação:"));
@@ -177,26 +181,27 @@ void TesteImpressao::limiteExatoEAcima() {
     QCOMPARE(m.icone, IconeMensagem::Exclamacao);
     QCOMPARE(m.botoes, BotoesMensagem::Ok);
     // The box shows the last value drawn again, and the preview was drawn with it.
-    QCOMPARE(f.txtEsquerda->text(), TextoMargem(static_cast<float>(limite)));
+    QCOMPARE(teste::Filho<QLineEdit>(f, "txtEsquerda")->text(), TextoMargem(static_cast<float>(limite)));
     QCOMPARE(static_cast<float>(ValorNumerico(aceito)), static_cast<float>(limite));
     QCOMPARE(amb.programa->MargensImpressao.Esquerda, static_cast<float>(limite));
 
     // The height gives the limit of the top and bottom margins.
     const double limiteAltura = 0.2 * f.AlturaImprimivel();
-    f.txtInferior->setText(QString::number(limiteAltura, 'g', 17));
+    teste::Filho<QLineEdit>(f, "txtInferior")->setText(QString::number(limiteAltura, 'g', 17));
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
-    f.txtSuperior->setText(QString::number(limiteAltura + 0.01, 'g', 17));
+    teste::Filho<QLineEdit>(f, "txtSuperior")->setText(QString::number(limiteAltura + 0.01, 'g', 17));
     QCOMPARE(amb.mensagens.mostradas.size(), 2);
     QCOMPARE(amb.mensagens.mostradas[1].texto, QStringLiteral("A margem superior não pode ser maior que %1mm")
                                                    .arg(static_cast<int>(std::floor(limiteAltura))));
-    QCOMPARE(f.txtSuperior->text(), QStringLiteral("10"));
-    f.txtDireita->setText(QStringLiteral("99"));
+    QCOMPARE(teste::Filho<QLineEdit>(f, "txtSuperior")->text(), QStringLiteral("10"));
+    teste::Filho<QLineEdit>(f, "txtDireita")->setText(QStringLiteral("99"));
     QVERIFY(amb.mensagens.mostradas.last().texto.startsWith(
         QStringLiteral("A margem direita não pode ser maior que ")));
-    f.txtInferior->setText(QStringLiteral("99"));
+    teste::Filho<QLineEdit>(f, "txtInferior")->setText(QStringLiteral("99"));
     QVERIFY(amb.mensagens.mostradas.last().texto.startsWith(
         QStringLiteral("A margem inferior não pode ser maior que ")));
-    QCOMPARE(f.txtInferior->text(), TextoMargem(static_cast<float>(limiteAltura)));
+    QCOMPARE(teste::Filho<QLineEdit>(f, "txtInferior")->text(),
+             TextoMargem(static_cast<float>(limiteAltura)));
 }
 
 void TesteImpressao::exemploDaLarguraDe203() {
@@ -207,13 +212,13 @@ void TesteImpressao::exemploDaLarguraDe203() {
                     QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter);
     frmImprimir f(*amb.programa, servicos);
     QVERIFY(std::abs(f.LarguraImprimivel() - 203.2) < 1e-6);
-    Digitar(f.txtDireita, QStringLiteral("40.6"));
+    Digitar(teste::Filho<QLineEdit>(f, "txtDireita"), QStringLiteral("40.6"));
     QVERIFY(amb.mensagens.mostradas.isEmpty());
-    Digitar(f.txtDireita, QStringLiteral("40.65"));
+    Digitar(teste::Filho<QLineEdit>(f, "txtDireita"), QStringLiteral("40.65"));
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     QCOMPARE(amb.mensagens.mostradas[0].texto,
              QStringLiteral("A margem direita não pode ser maior que 40mm"));
-    QCOMPARE(f.txtDireita->text(), QStringLiteral("40.6"));
+    QCOMPARE(teste::Filho<QLineEdit>(f, "txtDireita")->text(), QStringLiteral("40.6"));
 }
 
 void TesteImpressao::virgulaTerminaONumero() {
@@ -224,12 +229,12 @@ void TesteImpressao::virgulaTerminaONumero() {
     servicos.arquivoImpressora = amb.Arquivo("impressora.pdf");
     frmImprimir f(*amb.programa, servicos);
     f.show();
-    Digitar(f.txtEsquerda, QStringLiteral("12,5"));
+    Digitar(teste::Filho<QLineEdit>(f, "txtEsquerda"), QStringLiteral("12,5"));
     QCOMPARE(amb.programa->MargensImpressao.Esquerda, 12.0f);
-    Digitar(f.txtSuperior, QStringLiteral("margem"));
+    Digitar(teste::Filho<QLineEdit>(f, "txtSuperior"), QStringLiteral("margem"));
     QCOMPARE(amb.programa->MargensImpressao.Superior, 0.0f);
     QVERIFY(amb.mensagens.mostradas.isEmpty());
-    f.cmdImprimir->click();
+    teste::Filho<QPushButton>(f, "cmdImprimir")->click();
     QCOMPARE(amb.Ler("margens.dat").left(16), BytesMargens(12, 0, 10, 10));
 }
 
@@ -239,12 +244,12 @@ void TesteImpressao::previaSegueAsMargens() {
     ServicosImpressaoDuplo servicos;
     frmImprimir f(*amb.programa, servicos);
     f.show();
-    const QImage antes = f.picExemplo->Imagem();
+    const QImage antes = teste::Filho<QuadroExemplo>(f, "picExemplo")->Imagem();
     QVERIFY(!antes.isNull());
     const int regua = LinhaDaRegua(antes);
     QVERIFY(regua > 0);
-    Digitar(f.txtSuperior, QStringLiteral("40"));
-    const int reguaDepois = LinhaDaRegua(f.picExemplo->Imagem());
+    Digitar(teste::Filho<QLineEdit>(f, "txtSuperior"), QStringLiteral("40"));
+    const int reguaDepois = LinhaDaRegua(teste::Filho<QuadroExemplo>(f, "picExemplo")->Imagem());
     // 30 mm more of top margin, on a preview about a sixth of the page's size.
     const double pxPorMm = antes.dotsPerMeterY() / 1000.0 * 45.5 / f.AlturaImprimivel();
     QVERIFY2(std::abs((reguaDepois - regua) - 30 * pxPorMm) <= 2.0,
@@ -257,9 +262,9 @@ void TesteImpressao::previaMostraOElementoUmDosSignos() {
     AmbienteTeste amb;
     ServicosImpressaoDuplo servicos;
     frmImprimir f(*amb.programa, servicos);
-    const QImage previa = f.picExemplo->Imagem();
+    const QImage previa = teste::Filho<QuadroExemplo>(f, "picExemplo")->Imagem();
     auto desenhar = [&f](int signo) {
-        QImage imagem = f.picExemplo->NovaImagem();
+        QImage imagem = teste::Filho<QuadroExemplo>(f, "picExemplo")->NovaImagem();
         SuperficieQt s(&imagem);
         s.EscalaMilimetros();
         const double sx = s.LarguraEscala() / f.LarguraImprimivel();
@@ -289,8 +294,8 @@ void TesteImpressao::focoSelecionaTudo() {
     f.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
     f.activateWindow();
-    f.txtInferior->setFocus(Qt::TabFocusReason);
-    QTRY_COMPARE(f.txtInferior->selectedText(), QStringLiteral("10"));
+    teste::Filho<QLineEdit>(f, "txtInferior")->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(teste::Filho<QLineEdit>(f, "txtInferior")->selectedText(), QStringLiteral("10"));
 }
 
 void TesteImpressao::cancelarNaoGravaMargens() {
@@ -303,12 +308,12 @@ void TesteImpressao::cancelarNaoGravaMargens() {
     ServicosImpressaoDuplo servicos;
     {
         frmImprimir f(*amb.programa, servicos);
-        QCOMPARE(f.txtEsquerda->text(), QStringLiteral("5"));
-        QCOMPARE(f.txtInferior->text(), QStringLiteral("8"));
-        Digitar(f.txtEsquerda, QStringLiteral("20"));
-        f.chkPretoEmBranco->setChecked(false);
-        f.chkImprimirFolhaRosto->setChecked(true);
-        f.cmdCancelar->click();
+        QCOMPARE(teste::Filho<QLineEdit>(f, "txtEsquerda")->text(), QStringLiteral("5"));
+        QCOMPARE(teste::Filho<QLineEdit>(f, "txtInferior")->text(), QStringLiteral("8"));
+        Digitar(teste::Filho<QLineEdit>(f, "txtEsquerda"), QStringLiteral("20"));
+        teste::Filho<QCheckBox>(f, "chkPretoEmBranco")->setChecked(false);
+        teste::Filho<QCheckBox>(f, "chkImprimirFolhaRosto")->setChecked(true);
+        teste::Filho<QPushButton>(f, "cmdCancelar")->click();
         QCOMPARE(f.result(), int(QDialog::Rejected));
     }
     QCOMPARE(amb.Ler("margens.dat"), antes);
@@ -317,9 +322,9 @@ void TesteImpressao::cancelarNaoGravaMargens() {
     QCOMPARE(amb.programa->Configuracao.ImprimirFolhaRosto, kLigado);
     QCOMPARE(amb.programa->MargensImpressao.Esquerda, 20.0f);
     frmImprimir g(*amb.programa, servicos);
-    QCOMPARE(g.txtEsquerda->text(), QStringLiteral("5"));
-    QVERIFY(!g.chkPretoEmBranco->isChecked());
-    QVERIFY(g.chkImprimirFolhaRosto->isChecked());
+    QCOMPARE(teste::Filho<QLineEdit>(g, "txtEsquerda")->text(), QStringLiteral("5"));
+    QVERIFY(!teste::Filho<QCheckBox>(g, "chkPretoEmBranco")->isChecked());
+    QVERIFY(teste::Filho<QCheckBox>(g, "chkImprimirFolhaRosto")->isChecked());
 }
 
 void TesteImpressao::fecharPorOutroMeioNaoGuardaNada() {
@@ -327,7 +332,7 @@ void TesteImpressao::fecharPorOutroMeioNaoGuardaNada() {
     ServicosImpressaoDuplo servicos;
     frmImprimir f(*amb.programa, servicos);
     f.show();
-    f.chkPretoEmBranco->setChecked(false);
+    teste::Filho<QCheckBox>(f, "chkPretoEmBranco")->setChecked(false);
     QTest::keyClick(&f, Qt::Key_Escape);
     QVERIFY(!f.isVisible());
     QCOMPARE(amb.programa->Configuracao.PretoEmBranco, kLigado);
@@ -340,7 +345,7 @@ void TesteImpressao::semImpressoraOferecePdf() {
     frmImprimir f(*amb.programa, servicos);
     f.show();
     amb.mensagens.respostas = {RespostaMensagem::Nao};
-    f.cmdImprimir->click();
+    teste::Filho<QPushButton>(f, "cmdImprimir")->click();
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = amb.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Aviso:"));
@@ -353,7 +358,7 @@ void TesteImpressao::semImpressoraOferecePdf() {
 
     // Yes: the PDF file dialog, proposing the subject's name in the documents folder.
     amb.mensagens.respostas = {RespostaMensagem::Sim};
-    f.cmdImprimir->click();
+    teste::Filho<QPushButton>(f, "cmdImprimir")->click();
     QCOMPARE(servicos.sugestoes.size(), 1);
     QCOMPARE(QFileInfo(servicos.sugestoes[0]).fileName(), QStringLiteral("MARIA DA CONCEICAO.pdf"));
     QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -371,10 +376,10 @@ void TesteImpressao::pdfPeloDialogo() {
     servicos.arquivoEscolhido = amb.Arquivo("relatorio"); // the extension is added
     frmImprimir f(*amb.programa, servicos);
     f.show();
-    Digitar(f.txtEsquerda, QStringLiteral("15"));
-    f.chkImprimirFolhaRosto->setChecked(true);
-    f.chkPretoEmBranco->setChecked(false);
-    f.cmdSalvarPdf->click();
+    Digitar(teste::Filho<QLineEdit>(f, "txtEsquerda"), QStringLiteral("15"));
+    teste::Filho<QCheckBox>(f, "chkImprimirFolhaRosto")->setChecked(true);
+    teste::Filho<QCheckBox>(f, "chkPretoEmBranco")->setChecked(false);
+    teste::Filho<QPushButton>(f, "cmdSalvarPdf")->click();
     QCOMPARE(f.result(), int(QDialog::Accepted));
     const QString pdf = amb.Arquivo("relatorio.pdf");
     QVERIFY(QFile::exists(pdf));
@@ -407,14 +412,14 @@ void TesteImpressao::pdfSubstituiArquivoExistente() {
     // Typed without the extension: the file dialog did not ask about "antigo.pdf", so we do.
     servicos.arquivoEscolhido = amb.Arquivo("antigo");
     amb.mensagens.respostas = {RespostaMensagem::Nao};
-    f.cmdSalvarPdf->click();
+    teste::Filho<QPushButton>(f, "cmdSalvarPdf")->click();
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     QCOMPARE(amb.mensagens.mostradas[0].titulo, QStringLiteral("Atenção:"));
     QCOMPARE(amb.mensagens.mostradas[0].icone, IconeMensagem::Pergunta);
     QCOMPARE(amb.Ler("antigo.pdf"), QByteArray("texto antigo"));
     QVERIFY(f.isVisible());
     amb.mensagens.respostas = {RespostaMensagem::Sim};
-    f.cmdSalvarPdf->click();
+    teste::Filho<QPushButton>(f, "cmdSalvarPdf")->click();
     QVERIFY(amb.Ler("antigo.pdf").startsWith("%PDF"));
     QVERIFY(!f.isVisible());
     // Chosen with its extension, the file dialog has already asked: replaced at once.
@@ -424,7 +429,7 @@ void TesteImpressao::pdfSubstituiArquivoExistente() {
     frmImprimir g(*amb.programa, servicos);
     servicos.arquivoEscolhido = amb.Arquivo("antigo.pdf");
     const qsizetype mensagens = amb.mensagens.mostradas.size();
-    g.cmdSalvarPdf->click();
+    teste::Filho<QPushButton>(g, "cmdSalvarPdf")->click();
     QVERIFY(amb.Ler("antigo.pdf").startsWith("%PDF"));
     QCOMPARE(amb.mensagens.mostradas.size(), mensagens + 1); // only the "saved" notice
 }
@@ -440,7 +445,7 @@ void TesteImpressao::pastaNaoEArquivo() {
     for (const char* nome : {"documentos", "saida.pdf"}) {
         servicos.arquivoEscolhido = amb.Arquivo(nome);
         amb.mensagens.mostradas.clear();
-        f.cmdSalvarPdf->click();
+        teste::Filho<QPushButton>(f, "cmdSalvarPdf")->click();
         QCOMPARE(amb.mensagens.mostradas.size(), 1);
         QCOMPARE(amb.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
         QCOMPARE(amb.mensagens.mostradas[0].icone, IconeMensagem::Critico);
@@ -461,7 +466,7 @@ void TesteImpressao::pastaInexistente() {
     servicos.arquivoEscolhido = amb.Arquivo("nao-existe/analise.pdf");
     frmImprimir f(*amb.programa, servicos);
     f.show();
-    f.cmdSalvarPdf->click();
+    teste::Filho<QPushButton>(f, "cmdSalvarPdf")->click();
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     QCOMPARE(amb.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
     QVERIFY(f.isVisible());
@@ -477,9 +482,9 @@ void TesteImpressao::impressoraComFalhaMantemMargens() {
     servicos.arquivoImpressora = amb.Arquivo("fila"); // a printer that cannot take the job
     frmImprimir f(*amb.programa, servicos);
     f.show();
-    Digitar(f.txtInferior, QStringLiteral("22.5"));
-    f.chkImprimirFolhaRosto->setChecked(true);
-    f.cmdImprimir->click();
+    Digitar(teste::Filho<QLineEdit>(f, "txtInferior"), QStringLiteral("22.5"));
+    teste::Filho<QCheckBox>(f, "chkImprimirFolhaRosto")->setChecked(true);
+    teste::Filho<QPushButton>(f, "cmdImprimir")->click();
     QCOMPARE(servicos.trabalhos, 1);
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = amb.mensagens.mostradas[0];
@@ -489,8 +494,9 @@ void TesteImpressao::impressoraComFalhaMantemMargens() {
     QCOMPARE(amb.Ler("margens.dat").left(16), BytesMargens(10, 10, 10, 22.5f));
     QCOMPARE(amb.programa->Configuracao.ImprimirFolhaRosto, kLigado);
     QVERIFY(f.isVisible()); // the user may try again or save a PDF
-    QVERIFY(f.picExemplo->Imagem().width() > 0);
-    QCOMPARE(LinhaDaRegua(f.picExemplo->Imagem()) > 0, true); // the preview is back
+    QVERIFY(teste::Filho<QuadroExemplo>(f, "picExemplo")->Imagem().width() > 0);
+    QCOMPARE(LinhaDaRegua(teste::Filho<QuadroExemplo>(f, "picExemplo")->Imagem()) > 0,
+             true); // the preview is back
 }
 
 void TesteImpressao::impressoraImprime() {
@@ -501,7 +507,7 @@ void TesteImpressao::impressoraImprime() {
     servicos.arquivoImpressora = amb.Arquivo("impressora.pdf");
     frmImprimir f(*amb.programa, servicos);
     f.show();
-    f.cmdImprimir->click();
+    teste::Filho<QPushButton>(f, "cmdImprimir")->click();
     QCOMPARE(f.result(), int(QDialog::Accepted));
     QVERIFY(!f.isVisible());
     QVERIFY(amb.mensagens.mostradas.isEmpty()); // printing needs no message

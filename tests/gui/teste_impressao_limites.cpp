@@ -22,6 +22,7 @@
 
 #include "../nucleo/teste_layout_superficie.h"
 #include "apoio/duplos.h"
+#include "apoio/filhos.h"
 #include "dados/margens.h"
 #include "layout/qt/superficie_qt.h"
 #include "print/qt/frmImprimir.h"
@@ -169,10 +170,10 @@ void TesteImpressaoLimites::margensDoArquivoQueODialogoRecusariaViramDez() {
         QCOMPARE(m.Superior, c.esperadas.Superior);
         QCOMPARE(m.Direita, c.esperadas.Direita);
         QCOMPARE(m.Inferior, c.esperadas.Inferior);
-        QCOMPARE(f.txtEsquerda->text(), TextoMargem(c.esperadas.Esquerda));
-        QCOMPARE(f.txtSuperior->text(), TextoMargem(c.esperadas.Superior));
-        QCOMPARE(f.txtDireita->text(), TextoMargem(c.esperadas.Direita));
-        QCOMPARE(f.txtInferior->text(), TextoMargem(c.esperadas.Inferior));
+        QCOMPARE(teste::Filho<QLineEdit>(f, "txtEsquerda")->text(), TextoMargem(c.esperadas.Esquerda));
+        QCOMPARE(teste::Filho<QLineEdit>(f, "txtSuperior")->text(), TextoMargem(c.esperadas.Superior));
+        QCOMPARE(teste::Filho<QLineEdit>(f, "txtDireita")->text(), TextoMargem(c.esperadas.Direita));
+        QCOMPARE(teste::Filho<QLineEdit>(f, "txtInferior")->text(), TextoMargem(c.esperadas.Inferior));
         QCOMPARE(amb.Ler("margens.dat"), c.arquivo);
     }
 }
@@ -235,9 +236,10 @@ void TesteImpressaoLimites::dialogoRecusaPeloTrabalhoSemGuardarNada() {
     const double largura = LarguraImprimivel(servicos.pagina);
     frmImprimir f(*amb.programa, servicos);
     f.show();
-    Digitar(f.txtEsquerda, QStringLiteral("-1e30"));
+    Digitar(teste::Filho<QLineEdit>(f, "txtEsquerda"), QStringLiteral("-1e30"));
     QVERIFY(amb.mensagens.mostradas.isEmpty());
-    for (QPushButton* botao : {f.cmdImprimir, f.cmdSalvarPdf}) {
+    for (QPushButton* botao :
+         {teste::Filho<QPushButton>(f, "cmdImprimir"), teste::Filho<QPushButton>(f, "cmdSalvarPdf")}) {
         amb.mensagens.mostradas.clear();
         botao->click();
         QCOMPARE(amb.mensagens.mostradas.size(), 1);
@@ -270,7 +272,9 @@ void TesteImpressaoLimites::semLimiteInferiorNoDialogo() {
     frmImprimir f(*amb.programa, servicos);
     f.show();
     const Vigia vigia(60);
-    QLineEdit* caixas[] = {f.txtEsquerda, f.txtSuperior, f.txtDireita, f.txtInferior};
+    QLineEdit* caixas[] = {
+        teste::Filho<QLineEdit>(f, "txtEsquerda"), teste::Filho<QLineEdit>(f, "txtSuperior"),
+        teste::Filho<QLineEdit>(f, "txtDireita"), teste::Filho<QLineEdit>(f, "txtInferior")};
     const float Margens::*campos[] = {&Margens::Esquerda, &Margens::Superior, &Margens::Direita,
                                       &Margens::Inferior};
     for (int i = 0; i < 4; ++i) {
@@ -279,7 +283,7 @@ void TesteImpressaoLimites::semLimiteInferiorNoDialogo() {
             QVERIFY2(amb.mensagens.mostradas.isEmpty(), texto);
             QCOMPARE(amb.programa->MargensImpressao.*campos[i],
                      static_cast<float>(ValorNumerico(QString::fromLatin1(texto))));
-            QVERIFY(!f.picExemplo->Imagem().isNull());
+            QVERIFY(!teste::Filho<QuadroExemplo>(f, "picExemplo")->Imagem().isNull());
         }
     }
     // All four at minus infinity at once, drawn as well.
@@ -338,7 +342,7 @@ void TesteImpressaoLimites::margensEImpressaoFalhamUmaMensagemSo() {
     f.show();
     TrocarMargensPorPasta(amb);
     amb.mensagens.mostradas.clear();
-    f.cmdImprimir->click();
+    teste::Filho<QPushButton>(f, "cmdImprimir")->click();
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = amb.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Erro:"));
@@ -362,7 +366,7 @@ void TesteImpressaoLimites::soAsMargensFalham() {
     f.show();
     TrocarMargensPorPasta(amb);
     amb.mensagens.mostradas.clear();
-    f.cmdImprimir->click();
+    teste::Filho<QPushButton>(f, "cmdImprimir")->click();
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     const MensagemMostrada& m = amb.mensagens.mostradas[0];
     QCOMPARE(m.titulo, QStringLiteral("Aviso:"));
@@ -384,9 +388,9 @@ void TesteImpressaoLimites::soAImpressaoFalha() {
     servicos.arquivoImpressora = QStringLiteral("/dev/full");
     frmImprimir f(*amb.programa, servicos);
     f.show();
-    Digitar(f.txtSuperior, QStringLiteral("15"));
+    Digitar(teste::Filho<QLineEdit>(f, "txtSuperior"), QStringLiteral("15"));
     amb.mensagens.mostradas.clear();
-    f.cmdImprimir->click();
+    teste::Filho<QPushButton>(f, "cmdImprimir")->click();
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     QCOMPARE(amb.mensagens.mostradas[0].titulo, QStringLiteral("Erro:"));
     QCOMPARE(
@@ -406,7 +410,7 @@ void TesteImpressaoLimites::pdfSalvoSemAsMargens() {
     f.show();
     TrocarMargensPorPasta(amb);
     amb.mensagens.mostradas.clear();
-    f.cmdSalvarPdf->click();
+    teste::Filho<QPushButton>(f, "cmdSalvarPdf")->click();
     QCOMPARE(amb.mensagens.mostradas.size(), 1);
     QCOMPARE(amb.mensagens.mostradas[0].titulo, QStringLiteral("Aviso:"));
     QCOMPARE(amb.mensagens.mostradas[0].texto,

@@ -96,7 +96,7 @@ void TesteImpressaoPrincipal::imprimirUsaOSujeitoDaJanelaAtiva() {
         visto = true;
         QCOMPARE(t.ambiente.programa->NomeCompleto, std::string("MARIA DA CONCEICAO"));
         QVERIFY(t.janela->Ocupado()); // the main window's hourglass while the dialog is up
-        dialogo->cmdCancelar->click();
+        teste::Filho<QPushButton>(*dialogo, "cmdCancelar")->click();
     });
     Filho<QToolButton>(*t.janela, "cmdImprimir")->click();
     QVERIFY(visto);
@@ -112,7 +112,7 @@ void TesteImpressaoPrincipal::imprimirEmPdfPelaJanelaPrincipal() {
     AoAbrirModal([&](QWidget* w) {
         auto* dialogo = qobject_cast<frmImprimir*>(w);
         QVERIFY(dialogo);
-        dialogo->cmdSalvarPdf->click();
+        teste::Filho<QPushButton>(*dialogo, "cmdSalvarPdf")->click();
     });
     Filho<QToolButton>(*t.janela, "cmdImprimir")->click();
     const QString pdf = t.ambiente.Arquivo("maria.pdf");
@@ -157,8 +157,9 @@ void TesteImpressaoPrincipal::editorAbrePelaJanelaPrincipal() {
         auto* escolha = qobject_cast<frmSelecionaAlteracao*>(w);
         QVERIFY(escolha);
         visto = true;
-        QCOMPARE(escolha->cmbItem->count(), 37); // the 28 and the entries after them
-        escolha->cmdRetornar->click();
+        QCOMPARE(teste::Filho<QComboBox>(*escolha, "cmbItem")->count(),
+                 37); // the 28 and the entries after them
+        teste::Filho<QPushButton>(*escolha, "cmdRetornar")->click();
     });
     Filho<QAction>(*t.janela, "mnuAlterarConteudoDasAnalises")->trigger();
     QVERIFY(visto);
@@ -184,7 +185,7 @@ void TesteImpressaoPrincipal::orientacaoRetratoChegaAoTrabalho() {
         visto = true;
         QCOMPARE(dialogo->Pagina().orientation(), QPageLayout::Portrait);
         QVERIFY(dialogo->AlturaImprimivel() > dialogo->LarguraImprimivel());
-        dialogo->cmdImprimir->click();
+        teste::Filho<QPushButton>(*dialogo, "cmdImprimir")->click();
     });
     Filho<QToolButton>(*t.janela, "cmdImprimir")->click();
     QVERIFY(visto);
@@ -249,7 +250,7 @@ void TesteImpressaoPrincipal::falhaDentroDoDialogoDizOQueFalhou() {
             AoAbrirModal([](QWidget* w) {
                 auto* dialogo = qobject_cast<frmImprimir*>(w);
                 QVERIFY(dialogo);
-                dialogo->cmdImprimir->click();
+                teste::Filho<QPushButton>(*dialogo, "cmdImprimir")->click();
             });
         }
         Filho<QToolButton>(*t.janela, "cmdImprimir")->click();

@@ -166,9 +166,9 @@ void TesteRelatorioJanelas::visualizarAsPaginasDoTrabalho() {
     p.ComporAnalise();
     ServicosImpressaoDuplo servicos;
     frmImprimir dialogo(p, servicos);
-    QCOMPARE(dialogo.cmdVisualizar->text(), QStringLiteral("&Visualizar..."));
-    dialogo.chkImprimirFolhaRosto->setChecked(true);
-    dialogo.txtSuperior->setText(QStringLiteral("30"));
+    QCOMPARE(teste::Filho<QPushButton>(dialogo, "cmdVisualizar")->text(), QStringLiteral("&Visualizar..."));
+    teste::Filho<QCheckBox>(dialogo, "chkImprimirFolhaRosto")->setChecked(true);
+    teste::Filho<QLineEdit>(dialogo, "txtSuperior")->setText(QStringLiteral("30"));
     const QByteArray margensAntes = amb.Ler("margens.dat");
     int paginas = -1;
     QString titulo;
@@ -180,7 +180,7 @@ void TesteRelatorioJanelas::visualizarAsPaginasDoTrabalho() {
         }
         w->close();
     });
-    dialogo.cmdVisualizar->click();
+    teste::Filho<QPushButton>(dialogo, "cmdVisualizar")->click();
     QCOMPARE(titulo, QStringLiteral("Visualizar: MARIA DA CONCEIÇÃO"));
     // The same job into a PDF with those margins: as many sheets, the cover included.
     QPrinter pdf(QPrinter::HighResolution);
@@ -211,58 +211,63 @@ void TesteRelatorioJanelas::rodaPaginaEZoomDoVisualizador() {
     QVERIFY(v && v->TotalDePaginas() > 3);
     v->parentWidget()->resize(720, 540);
     QTest::qWait(0);
-    QVERIFY(v->vScroll->maximum() > 0);
+    QVERIFY(teste::Filho<QScrollBar>(*v, "vScroll")->maximum() > 0);
     QCOMPARE(v->PaginaExibida(), 1);
     // The wheel over the page scrolls it, three steps a notch.
-    Roda(v->picExibe, -120);
-    QCOMPARE(v->vScroll->value(), 3 * v->vScroll->singleStep());
-    Roda(v->picExibe, 120);
-    QCOMPARE(v->vScroll->value(), 0);
+    Roda(teste::Filho<QWidget>(*v, "picExibe"), -120);
+    QCOMPARE(teste::Filho<QScrollBar>(*v, "vScroll")->value(),
+             3 * teste::Filho<QScrollBar>(*v, "vScroll")->singleStep());
+    Roda(teste::Filho<QWidget>(*v, "picExibe"), 120);
+    QCOMPARE(teste::Filho<QScrollBar>(*v, "vScroll")->value(), 0);
     // At the top of the first page nothing moves; at the end of a page the next one starts.
-    Roda(v->picExibe, 120);
+    Roda(teste::Filho<QWidget>(*v, "picExibe"), 120);
     QCOMPARE(v->PaginaExibida(), 1);
-    v->vScroll->setValue(v->vScroll->maximum());
-    Roda(v->picExibe, -120);
+    teste::Filho<QScrollBar>(*v, "vScroll")->setValue(teste::Filho<QScrollBar>(*v, "vScroll")->maximum());
+    Roda(teste::Filho<QWidget>(*v, "picExibe"), -120);
     QCOMPARE(v->PaginaExibida(), 2);
-    QCOMPARE(v->vScroll->value(), 0);
-    Roda(v->picExibe, 120); // back up past the top: the end of page 1
+    QCOMPARE(teste::Filho<QScrollBar>(*v, "vScroll")->value(), 0);
+    Roda(teste::Filho<QWidget>(*v, "picExibe"), 120); // back up past the top: the end of page 1
     QCOMPARE(v->PaginaExibida(), 1);
-    QCOMPARE(v->vScroll->value(), v->vScroll->maximum());
+    QCOMPARE(teste::Filho<QScrollBar>(*v, "vScroll")->value(),
+             teste::Filho<QScrollBar>(*v, "vScroll")->maximum());
     // Page Down at the end of a page continues on the next, from its top.
-    QTest::keyClick(v->picExibe, Qt::Key_PageDown);
+    QTest::keyClick(teste::Filho<QWidget>(*v, "picExibe"), Qt::Key_PageDown);
     QCOMPARE(v->PaginaExibida(), 2);
-    QCOMPARE(v->vScroll->value(), 0);
-    QTest::keyClick(v->picExibe, Qt::Key_PageDown);
+    QCOMPARE(teste::Filho<QScrollBar>(*v, "vScroll")->value(), 0);
+    QTest::keyClick(teste::Filho<QWidget>(*v, "picExibe"), Qt::Key_PageDown);
     QCOMPARE(v->PaginaExibida(), 2);
-    QCOMPARE(v->vScroll->value(), v->vScroll->pageStep());
+    QCOMPARE(teste::Filho<QScrollBar>(*v, "vScroll")->value(),
+             teste::Filho<QScrollBar>(*v, "vScroll")->pageStep());
 
     // Zoom: the page is drawn again at the pixels it covers (sharp), never stretched.
     auto nitida = [v] {
         const QImage& img = v->ImagemExibida();
-        return img.width() == qRound(v->picExibe->width() * v->RazaoPixels()) ||
-               std::abs(img.width() - v->picExibe->width() * v->RazaoPixels()) <= 2;
+        return img.width() == qRound(teste::Filho<QWidget>(*v, "picExibe")->width() * v->RazaoPixels()) ||
+               std::abs(img.width() - teste::Filho<QWidget>(*v, "picExibe")->width() * v->RazaoPixels()) <= 2;
     };
-    const int largura = v->picExibe->width();
-    QTest::keyClick(v->picExibe, Qt::Key_Plus, Qt::ControlModifier);
+    const int largura = teste::Filho<QWidget>(*v, "picExibe")->width();
+    QTest::keyClick(teste::Filho<QWidget>(*v, "picExibe"), Qt::Key_Plus, Qt::ControlModifier);
     QCOMPARE(v->Zoom(), 1.25);
-    QVERIFY(std::abs(v->picExibe->width() - largura * 1.25) <= 1);
+    QVERIFY(std::abs(teste::Filho<QWidget>(*v, "picExibe")->width() - largura * 1.25) <= 1);
     QVERIFY(nitida());
-    QTest::keyClick(v->picExibe, Qt::Key_Minus, Qt::ControlModifier);
-    QTest::keyClick(v->picExibe, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(teste::Filho<QWidget>(*v, "picExibe"), Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(teste::Filho<QWidget>(*v, "picExibe"), Qt::Key_Minus, Qt::ControlModifier);
     QCOMPARE(v->Zoom(), 0.8);
     QVERIFY(nitida());
-    Roda(v->picExibe, 120, Qt::ControlModifier);
+    Roda(teste::Filho<QWidget>(*v, "picExibe"), 120, Qt::ControlModifier);
     QCOMPARE(v->Zoom(), 1.0);
     for (int i = 0; i < 12; ++i)
-        QTest::keyClick(v->picExibe, Qt::Key_Minus, Qt::ControlModifier);
+        QTest::keyClick(teste::Filho<QWidget>(*v, "picExibe"), Qt::Key_Minus, Qt::ControlModifier);
     QCOMPARE(v->Zoom(), frmExibeRelatorio::kZoomMinimo);
     // Ctrl+0: the page as wide as the window leaves room for, beside the margins and the bar.
-    QTest::keyClick(v->picExibe, Qt::Key_0, Qt::ControlModifier);
-    const int livre =
-        v->width() - v->vScroll->width() - 2 * qRound(v->MargemPagina * frmExibeRelatorio::PixelsPorMm());
-    QVERIFY2(std::abs(v->picExibe->width() - livre) <= 2,
-             qPrintable(QStringLiteral("%1 %2").arg(v->picExibe->width()).arg(livre)));
-    QVERIFY(v->picExibe->geometry().right() < v->vScroll->geometry().left());
+    QTest::keyClick(teste::Filho<QWidget>(*v, "picExibe"), Qt::Key_0, Qt::ControlModifier);
+    const int livre = v->width() - teste::Filho<QScrollBar>(*v, "vScroll")->width() -
+                      2 * qRound(v->MargemPagina * frmExibeRelatorio::PixelsPorMm());
+    QVERIFY2(
+        std::abs(teste::Filho<QWidget>(*v, "picExibe")->width() - livre) <= 2,
+        qPrintable(QStringLiteral("%1 %2").arg(teste::Filho<QWidget>(*v, "picExibe")->width()).arg(livre)));
+    QVERIFY(teste::Filho<QWidget>(*v, "picExibe")->geometry().right() <
+            teste::Filho<QScrollBar>(*v, "vScroll")->geometry().left());
     QVERIFY(nitida());
 }
 

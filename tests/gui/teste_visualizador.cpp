@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "apoio/duplos.h"
+#include "apoio/filhos.h"
 #include "app/qt/frmPrincipal.h"
 #include "viewer/qt/armazem_paginas.h"
 #include "viewer/qt/frmExibeRelatorio.h"
@@ -43,7 +44,7 @@ QRgb CorExibida(const frmExibeRelatorio& v) {
 }
 
 void Tecla(frmExibeRelatorio& v, Qt::Key tecla, Qt::KeyboardModifiers mod = Qt::NoModifier) {
-    QTest::keyClick(v.picExibe, tecla, mod);
+    QTest::keyClick(teste::Filho<QWidget>(v, "picExibe"), tecla, mod);
 }
 
 } // namespace
@@ -92,30 +93,30 @@ private slots:
     void memoriaDeRolagemPorPagina() {
         AmbienteTeste a;
         auto v = Visualizador(a, 25);
-        QVERIFY(v->vScroll->maximum() > 100);
+        QVERIFY(teste::Filho<QScrollBar>(*v, "vScroll")->maximum() > 100);
         v->ExibePagina(3);
-        v->vScroll->setValue(100);
+        teste::Filho<QScrollBar>(*v, "vScroll")->setValue(100);
         v->ExibePagina(4);
-        QCOMPARE(v->vScroll->value(), 0); // first display: top left
-        v->vScroll->setValue(7);
+        QCOMPARE(teste::Filho<QScrollBar>(*v, "vScroll")->value(), 0); // first display: top left
+        teste::Filho<QScrollBar>(*v, "vScroll")->setValue(7);
         v->ExibePagina(3);
-        QCOMPARE(v->vScroll->value(), 100);
+        QCOMPARE(teste::Filho<QScrollBar>(*v, "vScroll")->value(), 100);
         QCOMPARE(CorExibida(*v), CorDaPagina(3));
         v->ExibePagina(4);
-        QCOMPARE(v->vScroll->value(), 7);
+        QCOMPARE(teste::Filho<QScrollBar>(*v, "vScroll")->value(), 7);
         // The memory grows with the store: page 25 remembers too.
         v->ExibePagina(25);
-        v->vScroll->setValue(55);
+        teste::Filho<QScrollBar>(*v, "vScroll")->setValue(55);
         v->ExibePagina(1);
         v->ExibePagina(25);
-        QCOMPARE(v->vScroll->value(), 55);
+        QCOMPARE(teste::Filho<QScrollBar>(*v, "vScroll")->value(), 55);
         QCOMPARE(v->PosicaoGuardada(3).second, 100.0f);
     }
 
     void teclasELimites() {
         AmbienteTeste a;
         auto v = Visualizador(a, 3);
-        QScrollBar* vs = v->vScroll;
+        QScrollBar* vs = teste::Filho<QScrollBar>(*v, "vScroll");
         const int grande = vs->pageStep();
         const int pequeno = vs->singleStep();
         const double H = v->height() / frmExibeRelatorio::PixelsPorMm();
@@ -136,21 +137,24 @@ private slots:
             Tecla(*v, Qt::Key_PageUp, Qt::ShiftModifier);
         QCOMPARE(vs->value(), 0);
 
-        QVERIFY(v->hScroll->isVisible());
+        QVERIFY(teste::Filho<QScrollBar>(*v, "hScroll")->isVisible());
         Tecla(*v, Qt::Key_Right);
-        QCOMPARE(v->hScroll->value(), std::min(v->hScroll->pageStep(), v->hScroll->maximum()));
+        QCOMPARE(teste::Filho<QScrollBar>(*v, "hScroll")->value(),
+                 std::min(teste::Filho<QScrollBar>(*v, "hScroll")->pageStep(),
+                          teste::Filho<QScrollBar>(*v, "hScroll")->maximum()));
         Tecla(*v, Qt::Key_Left);
         Tecla(*v, Qt::Key_Left);
-        QCOMPARE(v->hScroll->value(), 0);
+        QCOMPARE(teste::Filho<QScrollBar>(*v, "hScroll")->value(), 0);
         Tecla(*v, Qt::Key_End);
         QCOMPARE(vs->value(), vs->maximum());
-        QCOMPARE(v->hScroll->value(), v->hScroll->maximum());
+        QCOMPARE(teste::Filho<QScrollBar>(*v, "hScroll")->value(),
+                 teste::Filho<QScrollBar>(*v, "hScroll")->maximum());
         // The page follows the bars.
-        QCOMPARE(v->picExibe->y(),
+        QCOMPARE(teste::Filho<QWidget>(*v, "picExibe")->y(),
                  qRound((v->MargemPagina - vs->value()) * frmExibeRelatorio::PixelsPorMm()));
         Tecla(*v, Qt::Key_Home, Qt::ControlModifier);
         QCOMPARE(vs->value(), 0);
-        QCOMPARE(v->hScroll->value(), 0);
+        QCOMPARE(teste::Filho<QScrollBar>(*v, "hScroll")->value(), 0);
         QCOMPARE(v->PaginaExibida(), 1);
 
         // Ctrl+arrows turn pages, and do nothing at either end.
@@ -181,19 +185,19 @@ private slots:
     void janelaLargaSemBarraHorizontal() {
         AmbienteTeste a;
         auto v = Visualizador(a, 1);
-        v->hScroll->setValue(v->hScroll->maximum());
+        teste::Filho<QScrollBar>(*v, "hScroll")->setValue(teste::Filho<QScrollBar>(*v, "hScroll")->maximum());
         const double ppm = frmExibeRelatorio::PixelsPorMm();
         const int largura = qRound(frmExibeRelatorio::LarguraTelaMm() * 0.95 * ppm) + 20;
         const int altura = qRound((297 + 2 * v->MargemPagina) * ppm) + 50;
         v->resize(largura, altura);
-        QVERIFY(!v->hScroll->isVisible());
-        QCOMPARE(v->hScroll->value(), 0);
-        QCOMPARE(v->hScroll->maximum(), 0);
+        QVERIFY(!teste::Filho<QScrollBar>(*v, "hScroll")->isVisible());
+        QCOMPARE(teste::Filho<QScrollBar>(*v, "hScroll")->value(), 0);
+        QCOMPARE(teste::Filho<QScrollBar>(*v, "hScroll")->maximum(), 0);
         // Taller than the page and its margins: nothing to scroll, the page stays in view.
-        QCOMPARE(v->vScroll->maximum(), 0);
-        QVERIFY(v->vScroll->isVisible());
+        QCOMPARE(teste::Filho<QScrollBar>(*v, "vScroll")->maximum(), 0);
+        QVERIFY(teste::Filho<QScrollBar>(*v, "vScroll")->isVisible());
         Tecla(*v, Qt::Key_End);
-        QCOMPARE(v->vScroll->value(), 0);
+        QCOMPARE(teste::Filho<QScrollBar>(*v, "vScroll")->value(), 0);
     }
 
     void dadosDaAnaliseEFechamento() {
@@ -208,11 +212,11 @@ private slots:
 
         QSignalSpy status(v.get(), &frmExibeRelatorio::StatusNavegacao);
         QSignalSpy mouse(v.get(), &frmExibeRelatorio::MouseSobreJanela);
-        QTest::mouseMove(v->picExibe, QPoint(10, 10));
+        QTest::mouseMove(teste::Filho<QWidget>(*v, "picExibe"), QPoint(10, 10));
         QMouseEvent movimento(QEvent::MouseMove, QPointF(3, 3),
-                              QPointF(v->picExibe->mapToGlobal(QPoint(3, 3))), Qt::NoButton, Qt::NoButton,
-                              Qt::NoModifier);
-        QApplication::sendEvent(v->picExibe, &movimento);
+                              QPointF(teste::Filho<QWidget>(*v, "picExibe")->mapToGlobal(QPoint(3, 3))),
+                              Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(teste::Filho<QWidget>(*v, "picExibe"), &movimento);
         QVERIFY(mouse.count() >= 1);
         QVERIFY(v->close()); // never refused
         QCOMPARE(status.last().at(0).toString(), frmPrincipal::TextoStatusInicial());
@@ -269,7 +273,9 @@ private slots:
         QCOMPARE(v->TextoStatus(), QStringLiteral("Navegando: Página 4 de 5"));
         QVERIFY(v->ImagemExibida().isNull());
         // The page surface says so too: not a blank page.
-        const QImage tela = v->picExibe->grab(QRect(0, 0, v->picExibe->width(), 200)).toImage();
+        const QImage tela = teste::Filho<QWidget>(*v, "picExibe")
+                                ->grab(QRect(0, 0, teste::Filho<QWidget>(*v, "picExibe")->width(), 200))
+                                .toImage();
         int escuros = 0;
         for (int y = 0; y < tela.height(); ++y)
             for (int x = 0; x < tela.width(); ++x)

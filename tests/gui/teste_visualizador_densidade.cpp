@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "apoio/duplos.h"
+#include "apoio/filhos.h"
 #include "layout/paginacao.h"
 #include "viewer/qt/armazem_paginas.h"
 #include "viewer/qt/frmExibeRelatorio.h"
@@ -65,12 +66,12 @@ private slots:
         QCOMPARE(img.devicePixelRatio(), 2.0);
         QCOMPARE(img.size(), v->Armazem().TamanhoLogico() * 2);
         // Turning pages keeps the ratio; the page beside is drawn ahead at that ratio too.
-        QTest::keyClick(v->picExibe, Qt::Key_Right, Qt::ControlModifier);
+        QTest::keyClick(teste::Filho<QWidget>(*v, "picExibe"), Qt::Key_Right, Qt::ControlModifier);
         QCOMPARE(v->PaginaExibida(), 2);
         QCOMPARE(v->ImagemExibida().devicePixelRatio(), 2.0);
         QTRY_VERIFY_WITH_TIMEOUT(v->Armazem().Guardada(3, 2), 5000);
         // On the screen, one pixel of the page image is one device pixel.
-        const QImage tela = v->picExibe->grab(QRect(0, 0, 300, 120)).toImage();
+        const QImage tela = teste::Filho<QWidget>(*v, "picExibe")->grab(QRect(0, 0, 300, 120)).toImage();
         QCOMPARE(tela.devicePixelRatio(), 2.0);
         QCOMPARE(tela.size(), QSize(600, 240));
         QCOMPARE(tela.convertToFormat(QImage::Format_RGB32), v->ImagemExibida().copy(0, 0, 600, 240));
@@ -87,7 +88,7 @@ private slots:
         v->windowHandle()->setScreen(Tela(2));
         v->move(Tela(2)->geometry().topLeft() + QPoint(20, 20));
         QTRY_COMPARE_WITH_TIMEOUT(v->RazaoPixels(), 2.0, 5000);
-        v->picExibe->update();
+        teste::Filho<QWidget>(*v, "picExibe")->update();
         QTRY_COMPARE_WITH_TIMEOUT(v->ImagemExibida().devicePixelRatio(), 2.0, 5000);
         QCOMPARE(v->ImagemExibida().size(), v->Armazem().TamanhoLogico() * 2);
         QCOMPARE(v->PaginaExibida(), 2);
@@ -96,7 +97,7 @@ private slots:
         v->windowHandle()->setScreen(Tela(1));
         v->move(Tela(1)->geometry().topLeft() + QPoint(20, 20));
         QTRY_COMPARE_WITH_TIMEOUT(v->RazaoPixels(), 1.0, 5000);
-        v->picExibe->update();
+        teste::Filho<QWidget>(*v, "picExibe")->update();
         QTRY_COMPARE_WITH_TIMEOUT(v->ImagemExibida().devicePixelRatio(), 1.0, 5000);
         QVERIFY(v->Armazem().ImagensGuardadas() <= ArmazemPaginas::kImagensGuardadas);
     }

@@ -27,16 +27,16 @@ public:
     frmCliente(Mensagens& mensagens, const Relogio& relogio, const Cliente* existente,
                std::function<bool(const VerificacaoCliente&)> gravar, QWidget* pai = nullptr);
 
+public slots:
+    void cmdGravar_Click();
+
+private:
     QLineEdit* txtNome = nullptr;
     QLineEdit* txtNascimento = nullptr;
     QPlainTextEdit* txtObservacoes = nullptr;
     QPushButton* cmdGravar = nullptr;
     QPushButton* cmdCancelar = nullptr;
 
-public slots:
-    void cmdGravar_Click();
-
-private:
     Data Hoje() const;
     Mensagens& mensagens_;
     const Relogio& relogio_;

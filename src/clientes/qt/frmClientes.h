@@ -48,19 +48,6 @@ public:
     void Selecionar(qint64 id);
     ModeloClientes& Modelo() { return *modelo_; }
 
-    QLineEdit* txtProcurar = nullptr;
-    QTableView* lstClientes = nullptr;
-    QLabel* lblTotal = nullptr;
-    QPlainTextEdit* txtObservacoes = nullptr;
-    QPushButton* cmdCriarAnalise = nullptr;
-    QPushButton* cmdEstudoNome = nullptr;
-    QPushButton* cmdNovo = nullptr;
-    QPushButton* cmdAlterar = nullptr;
-    QPushButton* cmdExcluir = nullptr;
-    QPushButton* cmdImportar = nullptr;
-    QPushButton* cmdExportar = nullptr;
-    QPushButton* cmdFechar = nullptr;
-
 public slots:
     void cmdCriarAnalise_Click();
     void cmdEstudoNome_Click();
@@ -74,6 +61,19 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    QLineEdit* txtProcurar = nullptr;
+    QTableView* lstClientes = nullptr;
+    QLabel* lblTotal = nullptr;
+    QPlainTextEdit* txtObservacoes = nullptr;
+    QPushButton* cmdCriarAnalise = nullptr;
+    QPushButton* cmdEstudoNome = nullptr;
+    QPushButton* cmdNovo = nullptr;
+    QPushButton* cmdAlterar = nullptr;
+    QPushButton* cmdExcluir = nullptr;
+    QPushButton* cmdImportar = nullptr;
+    QPushButton* cmdExportar = nullptr;
+    QPushButton* cmdFechar = nullptr;
+
     // Buttons and notes for the selected client; the notes are read again when `reler` or when
     // the selection moved to another client.
     void MostrarSelecionado(bool reler);

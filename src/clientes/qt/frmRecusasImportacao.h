@@ -22,6 +22,7 @@ public:
     // "Linha 12: data de nascimento inválida ("31/02/1970")", one per line.
     static QString TextoDaLista(const std::vector<LinhaRecusada>& recusadas);
 
+private:
     QLabel* lblResumo = nullptr;
     QPlainTextEdit* txtRecusadas = nullptr;
     QPushButton* cmdImportar = nullptr;

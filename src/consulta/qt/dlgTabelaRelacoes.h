@@ -25,7 +25,14 @@ public:
 
     TabelaRelacoes Tabela() const;
     void Mostrar(const TabelaRelacoes& t);
-    QComboBox* Celula(int a, int b) const; // numbers 1 to 9
+
+public slots:
+    void cmdPadrao_Click();
+    void cmdSalvar_Click();
+
+private:
+    // The choice of the cell of numbers a and b (1 to 9), named "cbo<a><b>".
+    QComboBox* Celula(int a, int b) const;
 
     QTableWidget* tblRelacoes = nullptr;
     QLabel* lblSituacao = nullptr;
@@ -33,11 +40,6 @@ public:
     QPushButton* cmdSalvar = nullptr;
     QPushButton* cmdCancelar = nullptr;
 
-public slots:
-    void cmdPadrao_Click();
-    void cmdSalvar_Click();
-
-private:
     Programa& programa_;
     bool mostrando_ = false;
 };

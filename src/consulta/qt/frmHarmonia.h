@@ -44,17 +44,6 @@ public:
     QString TextoParaCopiar() const;
     DocumentoConsulta Documento() const;
 
-    std::array<QLineEdit*, 2> txtNome{};
-    std::array<QLineEdit*, 2> txtDataNasc{};
-    std::array<QPushButton*, 2> cmdCliente{};
-    QTableWidget* tblHarmonia = nullptr;
-    QPlainTextEdit* txtLeitura = nullptr;
-    QLabel* lblSituacao = nullptr;
-    QPushButton* cmdTabela = nullptr;
-    QPushButton* cmdCopiar = nullptr;
-    QPushButton* cmdImprimir = nullptr;
-    QPushButton* cmdSalvarPdf = nullptr;
-
 public slots:
     void DataDigitada(int i);
     void NomeDigitado(int i);
@@ -66,6 +55,17 @@ public slots:
     void Recalcular();
 
 private:
+    std::array<QLineEdit*, 2> txtNome{};
+    std::array<QLineEdit*, 2> txtDataNasc{};
+    std::array<QPushButton*, 2> cmdCliente{};
+    QTableWidget* tblHarmonia = nullptr;
+    QPlainTextEdit* txtLeitura = nullptr;
+    QLabel* lblSituacao = nullptr;
+    QPushButton* cmdTabela = nullptr;
+    QPushButton* cmdCopiar = nullptr;
+    QPushButton* cmdImprimir = nullptr;
+    QPushButton* cmdSalvarPdf = nullptr;
+
     void MontarJanela();
     void Preencher();
     void Erro(const QString& texto);

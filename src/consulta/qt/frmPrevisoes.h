@@ -55,6 +55,17 @@ public:
     QString TextoParaCopiar() const;
     DocumentoConsulta Documento() const;
 
+public slots:
+    void DataDigitada();
+    void ReferenciaDigitada();
+    void NomeDigitado();
+    void cmdCliente_Click();
+    void cmdCopiar_Click();
+    void cmdImprimir_Click();
+    void cmdSalvarPdf_Click();
+    void Recalcular();
+
+private:
     QLineEdit* txtNome = nullptr;
     QLineEdit* txtDataNasc = nullptr;
     QLineEdit* txtReferencia = nullptr;
@@ -74,17 +85,6 @@ public:
     QPushButton* cmdImprimir = nullptr;
     QPushButton* cmdSalvarPdf = nullptr;
 
-public slots:
-    void DataDigitada();
-    void ReferenciaDigitada();
-    void NomeDigitado();
-    void cmdCliente_Click();
-    void cmdCopiar_Click();
-    void cmdImprimir_Click();
-    void cmdSalvarPdf_Click();
-    void Recalcular();
-
-private:
     void MontarJanela();
     void Preencher();
     void AtualizarBotoes();

@@ -46,15 +46,15 @@ public:
     // The reason the list could not be read, or empty.
     const QString& Erro() const { return erro_; }
 
-    QLineEdit* txtProcurar = nullptr;
-    QListWidget* lstClientes = nullptr;
-    QPushButton* cmdEscolher = nullptr;
-
 public slots:
     void Filtrar();
     void Escolher();
 
 private:
+    QLineEdit* txtProcurar = nullptr;
+    QListWidget* lstClientes = nullptr;
+    QPushButton* cmdEscolher = nullptr;
+
     CadastroClientes& cadastro_;
     std::optional<Cliente> escolhido_;
     QString erro_;

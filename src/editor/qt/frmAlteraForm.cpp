@@ -73,6 +73,12 @@ frmAlteraForm::frmAlteraForm(Programa& programa, QWidget* pai) : QDialog(pai), p
     connect(cmdRetornar, &QPushButton::clicked, this, &frmAlteraForm::cmdRetornar_Click);
 }
 
+void frmAlteraForm::DefinirRegistro(const QString& info, const QString& arquivo, int registro) {
+    lblInfo->setText(info);
+    lblArquivo->setText(arquivo);
+    lblPosicao->setText(QString::number(registro));
+}
+
 void frmAlteraForm::DefinirTexto(const std::string& textoCp1252) {
     txtTexto->setPlainText(QuebrasParaLf(Cp1252ParaQString(textoCp1252)));
 }

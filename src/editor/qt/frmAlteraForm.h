@@ -1,7 +1,8 @@
 #pragma once
 // The editing window of the interpretation editor: one text of an interpretation file, written
-// back over its record when the user saves. The file and the record come from the two labels
-// lblArquivo and lblPosicao, which the choice window fills before showing this window.
+// back over its record when the user saves. The choice window says which record of which file
+// (DefinirRegistro) before showing this window; the two labels lblArquivo and lblPosicao show them
+// and are where saving reads them from.
 
 #include <QDialog>
 #include <string>
@@ -19,15 +20,11 @@ class frmAlteraForm : public QDialog {
 public:
     explicit frmAlteraForm(Programa& programa, QWidget* pai = nullptr);
 
+    // The line that says what is being changed (lblInfo), the file (full path) and the record the
+    // text is written back to.
+    void DefinirRegistro(const QString& info, const QString& arquivo, int registro);
     // Puts a record's text (Windows-1252, CR LF line breaks) into txtTexto.
     void DefinirTexto(const std::string& textoCp1252);
-
-    QLabel* lblInfo;
-    QPlainTextEdit* txtTexto;
-    QLabel* lblArquivo;
-    QLabel* lblPosicao;
-    QPushButton* cmdSalvar;
-    QPushButton* cmdRetornar;
 
 public slots:
     // Writes the text over its record and closes the window. Refuses (the window stays open with
@@ -40,6 +37,13 @@ public slots:
     void reject() override;
 
 private:
+    QLabel* lblInfo;
+    QPlainTextEdit* txtTexto;
+    QLabel* lblArquivo;
+    QLabel* lblPosicao;
+    QPushButton* cmdSalvar;
+    QPushButton* cmdRetornar;
+
     Programa& programa_;
 };
 

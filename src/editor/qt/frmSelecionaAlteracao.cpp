@@ -230,11 +230,10 @@ std::unique_ptr<frmAlteraForm> frmSelecionaAlteracao::PreparaAlteracaoTexto() {
     }
 
     auto form = std::make_unique<frmAlteraForm>(programa_, this);
-    form->lblInfo->setText(QStringLiteral("Texto referente ao cálculo ") + cmbItem->currentText() +
-                           QStringLiteral("\nVocê está alterando a interpretação ") +
-                           DescricaoDoNumero(p, k));
-    form->lblArquivo->setText(CaminhoArquivo(ArquivosInterpretacao[p]));
-    form->lblPosicao->setText(QString::number(r));
+    form->DefinirRegistro(QStringLiteral("Texto referente ao cálculo ") + cmbItem->currentText() +
+                              QStringLiteral("\nVocê está alterando a interpretação ") +
+                              DescricaoDoNumero(p, k),
+                          CaminhoArquivo(ArquivosInterpretacao[p]), r);
     form->DefinirTexto(LerInterpretacao(programa_.PastaPrograma, static_cast<int16_t>(r),
                                         ArquivosInterpretacao[p].toStdString() + ".DAT"));
     return form;
@@ -256,10 +255,8 @@ std::unique_ptr<frmAlteraForm> frmSelecionaAlteracao::PreparaAlteracaoCabecalho(
         return nullptr;
     }
     auto form = std::make_unique<frmAlteraForm>(programa_, this);
-    form->lblInfo->setText(QStringLiteral("Texto referente ao cabeçalho do cálculo ") +
-                           cmbItem->currentText());
-    form->lblArquivo->setText(CaminhoArquivo(QStringLiteral("CDATA")));
-    form->lblPosicao->setText(QString::number(r));
+    form->DefinirRegistro(QStringLiteral("Texto referente ao cabeçalho do cálculo ") + cmbItem->currentText(),
+                          CaminhoArquivo(QStringLiteral("CDATA")), r);
     form->DefinirTexto(texto);
     return form;
 }

@@ -56,12 +56,6 @@ public:
 
     int NumeroSelecionado() const; // 1..9 (1..4 for the debts, 1..5 for a master number)
 
-    QComboBox* cmbItem;
-    QGroupBox* frmInfo;
-    std::array<QRadioButton*, 9> optNumeros{};
-    QPushButton* cmdAlterarTexto;
-    QPushButton* cmdAlterarHeader;
-    QPushButton* cmdRetornar;
     // File names without ".DAT", indexed 1 to 37 (index 0 unused; 29 has none).
     std::array<QString, kPosicoes + 1> ArquivosInterpretacao;
 
@@ -71,6 +65,13 @@ public slots:
     void cmdRetornar_Click();
 
 private:
+    QComboBox* cmbItem;
+    QGroupBox* frmInfo;
+    std::array<QRadioButton*, 9> optNumeros{};
+    QPushButton* cmdAlterarTexto;
+    QPushButton* cmdAlterarHeader;
+    QPushButton* cmdRetornar;
+
     QString CaminhoArquivo(const QString& nomeSemExtensao) const;
     // "do número 5", "da dívida 13", "do número 11 no Caminho da Vida".
     QString DescricaoDoNumero(int posicao, int numero) const;

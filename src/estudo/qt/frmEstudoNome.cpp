@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <limits>
@@ -247,9 +248,8 @@ void frmEstudoNome::cmdAdicionar_Click() {
         txtGrafia->setFocus();
         return;
     }
-    grafias_.push_back(QStringParaCp1252(v.nome).texto);
-    lstGrafias->addItem(v.nome);
-    lstGrafias->setCurrentRow(lstGrafias->count() - 1);
+    grafias_.push_back(v.nome);
+    MostrarGrafias(static_cast<int>(grafias_.size()) - 1);
     txtGrafia->clear();
     txtGrafia->setFocus();
     GrafiasMudaram();
@@ -259,9 +259,8 @@ void frmEstudoNome::cmdRemover_Click() {
     const int linha = lstGrafias->currentRow();
     if (linha < 0 || linha >= static_cast<int>(grafias_.size()))
         return;
-    grafias_.erase(grafias_.begin() + linha);
-    delete lstGrafias->takeItem(linha);
-    lstGrafias->setCurrentRow(std::min(linha, lstGrafias->count() - 1));
+    grafias_.removeAt(linha);
+    MostrarGrafias(std::min(linha, static_cast<int>(grafias_.size()) - 1));
     GrafiasMudaram();
 }
 
@@ -278,11 +277,17 @@ void frmEstudoNome::Mover(int passo) {
     const int destino = linha + passo;
     if (linha < 0 || destino < 0 || destino >= static_cast<int>(grafias_.size()))
         return;
-    std::swap(grafias_[static_cast<std::size_t>(linha)], grafias_[static_cast<std::size_t>(destino)]);
-    QListWidgetItem* item = lstGrafias->takeItem(linha);
-    lstGrafias->insertItem(destino, item);
-    lstGrafias->setCurrentRow(destino);
+    grafias_.swapItemsAt(linha, destino);
+    MostrarGrafias(destino);
     GrafiasMudaram();
+}
+
+void frmEstudoNome::MostrarGrafias(int atual) {
+    // Quiet while the list is filled again: the caller computes the study and selects its row.
+    const QSignalBlocker quieta(lstGrafias);
+    lstGrafias->clear();
+    lstGrafias->addItems(grafias_);
+    lstGrafias->setCurrentRow(atual);
 }
 
 void frmEstudoNome::GrafiasMudaram() {
@@ -292,20 +297,14 @@ void frmEstudoNome::GrafiasMudaram() {
     GravarNoCadastro();
 }
 
-QStringList frmEstudoNome::Grafias() const {
-    QStringList lista;
-    for (int i = 0; i < lstGrafias->count(); ++i)
-        lista << lstGrafias->item(i)->text();
-    return lista;
-}
-
 // ---- The study --------------------------------------------------------------------------------
 
 void frmEstudoNome::Recalcular() {
     estudo_.reset();
     if (nascimento_ && nomeNascimento_) {
         std::vector<std::string> todas{*nomeNascimento_};
-        todas.insert(todas.end(), grafias_.begin(), grafias_.end());
+        for (const QString& grafia : grafias_)
+            todas.push_back(ParaCp1252(grafia));
         estudo_ = EstudarNome(*nascimento_, todas);
     }
     PreencherTabela();
@@ -370,7 +369,7 @@ void frmEstudoNome::MostrarTrabalho() {
 
 void frmEstudoNome::AtualizarBotoes() {
     const int linha = lstGrafias->currentRow();
-    const int total = lstGrafias->count();
+    const int total = static_cast<int>(grafias_.size());
     cmdAdicionar->setEnabled(total + 1 < kMaximoGrafias);
     cmdRemover->setEnabled(linha >= 0);
     cmdSubir->setEnabled(linha > 0);

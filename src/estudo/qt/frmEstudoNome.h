@@ -55,25 +55,10 @@ public:
     // The study shown, or nothing while the date or the birth name is missing.
     const std::optional<EstudoNome>& Estudo() const { return estudo_; }
     // The other spellings in the list, as accepted (accents composed, blanks around removed).
-    QStringList Grafias() const;
+    QStringList Grafias() const { return grafias_; }
     // What the header and footer of the printed pages show, with the print margins of margens.dat
     // on a page of the given printable size (millimetres).
     FolhasEstudo Folhas(double larguraImprimivel, double alturaImprimivel) const;
-
-    QLineEdit* txtDataNasc = nullptr;
-    QLineEdit* txtNome = nullptr;
-    QListWidget* lstGrafias = nullptr;
-    QLineEdit* txtGrafia = nullptr;
-    QPushButton* cmdAdicionar = nullptr;
-    QPushButton* cmdRemover = nullptr;
-    QPushButton* cmdSubir = nullptr;
-    QPushButton* cmdDescer = nullptr;
-    QTableWidget* tblEstudo = nullptr;
-    QPlainTextEdit* txtTrabalho = nullptr;
-    QLabel* lblSituacao = nullptr;
-    QPushButton* cmdCopiar = nullptr;
-    QPushButton* cmdImprimir = nullptr;
-    QPushButton* cmdSalvarPdf = nullptr;
 
 public slots:
     // Leaving the date or the birth name (or Enter in it): checked as the entry dialog checks them.
@@ -89,14 +74,32 @@ public slots:
     void cmdSalvarPdf_Click();
 
 private:
+    QLineEdit* txtDataNasc = nullptr;
+    QLineEdit* txtNome = nullptr;
+    QListWidget* lstGrafias = nullptr;
+    QLineEdit* txtGrafia = nullptr;
+    QPushButton* cmdAdicionar = nullptr;
+    QPushButton* cmdRemover = nullptr;
+    QPushButton* cmdSubir = nullptr;
+    QPushButton* cmdDescer = nullptr;
+    QTableWidget* tblEstudo = nullptr;
+    QPlainTextEdit* txtTrabalho = nullptr;
+    QLabel* lblSituacao = nullptr;
+    QPushButton* cmdCopiar = nullptr;
+    QPushButton* cmdImprimir = nullptr;
+    QPushButton* cmdSalvarPdf = nullptr;
+
     void MontarJanela();
     // Computes the study again and shows it (table, working, buttons).
     void Recalcular();
     void PreencherTabela();
     void MostrarTrabalho();
     void AtualizarBotoes();
-    // Moves the spelling at `linha` by `passo` places.
+    // Moves the spelling selected in the list by `passo` places.
     void Mover(int passo);
+    // The list shows grafias_ again, with the spelling at `atual` selected (-1: none). The list
+    // only shows the spellings: what is studied, printed and saved is grafias_.
+    void MostrarGrafias(int atual);
     // The list changed: the study is computed again and the spellings saved with the client.
     void GrafiasMudaram();
     void GravarNoCadastro();
@@ -105,7 +108,7 @@ private:
     Programa& programa_;
     std::optional<Data> nascimento_;
     std::optional<std::string> nomeNascimento_; // Windows-1252, as accepted
-    std::vector<std::string> grafias_;          // Windows-1252, in the order of the list
+    QStringList grafias_;                       // as accepted, in the order of the list
     std::optional<EstudoNome> estudo_;
     QString dataVerificada_; // the last texts checked, so that leaving a field twice
     QString nomeVerificado_; // does not repeat its message

@@ -160,10 +160,10 @@ void frmEstudoNome::AbrirCliente(std::shared_ptr<CadastroClientes> cadastro, con
                            .arg(guardadas[i].left(60))
                            .arg(kMaximoGrafias);
         } else {
-            grafias_.push_back(QStringParaCp1252(v.nome).texto);
-            lstGrafias->addItem(v.nome);
+            grafias_.push_back(v.nome);
         }
     }
+    MostrarGrafias(lstGrafias->currentRow());
     gravar_ = recusas.isEmpty();
     Recalcular();
     if (!recusas.isEmpty())

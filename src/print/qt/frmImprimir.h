@@ -61,18 +61,6 @@ public:
     // Where the PDF is proposed: the user's documents folder, the subject's name and ".pdf".
     QString SugestaoArquivoPdf() const;
 
-    QCheckBox* chkPretoEmBranco;
-    QCheckBox* chkImprimirFolhaRosto;
-    QLineEdit* txtDireita;
-    QLineEdit* txtInferior;
-    QLineEdit* txtEsquerda;
-    QLineEdit* txtSuperior;
-    QuadroExemplo* picExemplo;
-    QPushButton* cmdCancelar;
-    QPushButton* cmdImprimir;
-    QPushButton* cmdSalvarPdf;
-    QPushButton* cmdVisualizar; // "&Visualizar...": the real pages before printing
-
     // True while the dialog loads and while the preview is drawn: edits are checked, not drawn.
     bool Desenhando = true;
 
@@ -96,6 +84,18 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    QCheckBox* chkPretoEmBranco;
+    QCheckBox* chkImprimirFolhaRosto;
+    QLineEdit* txtDireita;
+    QLineEdit* txtInferior;
+    QLineEdit* txtEsquerda;
+    QLineEdit* txtSuperior;
+    QuadroExemplo* picExemplo;
+    QPushButton* cmdCancelar;
+    QPushButton* cmdImprimir;
+    QPushButton* cmdSalvarPdf;
+    QPushButton* cmdVisualizar; // "&Visualizar...": the real pages before printing
+
     enum class Lado { Esquerda, Superior, Direita, Inferior };
     void RegraDaMargem(Lado lado);
     QLineEdit* Caixa(Lado lado) const;

@@ -100,11 +100,14 @@ frmExibeRelatorio::frmExibeRelatorio(Programa& programa, QWidget* pai) : QWidget
     setFocusPolicy(Qt::StrongFocus);
 
     picExibe = new SuperficieExibe(this);
+    picExibe->setObjectName(QStringLiteral("picExibe"));
     picExibe->installEventFilter(this);
     setFocusProxy(picExibe);
 
     vScroll = new QScrollBar(Qt::Vertical, this);
     hScroll = new QScrollBar(Qt::Horizontal, this);
+    vScroll->setObjectName(QStringLiteral("vScroll"));
+    hScroll->setObjectName(QStringLiteral("hScroll"));
     for (QScrollBar* barra : {vScroll, hScroll}) {
         barra->setFocusPolicy(Qt::NoFocus);
         barra->setRange(0, 0);

@@ -82,11 +82,7 @@ public:
     // The reference date the analysis was made for (none: the day it is printed or exported).
     const std::optional<Data>& DataReferencia() const { return referencia_; }
 
-    // Scroll values are millimetres of page movement.
-    QScrollBar* vScroll = nullptr;
-    QScrollBar* hScroll = nullptr;
-    QWidget* picExibe = nullptr; // the visible page surface
-    float MargemPagina = 0;      // gap above and beside the page: 4% of the screen height, mm
+    float MargemPagina = 0; // gap above and beside the page: 4% of the screen height, mm
 
     // Scroll positions remembered for page `pagina` (1-based): horizontal, vertical.
     std::pair<float, float> PosicaoGuardada(int pagina) const;
@@ -134,6 +130,10 @@ protected:
 
 private:
     friend class SuperficieExibe;
+    // Scroll values are millimetres of page movement.
+    QScrollBar* vScroll = nullptr;
+    QScrollBar* hScroll = nullptr;
+    QWidget* picExibe = nullptr; // the visible page surface
     void AoRolarVertical(int valor);
     void AoRolarHorizontal(int valor);
     void Reposicionar();
