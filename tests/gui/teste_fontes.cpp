@@ -120,9 +120,9 @@ private slots:
         for (const bool ok : {false, true}) {
             frmConfiguraFonte d(*a.programa);
             d.show();
-            d.chkNegrito[2]->setChecked(true);
+            Filho<QCheckBox>(d, "chkNegrito_2")->setChecked(true);
             QCOMPARE(SerializarFontes(a.programa->Fontes), antes);
-            (ok ? d.cmdOk : d.cmdCancelar)->click();
+            Filho<QPushButton>(d, ok ? "cmdOk" : "cmdCancelar")->click();
             QVERIFY(!d.isVisible());
             QCOMPARE(SerializarFontes(a.programa->Fontes), ok ? SerializarFontes(d.FontesEditadas()) : antes);
         }

@@ -304,7 +304,7 @@ void frmEstudoNome::Recalcular() {
     if (nascimento_ && nomeNascimento_) {
         std::vector<std::string> todas{*nomeNascimento_};
         for (const QString& grafia : grafias_)
-            todas.push_back(ParaCp1252(grafia));
+            todas.push_back(QStringParaCp1252(grafia).texto);
         estudo_ = EstudarNome(*nascimento_, todas);
     }
     PreencherTabela();
