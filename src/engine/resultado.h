@@ -12,7 +12,6 @@
 // programa/qt/falhas.h), the core code with a std::string or an error enum of its own.
 
 #include <exception>
-#include <optional>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -125,12 +124,12 @@ public:
     constexpr Resultado() noexcept = default;
     template <class G>
     requires std::is_constructible_v<E, const G&>
-    constexpr Resultado(const Falha<G>& falha) : erro_(std::in_place, falha.error()) {}
+    constexpr Resultado(const Falha<G>& falha) : dados_(std::in_place_index<1>, falha.error()) {}
     template <class G>
     requires std::is_constructible_v<E, G&&>
-    constexpr Resultado(Falha<G>&& falha) : erro_(std::in_place, std::move(falha).error()) {}
+    constexpr Resultado(Falha<G>&& falha) : dados_(std::in_place_index<1>, std::move(falha).error()) {}
 
-    constexpr bool has_value() const noexcept { return !erro_.has_value(); }
+    constexpr bool has_value() const noexcept { return dados_.index() == 0; }
     constexpr explicit operator bool() const noexcept { return has_value(); }
 
     constexpr void value() const {
@@ -139,12 +138,13 @@ public:
     }
     constexpr void operator*() const noexcept {}
 
-    constexpr E& error() & noexcept { return *erro_; }
-    constexpr const E& error() const& noexcept { return *erro_; }
-    constexpr E&& error() && noexcept { return std::move(*erro_); }
+    // Only on a Resultado known to hold a failure.
+    constexpr E& error() & noexcept { return std::get_if<1>(&dados_)->error(); }
+    constexpr const E& error() const& noexcept { return std::get_if<1>(&dados_)->error(); }
+    constexpr E&& error() && noexcept { return std::move(*std::get_if<1>(&dados_)).error(); }
 
 private:
-    std::optional<E> erro_;
+    std::variant<std::monostate, Falha<E>> dados_;
 };
 
 } // namespace oraculandia

@@ -126,10 +126,9 @@ TEST(Resultado, ValoresEFalhasSoDeMoverPassamAdiante) {
             EXPECT_EQ(*erro, std::to_string(i));
         }
         // Moved into a void form: only the failure goes along.
-        Resultado<void, std::unique_ptr<std::string>> so =
-            i % 2 == 0
-                ? Resultado<void, std::unique_ptr<std::string>>(Falha(std::make_unique<std::string>("f")))
-                : Resultado<void, std::unique_ptr<std::string>>();
+        Resultado<void, std::unique_ptr<std::string>> so;
+        if (i % 2 == 0)
+            so = Falha(std::make_unique<std::string>("f"));
         auto outro = std::move(so);
         ASSERT_EQ(outro.has_value(), i % 2 != 0);
         if (!outro) {
