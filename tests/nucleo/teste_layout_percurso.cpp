@@ -41,7 +41,7 @@ struct Cenario {
     }
     int Executar(AlvoTeste& alvo) {
         Paginacao p(ctx);
-        return ImprimirSecoes(alvo, p, g, secoes, cfg, fontes);
+        return ImprimirSecoes(alvo, p, g, secoes, cfg, fontes).value();
     }
 };
 
