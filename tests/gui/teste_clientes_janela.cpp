@@ -20,6 +20,7 @@
 #include "clientes/qt/modelo_clientes.h"
 #include "clientes/qt/servicos_clientes.h"
 #include "engine/entrada.h"
+#include "teste_clientes_apoio.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;

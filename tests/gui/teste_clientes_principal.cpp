@@ -19,6 +19,7 @@
 #include "clientes/qt/cadastro_clientes.h"
 #include "clientes/qt/frmClientes.h"
 #include "print/qt/trabalho_impressao.h"
+#include "teste_clientes_apoio.h"
 #include "teste_impressao_duplo.h"
 #include "viewer/qt/frmExibeRelatorio.h"
 

@@ -26,6 +26,7 @@
 #include "editor/qt/frmAlteraForm.h"
 #include "editor/qt/frmSelecionaAlteracao.h"
 #include "print/qt/frmImprimir.h"
+#include "teste_clientes_apoio.h"
 #include "teste_impressao_duplo.h"
 
 using namespace oraculandia;
