@@ -76,10 +76,10 @@ Data NascimentoPessoa(int i) {
 // The register of 10,000 clients, made once for the run.
 struct Registro {
     Registro() {
-        QString erro;
-        cadastro = CadastroClientes::Abrir(pasta.path(), &erro);
-        if (!cadastro)
-            qFatal("register: %s", qPrintable(erro));
+        ResultadoQt<std::unique_ptr<CadastroClientes>> aberto = CadastroClientes::Abrir(pasta.path());
+        if (!aberto)
+            qFatal("register: %s", qPrintable(aberto.error()));
+        cadastro = std::move(*aberto);
         std::vector<VerificacaoCliente> lista;
         for (int i = 0; lista.size() < std::size_t{kClientes}; ++i) {
             VerificacaoCliente v = VerificarCliente(NomePessoa(i), DataExibida(NascimentoPessoa(i)), kHoje,
@@ -88,8 +88,8 @@ struct Registro {
                 lista.push_back(std::move(v));
         }
         const ResultadoImportacao r = cadastro->Importar(lista, kHoje);
-        if (!r.ok || r.adicionados < kClientes * 9 / 10)
-            qFatal("import: %s (%d)", qPrintable(r.erro), r.adicionados);
+        if (!r || r->adicionados < kClientes * 9 / 10)
+            qFatal("import: %s (%d)", qPrintable(r ? QString() : r.error()), r ? r->adicionados : 0);
         // The bare query runs on a connection of its own, as another program would.
         banco = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("pura"));
         banco.setDatabaseName(cadastro->Arquivo());
@@ -266,9 +266,8 @@ void BM_Relatorios(benchmark::State& estado) {
                 const VerificacaoCliente v =
                     VerificarCliente(NomePessoa(i), DataExibida(NascimentoPessoa(i)), kHoje);
                 GeradorPdf gerador(pasta, kHoje, impressao);
-                QString erro;
                 if (!gerador.Gravar(v.nomeAnalise, v.nascimento, p.saida.filePath(QStringLiteral("um.pdf")),
-                                    true, &erro))
+                                    true))
                     estado.SkipWithError("a single report failed");
             }
         };

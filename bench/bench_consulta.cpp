@@ -43,7 +43,7 @@ public:
                 std::abort();
             }
         }
-        SalvarTabela(caminho, TabelaPadrao(), nullptr);
+        static_cast<void>(SalvarTabela(caminho, TabelaPadrao()));
     }
     ~Pasta() {
         std::error_code erro;

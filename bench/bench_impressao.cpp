@@ -193,14 +193,16 @@ void BM_AnaliseNaTela(benchmark::State& estado) {
             ArmazemPaginas armazem(kLarguraTela, 297, kPixelsPorMm);
             AlvoArmazem alvo(armazem);
             paginas = ImprimirSecoes(alvo, p, geometria, a.programa.Secoes, complementos,
-                                     a.programa.Configuracao, a.programa.Fontes);
+                                     a.programa.Configuracao, a.programa.Fontes)
+                          .value();
             armazem.TerminarGravacao();
-            benchmark::DoNotOptimize(armazem.Imagem(1, 1).constBits());
+            benchmark::DoNotOptimize(armazem.Imagem(1, 1).value().constBits());
             continue;
         }
         AlvoTela alvo(estado.range(0) != 0);
         paginas = ImprimirSecoes(alvo, p, geometria, a.programa.Secoes, complementos, a.programa.Configuracao,
-                                 a.programa.Fontes);
+                                 a.programa.Fontes)
+                      .value();
         benchmark::DoNotOptimize(alvo.paginas.back().constBits());
     }
     estado.counters["paginas"] = paginas;
@@ -220,11 +222,11 @@ void BM_AnaliseEmPdf(benchmark::State& estado) {
         pdf.setPageLayout(pagina);
         pdf.setOutputFileName(arquivo);
         const ResultadoImpressao r = ImprimirAnalise(a.programa, pdf, true);
-        if (!r.ok) {
+        if (!r) {
             estado.SkipWithError("the print job failed");
             break;
         }
-        paginas = r.paginas;
+        paginas = *r;
     }
     estado.counters["paginas"] = paginas;
 }

@@ -163,7 +163,8 @@ int Gravar(ArmazemPaginas& armazem, const SecoesAnalise& secoes, const FontesAna
     Paginacao p(Contexto());
     AlvoArmazem alvo(armazem);
     const int paginas =
-        ImprimirSecoes(alvo, p, GeometriaPagina{LarguraPagina(), 297, 272}, secoes, Configuracao(), fontes);
+        ImprimirSecoes(alvo, p, GeometriaPagina{LarguraPagina(), 297, 272}, secoes, Configuracao(), fontes)
+            .value();
     armazem.TerminarGravacao();
     return paginas;
 }
@@ -176,7 +177,8 @@ void BM_Renderizacao_Oraculandia(benchmark::State& estado) {
     for (auto _ : estado) {
         Paginacao p(Contexto());
         AlvoImagens alvo(estado.range(0) != 0);
-        paginas = ImprimirSecoes(alvo, p, GeometriaPagina{LarguraPagina(), 297, 272}, secoes, cfg, fontes);
+        paginas =
+            ImprimirSecoes(alvo, p, GeometriaPagina{LarguraPagina(), 297, 272}, secoes, cfg, fontes).value();
         benchmark::DoNotOptimize(alvo.paginas.back().constBits());
     }
     estado.counters["paginas"] = paginas;
@@ -194,7 +196,7 @@ void BM_Abertura_Armazem(benchmark::State& estado) {
     for (auto _ : estado) {
         ArmazemPaginas armazem(LarguraPagina(), 297, PixelsPorMm());
         paginas = Gravar(armazem, secoes, fontes);
-        const QImage pagina1 = armazem.Imagem(1, razao);
+        const QImage pagina1 = armazem.Imagem(1, razao).value();
         QPainter p(&tela);
         p.drawImage(0, 0, pagina1);
     }
@@ -366,7 +368,7 @@ void BM_PaginaDoZero(benchmark::State& estado) {
         Paginacao p(Contexto());
         AlvoImagens alvo(false);
         const int paginas =
-            ImprimirSecoes(alvo, p, GeometriaPagina{LarguraPagina(), 297, 272}, secoes, cfg, fontes);
+            ImprimirSecoes(alvo, p, GeometriaPagina{LarguraPagina(), 297, 272}, secoes, cfg, fontes).value();
         benchmark::DoNotOptimize(alvo.paginas.back().constBits());
         estado.SetIterationTime(static_cast<double>(relogio.nsecsElapsed()) * 1e-9 / paginas);
     }
@@ -400,7 +402,7 @@ void BM_Abertura_Fonte200(benchmark::State& estado) {
     for (auto _ : estado) {
         ArmazemPaginas armazem(LarguraPagina(), 297, PixelsPorMm());
         paginas = Gravar(armazem, secoes, fontes);
-        benchmark::DoNotOptimize(armazem.Imagem(1, 1).constBits());
+        benchmark::DoNotOptimize(armazem.Imagem(1, 1).value().constBits());
         bytes = armazem.BytesListas() + armazem.BytesImagens();
     }
     estado.counters["paginas"] = paginas;

@@ -86,7 +86,8 @@ const char* const kUso =
     "Quando a situação não é 0, a mensagem vai para a saída de erros e nada é escrito na\n"
     "saída padrão.\n";
 
-std::optional<std::string> LerArgumentos(int argc, char** argv, Argumentos& a) {
+Resultado<Argumentos, std::string> LerArgumentos(int argc, char** argv) {
+    Argumentos a;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
         if (arg == "--ajuda" || arg == "-h" || arg == "--help") {
@@ -111,9 +112,9 @@ std::optional<std::string> LerArgumentos(int argc, char** argv, Argumentos& a) {
         }
         if (arg.empty() || arg.front() != '-') {
             // Most often a name with spaces typed without quotes, or a value without its option.
-            return "o argumento \xE2\x80\x9C" + std::string(arg) +
-                   "\xE2\x80\x9D não pertence a nenhuma opção; o nome e a data vão em --nome e --data "
-                   "(um nome com espaços vai entre aspas: --nome \"Ana Silva\").";
+            return Falha("o argumento \xE2\x80\x9C" + std::string(arg) +
+                         "\xE2\x80\x9D não pertence a nenhuma opção; o nome e a data vão em --nome e --data "
+                         "(um nome com espaços vai entre aspas: --nome \"Ana Silva\").");
         }
         std::string_view opcao = arg;
         std::optional<std::string> valor;
@@ -133,11 +134,11 @@ std::optional<std::string> LerArgumentos(int argc, char** argv, Argumentos& a) {
         } else if (opcao == "--mes") {
             destino = &a.mes;
         } else if (opcao != "--formato" && opcao != "--nome") {
-            return "opção desconhecida: " + std::string(arg);
+            return Falha("opção desconhecida: " + std::string(arg));
         }
         if (!valor) {
             if (i + 1 >= argc) {
-                return "falta o valor da opção " + std::string(opcao);
+                return Falha("falta o valor da opção " + std::string(opcao));
             }
             valor = argv[++i];
         }
@@ -152,10 +153,10 @@ std::optional<std::string> LerArgumentos(int argc, char** argv, Argumentos& a) {
         } else if (*valor == "texto" || *valor == "json") {
             a.formato = *valor;
         } else {
-            return "formato desconhecido: " + *valor + " (use texto ou json)";
+            return Falha("formato desconhecido: " + *valor + " (use texto ou json)");
         }
     }
-    return std::nullopt;
+    return a;
 }
 
 } // namespace oraculandia::cli

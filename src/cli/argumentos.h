@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/resultado.h"
+
 namespace oraculandia::cli {
 
 // Exit statuses, as the help text lists them.
@@ -28,7 +30,7 @@ struct Argumentos {
     bool versao = false;
 };
 
-// Reads the options into `a`; a message (UTF-8) when something is wrong.
-std::optional<std::string> LerArgumentos(int argc, char** argv, Argumentos& a);
+// Reads the options; a message (UTF-8) when something is wrong.
+Resultado<Argumentos, std::string> LerArgumentos(int argc, char** argv);
 
 } // namespace oraculandia::cli

@@ -193,11 +193,11 @@ int Previsoes(const Argumentos& a, const PastaEscolhida& pasta, const Data& hoje
     }
     std::string nome;
     if (!a.nomes.empty()) {
-        std::string aceito;
-        if (const auto recusa = VerificarNome(a.nomes.front(), aceito)) {
-            return Recusar("nome: " + *recusa);
+        const auto aceito = VerificarNome(a.nomes.front());
+        if (!aceito) {
+            return Recusar("nome: " + aceito.error());
         }
-        nome = Cp1252ParaUtf8SemControles(aceito);
+        nome = Cp1252ParaUtf8SemControles(*aceito);
     }
     Previsao p;
     if (pasta.erro.empty()) {
@@ -230,11 +230,11 @@ int HarmoniaDeDuas(const Argumentos& a, const PastaEscolhida& pasta, const Data&
         if (!nascimento) {
             return Recusar(quem + "data de nascimento: " + kMensagemDataInvalida);
         }
-        std::string aceito;
-        if (const auto recusa = VerificarNome(a.nomes[i], aceito)) {
-            return Recusar(quem + "nome: " + *recusa);
+        const auto aceito = VerificarNome(a.nomes[i]);
+        if (!aceito) {
+            return Recusar(quem + "nome: " + aceito.error());
         }
-        pessoas[i] = CalcularPessoa(aceito, *nascimento);
+        pessoas[i] = CalcularPessoa(*aceito, *nascimento);
     }
     Harmonia h;
     if (pasta.erro.empty()) {

@@ -26,25 +26,24 @@ std::string ListarInvalidos(const std::vector<char32_t>& invalidos) {
 
 } // namespace
 
-std::optional<std::string> VerificarNome(std::string_view utf8, std::string& aceitoCp1252, bool grafia) {
+Resultado<std::string, std::string> VerificarNome(std::string_view utf8, bool grafia) {
     // Letters typed with separate accents are joined first, as the entry dialog does.
     ConversaoCp1252 nome = Utf8ParaCp1252(ComporAcentos(utf8));
     if (!nome.ok()) {
-        return "O nome contém caracteres que o programa não consegue guardar: " +
-               ListarInvalidos(nome.invalidos) + ". Tente novamente sem eles.";
+        return Falha("O nome contém caracteres que o programa não consegue guardar: " +
+                     ListarInvalidos(nome.invalidos) + ". Tente novamente sem eles.");
     }
     if (TemCaractereDeControle(nome.texto)) {
-        return std::string(kMensagemNomeComControle);
+        return Falha(std::string(kMensagemNomeComControle));
     }
     if (grafia) {
         const std::string n = NormalizarNome(nome.texto);
         if (std::none_of(n.begin(), n.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
-            return std::string("a grafia precisa ter pelo menos uma letra.");
+            return Falha(std::string("a grafia precisa ter pelo menos uma letra."));
     } else if (!NomeAceitavel(nome.texto)) {
-        return std::string(kMensagemNomeCurto);
+        return Falha(std::string(kMensagemNomeCurto));
     }
-    aceitoCp1252 = std::move(nome.texto);
-    return std::nullopt;
+    return std::move(nome.texto);
 }
 
 } // namespace oraculandia::cli

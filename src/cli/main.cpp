@@ -112,12 +112,13 @@ bool Escrever(const std::string& saida) {
 int EstudoDoNome(const std::vector<std::string>& nomes, const Data& nascimento, const std::string& formato) {
     std::vector<std::string> grafias;
     for (std::size_t i = 0; i < nomes.size(); ++i) {
-        std::string aceito;
-        if (const auto recusa = VerificarNome(nomes[i], aceito, i > 0)) {
-            Erro(std::to_string(i + 1) + "º nome" + (i == 0 ? " (nome de nascimento)" : "") + ": " + *recusa);
+        auto aceito = VerificarNome(nomes[i], i > 0);
+        if (!aceito) {
+            Erro(std::to_string(i + 1) + "º nome" + (i == 0 ? " (nome de nascimento)" : "") + ": " +
+                 aceito.error());
             return kArgumentosInvalidos;
         }
-        grafias.push_back(std::move(aceito));
+        grafias.push_back(std::move(*aceito));
     }
     const EstudoNome estudo = EstudarNome(nascimento, grafias);
     if (!Escrever(formato == "json" ? EstudoJson(estudo) : TextoEstudo(estudo))) {
@@ -147,10 +148,11 @@ int main(int argc, char** argv) {
     // Windows: the arguments in UTF-8, and the output bytes written as they are (see plataforma.h).
     plataforma::ArgumentosUtf8 utf8(argc, argv);
     plataforma::PrepararSaidasPadrao();
-    Argumentos a;
-    if (const auto problema = LerArgumentos(utf8.argc(), utf8.argv(), a)) {
-        return ErroDeUso(*problema);
+    auto lidos = LerArgumentos(utf8.argc(), utf8.argv());
+    if (!lidos) {
+        return ErroDeUso(lidos.error());
     }
+    Argumentos a = std::move(*lidos);
     if (a.versao) {
         return Escrever(std::string("oraculandia-cli ") + kVersao + "\n") ? kSucesso : kFalhaSaida;
     }
@@ -206,11 +208,12 @@ int main(int argc, char** argv) {
     if (a.estudoNome) {
         return EstudoDoNome(a.nomes, *nascimento, a.formato);
     }
-    std::string nomeCp;
-    if (const auto recusa = VerificarNome(a.nomes.front(), nomeCp)) {
-        Erro(*recusa);
+    auto aceito = VerificarNome(a.nomes.front());
+    if (!aceito) {
+        Erro(aceito.error());
         return kArgumentosInvalidos;
     }
+    const std::string nomeCp = std::move(*aceito);
 
     const std::filesystem::path& pasta = escolhida.pasta;
     if (const auto problema = ProblemaDosArquivosDeInterpretacao(pasta)) {

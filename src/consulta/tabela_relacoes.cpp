@@ -106,13 +106,8 @@ std::string SerializarTabela(const TabelaRelacoes& t) {
     return s;
 }
 
-std::optional<TabelaRelacoes> LerTabela(const std::string& texto, std::string* erro) {
-    auto falha = [erro](const std::string& m) -> std::optional<TabelaRelacoes> {
-        if (erro) {
-            *erro = m;
-        }
-        return std::nullopt;
-    };
+Resultado<TabelaRelacoes, std::string> LerTabela(const std::string& texto) {
+    auto falha = [](std::string m) { return Falha(std::move(m)); };
     TabelaRelacoes t;
     int linhas = 0;
     std::size_t inicio = 0;
@@ -197,28 +192,24 @@ TabelaCarregada CarregarTabela(const std::filesystem::path& pasta) {
         c.erro = "o arquivo " + caminho.string() + " é grande demais para ser uma tabela de relações";
         return c;
     }
-    std::string erro;
-    if (const auto t = LerTabela(trecho->bytes, &erro)) {
+    if (const auto t = LerTabela(trecho->bytes)) {
         c.tabela = *t;
         c.situacao = SituacaoTabela::Lida;
     } else {
         c.situacao = SituacaoTabela::Invalida;
-        c.erro = "o arquivo " + caminho.string() + " não é uma tabela de relações válida (" + erro + ")";
+        c.erro = "o arquivo " + caminho.string() + " não é uma tabela de relações válida (" + t.error() + ")";
     }
     return c;
 }
 
-bool SalvarTabela(const std::filesystem::path& pasta, const TabelaRelacoes& t, std::string* erro) {
+Resultado<void, std::string> SalvarTabela(const std::filesystem::path& pasta, const TabelaRelacoes& t) {
     const std::filesystem::path destino = pasta / kArquivoRelacoes;
     // Never in place of something that is not a readable file (a folder, a named pipe, a file
     // without read permission): what it holds could not be known, so it is not replaced.
     if (arquivos::Examinar(destino) == arquivos::Situacao::Ilegivel) {
-        if (erro) {
-            *erro = "o arquivo " + destino.string() +
-                    " não pode ser lido (sem permissão de leitura, ou não é um arquivo comum) e não é "
-                    "substituído";
-        }
-        return false;
+        return Falha("o arquivo " + destino.string() +
+                     " não pode ser lido (sem permissão de leitura, ou não é um arquivo comum) e não é "
+                     "substituído");
     }
     // A temporary name of this process, cleared first: whatever was left under it (even a named
     // pipe, which opening would wait on) is ours to remove, never to open.
@@ -234,22 +225,16 @@ bool SalvarTabela(const std::filesystem::path& pasta, const TabelaRelacoes& t, s
         if (!f) {
             std::error_code ec;
             std::filesystem::remove(temporario, ec);
-            if (erro) {
-                *erro = "não foi possível gravar o arquivo " + temporario.string();
-            }
-            return false;
+            return Falha("não foi possível gravar o arquivo " + temporario.string());
         }
     }
     std::error_code ec;
     std::filesystem::rename(temporario, destino, ec);
     if (ec) {
         std::filesystem::remove(temporario, ec);
-        if (erro) {
-            *erro = "não foi possível dar ao arquivo o nome " + destino.string();
-        }
-        return false;
+        return Falha("não foi possível dar ao arquivo o nome " + destino.string());
     }
-    return true;
+    return {};
 }
 
 } // namespace oraculandia

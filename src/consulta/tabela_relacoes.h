@@ -18,6 +18,8 @@
 #include <optional>
 #include <string>
 
+#include "engine/resultado.h"
+
 namespace oraculandia {
 
 inline constexpr const char* kArquivoRelacoes = "relacoes-harmonia.txt";
@@ -45,9 +47,9 @@ inline constexpr std::array<std::array<int, 2>, 10> kParesCompativeis = {
 
 // The file's text for a table, with a heading that explains the format.
 std::string SerializarTabela(const TabelaRelacoes& t);
-// Reads a file's text; nothing, with the reason (Portuguese, naming the line), when it is not a
-// table of the format above.
-std::optional<TabelaRelacoes> LerTabela(const std::string& texto, std::string* erro);
+// Reads a file's text; the reason instead (Portuguese, naming the line) when it is not a table of
+// the format above.
+Resultado<TabelaRelacoes, std::string> LerTabela(const std::string& texto);
 
 enum class SituacaoTabela { Lida, Padrao, Invalida };
 struct TabelaCarregada {
@@ -57,8 +59,8 @@ struct TabelaCarregada {
 };
 // The table of the program folder; nothing is created there.
 TabelaCarregada CarregarTabela(const std::filesystem::path& pasta);
-// Writes the table through a temporary file renamed over the old one. False, with the reason,
-// on failure (the old file is then untouched).
-bool SalvarTabela(const std::filesystem::path& pasta, const TabelaRelacoes& t, std::string* erro);
+// Writes the table through a temporary file renamed over the old one. The reason instead on
+// failure (the old file is then untouched).
+Resultado<void, std::string> SalvarTabela(const std::filesystem::path& pasta, const TabelaRelacoes& t);
 
 } // namespace oraculandia

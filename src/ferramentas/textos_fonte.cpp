@@ -105,10 +105,11 @@ bool TerminaComQuebraDeLinha(std::string_view nomeArquivo) {
 }
 
 ResultadoFonte LerFonte(std::string_view nomeArquivo, std::string_view conteudo) {
-    ResultadoFonte r;
+    Registros registros;
+    std::vector<std::string> erros;
     const std::string arquivo = std::string(nomeArquivo) + ".txt";
     const int maximo = RegistroMaximo(nomeArquivo);
-    auto erro = [&](std::string msg) { r.erros.push_back(arquivo + ", " + std::move(msg)); };
+    auto erro = [&](std::string msg) { erros.push_back(arquivo + ", " + std::move(msg)); };
 
     if (conteudo.starts_with("\xEF\xBB\xBF")) {
         conteudo.remove_prefix(3);
@@ -220,13 +221,13 @@ ResultadoFonte LerFonte(std::string_view nomeArquivo, std::string_view conteudo)
             continue;
         }
         if (!conv.texto.empty()) {
-            r.registros[reg.numero] = std::move(conv.texto);
+            registros[reg.numero] = std::move(conv.texto);
         }
     }
-    if (!r.ok()) {
-        r.registros.clear();
+    if (!erros.empty()) {
+        return Falha(std::move(erros));
     }
-    return r;
+    return registros;
 }
 
 std::string MontarDat(const Registros& registros) {
@@ -350,8 +351,11 @@ int Empacotar(const std::filesystem::path& pastaFontes, const std::filesystem::p
                 mensagens.push_back(nome + ".txt: não foi possível ler o arquivo.");
             } else {
                 ResultadoFonte lido = LerFonte(nome, conteudo);
-                mensagens.insert(mensagens.end(), lido.erros.begin(), lido.erros.end());
-                registros = std::move(lido.registros);
+                if (lido) {
+                    registros = std::move(*lido);
+                } else {
+                    mensagens.insert(mensagens.end(), lido.error().begin(), lido.error().end());
+                }
             }
         }
         dats.push_back(MontarDat(registros));

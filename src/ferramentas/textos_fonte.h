@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/resultado.h"
+
 namespace oraculandia::textos {
 
 inline constexpr std::size_t kBytesRegistro = 5120;
@@ -28,11 +30,8 @@ int RegistroMaximo(std::string_view nomeArquivo);
 // The records of one file: record number -> text in Windows-1252 bytes, line breaks CR LF.
 using Registros = std::map<int, std::string>;
 
-struct ResultadoFonte {
-    Registros registros;
-    std::vector<std::string> erros; // Portuguese messages, UTF-8; empty when the source is good
-    bool ok() const { return erros.empty(); }
-};
+// The records of a good source; or every fault found in it (Portuguese messages, UTF-8).
+using ResultadoFonte = Resultado<Registros, std::vector<std::string>>;
 
 // Files whose records the packer ends with a line break (CR LF) of their own, after trimming.
 bool TerminaComQuebraDeLinha(std::string_view nomeArquivo);

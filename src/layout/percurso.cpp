@@ -89,9 +89,10 @@ public:
     Percurso(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagina& g)
         : alvo_(alvo), pag_(paginacao), g_(g), m_(paginacao.Contexto.MargensImpressao) {}
 
-    int Executar(const SecoesAnalise& secoes, const ComplementosRelatorio& complementos,
-                 const ConfiguracaoPrograma& cfg, const FontesAnalise& fontes,
-                 const SeusNumeros* seusNumeros) {
+    Resultado<int, FalhaPercurso> Executar(const SecoesAnalise& secoes,
+                                           const ComplementosRelatorio& complementos,
+                                           const ConfiguracaoPrograma& cfg, const FontesAnalise& fontes,
+                                           const SeusNumeros* seusNumeros) {
         posicaoY_ = pag_.NovaPagina(alvo_.Superficie(), g_.LarguraPagina, g_.AlturaPagina, 1);
         inicioPagina_ = posicaoY_;
         alturaCabecalho_ = posicaoY_;
@@ -108,7 +109,7 @@ public:
             if (algum)
                 posicaoY_ = QuebraDePagina();
         }
-        for (int c = 1; c <= kNumeroCalculos; ++c) {
+        for (int c = 1; c <= kNumeroCalculos && !parado_; ++c) {
             if (!cfg.Selecionado(c))
                 continue;
             const SecaoAnalise& secao = secoes[c];
@@ -122,8 +123,10 @@ public:
             Bloco(texto, fontes.FonteCorpo, Tipo::Corpo);
             Divisoria();
         }
-        if (complementos.secoes != nullptr)
+        if (complementos.secoes != nullptr && !parado_)
             Complementos(*complementos.secoes, complementos.selecao, cfg, fontes);
+        if (parado_)
+            return Falha(FalhaPercurso::PaginasDemais);
         return paginas_;
     }
 
@@ -131,7 +134,7 @@ private:
     // The sections after the 28, by the rules of the 28; the inclusion table is its grid.
     void Complementos(const SecoesComplementares& c, const SelecaoComplementos& selecao,
                       const ConfiguracaoPrograma& cfg, const FontesAnalise& fontes) {
-        for (int id = kPrimeiroComplemento; id <= kUltimoComplemento; ++id) {
+        for (int id = kPrimeiroComplemento; id <= kUltimoComplemento && !parado_; ++id) {
             if (!Selecionado(selecao, id))
                 continue;
             const SecaoAnalise& secao = c[id];
@@ -159,11 +162,16 @@ private:
 
     // The grid in the body font, centred in the text column, whole on one page.
     void Quadro(const std::array<int64_t, 9>& contagens, const FonteTexto& fonte) {
+        if (parado_)
+            return;
         AplicarFonte(alvo_.Superficie(), fonte);
         alvo_.Superficie().DefinirCor(kCorPreta);
         const MedidasQuadro m = MedirQuadroInclusao(alvo_.Superficie());
-        if (!PaginaVazia() && posicaoY_ + m_.Superior + m.Altura() > g_.LimiteTexto)
+        if (!PaginaVazia() && posicaoY_ + m_.Superior + m.Altura() > g_.LimiteTexto) {
             posicaoY_ = QuebraDePagina();
+            if (parado_)
+                return;
+        }
         const double xEsquerda = m_.Esquerda + 2;
         const double xDireita = g_.LarguraPagina - m_.Direita - 2;
         const double y = posicaoY_ + m_.Superior;
@@ -175,7 +183,13 @@ private:
 
     enum class Tipo { Descricao, Titulo, Corpo };
 
+    // When the target takes no more pages, nothing changes and the walk stops (parado_): every
+    // step checks it after a page break and before it draws.
     float QuebraDePagina() {
+        if (!alvo_.AceitaNovaFolha()) {
+            parado_ = true;
+            return posicaoY_;
+        }
         pag_.SalvarFontesTela(alvo_.Superficie());
         alvo_.NovaFolha();
         ++paginas_;
@@ -196,9 +210,13 @@ private:
     // `alturaBloco`, when given, is the height of what stands in place of the text (the grid).
     void IniciarSecao(const std::string* introducao, const std::string& titulo, const std::string& texto,
                       const FontesAnalise& fontes, double alturaBloco = 0) {
+        if (parado_)
+            return;
         if (divisoriaPendente_) {
             divisoriaPendente_ = false;
             posicaoY_ = QuebraDePagina() + m_.Superior;
+            if (parado_)
+                return;
             DesenharDivisoria();
             inicioPagina_ = posicaoY_; // the divider alone does not count as text on the page
             return;
@@ -274,6 +292,8 @@ private:
     }
 
     void Bloco(std::string texto, const FonteTexto& fonte, Tipo tipo) {
+        if (parado_)
+            return;
         AplicarFonte(alvo_.Superficie(), fonte);
         if (tipo == Tipo::Corpo)
             alvo_.Superficie().DefinirCor(kCorPreta);
@@ -283,14 +303,20 @@ private:
         // yet the block simply starts, so a page too short for one line cannot produce a run of
         // empty pages; a text with nothing to print never starts a page.
         if (tipo != Tipo::Descricao && !PaginaVazia() && TemConteudo(texto) &&
-            posicaoY_ + m_.Superior + alvo_.Superficie().AlturaTexto("Ag\xEA") > g_.LimiteTexto)
+            posicaoY_ + m_.Superior + alvo_.Superficie().AlturaTexto("Ag\xEA") > g_.LimiteTexto) {
             posicaoY_ = QuebraDePagina();
+            if (parado_)
+                return;
+        }
         const double xEsquerda = m_.Esquerda + 2;
         const double xDireita = g_.LarguraPagina - m_.Direita - 2;
         // Each call prints at least one line and consumes at least one character, so this ends.
         while (!ImprimeTexto(alvo_.Superficie(), posicaoY_ + m_.Superior, xEsquerda, xDireita, g_.LimiteTexto,
-                             texto))
+                             texto)) {
             posicaoY_ = QuebraDePagina();
+            if (parado_)
+                return;
+        }
         SuperficieDesenho& s = alvo_.Superficie();
         if (tipo == Tipo::Corpo)
             posicaoY_ = static_cast<float>(s.Y() + s.AlturaTexto("\xEAGg") + 5);
@@ -299,6 +325,8 @@ private:
     }
 
     void Divisoria() {
+        if (parado_)
+            return;
         // Here posicaoY_ is measured from the top of the page. Without room, the divider waits
         // for the next section: it starts that section's page, and after the last section it is
         // not drawn at all.
@@ -327,6 +355,7 @@ private:
     float inicioPagina_ = 0; // where the text of the current page starts, below the margin
     float alturaCabecalho_ = 0;
     bool divisoriaPendente_ = false;
+    bool parado_ = false; // the target took no more pages
     int paginas_ = 0;
 };
 
@@ -365,16 +394,18 @@ void AplicarFonte(SuperficieDesenho& s, const FonteTexto& fonte) {
     s.DefinirNegrito(Ligado(fonte.Negrito));
 }
 
-int ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagina& geometria,
-                   const SecoesAnalise& secoes, const ConfiguracaoPrograma& configuracao,
-                   const FontesAnalise& fontes, const SeusNumeros* seusNumeros) {
+Resultado<int, FalhaPercurso> ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao,
+                                             const GeometriaPagina& geometria, const SecoesAnalise& secoes,
+                                             const ConfiguracaoPrograma& configuracao,
+                                             const FontesAnalise& fontes, const SeusNumeros* seusNumeros) {
     return Percurso(alvo, paginacao, geometria).Executar(secoes, {}, configuracao, fontes, seusNumeros);
 }
 
-int ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagina& geometria,
-                   const SecoesAnalise& secoes, const ComplementosRelatorio& complementos,
-                   const ConfiguracaoPrograma& configuracao, const FontesAnalise& fontes,
-                   const SeusNumeros* seusNumeros) {
+Resultado<int, FalhaPercurso> ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao,
+                                             const GeometriaPagina& geometria, const SecoesAnalise& secoes,
+                                             const ComplementosRelatorio& complementos,
+                                             const ConfiguracaoPrograma& configuracao,
+                                             const FontesAnalise& fontes, const SeusNumeros* seusNumeros) {
     return Percurso(alvo, paginacao, geometria)
         .Executar(secoes, complementos, configuracao, fontes, seusNumeros);
 }

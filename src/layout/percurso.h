@@ -31,6 +31,7 @@
 #include "analysis/composicao.h"
 #include "dados/configuracao.h"
 #include "dados/fontes.h"
+#include "engine/resultado.h"
 #include "layout/paginacao.h"
 #include "layout/superficie.h"
 
@@ -44,6 +45,14 @@ public:
     virtual SuperficieDesenho& Superficie() = 0;
     // Ends the current page and starts a fresh, empty one; Superficie() returns it afterwards.
     virtual void NovaFolha() = 0;
+    // Whether the target takes one more page. A walk that needs a page the target does not take
+    // stops there and reports FalhaPercurso::PaginasDemais.
+    virtual bool AceitaNovaFolha() const { return true; }
+};
+
+// Why a walk stopped before the end of the analysis.
+enum class FalhaPercurso {
+    PaginasDemais, // the target took no more pages
 };
 
 struct GeometriaPagina {
@@ -67,9 +76,11 @@ struct SeusNumeros; // layout/seus_numeros.h
 // Draws the whole analysis, starting with NovaPagina(..., 1) on the target's current page. The
 // margins are those of paginacao.Contexto. With `seusNumeros`, the first page holds that page
 // (DesenhaSeusNumeros) and section 1 starts on the next. Returns the number of pages drawn.
-int ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagina& geometria,
-                   const SecoesAnalise& secoes, const ConfiguracaoPrograma& configuracao,
-                   const FontesAnalise& fontes, const SeusNumeros* seusNumeros = nullptr);
+Resultado<int, FalhaPercurso> ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao,
+                                             const GeometriaPagina& geometria, const SecoesAnalise& secoes,
+                                             const ConfiguracaoPrograma& configuracao,
+                                             const FontesAnalise& fontes,
+                                             const SeusNumeros* seusNumeros = nullptr);
 
 // Who the cover is for and who prepared it (Windows-1252).
 struct DadosFolhaRosto {
@@ -91,10 +102,12 @@ struct ComplementosRelatorio {
 };
 
 // The same walk, followed by the selected sections after the 28.
-int ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao, const GeometriaPagina& geometria,
-                   const SecoesAnalise& secoes, const ComplementosRelatorio& complementos,
-                   const ConfiguracaoPrograma& configuracao, const FontesAnalise& fontes,
-                   const SeusNumeros* seusNumeros = nullptr);
+Resultado<int, FalhaPercurso> ImprimirSecoes(AlvoPaginas& alvo, Paginacao& paginacao,
+                                             const GeometriaPagina& geometria, const SecoesAnalise& secoes,
+                                             const ComplementosRelatorio& complementos,
+                                             const ConfiguracaoPrograma& configuracao,
+                                             const FontesAnalise& fontes,
+                                             const SeusNumeros* seusNumeros = nullptr);
 
 // The cover page inside the margins: the border picture over the whole area, the cover picture
 // and "Análise" / "Numerológica" centred below it. With `dados`, below them the client's name

@@ -77,7 +77,7 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
         // Every page carries ink: header on the first, text on all.
         for (int n = 0; n < v->TotalDePaginas(); ++n) {
-            const QImage img = v->Armazem().Imagem(n + 1, 1);
+            const QImage img = v->Armazem().Imagem(n + 1, 1).value();
             int escuros = 0;
             for (int y = 0; y < img.height(); y += 3)
                 for (int x = 0; x < img.width(); x += 3)
@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(v->PaginasNaMemoria(), v->TotalDePaginas());
         v->ExibePagina(v->TotalDePaginas());
         QCOMPARE(v->ImagemExibida().cacheKey(),
-                 v->Armazem().Imagem(v->TotalDePaginas(), v->RazaoPixels()).cacheKey());
+                 v->Armazem().Imagem(v->TotalDePaginas(), v->RazaoPixels()).value().cacheKey());
     }
 
     void fonteDe200PontosAbreComMemoriaLimitada() {

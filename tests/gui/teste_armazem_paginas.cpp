@@ -67,7 +67,8 @@ struct Analise {
     int Desenhar(AlvoPaginas& alvo) {
         Paginacao paginacao(p.ContextoPaginas(Margens{10, 5, 10, 5}));
         return ImprimirSecoes(alvo, paginacao, GeometriaPagina{kLargura, 297, 272}, p.Secoes, p.Configuracao,
-                              p.Fontes);
+                              p.Fontes)
+            .value();
     }
 };
 
@@ -115,7 +116,7 @@ private slots:
         QVERIFY(paginas >= 10);
         QCOMPARE(armazem.Paginas(), paginas);
         for (int n = 1; n <= paginas; ++n) {
-            const QImage gravada = armazem.Imagem(n, 1);
+            const QImage gravada = armazem.Imagem(n, 1).value();
             const QImage& pintada = direto.paginas[static_cast<std::size_t>(n - 1)];
             QCOMPARE(gravada.size(), pintada.size());
             QCOMPARE(gravada.devicePixelRatio(), 1.0);
@@ -135,8 +136,8 @@ private slots:
             a.Desenhar(alvo);
             armazem.TerminarGravacao();
         }
-        const QImage um = armazem.Imagem(2, 1);
-        const QImage dois = armazem.Imagem(2, 2);
+        const QImage um = armazem.Imagem(2, 1).value();
+        const QImage dois = armazem.Imagem(2, 2).value();
         QCOMPARE(dois.devicePixelRatio(), 2.0);
         QCOMPARE(dois.size(), um.size() * 2);
         QCOMPARE(dois.deviceIndependentSize(), QSizeF(um.size()));
@@ -167,17 +168,17 @@ private slots:
 
     void paginasInexistentesERegravacao() {
         ArmazemPaginas armazem(100, 297, frmExibeRelatorio::PixelsPorMm());
-        QString erro;
-        QVERIFY(armazem.Imagem(1, 1, &erro).isNull());
-        QCOMPARE(erro, QStringLiteral("a página 1 não existe nesta análise"));
+        const ResultadoQt<QImage> inexistente = armazem.Imagem(1, 1);
+        QVERIFY(!inexistente.has_value());
+        QCOMPARE(inexistente.error(), QStringLiteral("a página 1 não existe nesta análise"));
         armazem.GravarPagina(0).Retangulo(0, 0, 100, 297, 0xFF0000);
         armazem.TerminarGravacao();
-        QCOMPARE(armazem.Imagem(1, 1).pixel(10, 10), qRgb(255, 0, 0));
+        QCOMPARE(armazem.Imagem(1, 1).value().pixel(10, 10), qRgb(255, 0, 0));
         // Recording the page again drops its kept image.
         armazem.GravarPagina(0).Retangulo(0, 0, 100, 297, 0x0000FF);
         armazem.TerminarGravacao();
         QVERIFY(!armazem.Guardada(1, 1));
-        QCOMPARE(armazem.Imagem(1, 1).pixel(10, 10), qRgb(0, 0, 255));
+        QCOMPARE(armazem.Imagem(1, 1).value().pixel(10, 10), qRgb(0, 0, 255));
         QVERIFY(armazem.PaginaEmGravacao(0) == nullptr);
         armazem.Limpar();
         QCOMPARE(armazem.Paginas(), 0);

@@ -21,14 +21,25 @@ inline VerificacaoCliente Novo(const char* nome, const char* data, const char* o
     return v;
 }
 
+// The register opened in `pasta`; nullptr, with the reason in `erro` (when given), when it could not be.
+inline std::unique_ptr<CadastroClientes> AbrirCadastro(const QString& pasta, QString* erro,
+                                                       int esperaMs = kEsperaBloqueioMs) {
+    ResultadoQt<std::unique_ptr<CadastroClientes>> aberto = CadastroClientes::Abrir(pasta, esperaMs);
+    if (!aberto) {
+        if (erro)
+            *erro = aberto.error();
+        return nullptr;
+    }
+    return std::move(*aberto);
+}
+
 // The names a search of the register finds, in order; "FALHA: ..." when the query failed.
 inline QStringList Nomes(CadastroClientes& c, const QString& busca) {
-    std::vector<ClienteListado> linhas;
-    QString erro;
-    if (!c.Buscar(busca, linhas, &erro))
-        return {QStringLiteral("FALHA: ") + erro};
+    const ResultadoQt<std::vector<ClienteListado>> linhas = c.Buscar(busca);
+    if (!linhas)
+        return {QStringLiteral("FALHA: ") + linhas.error()};
     QStringList nomes;
-    for (const ClienteListado& l : linhas)
+    for (const ClienteListado& l : *linhas)
         nomes << l.nome;
     return nomes;
 }

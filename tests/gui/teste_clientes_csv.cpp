@@ -32,14 +32,13 @@ QList<int> Linhas(const QString& texto) {
 }
 
 QString Decodificar(const QByteArray& bytes, QString* erro = nullptr) {
-    QString texto;
-    QString e;
-    if (!DecodificarCsv(bytes, texto, &e)) {
+    const ResultadoQt<TextoCsv> lido = DecodificarCsv(bytes);
+    if (!lido) {
         if (erro)
-            *erro = e;
+            *erro = lido.error();
         return QStringLiteral("<recusado>");
     }
-    return texto;
+    return lido->texto;
 }
 
 void Gravar(const QString& caminho, const QByteArray& bytes) {
@@ -65,13 +64,12 @@ QString LerNoFilho(const QString& caminho, bool* terminou) {
 } // namespace
 
 int FilhoLer(const char* caminho) {
-    QString texto;
-    QString erro;
-    if (!LerArquivoCsv(QString::fromLocal8Bit(caminho), texto, &erro)) {
-        std::printf("%s\n", erro.toUtf8().constData());
+    const ResultadoQt<TextoCsv> lido = LerArquivoCsv(QString::fromLocal8Bit(caminho));
+    if (!lido) {
+        std::printf("%s\n", lido.error().toUtf8().constData());
         return 1;
     }
-    std::printf("ok %lld\n", static_cast<long long>(texto.size()));
+    std::printf("ok %lld\n", static_cast<long long>(lido->texto.size()));
     return 0;
 }
 
@@ -248,11 +246,11 @@ void TesteClientesCsv::idaEVolta() {
     }
     QTemporaryDir pasta;
     const QString arquivo = pasta.filePath(QStringLiteral("clientes.csv"));
-    QString erro;
-    QVERIFY2(GravarArquivo(arquivo, EscreverCsv(clientes), &erro), qPrintable(erro));
-    QString texto;
-    QVERIFY2(LerArquivoCsv(arquivo, texto, &erro), qPrintable(erro));
-    const ClientesCsv lidos = VerificarCsv(DividirCsv(texto), kHoje);
+    const ResultadoQt<void> gravado = GravarArquivo(arquivo, EscreverCsv(clientes));
+    QVERIFY2(gravado.has_value(), qPrintable(gravado ? QString() : gravado.error()));
+    const ResultadoQt<TextoCsv> lido = LerArquivoCsv(arquivo);
+    QVERIFY2(lido.has_value(), qPrintable(lido ? QString() : lido.error()));
+    const ClientesCsv lidos = VerificarCsv(DividirCsv(lido->texto), kHoje);
     QVERIFY(lidos.recusadas.empty());
     QCOMPARE(lidos.validos.size(), clientes.size());
     for (std::size_t i = 0; i < clientes.size(); ++i) {
@@ -305,9 +303,10 @@ void TesteClientesCsv::formulasProtegidas() {
 void TesteClientesCsv::codificacaoPorLinha() {
     const QByteArray utf8 = QStringLiteral("José Silva;01/01/1970\n").toUtf8();
     auto ler = [](const QByteArray& bytes, QString* aviso) {
-        QString texto, erro;
-        [&] { QVERIFY2(DecodificarCsv(bytes, texto, &erro, aviso), qPrintable(erro)); }();
-        return texto;
+        const ResultadoQt<TextoCsv> lido = DecodificarCsv(bytes);
+        [&] { QVERIFY2(lido.has_value(), qPrintable(lido ? QString() : lido.error())); }();
+        *aviso = lido ? lido->aviso : QString();
+        return lido ? lido->texto : QString();
     };
     QString aviso;
     QString texto = ler(utf8 + "Ana \xFF\xFE Lima;02/02/1980\n" + utf8, &aviso);
@@ -331,12 +330,12 @@ void TesteClientesCsv::codificacaoPorLinha() {
 
 void TesteClientesCsv::arquivosRecusados() {
     QTemporaryDir pasta;
-    QString texto;
-    QString erro;
-    QVERIFY(!LerArquivoCsv(pasta.filePath(QStringLiteral("nada.csv")), texto, &erro));
-    QCOMPARE(erro, QStringLiteral("o arquivo não existe"));
-    QVERIFY(!LerArquivoCsv(pasta.path(), texto, &erro));
-    QCOMPARE(erro, QStringLiteral("é uma pasta, não um arquivo"));
+    ResultadoQt<TextoCsv> lido = LerArquivoCsv(pasta.filePath(QStringLiteral("nada.csv")));
+    QVERIFY(!lido.has_value());
+    QCOMPARE(lido.error(), QStringLiteral("o arquivo não existe"));
+    lido = LerArquivoCsv(pasta.path());
+    QVERIFY(!lido.has_value());
+    QCOMPARE(lido.error(), QStringLiteral("é uma pasta, não um arquivo"));
 
     // A named pipe with nobody writing, and a device: refused at once, never waited on.
     const QString fifo = pasta.filePath(QStringLiteral("canal.csv"));
@@ -361,8 +360,9 @@ void TesteClientesCsv::arquivosRecusados() {
         QVERIFY(f.open(QIODevice::WriteOnly));
         QVERIFY(f.resize(kMaximoArquivoCsv + 1));
     }
-    QVERIFY(!LerArquivoCsv(grande, texto, &erro));
-    QCOMPARE(erro, QStringLiteral("o arquivo tem mais de 32 MB; divida-o em arquivos menores"));
+    lido = LerArquivoCsv(grande);
+    QVERIFY(!lido.has_value());
+    QCOMPARE(lido.error(), QStringLiteral("o arquivo tem mais de 32 MB; divida-o em arquivos menores"));
 
     // An ordinary file, through the child too (the child's own check).
     const QString comum = pasta.filePath(QStringLiteral("comum.csv"));
@@ -374,12 +374,12 @@ void TesteClientesCsv::gravacaoSemMeioArquivo() {
     QTemporaryDir pasta;
     const QString arquivo = pasta.filePath(QStringLiteral("clientes.csv"));
     Gravar(arquivo, "anterior");
-    QString erro;
     // A folder that does not exist: nothing written, the error told.
-    QVERIFY(!GravarArquivo(pasta.filePath(QStringLiteral("nao/existe.csv")), "x", &erro));
-    QVERIFY(erro.startsWith(QStringLiteral("o arquivo não pôde ser criado")));
+    const ResultadoQt<void> recusado = GravarArquivo(pasta.filePath(QStringLiteral("nao/existe.csv")), "x");
+    QVERIFY(!recusado.has_value());
+    QVERIFY(recusado.error().startsWith(QStringLiteral("o arquivo não pôde ser criado")));
     // Replacing: the new content whole, and no temporary file left behind.
-    QVERIFY(GravarArquivo(arquivo, "novo conteúdo", &erro));
+    QVERIFY(GravarArquivo(arquivo, "novo conteúdo").has_value());
     QFile f(arquivo);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("novo conteúdo"));

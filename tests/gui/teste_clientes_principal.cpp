@@ -20,6 +20,7 @@
 #include "clientes/qt/cadastro_clientes.h"
 #include "clientes/qt/frmClientes.h"
 #include "print/qt/trabalho_impressao.h"
+#include "teste_clientes_apoio.h"
 #include "teste_impressao_duplo.h"
 #include "viewer/qt/frmExibeRelatorio.h"
 
@@ -40,10 +41,10 @@ void ResponderEntrada(const QString& data, const QString& nome) {
 
 std::vector<Cliente> Todos(const AmbienteTeste& a) {
     QString erro;
-    auto c = CadastroClientes::Abrir(a.Pasta(), &erro);
+    auto c = AbrirCadastro(a.Pasta(), &erro);
     std::vector<Cliente> r;
     if (c)
-        c->Todos(r, &erro);
+        r = c->Todos().value_or(std::vector<Cliente>());
     return r;
 }
 
@@ -117,7 +118,7 @@ void TesteClientesPrincipal::analiseDeUmCliente() {
     auto& msgs = t.ambiente.mensagens;
     {
         QString erro;
-        auto c = CadastroClientes::Abrir(t.ambiente.Pasta(), &erro);
+        auto c = AbrirCadastro(t.ambiente.Pasta(), &erro);
         QVERIFY2(c, qPrintable(erro));
         QVERIFY(c->Adicionar(VerificarCliente(QStringLiteral("Maria da Conceição"),
                                               QStringLiteral("15/03/1970"), Data{1, 1, 2026}),
@@ -339,7 +340,7 @@ void TesteClientesPrincipal::entradaSemCadastroEComReferencia() {
     const QString arquivo = t.ambiente.Arquivo("referencia.pdf");
     pdf.setOutputFileName(arquivo);
     p.MargensImpressao = Margens{10, 10, 10, 10};
-    QVERIFY(ImprimirAnalise(p, pdf, false).ok);
+    QVERIFY(ImprimirAnalise(p, pdf, false).has_value());
     const QString texto = TextoPdf(arquivo).simplified();
     QVERIFY(texto.contains(QStringLiteral("Os números universais a seguir são os do dia 15/01/2027.")));
     QVERIFY(texto.contains(QStringLiteral("Os números pessoais a seguir são os do dia 15/01/2027.")));

@@ -218,7 +218,7 @@ void TesteEstudoSaida::esquemaDeArquivoAntigo() {
         QVERIFY(o.Executar(QStringLiteral("PRAGMA user_version = 1")));
     }
     QString erro;
-    auto c = CadastroClientes::Abrir(pasta.path(), &erro);
+    auto c = AbrirCadastro(pasta.path(), &erro);
     QVERIFY2(c, qPrintable(erro));
     QSqlQuery q(c->Banco());
     QVERIFY(q.exec(QStringLiteral("PRAGMA user_version")) && q.next());
@@ -240,7 +240,7 @@ void TesteEstudoSaida::grafiasGuardadasComOCliente() {
     qint64 id = 0;
     {
         QString erro;
-        auto c = CadastroClientes::Abrir(t.ambiente.Pasta(), &erro);
+        auto c = AbrirCadastro(t.ambiente.Pasta(), &erro);
         QVERIFY2(c, qPrintable(erro));
         id = c->Adicionar(Novo("Maria da Conceição", "15/03/1970"), kHojeClientes).id;
     }
@@ -290,7 +290,7 @@ void TesteEstudoSaida::grafiasGuardadasComOCliente() {
     teste::Filho<QListWidget>(*j, "lstGrafias")->setCurrentRow(0);
     teste::Filho<QPushButton>(*j, "cmdRemover")->click();
     QString erro;
-    auto c = CadastroClientes::Abrir(t.ambiente.Pasta(), &erro);
+    auto c = AbrirCadastro(t.ambiente.Pasta(), &erro);
     QStringList guardadas;
     QSqlQuery q(c->Banco());
     QVERIFY(q.exec(QStringLiteral("SELECT grafia FROM grafias_clientes ORDER BY posicao")));

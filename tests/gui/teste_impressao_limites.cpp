@@ -216,9 +216,8 @@ void TesteImpressaoLimites::trabalhoRecusaMargensQueNenhumaFolhaAceita() {
         const QString arquivo = amb.Arquivo(qPrintable(QStringLiteral("recusa%1.pdf").arg(n++)));
         pdf.setOutputFileName(arquivo);
         const ResultadoImpressao r = ImprimirAnalise(*amb.programa, pdf, true);
-        QVERIFY(!r.ok);
-        QCOMPARE(r.erro, c.erro);
-        QCOMPARE(r.paginas, 0);
+        QVERIFY(!r.has_value());
+        QCOMPARE(r.error(), c.erro);
         QVERIFY(!QFile::exists(arquivo));
     }
 }
@@ -316,9 +315,9 @@ void TesteImpressaoLimites::margensExtremasAceitasImprimemPoucasFolhas() {
         const QString arquivo = amb.Arquivo(qPrintable(QStringLiteral("extremo%1.pdf").arg(n++)));
         pdf.setOutputFileName(arquivo);
         const ResultadoImpressao r = ImprimirAnalise(*amb.programa, pdf, false);
-        QVERIFY2(r.ok, qPrintable(r.erro));
-        QVERIFY2(r.paginas >= 1 && r.paginas <= 60, qPrintable(QString::number(r.paginas)));
-        QCOMPARE(PaginasPdf(arquivo), r.paginas);
+        QVERIFY2(r.has_value(), qPrintable(r ? QString() : r.error()));
+        QVERIFY2(*r >= 1 && *r <= 60, qPrintable(QString::number(*r)));
+        QCOMPARE(PaginasPdf(arquivo), *r);
     }
 }
 

@@ -37,7 +37,7 @@ Impressao Imprimir(AmbienteTeste& amb, bool folhaRosto, const char* nome = "anal
     r.arquivo = amb.Arquivo(nome);
     pdf.setOutputFileName(r.arquivo);
     r.resultado = ImprimirAnalise(*amb.programa, pdf, folhaRosto);
-    if (r.resultado.ok)
+    if (r.resultado.has_value())
         r.folhas = PaginasPdf(r.arquivo);
     return r;
 }
@@ -135,9 +135,9 @@ void TesteImpressaoPdf::folhasNumerosETitulosEmOrdem() {
     AmbienteTeste amb(true);
     Preparar(amb);
     const Impressao r = Imprimir(amb, false);
-    QVERIFY2(r.resultado.ok, qPrintable(r.resultado.erro));
-    QVERIFY(r.resultado.paginas > 5);
-    QCOMPARE(r.folhas, r.resultado.paginas);
+    QVERIFY2(r.resultado.has_value(), qPrintable(r.resultado ? QString() : r.resultado.error()));
+    QVERIFY(*r.resultado > 5);
+    QCOMPARE(r.folhas, *r.resultado);
 
     // Every sheet carries its number in the footer, after the footer lines.
     for (int p = 1; p <= r.folhas; ++p) {
@@ -174,8 +174,8 @@ void TesteImpressaoPdf::folhaDeRostoPrimeiro() {
     Preparar(amb);
     const Impressao sem = Imprimir(amb, false, "sem.pdf");
     const Impressao com = Imprimir(amb, true, "com.pdf");
-    QVERIFY(com.resultado.ok);
-    QCOMPARE(com.resultado.paginas, sem.resultado.paginas); // the cover is not counted
+    QVERIFY(com.resultado.has_value());
+    QCOMPARE(*com.resultado, *sem.resultado); // the cover is not counted
     QCOMPARE(com.folhas, sem.folhas + 1);
     const QStringList capa = Linhas(TextoPdf(com.arquivo, 1));
     QVERIFY(capa.contains(QStringLiteral("Análise")));
@@ -191,7 +191,7 @@ void TesteImpressaoPdf::folhaDeRostoPrimeiro() {
     QVERIFY(segunda.contains(QStringLiteral("MARIA DA CONCEICAO")));
     QCOMPARE(NumeroDaFolha(segunda), 1);
     QCOMPARE(Normalizado(segunda), Normalizado(TextoPdf(sem.arquivo, 1)));
-    QCOMPARE(NumeroDaFolha(TextoPdf(com.arquivo, com.folhas)), com.resultado.paginas);
+    QCOMPARE(NumeroDaFolha(TextoPdf(com.arquivo, com.folhas)), *com.resultado);
 }
 
 void TesteImpressaoPdf::introducaoDeCincoCaracteresNuncaImpressa() {
@@ -202,7 +202,7 @@ void TesteImpressaoPdf::introducaoDeCincoCaracteresNuncaImpressa() {
     QCOMPARE(GravarInterpretacao(pasta, 8, "CDATA.DAT", "Kqzxwy"), ResultadoGravacao::Ok); // 6
     amb.programa->Configuracao.ImprimirDescricao = kLigado;
     const Impressao r = Imprimir(amb, false);
-    QVERIFY(r.resultado.ok);
+    QVERIFY(r.resultado.has_value());
     const QString tudo = TextoPdf(r.arquivo);
     QVERIFY(!tudo.contains(QStringLiteral("Qzxwv")));
     QVERIFY(tudo.contains(QStringLiteral("Kqzxwy")));
@@ -221,7 +221,7 @@ void TesteImpressaoPdf::letraDaPrimeiraVogal() {
     Preparar(amb);
     amb.programa->Configuracao.ImprimirNumero = kLigado;
     const Impressao r = Imprimir(amb, false);
-    QVERIFY(r.resultado.ok);
+    QVERIFY(r.resultado.has_value());
     QCOMPARE(amb.programa->Secoes[26].Numero, std::string("A")); // MARIA: the first vowel is A
     const QString n = Normalizado(TextoPdf(r.arquivo));
     const QString vogal = Cp1252ParaQString(amb.programa->Secoes[26].Titulo) + QStringLiteral(" Letra A");
@@ -245,7 +245,7 @@ void TesteImpressaoPdf::semCalculoSelecionado() {
     GravarSelecaoComplementos(amb.programa->PreferenciasPrograma,
                               SelecaoComplementos{}); // nor any after them
     const Impressao r = Imprimir(amb, false);
-    QVERIFY(r.resultado.ok);
+    QVERIFY(r.resultado.has_value());
     QCOMPARE(r.folhas, 1);
     const QStringList linhas = Linhas(TextoPdf(r.arquivo, 1));
     QVERIFY(linhas.contains(QStringLiteral("MARIA DA CONCEICAO")));
@@ -284,7 +284,7 @@ void TesteImpressaoPdf::blocoLongoNuncaCortado() {
         QCOMPARE(GravarInterpretacao(amb.programa->PastaPrograma, n, "CVIDA.DAT", longo),
                  ResultadoGravacao::Ok);
     const Impressao r = Imprimir(amb, false);
-    QVERIFY(r.resultado.ok);
+    QVERIFY(r.resultado.has_value());
     QVERIFY2(r.folhas >= 4, qPrintable(QString::number(r.folhas)));
     const QString tudo = TextoPdf(r.arquivo);
     QVERIFY(tudo.contains(QStringLiteral("FIMDOTEXTO")));
@@ -312,8 +312,8 @@ void TesteImpressaoPdf::falhaDoTrabalho() {
     Preparar(amb);
     QVERIFY(QDir(amb.Pasta()).mkdir(QStringLiteral("pasta.pdf")));
     const Impressao r = Imprimir(amb, false, "pasta.pdf");
-    QVERIFY(!r.resultado.ok);
-    QVERIFY(!r.resultado.erro.isEmpty());
+    QVERIFY(!r.resultado.has_value());
+    QVERIFY(!r.resultado.error().isEmpty());
     QVERIFY(QFileInfo(amb.Arquivo("pasta.pdf")).isDir());
 }
 
@@ -344,14 +344,9 @@ void TesteImpressaoPdf::gravarPdfDocumentoSoCompleto() {
         QString erro;
     };
     const std::vector<Caso> falhas = {
-        {[](QPrinter&) {
-             return ResultadoImpressao{false, 0, QStringLiteral("motivo do trabalho")};
-         },
+        {[](QPrinter&) { return ResultadoImpressao(Falha(QStringLiteral("motivo do trabalho"))); },
          QStringLiteral("motivo do trabalho")},
-        {[](QPrinter&) {
-             return ResultadoImpressao{true, 0, {}};
-         },
-         cortado},
+        {[](QPrinter&) { return ResultadoImpressao(0); }, cortado},
         {[&](QPrinter& pdf) {
              ResultadoImpressao r = pagina(pdf);
              QFile f(pdf.outputFileName());
@@ -361,17 +356,18 @@ void TesteImpressaoPdf::gravarPdfDocumentoSoCompleto() {
          cortado},
     };
     for (const Caso& c : falhas) {
-        QString erro;
-        QVERIFY(!GravarPdfDocumento(a4, QStringLiteral("Título"), destino, c.imprimir, &erro));
-        QCOMPARE(erro, c.erro);
+        const ResultadoQt<void> gravado =
+            GravarPdfDocumento(a4, QStringLiteral("Título"), destino, c.imprimir);
+        QVERIFY(!gravado.has_value());
+        QCOMPARE(gravado.error(), c.erro);
         QFile f(destino);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("antigo"));
         QCOMPARE(QDir(pasta).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("documento.pdf")});
     }
-    QString erro;
-    QVERIFY2(GravarPdfDocumento(a4, QStringLiteral("Título"), destino, pagina, &erro), qPrintable(erro));
+    const ResultadoQt<void> gravado = GravarPdfDocumento(a4, QStringLiteral("Título"), destino, pagina);
+    QVERIFY2(gravado.has_value(), qPrintable(gravado ? QString() : gravado.error()));
     QVERIFY(PdfCompleto(destino));
     QCOMPARE(QDir(pasta).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("documento.pdf")});
 }
@@ -395,7 +391,7 @@ void TesteImpressaoPdf::titulosComOTextoENenhumaFolhaQuaseVazia() {
             amb.programa->Configuracao.ImprimirNumero = kLigado;
         }
         const Impressao r = Imprimir(amb, false, grande ? "grande.pdf" : "padrao.pdf");
-        QVERIFY2(r.resultado.ok, qPrintable(r.resultado.erro));
+        QVERIFY2(r.resultado.has_value(), qPrintable(r.resultado ? QString() : r.resultado.error()));
         QVERIFY(TextoPdf(r.arquivo, 1).contains(QStringLiteral("MARIA DA CONCEIÇÃO SOUZA")));
         QVERIFY(!TextoPdf(r.arquivo).contains(QStringLiteral("CONCEICAO")));
         QVERIFY(TextoPdf(r.arquivo).contains(
@@ -435,7 +431,7 @@ void TesteImpressaoPdf::nomeDigitadoLongoDentroDaFaixa() {
     amb.programa->NomeDigitado = QStringParaCp1252(nome).texto;
     amb.programa->Configuracao.ImprimirCabecalho = kLigado;
     const Impressao r = Imprimir(amb, false);
-    QVERIFY(r.resultado.ok);
+    QVERIFY(r.resultado.has_value());
     QProcess p;
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), r.arquivo, QStringLiteral("-")});
     p.waitForFinished(60000);

@@ -189,8 +189,8 @@ void TesteRelatorioJanelas::visualizarAsPaginasDoTrabalho() {
     pdf.setOutputFileName(amb.Arquivo("comparar.pdf"));
     p.MargensImpressao.Superior = 30;
     const ResultadoImpressao r = ImprimirAnalise(p, pdf, true);
-    QVERIFY(r.ok);
-    QCOMPARE(paginas, r.paginas + 1);
+    QVERIFY(r.has_value());
+    QCOMPARE(paginas, *r + 1);
     QCOMPARE(amb.Ler("margens.dat"), margensAntes); // a preview saves nothing
 }
 
@@ -289,7 +289,7 @@ void TesteRelatorioJanelas::seusNumerosPrimeiroESelecionavel() {
         pdf.setPageLayout(servicos.pagina);
         pdf.setOutputFileName(amb.Arquivo(nome));
         const ResultadoImpressao r = ImprimirAnalise(p, pdf, false);
-        return r.ok ? r.paginas : -1;
+        return r ? *r : -1;
     };
     const int com = imprimir("com.pdf");
     const QString primeira = TextoPdf(amb.Arquivo("com.pdf"), 1);

@@ -236,7 +236,7 @@ private slots:
         QVERIFY(!armazem.Guardada(9, razao));
         QTRY_VERIFY_WITH_TIMEOUT(armazem.Guardada(9, razao) && armazem.Guardada(11, razao), 5000);
         // Turning to a page beside shows the kept image itself: no drawing on the way.
-        const qint64 chave = armazem.Imagem(11, razao).cacheKey();
+        const qint64 chave = armazem.Imagem(11, razao).value().cacheKey();
         Tecla(*v, Qt::Key_Right, Qt::ControlModifier);
         QCOMPARE(v->PaginaExibida(), 11);
         QCOMPARE(v->ImagemExibida().cacheKey(), chave);

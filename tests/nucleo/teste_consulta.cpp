@@ -254,15 +254,14 @@ TEST(TabelaRelacoes, ArquivoIdaEVoltaERecusas) {
                 t.r[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)] = r;
                 t.r[static_cast<std::size_t>(b - 1)][static_cast<std::size_t>(a - 1)] = r;
             }
-        std::string erro;
-        const auto lida = LerTabela(SerializarTabela(t), &erro);
-        ASSERT_TRUE(lida) << erro;
+        const auto lida = LerTabela(SerializarTabela(t));
+        ASSERT_TRUE(lida) << lida.error();
         EXPECT_EQ(*lida, t);
     }
     auto recusa = [](const std::string& texto) {
-        std::string erro;
-        EXPECT_FALSE(LerTabela(texto, &erro));
-        return erro;
+        const auto lida = LerTabela(texto);
+        EXPECT_FALSE(lida);
+        return lida ? std::string() : lida.error();
     };
     std::string linhas;
     for (int i = 0; i < 9; ++i)
@@ -282,7 +281,7 @@ TEST(TabelaRelacoes, ArquivoIdaEVoltaERecusas) {
     std::string crlf;
     for (char c : padrao)
         crlf += c == '\n' ? std::string("\r\n") : std::string(1, c == ' ' ? '\t' : c);
-    EXPECT_EQ(LerTabela(crlf, nullptr), TabelaPadrao());
+    EXPECT_EQ(LerTabela(crlf).value(), TabelaPadrao());
 }
 
 TEST(TabelaRelacoes, ArquivoDoProgramaEOPadrao) {
@@ -301,8 +300,8 @@ TEST(TabelaRelacoes, CarregarESalvar) {
     EXPECT_TRUE(std::filesystem::is_empty(pasta.caminho()));
     TabelaRelacoes t = TabelaPadrao();
     t.r[0][1] = t.r[1][0] = Relacao::Compativeis;
-    std::string erro;
-    ASSERT_TRUE(SalvarTabela(pasta.caminho(), t, &erro)) << erro;
+    const auto salva = SalvarTabela(pasta.caminho(), t);
+    ASSERT_TRUE(salva) << salva.error();
     c = CarregarTabela(pasta.caminho());
     EXPECT_EQ(c.situacao, SituacaoTabela::Lida);
     EXPECT_EQ(c.tabela, t);
@@ -324,8 +323,9 @@ TEST(TabelaRelacoes, CarregarESalvar) {
     EXPECT_EQ(c.situacao, SituacaoTabela::Invalida);
     EXPECT_NE(c.erro.find("não pode ser lido"), std::string::npos);
     // ... and is never replaced; nothing is left behind.
-    EXPECT_FALSE(SalvarTabela(pasta.caminho(), t, &erro));
-    EXPECT_NE(erro.find("não é substituído"), std::string::npos);
+    const auto recusada = SalvarTabela(pasta.caminho(), t);
+    EXPECT_FALSE(recusada);
+    EXPECT_NE(recusada ? std::string::npos : recusada.error().find("não é substituído"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_fifo(pasta / kArquivoRelacoes));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta.caminho()), {}), 1);
 }
@@ -336,12 +336,11 @@ TEST(TabelaRelacoes, ArquivosAleatoriosETruncados) {
     Gerador g(11);
     const std::string padrao = SerializarTabela(TabelaPadrao());
     for (std::size_t n = 0; n < padrao.size(); ++n) {
-        std::string erro;
-        const auto t = LerTabela(padrao.substr(0, n), &erro);
+        const auto t = LerTabela(padrao.substr(0, n));
         if (t) {
             EXPECT_EQ(*t, TabelaPadrao()) << n; // only a cut inside the last line's end can still be whole
         } else {
-            EXPECT_FALSE(erro.empty());
+            EXPECT_FALSE(t.error().empty());
         }
     }
     for (int caso = 0; caso < 2000; ++caso) {
@@ -350,14 +349,13 @@ TEST(TabelaRelacoes, ArquivosAleatoriosETruncados) {
         for (int m = 0; m < mudancas; ++m)
             bytes[static_cast<std::size_t>(g.Entre(0, static_cast<int>(bytes.size()) - 1))] =
                 static_cast<char>(g.Entre(0, 255));
-        std::string erro;
-        const auto t = LerTabela(bytes, &erro);
+        const auto t = LerTabela(bytes);
         if (t) {
             for (int a = 1; a <= 9; ++a)
                 for (int b = 1; b <= 9; ++b)
                     ASSERT_EQ(t->Entre(a, b), t->Entre(b, a));
         } else {
-            ASSERT_FALSE(erro.empty());
+            ASSERT_FALSE(t.error().empty());
         }
     }
 }

@@ -62,7 +62,7 @@ struct Analise {
     }
     int Desenhar(AlvoPaginas& alvo) const {
         Paginacao p(ctx);
-        return ImprimirSecoes(alvo, p, GeometriaPagina{210, 297, 272}, secoes, cfg, fontes);
+        return ImprimirSecoes(alvo, p, GeometriaPagina{210, 297, 272}, secoes, cfg, fontes).value();
     }
 };
 

@@ -41,7 +41,7 @@ struct Cenario {
     }
     int Executar(AlvoTeste& alvo) {
         Paginacao p(ctx);
-        return ImprimirSecoes(alvo, p, g, secoes, cfg, fontes);
+        return ImprimirSecoes(alvo, p, g, secoes, cfg, fontes).value();
     }
 };
 
@@ -292,4 +292,41 @@ TEST(DesenhaFolhaRosto, BorderCoverPictureAndTwoCentredWords) {
 }
 
 } // namespace
+// A target that takes only so many pages stops the walk: the failure, and not one page more.
+class AlvoLimitado : public AlvoTeste {
+public:
+    explicit AlvoLimitado(std::size_t maximo) : maximo_(maximo) {}
+    bool AceitaNovaFolha() const override { return paginas.size() < maximo_; }
+
+private:
+    std::size_t maximo_;
+};
+
+TEST(ImprimirSecoes, ATargetWithoutRoomForMorePagesStopsTheWalk) {
+    Cenario c;
+    c.cfg.CalculosSelecionados[3] = kLigado;
+    c.cfg.CalculosSelecionados[4] = kLigado;
+    std::string corpo;
+    for (int i = 0; i < 300; ++i)
+        corpo += Junta("L", std::to_string(i), "\r\n");
+    c.secoes[3].Texto = corpo;
+    AlvoTeste livre;
+    const int todas = c.Executar(livre);
+    ASSERT_GT(todas, 2);
+    for (int maximo = 1; maximo <= todas + 1; ++maximo) {
+        AlvoLimitado alvo(static_cast<std::size_t>(maximo));
+        Paginacao p(c.ctx);
+        const Resultado<int, FalhaPercurso> r = ImprimirSecoes(alvo, p, c.g, c.secoes, c.cfg, c.fontes);
+        ASSERT_EQ(r.has_value(), maximo >= todas) << maximo;
+        if (r) {
+            EXPECT_EQ(*r, todas);
+        } else {
+            EXPECT_EQ(r.error(), FalhaPercurso::PaginasDemais);
+            EXPECT_EQ(alvo.paginas.size(), static_cast<std::size_t>(maximo));
+            // Nothing of what comes after the last page it took was drawn.
+            EXPECT_EQ(alvo.PaginaDe("Titulo 4"), -1);
+        }
+    }
+}
+
 } // namespace oraculandia

@@ -112,7 +112,8 @@ struct Cenario {
     }
     int Executar(AlvoTeste& alvo) {
         Paginacao p(ctx);
-        return ImprimirSecoes(alvo, p, g, secoes, ComplementosRelatorio{&complementos, selecao}, cfg, fontes);
+        return ImprimirSecoes(alvo, p, g, secoes, ComplementosRelatorio{&complementos, selecao}, cfg, fontes)
+            .value();
     }
 };
 

@@ -57,7 +57,7 @@ struct Cenario {
     }
     int Executar(AlvoTeste& alvo) {
         Paginacao p(ctx);
-        return ImprimirSecoes(alvo, p, g, secoes, cfg, fontes);
+        return ImprimirSecoes(alvo, p, g, secoes, cfg, fontes).value();
     }
 };
 
@@ -354,7 +354,7 @@ TEST(SeusNumeros, ThePageOfMariaAndItsPlaceBeforeSectionOne) {
     AlvoTeste sem, com;
     EXPECT_EQ(c.Executar(sem), 1);
     Paginacao pag(c.ctx);
-    EXPECT_EQ(ImprimirSecoes(com, pag, c.g, c.secoes, c.cfg, c.fontes, &s), 2);
+    EXPECT_EQ(ImprimirSecoes(com, pag, c.g, c.secoes, c.cfg, c.fontes, &s).value(), 2);
     EXPECT_NE(com.paginas[0]->Procurar(kTituloSeusNumeros), nullptr);
     EXPECT_EQ(com.PaginaDe("Titulo1 0"), 1);
 }

@@ -19,19 +19,16 @@ namespace oraculandia {
 
 namespace {
 
-// Thrown by the page target when the analysis passes the page limit.
-struct PaginasDemais {};
-
-// The viewer's page store as a page target: each new page is a fresh recorded page.
+// The viewer's page store as a page target: each new page is a fresh recorded page, up to the
+// page limit (the walk then stops with FalhaPercurso::PaginasDemais).
 class AlvoVisualizador : public AlvoPaginas {
 public:
     AlvoVisualizador(frmExibeRelatorio& janela, int maximo) : janela_(janela), maximo_(maximo) {
         janela_.PreparaPictureBox(0);
     }
     SuperficieDesenho& Superficie() override { return janela_.picFolha(indice_); }
+    bool AceitaNovaFolha() const override { return indice_ + 1 < maximo_; }
     void NovaFolha() override {
-        if (indice_ + 1 >= maximo_)
-            throw PaginasDemais{};
         ++indice_;
         janela_.PreparaPictureBox(indice_);
     }
@@ -113,17 +110,20 @@ void frmPrincipal::ImprimirAnaliseNoMonitor() {
     try {
         AlvoVisualizador alvo(*janela, maximoPaginas_);
         const std::optional<SeusNumeros> seus = p.SeusNumerosDoRelatorio(p.Referencia());
-        paginas = ImprimirSecoes(alvo, paginacao,
-                                 GeometriaPagina{larguraPagina, unidades::kAlturaPaginaMm, kLimiteTexto},
-                                 p.SecoesDasPaginas(p.Referencia()), p.ComplementosDoRelatorio(),
-                                 p.Configuracao, p.Fontes, seus ? &*seus : nullptr);
-    } catch (const PaginasDemais&) {
-        falha = QStringLiteral(
-                    "Com as fontes escolhidas (texto em %1 pontos) esta análise passaria de %2 páginas, "
-                    "e por isso não será exibida. Escolha fontes menores no botão de configuração das "
-                    "fontes e crie a análise novamente.")
-                    .arg(p.Fontes.FonteCorpo.Tamanho)
-                    .arg(QLocale(QLocale::Portuguese, QLocale::Brazil).toString(maximoPaginas_));
+        const Resultado<int, FalhaPercurso> desenhadas = ImprimirSecoes(
+            alvo, paginacao, GeometriaPagina{larguraPagina, unidades::kAlturaPaginaMm, kLimiteTexto},
+            p.SecoesDasPaginas(p.Referencia()), p.ComplementosDoRelatorio(), p.Configuracao, p.Fontes,
+            seus ? &*seus : nullptr);
+        if (desenhadas) {
+            paginas = *desenhadas;
+        } else { // FalhaPercurso::PaginasDemais, the only way a walk on the screen stops
+            falha = QStringLiteral(
+                        "Com as fontes escolhidas (texto em %1 pontos) esta análise passaria de %2 páginas, "
+                        "e por isso não será exibida. Escolha fontes menores no botão de configuração das "
+                        "fontes e crie a análise novamente.")
+                        .arg(p.Fontes.FonteCorpo.Tamanho)
+                        .arg(QLocale(QLocale::Portuguese, QLocale::Brazil).toString(maximoPaginas_));
+        }
     } catch (const std::bad_alloc&) {
         falha = QStringLiteral("Não há memória suficiente para montar as páginas desta análise, e por isso "
                                "ela não será exibida. Feche outras análises ou outros programas e crie a "

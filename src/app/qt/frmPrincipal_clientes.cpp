@@ -13,10 +13,13 @@ namespace oraculandia {
 CadastroClientes* frmPrincipal::Cadastro(bool sempreAvisar) {
     if (cadastro_)
         return cadastro_.get();
-    QString erro;
-    cadastro_ = CadastroClientes::Abrir(QStringDeCaminho(programa_.PastaPrograma), &erro);
-    if (cadastro_)
+    ResultadoQt<std::unique_ptr<CadastroClientes>> aberto =
+        CadastroClientes::Abrir(QStringDeCaminho(programa_.PastaPrograma));
+    if (aberto) {
+        cadastro_ = std::move(*aberto);
         return cadastro_.get();
+    }
+    const QString& erro = aberto.error();
     // The program goes on without the register; the user is told why every time, so that no
     // person is left out of it without a word (the next use tries the file again).
     programa_.mensagens.Mostrar(

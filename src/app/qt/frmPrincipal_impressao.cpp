@@ -104,6 +104,7 @@ void frmPrincipal::cmdExportar_Click() {
         return;
     }
     bool ok = false;
+    QString falha;
     {
         // The pointer comes back whatever happens below.
         PonteiroOcupado ocupado(*this);
@@ -113,9 +114,15 @@ void frmPrincipal::cmdExportar_Click() {
             EnviarAnaliseParaAreaTransf();
             const std::string esperado = programa().TextoDaExportacao();
             ok = QGuiApplication::clipboard()->text() == Cp1252ParaQString(esperado);
-        } catch (const std::exception&) {
-            ok = false;
+        } catch (...) {
+            // Told as what it is: an analysis is on screen, so the refusal below does not apply.
+            falha = MensagemFalhaAtual(QStringLiteral("exportar a análise"));
         }
+    }
+    if (!falha.isEmpty()) {
+        programa().mensagens.Mostrar(this, QStringLiteral("Erro:"), falha, IconeMensagem::Critico,
+                                     BotoesMensagem::Ok);
+        return;
     }
     if (!ok) {
         recusa();

@@ -210,24 +210,19 @@ bool GeradorPdf::RodapeProvisorio() const {
     return oraculandia::RodapeProvisorio(programa_->Rodape);
 }
 
-bool GeradorPdf::Gravar(const std::string& nome, const Data& nascimento, const QString& destino,
-                        bool substituir, QString* erro, const std::string& nomeDigitado) {
-    auto falha = [erro](const QString& motivo) {
-        if (erro)
-            *erro = motivo;
-        return false;
-    };
+ResultadoQt<void> GeradorPdf::Gravar(const std::string& nome, const Data& nascimento, const QString& destino,
+                                     bool substituir, const std::string& nomeDigitado) {
     const QFileInfo info(destino);
     if (!substituir && !info.isDir() && (info.exists() || info.isSymLink()))
-        return falha(QStringLiteral("o arquivo %1 já existe (para substituí-lo, use --substituir)")
+        return Falha(QStringLiteral("o arquivo %1 já existe (para substituí-lo, use --substituir)")
                          .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
-    QString motivo;
     // An interruption between creating the temporary file and naming it for the handler would
     // leave it behind: the signals wait until the handler knows it.
     auto bloqueio = std::make_unique<SinaisBloqueados>();
-    const std::unique_ptr<QTemporaryFile> temporario = CriarTemporarioPdf(info, &motivo);
-    if (!temporario)
-        return falha(motivo);
+    ResultadoQt<std::unique_ptr<QTemporaryFile>> criado = CriarTemporarioPdf(info);
+    if (!criado)
+        return Falha(std::move(criado).error());
+    const std::unique_ptr<QTemporaryFile> temporario = std::move(*criado);
     const GuardarArquivoEmCurso guarda(temporario->fileName());
     bloqueio.reset();
 
@@ -240,22 +235,22 @@ bool GeradorPdf::Gravar(const std::string& nome, const Data& nascimento, const Q
         PrepararPdf(pdf, pagina_, Cp1252ParaQString(p.NomeExibido()));
         pdf.setOutputFileName(temporario->fileName());
         const ResultadoImpressao r = ImprimirAnalise(p, pdf, Ligado(p.Configuracao.ImprimirFolhaRosto));
-        if (!r.ok)
-            return falha(r.erro);
+        if (!r)
+            return Falha(r.error());
     }
     if (!PdfCompleto(temporario->fileName()))
-        return falha(QStringLiteral("o arquivo não foi gravado por inteiro (verifique se há espaço livre no "
+        return Falha(QStringLiteral("o arquivo não foi gravado por inteiro (verifique se há espaço livre no "
                                     "disco da pasta %1)")
                          .arg(QDir::toNativeSeparators(info.absolutePath())));
 
     if (!ConcluirPdf(temporario->fileName(), info.absoluteFilePath(), substituir)) {
         if (!substituir && QFileInfo::exists(info.absoluteFilePath()))
-            return falha(QStringLiteral("o arquivo %1 já existe (para substituí-lo, use --substituir)")
+            return Falha(QStringLiteral("o arquivo %1 já existe (para substituí-lo, use --substituir)")
                              .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
-        return falha(QStringLiteral("não foi possível dar ao arquivo o nome %1")
+        return Falha(QStringLiteral("não foi possível dar ao arquivo o nome %1")
                          .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
     }
-    return true;
+    return {};
 }
 
 } // namespace oraculandia

@@ -19,6 +19,7 @@
 #include <string>
 
 #include "engine/datas.h"
+#include "programa/qt/falhas.h"
 
 namespace oraculandia {
 
@@ -36,11 +37,11 @@ public:
 
     // Writes the analysis of `nome` (Windows-1252, as accepted by the entry: upper case, accents
     // folded) born on `nascimento` to `destino`. An existing file is replaced only with
-    // `substituir`. False, with the reason in `erro` (Portuguese), when nothing was written.
+    // `substituir`. The reason (Portuguese) instead when nothing was written.
     // `nomeDigitado` (Windows-1252, as typed) is what the pages and the document title show;
     // empty: `nome`.
-    bool Gravar(const std::string& nome, const Data& nascimento, const QString& destino, bool substituir,
-                QString* erro, const std::string& nomeDigitado = {});
+    ResultadoQt<void> Gravar(const std::string& nome, const Data& nascimento, const QString& destino,
+                             bool substituir, const std::string& nomeDigitado = {});
 
     // Whether the footer of the reports is still the placeholder for the numerologist's contacts.
     bool RodapeProvisorio() const;

@@ -83,17 +83,15 @@ QString NomeArquivoRelatorio(const QString& nome, const Data& nascimento) {
 
 int ExecutarLote(GeradorPdf& gerador, const QString& arquivoCsv, const QString& pasta, bool substituir,
                  const Data& hoje, std::FILE* saida) {
-    QString texto;
-    QString erro;
-    QString codificacao;
-    if (!LerArquivoCsv(arquivoCsv, texto, &erro, &codificacao)) {
+    const ResultadoQt<TextoCsv> lido = LerArquivoCsv(arquivoCsv);
+    if (!lido) {
         Escrever(saida, QStringLiteral("Erro: não foi possível ler o arquivo %1: %2.\n")
-                            .arg(QDir::toNativeSeparators(arquivoCsv), erro));
+                            .arg(QDir::toNativeSeparators(arquivoCsv), lido.error()));
         return kSaidaArgumentosInvalidos;
     }
-    if (!codificacao.isEmpty())
-        Escrever(saida, QStringLiteral("Aviso: %1.\n").arg(codificacao));
-    const std::vector<RegistroCsv> registros = DividirCsv(texto);
+    if (!lido->aviso.isEmpty())
+        Escrever(saida, QStringLiteral("Aviso: %1.\n").arg(lido->aviso));
+    const std::vector<RegistroCsv> registros = DividirCsv(lido->texto);
     const std::size_t inicio = !registros.empty() && EhCabecalhoCsv(registros.front()) ? 1 : 0;
     const int total = static_cast<int>(registros.size() - inicio);
     const QDir destino(pasta);
@@ -106,12 +104,11 @@ int ExecutarLote(GeradorPdf& gerador, const QString& arquivoCsv, const QString& 
     for (std::size_t i = inicio; i < registros.size(); ++i) {
         const RegistroCsv& r = registros[i];
         const QString posicao = QStringLiteral("%1 de %2").arg(static_cast<int>(i - inicio) + 1).arg(total);
-        QString motivo;
-        const auto v = VerificarRegistroCsv(r, hoje, &motivo);
+        const auto v = VerificarRegistroCsv(r, hoje);
         if (!v) {
-            falhas.push_back({r.linha, motivo});
+            falhas.push_back({r.linha, v.error()});
             Escrever(saida,
-                     QStringLiteral("%1: linha %2 recusada: %3\n").arg(posicao).arg(r.linha).arg(motivo));
+                     QStringLiteral("%1: linha %2 recusada: %3\n").arg(posicao).arg(r.linha).arg(v.error()));
             continue;
         }
         const QString pessoa = v->chave + u'|' + DataIso(v->nascimento);
@@ -131,10 +128,13 @@ int ExecutarLote(GeradorPdf& gerador, const QString& arquivoCsv, const QString& 
                 NomeArquivoRelatorio(v->nome, v->nascimento).chopped(4) + QStringLiteral(" (%1).pdf").arg(k);
         nomesUsados.insert(nome.toCaseFolded());
 
-        if (!gerador.Gravar(v->nomeAnalise, v->nascimento, destino.filePath(nome), substituir, &erro,
-                            v->nomeDigitado)) {
-            falhas.push_back({r.linha, erro});
-            Escrever(saida, QStringLiteral("%1: linha %2 falhou: %3\n").arg(posicao).arg(r.linha).arg(erro));
+        const ResultadoQt<void> gravado = gerador.Gravar(v->nomeAnalise, v->nascimento,
+                                                         destino.filePath(nome), substituir, v->nomeDigitado);
+        if (!gravado) {
+            falhas.push_back({r.linha, gravado.error()});
+            Escrever(
+                saida,
+                QStringLiteral("%1: linha %2 falhou: %3\n").arg(posicao).arg(r.linha).arg(gravado.error()));
             continue;
         }
         ++gravados;
@@ -258,10 +258,11 @@ int ExecutarRelatoriosSemJanela(int argc, char* argv[], const OpcoesLinhaDeComan
     }
     GeradorPdf::RemoverTemporariosAntigos(QFileInfo(*opcoes.pdf).absolutePath(), inicio);
     GeradorPdf gerador(pasta, dia, impressao);
-    QString erro;
-    if (!gerador.Gravar(v.nomeAnalise, v.nascimento, *opcoes.pdf, opcoes.substituir, &erro, v.nomeDigitado)) {
+    const ResultadoQt<void> gravado =
+        gerador.Gravar(v.nomeAnalise, v.nascimento, *opcoes.pdf, opcoes.substituir, v.nomeDigitado);
+    if (!gravado) {
         Erro(QStringLiteral("não foi possível gravar o arquivo PDF %1: %2.")
-                 .arg(QDir::toNativeSeparators(*opcoes.pdf), erro));
+                 .arg(QDir::toNativeSeparators(*opcoes.pdf), gravado.error()));
         return kSaidaFalha;
     }
     AvisarRodapeProvisorio(gerador);

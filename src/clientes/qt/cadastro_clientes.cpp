@@ -115,21 +115,16 @@ std::atomic<int> g_conexoes{0};
 
 } // namespace
 
-std::unique_ptr<CadastroClientes> CadastroClientes::Abrir(const QString& pasta, QString* erro, int esperaMs) {
-    auto falha = [erro](const QString& motivo) {
-        if (erro)
-            *erro = motivo;
-        return nullptr;
-    };
+ResultadoQt<std::unique_ptr<CadastroClientes>> CadastroClientes::Abrir(const QString& pasta, int esperaMs) {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
-        return falha(QStringLiteral("o suporte a SQLite do Qt não está instalado (no Debian, o pacote "
+        return Falha(QStringLiteral("o suporte a SQLite do Qt não está instalado (no Debian, o pacote "
                                     "libqt6sql6-sqlite)"));
     const QString caminho = QDir(pasta).absoluteFilePath(QString::fromLatin1(kArquivoClientes));
     bool existe = false;
     for (const char* sufixo : {"", "-wal", "-shm"}) {
         bool este = false;
         if (!ArquivoComum(caminho + QString::fromLatin1(sufixo), &este))
-            return falha(QStringLiteral("%1 não é um arquivo comum")
+            return Falha(QStringLiteral("%1 não é um arquivo comum")
                              .arg(QDir::toNativeSeparators(caminho + QString::fromLatin1(sufixo))));
         if (*sufixo == '\0')
             existe = este;
@@ -137,10 +132,10 @@ std::unique_ptr<CadastroClientes> CadastroClientes::Abrir(const QString& pasta, 
     // The folder holds the write-ahead log next to the file: without writing there, nothing can
     // be recorded.
     if (!plataforma::PastaGravavel(CaminhoDeQString(QDir(pasta).absolutePath())))
-        return falha(QStringLiteral("a pasta %1 não permite gravação")
+        return Falha(QStringLiteral("a pasta %1 não permite gravação")
                          .arg(QDir::toNativeSeparators(QDir(pasta).absolutePath())));
     if (existe && !(QFileInfo(caminho).isReadable() && QFileInfo(caminho).isWritable()))
-        return falha(QStringLiteral("o arquivo do cadastro não permite leitura e gravação"));
+        return Falha(QStringLiteral("o arquivo do cadastro não permite leitura e gravação"));
 
     std::unique_ptr<CadastroClientes> c(new CadastroClientes);
     c->arquivo_ = caminho;
@@ -149,18 +144,18 @@ std::unique_ptr<CadastroClientes> CadastroClientes::Abrir(const QString& pasta, 
     c->banco_.setDatabaseName(caminho);
     c->banco_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(esperaMs));
     if (!c->banco_.open())
-        return falha(Traduzir(c->banco_.lastError()));
+        return Falha(Traduzir(c->banco_.lastError()));
 
     QString motivo;
     QSqlQuery q(c->banco_);
     // Read before anything is changed: a file that is not a register, or that a newer version of
     // the program made, is left exactly as it is.
     if (!Executar(q, QStringLiteral("PRAGMA user_version"), &motivo) || !q.next())
-        return falha(motivo);
+        return Falha(motivo);
     const int versao = q.value(0).toInt();
     q.finish();
     if (versao > VersaoEsquemaAtual())
-        return falha(QStringLiteral("o arquivo foi criado por uma versão mais nova do programa (versão %1 do "
+        return Falha(QStringLiteral("o arquivo foi criado por uma versão mais nova do programa (versão %1 do "
                                     "cadastro; esta versão conhece até a %2)")
                          .arg(versao)
                          .arg(VersaoEsquemaAtual()));
@@ -172,30 +167,30 @@ std::unique_ptr<CadastroClientes> CadastroClientes::Abrir(const QString& pasta, 
                                  "FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'"),
                   &motivo) ||
         !q.next())
-        return falha(motivo);
+        return Falha(motivo);
     const bool vazio = q.value(0).toInt() == 0;
     const bool temClientes = q.value(1).toInt() > 0;
     q.finish();
     if (versao == 0 ? !vazio : !temClientes)
-        return falha(QStringLiteral("o arquivo não é um cadastro de clientes: é um banco de dados SQLite com "
+        return Falha(QStringLiteral("o arquivo não é um cadastro de clientes: é um banco de dados SQLite com "
                                     "outras tabelas, que o programa não altera"));
     // A damaged file is found now, not in the middle of the user's work.
     if (!Executar(q, QStringLiteral("PRAGMA quick_check"), &motivo))
-        return falha(motivo);
+        return Falha(motivo);
     if (!q.next() || q.value(0).toString() != QStringLiteral("ok"))
-        return falha(QStringLiteral("o arquivo está danificado (a verificação do SQLite encontrou erros)"));
+        return Falha(QStringLiteral("o arquivo está danificado (a verificação do SQLite encontrou erros)"));
     q.finish();
     // WAL: readers and one writer at the same time, for two programs on the same file.
     if (!Executar(q, QStringLiteral("PRAGMA journal_mode = WAL"), &motivo))
-        return falha(motivo);
+        return Falha(motivo);
     if (!q.next() || q.value(0).toString().compare(QStringLiteral("wal"), Qt::CaseInsensitive) != 0)
-        return falha(QStringLiteral("o arquivo não pôde ser posto no modo de uso compartilhado (WAL)"));
+        return Falha(QStringLiteral("o arquivo não pôde ser posto no modo de uso compartilhado (WAL)"));
     q.finish();
     if (!Executar(q, QStringLiteral("PRAGMA foreign_keys = ON"), &motivo) ||
         !Executar(q, QStringLiteral("PRAGMA synchronous = NORMAL"), &motivo))
-        return falha(motivo);
-    if (!AtualizarEsquema(c->banco_, &motivo))
-        return falha(motivo);
+        return Falha(motivo);
+    if (const ResultadoQt<void> atualizado = AtualizarEsquema(c->banco_); !atualizado)
+        return Falha(atualizado.error());
     return c;
 }
 
@@ -320,44 +315,37 @@ ResultadoCadastro CadastroClientes::RegistrarAnalise(const VerificacaoCliente& c
 
 ResultadoImportacao CadastroClientes::Importar(const std::vector<VerificacaoCliente>& clientes,
                                                const Data& hoje) {
-    ResultadoImportacao r;
+    QString erro;
     Transacao t(banco_);
-    if (!t.Iniciar(&r.erro))
-        return r;
+    if (!t.Iniciar(&erro))
+        return Falha(erro);
     QSqlQuery q(banco_);
     if (!q.prepare(
             QStringLiteral("INSERT INTO clientes (nome, nome_busca, nascimento, observacoes, criado_em) "
-                           "VALUES (?, ?, ?, ?, ?) ON CONFLICT (nome_busca, nascimento) DO NOTHING"))) {
-        r.erro = Traduzir(q.lastError());
-        return r;
-    }
+                           "VALUES (?, ?, ?, ?, ?) ON CONFLICT (nome_busca, nascimento) DO NOTHING")))
+        return Falha(Traduzir(q.lastError()));
     const QString criado = DataIso(hoje);
     int adicionados = 0;
     int repetidos = 0;
     for (const VerificacaoCliente& c : clientes) {
-        if (!c.ok()) {
-            r.erro = c.Motivo();
-            return r;
-        }
+        if (!c.ok())
+            return Falha(c.Motivo());
         q.bindValue(0, c.nome);
         q.bindValue(1, c.chave);
         q.bindValue(2, DataIso(c.nascimento));
         q.bindValue(3, c.observacoes);
         q.bindValue(4, criado);
-        if (!Executar(q, &r.erro))
-            return r; // the transaction is rolled back: the register stays as it was
+        if (!Executar(q, &erro))
+            return Falha(erro); // the transaction is rolled back: the register stays as it was
         if (q.numRowsAffected() == 0)
             ++repetidos;
         else
             ++adicionados;
     }
     q.finish();
-    if (!t.Confirmar(&r.erro))
-        return r;
-    r.ok = true;
-    r.adicionados = adicionados;
-    r.repetidos = repetidos;
-    return r;
+    if (!t.Confirmar(&erro))
+        return Falha(erro);
+    return ContagemImportacao{adicionados, repetidos};
 }
 
 QSqlQuery& CadastroClientes::Preparada(std::unique_ptr<QSqlQuery>& q, const QString& sql) {
@@ -369,17 +357,16 @@ QSqlQuery& CadastroClientes::Preparada(std::unique_ptr<QSqlQuery>& q, const QStr
     return *q;
 }
 
-std::optional<Cliente> CadastroClientes::Obter(qint64 id, QString* erro) {
+ResultadoQt<std::optional<Cliente>> CadastroClientes::Obter(qint64 id) {
     QSqlQuery& q = Preparada(obter_, QStringLiteral("SELECT id, nome, nome_busca, nascimento, observacoes, "
                                                     "ultima_analise FROM clientes WHERE id = ?"));
     q.bindValue(0, id);
-    if (!Executar(q, erro))
-        return std::nullopt;
+    QString erro;
+    if (!Executar(q, &erro))
+        return Falha(erro);
     if (!q.next()) {
         q.finish();
-        if (erro)
-            erro->clear();
-        return std::nullopt;
+        return std::optional<Cliente>();
     }
     Cliente c;
     c.id = q.value(0).toLongLong();
@@ -389,10 +376,10 @@ std::optional<Cliente> CadastroClientes::Obter(qint64 id, QString* erro) {
     c.observacoes = q.value(4).toString();
     c.ultimaAnalise = LerDataIso(q.value(5).toString());
     q.finish(); // no statement left open on the file
-    return c;
+    return std::optional<Cliente>(std::move(c));
 }
 
-bool CadastroClientes::Buscar(const QString& texto, std::vector<ClienteListado>& saida, QString* erro) {
+ResultadoQt<std::vector<ClienteListado>> CadastroClientes::Buscar(const QString& texto) {
     const QStringList palavras = ChaveDeBusca(texto).split(u' ', Qt::SkipEmptyParts);
     const auto n = static_cast<std::size_t>(palavras.size());
     if (buscas_.size() <= n)
@@ -405,9 +392,10 @@ bool CadastroClientes::Buscar(const QString& texto, std::vector<ClienteListado>&
     QSqlQuery& q = Preparada(buscas_[n], sql);
     for (std::size_t i = 0; i < n; ++i)
         q.bindValue(static_cast<int>(i), palavras[static_cast<qsizetype>(i)]);
-    if (!Executar(q, erro))
-        return false;
-    saida.clear();
+    QString erro;
+    if (!Executar(q, &erro))
+        return Falha(erro);
+    std::vector<ClienteListado> saida;
     while (q.next()) {
         ClienteListado c;
         c.id = q.value(0).toLongLong();
@@ -419,32 +407,31 @@ bool CadastroClientes::Buscar(const QString& texto, std::vector<ClienteListado>&
     }
     const QSqlError falha = q.lastError();
     q.finish();
-    if (falha.isValid()) {
-        if (erro)
-            *erro = Traduzir(falha);
-        return false;
-    }
-    return true;
+    if (falha.isValid())
+        return Falha(Traduzir(falha));
+    return saida;
 }
 
-std::optional<qint64> CadastroClientes::VersaoDados(QString* erro) {
+ResultadoQt<qint64> CadastroClientes::VersaoDados() {
     QSqlQuery& q = Preparada(versao_, QStringLiteral("PRAGMA data_version"));
-    if (!Executar(q, erro) || !q.next())
-        return std::nullopt;
+    QString erro;
+    if (!Executar(q, &erro) || !q.next())
+        return Falha(erro);
     const qint64 v = q.value(0).toLongLong();
     q.finish();
     return v;
 }
 
-bool CadastroClientes::Todos(std::vector<Cliente>& saida, QString* erro) {
+ResultadoQt<std::vector<Cliente>> CadastroClientes::Todos() {
     QSqlQuery q(banco_);
     q.setForwardOnly(true);
+    QString erro;
     if (!Executar(q,
                   QStringLiteral("SELECT id, nome, nome_busca, nascimento, observacoes, ultima_analise FROM "
                                  "clientes ORDER BY nome_busca, nascimento"),
-                  erro))
-        return false;
-    saida.clear();
+                  &erro))
+        return Falha(erro);
+    std::vector<Cliente> saida;
     while (q.next()) {
         Cliente c;
         c.id = q.value(0).toLongLong();
@@ -455,18 +442,16 @@ bool CadastroClientes::Todos(std::vector<Cliente>& saida, QString* erro) {
         c.ultimaAnalise = LerDataIso(q.value(5).toString());
         saida.push_back(std::move(c));
     }
-    if (q.lastError().isValid()) {
-        if (erro)
-            *erro = Traduzir(q.lastError());
-        return false;
-    }
-    return true;
+    if (q.lastError().isValid())
+        return Falha(Traduzir(q.lastError()));
+    return saida;
 }
 
-std::optional<qint64> CadastroClientes::Contar(QString* erro) {
+ResultadoQt<qint64> CadastroClientes::Contar() {
     QSqlQuery q(banco_);
-    if (!Executar(q, QStringLiteral("SELECT count(*) FROM clientes"), erro) || !q.next())
-        return std::nullopt;
+    QString erro;
+    if (!Executar(q, QStringLiteral("SELECT count(*) FROM clientes"), &erro) || !q.next())
+        return Falha(erro);
     return q.value(0).toLongLong();
 }
 

@@ -20,6 +20,7 @@
 
 #include "clientes/qt/regras_cliente.h"
 #include "engine/datas.h"
+#include "programa/qt/falhas.h"
 
 namespace oraculandia {
 
@@ -58,22 +59,21 @@ struct ResultadoCadastro {
     bool ok() const { return situacao == SituacaoCadastro::Ok; }
 };
 
-struct ResultadoImportacao {
-    bool ok = false;
+// What an import did; on a failure (ResultadoImportacao's reason) nothing was added.
+struct ContagemImportacao {
     int adicionados = 0;
     int repetidos = 0; // already in the register, or earlier in the same list
-    QString erro;      // when !ok: nothing was added
 };
+using ResultadoImportacao = ResultadoQt<ContagemImportacao>;
 
 class CadastroClientes {
 public:
     // Opens clientes.db in `pasta`, creating it (and bringing its layout up to date) when needed.
-    // nullptr, with the reason in `erro`, when the file cannot be used: not a regular file,
-    // damaged, of a newer version, locked by another program for too long, or in a folder or
-    // file that does not allow writing.
-    // `esperaMs` is how long a write waits for another program's to end.
-    static std::unique_ptr<CadastroClientes> Abrir(const QString& pasta, QString* erro,
-                                                   int esperaMs = kEsperaBloqueioMs);
+    // The reason instead when the file cannot be used: not a regular file, damaged, of a newer
+    // version, locked by another program for too long, or in a folder or file that does not
+    // allow writing. `esperaMs` is how long a write waits for another program's to end.
+    static ResultadoQt<std::unique_ptr<CadastroClientes>> Abrir(const QString& pasta,
+                                                                int esperaMs = kEsperaBloqueioMs);
     ~CadastroClientes();
     CadastroClientes(const CadastroClientes&) = delete;
     CadastroClientes& operator=(const CadastroClientes&) = delete;
@@ -91,17 +91,18 @@ public:
     // (in the register or in the list) is skipped and counted.
     ResultadoImportacao Importar(const std::vector<VerificacaoCliente>& clientes, const Data& hoje);
 
-    std::optional<Cliente> Obter(qint64 id, QString* erro);
+    // The client, or nothing when no client has that id; the reason when the file cannot be read.
+    ResultadoQt<std::optional<Cliente>> Obter(qint64 id);
     // The clients whose name holds every word of `texto`, ignoring case and accents, in the order
-    // of their names; all clients for an empty text. False, with `erro`, when the query failed.
-    bool Buscar(const QString& texto, std::vector<ClienteListado>& saida, QString* erro);
+    // of their names; all clients for an empty text. The reason when the query failed.
+    ResultadoQt<std::vector<ClienteListado>> Buscar(const QString& texto);
     // A number that changes whenever another connection (another program) has changed the file
-    // since the last call; the changes made through this register do not change it. Nothing, with
-    // `erro`, when the file cannot be read.
-    std::optional<qint64> VersaoDados(QString* erro);
+    // since the last call; the changes made through this register do not change it. The reason
+    // when the file cannot be read.
+    ResultadoQt<qint64> VersaoDados();
     // Every client, notes included, in the order of their names.
-    bool Todos(std::vector<Cliente>& saida, QString* erro);
-    std::optional<qint64> Contar(QString* erro);
+    ResultadoQt<std::vector<Cliente>> Todos();
+    ResultadoQt<qint64> Contar();
 
     // The connection, for parts that keep tables of their own in the file. Use it from the thread
     // that opened the register only.

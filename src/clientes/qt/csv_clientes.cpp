@@ -125,26 +125,20 @@ QString ListaDeLinhas(const std::vector<int>& linhas) {
 
 } // namespace
 
-bool DecodificarCsv(const QByteArray& bytes, QString& texto, QString* erro, QString* aviso) {
-    auto falha = [erro](const QString& motivo) {
-        if (erro)
-            *erro = motivo;
-        return false;
-    };
-    if (aviso)
-        aviso->clear();
+ResultadoQt<TextoCsv> DecodificarCsv(const QByteArray& bytes) {
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
-        return falha(QStringLiteral("o arquivo está em UTF-16; salve-o na planilha como \"CSV UTF-8\" ou "
+        return Falha(QStringLiteral("o arquivo está em UTF-16; salve-o na planilha como \"CSV UTF-8\" ou "
                                     "\"CSV (separado por vírgulas)\""));
     if (bytes.contains('\0'))
-        return falha(QStringLiteral("o arquivo contém bytes nulos e não parece ser um arquivo de texto CSV"));
+        return Falha(QStringLiteral("o arquivo contém bytes nulos e não parece ser um arquivo de texto CSV"));
     QByteArrayView dados(bytes);
     if (dados.startsWith("\xEF\xBB\xBF"))
         dados = dados.sliced(3);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    texto = utf8.decode(dados);
+    TextoCsv lido{utf8.decode(dados), {}};
     if (!utf8.hasError())
-        return true;
+        return lido;
+    QString& texto = lido.texto;
     // Not all UTF-8. Decided line by line: one stray byte must not turn the accents of every
     // other line into nonsense. A line that is not UTF-8 is read in the Windows code page of
     // older spreadsheets, in which every byte is a character; the user is told which lines.
@@ -158,19 +152,20 @@ bool DecodificarCsv(const QByteArray& bytes, QString& texto, QString* erro, QStr
         fim = fim < 0 ? dados.size() : fim + 1;
         const QByteArrayView trecho = dados.sliced(inicio, fim - inicio);
         QStringDecoder d(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString lido = d.decode(trecho);
+        const QString linhaLida = d.decode(trecho);
         if (d.hasError()) {
             emCp1252.push_back(linha);
             texto +=
                 Cp1252ParaQString(std::string_view(trecho.data(), static_cast<std::size_t>(trecho.size())));
         } else {
-            haUtf8 = haUtf8 || lido.size() != trecho.size();
-            texto += lido;
+            haUtf8 = haUtf8 || linhaLida.size() != trecho.size();
+            texto += linhaLida;
         }
         ++linha;
         inicio = fim;
     }
-    if (aviso) {
+    {
+        QString* aviso = &lido.aviso;
         if (!haUtf8)
             *aviso = QStringLiteral("o arquivo não está em UTF-8 e foi lido como Windows-1252");
         else
@@ -181,15 +176,10 @@ bool DecodificarCsv(const QByteArray& bytes, QString& texto, QString* erro, QStr
         if (haUtf8 && emCp1252.size() > 1)
             aviso->replace(QStringLiteral(" foi lidas "), QStringLiteral(" foram lidas "));
     }
-    return true;
+    return lido;
 }
 
-bool LerArquivoCsv(const QString& caminho, QString& texto, QString* erro, QString* aviso) {
-    auto falha = [erro](const QString& motivo) {
-        if (erro)
-            *erro = motivo;
-        return false;
-    };
+ResultadoQt<TextoCsv> LerArquivoCsv(const QString& caminho) {
     const QString limite = QStringLiteral("o arquivo tem mais de %1 MB; divida-o em arquivos menores")
                                .arg(kMaximoArquivoCsv / (1024 * 1024));
     // The program's own reader of data files: regular files only, recognised without blocking (a
@@ -202,19 +192,18 @@ bool LerArquivoCsv(const QString& caminho, QString& texto, QString* erro, QStrin
         // Only the words of the message depend on what is there (looked at without opening it).
         const QFileInfo info(caminho);
         if (situacao == arquivos::Situacao::Ausente)
-            return falha(QStringLiteral("o arquivo não existe"));
+            return Falha(QStringLiteral("o arquivo não existe"));
         if (info.isDir())
-            return falha(QStringLiteral("é uma pasta, não um arquivo"));
+            return Falha(QStringLiteral("é uma pasta, não um arquivo"));
         if (info.exists() && !info.isFile())
-            return falha(
+            return Falha(
                 QStringLiteral("não é um arquivo comum (é um dispositivo ou um canal de comunicação)"));
-        return falha(QStringLiteral("o arquivo não permite leitura"));
+        return Falha(QStringLiteral("o arquivo não permite leitura"));
     }
     if (trecho->tamanho > static_cast<uint64_t>(kMaximoArquivoCsv) ||
         trecho->bytes.size() > static_cast<std::size_t>(kMaximoArquivoCsv))
-        return falha(limite);
-    return DecodificarCsv(QByteArray(trecho->bytes.data(), static_cast<qsizetype>(trecho->bytes.size())),
-                          texto, erro, aviso);
+        return Falha(limite);
+    return DecodificarCsv(QByteArray(trecho->bytes.data(), static_cast<qsizetype>(trecho->bytes.size())));
 }
 
 bool EhCabecalhoCsv(const RegistroCsv& r) {
@@ -223,28 +212,22 @@ bool EhCabecalhoCsv(const RegistroCsv& r) {
            ChaveDeBusca(r.campos[1].trimmed()).startsWith(QStringLiteral("NASC"));
 }
 
-std::optional<VerificacaoCliente> VerificarRegistroCsv(const RegistroCsv& r, const Data& hoje,
-                                                       QString* motivo) {
-    auto recusa = [motivo](const QString& texto) {
-        if (motivo)
-            *motivo = texto;
-        return std::nullopt;
-    };
+ResultadoQt<VerificacaoCliente> VerificarRegistroCsv(const RegistroCsv& r, const Data& hoje) {
     if (r.aspasAbertas)
-        return recusa(QStringLiteral("aspas abertas e nunca fechadas: o restante do arquivo, a partir desta "
-                                     "linha, não pôde ser lido"));
+        return Falha(QStringLiteral("aspas abertas e nunca fechadas: o restante do arquivo, a partir desta "
+                                    "linha, não pôde ser lido"));
     qsizetype colunas = r.campos.size();
     while (colunas > 3 && r.campos[colunas - 1].trimmed().isEmpty())
         --colunas;
     if (colunas > 3)
-        return recusa(
+        return Falha(
             QStringLiteral("a linha tem %1 colunas; o arquivo deve ter 3 (nome;nascimento;observacoes), "
                            "e um texto com \";\" deve estar entre aspas")
                 .arg(colunas));
     VerificacaoCliente v =
         VerificarCliente(r.campos.value(0), r.campos.value(1), hoje, r.campos.value(2), true);
     if (!v.ok())
-        return recusa(v.Motivo());
+        return Falha(v.Motivo());
     return v;
 }
 
@@ -254,10 +237,9 @@ ClientesCsv VerificarCsv(const std::vector<RegistroCsv>& registros, const Data& 
         const RegistroCsv& r = registros[i];
         if (i == 0 && EhCabecalhoCsv(r))
             continue;
-        QString motivo;
-        auto v = VerificarRegistroCsv(r, hoje, &motivo);
+        auto v = VerificarRegistroCsv(r, hoje);
         if (!v) {
-            resultado.recusadas.push_back({r.linha, motivo});
+            resultado.recusadas.push_back({r.linha, v.error()});
             continue;
         }
         resultado.validos.push_back(std::move(*v));
@@ -287,21 +269,15 @@ QByteArray EscreverCsv(const std::vector<Cliente>& clientes) {
     return QByteArray("\xEF\xBB\xBF") + texto.toUtf8();
 }
 
-bool GravarArquivo(const QString& caminho, const QByteArray& bytes, QString* erro) {
+ResultadoQt<void> GravarArquivo(const QString& caminho, const QByteArray& bytes) {
     QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly)) {
-        if (erro)
-            *erro = QStringLiteral("o arquivo não pôde ser criado (verifique se a pasta existe e permite "
-                                   "gravação)");
-        return false;
-    }
-    if (arquivo.write(bytes) != bytes.size() || !arquivo.commit()) {
-        if (erro)
-            *erro = QStringLiteral("o arquivo não pôde ser gravado por completo (o disco pode estar cheio); "
-                                   "nenhum arquivo anterior foi alterado");
-        return false;
-    }
-    return true;
+    if (!arquivo.open(QIODevice::WriteOnly))
+        return Falha(QStringLiteral("o arquivo não pôde ser criado (verifique se a pasta existe e permite "
+                                    "gravação)"));
+    if (arquivo.write(bytes) != bytes.size() || !arquivo.commit())
+        return Falha(QStringLiteral("o arquivo não pôde ser gravado por completo (o disco pode estar cheio); "
+                                    "nenhum arquivo anterior foi alterado"));
+    return {};
 }
 
 } // namespace oraculandia

@@ -34,14 +34,20 @@ struct RegistroCsv {
 // record marked aspasAbertas. Blank lines are skipped.
 std::vector<RegistroCsv> DividirCsv(QStringView texto);
 
+// The text of a CSV file.
+struct TextoCsv {
+    QString texto;
+    QString aviso; // which encoding was used for which lines (Portuguese); empty when all UTF-8
+};
+
 // Reads a CSV file whole. The file is opened without blocking and must be a regular file (a
 // named pipe or a device under its name is refused, never waited on) of at most
-// kMaximoArquivoCsv bytes. False, with the reason in `erro`, otherwise.
-bool LerArquivoCsv(const QString& caminho, QString& texto, QString* erro, QString* aviso = nullptr);
+// kMaximoArquivoCsv bytes. The reason otherwise.
+ResultadoQt<TextoCsv> LerArquivoCsv(const QString& caminho);
 // The text of a file's bytes: UTF-8 (the mark removed), each line that is not UTF-8 read as
-// Windows-1252. `aviso` (Portuguese, empty for a file all in UTF-8) says which encoding was used
-// and for which lines. False, with `erro`, for UTF-16 files and files with null bytes (not text).
-bool DecodificarCsv(const QByteArray& bytes, QString& texto, QString* erro, QString* aviso = nullptr);
+// Windows-1252, told in the notice. The reason instead for UTF-16 files and files with null bytes
+// (not text).
+ResultadoQt<TextoCsv> DecodificarCsv(const QByteArray& bytes);
 
 struct LinhaRecusada {
     int linha = 0;
@@ -57,10 +63,9 @@ struct ClientesCsv {
 
 // True for a header line: "nome;nascimento;..." (any case, with or without accents).
 bool EhCabecalhoCsv(const RegistroCsv& registro);
-// Checks one record (its columns, then the client by the entry's rules). Nothing, with the
-// reason in `motivo`, for a refused record.
-std::optional<VerificacaoCliente> VerificarRegistroCsv(const RegistroCsv& registro, const Data& hoje,
-                                                       QString* motivo);
+// Checks one record (its columns, then the client by the entry's rules). The reason instead for a
+// refused record.
+ResultadoQt<VerificacaoCliente> VerificarRegistroCsv(const RegistroCsv& registro, const Data& hoje);
 
 // Checks every record: a first line "nome;nascimento;..." is taken as the header and skipped;
 // extra columns must be empty. `hoje` completes dates typed without a year.
@@ -73,6 +78,6 @@ QString CampoCsv(const QString& campo);
 
 // Writes the bytes under a temporary name and renames it when complete: a failure leaves any
 // earlier file as it was.
-bool GravarArquivo(const QString& caminho, const QByteArray& bytes, QString* erro);
+ResultadoQt<void> GravarArquivo(const QString& caminho, const QByteArray& bytes);
 
 } // namespace oraculandia

@@ -37,67 +37,68 @@ int VersaoEsquemaAtual() {
 
 namespace {
 
-bool Executar(QSqlQuery& q, const QString& sql, QString* erro) {
+ResultadoQt<void> Executar(QSqlQuery& q, const QString& sql) {
     if (q.exec(sql))
-        return true;
-    if (erro)
-        *erro = q.lastError().text();
-    return false;
+        return {};
+    return Falha(q.lastError().text());
 }
 
 } // namespace
 
-bool AtualizarEsquema(QSqlDatabase& banco, QString* erro) {
+ResultadoQt<void> AtualizarEsquema(QSqlDatabase& banco) {
     QSqlQuery q(banco);
     // Nothing to do, and no write lock taken, for a file already up to date.
-    if (!Executar(q, QStringLiteral("PRAGMA user_version"), erro) || !q.next())
-        return false;
+    if (ResultadoQt<void> r = Executar(q, QStringLiteral("PRAGMA user_version")); !r)
+        return r;
+    if (!q.next())
+        return Falha(QString());
     const int inicial = q.value(0).toInt();
     q.finish();
     if (inicial == VersaoEsquemaAtual())
-        return true;
+        return {};
     for (const PassoEsquema& passo : PassosEsquema()) {
         // The version is read again inside each step's transaction: another program may have
         // brought the file up to date in the meantime.
-        if (!Executar(q, QStringLiteral("BEGIN IMMEDIATE"), erro))
-            return false;
-        if (!Executar(q, QStringLiteral("PRAGMA user_version"), erro) || !q.next()) {
+        if (ResultadoQt<void> r = Executar(q, QStringLiteral("BEGIN IMMEDIATE")); !r)
+            return r;
+        ResultadoQt<void> lida = Executar(q, QStringLiteral("PRAGMA user_version"));
+        if (lida && !q.next())
+            lida = Falha(QString());
+        if (!lida) {
             q.exec(QStringLiteral("ROLLBACK"));
-            return false;
+            return lida;
         }
         const int versao = q.value(0).toInt();
         q.finish();
         if (versao > VersaoEsquemaAtual()) {
             q.exec(QStringLiteral("ROLLBACK"));
-            if (erro)
-                *erro = QStringLiteral("o arquivo foi criado por uma versão mais nova do programa "
-                                       "(versão %1 do cadastro; esta versão conhece até a %2)")
-                            .arg(versao)
-                            .arg(VersaoEsquemaAtual());
-            return false;
+            return Falha(QStringLiteral("o arquivo foi criado por uma versão mais nova do programa "
+                                        "(versão %1 do cadastro; esta versão conhece até a %2)")
+                             .arg(versao)
+                             .arg(VersaoEsquemaAtual()));
         }
         if (versao >= passo.versao) {
             q.exec(QStringLiteral("ROLLBACK"));
             continue;
         }
-        bool ok = true;
+        ResultadoQt<void> passou;
         for (const QString& sql : passo.instrucoes) {
-            if (!Executar(q, sql, erro)) {
-                ok = false;
+            passou = Executar(q, sql);
+            if (!passou)
                 break;
-            }
         }
-        ok = ok && Executar(q, QStringLiteral("PRAGMA user_version = %1").arg(passo.versao), erro);
-        if (!ok) {
+        if (passou)
+            passou = Executar(q, QStringLiteral("PRAGMA user_version = %1").arg(passo.versao));
+        if (!passou) {
             q.exec(QStringLiteral("ROLLBACK"));
-            return false;
+            return passou;
         }
-        if (!Executar(q, QStringLiteral("COMMIT"), erro)) {
+        if (ResultadoQt<void> r = Executar(q, QStringLiteral("COMMIT")); !r) {
             q.exec(QStringLiteral("ROLLBACK"));
-            return false;
+            return r;
         }
     }
-    return true;
+    return {};
 }
 
 } // namespace oraculandia

@@ -32,6 +32,8 @@
 #include <QStringList>
 #include <vector>
 
+#include "programa/qt/falhas.h"
+
 class QSqlDatabase;
 
 namespace oraculandia {
@@ -46,9 +48,8 @@ const std::vector<PassoEsquema>& PassosEsquema();
 // The version this program writes: the last step's.
 int VersaoEsquemaAtual();
 
-// Brings the open database up to VersaoEsquemaAtual(). False, with the reason in `erro`
-// (Portuguese), when a step fails (the file then stays at the version it had) or when the file
-// is of a newer version.
-bool AtualizarEsquema(QSqlDatabase& banco, QString* erro);
+// Brings the open database up to VersaoEsquemaAtual(). The reason (Portuguese) instead when a step
+// fails (the file then stays at the version it had) or when the file is of a newer version.
+ResultadoQt<void> AtualizarEsquema(QSqlDatabase& banco);
 
 } // namespace oraculandia

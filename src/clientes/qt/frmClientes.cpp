@@ -154,17 +154,21 @@ void frmClientes::Filtrar() {
     // The clients are read from the file when the window opens, after its own changes and when
     // another program has changed the file; in between, each key typed only filters them.
     QString erro;
-    const std::optional<qint64> versao = cadastro_.VersaoDados(&erro);
+    const ResultadoQt<qint64> versao = cadastro_.VersaoDados();
     bool ok = versao.has_value();
+    if (!ok)
+        erro = versao.error();
     if (ok && (recarregar_ || *versao != versaoLida_)) {
-        std::vector<ClienteListado> todos;
-        ok = cadastro_.Buscar(QString(), todos, &erro);
+        ResultadoQt<std::vector<ClienteListado>> todos = cadastro_.Buscar(QString());
+        ok = todos.has_value();
         if (ok) {
             filtrando_ = true;
-            modelo_->DefinirTodos(std::move(todos));
+            modelo_->DefinirTodos(std::move(*todos));
             filtrando_ = false;
             versaoLida_ = *versao;
             recarregar_ = false;
+        } else {
+            erro = todos.error();
         }
     }
     if (!ok) {
@@ -211,9 +215,8 @@ void frmClientes::MostrarSelecionado(bool reler) {
     idMostrado_ = id;
     QString observacoes;
     if (ha) {
-        QString erro;
-        if (const auto c = cadastro_.Obter(id, &erro))
-            observacoes = c->observacoes;
+        if (const auto c = cadastro_.Obter(id); c && *c)
+            observacoes = (*c)->observacoes;
     }
     if (observacoes != txtObservacoes->toPlainText())
         txtObservacoes->setPlainText(observacoes);
@@ -246,16 +249,18 @@ void frmClientes::Escolher(bool estudo) {
     const qint64 id = IdSelecionado();
     if (id == 0)
         return;
-    QString erro;
-    std::optional<Cliente> c = cadastro_.Obter(id, &erro);
-    if (!c) {
-        if (erro.isEmpty())
-            erro = QStringLiteral("o cliente não está mais no cadastro (outro programa pode tê-lo excluído)");
-        MostrarErro(QStringLiteral("ler o cliente"), erro);
+    ResultadoQt<std::optional<Cliente>> obtido = cadastro_.Obter(id);
+    if (!obtido || !*obtido) {
+        MostrarErro(
+            QStringLiteral("ler o cliente"),
+            !obtido
+                ? obtido.error()
+                : QStringLiteral("o cliente não está mais no cadastro (outro programa pode tê-lo excluído)"));
         Recarregar();
         Filtrar();
         return;
     }
+    std::optional<Cliente> c = std::move(*obtido);
     // What is in the file passes the entry's rules again before it becomes an analysis.
     const VerificacaoCliente v = VerificarCliente(c->nome, DataExibida(c->nascimento), Hoje());
     if (!v.ok()) {
@@ -308,15 +313,15 @@ void frmClientes::cmdAlterar_Click() {
     const qint64 id = IdSelecionado();
     if (id == 0)
         return;
-    QString erro;
-    const std::optional<Cliente> c = cadastro_.Obter(id, &erro);
-    if (!c) {
+    const ResultadoQt<std::optional<Cliente>> obtido = cadastro_.Obter(id);
+    if (!obtido || !*obtido) {
         MostrarErro(QStringLiteral("ler o cliente"),
-                    erro.isEmpty() ? QStringLiteral("ele não está mais no cadastro") : erro);
+                    obtido ? QStringLiteral("ele não está mais no cadastro") : obtido.error());
         Recarregar();
         Filtrar();
         return;
     }
+    const std::optional<Cliente>& c = *obtido;
     frmCliente dialogo(
         mensagens_, relogio_, &*c, [this, id](const VerificacaoCliente& v) { return Gravar(id, v); }, this);
     dialogo.exec();

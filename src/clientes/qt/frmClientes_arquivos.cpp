@@ -35,19 +35,19 @@ void frmClientes::cmdImportar_Click() {
         return;
     const QString nome = QDir::toNativeSeparators(arquivo);
 
-    QString texto;
-    QString erro;
-    QString codificacao;
+    ResultadoQt<TextoCsv> lido;
     ClientesCsv lidos;
     {
         Ampulheta ampulheta;
-        if (LerArquivoCsv(arquivo, texto, &erro, &codificacao))
-            lidos = VerificarCsv(DividirCsv(texto), Hoje());
+        lido = LerArquivoCsv(arquivo);
+        if (lido)
+            lidos = VerificarCsv(DividirCsv(lido->texto), Hoje());
     }
-    if (!erro.isEmpty()) {
-        MostrarErro(QStringLiteral("importar o arquivo %1").arg(nome), erro);
+    if (!lido) {
+        MostrarErro(QStringLiteral("importar o arquivo %1").arg(nome), lido.error());
         return;
     }
+    const QString& codificacao = lido->aviso;
     const int validos = static_cast<int>(lidos.validos.size());
     if (validos == 0 && lidos.recusadas.empty()) {
         mensagens_.Mostrar(this, QStringLiteral("Informação:"),
@@ -67,9 +67,10 @@ void frmClientes::cmdImportar_Click() {
         Ampulheta ampulheta;
         r = cadastro_.Importar(lidos.validos, Hoje());
     }
-    if (!r.ok) {
+    if (!r) {
         MostrarErro(QStringLiteral("importar o arquivo %1").arg(nome),
-                    r.erro + QStringLiteral(". Nenhum cliente foi importado; o cadastro ficou como estava"));
+                    r.error() +
+                        QStringLiteral(". Nenhum cliente foi importado; o cadastro ficou como estava"));
         return;
     }
     Recarregar();
@@ -77,14 +78,14 @@ void frmClientes::cmdImportar_Click() {
     Filtrar();
     QString resumo =
         QStringLiteral("Importação concluída: %1.")
-            .arg(r.adicionados == 1 ? QStringLiteral("1 cliente incluído")
-                                    : QStringLiteral("%1 clientes incluídos").arg(r.adicionados));
-    if (r.repetidos > 0)
+            .arg(r->adicionados == 1 ? QStringLiteral("1 cliente incluído")
+                                     : QStringLiteral("%1 clientes incluídos").arg(r->adicionados));
+    if (r->repetidos > 0)
         resumo += QStringLiteral(" %1 já %2 no cadastro (ou repetid%3 no arquivo) e %4 ignorad%3.")
-                      .arg(Plural(r.repetidos, "linha", "linhas"),
-                           r.repetidos == 1 ? QStringLiteral("estava") : QStringLiteral("estavam"),
-                           r.repetidos == 1 ? QStringLiteral("a") : QStringLiteral("as"),
-                           r.repetidos == 1 ? QStringLiteral("foi") : QStringLiteral("foram"));
+                      .arg(Plural(r->repetidos, "linha", "linhas"),
+                           r->repetidos == 1 ? QStringLiteral("estava") : QStringLiteral("estavam"),
+                           r->repetidos == 1 ? QStringLiteral("a") : QStringLiteral("as"),
+                           r->repetidos == 1 ? QStringLiteral("foi") : QStringLiteral("foram"));
     if (!lidos.recusadas.empty())
         resumo +=
             QStringLiteral(" %1 não %2 importad%3.")
@@ -127,18 +128,20 @@ void frmClientes::cmdExportar_Click() {
                     QStringLiteral("\"%1\" é uma pasta; escolha dentro dela um nome de arquivo").arg(nome));
         return;
     }
-    std::vector<Cliente> clientes;
-    QString erro;
-    bool ok = false;
+    ResultadoQt<std::vector<Cliente>> todos;
+    ResultadoQt<void> gravado;
     {
         Ampulheta ampulheta;
-        ok = cadastro_.Todos(clientes, &erro) &&
-             GravarArquivo(info.absoluteFilePath(), EscreverCsv(clientes), &erro);
+        todos = cadastro_.Todos();
+        if (todos)
+            gravado = GravarArquivo(info.absoluteFilePath(), EscreverCsv(*todos));
     }
-    if (!ok) {
-        MostrarErro(QStringLiteral("exportar os clientes para o arquivo %1").arg(nome), erro);
+    if (!todos || !gravado) {
+        MostrarErro(QStringLiteral("exportar os clientes para o arquivo %1").arg(nome),
+                    !todos ? todos.error() : gravado.error());
         return;
     }
+    const std::vector<Cliente>& clientes = *todos;
     mensagens_.Mostrar(this, QStringLiteral("Informação:"),
                        QStringLiteral("%1 para o arquivo %2.")
                            .arg(clientes.size() == 1

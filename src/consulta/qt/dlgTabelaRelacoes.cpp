@@ -112,11 +112,10 @@ void dlgTabelaRelacoes::cmdPadrao_Click() {
 }
 
 void dlgTabelaRelacoes::cmdSalvar_Click() {
-    std::string erro;
-    if (!SalvarTabela(programa_.PastaPrograma, Tabela(), &erro)) {
+    if (const Resultado<void, std::string> salva = SalvarTabela(programa_.PastaPrograma, Tabela()); !salva) {
         programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"),
                                     QStringLiteral("Não foi possível salvar a tabela de relações: %1.")
-                                        .arg(QString::fromStdString(erro)),
+                                        .arg(QString::fromStdString(salva.error())),
                                     IconeMensagem::Critico, BotoesMensagem::Ok);
         return;
     }

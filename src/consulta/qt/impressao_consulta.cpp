@@ -189,10 +189,10 @@ ResultadoImpressao ImprimirConsulta(const DocumentoConsulta& doc, const FolhasCo
                              });
 }
 
-bool GravarPdfConsulta(const DocumentoConsulta& doc, const FolhasConsulta& folhas, const QPageLayout& pagina,
-                       const QString& destino, QString* erro) {
-    return GravarPdfDocumento(
-        pagina, doc.titulo, destino, [&](QPrinter& pdf) { return ImprimirConsulta(doc, folhas, pdf); }, erro);
+ResultadoQt<void> GravarPdfConsulta(const DocumentoConsulta& doc, const FolhasConsulta& folhas,
+                                    const QPageLayout& pagina, const QString& destino) {
+    return GravarPdfDocumento(pagina, doc.titulo, destino,
+                              [&](QPrinter& pdf) { return ImprimirConsulta(doc, folhas, pdf); });
 }
 
 } // namespace oraculandia

@@ -53,8 +53,8 @@ ResultadoImpressao ImprimirConsulta(const DocumentoConsulta& doc, const FolhasCo
                                     QPrinter& impressora);
 
 // Writes the document as a PDF file: under a temporary name in the target's folder, given the name
-// `destino` only when complete. False, with the reason in `erro`, when nothing was written.
-bool GravarPdfConsulta(const DocumentoConsulta& doc, const FolhasConsulta& folhas, const QPageLayout& pagina,
-                       const QString& destino, QString* erro);
+// `destino` only when complete. The reason instead when nothing was written.
+ResultadoQt<void> GravarPdfConsulta(const DocumentoConsulta& doc, const FolhasConsulta& folhas,
+                                    const QPageLayout& pagina, const QString& destino);
 
 } // namespace oraculandia

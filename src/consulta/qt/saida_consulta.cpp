@@ -16,6 +16,7 @@
 #include "print/limites_margens.h"
 #include "print/qt/pdf_analise.h"
 #include "print/qt/servicos_impressao.h"
+#include "programa/qt/falhas.h"
 #include "programa/qt/programa.h"
 
 namespace oraculandia {
@@ -69,17 +70,13 @@ void ImprimirDocumento(QWidget* janela, Programa& programa, const DocumentoConsu
             FolhasDoPrograma(programa, nomeCp1252, data, LarguraImprimivel(pagina), AlturaImprimivel(pagina)),
             *impressora);
         janela->unsetCursor();
-        if (!r.ok)
+        if (!r)
             Erro(janela, programa,
                  QStringLiteral("Não foi possível imprimir %1: %2. Verifique o problema e tente novamente.")
-                     .arg(oque, r.erro));
-    } catch (const std::exception&) {
+                     .arg(oque, r.error()));
+    } catch (...) {
         janela->unsetCursor();
-        Erro(janela, programa,
-             QStringLiteral(
-                 "Não foi possível imprimir %1: a impressora não pôde ser usada. Verifique o problema e "
-                 "tente novamente.")
-                 .arg(oque));
+        Erro(janela, programa, MensagemFalhaAtual(QStringLiteral("imprimir %1").arg(oque)));
     }
 }
 
@@ -107,27 +104,24 @@ void SalvarDocumentoPdf(QWidget* janela, Programa& programa, const DocumentoCons
         }
         const QString destino = QDir::toNativeSeparators(info.absoluteFilePath());
         const QPageLayout pagina = servicos.Pagina();
-        QString erro;
         janela->setCursor(Qt::WaitCursor);
-        const bool ok = GravarPdfConsulta(
+        const ResultadoQt<void> gravado = GravarPdfConsulta(
             doc,
             FolhasDoPrograma(programa, nomeCp1252, data, LarguraImprimivel(pagina), AlturaImprimivel(pagina)),
-            pagina, arquivo, &erro);
+            pagina, arquivo);
         janela->unsetCursor();
-        if (!ok) {
-            Erro(
-                janela, programa,
-                QStringLiteral("Não foi possível salvar %1 no arquivo PDF %2: %3.").arg(oque, destino, erro));
+        if (!gravado) {
+            Erro(janela, programa,
+                 QStringLiteral("Não foi possível salvar %1 no arquivo PDF %2: %3.")
+                     .arg(oque, destino, gravado.error()));
             return;
         }
         programa.mensagens.Mostrar(janela, QStringLiteral("Informação:"),
                                    QStringLiteral("O arquivo %1 foi salvo.").arg(destino),
                                    IconeMensagem::Informacao, BotoesMensagem::Ok);
-    } catch (const std::exception&) {
+    } catch (...) {
         janela->unsetCursor();
-        Erro(janela, programa,
-             QStringLiteral("Não foi possível salvar %1 em PDF: a página da impressora não pôde ser lida.")
-                 .arg(oque));
+        Erro(janela, programa, MensagemFalhaAtual(QStringLiteral("salvar %1 em PDF").arg(oque)));
     }
 }
 
@@ -161,11 +155,14 @@ dlgEscolherCliente::dlgEscolherCliente(CadastroClientes& cadastro, QWidget* pai)
 }
 
 void dlgEscolherCliente::Filtrar() {
-    std::vector<ClienteListado> lista;
     lstClientes->clear();
-    if (!cadastro_.Buscar(txtProcurar->text(), lista, &erro_))
+    const ResultadoQt<std::vector<ClienteListado>> encontrados = cadastro_.Buscar(txtProcurar->text());
+    if (!encontrados) {
+        erro_ = encontrados.error();
         return;
+    }
     erro_.clear();
+    const std::vector<ClienteListado>& lista = *encontrados;
     for (const ClienteListado& c : lista) {
         auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(c.nome, c.nascimento), lstClientes);
         item->setData(Qt::UserRole, c.id);
@@ -178,7 +175,9 @@ void dlgEscolherCliente::Escolher() {
     QListWidgetItem* item = lstClientes->currentItem();
     if (item == nullptr)
         return;
-    escolhido_ = cadastro_.Obter(item->data(Qt::UserRole).toLongLong(), &erro_);
+    ResultadoQt<std::optional<Cliente>> obtido = cadastro_.Obter(item->data(Qt::UserRole).toLongLong());
+    erro_ = obtido ? QString() : obtido.error();
+    escolhido_ = obtido ? std::move(*obtido) : std::nullopt;
     if (escolhido_)
         accept();
 }

@@ -18,6 +18,7 @@
 #include "print/limites_margens.h"
 #include "print/qt/pdf_analise.h"
 #include "print/qt/servicos_impressao.h"
+#include "programa/qt/falhas.h"
 #include "programa/qt/programa.h"
 
 namespace oraculandia {
@@ -66,14 +67,13 @@ void frmEstudoNome::cmdImprimir_Click() {
         const ResultadoImpressao r = ImprimirEstudo(
             *estudo_, Folhas(LarguraImprimivel(pagina), AlturaImprimivel(pagina)), *impressora);
         unsetCursor();
-        if (!r.ok)
+        if (!r)
             Erro(QStringLiteral(
                      "Não foi possível imprimir o estudo: %1. Verifique o problema e tente novamente.")
-                     .arg(r.erro));
-    } catch (const std::exception&) {
+                     .arg(r.error()));
+    } catch (...) {
         unsetCursor();
-        Erro(QStringLiteral("Não foi possível imprimir o estudo: a impressora não pôde ser usada. Verifique "
-                            "o problema e tente novamente."));
+        Erro(MensagemFalhaAtual(QStringLiteral("imprimir o estudo")));
     }
 }
 
@@ -103,23 +103,21 @@ void frmEstudoNome::cmdSalvarPdf_Click() {
         }
         const QString destino = QDir::toNativeSeparators(info.absoluteFilePath());
         const QPageLayout pagina = servicos.Pagina();
-        QString erro;
         setCursor(Qt::WaitCursor);
-        const bool ok = GravarPdfEstudo(*estudo_, Folhas(LarguraImprimivel(pagina), AlturaImprimivel(pagina)),
-                                        pagina, arquivo, &erro);
+        const ResultadoQt<void> gravado = GravarPdfEstudo(
+            *estudo_, Folhas(LarguraImprimivel(pagina), AlturaImprimivel(pagina)), pagina, arquivo);
         unsetCursor();
-        if (!ok) {
-            Erro(
-                QStringLiteral("Não foi possível salvar o estudo no arquivo PDF %1: %2.").arg(destino, erro));
+        if (!gravado) {
+            Erro(QStringLiteral("Não foi possível salvar o estudo no arquivo PDF %1: %2.")
+                     .arg(destino, gravado.error()));
             return;
         }
         programa_.mensagens.Mostrar(this, QStringLiteral("Informação:"),
                                     QStringLiteral("O estudo foi salvo no arquivo %1.").arg(destino),
                                     IconeMensagem::Informacao, BotoesMensagem::Ok);
-    } catch (const std::exception&) {
+    } catch (...) {
         unsetCursor();
-        Erro(QStringLiteral(
-            "Não foi possível salvar o estudo em PDF: a página da impressora não pôde ser lida."));
+        Erro(MensagemFalhaAtual(QStringLiteral("salvar o estudo em PDF")));
     }
 }
 
@@ -138,15 +136,15 @@ void frmEstudoNome::AbrirCliente(std::shared_ptr<CadastroClientes> cadastro, con
     DataDigitada();
     NomeDigitado();
 
-    QStringList guardadas;
-    QString erro;
-    if (!LerGrafiasCliente(*cadastro_, clienteId_, guardadas, &erro)) {
+    const ResultadoQt<QStringList> lidas = LerGrafiasCliente(*cadastro_, clienteId_);
+    if (!lidas) {
         Erro(QStringLiteral(
                  "Não foi possível ler as grafias guardadas com este cliente: %1. O estudo pode ser "
                  "feito, mas as grafias não serão guardadas no cadastro.")
-                 .arg(erro));
+                 .arg(lidas.error()));
         return;
     }
+    const QStringList& guardadas = *lidas;
     // What the file brings passes the same checks as what is typed. A spelling refused, or one
     // past the limit, is left in the file untouched: saving is then off for this window, so that
     // nothing kept there is lost.
@@ -177,13 +175,13 @@ void frmEstudoNome::AbrirCliente(std::shared_ptr<CadastroClientes> cadastro, con
 void frmEstudoNome::GravarNoCadastro() {
     if (!GravandoNoCadastro())
         return;
-    QString erro;
-    if (GravarGrafiasCliente(*cadastro_, clienteId_, Grafias(), &erro) || falhaGravacaoAvisada_)
+    const ResultadoQt<void> gravadas = GravarGrafiasCliente(*cadastro_, clienteId_, Grafias());
+    if (gravadas || falhaGravacaoAvisada_)
         return;
     falhaGravacaoAvisada_ = true;
     Erro(QStringLiteral("Não foi possível guardar as grafias no cadastro de clientes: %1. O estudo continua "
                         "funcionando, mas as grafias desta janela podem não ficar guardadas.")
-             .arg(erro));
+             .arg(gravadas.error()));
 }
 
 } // namespace oraculandia

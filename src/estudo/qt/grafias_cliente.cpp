@@ -10,33 +10,30 @@ namespace oraculandia {
 
 namespace {
 
-bool Falha(const QSqlQuery& q, QString* erro) {
-    if (erro)
-        *erro = q.lastError().text();
-    return false;
+Falha<QString> FalhaDaConsulta(const QSqlQuery& q) {
+    return Falha(q.lastError().text());
 }
 
 } // namespace
 
-bool LerGrafiasCliente(CadastroClientes& cadastro, qint64 id, QStringList& grafias, QString* erro) {
+ResultadoQt<QStringList> LerGrafiasCliente(CadastroClientes& cadastro, qint64 id) {
     QSqlQuery q(cadastro.Banco());
     q.prepare(QStringLiteral("SELECT grafia FROM grafias_clientes WHERE cliente_id = ? ORDER BY posicao"));
     q.addBindValue(id);
     if (!q.exec())
-        return Falha(q, erro);
+        return FalhaDaConsulta(q);
     QStringList lidas;
     while (q.next())
         lidas << q.value(0).toString();
-    grafias = lidas;
-    return true;
+    return lidas;
 }
 
-bool GravarGrafiasCliente(CadastroClientes& cadastro, qint64 id, const QStringList& grafias, QString* erro) {
+ResultadoQt<void> GravarGrafiasCliente(CadastroClientes& cadastro, qint64 id, const QStringList& grafias) {
     QSqlQuery q(cadastro.Banco());
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return Falha(q, erro);
-    auto desfazer = [&q, &cadastro, erro] {
-        const bool r = Falha(q, erro);
+        return FalhaDaConsulta(q);
+    auto desfazer = [&q, &cadastro] {
+        Falha<QString> r = FalhaDaConsulta(q);
         QSqlQuery(cadastro.Banco()).exec(QStringLiteral("ROLLBACK"));
         return r;
     };
@@ -48,10 +45,8 @@ bool GravarGrafiasCliente(CadastroClientes& cadastro, qint64 id, const QStringLi
     if (!q.next()) {
         q.finish();
         QSqlQuery(cadastro.Banco()).exec(QStringLiteral("ROLLBACK"));
-        if (erro)
-            *erro =
-                QStringLiteral("o cliente não está mais no cadastro (outro programa pode tê-lo excluído)");
-        return false;
+        return Falha(
+            QStringLiteral("o cliente não está mais no cadastro (outro programa pode tê-lo excluído)"));
     }
     q.finish();
     q.prepare(QStringLiteral("DELETE FROM grafias_clientes WHERE cliente_id = ?"));
@@ -68,7 +63,7 @@ bool GravarGrafiasCliente(CadastroClientes& cadastro, qint64 id, const QStringLi
     }
     if (!q.exec(QStringLiteral("COMMIT")))
         return desfazer();
-    return true;
+    return {};
 }
 
 } // namespace oraculandia

@@ -5,17 +5,19 @@
 #include <QString>
 #include <QStringList>
 
+#include "programa/qt/falhas.h"
+
 namespace oraculandia {
 
 class CadastroClientes;
 
-// Reads the spellings of client `id` into `grafias` (empty when none were kept). False, with the
-// reason in `erro` (Portuguese), when the file could not be read.
-bool LerGrafiasCliente(CadastroClientes& cadastro, qint64 id, QStringList& grafias, QString* erro);
+// The spellings of client `id` (empty when none were kept); the reason (Portuguese) instead when
+// the file could not be read.
+ResultadoQt<QStringList> LerGrafiasCliente(CadastroClientes& cadastro, qint64 id);
 
-// Replaces the spellings of client `id` by `grafias`, in one transaction: all or nothing. False,
-// with the reason in `erro`, when the file refused (the spellings kept before stay as they were),
-// or when the client is no longer in the register.
-bool GravarGrafiasCliente(CadastroClientes& cadastro, qint64 id, const QStringList& grafias, QString* erro);
+// Replaces the spellings of client `id` by `grafias`, in one transaction: all or nothing. The
+// reason instead when the file refused (the spellings kept before stay as they were), or when the
+// client is no longer in the register.
+ResultadoQt<void> GravarGrafiasCliente(CadastroClientes& cadastro, qint64 id, const QStringList& grafias);
 
 } // namespace oraculandia

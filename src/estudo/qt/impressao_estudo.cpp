@@ -240,13 +240,12 @@ ResultadoImpressao ImprimirEstudo(const EstudoNome& estudo, const FolhasEstudo& 
                              });
 }
 
-bool GravarPdfEstudo(const EstudoNome& estudo, const FolhasEstudo& folhas, const QPageLayout& pagina,
-                     const QString& destino, QString* erro) {
-    return GravarPdfDocumento(
-        pagina,
-        QStringLiteral("Estudo do Nome - %1")
-            .arg(Cp1252ParaQStringSemControles(folhas.contexto.NomeCompleto)),
-        destino, [&](QPrinter& pdf) { return ImprimirEstudo(estudo, folhas, pdf); }, erro);
+ResultadoQt<void> GravarPdfEstudo(const EstudoNome& estudo, const FolhasEstudo& folhas,
+                                  const QPageLayout& pagina, const QString& destino) {
+    return GravarPdfDocumento(pagina,
+                              QStringLiteral("Estudo do Nome - %1")
+                                  .arg(Cp1252ParaQStringSemControles(folhas.contexto.NomeCompleto)),
+                              destino, [&](QPrinter& pdf) { return ImprimirEstudo(estudo, folhas, pdf); });
 }
 
 } // namespace oraculandia

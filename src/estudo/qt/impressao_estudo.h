@@ -31,10 +31,10 @@ struct FolhasEstudo {
 ResultadoImpressao ImprimirEstudo(const EstudoNome& estudo, const FolhasEstudo& folhas, QPrinter& impressora);
 
 // Writes the study as a PDF file on `pagina`: under a temporary name in the target's folder, given
-// the name `destino` (replacing a file there) only when complete. False, with the reason in
-// `erro` (Portuguese, to follow "Não foi possível salvar o estudo no arquivo PDF X: "), when
-// nothing was written.
-bool GravarPdfEstudo(const EstudoNome& estudo, const FolhasEstudo& folhas, const QPageLayout& pagina,
-                     const QString& destino, QString* erro);
+// the name `destino` (replacing a file there) only when complete. The reason instead
+// (Portuguese, to follow "Não foi possível salvar o estudo no arquivo PDF X: "), when nothing was
+// written.
+ResultadoQt<void> GravarPdfEstudo(const EstudoNome& estudo, const FolhasEstudo& folhas,
+                                  const QPageLayout& pagina, const QString& destino);
 
 } // namespace oraculandia

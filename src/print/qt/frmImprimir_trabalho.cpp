@@ -75,7 +75,7 @@ std::optional<frmImprimir::DestinoMargens> frmImprimir::ExecutarTrabalho(QPrinte
 
     resultado = ImprimirAnalise(programa_, impressora, folhaRosto);
     unsetCursor();
-    if (!resultado.ok) {
+    if (!resultado) {
         DesenhaExemplo(); // the miniature again instead of the busy message
     }
     return margens;
@@ -178,8 +178,8 @@ void frmImprimir::cmdVisualizar_Click() {
         QString erro;
         connect(&previa, &QPrintPreviewDialog::paintRequested, this, [this, folhaRosto, &erro](QPrinter* p) {
             const ResultadoImpressao r = ImprimirAnalise(programa_, *p, folhaRosto);
-            if (!r.ok)
-                erro = r.erro;
+            if (!r)
+                erro = r.error();
         });
         previa.resize(900, 700);
         previa.exec();
@@ -203,8 +203,8 @@ void frmImprimir::Imprimir() {
     if (!margensSalvas) {
         return;
     }
-    if (!resultado.ok) {
-        RelatarFalha(QStringLiteral("Não foi possível imprimir a análise: %1").arg(resultado.erro),
+    if (!resultado) {
+        RelatarFalha(QStringLiteral("Não foi possível imprimir a análise: %1").arg(resultado.error()),
                      *margensSalvas);
         return;
     }
@@ -274,9 +274,9 @@ void frmImprimir::SalvarPdf() {
     if (!margensSalvas) {
         return;
     }
-    if (!resultado.ok) {
+    if (!resultado) {
         RelatarFalha(QStringLiteral("Não foi possível salvar a análise no arquivo PDF %1: %2")
-                         .arg(destino, resultado.erro),
+                         .arg(destino, resultado.error()),
                      *margensSalvas);
         return;
     }

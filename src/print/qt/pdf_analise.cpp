@@ -38,18 +38,13 @@ QString SugestaoArquivoPdf(const QString& nomeDado, const QString& semNome) {
     return QDir(pasta).filePath(nome + QStringLiteral(".pdf"));
 }
 
-std::unique_ptr<QTemporaryFile> CriarTemporarioPdf(const QFileInfo& destino, QString* erro) {
-    auto falha = [erro](const QString& motivo) {
-        if (erro)
-            *erro = motivo;
-        return nullptr;
-    };
+ResultadoQt<std::unique_ptr<QTemporaryFile>> CriarTemporarioPdf(const QFileInfo& destino) {
     if (destino.isDir())
-        return falha(QStringLiteral("\"%1\" é uma pasta").arg(QDir::toNativeSeparators(destino.filePath())));
+        return Falha(QStringLiteral("\"%1\" é uma pasta").arg(QDir::toNativeSeparators(destino.filePath())));
     auto temporario =
         std::make_unique<QTemporaryFile>(destino.absolutePath() + QStringLiteral("/.oraculandia-XXXXXX.pdf"));
     if (!destino.absoluteDir().exists() || !temporario->open())
-        return falha(QStringLiteral("não foi possível criar o arquivo na pasta %1 (verifique se ela existe e "
+        return Falha(QStringLiteral("não foi possível criar o arquivo na pasta %1 (verifique se ela existe e "
                                     "permite gravação)")
                          .arg(QDir::toNativeSeparators(destino.absolutePath())));
     temporario->close();
@@ -82,38 +77,33 @@ bool PdfCompleto(const QString& arquivo) {
     return fim.endsWith("%%EOF") && f.read(1).isEmpty();
 }
 
-bool GravarPdfDocumento(const QPageLayout& pagina, const QString& titulo, const QString& destino,
-                        const std::function<ResultadoImpressao(QPrinter&)>& imprimir, QString* erro) {
-    auto falha = [erro](const QString& motivo) {
-        if (erro)
-            *erro = motivo;
-        return false;
-    };
+ResultadoQt<void> GravarPdfDocumento(const QPageLayout& pagina, const QString& titulo, const QString& destino,
+                                     const std::function<ResultadoImpressao(QPrinter&)>& imprimir) {
     const QFileInfo info(destino);
-    QString motivo;
-    const std::unique_ptr<QTemporaryFile> temporario = CriarTemporarioPdf(info, &motivo);
-    if (!temporario)
-        return falha(motivo);
+    ResultadoQt<std::unique_ptr<QTemporaryFile>> criado = CriarTemporarioPdf(info);
+    if (!criado)
+        return Falha(std::move(criado).error());
+    const std::unique_ptr<QTemporaryFile> temporario = std::move(*criado);
     {
         // The printer lives inside this block: the file is closed before it is checked.
         QPrinter pdf(QPrinter::HighResolution);
         PrepararPdf(pdf, pagina, titulo);
         pdf.setOutputFileName(temporario->fileName());
         const ResultadoImpressao r = imprimir(pdf);
-        if (!r.ok)
-            return falha(r.erro);
+        if (!r)
+            return Falha(r.error());
     }
     // A PDF cut short (a full disk) never takes the final name.
     if (!PdfCompleto(temporario->fileName()))
-        return falha(QStringLiteral("o arquivo não foi gravado por inteiro (verifique se há espaço livre no "
+        return Falha(QStringLiteral("o arquivo não foi gravado por inteiro (verifique se há espaço livre no "
                                     "disco da pasta %1)")
                          .arg(QDir::toNativeSeparators(info.absolutePath())));
     if (!ConcluirPdf(temporario->fileName(), info.absoluteFilePath()))
-        return falha(
+        return Falha(
             QStringLiteral("o arquivo não pôde receber o nome %1 (verifique se ele não está aberto em "
                            "outro programa e se a pasta permite gravação)")
                 .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
-    return true;
+    return {};
 }
 
 } // namespace oraculandia

@@ -25,9 +25,9 @@ void PrepararPdf(QPrinter& pdf, const QPageLayout& pagina, const QString& titulo
 QString SugestaoArquivoPdf(const QString& nome, const QString& semNome);
 
 // The temporary file (created, closed, removed when destroyed) that a PDF bound for `destino` is
-// written to first: in the same folder, so that ConcluirPdf is one rename. Nothing, with the
-// reason in Portuguese in `erro`, when `destino` is a folder or its folder takes no new file.
-std::unique_ptr<QTemporaryFile> CriarTemporarioPdf(const QFileInfo& destino, QString* erro);
+// written to first: in the same folder, so that ConcluirPdf is one rename. The reason in
+// Portuguese instead when `destino` is a folder or its folder takes no new file.
+ResultadoQt<std::unique_ptr<QTemporaryFile>> CriarTemporarioPdf(const QFileInfo& destino);
 
 // Gives a finished PDF, written under the temporary name `temporario` in the target's folder, its
 // name `destino` in one step. With `substituir` a file of that name is replaced; without it an
@@ -44,8 +44,8 @@ bool PdfCompleto(const QString& arquivo);
 // Writes a PDF document to `destino` (replacing a file of that name) through a temporary file in
 // its folder: a printer set up by PrepararPdf with `pagina` and `titulo` writes to the temporary
 // file through `imprimir`, and the file takes its name only when the job was ok and the PDF is
-// complete. False, with the reason in Portuguese in `erro`, otherwise; no file is left then.
-bool GravarPdfDocumento(const QPageLayout& pagina, const QString& titulo, const QString& destino,
-                        const std::function<ResultadoImpressao(QPrinter&)>& imprimir, QString* erro);
+// complete. The reason in Portuguese otherwise; no file is left then.
+ResultadoQt<void> GravarPdfDocumento(const QPageLayout& pagina, const QString& titulo, const QString& destino,
+                                     const std::function<ResultadoImpressao(QPrinter&)>& imprimir);
 
 } // namespace oraculandia

@@ -285,16 +285,13 @@ QString MotivoMargensRecusadas(const Margens& margens, double largura, double al
              QString::number(std::floor(LimiteMargem(base))));
 }
 
-bool ComecarDocumento(QPainter& pintor, QPrinter& impressora, QString* erro) {
+ResultadoQt<void> ComecarDocumento(QPainter& pintor, QPrinter& impressora) {
     if (pintor.begin(&impressora)) {
-        return true;
+        return {};
     }
-    if (erro) {
-        *erro = impressora.outputFormat() == QPrinter::PdfFormat
-                    ? QStringLiteral("o arquivo não pôde ser criado")
-                    : QStringLiteral("a impressora não aceitou o documento");
-    }
-    return false;
+    return Falha(impressora.outputFormat() == QPrinter::PdfFormat
+                     ? QStringLiteral("o arquivo não pôde ser criado")
+                     : QStringLiteral("a impressora não aceitou o documento"));
 }
 
 QString FalhaDoDocumento(const QPrinter& impressora) {
@@ -305,49 +302,50 @@ QString FalhaDoDocumento(const QPrinter& impressora) {
 
 ResultadoImpressao ImprimirDocumento(QPrinter& impressora, const Margens& margens,
                                      const std::function<bool(QPrinter&, SuperficieQt&)>& desenhar) {
-    ResultadoImpressao resultado;
     const QPageLayout pagina = impressora.pageLayout();
-    resultado.erro = MotivoMargensRecusadas(margens, LarguraImprimivel(pagina), AlturaImprimivel(pagina));
-    if (!resultado.erro.isEmpty()) {
-        return resultado;
+    const QString recusa =
+        MotivoMargensRecusadas(margens, LarguraImprimivel(pagina), AlturaImprimivel(pagina));
+    if (!recusa.isEmpty()) {
+        return Falha(recusa);
     }
     QPainter pintor;
-    if (!ComecarDocumento(pintor, impressora, &resultado.erro)) {
-        return resultado;
+    if (const ResultadoQt<void> comecou = ComecarDocumento(pintor, impressora); !comecou) {
+        return Falha(comecou.error());
     }
     bool falhou = false;
+    QString erro;
     try {
         // The surface lives inside this block: it gives the painter back before the document ends.
         SuperficieQt superficie(pintor, &impressora);
         falhou = !desenhar(impressora, superficie);
     } catch (const std::exception&) {
         falhou = true;
+        erro = FalhaAtual(QStringLiteral("faltou memória para montar as páginas"),
+                          QStringLiteral("um erro inesperado interrompeu a montagem das páginas"));
     }
     const bool terminou = pintor.end();
     if (falhou || !terminou || impressora.printerState() == QPrinter::Error) {
-        resultado.erro = FalhaDoDocumento(impressora);
-        return resultado;
+        return Falha(erro.isEmpty() ? FalhaDoDocumento(impressora) : erro);
     }
-    resultado.ok = true;
-    return resultado;
+    return 0;
 }
 
 ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, bool folhaRosto) {
-    ResultadoImpressao resultado;
     // Checked before the document starts: no sheet, and no file, for margins no sheet can take.
     const QPageLayout pagina = impressora.pageLayout();
-    resultado.erro = MotivoMargensRecusadas(programa.MargensImpressao, LarguraImprimivel(pagina),
-                                            AlturaImprimivel(pagina));
-    if (!resultado.erro.isEmpty()) {
-        return resultado;
+    const QString recusa = MotivoMargensRecusadas(programa.MargensImpressao, LarguraImprimivel(pagina),
+                                                  AlturaImprimivel(pagina));
+    if (!recusa.isEmpty()) {
+        return Falha(recusa);
     }
     impressora.setColorMode(Ligado(programa.Configuracao.PretoEmBranco) ? QPrinter::GrayScale
                                                                         : QPrinter::Color);
     QPainter pintor;
-    if (!ComecarDocumento(pintor, impressora, &resultado.erro)) {
-        return resultado;
+    if (const ResultadoQt<void> comecou = ComecarDocumento(pintor, impressora); !comecou) {
+        return Falha(comecou.error());
     }
 
+    int paginas = 0;
     bool falhou = false;
     QString erro;
     try {
@@ -376,10 +374,10 @@ ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, boo
 
         AlvoImpressora alvo(impressora, superficie);
         const std::optional<SeusNumeros> seus = programa.SeusNumerosDoRelatorio(programa.Referencia());
-        resultado.paginas =
-            ImprimirSecoes(alvo, paginacao, geometria, programa.SecoesDasPaginas(programa.Referencia()),
-                           programa.ComplementosDoRelatorio(), programa.Configuracao, programa.Fontes,
-                           seus ? &*seus : nullptr);
+        paginas = ImprimirSecoes(alvo, paginacao, geometria, programa.SecoesDasPaginas(programa.Referencia()),
+                                 programa.ComplementosDoRelatorio(), programa.Configuracao, programa.Fontes,
+                                 seus ? &*seus : nullptr)
+                      .value(); // the printer takes every page
         superficie.Descarregar();
         falhou = falhou || alvo.falhou;
     } catch (const std::exception&) {
@@ -389,14 +387,9 @@ ResultadoImpressao ImprimirAnalise(Programa& programa, QPrinter& impressora, boo
     }
     const bool terminou = pintor.end();
     if (falhou || !terminou || impressora.printerState() == QPrinter::Error) {
-        if (erro.isEmpty()) {
-            erro = FalhaDoDocumento(impressora);
-        }
-        resultado.erro = erro;
-        return resultado;
+        return Falha(erro.isEmpty() ? FalhaDoDocumento(impressora) : erro);
     }
-    resultado.ok = true;
-    return resultado;
+    return paginas;
 }
 
 } // namespace oraculandia

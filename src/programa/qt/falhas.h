@@ -6,7 +6,13 @@
 #include <QString>
 #include <new>
 
+#include "engine/resultado.h"
+
 namespace oraculandia {
+
+// What the Qt code returns from a step that can fail: the value, or the reason in Portuguese (a
+// phrase or a whole message, as each function tells).
+template <class T> using ResultadoQt = Resultado<T, QString>;
 
 // Called inside a catch block: `semMemoria` when the failure being handled is std::bad_alloc,
 // `inesperada` for any other.

@@ -78,26 +78,26 @@ bool ArmazemPaginas::Guardada(int pagina, double dpr) const {
                        [&](const ImagemGuardada& g) { return g.pagina == pagina && g.dpr == dpr; });
 }
 
-QImage ArmazemPaginas::Imagem(int pagina, double dpr, QString* erro) {
+ResultadoQt<QImage> ArmazemPaginas::Imagem(int pagina, double dpr) {
     auto it = std::find_if(imagens_.begin(), imagens_.end(),
                            [&](const ImagemGuardada& g) { return g.pagina == pagina && g.dpr == dpr; });
     if (it != imagens_.end()) {
         std::rotate(imagens_.begin(), it, it + 1); // the most recent first
         return imagens_.front().imagem;
     }
-    QImage imagem = Desenhar(pagina, dpr, erro);
-    if (!imagem.isNull())
-        Guardar(pagina, dpr, imagem);
+    ResultadoQt<QImage> imagem = Desenhar(pagina, dpr);
+    if (imagem)
+        Guardar(pagina, dpr, *imagem);
     return imagem;
 }
 
 bool ArmazemPaginas::Preparar(int pagina, double dpr) {
     if (Guardada(pagina, dpr))
         return true;
-    QImage imagem = Desenhar(pagina, dpr, nullptr);
-    if (imagem.isNull())
+    ResultadoQt<QImage> imagem = Desenhar(pagina, dpr);
+    if (!imagem)
         return false;
-    Guardar(pagina, dpr, std::move(imagem));
+    Guardar(pagina, dpr, std::move(*imagem));
     return true;
 }
 
@@ -118,14 +118,9 @@ std::size_t ArmazemPaginas::BytesImagens() const {
     return total;
 }
 
-QImage ArmazemPaginas::Desenhar(int pagina, double dpr, QString* erro) {
-    auto falha = [&](const QString& motivo) {
-        if (erro)
-            *erro = motivo;
-        return QImage();
-    };
+ResultadoQt<QImage> ArmazemPaginas::Desenhar(int pagina, double dpr) {
     if (pagina < 1 || pagina > Paginas())
-        return falha(QStringLiteral("a página %1 não existe nesta análise").arg(pagina));
+        return Falha(QStringLiteral("a página %1 não existe nesta análise").arg(pagina));
     if (!(dpr > 0))
         dpr = 1;
     const QSize pixels(Arredondar(tamanho_.width() * dpr), Arredondar(tamanho_.height() * dpr));
@@ -136,18 +131,18 @@ QImage ArmazemPaginas::Desenhar(int pagina, double dpr, QString* erro) {
     try {
         QImage imagem = alocador_(pixels);
         if (imagem.isNull() || imagem.size() != pixels)
-            return falha(semMemoria);
+            return Falha(semMemoria);
         AjustarResolucao(imagem, dpr, pixelsPorMm_);
         imagem.fill(Qt::white);
         {
             SuperficieQt superficie(&imagem);
             if (!superficie.Pintor().isActive())
-                return falha(QStringLiteral("a página %1 não pôde ser desenhada").arg(pagina));
+                return Falha(QStringLiteral("a página %1 não pôde ser desenhada").arg(pagina));
             documento_.Reproduzir(pagina - 1, superficie);
         }
         return imagem;
     } catch (const std::bad_alloc&) {
-        return falha(semMemoria);
+        return Falha(semMemoria);
     }
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "layout/gravacao.h"
+#include "programa/qt/falhas.h"
 
 namespace oraculandia {
 
@@ -48,9 +49,9 @@ public:
 
     // ---- pixels ----
     // Page `pagina` (1-based) drawn at device pixel ratio `dpr`: the kept image when there is one,
-    // otherwise drawn now and kept (the oldest image goes when the store is full). A null image
-    // when the page does not exist or could not be drawn, with the reason in `erro`.
-    QImage Imagem(int pagina, double dpr, QString* erro = nullptr);
+    // otherwise drawn now and kept (the oldest image goes when the store is full). The reason
+    // instead when the page does not exist or could not be drawn.
+    ResultadoQt<QImage> Imagem(int pagina, double dpr);
     // Whether page `pagina` is kept at `dpr`.
     bool Guardada(int pagina, double dpr) const;
     // Draws page `pagina` at `dpr` ahead of time, without making it the most recent image when it
@@ -74,7 +75,7 @@ private:
         double dpr;
         QImage imagem;
     };
-    QImage Desenhar(int pagina, double dpr, QString* erro);
+    ResultadoQt<QImage> Desenhar(int pagina, double dpr);
     void Guardar(int pagina, double dpr, QImage imagem);
     void Esquecer(int pagina);
 

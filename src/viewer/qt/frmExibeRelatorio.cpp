@@ -216,15 +216,15 @@ void frmExibeRelatorio::ExibePagina(int Pagina) {
 }
 
 void frmExibeRelatorio::MostrarImagem(int pagina) {
-    QString erro;
-    QImage imagem = armazem_->Imagem(pagina, RazaoDesenho(), &erro);
+    ResultadoQt<QImage> imagem = armazem_->Imagem(pagina, RazaoDesenho());
     // Drawn at the zoom's resolution, shown at the screen's: the page covers zoom times the area.
-    if (!imagem.isNull())
-        imagem.setDevicePixelRatio(RazaoPixels());
-    imagemExibida_ = imagem;
+    if (imagem)
+        imagem->setDevicePixelRatio(RazaoPixels());
+    imagemExibida_ = imagem.value_or(QImage());
     picExibe->update();
-    if (imagem.isNull()) {
-        falhaExibida_ = QStringLiteral("A página %1 não pôde ser desenhada: %2.").arg(pagina).arg(erro);
+    if (!imagem) {
+        falhaExibida_ =
+            QStringLiteral("A página %1 não pôde ser desenhada: %2.").arg(pagina).arg(imagem.error());
         programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"),
                                     falhaExibida_ +
                                         QStringLiteral(" Feche outras análises ou outros programas e "

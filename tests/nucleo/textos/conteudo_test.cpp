@@ -96,11 +96,15 @@ const Acervo& Fontes() {
                 continue;
             }
             ResultadoFonte r = LerFonte(nome, LerArquivo(fonte));
-            a.erros.insert(a.erros.end(), r.erros.begin(), r.erros.end());
-            for (const auto& [n, t] : r.registros) {
+            if (!r) {
+                a.erros.insert(a.erros.end(), r.error().begin(), r.error().end());
+                a.porArquivo[nome] = Registros();
+                continue;
+            }
+            for (const auto& [n, t] : *r) {
                 a.textos.push_back({nome, n, t});
             }
-            a.porArquivo[nome] = std::move(r.registros);
+            a.porArquivo[nome] = std::move(*r);
         }
         return a;
     }();

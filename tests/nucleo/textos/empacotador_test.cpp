@@ -24,9 +24,9 @@ std::string Espacos(std::size_t n) {
 
 std::string UmErro(std::string_view arquivo, std::string_view fonte) {
     ResultadoFonte r = LerFonte(arquivo, fonte);
-    EXPECT_EQ(r.erros.size(), 1u);
-    EXPECT_TRUE(r.registros.empty()) << "a refused source yields no record";
-    return r.erros.empty() ? std::string() : r.erros.front();
+    EXPECT_FALSE(r.has_value()) << "a refused source yields no record";
+    EXPECT_EQ(r ? 0u : r.error().size(), 1u);
+    return r || r.error().empty() ? std::string() : r.error().front();
 }
 
 } // namespace
@@ -36,10 +36,10 @@ TEST(FonteTextos, RegistrosComQuebrasCrLfEAcentosEmWindows1252) {
     const std::string fonte =
         "\n@@ 2\n\nOlá, você.\n\nSegundo parágrafo\ncom duas linhas.\n\n\n@@ 1\n  Um €  \n";
     ResultadoFonte r = LerFonte("CVIDA", fonte);
-    ASSERT_TRUE(r.ok()) << r.erros.front();
-    ASSERT_EQ(r.registros.size(), 2u);
-    EXPECT_EQ(r.registros.at(1), "Um \x80");
-    EXPECT_EQ(r.registros.at(2), "Ol\xE1, voc\xEA.\r\n\r\nSegundo par\xE1grafo\r\ncom duas linhas.");
+    ASSERT_TRUE(r.has_value()) << r.error().front();
+    ASSERT_EQ(r->size(), 2u);
+    EXPECT_EQ(r->at(1), "Um \x80");
+    EXPECT_EQ(r->at(2), "Ol\xE1, voc\xEA.\r\n\r\nSegundo par\xE1grafo\r\ncom duas linhas.");
 
     // CR LF sources and a byte-order mark read the same.
     std::string crlf;
@@ -49,8 +49,8 @@ TEST(FonteTextos, RegistrosComQuebrasCrLfEAcentosEmWindows1252) {
         crlf += c;
     }
     ResultadoFonte r2 = LerFonte("CVIDA", "\xEF\xBB\xBF" + crlf);
-    ASSERT_TRUE(r2.ok());
-    EXPECT_EQ(r2.registros, r.registros);
+    ASSERT_TRUE(r2.has_value());
+    EXPECT_EQ(*r2, *r);
 }
 
 TEST(FonteTextos, BytesDoArquivoDat) {
@@ -77,8 +77,8 @@ TEST(FonteTextos, LimiteDe5120CaracteresCodificados) {
     for (int i = 0; i < 5120; ++i)
         cabe += "é";
     ResultadoFonte r = LerFonte("CFORM", "@@ 4\n" + cabe + "\n");
-    ASSERT_TRUE(r.ok());
-    EXPECT_EQ(r.registros.at(4).size(), 5120u);
+    ASSERT_TRUE(r.has_value());
+    EXPECT_EQ(r->at(4).size(), 5120u);
 
     EXPECT_EQ(UmErro("CFORM", "@@ 4\n" + cabe + "a\n"),
               "CFORM.txt, registro 4 (linha 1): o texto tem 5121 caracteres em Windows-1252; o "
@@ -100,8 +100,8 @@ TEST(FonteTextos, RecusaCaracteresForaDoWindows1252EDeControle) {
               "CPROD.txt, registro 5 (linha 1): caracteres de controle no texto: U+0009.");
     // Typographic quotes, dashes and the ellipsis are in the code page and pass.
     ResultadoFonte r = LerFonte("CPROD", "@@ 1\n“Sim” — disse… ‘não’ – ª º\n");
-    ASSERT_TRUE(r.ok());
-    EXPECT_EQ(r.registros.at(1), "\x93Sim\x94 \x97 disse\x85 \x91n\xE3o\x92 \x96 \xAA \xBA");
+    ASSERT_TRUE(r.has_value());
+    EXPECT_EQ(r->at(1), "\x93Sim\x94 \x97 disse\x85 \x91n\xE3o\x92 \x96 \xAA \xBA");
 }
 
 TEST(FonteTextos, FaixaDeRegistrosDeCadaArquivo) {
@@ -116,7 +116,7 @@ TEST(FonteTextos, FaixaDeRegistrosDeCadaArquivo) {
         SCOPED_TRACE(f.arquivo);
         EXPECT_EQ(RegistroMaximo(f.arquivo), f.maximo);
         const std::string n = std::to_string(f.maximo);
-        EXPECT_TRUE(LerFonte(f.arquivo, "@@ 1\na\n@@ " + n + "\nb\n").ok());
+        EXPECT_TRUE(LerFonte(f.arquivo, "@@ 1\na\n@@ " + n + "\nb\n").has_value());
         EXPECT_EQ(UmErro(f.arquivo, "@@ " + std::to_string(f.maximo + 1) + "\nc\n"),
                   std::string(f.arquivo) + ".txt, linha 1: o registro " + std::to_string(f.maximo + 1) +
                       " está fora da faixa deste arquivo (1 a " + n + ").");
@@ -145,15 +145,16 @@ TEST(FonteTextos, RecusaMarcadoresRepetidosMalFormadosETextoAntes) {
               "CCOLH.txt, linha 3: há texto antes do primeiro marcador \"@@ N\".");
     // Several faults are all reported, in the order of the file.
     ResultadoFonte r = LerFonte("CCOLH", "solto\n@@ 10\nx\n@@ 2\n→\n");
-    ASSERT_EQ(r.erros.size(), 3u);
-    EXPECT_NE(r.erros[0].find("linha 1"), std::string::npos);
-    EXPECT_NE(r.erros[1].find("registro 10"), std::string::npos);
-    EXPECT_NE(r.erros[2].find("registro 2"), std::string::npos);
+    ASSERT_FALSE(r.has_value());
+    ASSERT_EQ(r.error().size(), 3u);
+    EXPECT_NE(r.error()[0].find("linha 1"), std::string::npos);
+    EXPECT_NE(r.error()[1].find("registro 10"), std::string::npos);
+    EXPECT_NE(r.error()[2].find("registro 2"), std::string::npos);
     // A marker with nothing after it is an empty record, the same as no record; trailing
     // blanks after the number are tolerated.
     ResultadoFonte vazio = LerFonte("CCOLH", "@@ 1  \n\n@@ 2\nb");
-    ASSERT_TRUE(vazio.ok());
-    EXPECT_EQ(vazio.registros, (Registros{{2, "b"}}));
+    ASSERT_TRUE(vazio.has_value());
+    EXPECT_EQ(*vazio, (Registros{{2, "b"}}));
 }
 
 // --- The program itself -------------------------------------------------------------------
