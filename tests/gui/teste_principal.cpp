@@ -58,7 +58,7 @@ QByteArray FontesPadraoEsperadas() {
     return b;
 }
 
-void GravarArquivo(const QString& caminho, const QByteArray& bytes) {
+void EscreverArquivoDeTeste(const QString& caminho, const QByteArray& bytes) {
     QFile f(caminho);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(f.write(bytes), bytes.size());
@@ -135,7 +135,7 @@ void TestePrincipal::primeiraExecucaoCriaOsArquivosComOsValoresIniciais() {
 
 void TestePrincipal::arquivosExistentesSaoLidosEGravadosDeVoltaIntactos() {
     PrincipalTeste t(false);
-    GravarArquivo(t.ambiente.Arquivo("oraculandia.dat"), ConfiguracaoIncomum());
+    EscreverArquivoDeTeste(t.ambiente.Arquivo("oraculandia.dat"), ConfiguracaoIncomum());
     t.Iniciar(false);
     const ConfiguracaoPrograma& c = t.ambiente.programa->Configuracao;
     QVERIFY(Ligado(c.ImprimirNumero));
@@ -154,12 +154,12 @@ void TestePrincipal::arquivosCurtosOuSemSentido() {
     // A cut fontes.dat and a rodape.dat whose counts claim more than a record holds: the start
     // goes on, nothing is read past what is there, nothing is reported.
     PrincipalTeste t(false);
-    GravarArquivo(t.ambiente.Arquivo("fontes.dat"), QByteArray("Arial", 5));
+    EscreverArquivoDeTeste(t.ambiente.Arquivo("fontes.dat"), QByteArray("Arial", 5));
     QByteArray rodape;
     rodape.append('\xFF').append('\xFF').append(QByteArray(198, 'a')); // 65535 characters?
     rodape.append('\x05').append('\x00').append("abc");                // file ends early
-    GravarArquivo(t.ambiente.Arquivo("rodape.dat"), rodape);
-    GravarArquivo(t.ambiente.Arquivo("oraculandia.dat"), QByteArray(10, '\x01'));
+    EscreverArquivoDeTeste(t.ambiente.Arquivo("rodape.dat"), rodape);
+    EscreverArquivoDeTeste(t.ambiente.Arquivo("oraculandia.dat"), QByteArray(10, '\x01'));
     t.Iniciar(false);
     const LinhasRodape& l = t.ambiente.programa->Rodape;
     QCOMPARE(l.RodapeLinhaUm, std::string(198, 'a'));
