@@ -45,8 +45,8 @@ camada_qt(oraculandia_clientes
   ABAIXO oraculandia_print Qt6::Sql)
 camada_qt(oraculandia_estudo
   FONTES estudo/qt/frmEstudoNome.cpp estudo/qt/frmEstudoNome.h estudo/qt/frmEstudoNome_saida.cpp
-    estudo/qt/grafias_cliente.cpp estudo/qt/grafias_cliente.h estudo/qt/impressao_estudo.cpp
-    estudo/qt/impressao_estudo.h
+    estudo/qt/esquema_estudo.cpp estudo/qt/esquema_estudo.h estudo/qt/grafias_cliente.cpp
+    estudo/qt/grafias_cliente.h estudo/qt/impressao_estudo.cpp estudo/qt/impressao_estudo.h
   ABAIXO oraculandia_clientes oraculandia_estudo_nucleo)
 camada_qt(oraculandia_consulta
   FONTES consulta/qt/dlgTabelaRelacoes.cpp consulta/qt/dlgTabelaRelacoes.h consulta/qt/frmHarmonia.cpp

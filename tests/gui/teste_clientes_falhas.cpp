@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "clientes/qt/cadastro_clientes.h"
+#include "estudo/qt/esquema_estudo.h"
 #include "teste_clientes_apoio.h"
 
 using namespace oraculandia;
@@ -294,6 +295,9 @@ void TesteClientesFalhas::doisProcessosIncluindo() {
 }
 
 int main(int argc, char* argv[]) {
+    // The register as the program opens it, in this process and in its children: with the name
+    // study's table (version 2).
+    RegistrarEsquemaEstudo();
     if (argc >= 3 && std::strcmp(argv[1], "--filho-abrir") == 0)
         return FilhoAbrir(argv[2], argc >= 4);
     if (argc >= 5 && std::strcmp(argv[1], "--filho-adicionar") == 0)

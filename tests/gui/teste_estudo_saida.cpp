@@ -18,6 +18,7 @@
 #include "apoio/principal_teste.h"
 #include "clientes/qt/esquema_clientes.h"
 #include "clientes/qt/frmClientes.h"
+#include "estudo/qt/esquema_estudo.h"
 #include "estudo/qt/frmEstudoNome.h"
 #include "teste_clientes_apoio.h"
 #include "teste_impressao_duplo.h"
@@ -63,6 +64,8 @@ frmEstudoNome* EstudoDoCliente(PrincipalTeste& t, qint64 id) {
 class TesteEstudoSaida : public QObject {
     Q_OBJECT
 private slots:
+    // The register as the program opens it: with the name study's table (version 2).
+    void initTestCase() { RegistrarEsquemaEstudo(); }
     void pdfLidoDeVolta();
     void pdfDeVariasPaginas();
     void impressoraEDialogo();

@@ -6,6 +6,7 @@
 #include "clientes/qt/cadastro_clientes.h"
 #include "clientes/qt/frmClientes.h"
 #include "clientes/qt/servicos_clientes.h"
+#include "estudo/qt/esquema_estudo.h"
 #include "programa/qt/caminhos_qt.h"
 #include "programa/qt/programa.h"
 
@@ -15,6 +16,8 @@ CadastroClientes* frmPrincipal::Cadastro(bool sempreAvisar) {
     if (cadastro_)
         return cadastro_.get();
     QString erro;
+    // The name study keeps its spellings in the same file: its table comes with the register.
+    RegistrarEsquemaEstudo();
     cadastro_ = CadastroClientes::Abrir(QStringDeCaminho(programa_.PastaPrograma), &erro);
     if (cadastro_)
         return cadastro_.get();

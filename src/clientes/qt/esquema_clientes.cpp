@@ -4,11 +4,14 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 
 namespace oraculandia {
 
-const std::vector<PassoEsquema>& PassosEsquema() {
-    static const std::vector<PassoEsquema> passos = {
+namespace {
+
+std::vector<PassoEsquema>& Passos() {
+    static std::vector<PassoEsquema> passos = {
         {1,
          {QStringLiteral("CREATE TABLE clientes ("
                          " id INTEGER PRIMARY KEY,"
@@ -19,16 +22,23 @@ const std::vector<PassoEsquema>& PassosEsquema() {
                          " ultima_analise TEXT,"
                          " criado_em TEXT NOT NULL,"
                          " UNIQUE (nome_busca, nascimento))")}},
-        // The other spellings of a client's name kept by the name study, in the order the user
-        // gave them (posicao 1, 2, ...); the birth name itself is the client's own name.
-        {2,
-         {QStringLiteral("CREATE TABLE grafias_clientes ("
-                         " cliente_id INTEGER NOT NULL REFERENCES clientes(id) ON DELETE CASCADE,"
-                         " posicao INTEGER NOT NULL,"
-                         " grafia TEXT NOT NULL,"
-                         " PRIMARY KEY (cliente_id, posicao))")}},
     };
     return passos;
+}
+
+} // namespace
+
+const std::vector<PassoEsquema>& PassosEsquema() {
+    return Passos();
+}
+
+void RegistrarPassoEsquema(const PassoEsquema& passo) {
+    std::vector<PassoEsquema>& passos = Passos();
+    const auto lugar = std::lower_bound(passos.begin(), passos.end(), passo.versao,
+                                        [](const PassoEsquema& p, int versao) { return p.versao < versao; });
+    if (lugar != passos.end() && lugar->versao == passo.versao)
+        return;
+    passos.insert(lugar, passo);
 }
 
 int VersaoEsquemaAtual() {

@@ -18,7 +18,8 @@
 //   UNIQUE(nome_busca, nascimento): the same person is never there twice, even when two running
 //   programs add at the same moment.
 //
-// Version 2:
+// Version 2 (a step of the name study, estudo/qt/esquema_estudo.h, registered with
+// RegistrarPassoEsquema):
 //   grafias_clientes(cliente_id INTEGER  refers to clientes(id), ON DELETE CASCADE,
 //                    posicao INTEGER     1, 2, ... in the order the name study shows them,
 //                    grafia TEXT         a spelling of the name as typed (accents and case kept))
@@ -26,7 +27,8 @@
 //   study; the birth name itself is the client's own name.
 //
 // A later step adds its own tables (the connection keeps foreign keys switched on): append it to
-// the list in esquema_clientes.cpp, never change a step that has shipped.
+// the list in esquema_clientes.cpp, or register it from the layer that owns the table, never
+// change a step that has shipped. The versions form one sequence whoever owns the step.
 
 #include <QString>
 #include <QStringList>
@@ -41,8 +43,12 @@ struct PassoEsquema {
     QStringList instrucoes; // SQL statements, run in order
 };
 
-// Every step, in order of version.
+// Every step, in order of version: the register's own and those registered.
 const std::vector<PassoEsquema>& PassosEsquema();
+// Adds the step of a layer above the register that keeps its table in the same file (the name
+// study's spellings). Called at start, before any register is opened, by the layer that owns the table or
+// by the program that puts the layers together; a step of a version already known is left out.
+void RegistrarPassoEsquema(const PassoEsquema& passo);
 // The version this program writes: the last step's.
 int VersaoEsquemaAtual();
 
