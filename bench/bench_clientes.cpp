@@ -23,6 +23,7 @@
 #include <map>
 #include <memory>
 
+#include "app/qt/esquema_programa.h"
 #include "app/qt/gerador_pdf.h"
 #include "app/qt/relatorios_sem_janela.h"
 #include "clientes/qt/cadastro_clientes.h"
@@ -76,7 +77,7 @@ Data NascimentoPessoa(int i) {
 struct Registro {
     Registro() {
         QString erro;
-        cadastro = CadastroClientes::Abrir(pasta.path(), &erro);
+        cadastro = CadastroClientes::Abrir(pasta.path(), PassosEsquemaPrograma(), &erro);
         if (!cadastro)
             qFatal("register: %s", qPrintable(erro));
         std::vector<VerificacaoCliente> lista;

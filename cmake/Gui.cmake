@@ -56,6 +56,7 @@ camada_qt(oraculandia_consulta
   ABAIXO oraculandia_clientes oraculandia_consulta_nucleo)
 camada_qt(oraculandia_app
   FONTES app/qt/arquivos_iniciais.cpp app/qt/arquivos_iniciais.h app/qt/consulta_ativa.h app/qt/enderecos.h
+    app/qt/esquema_programa.cpp app/qt/esquema_programa.h
     app/qt/frmConfiguraFonte.cpp app/qt/frmConfiguraFonte.h app/qt/frmConfiguraPrograma.cpp
     app/qt/frmConfiguraPrograma.h app/qt/frmConfiguraRodape.cpp app/qt/frmConfiguraRodape.h
     app/qt/frmDicas.cpp app/qt/frmDicas.h app/qt/frmEntraNome.cpp app/qt/frmEntraNome.h

@@ -1,16 +1,23 @@
 #pragma once
-// Helpers of the register tests: checked clients, the names a search finds, and a second
-// connection to the file, as another program would have it.
+// Helpers of the register tests: the register opened as the program opens it, checked clients,
+// the names a search finds, and a second connection to the file, as another program would have it.
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStringList>
 
+#include "app/qt/esquema_programa.h"
 #include "clientes/qt/cadastro_clientes.h"
 
 namespace oraculandia::teste {
 
 inline constexpr Data kHojeClientes{7, 12, 2026};
+
+// The register in `pasta` with every step of the program (the name study's table too).
+inline std::unique_ptr<CadastroClientes> AbrirCadastro(const QString& pasta, QString* erro,
+                                                       int esperaMs = kEsperaBloqueioMs) {
+    return CadastroClientes::Abrir(pasta, PassosEsquemaPrograma(), erro, esperaMs);
+}
 
 // A client that passed the entry's checks (the test stops when it did not).
 inline VerificacaoCliente Novo(const char* nome, const char* data, const char* observacoes = "") {

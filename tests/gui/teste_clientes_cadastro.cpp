@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/qt/esquema_programa.h"
 #include "clientes/qt/cadastro_clientes.h"
 #include "clientes/qt/esquema_clientes.h"
 #include "clientes/qt/regras_cliente.h"
@@ -20,8 +21,6 @@ using namespace oraculandia::teste;
 class TesteClientesCadastro : public QObject {
     Q_OBJECT
 private slots:
-    // The register as the program opens it: with the name study's table (version 2).
-    void initTestCase() { RegistrarEsquemaEstudo(); }
     void incluirAlterarExcluirEncontrar();
     void buscaSemMaiusculasNemAcentos();
     void mesmaPessoaUmaVezSo();
@@ -29,13 +28,13 @@ private slots:
     void esquemaVersionado();
     void importacaoTudoOuNada();
     void regraDoNomeComoNoMotor();
-    void passosRegistradosUmaVezEmOrdem();
+    void passosDoProgramaUmaVezEmOrdem();
 };
 
 void TesteClientesCadastro::incluirAlterarExcluirEncontrar() {
     QTemporaryDir pasta;
     QString erro;
-    auto c = CadastroClientes::Abrir(pasta.path(), &erro);
+    auto c = AbrirCadastro(pasta.path(), &erro);
     QVERIFY2(c, qPrintable(erro));
     QCOMPARE(c->Arquivo(), pasta.filePath(QStringLiteral("clientes.db")));
     QVERIFY(QFile::exists(c->Arquivo()));
@@ -90,7 +89,7 @@ void TesteClientesCadastro::incluirAlterarExcluirEncontrar() {
 
     // Everything is in the file: a new connection sees it.
     c.reset();
-    c = CadastroClientes::Abrir(pasta.path(), &erro);
+    c = AbrirCadastro(pasta.path(), &erro);
     QVERIFY2(c, qPrintable(erro));
     QCOMPARE(Nomes(*c, QString()), QStringList{QStringLiteral("Maria da Conceição Souza")});
 }
@@ -98,7 +97,7 @@ void TesteClientesCadastro::incluirAlterarExcluirEncontrar() {
 void TesteClientesCadastro::buscaSemMaiusculasNemAcentos() {
     QTemporaryDir pasta;
     QString erro;
-    auto c = CadastroClientes::Abrir(pasta.path(), &erro);
+    auto c = AbrirCadastro(pasta.path(), &erro);
     QVERIFY2(c, qPrintable(erro));
     for (const char* nome : {"MARIA DA CONCEIÇÃO", "Maria da Conceicao Lima", "José Antônio Müller",
                              "ANA PAULA ÁVILA", "Conceição Ávila Neto", "Paulo Freire"})
@@ -128,7 +127,7 @@ void TesteClientesCadastro::buscaSemMaiusculasNemAcentos() {
 void TesteClientesCadastro::mesmaPessoaUmaVezSo() {
     QTemporaryDir pasta;
     QString erro;
-    auto c = CadastroClientes::Abrir(pasta.path(), &erro);
+    auto c = AbrirCadastro(pasta.path(), &erro);
     QVERIFY2(c, qPrintable(erro));
     QVERIFY(c->Adicionar(Novo("Maria da Conceição", "15/03/1970"), kHojeClientes).ok());
     // Same person: case, accents and blanks around do not make another one.
@@ -148,7 +147,7 @@ void TesteClientesCadastro::mesmaPessoaUmaVezSo() {
 void TesteClientesCadastro::registrarAnalise() {
     QTemporaryDir pasta;
     QString erro;
-    auto c = CadastroClientes::Abrir(pasta.path(), &erro);
+    auto c = AbrirCadastro(pasta.path(), &erro);
     QVERIFY2(c, qPrintable(erro));
     const ResultadoCadastro a =
         c->Adicionar(Novo("Maria da Conceição", "15/03/1970", "nota"), Data{1, 1, 2025});
@@ -177,12 +176,12 @@ void TesteClientesCadastro::esquemaVersionado() {
     QTemporaryDir pasta;
     QString erro;
     {
-        auto c = CadastroClientes::Abrir(pasta.path(), &erro);
+        auto c = AbrirCadastro(pasta.path(), &erro);
         QVERIFY2(c, qPrintable(erro));
         QSqlQuery q(c->Banco());
         QVERIFY(q.exec(QStringLiteral("PRAGMA user_version")) && q.next());
-        QCOMPARE(q.value(0).toInt(), VersaoEsquemaAtual());
-        QCOMPARE(VersaoEsquemaAtual(), 2);
+        QCOMPARE(q.value(0).toInt(), VersaoEsquemaAtual(PassosEsquemaPrograma()));
+        QCOMPARE(VersaoEsquemaAtual(PassosEsquemaPrograma()), 2);
         QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode")) && q.next());
         QCOMPARE(q.value(0).toString(), QStringLiteral("wal"));
         QVERIFY(q.exec(QStringLiteral("PRAGMA foreign_keys")) && q.next());
@@ -191,7 +190,7 @@ void TesteClientesCadastro::esquemaVersionado() {
         QVERIFY(q.value(0).toString().contains(QStringLiteral("UNIQUE (nome_busca, nascimento)")));
     }
     // Opening again applies nothing twice.
-    auto c = CadastroClientes::Abrir(pasta.path(), &erro);
+    auto c = AbrirCadastro(pasta.path(), &erro);
     QVERIFY2(c, qPrintable(erro));
     QVERIFY(c->Adicionar(Novo("Maria da Silva", "01/02/1990"), kHojeClientes).ok());
 }
@@ -199,7 +198,7 @@ void TesteClientesCadastro::esquemaVersionado() {
 void TesteClientesCadastro::importacaoTudoOuNada() {
     QTemporaryDir pasta;
     QString erro;
-    auto c = CadastroClientes::Abrir(pasta.path(), &erro);
+    auto c = AbrirCadastro(pasta.path(), &erro);
     QVERIFY2(c, qPrintable(erro));
     QVERIFY(c->Adicionar(Novo("Maria da Conceição", "15/03/1970"), kHojeClientes).ok());
 
@@ -279,16 +278,17 @@ void TesteClientesCadastro::regraDoNomeComoNoMotor() {
     }
 }
 
-// The study's step joins the register's own in order of version, once, whoever registers it.
-void TesteClientesCadastro::passosRegistradosUmaVezEmOrdem() {
-    RegistrarEsquemaEstudo();
-    RegistrarPassoEsquema(PassoEsquema{1, {QStringLiteral("CREATE TABLE outra (x)")}});
-    const std::vector<PassoEsquema>& passos = PassosEsquema();
+// The program's steps: the register's own, then the study's, each version once and in order of
+// version, the last one the version this program writes.
+void TesteClientesCadastro::passosDoProgramaUmaVezEmOrdem() {
+    const std::vector<PassoEsquema> passos = PassosEsquemaPrograma();
     QCOMPARE(passos.size(), std::size_t{2});
     QCOMPARE(passos[0].versao, 1);
     QVERIFY(passos[0].instrucoes.at(0).startsWith(QStringLiteral("CREATE TABLE clientes (")));
+    QCOMPARE(passos[0].instrucoes, PassosEsquemaClientes().at(0).instrucoes);
     QCOMPARE(passos[1].versao, 2);
-    QCOMPARE(passos[1].instrucoes, PassoEsquemaEstudo().instrucoes);
+    QCOMPARE(passos[1].instrucoes, PassosEsquemaEstudo().at(0).instrucoes);
+    QCOMPARE(PassosEsquemaClientes().size() + PassosEsquemaEstudo().size(), passos.size());
 }
 
 QTEST_GUILESS_MAIN(TesteClientesCadastro)

@@ -12,7 +12,6 @@
 #include <unistd.h>
 
 #include "clientes/qt/cadastro_clientes.h"
-#include "estudo/qt/esquema_estudo.h"
 #include "teste_clientes_apoio.h"
 
 using namespace oraculandia;
@@ -58,7 +57,7 @@ int FilhoAbrir(const char* pasta, bool comoNinguem) {
     char* argv[] = {nome, nullptr};
     QCoreApplication app(argc, argv);
     QString erro;
-    auto c = CadastroClientes::Abrir(QString::fromLocal8Bit(pasta), &erro, 500);
+    auto c = AbrirCadastro(QString::fromLocal8Bit(pasta), &erro, 500);
     std::printf("%s\n", c ? "ok" : erro.toUtf8().constData());
     return c ? 0 : 1;
 }
@@ -70,7 +69,7 @@ int FilhoAdicionar(const char* pasta, const char* prefixo, int n) {
     char* argv[] = {nome, nullptr};
     QCoreApplication app(argc, argv);
     QString erro;
-    auto c = CadastroClientes::Abrir(QString::fromLocal8Bit(pasta), &erro);
+    auto c = AbrirCadastro(QString::fromLocal8Bit(pasta), &erro);
     if (!c) {
         std::printf("abrir: %s\n", erro.toUtf8().constData());
         return 1;
@@ -110,7 +109,7 @@ void TesteClientesFalhas::arquivoDanificado() {
         f.write(QByteArray(8192, 'x'));
     }
     QString erro;
-    QVERIFY(!CadastroClientes::Abrir(pasta.path(), &erro));
+    QVERIFY(!AbrirCadastro(pasta.path(), &erro));
     QVERIFY2(erro.startsWith(QStringLiteral("o arquivo está danificado ou não é um cadastro de clientes")),
              qPrintable(erro));
     // The damaged file is left as it was.
@@ -123,7 +122,7 @@ void TesteClientesFalhas::arquivoDanificado() {
     QTemporaryDir outra;
     {
         QString e;
-        auto c = CadastroClientes::Abrir(outra.path(), &e);
+        auto c = AbrirCadastro(outra.path(), &e);
         QVERIFY2(c, qPrintable(e));
         std::vector<VerificacaoCliente> lista;
         for (int i = 0; i < 400; ++i)
@@ -142,7 +141,7 @@ void TesteClientesFalhas::arquivoDanificado() {
         g.seek(8 * 4096 + 100);
         g.write(QByteArray(2000, '\xA5'));
     }
-    QVERIFY(!CadastroClientes::Abrir(outra.path(), &erro));
+    QVERIFY(!AbrirCadastro(outra.path(), &erro));
     QVERIFY2(erro.contains(QStringLiteral("danificado")), qPrintable(erro));
 }
 
@@ -153,7 +152,7 @@ void TesteClientesFalhas::arquivoDeVersaoMaisNova() {
         QVERIFY(o.Executar(QStringLiteral("PRAGMA user_version = 99")));
     }
     QString erro;
-    QVERIFY(!CadastroClientes::Abrir(pasta.path(), &erro));
+    QVERIFY(!AbrirCadastro(pasta.path(), &erro));
     QCOMPARE(erro, QStringLiteral("o arquivo foi criado por uma versão mais nova do programa (versão 99 do "
                                   "cadastro; esta versão conhece até a 2)"));
 }
@@ -174,7 +173,7 @@ void TesteClientesFalhas::bancoDeOutroPrograma() {
         const QByteArray antes = f.readAll();
         f.close();
         QString erro;
-        QVERIFY(!CadastroClientes::Abrir(pasta.path(), &erro));
+        QVERIFY(!AbrirCadastro(pasta.path(), &erro));
         QCOMPARE(erro,
                  QStringLiteral("o arquivo não é um cadastro de clientes: é um banco de dados SQLite com "
                                 "outras tabelas, que o programa não altera"));
@@ -188,7 +187,7 @@ void TesteClientesFalhas::bancoDeOutroPrograma() {
 void TesteClientesFalhas::arquivoBloqueado() {
     QTemporaryDir pasta;
     QString erro;
-    auto c = CadastroClientes::Abrir(pasta.path(), &erro, 300);
+    auto c = AbrirCadastro(pasta.path(), &erro, 300);
     QVERIFY2(c, qPrintable(erro));
     QVERIFY(c->Adicionar(Novo("Maria da Conceição", "15/03/1970"), kHojeClientes).ok());
     {
@@ -224,7 +223,7 @@ void TesteClientesFalhas::arquivoQueNaoEComum() {
     QTemporaryDir outra;
     QVERIFY(QDir(outra.path()).mkdir(QStringLiteral("clientes.db-wal")));
     QString erro;
-    QVERIFY(!CadastroClientes::Abrir(outra.path(), &erro));
+    QVERIFY(!AbrirCadastro(outra.path(), &erro));
     QVERIFY2(erro.endsWith(QStringLiteral("clientes.db-wal não é um arquivo comum")), qPrintable(erro));
 }
 
@@ -243,7 +242,7 @@ void TesteClientesFalhas::pastaOuArquivoSemGravacao() {
     QTemporaryDir outra;
     {
         QString erro;
-        auto c = CadastroClientes::Abrir(outra.path(), &erro);
+        auto c = AbrirCadastro(outra.path(), &erro);
         QVERIFY2(c, qPrintable(erro));
     }
     QVERIFY(QFile::setPermissions(outra.path(), QFile::Permissions(0x7777)));
@@ -261,7 +260,7 @@ void TesteClientesFalhas::doisProcessosIncluindo() {
     {
         // The file exists before the two programs start, as when both are opened on the same day.
         QString erro;
-        auto c = CadastroClientes::Abrir(pasta.path(), &erro);
+        auto c = AbrirCadastro(pasta.path(), &erro);
         QVERIFY2(c, qPrintable(erro));
     }
     constexpr int kPorProcesso = 300;
@@ -287,7 +286,7 @@ void TesteClientesFalhas::doisProcessosIncluindo() {
     QVERIFY2(a.exitCode() == 0, a.readAll().constData());
     QVERIFY2(b.exitCode() == 0, b.readAll().constData());
     QString erro;
-    auto c = CadastroClientes::Abrir(pasta.path(), &erro);
+    auto c = AbrirCadastro(pasta.path(), &erro);
     QVERIFY2(c, qPrintable(erro));
     QCOMPARE(*c->Contar(&erro), qint64{2 * kPorProcesso});
     QCOMPARE(Nomes(*c, QStringLiteral("primeiro")).size(), kPorProcesso);
@@ -295,9 +294,6 @@ void TesteClientesFalhas::doisProcessosIncluindo() {
 }
 
 int main(int argc, char* argv[]) {
-    // The register as the program opens it, in this process and in its children: with the name
-    // study's table (version 2).
-    RegistrarEsquemaEstudo();
     if (argc >= 3 && std::strcmp(argv[1], "--filho-abrir") == 0)
         return FilhoAbrir(argv[2], argc >= 4);
     if (argc >= 5 && std::strcmp(argv[1], "--filho-adicionar") == 0)

@@ -20,6 +20,7 @@
 #include "clientes/qt/modelo_clientes.h"
 #include "clientes/qt/servicos_clientes.h"
 #include "engine/entrada.h"
+#include "teste_clientes_apoio.h"
 
 using namespace oraculandia;
 using namespace oraculandia::teste;
@@ -55,7 +56,7 @@ public:
 struct JanelaTeste {
     JanelaTeste() {
         QString erro;
-        cadastro = CadastroClientes::Abrir(ambiente.Pasta(), &erro);
+        cadastro = AbrirCadastro(ambiente.Pasta(), &erro);
         if (!cadastro)
             qFatal("register: %s", qPrintable(erro));
         Incluir("MARIA DA CONCEIÇÃO", "15/03/1970", "Prefere atendimento pela manhã.\nIndicada por Ana.");
@@ -176,7 +177,7 @@ void TesteClientesJanela::mudancasDeOutroPrograma() {
     QCOMPARE(t.Nomes().size(), 3);
     // Another program adds a client and deletes one: the next key typed shows it.
     QString erro;
-    auto outro = CadastroClientes::Abrir(t.ambiente.Pasta(), &erro);
+    auto outro = AbrirCadastro(t.ambiente.Pasta(), &erro);
     QVERIFY2(outro, qPrintable(erro));
     QVERIFY(outro
                 ->Adicionar(VerificarCliente(QStringLiteral("Beatriz Araújo"), QStringLiteral("03/03/1993"),

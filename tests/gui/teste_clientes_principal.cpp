@@ -19,6 +19,7 @@
 #include "clientes/qt/cadastro_clientes.h"
 #include "clientes/qt/frmClientes.h"
 #include "print/qt/trabalho_impressao.h"
+#include "teste_clientes_apoio.h"
 #include "teste_impressao_duplo.h"
 #include "viewer/qt/frmExibeRelatorio.h"
 
@@ -39,7 +40,7 @@ void ResponderEntrada(const QString& data, const QString& nome) {
 
 std::vector<Cliente> Todos(const AmbienteTeste& a) {
     QString erro;
-    auto c = CadastroClientes::Abrir(a.Pasta(), &erro);
+    auto c = AbrirCadastro(a.Pasta(), &erro);
     std::vector<Cliente> r;
     if (c)
         c->Todos(r, &erro);
@@ -116,7 +117,7 @@ void TesteClientesPrincipal::analiseDeUmCliente() {
     auto& msgs = t.ambiente.mensagens;
     {
         QString erro;
-        auto c = CadastroClientes::Abrir(t.ambiente.Pasta(), &erro);
+        auto c = AbrirCadastro(t.ambiente.Pasta(), &erro);
         QVERIFY2(c, qPrintable(erro));
         QVERIFY(c->Adicionar(VerificarCliente(QStringLiteral("Maria da Conceição"),
                                               QStringLiteral("15/03/1970"), Data{1, 1, 2026}),

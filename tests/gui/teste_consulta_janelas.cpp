@@ -381,7 +381,7 @@ void TesteConsultaJanelas::menusEAnalise() {
 void TesteConsultaJanelas::clientesDoCadastro() {
     AmbienteTeste a(true);
     QString erro;
-    auto cadastro = CadastroClientes::Abrir(a.Pasta(), &erro);
+    auto cadastro = AbrirCadastro(a.Pasta(), &erro);
     QVERIFY2(cadastro, qPrintable(erro));
     QVERIFY(cadastro->Adicionar(Novo("Ana Maria Souza", "15/03/1970"), kHojeClientes).ok());
     QVERIFY(cadastro->Adicionar(Novo("José Carlos Lima", "29/11/1968"), kHojeClientes).ok());

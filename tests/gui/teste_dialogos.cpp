@@ -26,6 +26,7 @@
 #include "editor/qt/frmAlteraForm.h"
 #include "editor/qt/frmSelecionaAlteracao.h"
 #include "print/qt/frmImprimir.h"
+#include "teste_clientes_apoio.h"
 #include "teste_impressao_duplo.h"
 
 using namespace oraculandia;
@@ -51,7 +52,7 @@ template <typename T> std::function<std::unique_ptr<QDialog>(Programa&, Servicos
 // (so that every button is enabled); the register lives as long as the window.
 struct CadastroDoTeste {
     explicit CadastroDoTeste(Programa& p)
-        : cadastro(CadastroClientes::Abrir(QString::fromStdString(p.PastaPrograma.string()), nullptr)) {
+        : cadastro(AbrirCadastro(QString::fromStdString(p.PastaPrograma.string()), nullptr)) {
         if (!cadastro)
             qFatal("the test register could not be opened");
         cadastro->Adicionar(VerificarCliente(QStringLiteral("Maria da Conceição"),

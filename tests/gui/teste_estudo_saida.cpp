@@ -18,7 +18,6 @@
 #include "apoio/principal_teste.h"
 #include "clientes/qt/esquema_clientes.h"
 #include "clientes/qt/frmClientes.h"
-#include "estudo/qt/esquema_estudo.h"
 #include "estudo/qt/frmEstudoNome.h"
 #include "teste_clientes_apoio.h"
 #include "teste_impressao_duplo.h"
@@ -64,8 +63,6 @@ frmEstudoNome* EstudoDoCliente(PrincipalTeste& t, qint64 id) {
 class TesteEstudoSaida : public QObject {
     Q_OBJECT
 private slots:
-    // The register as the program opens it: with the name study's table (version 2).
-    void initTestCase() { RegistrarEsquemaEstudo(); }
     void pdfLidoDeVolta();
     void pdfDeVariasPaginas();
     void impressoraEDialogo();
@@ -222,7 +219,7 @@ void TesteEstudoSaida::esquemaDeArquivoAntigo() {
     QTemporaryDir pasta;
     {
         OutraConexao o(pasta.filePath(QStringLiteral("clientes.db")));
-        for (const QString& sql : PassosEsquema().front().instrucoes)
+        for (const QString& sql : PassosEsquemaClientes().front().instrucoes)
             QVERIFY(o.Executar(sql));
         QVERIFY(
             o.Executar(QStringLiteral("INSERT INTO clientes (nome, nome_busca, nascimento, criado_em) VALUES "
@@ -230,7 +227,7 @@ void TesteEstudoSaida::esquemaDeArquivoAntigo() {
         QVERIFY(o.Executar(QStringLiteral("PRAGMA user_version = 1")));
     }
     QString erro;
-    auto c = CadastroClientes::Abrir(pasta.path(), &erro);
+    auto c = AbrirCadastro(pasta.path(), &erro);
     QVERIFY2(c, qPrintable(erro));
     QSqlQuery q(c->Banco());
     QVERIFY(q.exec(QStringLiteral("PRAGMA user_version")) && q.next());
@@ -252,7 +249,7 @@ void TesteEstudoSaida::grafiasGuardadasComOCliente() {
     qint64 id = 0;
     {
         QString erro;
-        auto c = CadastroClientes::Abrir(t.ambiente.Pasta(), &erro);
+        auto c = AbrirCadastro(t.ambiente.Pasta(), &erro);
         QVERIFY2(c, qPrintable(erro));
         id = c->Adicionar(Novo("Maria da Conceição", "15/03/1970"), kHojeClientes).id;
     }
@@ -302,7 +299,7 @@ void TesteEstudoSaida::grafiasGuardadasComOCliente() {
     j->lstGrafias->setCurrentRow(0);
     j->cmdRemover->click();
     QString erro;
-    auto c = CadastroClientes::Abrir(t.ambiente.Pasta(), &erro);
+    auto c = AbrirCadastro(t.ambiente.Pasta(), &erro);
     QStringList guardadas;
     QSqlQuery q(c->Banco());
     QVERIFY(q.exec(QStringLiteral("SELECT grafia FROM grafias_clientes ORDER BY posicao")));

@@ -2,11 +2,11 @@
 // the analysis of a client chosen there, and the person of every analysis recorded.
 #include <QDir>
 
+#include "app/qt/esquema_programa.h"
 #include "app/qt/frmPrincipal.h"
 #include "clientes/qt/cadastro_clientes.h"
 #include "clientes/qt/frmClientes.h"
 #include "clientes/qt/servicos_clientes.h"
-#include "estudo/qt/esquema_estudo.h"
 #include "programa/qt/caminhos_qt.h"
 #include "programa/qt/programa.h"
 
@@ -16,9 +16,9 @@ CadastroClientes* frmPrincipal::Cadastro(bool sempreAvisar) {
     if (cadastro_)
         return cadastro_.get();
     QString erro;
-    // The name study keeps its spellings in the same file: its table comes with the register.
-    RegistrarEsquemaEstudo();
-    cadastro_ = CadastroClientes::Abrir(QStringDeCaminho(programa_.PastaPrograma), &erro);
+    // The name study keeps its spellings in the same file: its table comes with the register's.
+    cadastro_ =
+        CadastroClientes::Abrir(QStringDeCaminho(programa_.PastaPrograma), PassosEsquemaPrograma(), &erro);
     if (cadastro_)
         return cadastro_.get();
     // The program goes on without the register; the user is told why every time, so that no

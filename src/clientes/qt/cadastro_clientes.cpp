@@ -115,7 +115,9 @@ std::atomic<int> g_conexoes{0};
 
 } // namespace
 
-std::unique_ptr<CadastroClientes> CadastroClientes::Abrir(const QString& pasta, QString* erro, int esperaMs) {
+std::unique_ptr<CadastroClientes> CadastroClientes::Abrir(const QString& pasta,
+                                                          const std::vector<PassoEsquema>& passos,
+                                                          QString* erro, int esperaMs) {
     auto falha = [erro](const QString& motivo) {
         if (erro)
             *erro = motivo;
@@ -159,11 +161,11 @@ std::unique_ptr<CadastroClientes> CadastroClientes::Abrir(const QString& pasta, 
         return falha(motivo);
     const int versao = q.value(0).toInt();
     q.finish();
-    if (versao > VersaoEsquemaAtual())
+    if (versao > VersaoEsquemaAtual(passos))
         return falha(QStringLiteral("o arquivo foi criado por uma versão mais nova do programa (versão %1 do "
                                     "cadastro; esta versão conhece até a %2)")
                          .arg(versao)
-                         .arg(VersaoEsquemaAtual()));
+                         .arg(VersaoEsquemaAtual(passos)));
     // A database of another program (tables, but not the register's) is not made into a
     // register: a file of version 0 is new only when it holds nothing, and a register of any
     // later version holds the clients' table.
@@ -194,7 +196,7 @@ std::unique_ptr<CadastroClientes> CadastroClientes::Abrir(const QString& pasta, 
     if (!Executar(q, QStringLiteral("PRAGMA foreign_keys = ON"), &motivo) ||
         !Executar(q, QStringLiteral("PRAGMA synchronous = NORMAL"), &motivo))
         return falha(motivo);
-    if (!AtualizarEsquema(c->banco_, &motivo))
+    if (!AtualizarEsquema(c->banco_, passos, &motivo))
         return falha(motivo);
     return c;
 }

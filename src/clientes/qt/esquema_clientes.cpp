@@ -4,14 +4,11 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
-#include <algorithm>
 
 namespace oraculandia {
 
-namespace {
-
-std::vector<PassoEsquema>& Passos() {
-    static std::vector<PassoEsquema> passos = {
+std::vector<PassoEsquema> PassosEsquemaClientes() {
+    return {
         {1,
          {QStringLiteral("CREATE TABLE clientes ("
                          " id INTEGER PRIMARY KEY,"
@@ -23,26 +20,10 @@ std::vector<PassoEsquema>& Passos() {
                          " criado_em TEXT NOT NULL,"
                          " UNIQUE (nome_busca, nascimento))")}},
     };
-    return passos;
 }
 
-} // namespace
-
-const std::vector<PassoEsquema>& PassosEsquema() {
-    return Passos();
-}
-
-void RegistrarPassoEsquema(const PassoEsquema& passo) {
-    std::vector<PassoEsquema>& passos = Passos();
-    const auto lugar = std::lower_bound(passos.begin(), passos.end(), passo.versao,
-                                        [](const PassoEsquema& p, int versao) { return p.versao < versao; });
-    if (lugar != passos.end() && lugar->versao == passo.versao)
-        return;
-    passos.insert(lugar, passo);
-}
-
-int VersaoEsquemaAtual() {
-    return PassosEsquema().back().versao;
+int VersaoEsquemaAtual(const std::vector<PassoEsquema>& passos) {
+    return passos.empty() ? 0 : passos.back().versao;
 }
 
 namespace {
@@ -57,16 +38,16 @@ bool Executar(QSqlQuery& q, const QString& sql, QString* erro) {
 
 } // namespace
 
-bool AtualizarEsquema(QSqlDatabase& banco, QString* erro) {
+bool AtualizarEsquema(QSqlDatabase& banco, const std::vector<PassoEsquema>& passos, QString* erro) {
     QSqlQuery q(banco);
     // Nothing to do, and no write lock taken, for a file already up to date.
     if (!Executar(q, QStringLiteral("PRAGMA user_version"), erro) || !q.next())
         return false;
     const int inicial = q.value(0).toInt();
     q.finish();
-    if (inicial == VersaoEsquemaAtual())
+    if (inicial == VersaoEsquemaAtual(passos))
         return true;
-    for (const PassoEsquema& passo : PassosEsquema()) {
+    for (const PassoEsquema& passo : passos) {
         // The version is read again inside each step's transaction: another program may have
         // brought the file up to date in the meantime.
         if (!Executar(q, QStringLiteral("BEGIN IMMEDIATE"), erro))
@@ -77,13 +58,13 @@ bool AtualizarEsquema(QSqlDatabase& banco, QString* erro) {
         }
         const int versao = q.value(0).toInt();
         q.finish();
-        if (versao > VersaoEsquemaAtual()) {
+        if (versao > VersaoEsquemaAtual(passos)) {
             q.exec(QStringLiteral("ROLLBACK"));
             if (erro)
                 *erro = QStringLiteral("o arquivo foi criado por uma versão mais nova do programa "
                                        "(versão %1 do cadastro; esta versão conhece até a %2)")
                             .arg(versao)
-                            .arg(VersaoEsquemaAtual());
+                            .arg(VersaoEsquemaAtual(passos));
             return false;
         }
         if (versao >= passo.versao) {
