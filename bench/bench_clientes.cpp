@@ -23,6 +23,7 @@
 #include <map>
 #include <memory>
 
+#include "app/qt/esquema_programa.h"
 #include "app/qt/gerador_pdf.h"
 #include "app/qt/relatorios_sem_janela.h"
 #include "clientes/qt/cadastro_clientes.h"
@@ -76,7 +77,8 @@ Data NascimentoPessoa(int i) {
 // The register of 10,000 clients, made once for the run.
 struct Registro {
     Registro() {
-        ResultadoQt<std::unique_ptr<CadastroClientes>> aberto = CadastroClientes::Abrir(pasta.path());
+        ResultadoQt<std::unique_ptr<CadastroClientes>> aberto =
+            CadastroClientes::Abrir(pasta.path(), PassosEsquemaPrograma());
         if (!aberto)
             qFatal("register: %s", qPrintable(aberto.error()));
         cadastro = std::move(*aberto);

@@ -47,8 +47,8 @@ camada_qt(oraculandia_clientes
   ABAIXO oraculandia_print Qt6::Sql)
 camada_qt(oraculandia_estudo
   FONTES estudo/qt/frmEstudoNome.cpp estudo/qt/frmEstudoNome.h estudo/qt/frmEstudoNome_saida.cpp
-    estudo/qt/grafias_cliente.cpp estudo/qt/grafias_cliente.h estudo/qt/impressao_estudo.cpp
-    estudo/qt/impressao_estudo.h
+    estudo/qt/esquema_estudo.cpp estudo/qt/esquema_estudo.h estudo/qt/grafias_cliente.cpp
+    estudo/qt/grafias_cliente.h estudo/qt/impressao_estudo.cpp estudo/qt/impressao_estudo.h
   ABAIXO oraculandia_clientes oraculandia_estudo_nucleo)
 camada_qt(oraculandia_consulta
   FONTES consulta/qt/dlgTabelaRelacoes.cpp consulta/qt/dlgTabelaRelacoes.h consulta/qt/frmHarmonia.cpp
@@ -58,6 +58,7 @@ camada_qt(oraculandia_consulta
   ABAIXO oraculandia_clientes oraculandia_consulta_nucleo)
 camada_qt(oraculandia_app
   FONTES app/qt/arquivos_iniciais.cpp app/qt/arquivos_iniciais.h app/qt/consulta_ativa.h app/qt/enderecos.h
+    app/qt/esquema_programa.cpp app/qt/esquema_programa.h
     app/qt/frmConfiguraFonte.cpp app/qt/frmConfiguraFonte.h app/qt/frmConfiguraPrograma.cpp
     app/qt/frmConfiguraPrograma.h app/qt/frmConfiguraRodape.cpp app/qt/frmConfiguraRodape.h
     app/qt/frmDicas.cpp app/qt/frmDicas.h app/qt/frmEntraNome.cpp app/qt/frmEntraNome.h

@@ -1,6 +1,5 @@
 #include "cli/entrada_cli.h"
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -27,23 +26,27 @@ std::string ListarInvalidos(const std::vector<char32_t>& invalidos) {
 } // namespace
 
 Resultado<std::string, std::string> VerificarNome(std::string_view utf8, bool grafia) {
-    // Letters typed with separate accents are joined first, as the entry dialog does.
-    ConversaoCp1252 nome = Utf8ParaCp1252(ComporAcentos(utf8));
-    if (!nome.ok()) {
+    // The engine's rule as the command line takes a name: as given (no blanks removed, no length
+    // limit), five characters, or one letter for a spelling.
+    NomeVerificado nome = VerificarNomeUtf8(
+        utf8, RegrasNome{false, 0, grafia ? ExigenciaNome::UmaLetra : ExigenciaNome::NomeCompleto});
+    switch (nome.recusa) {
+    case RecusaNome::Nenhuma:
+        return std::move(nome.cp1252);
+    case RecusaNome::ComInvalidos:
         return Falha("O nome contém caracteres que o programa não consegue guardar: " +
                      ListarInvalidos(nome.invalidos) + ". Tente novamente sem eles.");
-    }
-    if (TemCaractereDeControle(nome.texto)) {
+    case RecusaNome::ComControle:
         return Falha(std::string(kMensagemNomeComControle));
+    case RecusaNome::Vazio:
+    case RecusaNome::Curto:
+    case RecusaNome::SemLetra:
+    case RecusaNome::Longo: // no limit is asked for here
+        break;
     }
-    if (grafia) {
-        const std::string n = NormalizarNome(nome.texto);
-        if (std::none_of(n.begin(), n.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
-            return Falha(std::string("a grafia precisa ter pelo menos uma letra."));
-    } else if (!NomeAceitavel(nome.texto)) {
-        return Falha(std::string(kMensagemNomeCurto));
-    }
-    return std::move(nome.texto);
+    if (grafia)
+        return Falha(std::string("a grafia precisa ter pelo menos uma letra."));
+    return Falha(std::string(kMensagemNomeCurto));
 }
 
 } // namespace oraculandia::cli

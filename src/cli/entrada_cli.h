@@ -10,10 +10,10 @@
 
 namespace oraculandia::cli {
 
-// Checks a name given as UTF-8 in the entry dialog's order: separate accents joined first, then
-// characters that Windows-1252 cannot hold, control characters, and a name too short (or of
-// blanks only). Returns the accepted name as typed (Windows-1252, not yet upper-cased or folded),
-// or the refusal message (UTF-8).
+// Checks a name given as UTF-8 by the engine's rule (VerificarNomeUtf8), in the entry dialog's
+// order: separate accents joined first, then characters that Windows-1252 cannot hold, control
+// characters, and a name too short (or of blanks only). Returns the accepted name as typed
+// (Windows-1252, not yet upper-cased or folded), or the refusal message (UTF-8).
 // With `grafia` (a spelling of the name study after the birth name: a nickname, a stage name),
 // one letter is enough instead of the entry's five characters.
 Resultado<std::string, std::string> VerificarNome(std::string_view utf8, bool grafia = false);

@@ -1,7 +1,10 @@
 #include "engine/entrada.h"
 
+#include <algorithm>
+#include <array>
 #include <vector>
 
+#include "engine/cp1252.h"
 #include "engine/numerologia.h"
 
 namespace oraculandia {
@@ -40,6 +43,101 @@ bool TemCaractereDeControle(std::string_view cp1252) {
 bool NomeAceitavel(std::string_view nome) {
     // A name of blanks only is no name at all, however long.
     return nome.size() >= 5 && nome.find_first_not_of(' ') != std::string_view::npos;
+}
+
+namespace {
+
+// The Unicode white space (categories Zs, Zl, Zp and the controls tab to carriage return and
+// U+0085), in UTF-8: what QString::trimmed removes around a text.
+constexpr std::array<std::string_view, 25> kBrancos = {
+    "\t",           "\n",           "\v",           "\f",           "\r",           " ",
+    "\xC2\x85",     "\xC2\xA0",     "\xE1\x9A\x80", "\xE2\x80\x80", "\xE2\x80\x81", "\xE2\x80\x82",
+    "\xE2\x80\x83", "\xE2\x80\x84", "\xE2\x80\x85", "\xE2\x80\x86", "\xE2\x80\x87", "\xE2\x80\x88",
+    "\xE2\x80\x89", "\xE2\x80\x8A", "\xE2\x80\xA8", "\xE2\x80\xA9", "\xE2\x80\xAF", "\xE2\x81\x9F",
+    "\xE3\x80\x80"};
+
+// Characters as the windows count them: one UTF-16 code unit per character, two beyond U+FFFF
+// (lead bytes 0xF0 and above). Continuation bytes are not counted.
+std::size_t UnidadesUtf16(std::string_view utf8) {
+    std::size_t n = 0;
+    for (char ch : utf8) {
+        const auto c = static_cast<unsigned char>(ch);
+        if ((c & 0xC0) != 0x80)
+            n += c >= 0xF0 ? 2 : 1;
+    }
+    return n;
+}
+
+} // namespace
+
+std::string_view AparaBrancos(std::string_view t) {
+    for (bool mudou = true; mudou;) {
+        mudou = false;
+        for (std::string_view b : kBrancos) {
+            if (t.starts_with(b)) {
+                t.remove_prefix(b.size());
+                mudou = true;
+            }
+            if (t.ends_with(b)) {
+                t.remove_suffix(b.size());
+                mudou = true;
+            }
+        }
+    }
+    return t;
+}
+
+bool TemLetraCp1252(std::string_view nomeCp1252) {
+    const std::string n = NormalizarNome(nomeCp1252);
+    return std::any_of(n.begin(), n.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+NomeVerificado VerificarNomeUtf8(std::string_view utf8, const RegrasNome& regras) {
+    NomeVerificado v;
+    // Accents typed as a letter followed by a combining mark become the one character that
+    // Windows-1252 holds.
+    std::string nome = ComporAcentos(utf8);
+    if (regras.aparar)
+        nome = std::string(AparaBrancos(nome));
+    if (nome.empty()) {
+        v.recusa = RecusaNome::Vazio;
+        return v;
+    }
+    if (regras.maximo > 0 && UnidadesUtf16(nome) > regras.maximo) {
+        v.recusa = RecusaNome::Longo;
+        return v;
+    }
+    ConversaoCp1252 cp = Utf8ParaCp1252(nome);
+    if (!cp.ok()) {
+        v.recusa = RecusaNome::ComInvalidos;
+        v.invalidos = std::move(cp.invalidos);
+        return v;
+    }
+    if (TemCaractereDeControle(cp.texto)) {
+        v.recusa = RecusaNome::ComControle;
+        return v;
+    }
+    const bool completo = NomeAceitavel(cp.texto);
+    switch (regras.exigencia) {
+    case ExigenciaNome::NomeCompleto:
+        if (!completo)
+            v.recusa = RecusaNome::Curto;
+        break;
+    case ExigenciaNome::UmaLetra:
+        if (!TemLetraCp1252(cp.texto))
+            v.recusa = RecusaNome::SemLetra;
+        break;
+    case ExigenciaNome::NomeCompletoOuUmaLetra:
+        if (!completo && !TemLetraCp1252(cp.texto))
+            v.recusa = RecusaNome::SemLetra;
+        break;
+    }
+    if (!v.ok())
+        return v;
+    v.utf8 = std::move(nome);
+    v.analise = NormalizarNome(cp.texto);
+    v.cp1252 = std::move(cp.texto);
+    return v;
 }
 
 namespace {

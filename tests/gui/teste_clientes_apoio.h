@@ -1,11 +1,12 @@
 #pragma once
-// Helpers of the register tests: checked clients, the names a search finds, and a second
-// connection to the file, as another program would have it.
+// Helpers of the register tests: the register opened as the program opens it, checked clients,
+// the names a search finds, and a second connection to the file, as another program would have it.
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QStringList>
 
+#include "app/qt/esquema_programa.h"
 #include "clientes/qt/cadastro_clientes.h"
 
 namespace oraculandia::teste {
@@ -21,10 +22,12 @@ inline VerificacaoCliente Novo(const char* nome, const char* data, const char* o
     return v;
 }
 
-// The register opened in `pasta`; nullptr, with the reason in `erro` (when given), when it could not be.
+// The register opened in `pasta` with every step of the program (the name study's table too);
+// nullptr, with the reason in `erro` (when given), when it could not be.
 inline std::unique_ptr<CadastroClientes> AbrirCadastro(const QString& pasta, QString* erro,
                                                        int esperaMs = kEsperaBloqueioMs) {
-    ResultadoQt<std::unique_ptr<CadastroClientes>> aberto = CadastroClientes::Abrir(pasta, esperaMs);
+    ResultadoQt<std::unique_ptr<CadastroClientes>> aberto =
+        CadastroClientes::Abrir(pasta, PassosEsquemaPrograma(), esperaMs);
     if (!aberto) {
         if (erro)
             *erro = aberto.error();

@@ -1,12 +1,18 @@
 // The register of clients (clientes.db) in a temporary folder: adding, changing, deleting and
 // finding clients; searches without case and accents; the same person only once; the last
 // analysis; the layout and its version; an import that fails half-way.
+#include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/qt/esquema_programa.h"
 #include "clientes/qt/cadastro_clientes.h"
 #include "clientes/qt/esquema_clientes.h"
+#include "clientes/qt/regras_cliente.h"
+#include "engine/cp1252.h"
+#include "engine/entrada.h"
+#include "estudo/qt/esquema_estudo.h"
 #include "teste_clientes_apoio.h"
 
 using namespace oraculandia;
@@ -21,6 +27,8 @@ private slots:
     void registrarAnalise();
     void esquemaVersionado();
     void importacaoTudoOuNada();
+    void regraDoNomeComoNoMotor();
+    void passosDoProgramaUmaVezEmOrdem();
 };
 
 void TesteClientesCadastro::incluirAlterarExcluirEncontrar() {
@@ -172,8 +180,8 @@ void TesteClientesCadastro::esquemaVersionado() {
         QVERIFY2(c, qPrintable(erro));
         QSqlQuery q(c->Banco());
         QVERIFY(q.exec(QStringLiteral("PRAGMA user_version")) && q.next());
-        QCOMPARE(q.value(0).toInt(), VersaoEsquemaAtual());
-        QCOMPARE(VersaoEsquemaAtual(), 2);
+        QCOMPARE(q.value(0).toInt(), VersaoEsquemaAtual(PassosEsquemaPrograma()));
+        QCOMPARE(VersaoEsquemaAtual(PassosEsquemaPrograma()), 2);
         QVERIFY(q.exec(QStringLiteral("PRAGMA journal_mode")) && q.next());
         QCOMPARE(q.value(0).toString(), QStringLiteral("wal"));
         QVERIFY(q.exec(QStringLiteral("PRAGMA foreign_keys")) && q.next());
@@ -218,6 +226,69 @@ void TesteClientesCadastro::importacaoTudoOuNada() {
     QCOMPARE(Nomes(*c, QStringLiteral("clara")), QStringList());
     // The register is still usable afterwards.
     QVERIFY(c->Adicionar(Novo("Clara Nunes", "12/08/1942"), kHojeClientes).ok());
+}
+
+// The register's name checks are the engine's rule (VerificarNomeUtf8) with the windows' options:
+// the blanks removed are those of QString::trimmed, the limit counts as QString::size does, and a
+// spelling is a name of the entry or one with a letter.
+void TesteClientesCadastro::regraDoNomeComoNoMotor() {
+    for (char32_t c = 0; c < 0x10000; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF)
+            continue;
+        const QString q(QChar(static_cast<char16_t>(c)));
+        QCOMPARE(AparaBrancos(CodigoParaUtf8(c)).empty(), q.trimmed().isEmpty());
+    }
+    const QStringList pedacos = {QStringLiteral("a"),      QStringLiteral("Ç"),  QStringLiteral("e\u0301"),
+                                 QStringLiteral(" "),      QStringLiteral("\t"), QStringLiteral("\u00A0"),
+                                 QStringLiteral("\u2003"), QStringLiteral("€"),  QStringLiteral("ł"),
+                                 QStringLiteral("\u0081"), QStringLiteral("1"),  QStringLiteral("😀"),
+                                 QStringLiteral("\n")};
+    QRandomGenerator r(20261209);
+    for (int i = 0; i < 4000; ++i) {
+        QString nome;
+        // Some names around the limit of the boxes, most of them short.
+        if (i % 50 == 0)
+            nome = QString(kMaximoNomeCliente - 3 + static_cast<int>(r.bounded(4)), u'a');
+        for (int n = static_cast<int>(r.bounded(8)); n > 0; --n)
+            nome += pedacos[static_cast<int>(r.bounded(pedacos.size()))];
+        for (bool aparar : {true, false}) {
+            const VerificacaoCliente v = VerificarNome(nome, aparar);
+            const QString composto = QString::fromStdString(ComporAcentos(nome.toStdString()));
+            const QString esperado = aparar ? composto.trimmed() : composto;
+            QCOMPARE(v.recusa == Recusa::NomeVazio, esperado.isEmpty());
+            QCOMPARE(v.recusa == Recusa::NomeLongo,
+                     !esperado.isEmpty() && esperado.size() > kMaximoNomeCliente);
+            const NomeVerificado m =
+                VerificarNomeUtf8(nome.toStdString(), RegrasNome{aparar, kMaximoNomeCliente});
+            QCOMPARE(v.ok(), m.ok());
+            if (v.ok()) {
+                QCOMPARE(v.nome, esperado);
+                QCOMPARE(v.nomeDigitado, m.cp1252);
+                QCOMPARE(v.nomeAnalise, NormalizarNome(m.cp1252));
+                QCOMPARE(v.chave, ChaveDeBusca(esperado));
+            }
+            const VerificacaoCliente g = VerificarGrafia(nome, aparar);
+            const bool curtaComLetra =
+                v.recusa == Recusa::NomeCurto && TemLetra(Utf8ParaCp1252(esperado.toStdString()).texto);
+            QCOMPARE(g.ok(), v.ok() || curtaComLetra);
+            QCOMPARE(g.recusa, curtaComLetra ? Recusa::Nenhuma : v.recusa);
+            if (g.ok())
+                QCOMPARE(g.nome, esperado);
+        }
+    }
+}
+
+// The program's steps: the register's own, then the study's, each version once and in order of
+// version, the last one the version this program writes.
+void TesteClientesCadastro::passosDoProgramaUmaVezEmOrdem() {
+    const std::vector<PassoEsquema> passos = PassosEsquemaPrograma();
+    QCOMPARE(passos.size(), std::size_t{2});
+    QCOMPARE(passos[0].versao, 1);
+    QVERIFY(passos[0].instrucoes.at(0).startsWith(QStringLiteral("CREATE TABLE clientes (")));
+    QCOMPARE(passos[0].instrucoes, PassosEsquemaClientes().at(0).instrucoes);
+    QCOMPARE(passos[1].versao, 2);
+    QCOMPARE(passos[1].instrucoes, PassosEsquemaEstudo().at(0).instrucoes);
+    QCOMPARE(PassosEsquemaClientes().size() + PassosEsquemaEstudo().size(), passos.size());
 }
 
 QTEST_GUILESS_MAIN(TesteClientesCadastro)

@@ -210,7 +210,8 @@ void TesteEstudoSaida::esquemaDeArquivoAntigo() {
     QTemporaryDir pasta;
     {
         OutraConexao o(pasta.filePath(QStringLiteral("clientes.db")));
-        for (const QString& sql : PassosEsquema().front().instrucoes)
+        const std::vector<PassoEsquema> passos = PassosEsquemaClientes();
+        for (const QString& sql : passos.front().instrucoes)
             QVERIFY(o.Executar(sql));
         QVERIFY(
             o.Executar(QStringLiteral("INSERT INTO clientes (nome, nome_busca, nascimento, criado_em) VALUES "

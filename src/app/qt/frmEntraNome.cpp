@@ -44,6 +44,32 @@ QRect RetanguloTw(int esquerda, int topo, int largura, int altura) {
     return QRect(Tw(esquerda), Tw(topo), Tw(largura), Tw(altura));
 }
 
+// The dialog's message for a name the rule refused.
+QString MensagemNome(const NomeVerificado& nome) {
+    switch (nome.recusa) {
+    case RecusaNome::Nenhuma:
+        return {};
+    case RecusaNome::ComInvalidos: {
+        QStringList caracteres;
+        for (char32_t c : nome.invalidos)
+            caracteres << QStringLiteral("\"%1\"").arg(QString::fromStdString(CodigoParaUtf8(c)));
+        return QStringLiteral("O nome informado contém caracteres que o programa não consegue usar numa "
+                              "análise: %1. Digite o nome novamente sem esses caracteres.")
+            .arg(caracteres.join(QStringLiteral(", ")));
+    }
+    // A line break or a tab pasted into the field would break the page header and the export.
+    case RecusaNome::ComControle:
+        return QString::fromUtf8(kMensagemNomeComControle);
+    // Not a full name (a name taken as typed, without a limit, is refused as Curto only).
+    case RecusaNome::Vazio:
+    case RecusaNome::Longo:
+    case RecusaNome::Curto:
+    case RecusaNome::SemLetra:
+        return QString::fromUtf8(kMensagemNomeCurto);
+    }
+    return {};
+}
+
 } // namespace
 
 QuadroFigura::QuadroFigura(const QColor& fundo, QWidget* pai) : QWidget(pai), fundo_(fundo) {}
@@ -195,36 +221,16 @@ void frmEntraNome::cmdOk_Click() {
         txtDataNasc_->setFocus();
         return;
     }
-    if (txtNome_->text().isEmpty()) {
+    // The engine's rule of a typed name, the name taken as typed: letters typed or pasted with
+    // separate accents are joined first (José, not Jose + U+0301), no blanks removed, no limit.
+    const NomeVerificado nome = VerificarNomeUtf8(txtNome_->text().toStdString());
+    if (nome.recusa == RecusaNome::Vazio) {
         txtNome_->setFocus();
         return;
     }
-    // Letters typed or pasted with separate accents are joined first (José, not Jose + U+0301).
-    const ConversaoCp1252 nome = Utf8ParaCp1252(ComporAcentos(txtNome_->text().toStdString()));
     if (!nome.ok()) {
-        QStringList caracteres;
-        for (char32_t c : nome.invalidos)
-            caracteres << QStringLiteral("\"%1\"").arg(QString::fromStdString(CodigoParaUtf8(c)));
-        programa_.mensagens.Mostrar(
-            this, QStringLiteral("Erro:"),
-            QStringLiteral("O nome informado contém caracteres que o programa não consegue usar numa "
-                           "análise: %1. Digite o nome novamente sem esses caracteres.")
-                .arg(caracteres.join(QStringLiteral(", "))),
-            IconeMensagem::Critico, BotoesMensagem::Ok);
-        txtNome_->setFocus();
-        return;
-    }
-    // A line break or a tab pasted into the field would break the page header and the export.
-    if (TemCaractereDeControle(nome.texto)) {
-        programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"),
-                                    QString::fromUtf8(kMensagemNomeComControle), IconeMensagem::Critico,
+        programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"), MensagemNome(nome), IconeMensagem::Critico,
                                     BotoesMensagem::Ok);
-        txtNome_->setFocus();
-        return;
-    }
-    if (!NomeAceitavel(nome.texto)) {
-        programa_.mensagens.Mostrar(this, QStringLiteral("Erro:"), QString::fromUtf8(kMensagemNomeCurto),
-                                    IconeMensagem::Critico, BotoesMensagem::Ok);
         txtNome_->setFocus();
         return;
     }
@@ -264,8 +270,8 @@ void frmEntraNome::cmdOk_Click() {
     setWindowTitle(QStringLiteral("Gerando análise, aguarde..."));
     cmdOk_->setEnabled(false);
     cmdCancelar_->setEnabled(false);
-    programa_.NomeCompleto = NormalizarNome(nome.texto);
-    programa_.NomeDigitado = nome.texto;
+    programa_.NomeCompleto = nome.analise;
+    programa_.NomeDigitado = nome.cp1252;
     accept();
 }
 

@@ -2,6 +2,7 @@
 // the analysis of a client chosen there, and the person of every analysis recorded.
 #include <QDir>
 
+#include "app/qt/esquema_programa.h"
 #include "app/qt/frmPrincipal.h"
 #include "clientes/qt/cadastro_clientes.h"
 #include "clientes/qt/frmClientes.h"
@@ -13,8 +14,9 @@ namespace oraculandia {
 CadastroClientes* frmPrincipal::Cadastro(bool sempreAvisar) {
     if (cadastro_)
         return cadastro_.get();
+    // The name study keeps its spellings in the same file: its table comes with the register's.
     ResultadoQt<std::unique_ptr<CadastroClientes>> aberto =
-        CadastroClientes::Abrir(QStringDeCaminho(programa_.PastaPrograma));
+        CadastroClientes::Abrir(QStringDeCaminho(programa_.PastaPrograma), PassosEsquemaPrograma());
     if (aberto) {
         cadastro_ = std::move(*aberto);
         return cadastro_.get();

@@ -115,7 +115,8 @@ std::atomic<int> g_conexoes{0};
 
 } // namespace
 
-ResultadoQt<std::unique_ptr<CadastroClientes>> CadastroClientes::Abrir(const QString& pasta, int esperaMs) {
+ResultadoQt<std::unique_ptr<CadastroClientes>>
+CadastroClientes::Abrir(const QString& pasta, const std::vector<PassoEsquema>& passos, int esperaMs) {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
         return Falha(QStringLiteral("o suporte a SQLite do Qt não está instalado (no Debian, o pacote "
                                     "libqt6sql6-sqlite)"));
@@ -154,11 +155,11 @@ ResultadoQt<std::unique_ptr<CadastroClientes>> CadastroClientes::Abrir(const QSt
         return Falha(motivo);
     const int versao = q.value(0).toInt();
     q.finish();
-    if (versao > VersaoEsquemaAtual())
+    if (versao > VersaoEsquemaAtual(passos))
         return Falha(QStringLiteral("o arquivo foi criado por uma versão mais nova do programa (versão %1 do "
                                     "cadastro; esta versão conhece até a %2)")
                          .arg(versao)
-                         .arg(VersaoEsquemaAtual()));
+                         .arg(VersaoEsquemaAtual(passos)));
     // A database of another program (tables, but not the register's) is not made into a
     // register: a file of version 0 is new only when it holds nothing, and a register of any
     // later version holds the clients' table.
@@ -189,7 +190,7 @@ ResultadoQt<std::unique_ptr<CadastroClientes>> CadastroClientes::Abrir(const QSt
     if (!Executar(q, QStringLiteral("PRAGMA foreign_keys = ON"), &motivo) ||
         !Executar(q, QStringLiteral("PRAGMA synchronous = NORMAL"), &motivo))
         return Falha(motivo);
-    if (const ResultadoQt<void> atualizado = AtualizarEsquema(c->banco_); !atualizado)
+    if (const ResultadoQt<void> atualizado = AtualizarEsquema(c->banco_, passos); !atualizado)
         return Falha(atualizado.error());
     return c;
 }

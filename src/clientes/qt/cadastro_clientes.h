@@ -8,7 +8,8 @@
 //
 // How other parts of the program use it (the name study, for instance): open one CadastroClientes
 // per window or job, identify clients by their id, and keep tables of their own in the same file
-// through a new step of esquema_clientes.cpp and Banco(). Every method reports failures in
+// through a schema step of their own (esquema_clientes.h), which the program hands to Abrir with
+// the register's, and Banco(). Every method reports failures in
 // Portuguese, ready to be shown after "Não foi possível ...: ".
 
 #include <QSqlDatabase>
@@ -18,6 +19,7 @@
 #include <optional>
 #include <vector>
 
+#include "clientes/qt/esquema_clientes.h"
 #include "clientes/qt/regras_cliente.h"
 #include "engine/datas.h"
 #include "programa/qt/falhas.h"
@@ -68,12 +70,13 @@ using ResultadoImportacao = ResultadoQt<ContagemImportacao>;
 
 class CadastroClientes {
 public:
-    // Opens clientes.db in `pasta`, creating it (and bringing its layout up to date) when needed.
+    // Opens clientes.db in `pasta`, creating it (and bringing its layout up to date with `passos`,
+    // every step of the program in order of version: PassosEsquemaPrograma() in app/qt) when needed.
     // The reason instead when the file cannot be used: not a regular file, damaged, of a newer
     // version, locked by another program for too long, or in a folder or file that does not
     // allow writing. `esperaMs` is how long a write waits for another program's to end.
-    static ResultadoQt<std::unique_ptr<CadastroClientes>> Abrir(const QString& pasta,
-                                                                int esperaMs = kEsperaBloqueioMs);
+    static ResultadoQt<std::unique_ptr<CadastroClientes>>
+    Abrir(const QString& pasta, const std::vector<PassoEsquema>& passos, int esperaMs = kEsperaBloqueioMs);
     ~CadastroClientes();
     CadastroClientes(const CadastroClientes&) = delete;
     CadastroClientes& operator=(const CadastroClientes&) = delete;

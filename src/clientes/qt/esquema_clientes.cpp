@@ -7,8 +7,8 @@
 
 namespace oraculandia {
 
-const std::vector<PassoEsquema>& PassosEsquema() {
-    static const std::vector<PassoEsquema> passos = {
+std::vector<PassoEsquema> PassosEsquemaClientes() {
+    return {
         {1,
          {QStringLiteral("CREATE TABLE clientes ("
                          " id INTEGER PRIMARY KEY,"
@@ -19,20 +19,11 @@ const std::vector<PassoEsquema>& PassosEsquema() {
                          " ultima_analise TEXT,"
                          " criado_em TEXT NOT NULL,"
                          " UNIQUE (nome_busca, nascimento))")}},
-        // The other spellings of a client's name kept by the name study, in the order the user
-        // gave them (posicao 1, 2, ...); the birth name itself is the client's own name.
-        {2,
-         {QStringLiteral("CREATE TABLE grafias_clientes ("
-                         " cliente_id INTEGER NOT NULL REFERENCES clientes(id) ON DELETE CASCADE,"
-                         " posicao INTEGER NOT NULL,"
-                         " grafia TEXT NOT NULL,"
-                         " PRIMARY KEY (cliente_id, posicao))")}},
     };
-    return passos;
 }
 
-int VersaoEsquemaAtual() {
-    return PassosEsquema().back().versao;
+int VersaoEsquemaAtual(const std::vector<PassoEsquema>& passos) {
+    return passos.empty() ? 0 : passos.back().versao;
 }
 
 namespace {
@@ -45,7 +36,7 @@ ResultadoQt<void> Executar(QSqlQuery& q, const QString& sql) {
 
 } // namespace
 
-ResultadoQt<void> AtualizarEsquema(QSqlDatabase& banco) {
+ResultadoQt<void> AtualizarEsquema(QSqlDatabase& banco, const std::vector<PassoEsquema>& passos) {
     QSqlQuery q(banco);
     // Nothing to do, and no write lock taken, for a file already up to date.
     if (ResultadoQt<void> r = Executar(q, QStringLiteral("PRAGMA user_version")); !r)
@@ -54,9 +45,9 @@ ResultadoQt<void> AtualizarEsquema(QSqlDatabase& banco) {
         return Falha(QString());
     const int inicial = q.value(0).toInt();
     q.finish();
-    if (inicial == VersaoEsquemaAtual())
+    if (inicial == VersaoEsquemaAtual(passos))
         return {};
-    for (const PassoEsquema& passo : PassosEsquema()) {
+    for (const PassoEsquema& passo : passos) {
         // The version is read again inside each step's transaction: another program may have
         // brought the file up to date in the meantime.
         if (ResultadoQt<void> r = Executar(q, QStringLiteral("BEGIN IMMEDIATE")); !r)
@@ -70,12 +61,12 @@ ResultadoQt<void> AtualizarEsquema(QSqlDatabase& banco) {
         }
         const int versao = q.value(0).toInt();
         q.finish();
-        if (versao > VersaoEsquemaAtual()) {
+        if (versao > VersaoEsquemaAtual(passos)) {
             q.exec(QStringLiteral("ROLLBACK"));
             return Falha(QStringLiteral("o arquivo foi criado por uma versão mais nova do programa "
                                         "(versão %1 do cadastro; esta versão conhece até a %2)")
                              .arg(versao)
-                             .arg(VersaoEsquemaAtual()));
+                             .arg(VersaoEsquemaAtual(passos)));
         }
         if (versao >= passo.versao) {
             q.exec(QStringLiteral("ROLLBACK"));

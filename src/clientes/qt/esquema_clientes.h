@@ -18,7 +18,7 @@
 //   UNIQUE(nome_busca, nascimento): the same person is never there twice, even when two running
 //   programs add at the same moment.
 //
-// Version 2:
+// Version 2 (a step of the name study, estudo/qt/esquema_estudo.h):
 //   grafias_clientes(cliente_id INTEGER  refers to clientes(id), ON DELETE CASCADE,
 //                    posicao INTEGER     1, 2, ... in the order the name study shows them,
 //                    grafia TEXT         a spelling of the name as typed (accents and case kept))
@@ -26,7 +26,9 @@
 //   study; the birth name itself is the client's own name.
 //
 // A later step adds its own tables (the connection keeps foreign keys switched on): append it to
-// the list in esquema_clientes.cpp, never change a step that has shipped.
+// the list in esquema_clientes.cpp, or to the list of the layer that owns the table; never change
+// a step that has shipped. The versions form one sequence whoever owns the step: the program puts
+// the lists together (app/qt/esquema_programa.h) and hands the whole to the register it opens.
 
 #include <QString>
 #include <QStringList>
@@ -43,13 +45,14 @@ struct PassoEsquema {
     QStringList instrucoes; // SQL statements, run in order
 };
 
-// Every step, in order of version.
-const std::vector<PassoEsquema>& PassosEsquema();
-// The version this program writes: the last step's.
-int VersaoEsquemaAtual();
+// The register's own steps (the clients' table), in order of version.
+std::vector<PassoEsquema> PassosEsquemaClientes();
+// The version a program with these steps (in order of version) writes: the last step's.
+int VersaoEsquemaAtual(const std::vector<PassoEsquema>& passos);
 
-// Brings the open database up to VersaoEsquemaAtual(). The reason (Portuguese) instead when a step
-// fails (the file then stays at the version it had) or when the file is of a newer version.
-ResultadoQt<void> AtualizarEsquema(QSqlDatabase& banco);
+// Brings the open database up to VersaoEsquemaAtual(passos), running the steps (in order of
+// version) it lacks. The reason (Portuguese) instead when a step fails (the file then stays at the
+// version it had) or when the file is of a newer version.
+ResultadoQt<void> AtualizarEsquema(QSqlDatabase& banco, const std::vector<PassoEsquema>& passos);
 
 } // namespace oraculandia

@@ -1,7 +1,6 @@
 #include "clientes/qt/regras_cliente.h"
 
 #include <QStringList>
-#include <algorithm>
 
 #include "engine/entrada.h"
 #include "layout/qt/cp1252_qt.h"
@@ -125,63 +124,54 @@ VerificacaoCliente VerificarCliente(const QString& nome, const QString& data, co
     return v;
 }
 
-VerificacaoCliente VerificarNome(const QString& nome, bool aparar) {
-    VerificacaoCliente v;
-    // Accents typed as a letter followed by a combining mark become the one character that
-    // Windows-1252 holds, as in the entry dialog.
-    QString n = QString::fromStdString(ComporAcentos(nome.toStdString()));
-    if (aparar)
-        n = n.trimmed();
-    if (n.isEmpty()) {
-        v.recusa = Recusa::NomeVazio;
-        return v;
-    }
-    if (n.size() > kMaximoNomeCliente) {
-        v.recusa = Recusa::NomeLongo;
-        return v;
-    }
-    const ConversaoCp1252 nomeCp = QStringParaCp1252(n);
-    if (!nomeCp.ok()) {
-        v.recusa = Recusa::NomeComInvalidos;
-        v.detalhe = ListaDeCaracteres(nomeCp.invalidos);
-        return v;
-    }
-    if (TemCaractereDeControle(nomeCp.texto)) {
-        v.recusa = Recusa::NomeComControle;
-        return v;
-    }
-    if (!NomeAceitavel(nomeCp.texto)) {
-        v.recusa = Recusa::NomeCurto;
-        return v;
-    }
+namespace {
 
-    v.nome = n;
-    v.nomeAnalise = NormalizarNome(nomeCp.texto);
-    v.nomeDigitado = nomeCp.texto;
-    v.chave = Cp1252ParaQString(v.nomeAnalise);
+// The engine's rule (VerificarNomeUtf8) with the windows' options, its refusal turned into the
+// register's kinds and messages.
+VerificacaoCliente VerificarComRegras(const QString& nome, bool aparar, ExigenciaNome exigencia) {
+    const NomeVerificado n =
+        VerificarNomeUtf8(nome.toStdString(), RegrasNome{aparar, kMaximoNomeCliente, exigencia});
+    VerificacaoCliente v;
+    switch (n.recusa) {
+    case RecusaNome::Nenhuma:
+        v.nome = QString::fromStdString(n.utf8);
+        v.nomeAnalise = n.analise;
+        v.nomeDigitado = n.cp1252;
+        v.chave = QString::fromStdString(Cp1252ParaUtf8(v.nomeAnalise));
+        break;
+    case RecusaNome::Vazio:
+        v.recusa = Recusa::NomeVazio;
+        break;
+    case RecusaNome::Longo:
+        v.recusa = Recusa::NomeLongo;
+        break;
+    case RecusaNome::ComInvalidos:
+        v.recusa = Recusa::NomeComInvalidos;
+        v.detalhe = ListaDeCaracteres(n.invalidos);
+        break;
+    case RecusaNome::ComControle:
+        v.recusa = Recusa::NomeComControle;
+        break;
+    case RecusaNome::Curto:
+    case RecusaNome::SemLetra: // a spelling of the study: reported as a name too short
+        v.recusa = Recusa::NomeCurto;
+        break;
+    }
     return v;
+}
+
+} // namespace
+
+VerificacaoCliente VerificarNome(const QString& nome, bool aparar) {
+    return VerificarComRegras(nome, aparar, ExigenciaNome::NomeCompleto);
 }
 
 bool TemLetra(const std::string& nomeCp1252) {
-    const std::string n = NormalizarNome(nomeCp1252);
-    return std::any_of(n.begin(), n.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    return TemLetraCp1252(nomeCp1252);
 }
 
 VerificacaoCliente VerificarGrafia(const QString& nome, bool aparar) {
-    VerificacaoCliente v = VerificarNome(nome, aparar);
-    if (v.recusa != Recusa::NomeCurto)
-        return v;
-    QString n = QString::fromStdString(ComporAcentos(nome.toStdString()));
-    if (aparar)
-        n = n.trimmed();
-    const ConversaoCp1252 nomeCp = QStringParaCp1252(n);
-    if (!nomeCp.ok() || !TemLetra(nomeCp.texto))
-        return v;
-    v.recusa = Recusa::Nenhuma;
-    v.nome = n;
-    v.nomeAnalise = NormalizarNome(nomeCp.texto);
-    v.chave = Cp1252ParaQString(v.nomeAnalise);
-    return v;
+    return VerificarComRegras(nome, aparar, ExigenciaNome::NomeCompletoOuUmaLetra);
 }
 
 QString MensagemEstudo(const VerificacaoCliente& v, bool nascimento) {

@@ -53,9 +53,10 @@ struct VerificacaoCliente {
 VerificacaoCliente VerificarCliente(const QString& nome, const QString& data, const Data& hoje,
                                     const QString& observacoes = {}, bool aparar = true);
 
-// The name checks alone, in the entry dialog's order and with its messages: for a spelling of a
-// name that goes with a date already checked (the name study). On success `nome`, `nomeAnalise`
-// and `chave` are filled; `nascimento` and `observacoes` are left empty.
+// The name checks alone, in the entry dialog's order and with its messages: the engine's rule
+// (VerificarNomeUtf8, engine/entrada.h) with the limit of the boxes, for a spelling of a name that
+// goes with a date already checked (the name study). On success `nome`, `nomeAnalise`,
+// `nomeDigitado` and `chave` are filled; `nascimento` and `observacoes` are left empty.
 VerificacaoCliente VerificarNome(const QString& nome, bool aparar = true);
 
 // The checks of a spelling of the name study other than the birth name (a nickname, a stage name:

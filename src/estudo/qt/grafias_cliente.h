@@ -1,6 +1,6 @@
 #pragma once
 // The other spellings of a client's name that the name study keeps in the register
-// (grafias_clientes, see esquema_clientes.h), in the order the study shows them.
+// (grafias_clientes, see esquema_estudo.h), in the order the study shows them.
 
 #include <QString>
 #include <QStringList>
