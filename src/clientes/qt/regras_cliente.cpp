@@ -137,7 +137,7 @@ VerificacaoCliente VerificarComRegras(const QString& nome, bool aparar, Exigenci
         v.nome = QString::fromStdString(n.utf8);
         v.nomeAnalise = n.analise;
         v.nomeDigitado = n.cp1252;
-        v.chave = QString::fromStdString(Cp1252ParaUtf8(v.nomeAnalise));
+        v.chave = Cp1252ParaQString(v.nomeAnalise);
         break;
     case RecusaNome::Vazio:
         v.recusa = Recusa::NomeVazio;
