@@ -57,34 +57,6 @@ public:
 private:
     // Lines no wider than `largura`, broken between words; a word wider than the whole width is
     // broken between its characters. Nothing is left out.
-    QStringList Quebrar(const QString& texto, double largura) {
-        QStringList linhas;
-        for (const QString& paragrafo : texto.split(u'\n')) {
-            QString atual;
-            const QStringList palavras = paragrafo.split(u' ');
-            for (QString palavra : palavras) {
-                const QString tentativa = atual.isEmpty() ? palavra : atual + u' ' + palavra;
-                if (Largura(tentativa) <= largura || (atual.isEmpty() && palavra.isEmpty())) {
-                    atual = tentativa;
-                    continue;
-                }
-                if (!atual.isEmpty())
-                    linhas << atual;
-                atual.clear();
-                while (Largura(palavra) > largura && palavra.size() > 1) {
-                    qsizetype n = 1;
-                    while (n < palavra.size() && Largura(palavra.left(n + 1)) <= largura)
-                        ++n;
-                    linhas << palavra.left(n);
-                    palavra = palavra.mid(n);
-                }
-                atual = palavra;
-            }
-            linhas << atual;
-        }
-        return linhas;
-    }
-
     void Texto(const QString& texto) {
         for (const QString& l : Quebrar(texto, direita_ - esquerda_)) {
             Garantir(Altura());

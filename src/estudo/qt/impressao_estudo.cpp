@@ -57,33 +57,6 @@ private:
 
     // The text in lines no wider than `largura`, broken between words; a word wider than the
     // whole width is broken between its characters. Nothing is left out.
-    QStringList Quebrar(const QString& texto, double largura) {
-        QStringList linhas;
-        QString atual;
-        const QStringList palavras = texto.split(u' ');
-        for (int i = 0; i < palavras.size(); ++i) {
-            QString palavra = palavras[i];
-            const QString tentativa = atual.isEmpty() ? palavra : atual + u' ' + palavra;
-            if (Largura(tentativa) <= largura || (atual.isEmpty() && palavra.isEmpty())) {
-                atual = tentativa;
-                continue;
-            }
-            if (!atual.isEmpty())
-                linhas << atual;
-            atual.clear();
-            while (Largura(palavra) > largura && palavra.size() > 1) {
-                qsizetype n = 1;
-                while (n < palavra.size() && Largura(palavra.left(n + 1)) <= largura)
-                    ++n;
-                linhas << palavra.left(n);
-                palavra = palavra.mid(n);
-            }
-            atual = palavra;
-        }
-        linhas << atual;
-        return linhas;
-    }
-
     // Column edges of a table: each number column at least as wide as the longest word of its
     // heading, and at least `fracao` of the width; the spelling takes the rest.
     void MedirColunas(const std::vector<const char*>& cabecalhos, double fracao) {

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
+#include <QStringList>
 
 #include "dados/fontes.h"
 #include "layout/paginacao.h"
@@ -47,6 +48,36 @@ protected:
     double Altura() { return s_.AlturaTexto("Ag"); }
     double Largura(const QString& t) {
         return QFontMetricsF(s_.FonteQt(), s_.Pintor().device()).horizontalAdvance(t) / kUnidade;
+    }
+    // `texto` in lines of at most `largura` millimetres in the current font: each paragraph (line
+    // break) on lines of its own, broken between words; a word wider than the line is cut where
+    // it reaches the edge, and nothing of it is lost.
+    QStringList Quebrar(const QString& texto, double largura) {
+        QStringList linhas;
+        for (const QString& paragrafo : texto.split(u'\n')) {
+            QString atual;
+            const QStringList palavras = paragrafo.split(u' ');
+            for (QString palavra : palavras) {
+                const QString tentativa = atual.isEmpty() ? palavra : atual + u' ' + palavra;
+                if (Largura(tentativa) <= largura || (atual.isEmpty() && palavra.isEmpty())) {
+                    atual = tentativa;
+                    continue;
+                }
+                if (!atual.isEmpty())
+                    linhas << atual;
+                atual.clear();
+                while (Largura(palavra) > largura && palavra.size() > 1) {
+                    qsizetype n = 1;
+                    while (n < palavra.size() && Largura(palavra.left(n + 1)) <= largura)
+                        ++n;
+                    linhas << palavra.left(n);
+                    palavra = palavra.mid(n);
+                }
+                atual = palavra;
+            }
+            linhas << atual;
+        }
+        return linhas;
     }
     void Escrever(double x, double y, const QString& t) {
         QPainter& p = s_.Pintor();
