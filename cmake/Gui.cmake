@@ -23,7 +23,7 @@ camada_qt(oraculandia_programa
   ABAIXO oraculandia_layout_qt Qt6::Widgets Qt6::PrintSupport Qt6::Multimedia)
 camada_qt(oraculandia_print
   FONTES print/qt/folhas_documento.h print/qt/frmImprimir.cpp print/qt/frmImprimir.h print/qt/frmImprimir_trabalho.cpp
-    print/qt/pdf_analise.cpp print/qt/pdf_analise.h print/qt/servicos_impressao.cpp
+    print/qt/pdf_analise.cpp print/qt/pdf_analise.h print/qt/saida_documento.cpp print/qt/saida_documento.h print/qt/servicos_impressao.cpp
     print/qt/servicos_impressao.h print/qt/trabalho_impressao.cpp print/qt/trabalho_impressao.h
     print/qt/valor_margem.cpp print/qt/valor_margem.h
   ABAIXO oraculandia_programa oraculandia_print_nucleo Qt6::PrintSupport)

@@ -15,6 +15,7 @@
 #include "dados/margens.h"
 #include "print/limites_margens.h"
 #include "print/qt/pdf_analise.h"
+#include "print/qt/saida_documento.h"
 #include "print/qt/servicos_impressao.h"
 #include "programa/qt/falhas.h"
 #include "programa/qt/programa.h"
@@ -23,14 +24,8 @@ namespace oraculandia {
 
 FolhasConsulta FolhasDoPrograma(const Programa& programa, const std::string& nomeCp1252,
                                 const std::string& data, double larguraImprimivel, double alturaImprimivel) {
-    // The margins of margens.dat as the print dialog takes them; the file is only read here.
-    EstadoArquivo estado = EstadoArquivo::Lido;
-    const Margens margens = MargensImprimiveis(CarregaMargens(programa.PastaPrograma, &estado),
-                                               larguraImprimivel, alturaImprimivel);
     FolhasConsulta f;
-    f.contexto = programa.ContextoPaginas(margens);
-    f.contexto.NomeCompleto = nomeCp1252;
-    f.contexto.DataNascimento = data;
+    f.contexto = ContextoDocumento(programa, nomeCp1252, data, larguraImprimivel, alturaImprimivel);
     f.fontes = programa.Fontes;
     return f;
 }
@@ -47,37 +42,13 @@ void Erro(QWidget* janela, Programa& programa, const QString& texto) {
 void ImprimirDocumento(QWidget* janela, Programa& programa, const DocumentoConsulta& doc,
                        const std::string& nomeCp1252, const std::string& data, const QString& oque,
                        const std::function<void()>& salvarPdf) {
-    try {
-        ServicosImpressao& servicos = programa.impressao;
-        std::unique_ptr<QPrinter> impressora = servicos.HaImpressora() ? servicos.Impressora() : nullptr;
-        if (!impressora) {
-            const RespostaMensagem r = programa.mensagens.Mostrar(
-                janela, QStringLiteral("Aviso:"),
-                QStringLiteral("Não há nenhuma impressora instalada neste computador. Deseja salvar %1 em um "
-                               "arquivo PDF, que pode ser impresso depois ou enviado por e-mail?")
-                    .arg(oque),
-                IconeMensagem::Pergunta, BotoesMensagem::SimNao);
-            if (r == RespostaMensagem::Sim)
-                salvarPdf();
-            return;
-        }
-        if (!servicos.ConfirmarImpressao(janela, *impressora))
-            return;
-        const QPageLayout pagina = impressora->pageLayout();
-        janela->setCursor(Qt::WaitCursor);
-        const ResultadoImpressao r = ImprimirConsulta(
-            doc,
-            FolhasDoPrograma(programa, nomeCp1252, data, LarguraImprimivel(pagina), AlturaImprimivel(pagina)),
-            *impressora);
-        janela->unsetCursor();
-        if (!r)
-            Erro(janela, programa,
-                 QStringLiteral("Não foi possível imprimir %1: %2. Verifique o problema e tente novamente.")
-                     .arg(oque, r.error()));
-    } catch (...) {
-        janela->unsetCursor();
-        Erro(janela, programa, MensagemFalhaAtual(QStringLiteral("imprimir %1").arg(oque)));
-    }
+    ImprimirNaImpressora(
+        janela, programa, oque,
+        [&](QPrinter& impressora, double largura, double altura) {
+            return ImprimirConsulta(doc, FolhasDoPrograma(programa, nomeCp1252, data, largura, altura),
+                                    impressora);
+        },
+        salvarPdf);
 }
 
 void SalvarDocumentoPdf(QWidget* janela, Programa& programa, const DocumentoConsulta& doc,

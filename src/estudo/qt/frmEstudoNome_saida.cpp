@@ -17,6 +17,7 @@
 #include "layout/qt/cp1252_qt.h"
 #include "print/limites_margens.h"
 #include "print/qt/pdf_analise.h"
+#include "print/qt/saida_documento.h"
 #include "print/qt/servicos_impressao.h"
 #include "programa/qt/falhas.h"
 #include "programa/qt/programa.h"
@@ -24,15 +25,10 @@
 namespace oraculandia {
 
 FolhasEstudo frmEstudoNome::Folhas(double larguraImprimivel, double alturaImprimivel) const {
-    // The margins of margens.dat as the print dialog takes them: a margin no sheet could take
-    // becomes the default. The file is only read here, never written.
-    EstadoArquivo estado = EstadoArquivo::Lido;
-    const Margens margens = MargensImprimiveis(CarregaMargens(programa_.PastaPrograma, &estado),
-                                               larguraImprimivel, alturaImprimivel);
     FolhasEstudo f;
-    f.contexto = programa_.ContextoPaginas(margens);
-    f.contexto.NomeCompleto = estudo_ ? estudo_->grafias.front().nome : std::string();
-    f.contexto.DataNascimento = estudo_ ? FormatarData(estudo_->nascimento) : std::string();
+    f.contexto = ContextoDocumento(programa_, estudo_ ? estudo_->grafias.front().nome : std::string(),
+                                   estudo_ ? FormatarData(estudo_->nascimento) : std::string(),
+                                   larguraImprimivel, alturaImprimivel);
     f.fontes = programa_.Fontes;
     return f;
 }
@@ -47,34 +43,12 @@ void frmEstudoNome::cmdCopiar_Click() {
 void frmEstudoNome::cmdImprimir_Click() {
     if (!estudo_)
         return;
-    try {
-        ServicosImpressao& servicos = programa_.impressao;
-        std::unique_ptr<QPrinter> impressora = servicos.HaImpressora() ? servicos.Impressora() : nullptr;
-        if (!impressora) {
-            const RespostaMensagem r = programa_.mensagens.Mostrar(
-                this, QStringLiteral("Aviso:"),
-                QStringLiteral("Não há nenhuma impressora instalada neste computador. Deseja salvar o estudo "
-                               "em um arquivo PDF, que pode ser impresso depois ou enviado por e-mail?"),
-                IconeMensagem::Pergunta, BotoesMensagem::SimNao);
-            if (r == RespostaMensagem::Sim)
-                cmdSalvarPdf_Click();
-            return;
-        }
-        if (!servicos.ConfirmarImpressao(this, *impressora))
-            return;
-        const QPageLayout pagina = impressora->pageLayout();
-        setCursor(Qt::WaitCursor);
-        const ResultadoImpressao r = ImprimirEstudo(
-            *estudo_, Folhas(LarguraImprimivel(pagina), AlturaImprimivel(pagina)), *impressora);
-        unsetCursor();
-        if (!r)
-            Erro(QStringLiteral(
-                     "Não foi possível imprimir o estudo: %1. Verifique o problema e tente novamente.")
-                     .arg(r.error()));
-    } catch (...) {
-        unsetCursor();
-        Erro(MensagemFalhaAtual(QStringLiteral("imprimir o estudo")));
-    }
+    ImprimirNaImpressora(
+        this, programa_, QStringLiteral("o estudo"),
+        [this](QPrinter& impressora, double largura, double altura) {
+            return ImprimirEstudo(*estudo_, Folhas(largura, altura), impressora);
+        },
+        [this] { cmdSalvarPdf_Click(); });
 }
 
 void frmEstudoNome::cmdSalvarPdf_Click() {
