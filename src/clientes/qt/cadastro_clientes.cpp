@@ -53,19 +53,36 @@ QString Traduzir(const QSqlError& erro) {
     return tecnico.isEmpty() ? motivo : QStringLiteral("%1 (%2)").arg(motivo, tecnico);
 }
 
-bool Executar(QSqlQuery& q, const QString& sql, QString* erro) {
+// Runs `sql`, or the statement prepared on `q`; the reason, in Portuguese, when it fails.
+ResultadoQt<void> Executar(QSqlQuery& q, const QString& sql) {
     if (q.exec(sql))
-        return true;
-    if (erro)
-        *erro = Traduzir(q.lastError());
-    return false;
+        return {};
+    return Falha(Traduzir(q.lastError()));
 }
 
-bool Executar(QSqlQuery& q, QString* erro) {
+ResultadoQt<void> Executar(QSqlQuery& q) {
     if (q.exec())
+        return {};
+    return Falha(Traduzir(q.lastError()));
+}
+
+// The same for a statement that answers with a row, `q` then standing on it. A statement that
+// ran but gave no row is a failure too, with a reason of its own.
+ResultadoQt<void> NaLinha(QSqlQuery& q, ResultadoQt<void> executado) {
+    if (!executado)
+        return executado;
+    if (q.next())
+        return {};
+    return Falha(q.lastError().isValid()
+                     ? Traduzir(q.lastError())
+                     : QStringLiteral("o banco de dados não devolveu a resposta esperada"));
+}
+
+// Keeps the reason of a failed step in the register's answer: false when the step failed.
+bool Passou(const ResultadoQt<void>& passo, ResultadoCadastro& r) {
+    if (passo)
         return true;
-    if (erro)
-        *erro = Traduzir(q.lastError());
+    r.erro = passo.error();
     return false;
 }
 
@@ -78,15 +95,16 @@ public:
         if (aberta_)
             q_.exec(QStringLiteral("ROLLBACK"));
     }
-    bool Iniciar(QString* erro) {
-        aberta_ = Executar(q_, QStringLiteral("BEGIN IMMEDIATE"), erro);
-        return aberta_;
+    ResultadoQt<void> Iniciar() {
+        ResultadoQt<void> iniciada = Executar(q_, QStringLiteral("BEGIN IMMEDIATE"));
+        aberta_ = iniciada.has_value();
+        return iniciada;
     }
-    bool Confirmar(QString* erro) {
-        if (!Executar(q_, QStringLiteral("COMMIT"), erro))
-            return false;
-        aberta_ = false;
-        return true;
+    ResultadoQt<void> Confirmar() {
+        ResultadoQt<void> confirmada = Executar(q_, QStringLiteral("COMMIT"));
+        if (confirmada)
+            aberta_ = false;
+        return confirmada;
     }
 
 private:
@@ -147,12 +165,11 @@ CadastroClientes::Abrir(const QString& pasta, const std::vector<PassoEsquema>& p
     if (!c->banco_.open())
         return Falha(Traduzir(c->banco_.lastError()));
 
-    QString motivo;
     QSqlQuery q(c->banco_);
     // Read before anything is changed: a file that is not a register, or that a newer version of
     // the program made, is left exactly as it is.
-    if (!Executar(q, QStringLiteral("PRAGMA user_version"), &motivo) || !q.next())
-        return Falha(motivo);
+    if (const auto lida = NaLinha(q, Executar(q, QStringLiteral("PRAGMA user_version"))); !lida)
+        return Falha(lida.error());
     const int versao = q.value(0).toInt();
     q.finish();
     if (versao > VersaoEsquemaAtual(passos))
@@ -163,12 +180,12 @@ CadastroClientes::Abrir(const QString& pasta, const std::vector<PassoEsquema>& p
     // A database of another program (tables, but not the register's) is not made into a
     // register: a file of version 0 is new only when it holds nothing, and a register of any
     // later version holds the clients' table.
-    if (!Executar(q,
-                  QStringLiteral("SELECT count(*), coalesce(sum(type = 'table' AND name = 'clientes'), 0) "
-                                 "FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'"),
-                  &motivo) ||
-        !q.next())
-        return Falha(motivo);
+    if (const auto tabelas = NaLinha(
+            q, Executar(q, QStringLiteral(
+                               "SELECT count(*), coalesce(sum(type = 'table' AND name = 'clientes'), 0) "
+                               "FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'")));
+        !tabelas)
+        return Falha(tabelas.error());
     const bool vazio = q.value(0).toInt() == 0;
     const bool temClientes = q.value(1).toInt() > 0;
     q.finish();
@@ -176,20 +193,20 @@ CadastroClientes::Abrir(const QString& pasta, const std::vector<PassoEsquema>& p
         return Falha(QStringLiteral("o arquivo não é um cadastro de clientes: é um banco de dados SQLite com "
                                     "outras tabelas, que o programa não altera"));
     // A damaged file is found now, not in the middle of the user's work.
-    if (!Executar(q, QStringLiteral("PRAGMA quick_check"), &motivo))
-        return Falha(motivo);
+    if (const auto feito = Executar(q, QStringLiteral("PRAGMA quick_check")); !feito)
+        return Falha(feito.error());
     if (!q.next() || q.value(0).toString() != QStringLiteral("ok"))
         return Falha(QStringLiteral("o arquivo está danificado (a verificação do SQLite encontrou erros)"));
     q.finish();
     // WAL: readers and one writer at the same time, for two programs on the same file.
-    if (!Executar(q, QStringLiteral("PRAGMA journal_mode = WAL"), &motivo))
-        return Falha(motivo);
+    if (const auto feito = Executar(q, QStringLiteral("PRAGMA journal_mode = WAL")); !feito)
+        return Falha(feito.error());
     if (!q.next() || q.value(0).toString().compare(QStringLiteral("wal"), Qt::CaseInsensitive) != 0)
         return Falha(QStringLiteral("o arquivo não pôde ser posto no modo de uso compartilhado (WAL)"));
     q.finish();
-    if (!Executar(q, QStringLiteral("PRAGMA foreign_keys = ON"), &motivo) ||
-        !Executar(q, QStringLiteral("PRAGMA synchronous = NORMAL"), &motivo))
-        return Falha(motivo);
+    for (const char* pragma : {"PRAGMA foreign_keys = ON", "PRAGMA synchronous = NORMAL"})
+        if (const auto feito = Executar(q, QString::fromLatin1(pragma)); !feito)
+            return Falha(feito.error());
     if (const ResultadoQt<void> atualizado = AtualizarEsquema(c->banco_, passos); !atualizado)
         return Falha(atualizado.error());
     return c;
@@ -220,7 +237,7 @@ ResultadoCadastro CadastroClientes::Adicionar(const VerificacaoCliente& cliente,
     q.addBindValue(DataIso(cliente.nascimento));
     q.addBindValue(cliente.observacoes);
     q.addBindValue(DataIso(hoje));
-    if (!Executar(q, &r.erro))
+    if (!Passou(Executar(q), r))
         return r;
     if (q.numRowsAffected() == 0) {
         r.situacao = SituacaoCadastro::Repetido;
@@ -239,14 +256,14 @@ ResultadoCadastro CadastroClientes::Alterar(qint64 id, const VerificacaoCliente&
         return r;
     }
     Transacao t(banco_);
-    if (!t.Iniciar(&r.erro))
+    if (!Passou(t.Iniciar(), r))
         return r;
     QSqlQuery q(banco_);
     q.prepare(QStringLiteral("SELECT id FROM clientes WHERE nome_busca = ? AND nascimento = ? AND id <> ?"));
     q.addBindValue(cliente.chave);
     q.addBindValue(DataIso(cliente.nascimento));
     q.addBindValue(id);
-    if (!Executar(q, &r.erro))
+    if (!Passou(Executar(q), r))
         return r;
     if (q.next()) {
         r.situacao = SituacaoCadastro::Repetido;
@@ -260,13 +277,13 @@ ResultadoCadastro CadastroClientes::Alterar(qint64 id, const VerificacaoCliente&
     q.addBindValue(DataIso(cliente.nascimento));
     q.addBindValue(cliente.observacoes);
     q.addBindValue(id);
-    if (!Executar(q, &r.erro))
+    if (!Passou(Executar(q), r))
         return r;
     if (q.numRowsAffected() == 0) {
         r.situacao = SituacaoCadastro::NaoEncontrado;
         return r;
     }
-    if (!t.Confirmar(&r.erro))
+    if (!Passou(t.Confirmar(), r))
         return r;
     r.situacao = SituacaoCadastro::Ok;
     return r;
@@ -278,7 +295,7 @@ ResultadoCadastro CadastroClientes::Excluir(qint64 id) {
     QSqlQuery q(banco_);
     q.prepare(QStringLiteral("DELETE FROM clientes WHERE id = ?"));
     q.addBindValue(id);
-    if (!Executar(q, &r.erro))
+    if (!Passou(Executar(q), r))
         return r;
     r.situacao = q.numRowsAffected() == 0 ? SituacaoCadastro::NaoEncontrado : SituacaoCadastro::Ok;
     return r;
@@ -301,12 +318,12 @@ ResultadoCadastro CadastroClientes::RegistrarAnalise(const VerificacaoCliente& c
     q.addBindValue(DataIso(cliente.nascimento));
     q.addBindValue(DataIso(hoje));
     q.addBindValue(DataIso(hoje));
-    if (!Executar(q, &r.erro))
+    if (!Passou(Executar(q), r))
         return r;
     q.prepare(QStringLiteral("SELECT id FROM clientes WHERE nome_busca = ? AND nascimento = ?"));
     q.addBindValue(cliente.chave);
     q.addBindValue(DataIso(cliente.nascimento));
-    if (!Executar(q, &r.erro))
+    if (!Passou(Executar(q), r))
         return r;
     if (q.next())
         r.id = q.value(0).toLongLong();
@@ -316,10 +333,9 @@ ResultadoCadastro CadastroClientes::RegistrarAnalise(const VerificacaoCliente& c
 
 ResultadoImportacao CadastroClientes::Importar(const std::vector<VerificacaoCliente>& clientes,
                                                const Data& hoje) {
-    QString erro;
     Transacao t(banco_);
-    if (!t.Iniciar(&erro))
-        return Falha(erro);
+    if (const auto iniciada = t.Iniciar(); !iniciada)
+        return Falha(iniciada.error());
     QSqlQuery q(banco_);
     if (!q.prepare(
             QStringLiteral("INSERT INTO clientes (nome, nome_busca, nascimento, observacoes, criado_em) "
@@ -336,16 +352,17 @@ ResultadoImportacao CadastroClientes::Importar(const std::vector<VerificacaoClie
         q.bindValue(2, DataIso(c.nascimento));
         q.bindValue(3, c.observacoes);
         q.bindValue(4, criado);
-        if (!Executar(q, &erro))
-            return Falha(erro); // the transaction is rolled back: the register stays as it was
+        // On a failure the transaction is rolled back: the register stays as it was.
+        if (const auto feito = Executar(q); !feito)
+            return Falha(feito.error());
         if (q.numRowsAffected() == 0)
             ++repetidos;
         else
             ++adicionados;
     }
     q.finish();
-    if (!t.Confirmar(&erro))
-        return Falha(erro);
+    if (const auto confirmada = t.Confirmar(); !confirmada)
+        return Falha(confirmada.error());
     return ContagemImportacao{adicionados, repetidos};
 }
 
@@ -362,9 +379,8 @@ ResultadoQt<std::optional<Cliente>> CadastroClientes::Obter(qint64 id) {
     QSqlQuery& q = Preparada(obter_, QStringLiteral("SELECT id, nome, nome_busca, nascimento, observacoes, "
                                                     "ultima_analise FROM clientes WHERE id = ?"));
     q.bindValue(0, id);
-    QString erro;
-    if (!Executar(q, &erro))
-        return Falha(erro);
+    if (const auto feito = Executar(q); !feito)
+        return Falha(feito.error());
     if (!q.next()) {
         q.finish();
         return std::optional<Cliente>();
@@ -393,9 +409,8 @@ ResultadoQt<std::vector<ClienteListado>> CadastroClientes::Buscar(const QString&
     QSqlQuery& q = Preparada(buscas_[n], sql);
     for (std::size_t i = 0; i < n; ++i)
         q.bindValue(static_cast<int>(i), palavras[static_cast<qsizetype>(i)]);
-    QString erro;
-    if (!Executar(q, &erro))
-        return Falha(erro);
+    if (const auto feito = Executar(q); !feito)
+        return Falha(feito.error());
     std::vector<ClienteListado> saida;
     while (q.next()) {
         ClienteListado c;
@@ -415,9 +430,8 @@ ResultadoQt<std::vector<ClienteListado>> CadastroClientes::Buscar(const QString&
 
 ResultadoQt<qint64> CadastroClientes::VersaoDados() {
     QSqlQuery& q = Preparada(versao_, QStringLiteral("PRAGMA data_version"));
-    QString erro;
-    if (!Executar(q, &erro) || !q.next())
-        return Falha(erro);
+    if (const auto lida = NaLinha(q, Executar(q)); !lida)
+        return Falha(lida.error());
     const qint64 v = q.value(0).toLongLong();
     q.finish();
     return v;
@@ -426,12 +440,11 @@ ResultadoQt<qint64> CadastroClientes::VersaoDados() {
 ResultadoQt<std::vector<Cliente>> CadastroClientes::Todos() {
     QSqlQuery q(banco_);
     q.setForwardOnly(true);
-    QString erro;
-    if (!Executar(q,
-                  QStringLiteral("SELECT id, nome, nome_busca, nascimento, observacoes, ultima_analise FROM "
-                                 "clientes ORDER BY nome_busca, nascimento"),
-                  &erro))
-        return Falha(erro);
+    if (const auto feito = Executar(
+            q, QStringLiteral("SELECT id, nome, nome_busca, nascimento, observacoes, ultima_analise FROM "
+                              "clientes ORDER BY nome_busca, nascimento"));
+        !feito)
+        return Falha(feito.error());
     std::vector<Cliente> saida;
     while (q.next()) {
         Cliente c;
@@ -450,9 +463,8 @@ ResultadoQt<std::vector<Cliente>> CadastroClientes::Todos() {
 
 ResultadoQt<qint64> CadastroClientes::Contar() {
     QSqlQuery q(banco_);
-    QString erro;
-    if (!Executar(q, QStringLiteral("SELECT count(*) FROM clientes"), &erro) || !q.next())
-        return Falha(erro);
+    if (const auto lida = NaLinha(q, Executar(q, QStringLiteral("SELECT count(*) FROM clientes"))); !lida)
+        return Falha(lida.error());
     return q.value(0).toLongLong();
 }
 
