@@ -13,8 +13,8 @@ function(camada_qt nome)
 endfunction()
 
 camada_qt(oraculandia_layout_qt
-  FONTES layout/qt/cp1252_qt.cpp layout/qt/cp1252_qt.h layout/qt/dialogo_fixo.h layout/qt/superficie_qt.cpp
-    layout/qt/superficie_qt.h
+  FONTES layout/qt/controles.h layout/qt/cp1252_qt.cpp layout/qt/cp1252_qt.h layout/qt/dialogo_fixo.h
+    layout/qt/superficie_qt.cpp layout/qt/superficie_qt.h
   ABAIXO oraculandia_layout Qt6::Widgets Qt6::PrintSupport Qt6::Svg)
 camada_qt(oraculandia_programa
   FONTES programa/qt/caminhos_qt.h programa/qt/estado_programa.h programa/qt/falhas.h

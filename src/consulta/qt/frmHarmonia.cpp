@@ -18,6 +18,7 @@
 #include "consulta/qt/dlgTabelaRelacoes.h"
 #include "consulta/qt/saida_consulta.h"
 #include "engine/entrada.h"
+#include "layout/qt/controles.h"
 #include "layout/qt/cp1252_qt.h"
 #include "programa/qt/programa.h"
 
@@ -61,12 +62,7 @@ frmHarmonia::frmHarmonia(Programa& programa, QWidget* pai) : QWidget(pai), progr
 frmHarmonia::~frmHarmonia() = default;
 
 void frmHarmonia::MontarJanela() {
-    auto botao = [this](const QString& texto, const QString& nome) {
-        auto* b = new QPushButton(texto, this);
-        b->setObjectName(nome);
-        b->setAutoDefault(true);
-        return b;
-    };
+    auto botao = [this](const QString& texto, const QString& nome) { return NovoBotao(this, texto, nome); };
     auto* pessoas = new QHBoxLayout;
     const char* rotulosNome[2] = {"&Nome:", "N&ome:"};
     const char* rotulosData[2] = {"&Data de nascimento:", "D&ata de nascimento:"};

@@ -19,6 +19,7 @@
 #include "clientes/qt/regras_cliente.h"
 #include "consulta/qt/saida_consulta.h"
 #include "engine/entrada.h"
+#include "layout/qt/controles.h"
 #include "layout/qt/cp1252_qt.h"
 #include "programa/qt/programa.h"
 
@@ -61,15 +62,10 @@ frmPrevisoes::~frmPrevisoes() = default;
 
 void frmPrevisoes::MontarJanela() {
     auto botao = [this](const char* texto, const char* nome) {
-        auto* b = new QPushButton(QString::fromUtf8(texto), this);
-        b->setObjectName(QString::fromLatin1(nome));
-        b->setAutoDefault(true);
-        return b;
+        return NovoBotao(this, QString::fromUtf8(texto), QString::fromLatin1(nome));
     };
     auto rotulo = [this](const char* texto, QWidget* parceiro) {
-        auto* l = new QLabel(QString::fromUtf8(texto), this);
-        l->setBuddy(parceiro);
-        return l;
+        return NovoRotulo(this, QString::fromUtf8(texto), parceiro);
     };
     auto tabela = [this](const char* nome, const QStringList& colunas) {
         auto* t = new QTableWidget(0, static_cast<int>(colunas.size()), this);

@@ -15,6 +15,7 @@
 
 #include "clientes/qt/regras_cliente.h"
 #include "engine/entrada.h"
+#include "layout/qt/controles.h"
 #include "layout/qt/cp1252_qt.h"
 #include "programa/qt/programa.h"
 
@@ -39,17 +40,10 @@ frmEstudoNome::~frmEstudoNome() = default;
 
 void frmEstudoNome::MontarJanela() {
     auto botao = [this](const char* texto, const char* nome) {
-        auto* b = new QPushButton(QString::fromUtf8(texto), this);
-        b->setObjectName(QString::fromLatin1(nome));
-        // Enter on a focused button activates it, as in the dialogs (the window is no dialog,
-        // so its buttons do not do so by themselves).
-        b->setAutoDefault(true);
-        return b;
+        return NovoBotao(this, QString::fromUtf8(texto), QString::fromLatin1(nome));
     };
     auto rotulo = [this](const char* texto, QWidget* parceiro) {
-        auto* l = new QLabel(QString::fromUtf8(texto), this);
-        l->setBuddy(parceiro);
-        return l;
+        return NovoRotulo(this, QString::fromUtf8(texto), parceiro);
     };
 
     txtDataNasc = new QLineEdit(this);
